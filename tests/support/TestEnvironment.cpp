@@ -35,6 +35,9 @@ void PrepareUserFolders()
     setVariable("XDG_DATA_HOME", home + QStringLiteral("/.local/share"));
     setVariable("XDG_CONFIG_HOME", home + QStringLiteral("/.config"));
     setVariable("XDG_CACHE_HOME", home + QStringLiteral("/.cache"));
+    // A private temporary folder also keeps local sockets (the trace viewer's) apart between test processes.
+    QDir().mkpath(home + QStringLiteral("/tmp"));
+    setVariable("TMPDIR", home + QStringLiteral("/tmp"));
 }
 
 void PrepareProgram()

@@ -1,5 +1,8 @@
 #include "ConfigFiles.h"
 
+#include "IniFile.h"
+#include "TextConversion.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -11,6 +14,12 @@ constexpr const char* kDefaultSettingsFile = "DefaultSettings.ini";
 constexpr const char* kProfileFile = "Profile.ini";
 constexpr const char* kDeviceHistoryFile = "DevieHistory.ini";
 constexpr const char* kCommonFolder = "Zerv/Pelandrix";
+constexpr int kTriplePieces = 3;
+
+constexpr const char* kDeviceHistorySection = "DeviceHistory";
+constexpr const char* kDeviceCountKey = "Count";
+constexpr const char* kDeviceDefaultKey = "Default";
+constexpr const char* kDeviceEntryKeyPrefix = "Device_";
 
 QString& programDirectoryOverride()
 {
@@ -54,4 +63,35 @@ QString GetProfilePath()
 QString GetDeviceHistoryPath()
 {
     return QDir(CommonDocumentsFolder()).filePath(QString::fromLatin1(kDeviceHistoryFile));
+}
+
+SettingTriple ParseSettingTriple(const QString& text, const SettingTriple& builtIn)
+{
+    QStringList pieces;
+    SplitString(pieces, text);
+    if (pieces.size() != kTriplePieces)
+        return builtIn;
+    return {ParseLeadingInt(pieces[0]), ParseLeadingInt(pieces[1]), ParseLeadingInt(pieces[2])};
+}
+
+SettingTriple ReadSettingTriple(const QString& section, const QString& key, const SettingTriple& builtIn)
+{
+    const QString text = GetPrivateProfileString(section, key, QString(), GetDefaultSettingsPath());
+    return ParseSettingTriple(text, builtIn);
+}
+
+bool SaveDeviceHistory(const QStringList& entries, int selectedIndex)
+{
+    const QString path = GetDeviceHistoryPath();
+    const QString section = QString::fromLatin1(kDeviceHistorySection);
+    // Every key is attempted even after a failure, so a partly writable file gets what it can.
+    bool written = WritePrivateProfileString(section, QString::fromLatin1(kDeviceCountKey),
+                                             QString::number(entries.size()), path);
+    written &= WritePrivateProfileString(section, QString::fromLatin1(kDeviceDefaultKey),
+                                         QString::number(selectedIndex), path);
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const QString key = QString::fromLatin1(kDeviceEntryKeyPrefix) + QString::number(i);
+        written &= WritePrivateProfileString(section, key, entries[i], path);
+    }
+    return written;
 }

@@ -30,5 +30,6 @@ SettingTriple ParseSettingTriple(const QString& text, const SettingTriple& built
 SettingTriple ReadSettingTriple(const QString& section, const QString& key, const SettingTriple& builtIn);
 
 // Writes [DeviceHistory] of DevieHistory.ini: Count, Default (the selected index, -1 for none),
-// then Device_0.. in list order.
-void SaveDeviceHistory(const QStringList& entries, int selectedIndex);
+// then Device_0.. in list order. Keys of a longer earlier history stay; readers go by Count.
+// False when any key could not be written.
+bool SaveDeviceHistory(const QStringList& entries, int selectedIndex);

@@ -1,0 +1,7 @@
+#include "CAutoResource.h"
+
+CAutoResource* CAutoResource::GetInstance()
+{
+    static CAutoResource instance;
+    return &instance;
+}

@@ -1,6 +1,8 @@
 #include "TextConversion.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 
 namespace {
@@ -24,11 +26,16 @@ qsizetype skipBlanksAndSign(QStringView text, bool& negative)
     return i;
 }
 
-quint64 accumulateDecimal(QStringView text, qsizetype i)
+// The digits' value, stopping at limit (the caller's saturation point) instead of wrapping.
+quint64 accumulateDecimal(QStringView text, qsizetype i, quint64 limit)
 {
     quint64 value = 0;
-    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i)
-        value = value * 10 + (text[i].unicode() - u'0');
+    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+        const quint64 digit = text[i].unicode() - u'0';
+        if (value > (limit - digit) / 10)
+            return limit;
+        value = value * 10 + digit;
+    }
     return value;
 }
 
@@ -47,14 +54,15 @@ int hexDigitValue(char c)
 
 int ParseLeadingInt(QStringView text)
 {
-    return static_cast<int>(ParseLeadingInt64(text));
+    return static_cast<int>(std::clamp<qint64>(ParseLeadingInt64(text), INT_MIN, INT_MAX));
 }
 
 qint64 ParseLeadingInt64(QStringView text)
 {
     bool negative = false;
     const qsizetype start = skipBlanksAndSign(text, negative);
-    const quint64 magnitude = accumulateDecimal(text, start);
+    const quint64 limit = negative ? quint64(INT64_MAX) + 1 : quint64(INT64_MAX);
+    const quint64 magnitude = accumulateDecimal(text, start, limit);
     return negative ? static_cast<qint64>(0 - magnitude) : static_cast<qint64>(magnitude);
 }
 

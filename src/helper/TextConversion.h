@@ -12,7 +12,7 @@
 #include <cstdint>
 
 // Lenient C-runtime conversions: leading blanks, optional sign, digits up to the first other
-// character, 0 when there are none. Out-of-range values wrap like the 32-bit runtime does.
+// character, 0 when there are none. Out-of-range values saturate at the type's limits.
 int ParseLeadingInt(QStringView text);              // _wtoi
 qint64 ParseLeadingInt64(QStringView text);         // _wtoi64
 quint32 ParseULongText(QStringView text, int base); // wcstoul (base 0 detects 0x / 0 prefixes)

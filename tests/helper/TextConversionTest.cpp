@@ -4,6 +4,9 @@
 
 #include <QLocale>
 
+#include <climits>
+#include <cstdint>
+
 namespace {
 
 TEST(ParseLeadingIntTest, ReadsLikeTheCRuntime)
@@ -15,6 +18,26 @@ TEST(ParseLeadingIntTest, ReadsLikeTheCRuntime)
     for (const auto& c : cases)
         EXPECT_EQ(ParseLeadingInt(QString::fromUtf8(c.text)), c.expected) << c.text;
     EXPECT_EQ(ParseLeadingInt64(QStringLiteral("4294967296")), 4294967296LL);
+}
+
+TEST(ParseLeadingIntTest, SaturatesOutOfRangeValues)
+{
+    const struct {
+        const char* text;
+        qint64 int64;
+        int int32;
+    } cases[] = {
+        {"18446744073709551617", INT64_MAX, INT_MAX},
+        {"-99999999999999999999", INT64_MIN, INT_MIN},
+        {"9223372036854775807", INT64_MAX, INT_MAX},
+        {"-9223372036854775808", INT64_MIN, INT_MIN},
+        {"4294967296", 4294967296LL, INT_MAX},
+        {"-2147483649", -2147483649LL, INT_MIN},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ParseLeadingInt64(QString::fromLatin1(c.text)), c.int64) << c.text;
+        EXPECT_EQ(ParseLeadingInt(QString::fromLatin1(c.text)), c.int32) << c.text;
+    }
 }
 
 TEST(SplitStringTest, KeepsEveryPieceUntrimmed)

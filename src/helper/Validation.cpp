@@ -5,7 +5,6 @@
 #include "TextFormat.h"
 #include "TraceLog.h"
 
-#include <QRegularExpression>
 
 #define PCRE2_CODE_UNIT_WIDTH 8
 #include <pcre2.h>
@@ -17,7 +16,6 @@ namespace {
 
 constexpr quint32 kMatchPairs = 10; // room for the whole match and nine groups
 constexpr qint64 kLargestUnsigned32 = 0xFFFFFFFF;
-constexpr qsizetype kUnsigned32Digits = 10;
 constexpr qsizetype kErrorTextUnits = 256;
 // The end of every message line; pages join the lines of all failed fields into one box.
 constexpr QStringView kMessageLineEnd = u"\r\n";
@@ -73,18 +71,8 @@ CompiledPattern compilePattern(const QByteArray& pattern)
     return code;
 }
 
-// Digits of the leading number without its leading zeros, past the blanks and sign the lenient
-// parser skips. More than ten cannot be a 32-bit value, however the parser wraps them.
-qsizetype leadingSignificantDigits(const QString& text)
-{
-    static const QRegularExpression leadingNumber(QStringLiteral("^[ \\t\\n\\v\\f\\r]*[+-]?0*([0-9]*)"));
-    return leadingNumber.match(text).capturedLength(1);
-}
-
 bool isInEditRange(const QString& text, quint32 minimum, quint32 maximum)
 {
-    if (leadingSignificantDigits(text) > kUnsigned32Digits)
-        return false;
     const qint64 value = ParseLeadingInt64(text);
     if (value < 0 || value > kLargestUnsigned32)
         return false;

@@ -1,0 +1,85 @@
+#pragma once
+// The XML layer every file of the program goes through: a parser that loads, creates, saves and
+// releases documents, and the elements and attributes of those documents.
+//
+// Elements and attributes belong to their document and stay valid (and keep their identity) until
+// the document is released; the same element always yields the same object, so its cursors
+// persist between calls. Returned texts are copies.
+//
+// The interfaces declare only these operations; objects are freed through the parser
+// (Release, DestroyXMLParser), never deleted through an interface pointer.
+
+#include <QString>
+
+#include <memory>
+
+class IXMLAttribute {
+public:
+    virtual QString GetName() = 0;
+    virtual QString GetValue() = 0;
+
+protected:
+    ~IXMLAttribute() = default;
+};
+
+class IXMLElement {
+public:
+    virtual QString GetName() = 0;
+    // Attributes keep the order of their first setting; setting an existing one changes it in place.
+    virtual void SetAttribute(const QString& name, const QString& value) = 0;
+    // The attribute walk: first attribute (or null) starts it, NextAttribute goes on, null after the last.
+    virtual IXMLAttribute* FirstAttribute() = 0;
+    virtual IXMLAttribute* NextAttribute() = 0;
+    virtual IXMLAttribute* GetAttribute(const QString& name) = 0;
+    // Appends a child after the existing ones.
+    virtual IXMLElement* AddChild(const QString& name) = 0;
+    // The child walk, one cursor per element: FirstChild resets it; NextChild returns the child
+    // after the one last returned or found by FindChild, null after the last (and before any start).
+    virtual IXMLElement* FirstChild() = 0;
+    virtual IXMLElement* NextChild() = 0;
+    // The first direct child of that name, and the cursor stands on it; else the first element of
+    // that name deeper in the subtree in document order (the cursor stays where it was); else null.
+    virtual IXMLElement* FindChild(const QString& name) = 0;
+
+protected:
+    ~IXMLElement() = default;
+};
+
+// The only flag callers pass to Save: a UTF-8 file with an XML declaration, indented.
+inline constexpr int kXMLSaveDefault = 1;
+
+// Results of Load and Save.
+inline constexpr int kXMLOk = 0;
+inline constexpr int kXMLFileError = 1;    // missing, unreadable or unwritable file
+inline constexpr int kXMLParseError = 2;   // not well-formed, or no root element
+inline constexpr int kXMLBadArgument = 3;  // no out pointer, or a root this parser does not hold
+
+class IXMLParser {
+public:
+    // kXMLOk and *root set when the file was parsed; another result (and *root untouched) otherwise.
+    virtual int Load(const QString& path, IXMLElement** root) = 0;
+    // A new document holding only its root element.
+    virtual IXMLElement* CreateRoot(const QString& name) = 0;
+    // Frees the document of a root from Load or CreateRoot, with every element and attribute of it.
+    virtual void Release(IXMLElement* root) = 0;
+    // Writes the document of the root, replacing the file only once it is completely written.
+    // kXMLOk, or the reason the file was not written.
+    virtual int Save(const QString& path, int flag, IXMLElement* root) = 0;
+
+protected:
+    ~IXMLParser() = default;
+};
+
+IXMLParser* CreateXMLParser();
+// Frees the parser and every document it still holds.
+void DestroyXMLParser(IXMLParser* parser);
+
+struct XMLParserDeleter {
+    void operator()(IXMLParser* parser) const { DestroyXMLParser(parser); }
+};
+using XMLParserPtr = std::unique_ptr<IXMLParser, XMLParserDeleter>;
+
+inline XMLParserPtr MakeXMLParser()
+{
+    return XMLParserPtr(CreateXMLParser());
+}

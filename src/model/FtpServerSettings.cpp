@@ -1,0 +1,7 @@
+#include "FtpServerSettings.h"
+
+void FtpServerSettings::Reset()
+{
+    Enable = 0;
+    Accounts.clear();
+}

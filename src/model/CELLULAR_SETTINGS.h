@@ -20,6 +20,8 @@ struct CELLULAR_SETTINGS {
 
     // Key "PINGCheckRetryInterval".
     int GetCellularDefault(const QString& key, SettingTriple& out) const;
+
+    friend bool operator==(const CELLULAR_SETTINGS&, const CELLULAR_SETTINGS&) = default;
 };
 
 void LoadCellularDefaults(CELLULAR_SETTINGS& record);

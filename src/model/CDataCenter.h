@@ -1,0 +1,281 @@
+#pragma once
+// The one in-memory project: slots and modules, per-module channel records, the tag table, the
+// service table and the settings of the communication services. The main frame owns the one
+// instance; the device tree and every property page work on it through its pointer. Members are
+// public: pages edit several settings blocks in place.
+
+#include "ALARM_MAIL_SETTINGS.h"
+#include "ALARM_SMS_SETTINGS.h"
+#include "ALARM_SNMP_TRAP_SETTINGS.h"
+#include "CONDITION_SETTINGS.h"
+#include "DATA_LOG_SETTINGS.h"
+#include "DNP3_OUTSTATION_SETTINGS.h"
+#include "HS_DATA_LOG_ITEM_SETTINGS.h"
+#include "InternalRegisters.h"
+#include "MODBUS_EXTERNAL_DEVICE_SETTINGS.h"
+#include "MODBUS_SLAVE_SETTINGS.h"
+#include "ModuleRecords.h"
+#include "ProjectRecords.h"
+#include "SMTP_SERVER_SETTINGS.h"
+#include "SNMP_AGENT_SETTINGS.h"
+#include "SYSTEM_LOG_SETTINGS.h"
+#include "ServiceRecord.h"
+#include "ServiceStatusTags.h"
+#include "SlotRecord.h"
+#include "TagDefinition.h"
+#include "TAVO_SETTINGS.h"
+#include "TIME_SETTINGS.h"
+#include "TagRecord.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+#include <array>
+#include <map>
+#include <vector>
+
+class CAutoResource;
+
+class CDataCenter {
+public:
+    static constexpr int kDnp3GroupCount = 5;
+    static constexpr int kDefaultSwitchTimeout = 20; // seconds
+    static constexpr int kSeries4100SlotCount = 16;
+
+    CDataCenter();
+    virtual ~CDataCenter();
+    CDataCenter(const CDataCenter&) = delete;
+    CDataCenter& operator=(const CDataCenter&) = delete;
+
+    // Returns the project part of the model to its defaults; what belongs to the program run
+    // (settings path, service texts, status-tag definitions, product attributes but the IEC
+    // flag) stays.
+    void ResetProjectData();
+
+    // ---- project attributes ----
+    QString GetProjectName() const { return ProjectName; }
+    void SetModType(QString modType) { ModType = std::move(modType); }
+    int IsIECMode() const { return IsIEC; }
+    void SetIECMode(int value) { IsIEC = value; }
+    int HasHSPA() const { return HSPAFlag; }
+    void SetHSPA(int value) { HSPAFlag = value; }
+    int IsSeries4100() const { return Series4100Flag; }
+    void SetSeries4100(int value) { Series4100Flag = value; }
+    int GetCPU35Mode() const { return CPU35Mode; }
+    void SetCPU35Mode(int value) { CPU35Mode = value; }
+    int IsDnp3Supported() const { return Dnp3Supported; }
+    void SetDnp3Supported(int value) { Dnp3Supported = value; }
+    int IsRESTfulSupported() const { return RESTfulSupported; }
+    void SetRESTfulSupported(int value) { RESTfulSupported = value; }
+    int SetRESTfulEnable(int value);
+    ModuleInfoPair GetModuleInfo() const { return ModuleInfo; }
+    void SetModuleInfo(ModuleInfoPair info) { ModuleInfo = std::move(info); }
+    // The time-zone list shows zones 35 and 36 in the other order than the device numbers them;
+    // the time-zone accessors exchange the two on the way in and out.
+    static int ExchangeTimeZone35And36(int zoneIndex);
+    int GetTimeZone() const;
+    void SetTimeZone(int zoneIndex);
+
+    // ---- service settings ----
+    // Overwrites point `index` of the group of that object type; an unknown type or a position
+    // outside the group changes nothing. Always 1.
+    int SetDnp3Point(int objectType, int index, DNP3_POINT_SETTINGS point);
+    void AddModbusMasterDevice(MODBUS_EXTERNAL_DEVICE_SETTINGS device);
+    int NextModbusMasterDeviceId() const; // last device's id plus 1; 0 without devices
+    // Position of the item whose own id is itemId in the list of service 105, 114/124 or 117; -1 when none.
+    int GetResourceIndex(int serviceId, int itemId) const;
+    // The name of the item a (service, item) pair designates, else the service's resource name or empty.
+    QString GetServiceUseName(int serviceId, int itemIndex) const;
+
+    // ---- slot table ----
+    void SetMaxSlotCount(int count);
+    int IsSlotUsed(int slot) const;
+    void SetSlotUsed(int slot, int on);
+    quint16 GetSlotMask() const { return SlotMask; }
+    void SetSlotName(int slot, QString name);
+    QString GetSlotName(int slot) const;
+    void SetSlotApid(int slot, QString apid);
+    QString GetSlotApid(int slot) const; // "NULL" when the table has no such slot
+    void ClearSlotModuleName(int slot);  // slot 0: every slot
+    void ClearSlotModuleText(int slot);  // slot 0: every slot
+    int SlotHasModule(int slot) const;
+    QString GetSlotTagPrefix(int slot, int channelTypeId) const;
+    void AppendSlotChannelGroup(int slot, QString abbreviation, int channelTypeId);
+    int GetSlotChannelGroups(int slot, std::vector<ChannelGroupEntry>& out) const;
+
+    // ---- resources ----
+    QString GetResourceName(int resourceId) const;
+    void AddResourceName(int resourceId, QString name); // an id that has a name keeps it
+    int GetResourceCount(int slot, int typeId) const;
+    int GetInternalTagCount(int code) const;
+    void GetResourceTypeList(int code, std::vector<InternalVariableRecord>& out) const;
+    int RemoveInternalRegisterItem(int code, int resourceId);
+    int ContainsTag(TagRecord tag, std::vector<int> resourceTypes) const;
+
+    // ---- service table ----
+    void AddServiceRecord(ServiceRecord record);
+    void AddFunctionRecord(ServiceRecord record);
+    int GetServiceValue(int serviceId) const;
+    void SetServiceResult(int serviceId, int value);
+    void SetServiceValue(int serviceId, int value);
+    std::vector<ServiceRecord> GetServiceList() const { return Services; }
+    int GetServiceTagList(int serviceId, TagDefinition& out) const;
+
+    // ---- DNP3 point groups ----
+    int SetDnp3GroupSetting(int objectType, int staticVariation, int eventVariation, int frozenVariation,
+                            int frozenEventVariation);
+    void GetDnp3PointGroup(int objectType, Dnp3PointGroup& out) const;
+
+    // ---- per-slot module records: adding ----
+    void AddDIRecord(int slot, int count, int resSize, QString alias, std::vector<DIChannel> channels);
+    void AddDIORecord(int slot, int count, int resSize, QString alias, std::vector<DIOChannel> channels);
+    void AddDORecord(int slot, int count, int resSize, QString alias, std::vector<DOChannel> channels);
+    void AddRelayRecord(int slot, int count, int resSize, QString alias, std::vector<DOChannel> channels);
+    void AddHARTAIRecord(int slot, int count, int resSize, QString alias, std::vector<HARTAIChannel> channels);
+    void AddAIRecord(int slot, int count, int resSize, QString alias, std::vector<AIChannel> channels);
+    void AddHighSpeedAIRecord(int slot, int count, int resSize, QString alias,
+                              std::vector<HighSpeedAIChannel> channels);
+    void AddAORecord(int slot, int count, int resSize, QString alias, std::vector<AOChannel> channels);
+    void AddTCRecord(int slot, int count, int resSize, QString alias, std::vector<TemperatureChannel> channels);
+    void AddRTDRecord(int slot, int count, int resSize, QString alias, std::vector<TemperatureChannel> channels);
+    void AddSerialRecord(int slot, int count, int resSize, QString alias, std::vector<SerialPort> ports);
+    void AddCanRecord(int slot, int count, int resSize, QString alias, std::vector<CANPort> ports);
+    void AddNetworkRecord(int slot, int count, int resSize, QString alias, std::vector<LANPort> interfaces);
+    void AddCellularRecord(int slot, int count, int resSize, QString alias, std::vector<TagDefinition> definitions,
+                           CellularConfig config);
+    void AddPortTrunkRecord(int slot);
+    void AddSwitchRecord(int slot);
+    void AddResourceGroupRecord(QString alias, int resSize, int iecFlag, std::vector<TagDefinition> definitions,
+                                int series4100Flag, int slot);
+
+    // ---- per-slot module records: copies (1 found; 0 and out untouched when not) ----
+    int GetDISetting(int slot, ModuleSlotRecord& out) const;
+    int GetDIOSetting(int slot, DIOModuleSlotRecord& out) const;
+    int GetDOSetting(int slot, OutputModuleSlotRecord& out) const;
+    int GetRelaySetting(int slot, OutputModuleSlotRecord& out) const;
+    int GetHARTAISetting(int slot, HARTAISetting& out) const;
+    int GetAISetting(int slot, AISetting& out) const;
+    int GetHighSpeedAISetting(int slot, HighSpeedAISetting& out) const;
+    int GetAOSetting(int slot, AOSetting& out) const;
+    int GetTCSetting(int slot, TemperatureSetting& out) const;
+    int GetRTDSetting(int slot, TemperatureSetting& out) const;
+    int GetSerialSetting(int slot, PortModuleSlotRecord& out) const;
+    int GetCanSetting(int slot, CanModuleSlotRecord& out) const;
+    int GetNetworkSetting(int slot, LanModuleSlotRecord& out) const;
+    int GetCellularSetting(int slot, CellularRecord& out) const;
+    int GetPortTrunkSetting(int slot, SlotPortRecord& out) const;
+    int GetSwitchSetting(int slot, SlotPortRecord& out) const;
+
+    // ---- per-slot module records: setters. A slot without such a record, or a channel, port
+    // or interface index past the record's list, changes nothing. ----
+    void SetDIModuleText(int slot, QString filterUnit);
+    void SetDIOModuleText(int slot, QString filterUnit);
+    void SetDIChannelData(int slot, std::vector<quint32> filterRange);
+    void SetDIOChannelData(int slot, std::vector<quint32> filterRange);
+    void SetHighSpeedAIChannelData(int slot, std::vector<quint32> samplingNumbers);
+    void SetHARTAIChannelData(int slot, int channel, std::vector<HARTSensorEntry> sensors);
+    void SetDISetting(int slot, int channel, DISettingBlock block);
+    void SetDIOSetting(int slot, int channel, int ioDirection, DIOSettingBlock block);
+    void SetDOChannelSetting(int slot, int channel, OutputSettingBlock block);
+    void SetRelayChannelSetting(int slot, int channel, OutputSettingBlock block);
+    // The analog and temperature setters: when the block's range (sensor-type) code differs from
+    // the stored one, the channel's tag limits follow the block's range first.
+    void SetHARTChannelSetting(int slot, int channel, HARTAISettingBlock block);
+    void SetAIChannelSetting(int slot, int channel, AISettingBlock block);
+    void SetHighSpeedAIChannelSetting(int slot, int channel, quint32 samplingRate, HighSpeedAISettingBlock block);
+    void SetHighSpeedAIAllChannels(int slot, quint32 foreInterval, quint32 backInterval);
+    void SetAOChannelSetting(int slot, int channel, AOSettingBlock block);
+    void SetTCChannelSetting(int slot, int channel, TemperatureSettingBlock block);
+    void SetRTDChannelSetting(int slot, int channel, TemperatureSettingBlock block);
+    int SetSerialPortServiceUse(int slot, int port, int isUsedByService, int usedServiceType);
+    void SetSerialSetting(int slot, int port, SerialPortSettingBlock block);
+    void SetCanPortSetting(int slot, int port, CanPortSettingBlock block);
+    void SetNetworkSetting(int slot, int interfaceIndex, const LanModuleSlotRecord& in);
+    void SetCellularConfig(int slot, CellularConfig config);
+
+    // ---- system variables and system registers ----
+    ResourceGroupRecord GetSystemVariables() const { return SystemVariables; }
+    void SetSystemVariables(QString name, int resSize, int iecFlag, std::vector<TagDefinition> definitions,
+                            int series4100Flag);
+    void GetSlotSystemRegister(ResourceGroupRecord& out, int slot) const;
+    int FindTagDefinitionIndex(const QString& resourceText) const;
+
+    // ---- members, in the model's order ----
+    int SwitchTimeout = kDefaultSwitchTimeout; // firmware update: seconds to wait for the boot loader
+    QString ProjectName;
+    QString ModType;
+    quint16 SlotMask = 0; // bit n: slot n in use
+    int MaxSlotCount = 0; // highest slot number of the device model
+    ModuleInfoPair ModuleInfo;
+    std::vector<ModuleSlotRecord> DISettings;
+    std::vector<DIOModuleSlotRecord> DIOSettings;
+    ResourceGroupRecord SystemVariables;
+    std::vector<ResourceGroupRecord> ResourceGroups;
+    InternalRegisterTable InternalRegisters;
+    std::vector<CellularRecord> CellularSettings;
+    QString DefaultsPath;
+    std::array<ServiceResourceText, kStatusTagSourceCount> ServiceResourceTexts;
+    std::vector<SlotRecord> Slots;
+    std::vector<TagRecord> Tags;
+    std::vector<SlotTagRecord> PendingSlotTags;
+    std::array<Dnp3PointGroup, kDnp3GroupCount> Dnp3Groups; // BI, BO, AI, AO, counter
+    std::vector<ServiceRecord> Services;
+    std::vector<ServiceRecord> FunctionRecords;
+    std::vector<ServiceTagRecord> ServiceTagLists;
+    FtpServerSettings FtpServer;
+    std::vector<HARTAISetting> HARTAISettings;
+    std::vector<AISetting> AISettings;
+    std::vector<HighSpeedAISetting> HighSpeedAISettings;
+    std::vector<AOSetting> AOSettings;
+    std::vector<TemperatureSetting> TCSettings;
+    std::vector<TemperatureSetting> RTDSettings;
+    std::vector<SMTP_SERVER_SETTINGS> SmtpServers;
+    ALARM_SMS_SETTINGS AlarmSms;
+    ALARM_MAIL_SETTINGS AlarmMail;
+    ALARM_SNMP_TRAP_SETTINGS AlarmSnmpTrap;
+    CONDITION_SETTINGS Condition;
+    std::vector<MailAlarmRecord> MailAlarmRecords;
+    TAVO_SETTINGS Tavo;
+    MODBUS_SLAVE_SETTINGS ModbusSlave;
+    DNP3_OUTSTATION_SETTINGS Dnp3Outstation;
+    DATA_LOG_SETTINGS DataLogging;
+    std::vector<HighSpeedLogProfile> HighSpeedLogProfiles;
+    SYSTEM_LOG_SETTINGS SystemLog;
+    SNMP_AGENT_SETTINGS SnmpAgent;
+    int RESTfulEnable = 0;
+    std::vector<OutputModuleSlotRecord> DOSettings;
+    std::vector<PortModuleSlotRecord> SerialSettings;
+    std::vector<LanModuleSlotRecord> NetworkSettings;
+    std::vector<MODBUS_EXTERNAL_DEVICE_SETTINGS> ModbusMasterDevices;
+    std::vector<CanModuleSlotRecord> CanSettings;
+    std::vector<SlotPortRecord> PortTrunkSettings;
+    std::vector<SlotPortRecord> SwitchSettings;
+    TIME_SETTINGS Time;
+    int ToggleSwitchEnable = 0;
+    int RotarySwitchEnable = 0;
+    LogEnableTable LogEnable;
+    std::vector<OutputModuleSlotRecord> RelaySettings;
+    CAutoResource* AutoResource = nullptr;
+    std::array<TagDefinition, kStatusTagSourceCount> ServiceStatusTags; // by StatusTagSource
+    std::map<int, QString> ResourceNames;
+    int IsIEC = 0;
+    int HSPAFlag = 0;       // product attribute HSPA
+    int Series4100Flag = 0; // product of the 4100 series: 16 slots
+    int CPU35Mode = 0;
+    int Dnp3Supported = 0;
+    int RESTfulSupported = 0;
+    QString ConfigVersion;
+    QString CfgToolVersion;
+    int CurrentConfigVersion = 1;
+    int PortTrunkMode = 0; // the two-port serial module runs in 2-wire trunk mode
+    QByteArray LoginUserName; // set by the device login, at most 64 bytes
+    QByteArray LoginPassword;
+
+private:
+    void LoadServiceResourceIds();
+    void ResetDnp3Groups();
+    void ClearAllSlotChannelGroups();
+    Dnp3PointGroup* Dnp3GroupOfType(int objectType);
+    const Dnp3PointGroup* Dnp3GroupOfType(int objectType) const;
+};

@@ -201,6 +201,12 @@ public:
     void GetSlotSystemRegister(ResourceGroupRecord& out, int slot) const;
     int FindTagDefinitionIndex(const QString& resourceText) const;
 
+    // ---- tag table (tag engine) ----
+
+    // ---- project file: frame, system information, tags, device configuration ----
+
+    // ---- project file: service configuration ----
+
     // ---- members, in the model's order ----
     int SwitchTimeout = kDefaultSwitchTimeout; // firmware update: seconds to wait for the boot loader
     QString ProjectName;

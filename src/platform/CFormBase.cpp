@@ -1,0 +1,19 @@
+#include "CFormBase.h"
+
+CFormBase::CFormBase(unsigned templateId, QWidget* parent) : QWidget(parent), DialogControls(templateId) {}
+
+CFormBase::CFormBase(DialogTemplate dialogTemplate, QWidget* parent)
+    : QWidget(parent), DialogControls(std::move(dialogTemplate))
+{
+}
+
+bool CFormBase::Create()
+{
+    if (!BuildControls(*this))
+        return false;
+    if (!initialised_) {
+        initialised_ = true;
+        OnInitDialog();
+    }
+    return true;
+}

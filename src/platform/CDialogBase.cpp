@@ -1,9 +1,5 @@
 #include "CDialogBase.h"
 
-#include "MessageBoxService.h"
-
-#include <QAbstractButton>
-
 namespace {
 
 constexpr int kNotCreated = -1;
@@ -17,19 +13,13 @@ CDialogBase::CDialogBase(DialogTemplate dialogTemplate, QWidget* parent)
 {
 }
 
-bool CDialogBase::Create()
+void CDialogBase::OnControlsBuilt()
 {
-    if (!BuildControls(*this))
-        return false;
-    if (initialised_)
-        return true;
-    initialised_ = true;
     if (hasControl(IDOK))
         onClicked(IDOK, [this] { OnOK(); });
     if (hasControl(IDCANCEL))
         onClicked(IDCANCEL, [this] { OnCancel(); });
     OnInitDialog();
-    return true;
 }
 
 int CDialogBase::DoModal()
@@ -37,9 +27,4 @@ int CDialogBase::DoModal()
     if (!Create())
         return kNotCreated;
     return exec();
-}
-
-void CDialogBase::EndDialog(int result)
-{
-    done(result);
 }

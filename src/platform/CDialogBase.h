@@ -3,7 +3,6 @@
 // IDCANCEL run OnOK and OnCancel; Esc and the close button run OnCancel.
 
 #include "DialogControls.h"
-
 #include "MessageBoxService.h"
 
 #include <QDialog>
@@ -15,19 +14,16 @@ public:
     explicit CDialogBase(DialogTemplate dialogTemplate, QWidget* parent = nullptr);
 
     // Builds the controls and runs OnInitDialog, once; false when the template cannot be built.
-    bool Create();
+    bool Create() { return BuildControls(*this); }
     // Runs the dialog: IDOK or IDCANCEL (or the code given to EndDialog); -1 when it cannot be built.
     int DoModal();
-    void EndDialog(int result);
+    void EndDialog(int result) { done(result); }
 
 protected:
-    virtual bool OnInitDialog() { return true; }
     virtual void OnOK() { EndDialog(IDOK); }
     virtual void OnCancel() { EndDialog(IDCANCEL); }
 
     void accept() override { OnOK(); }
     void reject() override { OnCancel(); }
-
-private:
-    bool initialised_ = false;
+    void OnControlsBuilt() override;
 };

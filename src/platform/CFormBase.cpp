@@ -6,14 +6,3 @@ CFormBase::CFormBase(DialogTemplate dialogTemplate, QWidget* parent)
     : QWidget(parent), DialogControls(std::move(dialogTemplate))
 {
 }
-
-bool CFormBase::Create()
-{
-    if (!BuildControls(*this))
-        return false;
-    if (!initialised_) {
-        initialised_ = true;
-        OnInitDialog();
-    }
-    return true;
-}

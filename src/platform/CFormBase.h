@@ -13,11 +13,5 @@ public:
     explicit CFormBase(DialogTemplate dialogTemplate, QWidget* parent = nullptr);
 
     // Builds the controls and runs OnInitDialog, once; false when the template cannot be built.
-    bool Create();
-
-protected:
-    virtual bool OnInitDialog() { return true; }
-
-private:
-    bool initialised_ = false;
+    bool Create() { return BuildControls(*this); }
 };

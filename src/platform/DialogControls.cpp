@@ -229,6 +229,10 @@ bool DialogControls::BuildControls(QWidget& host)
     ControlFactory factory(host);
     for (const ControlTemplate& control : template_->controls) {
         QGridLayout* target = control.groupBoxId != 0 ? groupGrids.value(control.groupBoxId) : grid;
+        if (!target) {
+            trace(control.id, "names no group box above it; placed in the dialog");
+            target = grid;
+        }
         QWidget* widget = factory.Create(control, target->parentWidget());
         target->addWidget(widget, control.row, control.column, control.rowSpan, control.columnSpan);
         placed[target].append(widget);
@@ -245,6 +249,7 @@ bool DialogControls::BuildControls(QWidget& host)
     if (template_->sizeHint.isValid())
         host.resize(template_->sizeHint);
     buildResult_ = true;
+    OnControlsBuilt();
     return true;
 }
 

@@ -29,8 +29,9 @@ public:
     DialogControls(const DialogControls&) = delete;
     DialogControls& operator=(const DialogControls&) = delete;
 
-    // Builds the controls into host once (later calls answer the first result). False, traced,
-    // when the template is missing or malformed, or the host has a layout of its own.
+    // Builds the controls into host once (later calls answer the first result), then runs
+    // OnControlsBuilt. False, traced, when the template is missing or malformed, or the host has
+    // a layout of its own.
     bool BuildControls(QWidget& host);
     bool IsBuilt() const { return built_; }
     unsigned templateId() const { return templateId_; }
@@ -57,6 +58,11 @@ public:
     bool showItem(int id, bool show);
     bool isItemChecked(int id) const;
     bool checkItem(int id, bool checked);
+
+protected:
+    // Runs once, right after a successful build; by default OnInitDialog.
+    virtual void OnControlsBuilt() { OnInitDialog(); }
+    virtual bool OnInitDialog() { return true; }
 
 private:
     QWidget* checkedControl(int id, const QMetaObject& wanted) const;

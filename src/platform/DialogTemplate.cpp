@@ -1,9 +1,7 @@
 #include "DialogTemplate.h"
 
 #include "LanguagePack.h"
-#include "TraceLog.h"
 
-#include <QFile>
 #include <QSet>
 
 #include <array>
@@ -254,19 +252,6 @@ QString DialogTemplatePath(unsigned templateId)
 
 std::optional<DialogTemplate> LoadDialogTemplate(unsigned templateId, QString* error)
 {
-    const QString path = DialogTemplatePath(templateId);
-    QString problem;
-    DialogTemplate result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        problem = QStringLiteral("dialog template %1 is not in the language pack (%2)").arg(templateId).arg(path);
-    } else if (ParseDialogTemplate(QString::fromUtf8(file.readAll()), path, result, problem)) {
-        if (result.id == templateId)
-            return result;
-        problem = QStringLiteral("%1: holds template %2, not %3").arg(path).arg(result.id).arg(templateId);
-    }
-    TraceLog("%s:%d %s", __FILE__, __LINE__, qUtf8Printable(problem));
-    if (error)
-        *error = problem;
-    return std::nullopt;
+    return LoadPackTemplate<DialogTemplate>("dialog template", templateId, DialogTemplatePath(templateId),
+                                            ParseDialogTemplate, error);
 }

@@ -1,9 +1,7 @@
 #include "MenuTemplate.h"
 
 #include "LanguagePack.h"
-#include "TraceLog.h"
 
-#include <QFile>
 #include <QMenu>
 
 namespace {
@@ -98,21 +96,7 @@ QString MenuTemplatePath(unsigned menuId)
 
 std::optional<MenuTemplate> LoadMenuTemplate(unsigned menuId, QString* error)
 {
-    const QString path = MenuTemplatePath(menuId);
-    QString problem;
-    MenuTemplate result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        problem = QStringLiteral("menu %1 is not in the language pack (%2)").arg(menuId).arg(path);
-    } else if (ParseMenuTemplate(QString::fromUtf8(file.readAll()), path, result, problem)) {
-        if (result.id == menuId)
-            return result;
-        problem = QStringLiteral("%1: holds menu %2, not %3").arg(path).arg(result.id).arg(menuId);
-    }
-    TraceLog("%s:%d %s", __FILE__, __LINE__, qUtf8Printable(problem));
-    if (error)
-        *error = problem;
-    return std::nullopt;
+    return LoadPackTemplate<MenuTemplate>("menu", menuId, MenuTemplatePath(menuId), ParseMenuTemplate, error);
 }
 
 void FillMenu(QMenu& menu, const QList<MenuEntry>& entries, const std::function<void(int)>& onCommand)

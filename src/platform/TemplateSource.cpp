@@ -130,6 +130,11 @@ bool TemplateSource::Fail(const QString& problem)
     return false;
 }
 
+void TraceTemplateProblem(const QString& problem)
+{
+    TraceLog("%s:%d %s", __FILE__, __LINE__, qUtf8Printable(problem));
+}
+
 QString TemplateText::Resolve() const
 {
     if (stringId == 0)

@@ -6,12 +6,15 @@
 //
 // Words and flags are bare; a value may be quoted, with \" \\ \n escapes inside the quotes.
 
+#include <QFile>
 #include <QList>
 #include <QMap>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
+
+void TraceTemplateProblem(const QString& problem);
 
 struct TemplateLine {
     int number = 0;                  // 1-based line in the source
@@ -58,3 +61,25 @@ struct TemplateText {
 
 // Reads text= or string= of a line (both at once is an error).
 std::optional<TemplateText> ReadTemplateText(TemplateSource& source, const TemplateLine& line);
+
+// Loads a template of the pack: reads path, parses it with parse(text, path, out, error) and
+// checks that it holds the id asked for. Any problem gives nullopt, its reason in error (when
+// given) and in the trace log. T needs an unsigned id member.
+template <class T, class Parse>
+std::optional<T> LoadPackTemplate(const char* kind, unsigned id, const QString& path, Parse parse, QString* error)
+{
+    QString problem;
+    T result;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        problem = QStringLiteral("%1 %2 is not in the language pack (%3)").arg(QLatin1String(kind)).arg(id).arg(path);
+    } else if (parse(QString::fromUtf8(file.readAll()), path, result, problem)) {
+        if (result.id == id)
+            return result;
+        problem = QStringLiteral("%1: holds %2 %3, not %4").arg(path, QLatin1String(kind)).arg(result.id).arg(id);
+    }
+    TraceTemplateProblem(problem);
+    if (error)
+        *error = problem;
+    return std::nullopt;
+}

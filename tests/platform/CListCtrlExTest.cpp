@@ -187,6 +187,17 @@ TEST_F(CListCtrlExTest, OnlyCtrlWithTheKeypadPlusFitsTheColumns)
     EXPECT_GT(list.GetColumnWidth(0), 150);
 }
 
+TEST_F(CListCtrlExTest, DividerDoubleClickFitsTheContentsNotTheHeader)
+{
+    list.show();
+    list.InsertColumn(3, QStringLiteral("A very long header title for a short column"), 40);
+    list.SetItemText(0, 3, QStringLiteral("x"));
+    emit list.horizontalHeader()->sectionHandleDoubleClicked(3);
+    EXPECT_LT(list.GetColumnWidth(3), list.horizontalHeader()->sectionSizeHint(3));
+    list.AutoSizeColumn(3, true);
+    EXPECT_EQ(list.GetColumnWidth(3), list.horizontalHeader()->sectionSizeHint(3));
+}
+
 TEST_F(CListCtrlExTest, ColumnsAndRowsCanBeRemoved)
 {
     list.SetColumnSortType(2, CListCtrlEx::kSortAscending, kCompareDateTime);

@@ -201,6 +201,10 @@ public:
     void GetSlotSystemRegister(ResourceGroupRecord& out, int slot) const;
     int FindTagDefinitionIndex(const QString& resourceText) const;
 
+    // ---- tag exports ----
+    // Writes one C define per tag into a new or emptied file; false when it cannot be written.
+    bool ExportTagDefines(const QString& path) const;
+
     // ---- tag table (tag engine) ----
 
     // ---- project file: frame, system information, tags, device configuration ----

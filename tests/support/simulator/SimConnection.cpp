@@ -1,0 +1,222 @@
+#include "SimConnection.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace pelsim {
+namespace {
+
+constexpr int kIdlePollMilliseconds = 20; // how soon a queued push or a drop is noticed
+constexpr std::size_t kReceiveBlock = 65536;
+
+Bytes ProgressPayload(const SimFirmwareProgress& progress)
+{
+    return {progress.percent, progress.state};
+}
+
+} // namespace
+
+SimConnection::SimConnection(int id, int socket, int stopFd, SimCommandDispatcher& dispatcher, SimFaultPlan& faults,
+                             SimRequestLog& log)
+    : id_(id), socket_(socket), stopFd_(stopFd), dispatcher_(dispatcher), faults_(faults), log_(log)
+{
+}
+
+SimConnection::~SimConnection()
+{
+    if (thread_.joinable())
+        thread_.join();
+    ::close(socket_);
+}
+
+void SimConnection::Start()
+{
+    thread_ = std::thread([this] { Run(); });
+}
+
+void SimConnection::QueuePush(std::uint16_t command, Bytes payload)
+{
+    std::lock_guard lock(pushMutex_);
+    pushes_.push_back({Clock::now(), command, std::move(payload)});
+}
+
+void SimConnection::Drop()
+{
+    ::shutdown(socket_, SHUT_RDWR);
+}
+
+void SimConnection::Run()
+{
+    Bytes buffer;
+    Bytes block(kReceiveBlock);
+    for (;;) {
+        pollfd fds[2] = {{socket_, POLLIN, 0}, {stopFd_, POLLIN, 0}};
+        const int ready = ::poll(fds, 2, MillisecondsToNextPush());
+        if (ready < 0 && errno != EINTR)
+            break;
+        if (fds[1].revents != 0)
+            break;
+        if (fds[0].revents != 0) {
+            const ssize_t received = ::recv(socket_, block.data(), block.size(), 0);
+            if (received < 0 && errno == EINTR)
+                continue;
+            if (received <= 0)
+                break;
+            buffer.insert(buffer.end(), block.begin(), block.begin() + received);
+            if (!HandleInput(buffer))
+                break;
+        }
+        if (!SendDuePushes())
+            break;
+    }
+    // The client sees the end at once; the socket itself is closed when the object goes.
+    ::shutdown(socket_, SHUT_RDWR);
+    finished_ = true;
+}
+
+bool SimConnection::HandleInput(Bytes& buffer)
+{
+    std::size_t start = 0;
+    bool keep = true;
+    while (keep && start < buffer.size()) {
+        SimFrame frame;
+        std::size_t consumed = 0;
+        const auto result = DecodeFrame(buffer.data() + start, buffer.size() - start, frame, consumed);
+        if (result == SimDecodeResult::NeedMore)
+            break;
+        if (result == SimDecodeResult::Unsynchronised) {
+            // Nothing tells where the next frame begins: keep the bytes and hang up.
+            SimRecordedRequest garbage;
+            garbage.connection = id_;
+            garbage.raw.assign(buffer.begin() + start, buffer.end());
+            log_.Add(std::move(garbage));
+            return false;
+        }
+        keep = HandleRequest(frame, Bytes(buffer.begin() + start, buffer.begin() + start + consumed));
+        start += consumed;
+    }
+    buffer.erase(buffer.begin(), buffer.begin() + start);
+    return keep;
+}
+
+bool SimConnection::HandleRequest(const SimFrame& frame, Bytes raw)
+{
+    SimRecordedRequest record;
+    record.connection = id_;
+    record.raw = std::move(raw);
+    record.decoded = true;
+    record.frame = frame;
+    if (!frame.Valid()) {
+        // A corrupt frame is dropped unanswered, as a device on a noisy line would.
+        log_.Add(std::move(record));
+        return true;
+    }
+    SimReply reply = dispatcher_.Dispatch(frame, record);
+    log_.Add(std::move(record));
+    if (!reply.send)
+        return true;
+    if (!SendFrame(frame.sequence, frame.command, std::move(reply.payload), faults_.Take(frame.command, false)))
+        return false;
+    SchedulePushes(reply.pushAfter, reply.pushInterval);
+    return true;
+}
+
+bool SimConnection::SendFrame(std::uint16_t sequence, std::uint16_t command, Bytes payload,
+                              const std::optional<SimFault>& fault)
+{
+    if (fault) {
+        switch (fault->kind) {
+        case SimFaultKind::Silence:
+            return true;
+        case SimFaultKind::DropConnection:
+            return false;
+        case SimFaultKind::Delay:
+            std::this_thread::sleep_for(std::chrono::milliseconds(fault->value));
+            break;
+        case SimFaultKind::PushProgressFirst:
+            for (const auto& progress : fault->pushed)
+                if (!SendPushed(kCmdFirmwareProgress, ProgressPayload(progress)))
+                    return false;
+            break;
+        default:
+            ApplyPayloadFault(*fault, command, payload);
+            break;
+        }
+    }
+    const Bytes frame = EncodeFaultyFrame(fault ? &*fault : nullptr, sequence, command, payload);
+    if (!fault || fault->kind != SimFaultKind::ByteByByte)
+        return SendAll(frame.data(), frame.size());
+    for (std::uint8_t byte : frame) {
+        if (!SendAll(&byte, 1))
+            return false;
+        std::this_thread::sleep_for(std::chrono::microseconds(fault->value));
+    }
+    return true;
+}
+
+bool SimConnection::SendPushed(std::uint16_t command, Bytes payload)
+{
+    return SendFrame(pushSequence_++, command, std::move(payload), faults_.Take(command, true));
+}
+
+void SimConnection::SchedulePushes(const std::vector<SimFirmwareProgress>& frames, std::chrono::milliseconds interval)
+{
+    std::lock_guard lock(pushMutex_);
+    auto due = Clock::now();
+    for (const auto& progress : frames) {
+        due += interval;
+        pushes_.push_back({due, kCmdFirmwareProgress, ProgressPayload(progress)});
+    }
+}
+
+bool SimConnection::SendDuePushes()
+{
+    for (;;) {
+        ScheduledPush push;
+        {
+            std::lock_guard lock(pushMutex_);
+            if (pushes_.empty() || pushes_.front().due > Clock::now())
+                return true;
+            push = std::move(pushes_.front());
+            pushes_.pop_front();
+        }
+        if (!SendPushed(push.command, std::move(push.payload)))
+            return false;
+    }
+}
+
+int SimConnection::MillisecondsToNextPush()
+{
+    std::lock_guard lock(pushMutex_);
+    if (pushes_.empty())
+        return kIdlePollMilliseconds;
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(pushes_.front().due - Clock::now()).count();
+    return static_cast<int>(std::clamp<long long>(wait, 0, kIdlePollMilliseconds));
+}
+
+bool SimConnection::SendAll(const std::uint8_t* data, std::size_t size)
+{
+    while (size > 0) {
+        pollfd fds[2] = {{socket_, POLLOUT, 0}, {stopFd_, POLLIN, 0}};
+        if (::poll(fds, 2, -1) < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (fds[1].revents != 0 || (fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)) != 0)
+            return false;
+        const ssize_t sent = ::send(socket_, data, size, MSG_NOSIGNAL);
+        if (sent < 0 && (errno == EINTR || errno == EAGAIN))
+            continue;
+        if (sent <= 0)
+            return false;
+        data += sent;
+        size -= static_cast<std::size_t>(sent);
+    }
+    return true;
+}
+
+} // namespace pelsim

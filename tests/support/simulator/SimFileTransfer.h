@@ -5,10 +5,12 @@
 
 #include "SimByteReader.h"
 #include "SimDeviceData.h"
+#include "SimFrame.h"
 
 namespace pelsim {
 
-inline constexpr std::size_t kMaxReadChunk = 4096;
+// The most data a 30204 reply frame can carry (status, flag and length take 5 bytes).
+inline constexpr std::size_t kMaxReadChunk = kMaxPayloadSize - 5;
 
 class SimFileTransfer {
 public:

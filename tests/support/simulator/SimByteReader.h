@@ -3,6 +3,7 @@
 // gives zeros and marks the reader as failed, so a handler checks ok() once at the end.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,13 @@ public:
     // A text preceded by its length in one byte.
     std::string ShortText() { return Text(U8()); }
     std::vector<std::uint8_t> Rest() { return Take(remaining()); }
+    // The unread bytes without a copy; the reader is then at its end.
+    std::span<const std::uint8_t> RestView()
+    {
+        const std::span<const std::uint8_t> rest(data_ + position_, remaining());
+        position_ = size_;
+        return rest;
+    }
 
     bool ok() const { return ok_; }
     std::size_t remaining() const { return size_ - position_; }

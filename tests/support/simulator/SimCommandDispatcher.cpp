@@ -475,12 +475,6 @@ SimReply CheckDeviceMacExist(SimByteReader& r, SimDeviceData& d)
     return Status(KnownMac(d, mac) ? 1 : 0);
 }
 
-template <Bytes (*Transfer)(SimByteReader&, SimDeviceData&)>
-SimReply FileCommand(SimByteReader& r, SimDeviceData& d)
-{
-    return Payload(Transfer(r, d));
-}
-
 struct HandlerEntry {
     std::uint16_t command;
     Handler handler;
@@ -507,11 +501,6 @@ constexpr HandlerEntry kHandlers[] = {
     {kCmdRegisterToBootLoader, RegisterToBootLoader},
     {kCmdReadChannelStatus, ReadChannelStatus},
     {kCmdWriteChannelStatus, WriteChannelStatus},
-    {kCmdFileInfo, FileCommand<SimFileTransfer::FileInfo>},
-    {kCmdWriteChunk, FileCommand<SimFileTransfer::WriteChunk>},
-    {kCmdReadChunk, FileCommand<SimFileTransfer::ReadChunk>},
-    {kCmdDeleteFile, FileCommand<SimFileTransfer::Delete>},
-    {kCmdLogFileInfo, FileCommand<SimFileTransfer::LogFileInfo>},
     {kCmdVerifyUserNamePwd, AccountCommand<kCmdVerifyUserNamePwd, Verify>},
     {kCmdGetUserNamePwd, GetUserNamePwd},
     {kCmdSetUserNamePwd, AccountCommand<kCmdSetUserNamePwd, ChangePassword>},
@@ -547,11 +536,31 @@ SimReply SimCommandDispatcher::Dispatch(const SimFrame& request, SimRecordedRequ
 
 SimReply SimCommandDispatcher::Local(const SimFrame& request)
 {
-    const Handler handler = FindHandler(request.command);
-    if (!handler)
-        return Status(kStatusUnknownCommand);
     SimByteReader reader(request.payload);
-    return state_.With([&](SimDeviceData& d) { return handler(reader, d); });
+    return state_.With([&](SimDeviceData& d) {
+        if (auto transfer = FileCommand(request.command, reader, d))
+            return Payload(std::move(*transfer));
+        const Handler handler = FindHandler(request.command);
+        return handler ? handler(reader, d) : Status(kStatusUnknownCommand);
+    });
+}
+
+std::optional<Bytes> SimCommandDispatcher::FileCommand(std::uint16_t command, SimByteReader& request, SimDeviceData& data)
+{
+    switch (command) {
+    case kCmdFileInfo:
+        return files_.FileInfo(request, data);
+    case kCmdWriteChunk:
+        return SimFileTransfer::WriteChunk(request, data);
+    case kCmdReadChunk:
+        return SimFileTransfer::ReadChunk(request, data);
+    case kCmdDeleteFile:
+        return SimFileTransfer::Delete(request, data);
+    case kCmdLogFileInfo:
+        return files_.LogFileInfo(request, data);
+    default:
+        return std::nullopt;
+    }
 }
 
 SimReply SimCommandDispatcher::Gateway(const SimFrame& request, SimRecordedRequest& record)

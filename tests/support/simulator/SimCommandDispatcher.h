@@ -3,6 +3,7 @@
 
 #include "SimByteReader.h"
 #include "SimDeviceState.h"
+#include "SimFileTransfer.h"
 #include "SimRequestLog.h"
 
 #include <chrono>
@@ -69,8 +70,10 @@ public:
 private:
     SimReply Gateway(const SimFrame& request, SimRecordedRequest& record);
     SimReply Local(const SimFrame& request);
+    std::optional<Bytes> FileCommand(std::uint16_t command, SimByteReader& request, SimDeviceData& data);
 
     SimDeviceState& state_;
+    SimFileTransfer files_;
 };
 
 } // namespace pelsim

@@ -95,30 +95,33 @@ bool SimConnection::HandleInput(Bytes& buffer)
             log_.Add(std::move(garbage));
             return false;
         }
-        keep = HandleRequest(frame, Bytes(buffer.begin() + start, buffer.begin() + start + consumed));
+        keep = HandleRequest(std::move(frame), buffer.data() + start, consumed);
         start += consumed;
     }
     buffer.erase(buffer.begin(), buffer.begin() + start);
     return keep;
 }
 
-bool SimConnection::HandleRequest(const SimFrame& frame, Bytes raw)
+bool SimConnection::HandleRequest(SimFrame frame, const std::uint8_t* raw, std::size_t rawSize)
 {
     SimRecordedRequest record;
     record.connection = id_;
-    record.raw = std::move(raw);
+    if (log_.enabled())
+        record.raw.assign(raw, raw + rawSize);
     record.decoded = true;
-    record.frame = frame;
-    if (!frame.Valid()) {
+    record.frame = std::move(frame);
+    const std::uint16_t sequence = record.frame.sequence;
+    const std::uint16_t command = record.frame.command;
+    if (!record.frame.Valid()) {
         // A corrupt frame is dropped unanswered, as a device on a noisy line would.
         log_.Add(std::move(record));
         return true;
     }
-    SimReply reply = dispatcher_.Dispatch(frame, record);
+    SimReply reply = dispatcher_.Dispatch(record.frame, record);
     log_.Add(std::move(record));
     if (!reply.send)
         return true;
-    if (!SendFrame(frame.sequence, frame.command, std::move(reply.payload), faults_.Take(frame.command, false)))
+    if (!SendFrame(sequence, command, std::move(reply.payload), faults_.Take(command, false)))
         return false;
     SchedulePushes(reply.pushAfter, reply.pushInterval);
     return true;

@@ -57,7 +57,7 @@ Bytes SimFileTransfer::InfoReply(const SimDeviceData& data, const InfoRequest& r
     reply.U16(kStatusOk)
         .U8(kFlagPresent)
         .U32(static_cast<std::uint32_t>(file->size()))
-        .Append(SimMd5::Of(file->data(), digested));
+        .Append(digests_.Digest(file->data(), digested));
     return reply.Take();
 }
 
@@ -91,7 +91,7 @@ Bytes SimFileTransfer::WriteChunk(SimByteReader& request, SimDeviceData& data)
     const std::uint32_t offset = request.U32();
     const std::uint16_t length = request.U16();
     key.name = request.ShortText();
-    const Bytes chunk = request.Rest();
+    const auto chunk = request.RestView();
     if (!request.ok() || chunk.size() != length)
         return StatusOnly(kStatusBadRequest);
     const auto existing = data.files.find(key);

@@ -1,10 +1,11 @@
 #pragma once
 // The device side of the chunked file transfer (30202 to 30206) over the in-memory files.
 // Each handler reads its request payload and returns the reply payload; the caller holds the
-// device lock.
+// device lock, which also guards the digest cache.
 
 #include "SimByteReader.h"
 #include "SimDeviceData.h"
+#include "SimDigestCache.h"
 #include "SimFrame.h"
 
 namespace pelsim {
@@ -14,11 +15,11 @@ inline constexpr std::size_t kMaxReadChunk = kMaxPayloadSize - 5;
 
 class SimFileTransfer {
 public:
-    static Bytes FileInfo(SimByteReader& request, SimDeviceData& data);    // 30202
+    Bytes FileInfo(SimByteReader& request, SimDeviceData& data);           // 30202
     static Bytes WriteChunk(SimByteReader& request, SimDeviceData& data);  // 30203
     static Bytes ReadChunk(SimByteReader& request, SimDeviceData& data);   // 30204
     static Bytes Delete(SimByteReader& request, SimDeviceData& data);      // 30205
-    static Bytes LogFileInfo(SimByteReader& request, SimDeviceData& data); // 30206
+    Bytes LogFileInfo(SimByteReader& request, SimDeviceData& data);        // 30206
 
 private:
     struct InfoRequest {
@@ -26,9 +27,11 @@ private:
         std::uint32_t size = 0;
     };
     static std::optional<InfoRequest> ReadInfoRequest(SimByteReader& request);
-    static Bytes InfoReply(const SimDeviceData& data, const InfoRequest& request);
+    Bytes InfoReply(const SimDeviceData& data, const InfoRequest& request);
     // The stored file, or the generated device information file; null when there is none.
     static const Bytes* Find(const SimDeviceData& data, const SimFileKey& key, Bytes& generated);
+
+    SimDigestCache digests_;
 };
 
 } // namespace pelsim

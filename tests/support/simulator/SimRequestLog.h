@@ -4,6 +4,7 @@
 #include "SimDeviceData.h"
 #include "SimFrame.h"
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -37,12 +38,13 @@ public:
     // True once at least count requests are recorded; false after the time-out.
     bool WaitFor(std::size_t count, std::chrono::milliseconds timeout) const;
     void SetEnabled(bool enabled);
+    bool enabled() const { return enabled_; }
 
 private:
     mutable std::mutex mutex_;
     mutable std::condition_variable added_;
     std::vector<SimRecordedRequest> requests_;
-    bool enabled_ = true;
+    std::atomic<bool> enabled_{true};
 };
 
 } // namespace pelsim

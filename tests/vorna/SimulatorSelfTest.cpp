@@ -299,6 +299,13 @@ TEST(SimulatorSelfTest, TransportFaults)
     client.Send(Request(6, 30002));
     EXPECT_TRUE(client.ClosedByServer());
     EXPECT_EQ(sim.Snapshot().restartCount, 6); // every request was carried out
+
+    RawClient second(sim.port()); // the server still listens
+    sim.FailNextReply(SimFault::MissingBytes(4).ThenClose());
+    second.Send(Request(0, 30002));
+    EXPECT_EQ(second.ReceiveRaw().size(), 12u);
+    EXPECT_TRUE(second.ClosedByServer());
+    EXPECT_EQ(sim.AcceptedConnections(), 2);
 }
 
 TEST(SimulatorSelfTest, UploadResumesAndDownloadReadsBack)

@@ -133,7 +133,7 @@ bool SimConnection::SendFrame(std::uint16_t sequence, std::uint16_t command, Byt
     if (fault) {
         switch (fault->kind) {
         case SimFaultKind::Silence:
-            return true;
+            return !fault->closeAfter;
         case SimFaultKind::DropConnection:
             return false;
         case SimFaultKind::Delay:
@@ -150,12 +150,17 @@ bool SimConnection::SendFrame(std::uint16_t sequence, std::uint16_t command, Byt
         }
     }
     const Bytes frame = EncodeFaultyFrame(fault ? &*fault : nullptr, sequence, command, payload);
-    if (!fault || fault->kind != SimFaultKind::ByteByByte)
-        return SendAll(frame.data(), frame.size());
+    const bool sent = fault && fault->kind == SimFaultKind::ByteByByte ? SendByteByByte(frame, fault->value)
+                                                                         : SendAll(frame.data(), frame.size());
+    return sent && !(fault && fault->closeAfter);
+}
+
+bool SimConnection::SendByteByByte(const Bytes& frame, std::uint32_t microsecondsBetween)
+{
     for (std::uint8_t byte : frame) {
         if (!SendAll(&byte, 1))
             return false;
-        std::this_thread::sleep_for(std::chrono::microseconds(fault->value));
+        std::this_thread::sleep_for(std::chrono::microseconds(microsecondsBetween));
     }
     return true;
 }

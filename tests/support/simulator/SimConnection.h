@@ -48,6 +48,7 @@ private:
     void SchedulePushes(const std::vector<SimFirmwareProgress>& frames, std::chrono::milliseconds interval);
     int MillisecondsToNextPush();
     bool SendAll(const std::uint8_t* data, std::size_t size);
+    bool SendByteByByte(const Bytes& frame, std::uint32_t microsecondsBetween);
 
     const int id_;
     const int socket_;

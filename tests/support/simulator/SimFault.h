@@ -33,6 +33,15 @@ struct SimFault {
     std::uint32_t value = 0;
     Bytes bytes;
     std::vector<SimFirmwareProgress> pushed;
+    bool closeAfter = false;
+
+    // The same fault, and the connection closed once the reply (or what is left of it) is out.
+    SimFault ThenClose() const
+    {
+        SimFault fault = *this;
+        fault.closeAfter = true;
+        return fault;
+    }
 
     static SimFault Make(SimFaultKind kind, std::uint32_t value = 0)
     {

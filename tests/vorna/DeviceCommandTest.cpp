@@ -17,12 +17,6 @@ Bytes le16(std::uint16_t value)
     return {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8)};
 }
 
-Bytes operator+(Bytes left, const Bytes& right)
-{
-    left.insert(left.end(), right.begin(), right.end());
-    return left;
-}
-
 // A list reply: the header words, then count entries of entrySize bytes.
 Bytes listReply(const Bytes& header, std::size_t entries, std::size_t entrySize)
 {

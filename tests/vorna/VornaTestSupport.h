@@ -19,6 +19,12 @@
 
 using Bytes = std::vector<std::uint8_t>;
 
+inline Bytes operator+(Bytes left, const Bytes& right)
+{
+    left.insert(left.end(), right.begin(), right.end());
+    return left;
+}
+
 inline constexpr const char* kLoopback = "127.0.0.1";
 inline constexpr std::uint32_t kTimeoutMs = 2000;
 inline constexpr std::uint32_t kShortTimeoutMs = 200;

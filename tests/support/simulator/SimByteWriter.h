@@ -13,6 +13,9 @@ using Bytes = std::vector<std::uint8_t>;
 
 class SimByteWriter {
 public:
+    SimByteWriter() = default;
+    explicit SimByteWriter(std::size_t capacity) { bytes_.reserve(capacity); }
+
     SimByteWriter& U8(std::uint8_t value)
     {
         bytes_.push_back(value);

@@ -4,13 +4,14 @@
 #include <cerrno>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 namespace pelsim {
 namespace {
 
 constexpr int kIdlePollMilliseconds = 20; // how soon a queued push or a drop is noticed
-constexpr std::size_t kReceiveBlock = 65536;
+constexpr std::size_t kReceiveBlock = 65536; // room made in the buffer for each receive
 
 Bytes ProgressPayload(const SimFirmwareProgress& progress)
 {
@@ -27,6 +28,7 @@ SimConnection::SimConnection(int id, int socket, int stopFd, SimCommandDispatche
 
 SimConnection::~SimConnection()
 {
+    Stop();
     if (thread_.joinable())
         thread_.join();
     ::close(socket_);
@@ -48,28 +50,35 @@ void SimConnection::Drop()
     ::shutdown(socket_, SHUT_RDWR);
 }
 
+void SimConnection::Stop()
+{
+    stopping_ = true;
+    Drop();
+}
+
 void SimConnection::Run()
 {
+    // A blocking receive with a short time-out: one system call per request, and still a look at
+    // the pushes queue every few milliseconds. Stop() wakes it at once.
     Bytes buffer;
-    Bytes block(kReceiveBlock);
-    for (;;) {
-        pollfd fds[2] = {{socket_, POLLIN, 0}, {stopFd_, POLLIN, 0}};
-        const int ready = ::poll(fds, 2, MillisecondsToNextPush());
-        if (ready < 0 && errno != EINTR)
-            break;
-        if (fds[1].revents != 0)
-            break;
-        if (fds[0].revents != 0) {
-            const ssize_t received = ::recv(socket_, block.data(), block.size(), 0);
-            if (received < 0 && errno == EINTR)
-                continue;
-            if (received <= 0)
-                break;
-            buffer.insert(buffer.end(), block.begin(), block.begin() + received);
-            if (!HandleInput(buffer))
-                break;
-        }
+    int tick = 0;
+    while (!stopping_) {
         if (!SendDuePushes())
+            break;
+        if (const int wait = MillisecondsToNextPush(); wait != tick) {
+            tick = wait;
+            const timeval timeout{0, tick * 1000};
+            ::setsockopt(socket_, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
+        }
+        const std::size_t used = buffer.size();
+        buffer.resize(used + kReceiveBlock);
+        const ssize_t received = ::recv(socket_, buffer.data() + used, kReceiveBlock, 0);
+        buffer.resize(used + static_cast<std::size_t>(std::max<ssize_t>(received, 0)));
+        if (received < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK))
+            continue;
+        if (received <= 0)
+            break;
+        if (!HandleInput(buffer))
             break;
     }
     // The client sees the end at once; the socket itself is closed when the object goes.
@@ -202,27 +211,28 @@ int SimConnection::MillisecondsToNextPush()
     if (pushes_.empty())
         return kIdlePollMilliseconds;
     const auto wait = std::chrono::ceil<std::chrono::milliseconds>(pushes_.front().due - Clock::now()).count();
-    return static_cast<int>(std::clamp<long long>(wait, 0, kIdlePollMilliseconds));
+    // At least 1: a receive time-out of 0 would mean no time-out at all.
+    return static_cast<int>(std::clamp<long long>(wait, 1, kIdlePollMilliseconds));
 }
 
 bool SimConnection::SendAll(const std::uint8_t* data, std::size_t size)
 {
     while (size > 0) {
-        pollfd fds[2] = {{socket_, POLLOUT, 0}, {stopFd_, POLLIN, 0}};
-        if (::poll(fds, 2, -1) < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
+        // Try first: a reply normally fits the socket buffer, and waiting only when it does not
+        // saves a poll per reply.
+        const ssize_t sent = ::send(socket_, data, size, MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (sent > 0) {
+            data += sent;
+            size -= static_cast<std::size_t>(sent);
+            continue;
         }
+        if (sent == 0 || (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR))
+            return false;
+        pollfd fds[2] = {{socket_, POLLOUT, 0}, {stopFd_, POLLIN, 0}};
+        if (::poll(fds, 2, -1) < 0 && errno != EINTR)
+            return false;
         if (fds[1].revents != 0 || (fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)) != 0)
             return false;
-        const ssize_t sent = ::send(socket_, data, size, MSG_NOSIGNAL);
-        if (sent < 0 && (errno == EINTR || errno == EAGAIN))
-            continue;
-        if (sent <= 0)
-            return false;
-        data += sent;
-        size -= static_cast<std::size_t>(sent);
     }
     return true;
 }

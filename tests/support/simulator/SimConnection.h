@@ -16,10 +16,11 @@ namespace pelsim {
 
 class SimConnection {
 public:
-    // Takes ownership of socket; stopFd becomes readable when the whole simulator stops.
+    // Takes ownership of socket; stopFd becomes readable when the whole simulator stops (it ends
+    // a wait for room to send).
     SimConnection(int id, int socket, int stopFd, SimCommandDispatcher& dispatcher, SimFaultPlan& faults,
                   SimRequestLog& log);
-    ~SimConnection(); // joins the thread (the simulator signals stopFd first) and closes the socket
+    ~SimConnection(); // stops and joins the thread, closes the socket
     SimConnection(const SimConnection&) = delete;
     SimConnection& operator=(const SimConnection&) = delete;
 
@@ -28,6 +29,8 @@ public:
     void QueuePush(std::uint16_t command, Bytes payload);
     // Closes the connection from outside; the thread ends on its own.
     void Drop();
+    // Drop, and the thread ends even when the client keeps talking.
+    void Stop();
     bool finished() const { return finished_; }
 
 private:
@@ -59,6 +62,7 @@ private:
     std::uint16_t pushSequence_ = 0;
     std::mutex pushMutex_;
     std::deque<ScheduledPush> pushes_;
+    std::atomic<bool> stopping_{false};
     std::atomic<bool> finished_{false};
     std::thread thread_;
 };

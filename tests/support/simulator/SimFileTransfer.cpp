@@ -6,6 +6,7 @@
 #include "SimStatus.h"
 
 #include <algorithm>
+#include <span>
 
 namespace pelsim {
 namespace {
@@ -121,16 +122,12 @@ Bytes SimFileTransfer::ReadChunk(SimByteReader& request, SimDeviceData& data)
     const Bytes* file = Find(data, key, generated);
     if (!file)
         return StatusOnly(kStatusNoSuchFile);
-    SimByteWriter reply;
-    if (offset >= file->size()) {
-        reply.U16(kStatusOk).U8(kFlagEnd).U16(0);
-        return reply.Take();
-    }
-    const std::size_t length = std::min({std::size_t(chunkSize), kMaxReadChunk, file->size() - offset});
-    reply.U16(kStatusOk).U8(kFlagPresent).U16(static_cast<std::uint16_t>(length));
-    Bytes out = reply.Take();
-    out.insert(out.end(), file->begin() + offset, file->begin() + offset + length);
-    return out;
+    const std::size_t length = offset >= file->size() ? 0 : std::min({std::size_t(chunkSize), kMaxReadChunk, file->size() - offset});
+    SimByteWriter reply(kReadReplyHeaderSize + length);
+    reply.U16(kStatusOk).U8(length == 0 ? kFlagEnd : kFlagPresent).U16(static_cast<std::uint16_t>(length));
+    if (length > 0)
+        reply.Append(std::span(file->data() + offset, length));
+    return reply.Take();
 }
 
 Bytes SimFileTransfer::Delete(SimByteReader& request, SimDeviceData& data)

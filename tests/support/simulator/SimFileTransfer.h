@@ -10,8 +10,9 @@
 
 namespace pelsim {
 
-// The most data a 30204 reply frame can carry (status, flag and length take 5 bytes).
-inline constexpr std::size_t kMaxReadChunk = kMaxPayloadSize - 5;
+inline constexpr std::size_t kReadReplyHeaderSize = 5; // status, flag, data length
+// The most data a 30204 reply frame can carry.
+inline constexpr std::size_t kMaxReadChunk = kMaxPayloadSize - kReadReplyHeaderSize;
 
 class SimFileTransfer {
 public:

@@ -27,7 +27,7 @@ bool MagicPrefixMatches(const std::uint8_t* data, std::size_t size)
 
 Bytes EncodeFrame(std::uint16_t sequence, std::uint16_t command, const Bytes& payload)
 {
-    SimByteWriter writer;
+    SimByteWriter writer(kFrameHeaderSize + payload.size() + kFrameCrcSize);
     writer.U32(kFrameMagic)
         .U16(kFrameId)
         .U16(static_cast<std::uint16_t>(payload.size() + kLengthOverhead))

@@ -10,8 +10,8 @@
 namespace pelsim {
 namespace {
 
-constexpr int kIdlePollMilliseconds = 20; // how soon a queued push or a drop is noticed
-constexpr std::size_t kReceiveBlock = 65536; // room made in the buffer for each receive
+constexpr int kIdleTickMilliseconds = 20; // how soon a queued push or a drop is noticed
+constexpr std::size_t kReceiveBuffer = 65536; // far above one frame (at most 4400 bytes)
 
 Bytes ProgressPayload(const SimFirmwareProgress& progress)
 {
@@ -60,7 +60,8 @@ void SimConnection::Run()
 {
     // A blocking receive with a short time-out: one system call per request, and still a look at
     // the pushes queue every few milliseconds. Stop() wakes it at once.
-    Bytes buffer;
+    Bytes buffer(kReceiveBuffer);
+    std::size_t used = 0;
     int tick = 0;
     while (!stopping_) {
         if (!SendDuePushes())
@@ -70,15 +71,13 @@ void SimConnection::Run()
             const timeval timeout{0, tick * 1000};
             ::setsockopt(socket_, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
         }
-        const std::size_t used = buffer.size();
-        buffer.resize(used + kReceiveBlock);
-        const ssize_t received = ::recv(socket_, buffer.data() + used, kReceiveBlock, 0);
-        buffer.resize(used + static_cast<std::size_t>(std::max<ssize_t>(received, 0)));
+        const ssize_t received = ::recv(socket_, buffer.data() + used, buffer.size() - used, 0);
         if (received < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK))
             continue;
         if (received <= 0)
             break;
-        if (!HandleInput(buffer))
+        used += static_cast<std::size_t>(received);
+        if (!HandleInput(buffer, used))
             break;
     }
     // The client sees the end at once; the socket itself is closed when the object goes.
@@ -86,28 +85,30 @@ void SimConnection::Run()
     finished_ = true;
 }
 
-bool SimConnection::HandleInput(Bytes& buffer)
+bool SimConnection::HandleInput(Bytes& buffer, std::size_t& used)
 {
     std::size_t start = 0;
     bool keep = true;
-    while (keep && start < buffer.size()) {
+    while (keep && start < used) {
         SimFrame frame;
         std::size_t consumed = 0;
-        const auto result = DecodeFrame(buffer.data() + start, buffer.size() - start, frame, consumed);
+        const auto result = DecodeFrame(buffer.data() + start, used - start, frame, consumed);
         if (result == SimDecodeResult::NeedMore)
             break;
         if (result == SimDecodeResult::Unsynchronised) {
             // Nothing tells where the next frame begins: keep the bytes and hang up.
             SimRecordedRequest garbage;
             garbage.connection = id_;
-            garbage.raw.assign(buffer.begin() + start, buffer.end());
+            garbage.raw.assign(buffer.begin() + start, buffer.begin() + used);
             log_.Add(std::move(garbage));
             return false;
         }
         keep = HandleRequest(std::move(frame), buffer.data() + start, consumed);
         start += consumed;
     }
-    buffer.erase(buffer.begin(), buffer.begin() + start);
+    // What is left is less than one frame, so the buffer always has room for the next receive.
+    std::copy(buffer.begin() + start, buffer.begin() + used, buffer.begin());
+    used -= start;
     return keep;
 }
 
@@ -209,10 +210,10 @@ int SimConnection::MillisecondsToNextPush()
 {
     std::lock_guard lock(pushMutex_);
     if (pushes_.empty())
-        return kIdlePollMilliseconds;
+        return kIdleTickMilliseconds;
     const auto wait = std::chrono::ceil<std::chrono::milliseconds>(pushes_.front().due - Clock::now()).count();
     // At least 1: a receive time-out of 0 would mean no time-out at all.
-    return static_cast<int>(std::clamp<long long>(wait, 1, kIdlePollMilliseconds));
+    return static_cast<int>(std::clamp<long long>(wait, 1, kIdleTickMilliseconds));
 }
 
 bool SimConnection::SendAll(const std::uint8_t* data, std::size_t size)

@@ -43,7 +43,7 @@ private:
 
     void Run();
     // False when the connection has to end.
-    bool HandleInput(Bytes& buffer);
+    bool HandleInput(Bytes& buffer, std::size_t& used);
     bool HandleRequest(SimFrame frame, const std::uint8_t* raw, std::size_t rawSize);
     bool SendFrame(std::uint16_t sequence, std::uint16_t command, Bytes payload, const std::optional<SimFault>& fault);
     bool SendPushed(std::uint16_t command, Bytes payload);

@@ -76,9 +76,9 @@ TEST(InterfaceListTest, OnlyUpNonLoopbackInterfacesWithFlaggedAddresses)
     EXPECT_STREQ(records[0].address, "10.0.0.5");
     EXPECT_STREQ(records[1].address, "10.0.0.9");
     for (const auto& record : records) {
-        EXPECT_EQ(record.index, 2u);
-        EXPECT_EQ(record.type, CIPHelp::kTypeEthernet);
-        EXPECT_EQ(record.addressFlags, CIPHelp::kAddressPrimary);
+        EXPECT_EQ(std::uint32_t{record.index}, 2u);
+        EXPECT_EQ(std::uint32_t{record.type}, CIPHelp::kTypeEthernet);
+        EXPECT_EQ(std::uint16_t{record.addressFlags}, CIPHelp::kAddressPrimary);
         EXPECT_EQ(record.mac[5], 2);
         EXPECT_STREQ(reinterpret_cast<const char*>(record.description), "eth0");
     }
@@ -123,13 +123,13 @@ TEST(InterfaceListTest, ExportsAgreeWithEachOther)
         if (record.index == 0)
             continue;
         indexes.insert(record.index);
-        EXPECT_NE(record.type, CIPHelp::kTypeLoopback);
+        EXPECT_NE(std::uint32_t{record.type}, CIPHelp::kTypeLoopback);
         EXPECT_NE(std::string(record.address), "127.0.0.1");
         EXPECT_EQ(record.description[255], 0);
     }
     EXPECT_EQ(indexes.size(), count);
     const InterfaceRecord& unused = records.back();
-    EXPECT_EQ(unused.index, 0u) << "records beyond the list are zeroed";
+    EXPECT_EQ(std::uint32_t{unused.index}, 0u) << "records beyond the list are zeroed";
     EXPECT_EQ(VORNA_GetIFInfoEx(0, nullptr), VORNA_RESULT_OK);
     EXPECT_EQ(VORNA_GetIFInfoEx(1, nullptr), VORNA_RESULT_INVALID_ARGUMENT);
     EXPECT_EQ(VORNA_ListIF(nullptr), VORNA_RESULT_INVALID_ARGUMENT);

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 using pelsim::SimFault;
 
 namespace {
@@ -383,4 +385,22 @@ TEST_F(FileTransferTest, CompareOnly)
         EXPECT_EQ(state, c.state) << c.label;
     }
     EXPECT_TRUE(sim.Requests(kReadChunk).empty());
+}
+
+TEST_F(FileTransferTest, PercentOfALargeUploadNeverWraps)
+{
+    // Above 42.9 MB offset x 100 no longer fits 32 bits.
+    constexpr std::uintmax_t kSize = 45'000'000;
+    TempFolder::Write(local, {});
+    std::filesystem::resize_file(local, kSize);
+    sim.SetRecording(false);
+    ProgressRecorder recorder;
+    ASSERT_EQ(Upload(local), VORNA_RESULT_OK);
+    int previous = 0;
+    for (const auto& call : recorder.Calls()) {
+        ASSERT_GE(call.percent, previous);
+        previous = call.percent;
+    }
+    EXPECT_EQ(previous, 100);
+    EXPECT_EQ(sim.File(kConfigType)->size(), kSize);
 }

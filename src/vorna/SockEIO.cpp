@@ -120,17 +120,24 @@ void CVornaSockEIO::WaitFor(short events, const CDeadline& deadline)
     }
 }
 
+// Both try first and wait only when the socket is not ready: one system call per frame in the
+// usual case, and never past the deadline.
 void CVornaSockEIO::SendAll(const std::uint8_t* data, std::size_t length, const CDeadline& deadline)
 {
     Require(m_socket != -1, VORNA_RESULT_CONNECTION);
     std::size_t sent = 0;
     while (sent < length) {
-        WaitFor(POLLOUT, deadline);
+        Require(!deadline.Expired(), VORNA_RESULT_TIMEOUT);
         const ssize_t result = ::send(m_socket, data + sent, length - sent, MSG_NOSIGNAL);
-        if (result > 0)
+        if (result > 0) {
             sent += static_cast<std::size_t>(result);
-        else if (result == 0 || !isRetryable(errno))
+            continue;
+        }
+        const int error = errno;
+        if (result == 0 || !isRetryable(error))
             Raise(VORNA_RESULT_CONNECTION);
+        if (error != EINTR)
+            WaitFor(POLLOUT, deadline);
     }
 }
 
@@ -138,12 +145,15 @@ std::size_t CVornaSockEIO::ReceiveSome(std::uint8_t* buffer, std::size_t capacit
 {
     Require(m_socket != -1, VORNA_RESULT_CONNECTION);
     for (;;) {
-        WaitFor(POLLIN, deadline);
+        Require(!deadline.Expired(), VORNA_RESULT_TIMEOUT);
         const ssize_t result = ::recv(m_socket, buffer, capacity, 0);
         if (result > 0)
             return static_cast<std::size_t>(result);
-        if (result == 0 || !isRetryable(errno))
+        const int error = errno;
+        if (result == 0 || !isRetryable(error))
             Raise(VORNA_RESULT_CONNECTION);
+        if (error != EINTR)
+            WaitFor(POLLIN, deadline);
     }
 }
 

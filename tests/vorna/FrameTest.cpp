@@ -40,6 +40,23 @@ TEST(FrameTest, Crc16MatchesTheModbusCheckValue)
     EXPECT_EQ(Crc16Modbus(nullptr, 0), 0xFFFF);
 }
 
+TEST(FrameTest, Crc16AgreesWithTheBitwiseFormAtEveryLength)
+{
+    const auto bitwise = [](const Bytes& data) {
+        std::uint16_t crc = 0xFFFF;
+        for (std::uint8_t byte : data) {
+            crc ^= byte;
+            for (int bit = 0; bit < 8; ++bit)
+                crc = (crc & 1) ? static_cast<std::uint16_t>((crc >> 1) ^ 0xA001) : static_cast<std::uint16_t>(crc >> 1);
+        }
+        return crc;
+    };
+    for (std::size_t length = 0; length <= 40; ++length) {
+        const Bytes data = PatternBytes(length, static_cast<std::uint8_t>(length));
+        EXPECT_EQ(Crc16Modbus(data.data(), data.size()), bitwise(data)) << length << " bytes";
+    }
+}
+
 TEST(FrameTest, BuildsTheExactBytes)
 {
     const struct {

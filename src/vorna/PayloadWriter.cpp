@@ -3,18 +3,12 @@
 #include "ByteOrder.h"
 #include "VornaError.h"
 
-#include <algorithm>
 #include <cstring>
 #include <limits>
 
-CPayloadWriter::CPayloadWriter(std::size_t capacity)
-    : m_capacity(std::min(capacity, m_bytes.size()))
-{
-}
-
 std::uint8_t* CPayloadWriter::Reserve(std::size_t length)
 {
-    Require(length <= m_capacity - m_size, VORNA_RESULT_INVALID_ARGUMENT);
+    Require(length <= m_bytes.size() - m_size, VORNA_RESULT_INVALID_ARGUMENT);
     std::uint8_t* at = m_bytes.data() + m_size;
     m_size += length;
     return at;

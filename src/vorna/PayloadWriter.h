@@ -10,9 +10,6 @@
 
 class CPayloadWriter {
 public:
-    // capacity: the most the request may carry (smaller than a frame for wrapped requests).
-    explicit CPayloadWriter(std::size_t capacity = VORNA_MAX_PAYLOAD);
-
     CPayloadWriter& Byte(std::uint8_t value);
     CPayloadWriter& U16(std::uint16_t value);
     CPayloadWriter& U32(std::uint32_t value);
@@ -28,5 +25,4 @@ private:
 
     std::array<std::uint8_t, VORNA_MAX_PAYLOAD> m_bytes{};
     std::size_t m_size = 0;
-    std::size_t m_capacity;
 };

@@ -186,9 +186,9 @@ std::size_t CRTUTCP::SendDirect(std::uint16_t command, const std::uint8_t* paylo
         total = CheckDirectReply(answer.data(), count, expected);
         return total != 0;
     });
-    const std::size_t length_ = payloadLength(total);
-    copyOut(answer.data() + Frame::kHeaderSize, length_, reply, replyCapacity);
-    return length_;
+    const std::size_t replyLength = payloadLength(total);
+    copyOut(answer.data() + Frame::kHeaderSize, replyLength, reply, replyCapacity);
+    return replyLength;
 }
 
 std::size_t CRTUTCP::SendByGateway(const MacAddress& mac, const std::uint8_t* frame, std::size_t frameLength,

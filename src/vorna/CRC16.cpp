@@ -1,0 +1,46 @@
+#include "CRC16.h"
+
+#include <array>
+
+namespace {
+
+constexpr std::uint16_t kReflectedPolynomial = 0xA001u;
+constexpr std::uint16_t kInitialValue = 0xFFFFu;
+constexpr int kSlices = 8; // bytes folded per step: the CRC is on the path of every frame
+
+using Table = std::array<std::array<std::uint16_t, 256>, kSlices>;
+
+// Slice k gives the effect of a byte followed by k zero bytes.
+constexpr Table makeTables()
+{
+    Table tables{};
+    for (unsigned i = 0; i < 256; ++i) {
+        std::uint16_t c = static_cast<std::uint16_t>(i);
+        for (int bit = 0; bit < 8; ++bit)
+            c = (c & 1u) ? static_cast<std::uint16_t>((c >> 1) ^ kReflectedPolynomial) : static_cast<std::uint16_t>(c >> 1);
+        tables[0][i] = c;
+    }
+    for (int k = 1; k < kSlices; ++k)
+        for (unsigned i = 0; i < 256; ++i)
+            tables[k][i] = static_cast<std::uint16_t>((tables[k - 1][i] >> 8) ^ tables[0][tables[k - 1][i] & 0xFFu]);
+    return tables;
+}
+
+constexpr Table kTables = makeTables();
+
+} // namespace
+
+std::uint16_t Crc16Modbus(const std::uint8_t* data, std::size_t length)
+{
+    std::uint16_t crc = kInitialValue;
+    for (; length >= kSlices; length -= kSlices, data += kSlices) {
+        const unsigned low = (crc ^ data[0]) & 0xFFu;
+        const unsigned high = ((crc >> 8) ^ data[1]) & 0xFFu;
+        crc = static_cast<std::uint16_t>(kTables[7][low] ^ kTables[6][high] ^ kTables[5][data[2]] ^
+                                         kTables[4][data[3]] ^ kTables[3][data[4]] ^ kTables[2][data[5]] ^
+                                         kTables[1][data[6]] ^ kTables[0][data[7]]);
+    }
+    for (; length > 0; --length, ++data)
+        crc = static_cast<std::uint16_t>((crc >> 8) ^ kTables[0][(crc ^ *data) & 0xFFu]);
+    return crc;
+}

@@ -1,0 +1,108 @@
+#include "LocalFile.h"
+
+#include "VornaError.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::size_t kReadBlockSize = VORNA_CHUNK_SIZE;
+constexpr mode_t kNewFileMode = 0644;
+
+int openForReading(const std::string& path)
+{
+    return ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+}
+
+} // namespace
+
+CLocalFile::CLocalFile(int descriptor, std::uint64_t size)
+    : m_descriptor(descriptor), m_size(size)
+{
+}
+
+CLocalFile::CLocalFile(CLocalFile&& other) noexcept
+    : m_descriptor(other.m_descriptor), m_size(other.m_size)
+{
+    other.m_descriptor = -1;
+}
+
+CLocalFile::~CLocalFile()
+{
+    if (m_descriptor != -1)
+        ::close(m_descriptor);
+}
+
+std::optional<CLocalFile> CLocalFile::OpenIfExists(const std::string& path)
+{
+    const int descriptor = openForReading(path);
+    if (descriptor == -1) {
+        Require(errno == ENOENT, VORNA_RESULT_LOCAL_FILE);
+        return std::nullopt;
+    }
+    struct stat info {};
+    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(descriptor);
+        Raise(VORNA_RESULT_LOCAL_FILE);
+    }
+    return CLocalFile(descriptor, static_cast<std::uint64_t>(info.st_size));
+}
+
+CLocalFile CLocalFile::OpenForReading(const std::string& path)
+{
+    std::optional<CLocalFile> file = OpenIfExists(path);
+    Require(file.has_value(), VORNA_RESULT_LOCAL_FILE);
+    return std::move(*file);
+}
+
+void CLocalFile::ReadAt(std::uint64_t offset, std::uint8_t* buffer, std::size_t length) const
+{
+    std::size_t done = 0;
+    while (done < length) {
+        const ssize_t result = ::pread(m_descriptor, buffer + done, length - done, static_cast<off_t>(offset + done));
+        if (result < 0 && errno == EINTR)
+            continue;
+        Require(result > 0, VORNA_RESULT_LOCAL_FILE);
+        done += static_cast<std::size_t>(result);
+    }
+}
+
+CMD5::Digest CLocalFile::DigestOfFirst(std::uint64_t length) const
+{
+    Md5Context context;
+    std::uint32_t counter = 0;
+    CMD5::Init(context);
+    CMD5::SetLength(context, counter, length);
+    std::array<std::uint8_t, kReadBlockSize> block;
+    for (std::uint64_t offset = 0; offset < length;) {
+        const std::size_t take = static_cast<std::size_t>(std::min<std::uint64_t>(block.size(), length - offset));
+        ReadAt(offset, block.data(), take);
+        CMD5::Update(context, counter, block.data(), take);
+        offset += take;
+    }
+    return CMD5::Final(context);
+}
+
+void CLocalFile::Write(const std::string& path, const std::uint8_t* data, std::size_t length, bool append)
+{
+    const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (append ? O_APPEND : O_TRUNC);
+    const int descriptor = ::open(path.c_str(), flags, kNewFileMode);
+    Require(descriptor != -1, VORNA_RESULT_LOCAL_FILE);
+    std::size_t done = 0;
+    while (done < length) {
+        const ssize_t result = ::write(descriptor, data + done, length - done);
+        if (result < 0 && errno == EINTR)
+            continue;
+        if (result <= 0) {
+            ::close(descriptor);
+            Raise(VORNA_RESULT_LOCAL_FILE);
+        }
+        done += static_cast<std::size_t>(result);
+    }
+    Require(::close(descriptor) == 0, VORNA_RESULT_LOCAL_FILE);
+}

@@ -1,0 +1,37 @@
+#pragma once
+// A transfer's file on the PC. Any failure to open, read or write it raises
+// VORNA_RESULT_LOCAL_FILE, so a transfer never reports success over a file it could not use.
+
+#include "MD5.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+class CLocalFile {
+public:
+    // A regular file for reading.
+    static CLocalFile OpenForReading(const std::string& path);
+    // As OpenForReading, but nullopt when the file does not exist.
+    static std::optional<CLocalFile> OpenIfExists(const std::string& path);
+    // Creates or truncates the file, or appends to it, and writes the bytes.
+    static void Write(const std::string& path, const std::uint8_t* data, std::size_t length, bool append);
+
+    CLocalFile(CLocalFile&& other) noexcept;
+    CLocalFile& operator=(CLocalFile&&) = delete;
+    CLocalFile(const CLocalFile&) = delete;
+    ~CLocalFile();
+
+    std::uint64_t Size() const { return m_size; }
+    // Reads exactly length bytes at offset; a shorter read raises.
+    void ReadAt(std::uint64_t offset, std::uint8_t* buffer, std::size_t length) const;
+    // MD5 of the first length bytes, read in blocks.
+    CMD5::Digest DigestOfFirst(std::uint64_t length) const;
+
+private:
+    CLocalFile(int descriptor, std::uint64_t size);
+
+    int m_descriptor;
+    std::uint64_t m_size;
+};

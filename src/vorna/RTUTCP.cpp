@@ -1,0 +1,252 @@
+#include "RTUTCP.h"
+
+#include "ByteOrder.h"
+#include "CRC16.h"
+#include "SockEIO.h"
+#include "VornaError.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr std::size_t kFrameOverhead = Frame::kHeaderSize + Frame::kCrcSize;
+constexpr std::size_t kGatewayStatusOffset = Frame::kMacSize;
+constexpr std::size_t kGatewayInnerOffset = Frame::kMacSize + 2; // behind MAC and status
+constexpr std::size_t kGatewayInnerPayloadOffset = kGatewayInnerOffset + Frame::kHeaderSize;
+
+// These commands carry no payload, whatever the caller passes.
+bool commandHasNoPayload(std::uint16_t command)
+{
+    constexpr std::uint16_t kCommandsWithoutPayload[] = {Command::kRestart, Command::kReset, Command::kWarmReset,
+                                                          Command::kRegisterToBootLoader};
+    return std::find(std::begin(kCommandsWithoutPayload), std::end(kCommandsWithoutPayload), command) !=
+           std::end(kCommandsWithoutPayload);
+}
+
+void copyOut(const std::uint8_t* from, std::size_t length, std::uint8_t* to, std::size_t capacity)
+{
+    Require(length <= capacity, VORNA_RESULT_BAD_REPLY);
+    if (length > 0) {
+        RequireArgument(to);
+        std::memcpy(to, from, length);
+    }
+}
+
+std::size_t payloadLength(std::size_t frameSize)
+{
+    return frameSize - kFrameOverhead;
+}
+
+} // namespace
+
+CRTUTCP::CRTUTCP(std::unique_ptr<CVornaSockEIO> socket)
+    : m_socket(std::move(socket))
+{
+}
+
+CRTUTCP::~CRTUTCP() = default;
+
+std::size_t CRTUTCP::BuildFrame(FrameBuffer& frame, std::uint16_t sequence, std::uint16_t command,
+                                const std::uint8_t* payload, std::size_t length)
+{
+    Require(length <= Frame::kMaxPayload, VORNA_RESULT_INVALID_ARGUMENT);
+    std::memcpy(frame.data(), Frame::kMagic, sizeof Frame::kMagic);
+    WriteU16(frame.data() + 4, Frame::kFrameId);
+    WriteU16(frame.data() + Frame::kLengthOffset, static_cast<std::uint16_t>(length + Frame::kLengthBias));
+    WriteU16(frame.data() + Frame::kSequenceOffset, sequence);
+    WriteU16(frame.data() + Frame::kCommandOffset, command);
+    if (length > 0) {
+        RequireArgument(payload);
+        std::memcpy(frame.data() + Frame::kHeaderSize, payload, length);
+    }
+    const std::size_t crcAt = Frame::kHeaderSize + length;
+    WriteU16(frame.data() + crcAt, Crc16Modbus(frame.data(), crcAt));
+    return crcAt + Frame::kCrcSize;
+}
+
+std::size_t CRTUTCP::CheckFrame(const std::uint8_t* bytes, std::size_t available, const FrameExpectation& expected)
+{
+    if (available < Frame::kHeaderSize)
+        return 0;
+    Require(std::memcmp(bytes, Frame::kMagic, sizeof Frame::kMagic) == 0, VORNA_RESULT_BAD_REPLY);
+    Require(ReadU16(bytes + 4) == Frame::kFrameId, VORNA_RESULT_BAD_REPLY);
+    Require(!expected.matchSequence || ReadU16(bytes + Frame::kSequenceOffset) == expected.sequence,
+            VORNA_RESULT_BAD_REPLY);
+    Require(ReadU16(bytes + Frame::kCommandOffset) == expected.command, VORNA_RESULT_BAD_REPLY);
+    const std::size_t length = ReadU16(bytes + Frame::kLengthOffset);
+    Require(length >= Frame::kLengthBias && length + Frame::kLengthOutside <= Frame::kBufferSize,
+            VORNA_RESULT_BAD_REPLY);
+    const std::size_t total = length + Frame::kLengthOutside;
+    if (available < total)
+        return 0;
+    const std::size_t crcAt = total - Frame::kCrcSize;
+    Require(ReadU16(bytes + crcAt) == Crc16Modbus(bytes, crcAt), VORNA_RESULT_BAD_REPLY);
+    return total;
+}
+
+std::size_t CRTUTCP::CheckDirectReply(const std::uint8_t* bytes, std::size_t received, const FrameExpectation& expected)
+{
+    const std::size_t total = CheckFrame(bytes, received, expected);
+    Require(total == 0 || received == total, VORNA_RESULT_BAD_REPLY);
+    return total;
+}
+
+std::optional<std::size_t> CRTUTCP::JoinGatewayReply(const std::uint8_t* bytes, std::size_t received,
+                                                     std::uint16_t sequence, FrameBuffer& joined)
+{
+    const FrameExpectation expected{sequence, Frame::kCommandGateway};
+    std::size_t position = 0;
+    std::size_t joinedLength = 0;
+    while (position < received) {
+        const std::size_t total = CheckFrame(bytes + position, received - position, expected);
+        if (total == 0)
+            return std::nullopt;
+        const std::uint8_t* payload = bytes + position + Frame::kHeaderSize;
+        std::size_t length = payloadLength(total);
+        if (position > 0) {
+            // Later frames repeat MAC and status in front of the continued data.
+            Require(length >= kGatewayInnerOffset, VORNA_RESULT_BAD_REPLY);
+            payload += kGatewayInnerOffset;
+            length -= kGatewayInnerOffset;
+        }
+        std::memcpy(joined.data() + joinedLength, payload, length);
+        joinedLength += length;
+        position += total;
+    }
+    if (position == 0)
+        return std::nullopt;
+    // Complete once the inner frame announced by its length field is in; a refusal (status not 0)
+    // or a reply too short to announce one carries no more.
+    constexpr std::size_t kInnerLengthOffset = kGatewayInnerOffset + Frame::kLengthOffset;
+    if (joinedLength < kInnerLengthOffset + 2 || ReadU16(joined.data() + kGatewayStatusOffset) != 0)
+        return joinedLength;
+    const std::size_t innerTotal = ReadU16(joined.data() + kInnerLengthOffset) + Frame::kLengthOutside;
+    if (joinedLength >= kGatewayInnerOffset + innerTotal)
+        return joinedLength;
+    return std::nullopt;
+}
+
+std::pair<std::size_t, std::size_t> CRTUTCP::InnerGatewayPayload(const std::uint8_t* joined, std::size_t length,
+                                                                 const MacAddress& mac)
+{
+    Require(length >= kGatewayInnerOffset, VORNA_RESULT_BAD_REPLY);
+    Require(std::memcmp(joined, mac.data(), mac.size()) == 0, VORNA_RESULT_BAD_REPLY);
+    Require(ReadU16(joined + kGatewayStatusOffset) == 0, VORNA_RESULT_BAD_REPLY);
+    Require(length >= kGatewayInnerOffset + kFrameOverhead, VORNA_RESULT_BAD_REPLY);
+    const std::uint8_t* inner = joined + kGatewayInnerOffset;
+    Require(std::memcmp(inner, Frame::kMagic, sizeof Frame::kMagic) == 0, VORNA_RESULT_BAD_REPLY);
+    const std::size_t innerLength = ReadU16(inner + Frame::kLengthOffset);
+    Require(innerLength >= Frame::kLengthBias &&
+                kGatewayInnerOffset + innerLength + Frame::kLengthOutside == length,
+            VORNA_RESULT_BAD_REPLY);
+    return {kGatewayInnerPayloadOffset, length - kGatewayInnerPayloadOffset - Frame::kCrcSize};
+}
+
+template <class Accept>
+std::size_t CRTUTCP::Exchange(const FrameBuffer& request, std::size_t requestLength, FrameBuffer& received,
+                              Accept accept)
+{
+    m_socket->DiscardPendingInput();
+    const CDeadline deadline(m_socket->TimeoutMs());
+    m_socket->SendAll(request.data(), requestLength, deadline);
+    std::size_t count = 0;
+    for (;;) {
+        Require(count < received.size(), VORNA_RESULT_BAD_REPLY);
+        count += m_socket->ReceiveSome(received.data() + count, received.size() - count, deadline);
+        if (accept(count))
+            return count;
+    }
+}
+
+std::size_t CRTUTCP::SendCommand(std::uint16_t command, const std::uint8_t* payload, std::size_t length,
+                                 std::uint8_t* reply, std::size_t replyCapacity)
+{
+    if (commandHasNoPayload(command))
+        length = 0;
+    if (!m_gateway || command == Frame::kCommandGateway)
+        return SendDirect(command, payload, length, reply, replyCapacity);
+
+    FrameBuffer inner;
+    const std::size_t innerLength = BuildFrame(inner, m_sequence, command, payload, length);
+    Require(Frame::kMacSize + innerLength <= Frame::kMaxPayload, VORNA_RESULT_INVALID_ARGUMENT);
+    TakeSequence();
+    return SendByGateway(m_targetMac, inner.data(), innerLength, reply, replyCapacity);
+}
+
+std::size_t CRTUTCP::SendDirect(std::uint16_t command, const std::uint8_t* payload, std::size_t length,
+                                std::uint8_t* reply, std::size_t replyCapacity)
+{
+    FrameBuffer request;
+    const std::size_t requestLength = BuildFrame(request, m_sequence, command, payload, length);
+    const FrameExpectation expected{TakeSequence(), command};
+    FrameBuffer answer;
+    std::size_t total = 0;
+    Exchange(request, requestLength, answer, [&](std::size_t count) {
+        total = CheckDirectReply(answer.data(), count, expected);
+        return total != 0;
+    });
+    const std::size_t replyLength = payloadLength(total);
+    copyOut(answer.data() + Frame::kHeaderSize, replyLength, reply, replyCapacity);
+    return replyLength;
+}
+
+std::size_t CRTUTCP::SendByGateway(const MacAddress& mac, const std::uint8_t* frame, std::size_t frameLength,
+                                   std::uint8_t* reply, std::size_t replyCapacity)
+{
+    Require(frameLength <= Frame::kMaxPayload - Frame::kMacSize, VORNA_RESULT_INVALID_ARGUMENT);
+    std::array<std::uint8_t, Frame::kMaxPayload> wrapped;
+    std::memcpy(wrapped.data(), mac.data(), mac.size());
+    if (frameLength > 0) {
+        RequireArgument(frame);
+        std::memcpy(wrapped.data() + mac.size(), frame, frameLength);
+    }
+    FrameBuffer request;
+    const std::size_t requestLength =
+        BuildFrame(request, m_sequence, Frame::kCommandGateway, wrapped.data(), mac.size() + frameLength);
+    const std::uint16_t sequence = TakeSequence();
+
+    FrameBuffer answer;
+    FrameBuffer joined;
+    std::size_t joinedLength = 0;
+    Exchange(request, requestLength, answer, [&](std::size_t count) {
+        const auto result = JoinGatewayReply(answer.data(), count, sequence, joined);
+        joinedLength = result.value_or(0);
+        return result.has_value();
+    });
+    const auto [offset, length] = InnerGatewayPayload(joined.data(), joinedLength, mac);
+    copyOut(joined.data() + offset, length, reply, replyCapacity);
+    return length;
+}
+
+std::size_t CRTUTCP::ReceivePushedFrame(std::uint8_t* payload, std::size_t capacity)
+{
+    // The controller may push several frames in a row: take exactly one and leave the next in
+    // the socket for the next call.
+    const FrameExpectation expected{0, Frame::kCommandPushedProgress, false};
+    const CDeadline deadline(m_socket->TimeoutMs());
+    FrameBuffer answer;
+    std::size_t count = 0;
+    std::size_t total = 0;
+    while (total == 0) {
+        const std::size_t wanted =
+            count < Frame::kHeaderSize ? Frame::kHeaderSize
+                                       : ReadU16(answer.data() + Frame::kLengthOffset) + Frame::kLengthOutside;
+        count += m_socket->ReceiveSome(answer.data() + count, wanted - count, deadline);
+        total = CheckDirectReply(answer.data(), count, expected);
+    }
+    const std::size_t length = payloadLength(total);
+    copyOut(answer.data() + Frame::kHeaderSize, length, payload, capacity);
+    return length;
+}
+
+void CRTUTCP::AnswerPushedFrame()
+{
+    constexpr std::uint8_t kAcknowledgement[2] = {0, 0};
+    FrameBuffer request;
+    const std::size_t requestLength =
+        BuildFrame(request, m_sequence, Frame::kCommandPushedProgress, kAcknowledgement, sizeof kAcknowledgement);
+    TakeSequence();
+    const CDeadline deadline(m_socket->TimeoutMs());
+    m_socket->SendAll(request.data(), requestLength, deadline);
+}

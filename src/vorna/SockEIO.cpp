@@ -1,0 +1,167 @@
+#include "SockEIO.h"
+
+#include "VornaError.h"
+
+#include <algorithm>
+#include <arpa/inet.h>
+#include <cerrno>
+#include <chrono>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+// Pause between connect attempts while the controller refuses (it may be restarting).
+constexpr int kConnectRetryPauseMs = 100;
+
+bool isRetryable(int error)
+{
+    return error == EAGAIN || error == EWOULDBLOCK || error == EINTR;
+}
+
+sockaddr_in ipv4Address(const std::string& text, std::uint16_t port)
+{
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(port);
+    return inet_pton(AF_INET, text.c_str(), &address.sin_addr) == 1 ? address : sockaddr_in{};
+}
+
+} // namespace
+
+CVornaSockEIO::CVornaSockEIO(std::uint32_t timeoutMs, std::string localAddress)
+    : m_timeoutMs(timeoutMs), m_localAddress(std::move(localAddress))
+{
+}
+
+CVornaSockEIO::~CVornaSockEIO()
+{
+    Close();
+}
+
+void CVornaSockEIO::Close()
+{
+    if (m_socket != -1) {
+        ::close(m_socket);
+        m_socket = -1;
+    }
+}
+
+void CVornaSockEIO::Open()
+{
+    m_socket = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, IPPROTO_TCP);
+    Require(m_socket != -1, VORNA_RESULT_SOCKET_CREATE);
+    const int on = 1;
+    if (::setsockopt(m_socket, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on) != 0) {
+        Close();
+        Raise(VORNA_RESULT_SOCKET_CREATE);
+    }
+    BindLocalInterface();
+}
+
+void CVornaSockEIO::BindLocalInterface()
+{
+    if (m_localAddress.empty())
+        return;
+    const sockaddr_in local = ipv4Address(m_localAddress, 0);
+    if (local.sin_family != AF_INET ||
+        ::bind(m_socket, reinterpret_cast<const sockaddr*>(&local), sizeof local) != 0) {
+        Close();
+        Raise(VORNA_RESULT_SOCKET_CREATE);
+    }
+}
+
+void CVornaSockEIO::Connect(const std::string& ip, std::uint16_t port)
+{
+    const sockaddr_in peer = ipv4Address(ip, port);
+    Require(peer.sin_family == AF_INET, VORNA_RESULT_INVALID_ARGUMENT);
+    const CDeadline deadline(m_timeoutMs);
+    for (;;) {
+        Open();
+        if (TryConnect(peer, deadline))
+            return;
+        Close();
+        const int left = deadline.RemainingMs();
+        Require(left > 0, VORNA_RESULT_TIMEOUT);
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::min(left, kConnectRetryPauseMs)));
+    }
+}
+
+bool CVornaSockEIO::TryConnect(const sockaddr_in& peer, const CDeadline& deadline)
+{
+    Require(!deadline.Expired(), VORNA_RESULT_TIMEOUT);
+    if (::connect(m_socket, reinterpret_cast<const sockaddr*>(&peer), sizeof peer) == 0)
+        return true;
+    if (errno != EINPROGRESS && errno != EINTR)
+        return false;
+    WaitFor(POLLOUT, deadline);
+    int error = 0;
+    socklen_t size = sizeof error;
+    if (::getsockopt(m_socket, SOL_SOCKET, SO_ERROR, &error, &size) != 0)
+        return false;
+    return error == 0;
+}
+
+void CVornaSockEIO::WaitFor(short events, const CDeadline& deadline)
+{
+    for (;;) {
+        const int left = deadline.RemainingMs();
+        Require(left > 0, VORNA_RESULT_TIMEOUT);
+        pollfd entry{m_socket, events, 0};
+        const int ready = ::poll(&entry, 1, left);
+        if (ready > 0)
+            return;
+        if (ready < 0 && errno != EINTR)
+            Raise(VORNA_RESULT_CONNECTION);
+    }
+}
+
+// Both try first and wait only when the socket is not ready: one system call per frame in the
+// usual case, and never past the deadline.
+void CVornaSockEIO::SendAll(const std::uint8_t* data, std::size_t length, const CDeadline& deadline)
+{
+    Require(m_socket != -1, VORNA_RESULT_CONNECTION);
+    std::size_t sent = 0;
+    while (sent < length) {
+        Require(!deadline.Expired(), VORNA_RESULT_TIMEOUT);
+        const ssize_t result = ::send(m_socket, data + sent, length - sent, MSG_NOSIGNAL);
+        if (result > 0) {
+            sent += static_cast<std::size_t>(result);
+            continue;
+        }
+        const int error = errno;
+        if (result == 0 || !isRetryable(error))
+            Raise(VORNA_RESULT_CONNECTION);
+        if (error != EINTR)
+            WaitFor(POLLOUT, deadline);
+    }
+}
+
+std::size_t CVornaSockEIO::ReceiveSome(std::uint8_t* buffer, std::size_t capacity, const CDeadline& deadline)
+{
+    Require(m_socket != -1, VORNA_RESULT_CONNECTION);
+    for (;;) {
+        Require(!deadline.Expired(), VORNA_RESULT_TIMEOUT);
+        const ssize_t result = ::recv(m_socket, buffer, capacity, 0);
+        if (result > 0)
+            return static_cast<std::size_t>(result);
+        const int error = errno;
+        if (result == 0 || !isRetryable(error))
+            Raise(VORNA_RESULT_CONNECTION);
+        if (error != EINTR)
+            WaitFor(POLLIN, deadline);
+    }
+}
+
+void CVornaSockEIO::DiscardPendingInput()
+{
+    if (m_socket == -1)
+        return;
+    std::uint8_t scratch[512];
+    while (::recv(m_socket, scratch, sizeof scratch, MSG_DONTWAIT) > 0) {
+    }
+}

@@ -218,8 +218,8 @@ public:
     int GetTagByName(QString address, TagRecord& out) const;
     int FindTagByAddress(QString address, TagRecord& out) const;
     int FindTagByName(QString address, TagRecord& out) const { return FindTagByAddress(std::move(address), out); }
-    // 0 without such a tag; else 1 and out = the range code of the analog channel the tag sits on
-    // (0 for any other kind of tag; out untouched when the module or channel is gone, then 0).
+    // 1 and out = the range code of the analog channel the tag sits on (0 for a tag of another kind);
+    // 0 and out untouched without such a tag, or when its module or channel is gone.
     int GetTagChannelRange(QString address, int& out) const;
     int TagOrChannelExists(QString address, int& out) const { return GetTagChannelRange(std::move(address), out); }
     // Replace out; return its size.

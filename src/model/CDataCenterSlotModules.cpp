@@ -85,12 +85,12 @@ void removeGroupResources(CDataCenter& model, int slot, int typeId, int flag)
     });
     if (ioModule)
         return;
-    const auto ports = [](const auto& record) -> const auto& { return record.Ports; };
     switch (typeId) {
     case ChannelType::Serial:
-        return removePortModule(model, model.SerialSettings, slot, flag, ports);
+        return removePortModule(model, model.SerialSettings, slot, flag,
+                                [](const PortModuleSlotRecord& record) -> const auto& { return record.Ports; });
     case ChannelType::CanPort:
-        return removePortModule(model, model.CanSettings, slot, flag, ports);
+        return eraseRecordOfSlot(model.CanSettings, slot); // CAN ports make no tags
     case ChannelType::Lan:
         return removePortModule(model, model.NetworkSettings, slot, flag,
                                 [](const LanModuleSlotRecord& record) -> const auto& { return record.Interfaces; });

@@ -213,9 +213,8 @@ void CDataCenter::GetTagsForDnp3PointType(int objectType, std::vector<TagRecord>
         return;
     const auto isPoint = [&](const QString& address) {
         for (int type : conflictingPointTypes(objectType)) {
-            Dnp3PointGroup group;
-            GetDnp3PointGroup(type, group);
-            if (std::any_of(group.Points.begin(), group.Points.end(),
+            const QVector<DNP3_POINT_SETTINGS>& points = Dnp3GroupOfType(type)->Points;
+            if (std::any_of(points.begin(), points.end(),
                             [&](const DNP3_POINT_SETTINGS& point) { return point.ResourceID == address; }))
                 return true;
         }

@@ -38,7 +38,7 @@ const TagRecord* firstTagAtNoCase(const CDataCenter& model, const QString& addre
     return found == model.Tags.end() ? nullptr : &*found;
 }
 
-// The range setting of channel `channel` of the slot's module of the tag's kind.
+// The range setting of the tag's channel in the slot's module record; 0 when either is gone.
 template <typename Record, typename Setting>
 int channelRangeOf(const std::vector<Record>& records, const TagRecord& tag, Setting setting, int& out)
 {

@@ -130,9 +130,36 @@ TEST(StatusTagsTest, EveryFeatureAddsItsTagAndATakenNameFailsTheRun)
     model.SetRESTfulSupported(1);
     model.SetDnp3Supported(1);
     EXPECT_EQ(model.CreateStatusTags(1), 1);
-    EXPECT_EQ(model.Tags.size(), 11u);
-    EXPECT_EQ(TagAt(model, "0.0.138.0")->TagName, "SmsStatus");
-    EXPECT_EQ(TagAt(model, "0.0.118.0")->RelatedServices, Links({{ServiceId::Dnp3Outstation, 0}}));
+    ASSERT_EQ(model.Tags.size(), 11u);
+    const struct {
+        const char* address;
+        const char* name;
+        int typeId;
+        int linkId;
+        StatusTagSource source;
+    } expected[] = {
+        {"0.0.137.0", "MailStatus", 137, 137, StatusTagSource::AlarmMail},
+        {"0.0.138.0", "SmsStatus", 138, 138, StatusTagSource::AlarmSms},
+        {"0.0.143.0", "TrapStatus", 143, 143, StatusTagSource::AlarmSnmpTrap},
+        {"0.0.127.0", "AgentStatus", 127, 144, StatusTagSource::SnmpAgent},
+        {"0.0.116.0", "TavoStatus", 116, 116, StatusTagSource::Tavo},
+        {"0.0.116.3", "TavoTrigger", 116, 116, StatusTagSource::TavoUpdateTrigger},
+        {"0.0.105.0", "MasterStatus", 105, 105, StatusTagSource::ModbusMaster},
+        {"0.0.117.0", "SlaveStatus", 117, 117, StatusTagSource::ModbusSlave},
+        {"0.0.114.0", "LogStatus", 114, 114, StatusTagSource::DataLogging},
+        {"0.0.146.0", "RestStatus", 146, 146, StatusTagSource::RESTfulApi},
+        {"0.0.118.0", "Dnp3Status", 118, 118, StatusTagSource::Dnp3Outstation},
+    };
+    for (const auto& e : expected) {
+        const TagRecord* tag = TagAt(model, e.address);
+        ASSERT_NE(tag, nullptr) << e.address;
+        EXPECT_EQ(tag->TagName, e.name) << e.address;
+        EXPECT_EQ(tag->ChannelTypeId, e.typeId) << e.address;
+        EXPECT_EQ(tag->ChannelTypeAlias, QStringLiteral("Service%1").arg(e.typeId)) << e.address;
+        EXPECT_EQ(tag->RelatedServices, Links({{e.linkId, 0}})) << e.address;
+        EXPECT_EQ(status(model, e.source).BoundTagName, e.name) << e.address;
+        EXPECT_EQ(status(model, e.source).TagUseFlag, 1) << e.address;
+    }
 
     // A second run finds its first name taken: it stops there and links nothing.
     EXPECT_EQ(model.CreateStatusTags(1), 0);

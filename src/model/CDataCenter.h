@@ -83,7 +83,8 @@ public:
     int SetDnp3Point(int objectType, int index, DNP3_POINT_SETTINGS point);
     void AddModbusMasterDevice(MODBUS_EXTERNAL_DEVICE_SETTINGS device);
     int NextModbusMasterDeviceId() const; // last device's id plus 1; 0 without devices
-    // Position of the item whose own id is itemId in the list of service 105, 114/124 or 117; -1 when none.
+    // Position of the item whose own id is itemId in the item list of service 105, 114/124, 116, 117, 137,
+    // 138 or 143 (127: always 0); -1 when none.
     int GetResourceIndex(int serviceId, int itemId) const;
     // The name of the item a (service, item) pair designates, else the service's resource name or empty.
     QString GetServiceUseName(int serviceId, int itemIndex) const;
@@ -206,6 +207,178 @@ public:
     bool ExportTagDefines(const QString& path) const;
 
     // ---- tag table (tag engine) ----
+    // Tags are keyed by their dotted address (ResID). Every change of the table goes with AddTag:
+    // mode 1 after a tag was added, mode 0 before it leaves or is overwritten, so the definition
+    // behind each tag keeps TagUseFlag and BoundTagName in step.
+
+    // Look-ups. Names compare without regard to case, addresses exactly, unless said otherwise.
+    int IsTagNameFree(QString name) const;
+    int IsTagAddressFree(QString address) const;
+    int IsTagAddressUsed(QString address) const;        // case-insensitive; 0 for an empty text
+    QString GetTagNameByAddress(QString address) const; // case-insensitive; empty when none
+    int LookupTagByName(QString name, TagRecord& out) const; // exact name
+    int TagAddressExists(QString address) const;
+    // By dotted address, whatever the names say; 1 and a copy of the first such tag.
+    int GetTagByName(QString address, TagRecord& out) const;
+    int FindTagByAddress(QString address, TagRecord& out) const;
+    int FindTagByName(QString address, TagRecord& out) const { return FindTagByAddress(std::move(address), out); }
+    // 1 and out = the range code of the analog channel the tag sits on (0 for a tag of another kind);
+    // 0 and out untouched without such a tag, or when its module or channel is gone.
+    int GetTagChannelRange(QString address, int& out) const;
+    int TagOrChannelExists(QString address, int& out) const { return GetTagChannelRange(std::move(address), out); }
+    // Replace out; return its size.
+    int GetTagList(std::vector<TagRecord>& out, int all, int typeId) const;
+    int GetTagsByDataType(std::vector<TagRecord>& out, int code) const;
+    int GetTagsOfTypeIndex(int index) const; // tags of the type index's two data-type codes
+
+    // Changes of the table.
+    int AppendTag(TagRecord tag); // always 1
+    // The create-tag dialog's add from a definition: a tag named tagName under the group's text
+    // and type id, at the definition's address. 0 and nothing added when the name is empty or
+    // either the name or the address is taken.
+    int AddTagFromDefinition(ChannelGroupEntry group, TagDefinition definition, QString tagName);
+    void AddTag(int mode, TagRecord tag);
+    int UpdateTag(QString oldAddress, TagRecord tag); // always 1
+    int UpdateTagRecord(QString oldAddress, TagRecord tag) { return UpdateTag(std::move(oldAddress), std::move(tag)); }
+    void SetLinkedTagsText(QString name);
+    void RenameTagInServiceLists(QString address, QString name);
+    void RenameTagInTagMap(QString address, QString name); // the SNMP agent's tag map
+    // Every tag of the address goes; a non-zero flag also takes the address out of the service lists.
+    void DeleteTagsByAddress(QString address, int flag);
+    void DeleteTagsOfEntries(std::vector<TagDefinition> definitions, int flag);
+    // Position-numbered services only: item numbers above the removed one move down by one.
+    void ShiftResourceIndices(int serviceId, int removedItem);
+    void ShiftServiceTagIndices(int type, int removedIndex);
+    void RenameMailServerReference(QString oldName, QString newName);
+    void ClearMailServerReference(QString name);
+
+    // Service uses of tags: (service resource id, item number) pairs.
+    void AddTagServiceUse(QString address, TagServiceLink link); // to every tag of the address
+    void AddTagServiceUse(QString address, int serviceId, int itemIndex)
+    {
+        AddTagServiceUse(std::move(address), MakeIntPair(serviceId, itemIndex));
+    }
+    void RemoveTagServiceUse(QString address, TagServiceLink link); // one pair, first tag holding it
+    // Old address first.
+    void MoveTagServiceUse(QString oldAddress, QString newAddress, TagServiceLink link);
+    void ReplaceTagServiceUses(QVector<MODBUS_COMMAND_RESOURCE> oldResources,
+                               QVector<MODBUS_COMMAND_RESOURCE> newResources, TagServiceLink link);
+    // Takes the pair from each listed tag, then renumbers the service (nothing for an empty list).
+    void ReleaseTagsOfServiceItem(std::vector<QString> addresses, TagServiceLink link);
+    void ReleaseTagsOfServiceItem(TagServiceLink link, std::vector<QString> addresses)
+    {
+        ReleaseTagsOfServiceItem(std::move(addresses), link);
+    }
+    void RemoveTagFromServiceLists(QString address); // every occurrence in every list
+    int AddTavoTagUses(QString address, TagRecordExtra extra);
+    void ReleaseTavoItemTagUse(QString address);
+    void AddDnp3PointTagUses(int objectType, DNP3_POINT_SETTINGS point);
+    // 1 after the point at index of that type, named name (any letter case), left its group.
+    int ReleaseDnp3PointTagUse(int objectType, int index, QString name);
+    int ReleaseDnp3PointTagUse(DNP3_POINT_SETTINGS point, int objectType, int index)
+    {
+        return ReleaseDnp3PointTagUse(objectType, index, point.Name);
+    }
+    int GetDnp3PointTotal() const;
+    void GetTagsForDnp3PointType(int objectType, std::vector<TagRecord>& out) const; // appends
+    void AddServiceTagReference(QString key, TagServiceLink link);
+    void RemoveServiceTagReference(QString key, TagServiceLink link);
+    void MoveServiceTagReference(QString oldKey, QString newKey, TagServiceLink link);
+    void ReleaseServiceTagReferences(std::vector<QString> keys, TagServiceLink link);
+    void ReleaseServiceTagReferences(TagServiceLink link, std::vector<QString> keys)
+    {
+        ReleaseServiceTagReferences(std::move(keys), link);
+    }
+
+    // Modbus master devices; positions out of range change nothing.
+    std::vector<MODBUS_EXTERNAL_DEVICE_SETTINGS> GetModbusMasterDevices() const { return ModbusMasterDevices; }
+    void DeleteModbusMasterDevice(quint32 index);
+    int AddModbusDeviceTagDefinition(int deviceId, TagDefinition definition);
+    int UpdateModbusCommandTagUse(int device, int command, MODBUS_COMMAND_SETTINGS newCommand);
+    void DeleteModbusMasterCommand(int device, int command);
+
+    // The definitions behind tags. A miss leaves the outs as the caller preset them.
+    void LookupTagDefinitionFields(QString address, int kind, int& dataTypeCode, int& dnp3TagType,
+                                   int& direction) const;
+    int GetTagDefinitionValue(TagRecord tag, int& out) const;
+    int GetTagIntegerRange(TagRecord tag, qint64& minimum, qint64& maximum) const;
+    int GetTagFloatRange(TagRecord tag, float& minimum, float& maximum) const;
+    int FindSlotRegisterDefinitionIndex(QString resourceText, int slot) const;
+    int FindSlotRegisterDefinitionIndex(int slot, QString resourceText) const
+    {
+        return FindSlotRegisterDefinitionIndex(std::move(resourceText), slot);
+    }
+    int GetResourceTypeItem(int code, int resourceId, InternalVariableRecord& out) const; // 0 or kE_FAIL
+    int RemoveResourceTypeItem(int code, int resourceId) { return RemoveInternalRegisterItem(code, resourceId); }
+    void AddResourceTypeItem(int code, InternalVariableRecord item); // as given
+    // To the list of its data-type code, with the DNP3 type and limits of its value kind.
+    void AddResourceTypeItem(InternalVariableRecord item);
+
+    // The tag-selection dialogs: slots, groups and definitions that fit a data-type code (1..18)
+    // or a DNP3 object type (1..5). Collectors append and return the list's new size.
+    int SlotHasChannelsForSelector18(int slot, int code) const;
+    int SlotHasChannelsForSelector5(int slot, int objectType) const;
+    int CollectSlotGroupsForSelector18(int slot, int code, std::vector<ChannelGroupEntry>& groups) const;
+    int CollectSlotGroupsForSelector5(int slot, int objectType, std::vector<ChannelGroupEntry>& groups) const;
+    std::vector<TagDefinition> CollectResourceTags(int slot, int resourceType, int item) const;
+    void CollectResourceTags(std::vector<TagDefinition>& out, int slot, int resourceType, int item) const
+    {
+        out = CollectResourceTags(slot, resourceType, item);
+    }
+    int CollectResourceTagsByDataType(int slot, int resourceType, int item, int code,
+                                      std::vector<TagDefinition>& definitions) const;
+    int CollectResourceTagsByDnp3Type(int slot, int resourceType, int item, int objectType,
+                                      std::vector<TagDefinition>& definitions) const;
+
+    // Module-level definitions and their names: 1, or 0 when the slot has no such record.
+    int SetDITagLists(int slot, std::vector<TagDefinition> definitions, std::vector<TagNameEntry> names);
+    int SetDOTagLists(int slot, std::vector<TagDefinition> definitions, std::vector<TagNameEntry> names);
+    int SetRelayTagLists(int slot, std::vector<TagDefinition> definitions, std::vector<TagNameEntry> names);
+    int SetDIOTagLists(int slot, std::vector<TagDefinition> definitions, std::vector<TagNameEntry> names);
+    int SetHartAITagLists(int slot, std::vector<TagDefinition> definitions, std::vector<TagNameEntry> names);
+    int SetAITagLists(int slot, std::vector<TagDefinition> definitions, std::vector<TagNameEntry> names);
+    int SetHighSpeedAITagLists(int slot, std::vector<TagDefinition> definitions, std::vector<TagNameEntry> names);
+    int SetAOTagLists(int slot, std::vector<TagDefinition> definitions, std::vector<TagNameEntry> names);
+    int SetTCTagLists(int slot, std::vector<TagDefinition> definitions, std::vector<TagNameEntry> names);
+    int SetRTDTagLists(int slot, std::vector<TagDefinition> definitions, std::vector<TagNameEntry> names);
+    void SetHartAIChannelDefinitions(int slot, int channel, std::vector<TagDefinition> definitions); // sensor tags
+    void SetHartAIRecordDefinitions(int slot, std::vector<TagDefinition> definitions, int sensorTagCount);
+
+    // Tag generation from the definitions of placed modules; generators only add.
+    int RegenerateSlotTags(int slot); // always 1
+    void GenerateDITags(int slot, int selector);
+    void GenerateDOTags(int slot, int selector);
+    void GenerateRelayTags(int slot, int selector);
+    void GenerateAITags(int slot, int selector);
+    void GenerateAOTags(int slot, int selector);
+    void GenerateTCTags(int slot, int selector);
+    void GenerateRTDTags(int slot, int selector);
+    void GenerateHighSpeedAITags(int slot, int selector);
+    void GenerateHARTAITags(int slot, int selector);
+    void GenerateDIOTags(int slot, int channelKind, int selector);
+    void GenerateCellularTags(int slot);
+    void GenerateSystemVariableTags(int slot);
+    void GenerateSystemRegisterTags(int slot);
+    void AddConnectionTags();
+    void MergePendingTags();
+    void QueueTagFromDefinition(TagDefinition definition, QString ownerText, int typeId, int serviceId,
+                                int itemIndex);
+
+    // The services as channel groups of slot 0, and their status tags.
+    void AddServiceResources();
+    // Fills the source's status definition; with create 1 also makes its tag. 0 when that failed.
+    int SetupServiceStatusTag(StatusTagSource source, int create);
+    int CreateStatusTags(int flag);
+
+    // Modules leaving their slot.
+    void ClearSlotChannelLists(int slot, int flag); // slot 0: only every slot's groups
+    int RemoveSlotModule(int slot, int flag);       // always 0
+    int SetSlotModule(int slot, int flag) { return RemoveSlotModule(slot, flag); }
+    // 0 removable; 2 a Modbus master device, 3 another service uses a serial port of the slot;
+    // 1 a tag of the slot is used by a service; 4 port-trunk pair; 5 switch after a port trunk.
+    int CheckSerialAndSwitchModules(int slot) const;
+    void LoadInternalRegisterQuantities(class IXMLElement* element);
+
 
     // ---- project file: frame, system information, tags, device configuration ----
 

@@ -62,6 +62,16 @@ int CDataCenter::GetResourceIndex(int serviceId, int itemId) const
         return positionOfIndex(DataLogging.Profiles, itemId);
     case ServiceId::ModbusSlave:
         return positionOfIndex(ModbusSlave.MulitTagSet, itemId);
+    case ServiceId::Tavo:
+        return positionOfIndex(Tavo.Servers, itemId);
+    case ServiceId::SnmpAgent:
+        return 0; // the agent is its one item
+    case ServiceId::AlarmMail:
+        return positionOfIndex(AlarmMail.Entries, itemId);
+    case ServiceId::AlarmSms:
+        return positionOfIndex(AlarmSms.Entries, itemId);
+    case ServiceId::AlarmSnmpTrap:
+        return positionOfIndex(AlarmSnmpTrap.Entries, itemId);
     default:
         return -1;
     }

@@ -1,0 +1,273 @@
+// Which service items use which tags: the (service, item) pairs on the tags and on the
+// high-speed logging's service-tag records, the service lists that hold tag addresses, the TAVO
+// links, the DNP3 points and the Modbus master devices with their commands.
+#include "CDataCenter.h"
+
+#include "TagEngineSupport.h"
+
+#include <algorithm>
+
+namespace {
+
+using TagEngine::ItemAt;
+
+// Removes the first equal pair from the first holder of the key that has it.
+template <typename Holders, typename KeyOf, typename LinksOf>
+void removeFirstLink(Holders& holders, const QString& key, TagServiceLink link, KeyOf keyOf, LinksOf linksOf)
+{
+    for (auto& holder : holders) {
+        if (keyOf(holder) != key)
+            continue;
+        auto& links = linksOf(holder);
+        const auto found = std::find(links.begin(), links.end(), link);
+        if (found != links.end()) {
+            links.erase(found);
+            return;
+        }
+    }
+}
+
+// Erases every element the predicate selects; dangling references must not survive a deleted tag.
+template <typename List, typename Predicate>
+void eraseAll(List& list, Predicate predicate)
+{
+    list.erase(std::remove_if(list.begin(), list.end(), predicate), list.end());
+}
+
+std::vector<QString> resourceAddresses(const QVector<MODBUS_COMMAND_RESOURCE>& resources)
+{
+    std::vector<QString> addresses;
+    for (const MODBUS_COMMAND_RESOURCE& resource : resources)
+        addresses.push_back(resource.ResID);
+    return addresses;
+}
+
+// DNP3 point types whose groups a new point of that type must not share a tag with.
+std::vector<int> conflictingPointTypes(int objectType)
+{
+    switch (objectType) {
+    case Dnp3ObjectType::AnalogInput:
+    case Dnp3ObjectType::AnalogOutput:
+        return {Dnp3ObjectType::AnalogInput, Dnp3ObjectType::AnalogOutput};
+    case Dnp3ObjectType::Counter:
+        return {Dnp3ObjectType::Counter, Dnp3ObjectType::AnalogInput};
+    default:
+        return {objectType};
+    }
+}
+
+bool isValidPointType(int objectType)
+{
+    return objectType >= Dnp3ObjectType::BinaryInput && objectType <= Dnp3ObjectType::Counter;
+}
+
+} // namespace
+
+void CDataCenter::AddTagServiceUse(QString address, TagServiceLink link)
+{
+    if (address.isEmpty())
+        return;
+    for (TagRecord& tag : Tags) {
+        if (tag.ResID == address)
+            tag.RelatedServices.push_back(link);
+    }
+}
+
+void CDataCenter::RemoveTagServiceUse(QString address, TagServiceLink link)
+{
+    removeFirstLink(
+        Tags, address, link, [](const TagRecord& tag) { return tag.ResID; },
+        [](TagRecord& tag) -> auto& { return tag.RelatedServices; });
+}
+
+void CDataCenter::MoveTagServiceUse(QString oldAddress, QString newAddress, TagServiceLink link)
+{
+    RemoveTagServiceUse(std::move(oldAddress), link);
+    AddTagServiceUse(std::move(newAddress), link);
+}
+
+void CDataCenter::ReplaceTagServiceUses(QVector<MODBUS_COMMAND_RESOURCE> oldResources,
+                                        QVector<MODBUS_COMMAND_RESOURCE> newResources, TagServiceLink link)
+{
+    for (const MODBUS_COMMAND_RESOURCE& resource : oldResources)
+        RemoveTagServiceUse(resource.ResID, link);
+    for (const MODBUS_COMMAND_RESOURCE& resource : newResources)
+        AddTagServiceUse(resource.ResID, link);
+}
+
+void CDataCenter::ReleaseTagsOfServiceItem(std::vector<QString> addresses, TagServiceLink link)
+{
+    if (addresses.empty())
+        return;
+    for (const QString& address : addresses)
+        RemoveTagServiceUse(address, link);
+    ShiftResourceIndices(link.ServiceId, link.ItemIndex);
+}
+
+void CDataCenter::AddServiceTagReference(QString key, TagServiceLink link)
+{
+    if (key.isEmpty())
+        return;
+    const auto found = std::find_if(ServiceTagLists.begin(), ServiceTagLists.end(),
+                                    [&](const ServiceTagRecord& record) { return record.Key == key; });
+    if (found != ServiceTagLists.end())
+        found->Links.push_back(link);
+}
+
+void CDataCenter::RemoveServiceTagReference(QString key, TagServiceLink link)
+{
+    removeFirstLink(
+        ServiceTagLists, key, link, [](const ServiceTagRecord& record) { return record.Key; },
+        [](ServiceTagRecord& record) -> auto& { return record.Links; });
+}
+
+void CDataCenter::MoveServiceTagReference(QString oldKey, QString newKey, TagServiceLink link)
+{
+    RemoveServiceTagReference(std::move(oldKey), link);
+    AddServiceTagReference(std::move(newKey), link);
+}
+
+void CDataCenter::ReleaseServiceTagReferences(std::vector<QString> keys, TagServiceLink link)
+{
+    if (keys.empty())
+        return;
+    for (const QString& key : keys)
+        RemoveServiceTagReference(key, link);
+    ShiftServiceTagIndices(link.ServiceId, link.ItemIndex);
+}
+
+void CDataCenter::RemoveTagFromServiceLists(QString address)
+{
+    for (ALARM_SNMP_TRAP_ITEM_SETTINGS& entry : AlarmSnmpTrap.Entries)
+        entry.TagAddresses.removeAll(address);
+    for (DATA_LOG_ITEM_SETTINGS& profile : DataLogging.Profiles)
+        eraseAll(profile.SelectedTags, [&](const SelectedTag& tag) { return tag.second == address; });
+    eraseAll(SnmpAgent.TagTable, [&](const SNMP_AGENT_TAG_ITEM& item) { return item.TagResID == address; });
+    for (MODBUS_EXTERNAL_DEVICE_SETTINGS& device : ModbusMasterDevices) {
+        for (MODBUS_COMMAND_SETTINGS& command : device.Commands)
+            eraseAll(command.Resources, [&](const MODBUS_COMMAND_RESOURCE& resource) { return resource.ResID == address; });
+    }
+    for (MODBUS_SLAVE_TAG_SET& set : ModbusSlave.MulitTagSet)
+        eraseAll(set.Items, [&](const MODBUS_SLAVE_TAG_ITEM& item) { return item.Tag == address; });
+}
+
+int CDataCenter::AddTavoTagUses(QString address, TagRecordExtra extra)
+{
+    const auto found = std::find_if(Tags.begin(), Tags.end(), [&](const TagRecord& tag) { return tag.ResID == address; });
+    if (found == Tags.end())
+        return 0;
+    const int position = static_cast<int>(found - Tags.begin());
+    found->PublishToTavo = 1;
+    found->Tavo = extra;
+    AddTagServiceUse(address, MakeIntPair(ServiceId::TavoTagLink, 0));
+    if (extra.ControlTagUpdate) // the control tag learns which tag follows it
+        AddTagServiceUse(extra.Control, MakeIntPair(ServiceId::TavoControlTagLink, position));
+    return 1;
+}
+
+void CDataCenter::ReleaseTavoItemTagUse(QString address)
+{
+    const auto found = std::find_if(Tags.begin(), Tags.end(), [&](const TagRecord& tag) { return tag.ResID == address; });
+    if (found == Tags.end())
+        return;
+    const int position = static_cast<int>(found - Tags.begin());
+    if (found->Tavo.ControlTagUpdate)
+        RemoveTagServiceUse(found->Tavo.Control, MakeIntPair(ServiceId::TavoControlTagLink, position));
+    found->PublishToTavo = 0;
+    found->Tavo.Init();
+    ReleaseTagsOfServiceItem({address}, MakeIntPair(ServiceId::TavoTagLink, 0));
+}
+
+void CDataCenter::AddDnp3PointTagUses(int objectType, DNP3_POINT_SETTINGS point)
+{
+    Dnp3PointGroup* group = Dnp3GroupOfType(objectType);
+    if (!group)
+        return;
+    const QString address = point.ResourceID;
+    group->Points.push_back(std::move(point));
+    AddTagServiceUse(address, MakeIntPair(ServiceId::Dnp3Point, objectType));
+}
+
+int CDataCenter::ReleaseDnp3PointTagUse(int objectType, int index, QString name)
+{
+    Dnp3PointGroup* group = Dnp3GroupOfType(objectType);
+    const DNP3_POINT_SETTINGS* point = group ? ItemAt(group->Points, index) : nullptr;
+    if (!point || point->Name.compare(name, Qt::CaseInsensitive) != 0)
+        return 0;
+    ReleaseTagsOfServiceItem({point->ResourceID}, MakeIntPair(ServiceId::Dnp3Point, objectType));
+    group->Points.removeAt(index);
+    return 1;
+}
+
+int CDataCenter::GetDnp3PointTotal() const
+{
+    int total = 0;
+    for (const Dnp3PointGroup& group : Dnp3Groups)
+        total += static_cast<int>(group.Points.size());
+    return total;
+}
+
+void CDataCenter::GetTagsForDnp3PointType(int objectType, std::vector<TagRecord>& out) const
+{
+    if (!isValidPointType(objectType))
+        return;
+    const auto isPoint = [&](const QString& address) {
+        for (int type : conflictingPointTypes(objectType)) {
+            const QVector<DNP3_POINT_SETTINGS>& points = Dnp3GroupOfType(type)->Points;
+            if (std::any_of(points.begin(), points.end(),
+                            [&](const DNP3_POINT_SETTINGS& point) { return point.ResourceID == address; }))
+                return true;
+        }
+        return false;
+    };
+    for (const TagRecord& tag : Tags) {
+        if (tag.Dnp3PointType == objectType && !isPoint(tag.ResID))
+            out.push_back(tag);
+    }
+}
+
+void CDataCenter::DeleteModbusMasterDevice(quint32 index)
+{
+    if (!ItemAt(ModbusMasterDevices, index))
+        return;
+    const MODBUS_EXTERNAL_DEVICE_SETTINGS device = ModbusMasterDevices[index];
+    const TagServiceLink link = MakeIntPair(ServiceId::ModbusMaster, device.Index);
+    for (const MODBUS_COMMAND_SETTINGS& command : device.Commands)
+        ReleaseTagsOfServiceItem(resourceAddresses(command.Resources), link);
+    ReleaseTagsOfServiceItem({device.StatusTag, device.ErrorTag}, link);
+    DeleteTagsByAddress(device.StatusTag, 1);
+    DeleteTagsByAddress(device.ErrorTag, 1);
+    ModbusMasterDevices.erase(ModbusMasterDevices.begin() + static_cast<std::ptrdiff_t>(index));
+}
+
+int CDataCenter::AddModbusDeviceTagDefinition(int deviceId, TagDefinition definition)
+{
+    const auto device = std::find_if(ModbusMasterDevices.begin(), ModbusMasterDevices.end(),
+                                     [deviceId](const MODBUS_EXTERNAL_DEVICE_SETTINGS& d) { return d.Index == deviceId; });
+    if (device == ModbusMasterDevices.end() ||
+        TagEngine::FindDefinitionByText(device->TagDefinitions, definition.ResourceText))
+        return 0;
+    device->TagDefinitions.push_back(std::move(definition));
+    return 1;
+}
+
+int CDataCenter::UpdateModbusCommandTagUse(int device, int command, MODBUS_COMMAND_SETTINGS newCommand)
+{
+    MODBUS_EXTERNAL_DEVICE_SETTINGS* owner = ItemAt(ModbusMasterDevices, device);
+    MODBUS_COMMAND_SETTINGS* stored = owner ? ItemAt(owner->Commands, command) : nullptr;
+    if (!stored)
+        return 0;
+    ReplaceTagServiceUses(stored->Resources, newCommand.Resources, MakeIntPair(ServiceId::ModbusMaster, owner->Index));
+    *stored = std::move(newCommand);
+    return 1;
+}
+
+void CDataCenter::DeleteModbusMasterCommand(int device, int command)
+{
+    MODBUS_EXTERNAL_DEVICE_SETTINGS* owner = ItemAt(ModbusMasterDevices, device);
+    const MODBUS_COMMAND_SETTINGS* stored = owner ? ItemAt(owner->Commands, command) : nullptr;
+    if (!stored)
+        return;
+    ReleaseTagsOfServiceItem(resourceAddresses(stored->Resources), MakeIntPair(ServiceId::ModbusMaster, owner->Index));
+    owner->Commands.removeAt(command);
+}

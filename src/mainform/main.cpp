@@ -1,38 +1,15 @@
 // Start-up of the Pelandrix configuration program.
-#include "ConfigFiles.h"
-#include "LanguagePack.h"
+#include "CFileVersionInfo.h"
+#include "CPelandrixApp.h"
 
 #include <QApplication>
-#include <QMainWindow>
-#include <QMessageBox>
-
-#include <cstdio>
-
-namespace {
-
-bool loadLanguagePack()
-{
-    if (LanguagePack::LoadDefault())
-        return true;
-    const QString text = QStringLiteral("The language pack %1 could not be loaded.")
-                             .arg(ProgramDirectory() + u'/' + QString::fromLatin1(LanguagePack::kRelativePath));
-    std::fprintf(stderr, "pelandrix: %s\n", qUtf8Printable(text));
-    QMessageBox::critical(nullptr, QStringLiteral("Pelandrix"), text);
-    return false;
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Pelandrix"));
-    QApplication::setApplicationVersion(QStringLiteral(PELANDRIX_VERSION_TEXT));
-    if (!loadLanguagePack())
-        return 1;
-
-    QMainWindow frame;
-    frame.setWindowTitle(QStringLiteral("Pelandrix"));
-    frame.showMaximized();
-    return app.exec();
+    QApplication::setApplicationVersion(ProgramVersionText());
+    CPelandrixApp pelandrix;
+    const int result = pelandrix.InitInstance(QApplication::arguments().mid(1)) ? app.exec() : pelandrix.ExitCode();
+    pelandrix.ExitInstance();
+    return result;
 }

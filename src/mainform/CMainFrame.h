@@ -1,0 +1,140 @@
+#pragma once
+// The program's one frame window: menu, toolbar and status bar, and the splitter with the device
+// tree, the property pane and the log pane. It owns the project model and carries every menu
+// command; a command is enabled only when it has a handler here (or in the application) and its
+// condition holds, so the device operations stay disabled until their tool dialog exists.
+
+#include "CPropertyForm.h"
+#include "LaunchAction.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QString>
+#include <QStringView>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <span>
+
+class CCboSplitterWnd;
+class CDataCenter;
+class CDeviceForm;
+class CLogForm;
+class ICommandTarget;
+class QAction;
+class QMenu;
+class QToolBar;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr const char* kToolsMenuText = "&Tools";
+    static constexpr const char* kChangeModuleText = "Change CPU/Power Module";
+    static constexpr int kChangeModulePosition = 2;
+    static constexpr QStringView kTitleFormat = u"%s - [%s]";
+
+    // The property pages come from the factory; without one, every form id shows a placeholder.
+    explicit CMainFrame(PropertyPageFactory pageFactory = {}, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Where the commands that the frame does not carry go (help, About); may be null.
+    void SetApplicationCommands(ICommandTarget* application) { application_ = application; }
+
+    CDataCenter* GetDataCenter() const { return model_.get(); }
+    CLogForm* GetLogForm() const { return logForm_; }
+    CDeviceForm* GetDeviceForm() const { return deviceForm_; }
+    CPropertyForm* GetPropertyForm() const { return propertyForm_; }
+    CCboSplitterWnd* GetSplitter() const { return splitter_; }
+    QToolBar* GetToolBar() const { return toolBar_; }
+
+    // The address of the controller the device tool dialog last connected to.
+    void SetLastDeviceIP(QString address) { lastDeviceIP_ = std::move(address); }
+    QString GetLastDeviceIP() const { return lastDeviceIP_; }
+
+    const QString& GetProjectPath() const { return projectPath_; }
+    const QString& GetProfilePath() const { return profilePath_; }
+    // True when no project is open: the tree pane is missing or its tree is empty.
+    bool IsProjectEmpty() const;
+    // The program's name, followed by the project file's name once the project has a file.
+    void SetProjectTitle(const QString& projectPath);
+
+    // Position of the item with that command in the menu (or menu bar), -1 when absent.
+    static int FindMenuItemById(const QWidget* menu, int command);
+    // Position of the first item whose text is exactly that text, -1 when none.
+    static int FindMenuItemByText(const QWidget* menu, const QString& text);
+    // The top-level menu at that position of the menu bar; null when there is none.
+    QMenu* TopLevelMenu(int position) const;
+    // "Change CPU/Power Module" in the tools menu for a 4100 series project only.
+    void UpdateChangeModuleMenu();
+    // Takes the ISaGRAF export and the item after it out of the first menu.
+    void RemoveISaGRAFMenu();
+
+    bool IsCommandEnabled(int command) const;
+    // Runs the command when it is enabled; a disabled one is traced and ignored.
+    void OnCommand(int command);
+    // Enables or disables every menu item and toolbar button by IsCommandEnabled.
+    void UpdateCommandStates();
+    // Every menu item and toolbar button of the command.
+    QList<QAction*> FindCommandActions(int command) const;
+    // Ctrl+S: saves when a project is open and no dialog or popup is up; true when it did.
+    bool RunSaveShortcut();
+
+    // The start-up action that the application posts once the frame is shown.
+    void RunLaunchAction(const LaunchAction& action);
+    void OnOpenLatestProject();
+    void OnOpenCommandLineProject(const QString& path);
+    void OnBatchSave(const QStringList& arguments);
+
+    // Whether some slot from 0 to the highest slot number is free.
+    static bool HasFreeSlot(quint16 slotMask, int maxSlotCount);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    enum class EnableRule { Always, ProjectOpen, FreeSlot, ModuleSelected, NotIECProject, ChangeModule };
+    struct FrameCommand {
+        int id;
+        void (CMainFrame::*handler)(); // null: the command's dialog is not part of the program yet
+        EnableRule rule;
+    };
+    static std::span<const FrameCommand> FrameCommands();
+    static const FrameCommand* FindFrameCommand(int command);
+
+    void OnCreateClient(PropertyPageFactory pageFactory);
+    void CreateMenus();
+    void TrimMenus();
+    void CreateToolBar();
+    bool RuleHolds(EnableRule rule) const;
+    bool CanChangeModule() const;
+    void forEachCommandAction(const std::function<void(QAction*)>& visit) const;
+    QAction* NewCommandAction(const QString& text, int command, QObject* owner);
+    QString CommandTip(int command) const;
+
+    // Command handlers.
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnAddModule();
+    void OnRemoveModule();
+    void OnExportISaGRAF();
+    void OnExportTagDefines();
+    void OnPreferences();
+    void OnNetworkInterface();
+    void OnChangeModule();
+    void OnAppExit();
+
+    ICommandTarget* application_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    CCboSplitterWnd* splitter_ = nullptr;
+    CDeviceForm* deviceForm_ = nullptr;
+    CPropertyForm* propertyForm_ = nullptr;
+    CLogForm* logForm_ = nullptr;
+    std::unique_ptr<CDataCenter> model_;
+    QString projectPath_;
+    QString profilePath_;
+    QString lastDeviceIP_;
+    QHash<int, QString> commandTexts_; // menu texts of menu 128, for the toolbar's tips
+};

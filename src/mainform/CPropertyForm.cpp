@@ -1,0 +1,142 @@
+#include "CPropertyForm.h"
+
+#include "CMainFrame.h"
+#include "CPlaceholderPage.h"
+#include "MainFormIds.h"
+#include "PropertyPageTable.h"
+#include "TraceLog.h"
+
+#include <QGridLayout>
+#include <QMetaObject>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace {
+
+std::unique_ptr<CPropertyUIDialog> makePlaceholderPage(const PropertyPageKind& kind, CPropertyForm& owner)
+{
+    return std::make_unique<CPlaceholderPage>(kind, &owner);
+}
+
+} // namespace
+
+CPropertyForm::CPropertyForm(QWidget* parent) : CFormBase(kTemplatePropertyForm, parent), factory_(makePlaceholderPage)
+{
+    Create();
+}
+
+CPropertyForm::~CPropertyForm()
+{
+    DestroyPages();
+}
+
+// The pages sit in a scrolled column: a page larger than the pane can still be reached whole.
+bool CPropertyForm::OnInitDialog()
+{
+    auto* grid = qobject_cast<QGridLayout*>(layout());
+    if (!grid)
+        return false;
+    grid->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    pageHost_ = new QWidget(scroll);
+    pageLayout_ = new QVBoxLayout(pageHost_);
+    scroll->setWidget(pageHost_);
+    grid->addWidget(scroll, 0, 0);
+    return true;
+}
+
+void CPropertyForm::SetPageFactory(PropertyPageFactory factory)
+{
+    factory_ = factory ? std::move(factory) : PropertyPageFactory(makePlaceholderPage);
+}
+
+CDataCenter* CPropertyForm::GetDataCenter() const
+{
+    return mainFrame_ ? mainFrame_->GetDataCenter() : nullptr;
+}
+
+void CPropertyForm::InitPages()
+{
+    CreatePropertyPage();
+    HideAllPages();
+}
+
+void CPropertyForm::CreatePropertyPage()
+{
+    if (!pages_.empty())
+        return;
+    for (const PropertyPageKind& kind : kPropertyPageTable) {
+        std::unique_ptr<CPropertyUIDialog> page = factory_(kind, *this);
+        if (!page) {
+            TraceLog("%s:%d no page for form id %d (%s)", __FILE__, __LINE__, kind.formId, kind.pageClass);
+            continue;
+        }
+        page->hide();
+        if (!page->Create())
+            TraceLog("%s:%d the page of form id %d (%s) has no window from template %u", __FILE__, __LINE__,
+                     kind.formId, kind.pageClass, kind.templateId);
+        if (pageLayout_)
+            pageLayout_->addWidget(page.get());
+        pages_.push_back({std::move(page), kind.formId});
+    }
+}
+
+void CPropertyForm::SelectNodePage(const TreeNodeInfo& node)
+{
+    CreatePropertyPage();
+    HideAllPages();
+    ShowPageForNode(node);
+}
+
+void CPropertyForm::HideAllPages()
+{
+    for (const PropertyPageEntry& entry : pages_) {
+        if (entry.page)
+            entry.page->hide();
+    }
+}
+
+void CPropertyForm::ShowPageForNode(const TreeNodeInfo& node)
+{
+    CPropertyUIDialog* page = PageForFormId(node.formId);
+    if (!page)
+        return;
+    page->SetNodeInfo(node);
+    page->show();
+    // After the tree has finished handling its selection.
+    QMetaObject::invokeMethod(page, [page] { page->setFocus(Qt::OtherFocusReason); }, Qt::QueuedConnection);
+}
+
+void CPropertyForm::RefreshPagesDataCenter()
+{
+    for (const PropertyPageEntry& entry : pages_) {
+        if (entry.page)
+            entry.page->RefreshDataCenter();
+    }
+}
+
+CPropertyUIDialog* CPropertyForm::PageForFormId(int formId) const
+{
+    for (const PropertyPageEntry& entry : pages_) {
+        if (entry.formId == formId)
+            return entry.page.get();
+    }
+    return nullptr;
+}
+
+CPropertyUIDialog* CPropertyForm::VisiblePage() const
+{
+    for (const PropertyPageEntry& entry : pages_) {
+        if (entry.page && !entry.page->isHidden())
+            return entry.page.get();
+    }
+    return nullptr;
+}
+
+void CPropertyForm::DestroyPages()
+{
+    for (PropertyPageEntry& entry : pages_)
+        entry.page.reset();
+}

@@ -1,0 +1,77 @@
+#pragma once
+// The property pane, upper right in the main window: it creates every property page once, keeps
+// them for its whole life and shows at most one, the page whose form id is that of the node
+// selected in the device tree. Pages reach the model, the log pane and the tree through it.
+
+#include "CFormBase.h"
+#include "TreeNodeInfo.h"
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class CDataCenter;
+class CDeviceForm;
+class CLogForm;
+class CMainFrame;
+class CPropertyForm;
+class CPropertyUIDialog;
+class QVBoxLayout;
+struct PropertyPageKind;
+
+struct PropertyPageEntry {
+    std::unique_ptr<CPropertyUIDialog> page;
+    int formId = 0;
+};
+
+// Makes the page of one row of the page table; the pane builds its window afterwards.
+using PropertyPageFactory = std::function<std::unique_ptr<CPropertyUIDialog>(const PropertyPageKind&, CPropertyForm&)>;
+
+class CPropertyForm : public CFormBase {
+    Q_OBJECT
+public:
+    explicit CPropertyForm(QWidget* parent = nullptr);
+    ~CPropertyForm() override;
+
+    void SetDeviceForm(CDeviceForm* deviceForm) { deviceForm_ = deviceForm; }
+    void SetLogForm(CLogForm* logForm) { logForm_ = logForm; }
+    void SetMainFrame(CMainFrame* mainFrame) { mainFrame_ = mainFrame; }
+    // Where the pages come from; by default a placeholder page per form id. Set before InitPages.
+    void SetPageFactory(PropertyPageFactory factory);
+
+    // Creates every page and hides them.
+    void InitPages();
+    // Creates the pages of the page table once; later calls do nothing.
+    void CreatePropertyPage();
+    // Shows the page of the node (creating the pages first when needed), hiding the others.
+    void SelectNodePage(const TreeNodeInfo& node);
+    void HideAllPages();
+    // Every page takes the project model anew, in creation order.
+    void RefreshPagesDataCenter();
+
+    CDeviceForm* GetDeviceForm() const { return deviceForm_; }
+    CLogForm* GetLogForm() const { return logForm_; }
+    // The main frame's model, asked anew on every call; null without a frame.
+    CDataCenter* GetDataCenter() const;
+
+    const std::vector<PropertyPageEntry>& pages() const { return pages_; }
+    // The first page serving the form id, null when none does.
+    CPropertyUIDialog* PageForFormId(int formId) const;
+    // The page shown now, null when none is.
+    CPropertyUIDialog* VisiblePage() const;
+
+protected:
+    bool OnInitDialog() override;
+
+private:
+    void ShowPageForNode(const TreeNodeInfo& node);
+    void DestroyPages();
+
+    CDeviceForm* deviceForm_ = nullptr;
+    CLogForm* logForm_ = nullptr;
+    CMainFrame* mainFrame_ = nullptr;
+    PropertyPageFactory factory_;
+    std::vector<PropertyPageEntry> pages_;
+    QWidget* pageHost_ = nullptr;
+    QVBoxLayout* pageLayout_ = nullptr;
+};

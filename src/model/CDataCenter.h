@@ -381,6 +381,83 @@ public:
 
 
     // ---- project file: frame, system information, tags, device configuration ----
+    // Groups of "Product": the writers add their element to the product element; the readers
+    // give 0 or kE_FAIL (a missing group, or a value the group cannot do without).
+    void SaveSystemInformation(IXMLElement* product) const;
+    int LoadSystemInformation(IXMLElement* product);
+    void SaveModuleInfo(IXMLElement* group) const;
+    int LoadModuleInfo(IXMLElement* group);
+    void SaveTagConfiguration(IXMLElement* product) const;
+    int LoadTagConfiguration(IXMLElement* product);
+    // The channel writers refresh their records' abbreviation lists, hence not const.
+    void SaveDeviceConfiguration(IXMLElement* product);
+    int LoadDeviceConfiguration(IXMLElement* product);
+    // Dispatches every child of a slot's "Setting" by name (compared ignoring case); 0.
+    int LoadDeviceSetting(IXMLElement* setting, int slot, IXMLElement* slotElement);
+
+    // Writers of a slot's communication, resource and system groups.
+    void SaveSerialSetting(const PortModuleSlotRecord& record, IXMLElement* slotElement) const;
+    void SaveNetworkSetting(const LanModuleSlotRecord& record, IXMLElement* slotElement) const;
+    void SaveCanSetting(const CanModuleSlotRecord& record, IXMLElement* slotElement) const;
+    void SaveCellularResource(const CellularRecord& record, IXMLElement* slotElement) const;
+    void SaveSystemRegister(const ResourceGroupRecord& record, IXMLElement* slotElement) const;
+    void SavePowerResource(const ResourceGroupRecord& record, IXMLElement* slotElement) const;
+    void SaveFtpServer(IXMLElement* setting, bool withServerElement) const;
+    void SaveTimeSetting(IXMLElement* slotElement) const;
+    void SaveToggleSwitchControl(IXMLElement* slotElement) const;
+    void SaveRotarySwitchControl(IXMLElement* slotElement) const;
+    void SaveSystemServiceFlags(IXMLElement* slotElement) const;
+    // "Enable" with the value in "Result" (also the RESTful API service's enable).
+    static void SaveEnableElement(int value, IXMLElement* parent);
+    // The "Enable" child's value when it is 0 or 1, else 0.
+    static void LoadEnableElement(int& out, IXMLElement* element);
+
+    // The load-for-slot family: finds the slot's record of that kind and reads the element into
+    // it; nothing when the slot has none. Always 0.
+    int LoadSerialSettingForSlot(IXMLElement* element, int slot);
+    int LoadCanSettingForSlot(IXMLElement* element, int slot);
+    int LoadPortTrunkForSlot(IXMLElement* element, int slot);
+    int LoadSwitchForSlot(IXMLElement* element, int slot);
+    int LoadNetworkSettingForSlot(IXMLElement* element, int slot);
+    int LoadCellularSettingForSlot(IXMLElement* element, int slot);
+    int LoadDISettingForSlot(IXMLElement* element, int slot);
+    int LoadDOSettingForSlot(IXMLElement* element, int slot);
+    int LoadRelaySettingForSlot(IXMLElement* element, int slot);
+    int LoadDIOSettingForSlot(IXMLElement* element, int slot);
+    int LoadHARTAISettingForSlot(IXMLElement* setting, IXMLElement* slotElement, int slot);
+    int LoadAISettingForSlot(IXMLElement* element, int slot);
+    int LoadHighSpeedAISettingForSlot(IXMLElement* element, int slot);
+    int LoadAOSettingForSlot(IXMLElement* element, int slot);
+    int LoadTCSettingForSlot(IXMLElement* element, int slot);
+    int LoadRTDSettingForSlot(IXMLElement* element, int slot);
+    // The "InternalRegister" child of a slot's "Setting": list lengths, then the register groups.
+    int LoadInternalRegister(IXMLElement* element);
+    int ReadTimeSettingElement(IXMLElement* element, int slot);
+    int ReadFtpAccountElement(IXMLElement* element, int slot);
+    int ReadFtpServerElement(IXMLElement* element, int slot);
+    int ReadToggleSwitchElement(IXMLElement* element, int slot);
+    int ReadRotarySwitchElement(IXMLElement* element, int slot);
+    int ReadSystemLogElement(IXMLElement* element, int slot);
+
+    // Element readers of one record.
+    static void LoadSerialSetting(PortModuleSlotRecord& record, IXMLElement* element);
+    static void LoadNetworkSetting(LanModuleSlotRecord& record, IXMLElement* element);
+    static void LoadCanSetting(CanModuleSlotRecord& record, IXMLElement* element);
+    // Also queues the cellular connection tag of the record.
+    void LoadCellularSetting(CellularRecord& record, IXMLElement* element);
+    static void LoadCellularConfig(CellularConfig& config, IXMLElement* element);
+    static void LoadAutoCheckSetting(CELLULAR_SETTINGS& settings, IXMLElement* element);
+    int ParseTimeSetting(IXMLElement* element);
+    int ParseFtpAccounts(IXMLElement* element, int flag); // flag 1 "FtpAccount", 0 "FtpServer"
+    int LoadSystemServiceFlags(IXMLElement* element);
+
+    // Placeholders of the tag engine's operations that the readers above call; they go when the
+    // tag engine lands. The queue is real; the lookups find nothing and AddTag marks nothing.
+    void QueueTagFromDefinition(TagDefinition definition, QString ownerName, int ownerTypeId, int first, int second);
+    void LookupTagDefinitionFields(const QString& address, int kind, int& dataTypeCode, int& secondValue,
+                                   int& direction) const;
+    void AddTag(int mode, TagRecord tag);
+    void AddConnectionTags();
 
     // ---- project file: service configuration ----
 

@@ -11,6 +11,8 @@
 #include <array>
 #include <vector>
 
+class IXMLElement;
+
 struct InternalVariableRecord {
     TagDefinition Definition;
     qint32 Direction = 0; // nonzero selects codes 1..9, zero codes 10..18
@@ -30,6 +32,14 @@ struct InternalRegisterTable {
     // The list of data-type code 1..18 (register type 1500 + code); nullptr for any other code.
     std::vector<InternalVariableRecord>* ListForCode(int code);
     const std::vector<InternalVariableRecord>* ListForCode(int code) const;
+
+    // project file
+    // Writes the registers of type 1510..1518 under "Setting"/"InternalRegister" and their
+    // resource ids under "Resource"/"InternalRegister" of the slot element; other types write nothing.
+    void SaveInternalRegisters(IXMLElement* slotElement, int typeId) const;
+    // Reads a kind's element ("BoolOut" ...) into the list of type 1501..1518: the i-th child
+    // replaces entry i, children beyond the list are appended.
+    void LoadInternalRegisters(IXMLElement* element, int typeId);
 
 private:
     std::array<std::vector<InternalVariableRecord>, DataTypeCode::Last> lists_;

@@ -13,6 +13,8 @@
 #include <array>
 #include <vector>
 
+class IXMLElement;
+
 // One tag name of a module's channel tag template.
 struct TagNameEntry {
     QString TagName;
@@ -46,6 +48,12 @@ struct ModuleSlotRecord : ModuleRecordHead {
     qint32 TemplatePresent = 0;
     ChannelTagTemplate ChannelTemplate;
     QStringList Abbreviations;
+
+    // project file
+    // Writes "Setting"/"DI" and "Resource"/"DI" (and "ExtPower" when high-voltage) of the slot element.
+    void SaveDiChannels(IXMLElement* slotElement);
+    // Reads a "DI" element; the layout follows each channel element.
+    void LoadDiChannels(IXMLElement* element);
 };
 
 // Digital input/output module; ResSize is the number of resources per channel.
@@ -56,6 +64,10 @@ struct DIOModuleSlotRecord : ModuleRecordHead {
     qint32 TemplatePresent = 0;
     ChannelTagTemplate ChannelTemplate;
     QStringList Abbreviations;
+
+    // project file
+    void SaveDioChannels(IXMLElement* slotElement);
+    void LoadDioChannels(IXMLElement* element);
 };
 
 // Digital output and relay modules.
@@ -64,6 +76,12 @@ struct OutputModuleSlotRecord : ModuleRecordHead {
     qint32 TemplatePresent = 0;
     ChannelTagTemplate ChannelTemplate;
     QStringList Abbreviations;
+
+    // project file
+    void SaveDoChannels(IXMLElement* slotElement);
+    void LoadDoChannels(IXMLElement* element);
+    void SaveRelayChannels(IXMLElement* slotElement);
+    void LoadRelayChannels(IXMLElement* element);
 };
 
 struct HARTAISetting : ModuleRecordHead {
@@ -73,6 +91,12 @@ struct HARTAISetting : ModuleRecordHead {
     qint32 TemplatePresent = 0;
     ChannelTagTemplate ChannelTemplate;
     QStringList Abbreviations;
+
+    // project file
+    // Writes the "HARTAI" and "HART" groups; the reader takes the slot element too and appends the
+    // sensors it reads to the channels' sensor lists.
+    void SaveHartAiChannels(IXMLElement* slotElement);
+    void LoadHartAiChannels(IXMLElement* slotElement);
 };
 
 struct AISetting : ModuleRecordHead {
@@ -80,6 +104,10 @@ struct AISetting : ModuleRecordHead {
     qint32 TemplatePresent = 0;
     ChannelTagTemplate ChannelTemplate;
     QStringList Abbreviations;
+
+    // project file
+    void SaveAiChannels(IXMLElement* slotElement);
+    void LoadAiChannels(IXMLElement* element);
 };
 
 struct HighSpeedAISetting : ModuleRecordHead {
@@ -91,6 +119,10 @@ struct HighSpeedAISetting : ModuleRecordHead {
     qint32 TemplatePresent = 0;
     ChannelTagTemplate ChannelTemplate;
     QStringList Abbreviations;
+
+    // project file
+    void SaveHighSpeedAiChannels(IXMLElement* slotElement);
+    void LoadHighSpeedAiChannels(IXMLElement* element);
 };
 
 struct AOSetting : ModuleRecordHead {
@@ -98,6 +130,10 @@ struct AOSetting : ModuleRecordHead {
     ChannelTagTemplate ChannelTemplate;
     qint32 TemplatePresent = 0;
     QStringList Abbreviations;
+
+    // project file
+    void SaveAoChannels(IXMLElement* slotElement);
+    void LoadAoChannels(IXMLElement* element);
 };
 
 // Thermocouple and RTD modules.
@@ -106,6 +142,12 @@ struct TemperatureSetting : ModuleRecordHead {
     ChannelTagTemplate ChannelTemplate;
     qint32 TemplatePresent = 0;
     QStringList Abbreviations;
+
+    // project file
+    void SaveTcChannels(IXMLElement* slotElement);
+    void LoadTcChannels(IXMLElement* element);
+    void SaveRtdChannels(IXMLElement* slotElement);
+    void LoadRtdChannels(IXMLElement* element);
 };
 
 // Serial and CAN modules: the same record over their own port entries.
@@ -150,6 +192,12 @@ struct SlotPortRecord {
     qint32 SlotIndex = 0;
     std::array<qint32, 3> Values{};
     friend bool operator==(const SlotPortRecord&, const SlotPortRecord&) = default;
+
+    // project file
+    // "Setting"/elementName ("PortTrunk" or "Switch") with the three values; the reader keeps a
+    // value whose element is missing.
+    void SaveSlotPortSetting(IXMLElement* slotElement, const QString& elementName) const;
+    void LoadSlotPortSetting(IXMLElement* element);
 };
 
 // A resource group: the system variables of the controller, the system registers of a power slot.

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+class IXMLElement;
+
 // A use of a tag by a service item: the service resource id and the item's number.
 struct TagServiceLink {
     qint32 ServiceId = 0;
@@ -50,6 +52,10 @@ struct TagRecord {
     // Builds the record from its texts and numbers; the three address numbers come from resId.
     void Construct(QString tagName, QString secondText, QString channelTypeAlias, int channelTypeId, QString resId,
                    int direction, int dataTypeCode, int dnp3PointType);
+
+    // project file
+    // Fills a "Tag_%d" element of "TagConfiguration" with the tag's values and service links.
+    void SaveTagElement(IXMLElement* tagElement) const;
 
     friend bool operator==(const TagRecord&, const TagRecord&) = default;
 };

@@ -451,14 +451,6 @@ public:
     int ParseFtpAccounts(IXMLElement* element, int flag); // flag 1 "FtpAccount", 0 "FtpServer"
     int LoadSystemServiceFlags(IXMLElement* element);
 
-    // Placeholders of the tag engine's operations that the readers above call; they go when the
-    // tag engine lands. The queue is real; the lookups find nothing and AddTag marks nothing.
-    void QueueTagFromDefinition(TagDefinition definition, QString ownerName, int ownerTypeId, int first, int second);
-    void LookupTagDefinitionFields(const QString& address, int kind, int& dataTypeCode, int& secondValue,
-                                   int& direction) const;
-    void AddTag(int mode, TagRecord tag);
-    void AddConnectionTags();
-
     // ---- project file: service configuration ----
 
     // ---- members, in the model's order ----

@@ -25,6 +25,12 @@ struct ALARM_MAIL_ITEM_SETTINGS {
     QVector<TagDefinition> TagDefinitions; // trigger first, status second
 
     void SetDefaults();
+
+    // project file
+    void Save(class IXMLElement* element) const; // children of the entry's "Set_%d" element
+    void Load(class IXMLElement* element);
+    // Round trips of the project file compare whole records.
+    friend bool operator==(const ALARM_MAIL_ITEM_SETTINGS&, const ALARM_MAIL_ITEM_SETTINGS&) = default;
 };
 
 // The e-mail alarm service record held by the model.
@@ -47,6 +53,13 @@ struct ALARM_MAIL_SETTINGS : AlarmQueueSettings {
     void Reset();
     // Keys "QueueValue", "DelayValue", "PortValue".
     int GetAlarmMailDefault(const QString& key, SettingTriple& out) const;
+
+    // project file
+    // Children of the "Email" element; Load appends the entries.
+    void Save(class IXMLElement* element) const;
+    void Load(class IXMLElement* element);
+    // Round trips of the project file compare whole records.
+    friend bool operator==(const ALARM_MAIL_SETTINGS&, const ALARM_MAIL_SETTINGS&) = default;
 };
 using AlarmMailSettings = ALARM_MAIL_SETTINGS;
 

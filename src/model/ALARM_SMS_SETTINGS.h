@@ -23,6 +23,12 @@ struct ALARM_SMS_ITEM_SETTINGS {
     QVector<TagDefinition> TagDefinitions; // trigger first, status second
 
     void SetDefaults();
+
+    // project file
+    void Save(class IXMLElement* element) const; // children of the entry's "Set_%d" element
+    void Load(class IXMLElement* element);
+    // Round trips of the project file compare whole records.
+    friend bool operator==(const ALARM_SMS_ITEM_SETTINGS&, const ALARM_SMS_ITEM_SETTINGS&) = default;
 };
 
 // The SMS alarm service record held by the model.
@@ -37,6 +43,13 @@ struct ALARM_SMS_SETTINGS : AlarmQueueSettings {
     void Reset();
     // Keys "QueueValue", "DelayValue".
     int GetAlarmSmsDefault(const QString& key, SettingTriple& out) const;
+
+    // project file
+    // Children of the "SMS" element; Load appends the entries.
+    void Save(class IXMLElement* element) const;
+    void Load(class IXMLElement* element);
+    // Round trips of the project file compare whole records.
+    friend bool operator==(const ALARM_SMS_SETTINGS&, const ALARM_SMS_SETTINGS&) = default;
 };
 using AlarmSmsSettings = ALARM_SMS_SETTINGS;
 

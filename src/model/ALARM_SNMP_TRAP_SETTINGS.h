@@ -39,6 +39,12 @@ struct ALARM_SNMP_TRAP_ITEM_SETTINGS {
     QString StatusTag;  // "0.%d.%s" of Index and the status resource id
 
     void SetDefaults();
+
+    // project file
+    void Save(class IXMLElement* element) const; // attributes of the entry's "Trap_%d" element
+    void Load(class IXMLElement* element);
+    // Round trips of the project file compare whole records.
+    friend bool operator==(const ALARM_SNMP_TRAP_ITEM_SETTINGS&, const ALARM_SNMP_TRAP_ITEM_SETTINGS&) = default;
 };
 
 // The SNMP-trap alarm service record held by the model.
@@ -47,5 +53,12 @@ struct ALARM_SNMP_TRAP_SETTINGS {
     CAutoResource* AutoResource = CAutoResource::GetInstance(); // shared, not owned
 
     void Reset();
+
+    // project file
+    // The "SNMPTrap" element; Load appends the entries.
+    void Save(class IXMLElement* element) const;
+    void Load(class IXMLElement* element);
+    // Round trips of the project file compare whole records.
+    friend bool operator==(const ALARM_SNMP_TRAP_SETTINGS&, const ALARM_SNMP_TRAP_SETTINGS&) = default;
 };
 using AlarmSnmpTrapSettings = ALARM_SNMP_TRAP_SETTINGS;

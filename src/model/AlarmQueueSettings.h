@@ -27,4 +27,11 @@ struct AlarmQueueSettings {
     void ResetQueueValues();
     // Keys "QueueValue", "DelayValue".
     int GetQueueDefault(const QString& key, SettingTriple& out) const;
+
+    // project file
+    // "EventBufferSize", "EventBufferOverflowBehavior", "ErrorHandlingRetry", "ErrorHandlingDelay".
+    void SaveQueueValues(class IXMLElement* element) const;
+    void LoadQueueValues(class IXMLElement* element);
+    // Round trips of the project file compare whole records.
+    friend bool operator==(const AlarmQueueSettings&, const AlarmQueueSettings&) = default;
 };

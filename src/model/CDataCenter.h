@@ -452,6 +452,34 @@ public:
     int LoadSystemServiceFlags(IXMLElement* element);
 
     // ---- project file: service configuration ----
+    // The "ServiceConfiguration" element under "Product": every service element in the file's
+    // order, then "ServiceManagement" (written for the controller, never read back).
+    void SaveServiceConfiguration(class IXMLElement* product) const;
+    // Reads the service elements into the model; 0, or E_FAIL without "ServiceConfiguration".
+    // Tags are queued for older files that lack a service's element. The TAVO tag lists need the
+    // tag table: LoadTavoTagSettings runs once the tags are read.
+    int ReadServiceConfiguration(class IXMLElement* product);
+    // The tag lists of the "TAVO" element (a null element reads nothing) into the tag table.
+    void LoadTavoTagSettings(class IXMLElement* tavo);
+    // The service elements, each appended to "ServiceConfiguration".
+    void SaveTavoService(class IXMLElement* serviceConfiguration) const;
+    void SaveAlarmServices(class IXMLElement* serviceConfiguration) const;
+    void SaveDnp3OutstationService(class IXMLElement* serviceConfiguration) const;
+    void SaveModbusSlaveService(class IXMLElement* serviceConfiguration) const;
+    void SaveModbusMasterService(class IXMLElement* serviceConfiguration) const;
+    void SaveDataLoggingService(class IXMLElement* serviceConfiguration) const;
+    void SaveSnmpAgentService(class IXMLElement* serviceConfiguration) const;
+    void SaveRestfulApiService(class IXMLElement* serviceConfiguration) const;
+    void SaveServiceManagement(class IXMLElement* serviceConfiguration) const;
+    // Inside "DNP3_Outstation": the outstation settings and masters, and one point group.
+    void SaveDnp3Outstation(class IXMLElement* outstation) const;
+    void LoadDnp3Outstation(class IXMLElement* outstation);
+    void SaveDnp3PointSettings(const Dnp3PointGroup& group, class IXMLElement* outstation,
+                               const QString& groupName) const;
+    // The five point groups; a missing group element leaves its group as it was. Always 0.
+    int LoadDnp3Points(class IXMLElement* outstation);
+    // Marks every serial port of the used slots whose name "S_%d-P_%d" equals the text.
+    void MarkSerialPortUsed(const QString& portText, int used);
 
     // ---- members, in the model's order ----
     int SwitchTimeout = kDefaultSwitchTimeout; // firmware update: seconds to wait for the boot loader

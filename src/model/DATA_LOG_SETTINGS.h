@@ -36,6 +36,13 @@ struct DATA_LOG_PROFILE_SETTINGS {
     void Reset();
     // Keys "ProfileLogIntervalValue", "FreeStorageForLog", "RecordsPerFile", "SeperatedIntervalValue".
     int GetDataLogProfileDefault(const QString& key, SettingTriple& out) const;
+
+    // project file
+    // "Name", "StartStopTag", "LogCondition", "LogSettings" of the profile's "Set_%d" element.
+    void Save(class IXMLElement* element) const;
+    void Load(class IXMLElement* element);
+    // Round trips of the project file compare whole records.
+    friend bool operator==(const DATA_LOG_PROFILE_SETTINGS&, const DATA_LOG_PROFILE_SETTINGS&) = default;
 };
 
 // The FTP upload of a profile's log files.
@@ -61,6 +68,14 @@ struct DATA_LOG_UPLOAD_SETTINGS {
     void Reset();
     // Keys "UploadTryValue", "UploadTimeoutValue", "PortValue".
     int GetDataLogUploadDefault(const QString& key, SettingTriple& out) const;
+
+    // project file
+    // Save fills the "FTPUpload" element; Load is given the profile's "Set_%d" element and leaves
+    // every field as it was when that holds no "FTPUpload".
+    void Save(class IXMLElement* element) const;
+    void Load(class IXMLElement* element);
+    // Round trips of the project file compare whole records.
+    friend bool operator==(const DATA_LOG_UPLOAD_SETTINGS&, const DATA_LOG_UPLOAD_SETTINGS&) = default;
 };
 
 // A selected tag: its name and its dotted address.
@@ -77,6 +92,12 @@ struct DATA_LOG_ITEM_SETTINGS {
 
     // Both parts reset, the tag lists emptied, the profile number 0.
     void Reset();
+
+    // project file
+    void Save(class IXMLElement* element) const; // children of the profile's "Set_%d" element
+    void Load(class IXMLElement* element);
+    // Round trips of the project file compare whole records.
+    friend bool operator==(const DATA_LOG_ITEM_SETTINGS&, const DATA_LOG_ITEM_SETTINGS&) = default;
 };
 
 // The data-logging service record held by the model.
@@ -89,6 +110,13 @@ struct DATA_LOG_SETTINGS {
     CAutoResource* AutoResource = CAutoResource::GetInstance(); // shared, not owned
 
     void Reset();
+
+    // project file
+    // Children of the "Data_Logging" element; Load appends the profiles.
+    void Save(class IXMLElement* element) const;
+    void Load(class IXMLElement* element);
+    // Round trips of the project file compare whole records.
+    friend bool operator==(const DATA_LOG_SETTINGS&, const DATA_LOG_SETTINGS&) = default;
 };
 using DataLoggingSettings = DATA_LOG_SETTINGS;
 

@@ -35,6 +35,10 @@ struct Dnp3Defaults {
     int GetDnp3Default(const QString& key, SettingTriple& out) const;
     // Key "EventBufferOverflow": the choice texts. The out list is emptied first.
     int GetValueRange(const QString& key, QStringList& out) const;
+
+    // project file
+    // Round trips of the project file compare whole records.
+    friend bool operator==(const Dnp3Defaults&, const Dnp3Defaults&) = default;
 };
 
 // One DNP3 master of the outstation.
@@ -72,6 +76,13 @@ struct DNP3_MASTER_ITEM_SETTINGS : Dnp3Defaults {
     // Every working value back to its triple's default, the class enables to 1, the other
     // switches to 0, both texts emptied.
     void Reset();
+
+    // project file
+    // Children of the master's "Set_%d" element; Load gives every field a value.
+    void Save(class IXMLElement* element) const;
+    void Load(class IXMLElement* element);
+    // Round trips of the project file compare whole records.
+    friend bool operator==(const DNP3_MASTER_ITEM_SETTINGS&, const DNP3_MASTER_ITEM_SETTINGS&) = default;
 };
 
 // One DNP3 point: a tag published under one object type.
@@ -86,6 +97,10 @@ struct DNP3_POINT_SETTINGS {
     qint64 DeadbandInteger = 0;
     qint32 CounterConditionEnable = 0;
     qint64 ChangeDeviation = 0;
+
+    // project file: the range code of the point's analog channel as the file last held it; the
+    // writer always takes the channel's current code.
+    qint32 Range = 0;
 
     friend bool operator==(const DNP3_POINT_SETTINGS&, const DNP3_POINT_SETTINGS&) = default;
 };
@@ -109,6 +124,10 @@ struct DNP3_OUTSTATION_SETTINGS {
     // Address and port back to their defaults; the master list rebuilt with Limit fresh masters
     // named "Master-1" up to "Master-<Limit>".
     void Reset();
+
+    // project file
+    // Round trips of the project file compare whole records.
+    friend bool operator==(const DNP3_OUTSTATION_SETTINGS&, const DNP3_OUTSTATION_SETTINGS&) = default;
 };
 
 void LoadDnp3MasterDefaults(Dnp3Defaults& record);

@@ -19,6 +19,13 @@ struct MODBUS_COMMAND_RESOURCE {
     qint32 DataTypeSize = 0;    // registers per value
     qint32 Length = 0;          // coils or registers the tag occupies
 
+    // project file
+    // Children of the resource's "Set_%d": the flat list of older files names the length
+    // "Quantity", the command's own list "Length".
+    void SaveFlat(class IXMLElement* element) const;
+    void Save(class IXMLElement* element) const;
+    void Load(class IXMLElement* element);
+
     friend bool operator==(const MODBUS_COMMAND_RESOURCE&, const MODBUS_COMMAND_RESOURCE&) = default;
 };
 
@@ -34,6 +41,15 @@ struct MODBUS_COMMAND_SETTINGS {
     qint32 TotalLength = 0;
     QVector<MODBUS_COMMAND_RESOURCE> Resources; // one per tag, in the command's tag order
     qint32 ScanRate = kDefaultScanRate;
+
+    // project file
+    // The command's values before its resource in the flat list: "Name", "Function_Code", "SwappedValue".
+    void SaveSummary(class IXMLElement* element) const;
+    // The command's values in its own "Set_%d" of "MultiTagResource"; the resources are the caller's.
+    void Save(class IXMLElement* element) const;
+    // One resource of the flat list becomes one command.
+    void LoadFlat(class IXMLElement* element);
+    void Load(class IXMLElement* element);
 
     friend bool operator==(const MODBUS_COMMAND_SETTINGS&, const MODBUS_COMMAND_SETTINGS&) = default;
 };
@@ -79,6 +95,13 @@ struct MODBUS_EXTERNAL_DEVICE_SETTINGS {
     int GetDefault(const QString& key, qint32& out) const;
     // Key "IP".
     int GetDefaultText(const QString& key, QString& out) const;
+
+    // project file
+    // Children of the device's "Set_%d" element; Load expects a record just reset.
+    void Save(class IXMLElement* element) const;
+    void Load(class IXMLElement* element);
+    // Round trips of the project file compare whole records.
+    friend bool operator==(const MODBUS_EXTERNAL_DEVICE_SETTINGS&, const MODBUS_EXTERNAL_DEVICE_SETTINGS&) = default;
 };
 
 void LoadModbusMasterDefaults(MODBUS_EXTERNAL_DEVICE_SETTINGS& record);

@@ -18,6 +18,10 @@ struct MODBUS_SLAVE_TAG_ITEM {
     qint32 DataType = 0;       // size class: 0 bit, 1 one register, 2 two registers, 3 string
     qint32 TagType = 0;        // the tag's data-type code 1..18
 
+    // project file
+    void Save(class IXMLElement* element) const; // children of the item's "Set_%d" element
+    void Load(class IXMLElement* element);
+
     friend bool operator==(const MODBUS_SLAVE_TAG_ITEM&, const MODBUS_SLAVE_TAG_ITEM&) = default;
 };
 
@@ -31,6 +35,12 @@ struct MODBUS_SLAVE_TAG_SET {
     QVector<MODBUS_SLAVE_TAG_ITEM> Items;
 
     void Reset();
+
+    // project file
+    void Save(class IXMLElement* element) const; // children of the set's "Set_%d" in "MulitTagSet"
+    void Load(class IXMLElement* element);
+    // Round trips of the project file compare whole records.
+    friend bool operator==(const MODBUS_SLAVE_TAG_SET&, const MODBUS_SLAVE_TAG_SET&) = default;
 };
 
 // The Modbus slave service record held by the model.
@@ -59,6 +69,13 @@ struct MODBUS_SLAVE_SETTINGS {
     void Reset();
     // Keys "PortValue", "UnitIDValue", "IdleTimeoutValue".
     int GetModbusSlaveDefault(const QString& key, SettingTriple& out) const;
+
+    // project file
+    // Children of the "Modbus_Slave" element; Load appends the tag sets.
+    void Save(class IXMLElement* element) const;
+    void Load(class IXMLElement* element);
+    // Round trips of the project file compare whole records.
+    friend bool operator==(const MODBUS_SLAVE_SETTINGS&, const MODBUS_SLAVE_SETTINGS&) = default;
 };
 using ModbusSlaveSettings = MODBUS_SLAVE_SETTINGS;
 

@@ -64,5 +64,9 @@ struct Dnp3PointGroup {
     qint32 FrozenVariation = 0;
     qint32 FrozenEventVariation = 0;
     QVector<DNP3_POINT_SETTINGS> Points;
+
+    // project file
+    // Round trips of the project file compare whole records.
+    friend bool operator==(const Dnp3PointGroup&, const Dnp3PointGroup&) = default;
 };
 using DNP3_POINT_GROUP = Dnp3PointGroup;

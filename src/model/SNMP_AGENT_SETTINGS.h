@@ -43,4 +43,11 @@ struct SNMP_AGENT_SETTINGS {
 
     // Texts emptied, numbers 0, published tags emptied.
     void SetDefaults();
+
+    // project file
+    // Attributes and children of the "SNMP_Agent" element.
+    void Save(class IXMLElement* element) const;
+    void Load(class IXMLElement* element);
+    // Round trips of the project file compare whole records.
+    friend bool operator==(const SNMP_AGENT_SETTINGS&, const SNMP_AGENT_SETTINGS&) = default;
 };

@@ -33,6 +33,12 @@ struct TAVO_SERVER_ITEM_SETTINGS {
     void SetDefaults();
     // Keys "PortValue", "ConncetTimeoutValue", "HeartbeatValue".
     int GetTavoServerDefault(const QString& key, SettingTriple& out) const;
+
+    // project file
+    void Save(class IXMLElement* element) const; // children of the server's "Set_%d" element
+    void Load(class IXMLElement* element);       // reads the triples again first
+    // Round trips of the project file compare whole records.
+    friend bool operator==(const TAVO_SERVER_ITEM_SETTINGS&, const TAVO_SERVER_ITEM_SETTINGS&) = default;
 };
 
 // The service's own limits; every copy of the service record carries them.
@@ -47,6 +53,10 @@ struct TavoDefaults {
     int GetTavoServiceDefault(const QString& key, SettingTriple& out) const;
     // Key "LimitServerCount": the largest number of servers.
     int GetLimit(const QString& key, qint32& out) const;
+
+    // project file
+    // Round trips of the project file compare whole records.
+    friend bool operator==(const TavoDefaults&, const TavoDefaults&) = default;
 };
 
 // The TAVO service record held by the model.
@@ -62,6 +72,13 @@ struct TAVO_SETTINGS : TavoDefaults {
 
     // Values back to their defaults, server list emptied; the limits stay.
     void Reset();
+
+    // project file
+    // The service settings and the server list inside the "TAVO" element; Load appends the servers.
+    void Save(class IXMLElement* element) const;
+    void Load(class IXMLElement* element);
+    // Round trips of the project file compare whole records.
+    friend bool operator==(const TAVO_SETTINGS&, const TAVO_SETTINGS&) = default;
 };
 using TavoSettings = TAVO_SETTINGS;
 

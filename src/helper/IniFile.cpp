@@ -3,7 +3,6 @@
 #include "TextConversion.h"
 #include "TraceLog.h"
 
-#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -19,6 +18,8 @@
 #include <mutex>
 #include <optional>
 #include <string>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -54,16 +55,20 @@ using IniDocument = CSimpleIniTempl<char, FoldedNameLess, SI_ConvertA<char>>;
 struct FileStamp {
     bool exists = false;
     qint64 size = -1;
-    QDateTime modified;
+    qint64 modifiedSeconds = 0;
+    qint64 modifiedNanoseconds = 0;
     friend bool operator==(const FileStamp&, const FileStamp&) = default;
 };
 
+// stat() directly: every settings record checks its file on construction, and QFileInfo's
+// local-time conversion made that check the largest cost of reading a project.
 FileStamp stampOf(const QString& path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
         return {};
-    return {true, info.size(), info.lastModified()};
+    return {true, static_cast<qint64>(status.st_size), static_cast<qint64>(status.st_mtim.tv_sec),
+            static_cast<qint64>(status.st_mtim.tv_nsec)};
 }
 
 // One parsed file and what the parser does not keep but a rewrite must: the byte-order mark, the

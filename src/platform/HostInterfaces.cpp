@@ -4,28 +4,41 @@
 
 namespace {
 
-bool isUsable(const QNetworkInterface& interface)
+HostInterfaceFacts factsOf(const QNetworkInterface& interface)
 {
-    const auto flags = interface.flags();
-    return interface.isValid() && flags.testFlag(QNetworkInterface::IsUp) &&
-           !flags.testFlag(QNetworkInterface::IsLoopBack) && interface.type() != QNetworkInterface::Loopback;
+    HostInterfaceFacts facts;
+    facts.description = interface.humanReadableName().toUtf8();
+    facts.up = interface.isValid() && interface.flags().testFlag(QNetworkInterface::IsUp);
+    facts.loopback =
+        interface.flags().testFlag(QNetworkInterface::IsLoopBack) || interface.type() == QNetworkInterface::Loopback;
+    for (const QNetworkAddressEntry& entry : interface.addressEntries())
+        facts.addresses.append(entry.ip());
+    return facts;
 }
 
 } // namespace
 
-void GetHostInterfaces(QList<std::shared_ptr<HostInterfaceEntry>>& list)
+void AppendUsableInterfaces(const QList<HostInterfaceFacts>& interfaces, QList<std::shared_ptr<HostInterfaceEntry>>& list)
 {
-    for (const QNetworkInterface& interface : QNetworkInterface::allInterfaces()) {
-        if (!isUsable(interface))
+    for (const HostInterfaceFacts& interface : interfaces) {
+        if (!interface.up || interface.loopback)
             continue;
-        for (const QNetworkAddressEntry& entry : interface.addressEntries()) {
-            if (entry.ip().protocol() != QAbstractSocket::IPv4Protocol)
+        for (const QHostAddress& address : interface.addresses) {
+            if (address.protocol() != QAbstractSocket::IPv4Protocol)
                 continue;
             auto host = std::make_shared<HostInterfaceEntry>();
-            host->address = entry.ip().toString().toLatin1();
-            host->description = interface.humanReadableName().toUtf8();
+            host->address = address.toString().toLatin1();
+            host->description = interface.description;
             list.append(host);
             break; // one entry per interface
         }
     }
+}
+
+void GetHostInterfaces(QList<std::shared_ptr<HostInterfaceEntry>>& list)
+{
+    QList<HostInterfaceFacts> interfaces;
+    for (const QNetworkInterface& interface : QNetworkInterface::allInterfaces())
+        interfaces.append(factsOf(interface));
+    AppendUsableInterfaces(interfaces, list);
 }

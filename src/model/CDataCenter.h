@@ -451,6 +451,19 @@ public:
     int ParseFtpAccounts(IXMLElement* element, int flag); // flag 1 "FtpAccount", 0 "FtpServer"
     int LoadSystemServiceFlags(IXMLElement* element);
 
+    // The whole file: root "Project" (project name, configuration version, slot count) holding
+    // "Product" with its four groups. The file is replaced only once the new document is
+    // completely written; false when it was not (the old file is then unchanged).
+    bool SaveProject(const QString& path);
+    // The groups of the root's "Product" into a model whose templates are placed: system
+    // information, device configuration, services, tags, then the TAVO tag lists. Each runs even
+    // when an earlier one failed; 0, or kE_FAIL when "Product" or any group failed.
+    int ReadProduct(IXMLElement* root);
+    // After a file with the flat Modbus slave list: each item takes the data-type code of the tag
+    // at its address (0 without such a tag), and a set without a type index takes its first
+    // found tag's. Runs only while the tag sets are not grouped, and groups them.
+    void SyncModbusSlaveTagTypes();
+
     // ---- project file: service configuration ----
     // The "ServiceConfiguration" element under "Product": every service element in the file's
     // order, then "ServiceManagement" (written for the controller, never read back).

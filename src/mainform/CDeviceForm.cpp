@@ -363,7 +363,7 @@ void CDeviceForm::RemoveSlotNodeModule(QTreeWidgetItem* slotNode, int flag)
     if (propertyForm_)
         propertyForm_->HideAllPages();
     if (portTrunk)
-        SetPortTrunkNodeText(QLatin1String(model->PortTrunkMode ? kTwoWireTrunkText : kTwoWireText));
+        SetPortTrunkNodeText(CTemplatePlacer::PortTrunkNodeText(model->PortTrunkMode));
 }
 
 // ---- the template placer's observer ----

@@ -27,8 +27,6 @@ public:
     static constexpr int kDisplayTypeDefault = 0;
     static constexpr int kDisplayTypeExpandAll = 0;
     // Labels of a port-trunk module's first node.
-    static constexpr const char* kTwoWireTrunkText = "2 Wire Trunk";
-    static constexpr const char* kTwoWireText = "2 Wire";
     // Language-pack strings of module removal, each formatted with the module node's label.
     static constexpr unsigned kStringConfirmRemoveModule = 370;
     static constexpr unsigned kStringModuleTagsInUse = 425;

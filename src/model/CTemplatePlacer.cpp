@@ -27,8 +27,6 @@ namespace ProductAttribute = TemplateAttribute;
 
 const QString kSlotLabelFormat = QStringLiteral("%s %d: %s");
 const QString kPowerSlotLabelFormat = QStringLiteral("%s 0(PWR): %s");
-const QString kTwoWireTrunk = QStringLiteral("2 Wire Trunk");
-const QString kTwoWire = QStringLiteral("2 Wire");
 
 const std::array<QString, 3> kPowerModules {QStringLiteral("ulTEK 4100-PK1-15W-T"),
                                             QStringLiteral("ulTEK 4100-PK1-30W-T"),
@@ -54,6 +52,11 @@ bool namesModule(const QString& name)
 }
 
 } // namespace
+
+QString CTemplatePlacer::PortTrunkNodeText(int portTrunkMode)
+{
+    return portTrunkMode ? QStringLiteral("2 Wire Trunk") : QStringLiteral("2 Wire");
+}
 
 CTemplatePlacer::CTemplatePlacer(CDataCenter& model, ITemplatePlacerObserver* observer)
     : model_(model)
@@ -219,7 +222,7 @@ bool CTemplatePlacer::AddModuleFromTemplate(const QString& moduleName, int slot)
     if (observer_) {
         observer_->TemplatePlaced(false);
         if (IsPortTrunkModule(moduleName))
-            observer_->SetPortTrunkNodeText(model_.PortTrunkMode ? kTwoWireTrunk : kTwoWire);
+            observer_->SetPortTrunkNodeText(PortTrunkNodeText(model_.PortTrunkMode));
     }
     if (cellularFlag_)
         ShowMessageBox(LoadLangString(kStringCellularAdded));

@@ -33,6 +33,9 @@ public:
     static constexpr unsigned kStringCellularAdded = 575;
     static constexpr unsigned kStringSlotWord = 750;
 
+    // The label of a port-trunk module's first node: "2 Wire Trunk" in trunk mode, else "2 Wire".
+    static QString PortTrunkNodeText(int portTrunkMode);
+
     explicit CTemplatePlacer(CDataCenter& model, ITemplatePlacerObserver* observer = nullptr);
     ~CTemplatePlacer();
     CTemplatePlacer(const CTemplatePlacer&) = delete;

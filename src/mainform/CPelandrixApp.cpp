@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMetaObject>
+#include <QScreen>
 
 #include <cstdio>
 
@@ -76,6 +77,9 @@ bool CPelandrixApp::InitInstance(const QStringList& arguments)
         return false;
     frame_ = std::make_unique<CMainFrame>(pageFactory_);
     frame_->SetApplicationCommands(this);
+    // Without a window manager (a bare X server) maximising does nothing; start at the screen's size.
+    if (const QScreen* screen = frame_->screen())
+        frame_->setGeometry(screen->availableGeometry());
     frame_->showMaximized();
     PostLaunchChoice(choice);
     return true;

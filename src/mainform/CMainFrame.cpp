@@ -418,14 +418,11 @@ void CMainFrame::RunLaunchAction(const LaunchAction& action)
         OnOpenCommandLineProject(action.path);
         break;
     case LaunchAction::Kind::BatchSave:
-        OnBatchSave(action.arguments);
+        // Unattended: a failure ends the program with its own code instead of waiting for a user.
+        if (!OnBatchSave(action.arguments))
+            QCoreApplication::exit(kExitBatchSaveFailed);
         break;
     }
-}
-
-void CMainFrame::closeEvent(QCloseEvent* event)
-{
-    event->accept();
 }
 
 void CMainFrame::OnAppExit()
@@ -435,10 +432,6 @@ void CMainFrame::OnAppExit()
 
 // The project, module and export commands. Each has its place in the command table and its
 // enabled state; the work itself comes with the project file, the template placer and the exports.
-void CMainFrame::OnFileNew() {}
-void CMainFrame::OnFileOpen() {}
-void CMainFrame::OnFileSave() {}
-void CMainFrame::OnFileSaveAs() {}
 void CMainFrame::OnAddModule() {}
 void CMainFrame::OnRemoveModule() {}
 void CMainFrame::OnExportISaGRAF() {}
@@ -446,6 +439,4 @@ void CMainFrame::OnExportTagDefines() {}
 void CMainFrame::OnPreferences() {}
 void CMainFrame::OnNetworkInterface() {}
 void CMainFrame::OnChangeModule() {}
-void CMainFrame::OnOpenLatestProject() {}
-void CMainFrame::OnOpenCommandLineProject(const QString& path) {}
-void CMainFrame::OnBatchSave(const QStringList& arguments) {}
+

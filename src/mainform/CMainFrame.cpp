@@ -430,13 +430,8 @@ void CMainFrame::OnAppExit()
     close();
 }
 
-// The project, module and export commands. Each has its place in the command table and its
-// enabled state; the work itself comes with the project file, the template placer and the exports.
-void CMainFrame::OnAddModule() {}
-void CMainFrame::OnRemoveModule() {}
-void CMainFrame::OnExportISaGRAF() {}
-void CMainFrame::OnExportTagDefines() {}
-void CMainFrame::OnPreferences() {}
-void CMainFrame::OnNetworkInterface() {}
-void CMainFrame::OnChangeModule() {}
-
+// The CPU and power module change: not carried yet (the dialog and its slot check exist).
+void CMainFrame::OnChangeModule()
+{
+    TraceLog("%s:%d the module change is not carried yet", __FILE__, __LINE__);
+}

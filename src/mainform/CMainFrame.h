@@ -6,7 +6,6 @@
 
 #include "CPropertyForm.h"
 #include "LaunchAction.h"
-#include "ModuleChoice.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -115,9 +114,6 @@ public:
     // exist there already. A missing source is nothing to copy; false when a folder cannot be made
     // or read.
     static bool CopyFolder(const QString& destination, const QString& source);
-    // Checks the wanted change first, then applies it; on any failure the project is put back as
-    // it was. True when the project now has the wanted modules.
-    bool ApplyModuleChange(const ModuleChoice& wanted);
 
     // Whether some slot from 0 to the highest slot number is free.
     static bool HasFreeSlot(quint16 slotMask, int maxSlotCount);
@@ -159,8 +155,6 @@ private:
     // The save dialog proposing that name; empty when cancelled.
     QString ChooseProjectSavePath(const QString& proposedName) const;
     void AfterProjectChanged();
-    bool SaveModelTo(const QString& path);
-    bool RestoreModel(const QString& path);
 
     // Command handlers.
     void OnFileNew();
@@ -170,10 +164,10 @@ private:
     void OnAddModule();
     void OnRemoveModule();
     void OnExportISaGRAF();
+    void OnChangeModule();
     void OnExportTagDefines();
     void OnPreferences();
     void OnNetworkInterface();
-    void OnChangeModule();
     void OnAppExit();
 
     ICommandTarget* application_ = nullptr;

@@ -418,14 +418,11 @@ void CMainFrame::RunLaunchAction(const LaunchAction& action)
         OnOpenCommandLineProject(action.path);
         break;
     case LaunchAction::Kind::BatchSave:
-        OnBatchSave(action.arguments);
+        // Unattended: a failure ends the program with its own code instead of waiting for a user.
+        if (!OnBatchSave(action.arguments))
+            QCoreApplication::exit(kExitBatchSaveFailed);
         break;
     }
-}
-
-void CMainFrame::closeEvent(QCloseEvent* event)
-{
-    event->accept();
 }
 
 void CMainFrame::OnAppExit()
@@ -433,19 +430,8 @@ void CMainFrame::OnAppExit()
     close();
 }
 
-// The project, module and export commands. Each has its place in the command table and its
-// enabled state; the work itself comes with the project file, the template placer and the exports.
-void CMainFrame::OnFileNew() {}
-void CMainFrame::OnFileOpen() {}
-void CMainFrame::OnFileSave() {}
-void CMainFrame::OnFileSaveAs() {}
-void CMainFrame::OnAddModule() {}
-void CMainFrame::OnRemoveModule() {}
-void CMainFrame::OnExportISaGRAF() {}
-void CMainFrame::OnExportTagDefines() {}
-void CMainFrame::OnPreferences() {}
-void CMainFrame::OnNetworkInterface() {}
-void CMainFrame::OnChangeModule() {}
-void CMainFrame::OnOpenLatestProject() {}
-void CMainFrame::OnOpenCommandLineProject(const QString& path) {}
-void CMainFrame::OnBatchSave(const QStringList& arguments) {}
+// The CPU and power module change: not carried yet (the dialog and its slot check exist).
+void CMainFrame::OnChangeModule()
+{
+    TraceLog("%s:%d the module change is not carried yet", __FILE__, __LINE__);
+}

@@ -33,6 +33,17 @@ public:
     static constexpr const char* kChangeModuleText = "Change CPU/Power Module";
     static constexpr int kChangeModulePosition = 2;
     static constexpr QStringView kTitleFormat = u"%s - [%s]";
+    // Language-pack strings of the project commands.
+    static constexpr unsigned kStringProjectFilter = 222;
+    static constexpr unsigned kStringSaveChanges = 424;
+    static constexpr unsigned kStringCannotLoad = 489;   // path
+    static constexpr unsigned kStringFileMissing = 696;  // path
+    static constexpr unsigned kStringProjectOpened = 697; // path
+    static constexpr unsigned kStringSaveFailed = 9602;  // path
+    // Profile.ini [Preference]: the project last saved or opened.
+    static constexpr const char* kLatestProjectKey = "LatestProject";
+    // What the batch save ends the program with when it could not do its work.
+    static constexpr int kExitBatchSaveFailed = 2;
 
     // The property pages come from the factory; without one, every form id shows a placeholder.
     explicit CMainFrame(PropertyPageFactory pageFactory = {}, QWidget* parent = nullptr);
@@ -84,7 +95,25 @@ public:
     void RunLaunchAction(const LaunchAction& action);
     void OnOpenLatestProject();
     void OnOpenCommandLineProject(const QString& path);
-    void OnBatchSave(const QStringList& arguments);
+    // "-S in.pelx [out.pelx]": opens, saves and closes the frame. False, with the reason shown,
+    // when the project could not be opened or saved; nothing is written then.
+    bool OnBatchSave(const QStringList& arguments);
+
+    // ---- project commands ----
+    // IDYES to go on (saved, unchanged or not to be saved), IDCANCEL to stop.
+    int PromptSaveProject(const QString& question);
+    // True when the model would write exactly the bytes of the project file.
+    bool IsProjectUnchanged() const;
+
+    // ---- tool and export commands ----
+    // [ISaGRAF] "ExportPath": Profile.ini first, else DefaultSettings.ini; empty when neither has it.
+    static QString GetISaGRAFExportPath();
+    // Kept in Profile.ini, as the program folder may be read-only.
+    static bool SetISaGRAFExportPath(const QString& folder);
+    // Copies the source folder's files and sub-folders into the destination, keeping files that
+    // exist there already. A missing source is nothing to copy; false when a folder cannot be made
+    // or read.
+    static bool CopyFolder(const QString& destination, const QString& source);
 
     // Whether some slot from 0 to the highest slot number is free.
     static bool HasFreeSlot(quint16 slotMask, int maxSlotCount);
@@ -112,6 +141,21 @@ private:
     QAction* NewCommandAction(const QString& text, int command, QObject* owner);
     QString CommandTip(int command) const;
 
+    // Project command steps.
+    void EmptyProject();
+    void RememberLatestProject(const QString& path);
+    // The project opened from that file: title, log line, remembered as latest when asked, menus.
+    void ProjectOpened(const QString& path, bool rememberAsLatest);
+    // Loads the file into the emptied project; on failure string 489 and an empty project.
+    bool LoadProject(const QString& path, int askFlag);
+    // Saves under that path with the file's name as the project name; on failure the old name,
+    // title, file and latest entry stay and string 9602 shows.
+    enum class SaveNaming { Keep, FromFileName };
+    bool SaveProjectTo(const QString& path, SaveNaming naming, bool rememberAsLatest);
+    // The save dialog proposing that name; empty when cancelled.
+    QString ChooseProjectSavePath(const QString& proposedName) const;
+    void AfterProjectChanged();
+
     // Command handlers.
     void OnFileNew();
     void OnFileOpen();
@@ -120,10 +164,10 @@ private:
     void OnAddModule();
     void OnRemoveModule();
     void OnExportISaGRAF();
+    void OnChangeModule();
     void OnExportTagDefines();
     void OnPreferences();
     void OnNetworkInterface();
-    void OnChangeModule();
     void OnAppExit();
 
     ICommandTarget* application_ = nullptr;

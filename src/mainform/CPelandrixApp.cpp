@@ -1,6 +1,7 @@
 #include "CPelandrixApp.h"
 
 #include "ApplicationName.h"
+#include "BatchMessageBoxService.h"
 #include "CAboutDlg.h"
 #include "CLaunchDlg.h"
 #include "CMainFrame.h"
@@ -55,8 +56,12 @@ CPelandrixApp::~CPelandrixApp()
 
 bool CPelandrixApp::InitInstance(const QStringList& arguments)
 {
-    installDialogServices();
     ParseCommandLine(arguments);
+    // The batch save never waits for a user: its boxes go to stderr, and no chooser is offered.
+    if (IsBatchSave(arguments_))
+        InstallBatchMessageBoxService();
+    else
+        installDialogServices();
     // The batch save runs beside an open program.
     if (!IsBatchSave(arguments_) && CheckSingleInstance())
         return false;

@@ -5,12 +5,9 @@
 #include "CDataCenter.h"
 #include "CTemplatePlacer.h"
 #include "ConfigFiles.h"
-#include "LanguagePack.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
-#include <QDir>
 
 #include <utility>
 #include <vector>
@@ -56,18 +53,3 @@ void BM_BuildLargestProject(benchmark::State& state)
 BENCHMARK(BM_BuildLargestProject)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-// The templates, DefaultSettings.ini and the language pack lie in the build's program folder,
-// beside this bench's own folder.
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    SetProgramDirectory(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../bin")));
-    LanguagePack::LoadDefault();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

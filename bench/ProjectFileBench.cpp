@@ -4,15 +4,12 @@
 #include "CDataCenter.h"
 #include "CProjectLoader.h"
 #include "ConfigFiles.h"
-#include "LanguagePack.h"
 #include "ResultCodes.h"
 
 #include "../tests/persistence/FilledProject.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -76,18 +73,3 @@ BENCHMARK_REGISTER_F(LargestProjectFile, Save)->Unit(benchmark::kMillisecond);
 BENCHMARK_REGISTER_F(LargestProjectFile, Open)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-// The templates, DefaultSettings.ini and the language pack lie in the build's program folder,
-// beside this bench's own folder.
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    SetProgramDirectory(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../bin")));
-    LanguagePack::LoadDefault();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -11,8 +11,6 @@
 #include <benchmark/benchmark.h>
 #include <pugixml.hpp>
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
@@ -145,16 +143,3 @@ BENCHMARK(BM_SaveServicesThroughModel)->Apply(Configure);
 BENCHMARK(BM_SaveThroughPugixml)->Apply(Configure);
 BENCHMARK(BM_OpenServicesIntoModel)->Apply(Configure);
 BENCHMARK(BM_ParseThroughPugixml)->Apply(Configure);
-
-// The records read their limits from DefaultSettings.ini in the build's runtime folder.
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    SetProgramDirectory(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../bin")));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -171,7 +171,7 @@ private:
     bool CanApplyModuleChange(const ModuleChoice& wanted) const;
     bool ApplyModuleChange(const ModuleChoice& wanted);
     bool ReloadThroughTempFile(const QString& folder);
-    void RestoreProjectFile(const QString& path);
+    void RestoreProjectFile(const QString& path, const QString& projectPath);
 
     // Command handlers.
     void OnFileNew();

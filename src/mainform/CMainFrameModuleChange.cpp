@@ -116,6 +116,19 @@ private:
     std::vector<TagRecord> tags_;
 };
 
+// The product of the new CPU: the project is placed anew from the slot's name and checked against
+// the product text when it is reloaded.
+bool LoadProductInfo(CDataCenter& model, const QString& cpuModule)
+{
+    CTemplatePlacer placer(model);
+    if (!placer.LoadResXml(true, cpuModule))
+        return false;
+    model.SetModType(placer.ReadProductAttributes(cpuModule).productText);
+    placer.ReleaseTemplate();
+    model.SetSlotName(0, cpuModule);
+    return true;
+}
+
 } // namespace
 
 void CMainFrame::OnChangeModule()
@@ -132,13 +145,14 @@ bool CMainFrame::ChangeModules(const ModuleChoice& wanted)
     if (model_ && deviceForm_ && !IsProjectEmpty() && CanApplyModuleChange(wanted)) {
         // A private folder for the snapshot and the reload file, removed with them at the end.
         QTemporaryDir folder;
+        const QString projectPath = projectPath_;
         const QString snapshot = folder.filePath(QLatin1String(kSnapshotFile));
         if (!folder.isValid() || !model_->SaveProject(snapshot)) {
             TraceLog("%s:%d no snapshot of the project before the module change", __FILE__, __LINE__);
         } else if (!ApplyModuleChange(wanted)) {
-            RestoreProjectFile(snapshot);
-        } else {
-            changed = ReloadThroughTempFile(folder.path());
+            RestoreProjectFile(snapshot, projectPath);
+        } else if (!(changed = ReloadThroughTempFile(folder.path()))) {
+            RestoreProjectFile(snapshot, projectPath);
         }
     }
     const QString outcome = (changed ? kChangeModuleSucceeded : kChangeModuleFailed).toString();
@@ -184,9 +198,10 @@ bool CMainFrame::ApplyModuleChange(const ModuleChoice& wanted)
         if (!secondPowerTags.Take(model, oldCount) || deviceForm_->RemoveModuleAtSlot(oldCount, flag) != kS_OK)
             return false;
     }
-    // The product is placed anew from the slot's name when the project is reloaded.
-    if (plan.cpuChanges())
-        model.SetSlotName(0, wanted.cpuModule);
+    if (plan.cpuChanges() && !LoadProductInfo(model, wanted.cpuModule)) {
+        ShowMessageBox(kChangeCpuFailed.toString(), MB_OK | MB_ICONERROR);
+        return false;
+    }
 
     SetAsideTags powerTags;
     if (plan.powerChanges()) {
@@ -238,24 +253,25 @@ bool CMainFrame::ApplyModuleChange(const ModuleChoice& wanted)
 bool CMainFrame::ReloadThroughTempFile(const QString& folder)
 {
     const QString path = QDir(folder).filePath(QLatin1String(kUpdateFile));
-    const bool written = model_->SaveProject(path);
-    EmptyProject();
-    SetProjectTitle(QString());
-    if (!written || !QFileInfo::exists(path)) {
+    if (!model_->SaveProject(path) || !QFileInfo::exists(path)) {
         ShowMessageBox(FormatLangString(kStringFileMissing, path), MB_OK | MB_ICONERROR);
-        AfterProjectChanged();
         return false;
     }
-    if (!LoadProject(path, 1))
+    EmptyProject();
+    SetProjectTitle(QString());
+    // A changed project that cannot be read back is not kept: the caller puts the old one back.
+    CProjectLoader loader(*model_, deviceForm_);
+    if (loader.LoadProjectFile(path, 1) < 0) {
+        ShowMessageBox(FormatLangString(kStringCannotLoad, path), MB_OK | MB_ICONERROR);
         return false;
+    }
     AfterProjectChanged();
     return true;
 }
 
 // The project as it was before a failed change: same file, same title.
-void CMainFrame::RestoreProjectFile(const QString& path)
+void CMainFrame::RestoreProjectFile(const QString& path, const QString& projectPath)
 {
-    const QString projectPath = projectPath_;
     EmptyProject();
     CProjectLoader loader(*model_, deviceForm_);
     if (loader.LoadProjectFile(path, 0) < 0) {

@@ -429,9 +429,3 @@ void CMainFrame::OnAppExit()
 {
     close();
 }
-
-// The CPU and power module change: not carried yet (the dialog and its slot check exist).
-void CMainFrame::OnChangeModule()
-{
-    TraceLog("%s:%d the module change is not carried yet", __FILE__, __LINE__);
-}

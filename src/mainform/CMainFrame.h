@@ -6,6 +6,7 @@
 
 #include "CPropertyForm.h"
 #include "LaunchAction.h"
+#include "ModuleChoice.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -115,6 +116,16 @@ public:
     // or read.
     static bool CopyFolder(const QString& destination, const QString& source);
 
+    // ---- the CPU and power module change ----
+    static constexpr QStringView kChangeModuleSucceeded = u"Change CPU and Power Moudle successfully.";
+    static constexpr QStringView kChangeModuleFailed = u"Change CPU and Power Moudle fail.";
+    static constexpr QStringView kChangeCpuFailed = u"Change CPU module fail.";
+    static constexpr QStringView kRemoveSlotFailed = u"Remove Slot %d:%s fail.";
+    // Changes the open project's modules to the wanted ones and reports the outcome in the log pane
+    // and a box. Every precondition is checked first; a step that fails afterwards puts the project
+    // back as it was. After a change the project has no file: the next save asks for one.
+    bool ChangeModules(const ModuleChoice& wanted);
+
     // Whether some slot from 0 to the highest slot number is free.
     static bool HasFreeSlot(quint16 slotMask, int maxSlotCount);
 
@@ -155,6 +166,12 @@ private:
     // The save dialog proposing that name; empty when cancelled.
     QString ChooseProjectSavePath(const QString& proposedName) const;
     void AfterProjectChanged();
+
+    // Module change steps (CMainFrameModuleChange.cpp).
+    bool CanApplyModuleChange(const ModuleChoice& wanted) const;
+    bool ApplyModuleChange(const ModuleChoice& wanted);
+    bool ReloadThroughTempFile(const QString& folder);
+    void RestoreProjectFile(const QString& path, const QString& projectPath);
 
     // Command handlers.
     void OnFileNew();

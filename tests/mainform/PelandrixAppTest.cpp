@@ -36,7 +36,23 @@ protected:
             return true;
         });
     }
-    ~PelandrixAppTest() override { SetShellOpener(previousOpener_); }
+    // The application unloads the language pack when it ends (or fails to load it); the tests that
+    // follow in this process need it again.
+    ~PelandrixAppTest() override
+    {
+        SetShellOpener(previousOpener_);
+        if (!LanguagePack::IsLoaded())
+            LanguagePack::LoadDefault();
+        useUpPendingQuit();
+    }
+
+    // A batch save that fails ends the program's event loop; with no loop running that request
+    // would make every later modal dialog of this process return at once. One short loop takes it.
+    static void useUpPendingQuit()
+    {
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        QCoreApplication::exec();
+    }
 
     static QString channel(const char* name)
     {

@@ -69,6 +69,21 @@ void writeSettingItems(CPayloadWriter& payload, std::uint8_t count, const Settin
         payload.Byte(items[i].id).Byte(items[i].length).Bytes(items[i].data, items[i].length);
 }
 
+// The two system-log replies share one layout: status, a value, the count, then the entries.
+template <class LogList>
+void decodeSystemLogList(const CReplyView& reply, LogList& list)
+{
+    constexpr ListLayout layout{4, 6, sizeof list.entries[0], VORNA_LIST_LIMIT};
+    requireStatusZero(reply);
+    Require(reply.Size() >= layout.entriesAt, VORNA_RESULT_BAD_REPLY);
+    const std::uint16_t count = checkedCount(reply, layout);
+    requireExactLength(reply, layout, count);
+    list.status = reply.U16(0);
+    list.value = reply.U16(2);
+    list.count = count;
+    reply.Copy(layout.entriesAt, list.entries, count * layout.entrySize);
+}
+
 } // namespace
 
 CModuleRTU::CModuleRTU(std::unique_ptr<CRTUTCP> rtu)
@@ -326,28 +341,12 @@ void CModuleRTU::DecodeConfigErrors(const CReplyView& reply, ConfigErrorList& er
 
 void CModuleRTU::DecodeSystemLogSettings(const CReplyView& reply, SystemLogSettings& settings)
 {
-    constexpr ListLayout layout{4, 6, sizeof settings.entries[0], VORNA_LIST_LIMIT};
-    requireStatusZero(reply);
-    Require(reply.Size() >= layout.entriesAt, VORNA_RESULT_BAD_REPLY);
-    const std::uint16_t count = checkedCount(reply, layout);
-    requireExactLength(reply, layout, count);
-    settings.status = reply.U16(0);
-    settings.value = reply.U16(2);
-    settings.count = count;
-    reply.Copy(layout.entriesAt, settings.entries, count * layout.entrySize);
+    decodeSystemLogList(reply, settings);
 }
 
 void CModuleRTU::DecodeSystemLogSetResult(const CReplyView& reply, SystemLogSetResult& result)
 {
-    constexpr ListLayout layout{4, 6, sizeof result.entries[0], VORNA_LIST_LIMIT};
-    requireStatusZero(reply);
-    Require(reply.Size() >= layout.entriesAt, VORNA_RESULT_BAD_REPLY);
-    const std::uint16_t count = checkedCount(reply, layout);
-    requireExactLength(reply, layout, count);
-    result.status = reply.U16(0);
-    result.value = reply.U16(2);
-    result.count = count;
-    reply.Copy(layout.entriesAt, result.entries, count * layout.entrySize);
+    decodeSystemLogList(reply, result);
 }
 
 void CModuleRTU::DecodeLogRetrieveIndex(const CReplyView& reply, LogRetrieveIndexResult& result)

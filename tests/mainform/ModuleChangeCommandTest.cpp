@@ -179,4 +179,29 @@ TEST_F(ModuleChangeCommandTest, RefusedChangesLeaveTheProjectAsItWas)
     }
 }
 
+TEST_F(ModuleChangeCommandTest, AStepThatFailsAfterTheChecksRestoresTheProject)
+{
+    // The Modbus slave listens on a port of the port-trunk module, so the module cannot leave its
+    // slot when the slot count grows; the checks before the change look at slots only.
+    model().ModbusSlave.SerialPort = QStringLiteral("S_4-P_0");
+    ASSERT_TRUE(model().SaveProject(projectFile));
+    const QByteArray before = projectBytes();
+
+    // The power module is swapped first; the move that fails comes after it.
+    ModuleChoice moreSlots = unchangedChoice();
+    moreSlots.slotCount = 12;
+    moreSlots.powerModule = kPower30;
+    EXPECT_FALSE(frame.ChangeModules(moreSlots));
+
+    ASSERT_FALSE(boxes.texts().isEmpty());
+    EXPECT_EQ(boxes.texts().last(), CMainFrame::kChangeModuleFailed.toString());
+    EXPECT_EQ(projectBytes(), before);
+    EXPECT_EQ(model().MaxSlotCount, 9);
+    EXPECT_EQ(model().GetSlotName(4), kPortTrunk);
+    EXPECT_EQ(model().GetSlotName(CTemplatePlacer::kPowerSlot), kPower15);
+    EXPECT_EQ(frame.GetProjectPath(), projectFile);
+    EXPECT_NE(frame.GetDeviceForm()->FindSlotNode(4), nullptr);
+    EXPECT_TRUE(tempPath.entries().isEmpty()) << tempPath.entries().join(u'|').toStdString();
+}
+
 } // namespace

@@ -100,6 +100,17 @@ void CDataCenter::ResetProjectData()
     IsIEC = 0;
 }
 
+void CDataCenter::ResetProductAttributes()
+{
+    Series4100Flag = 0;
+    CPU35Mode = 0;
+    HSPAFlag = 0;
+    IsIEC = 0;
+    Dnp3Supported = 0;
+    RESTfulSupported = 0;
+    PortTrunkMode = 0;
+}
+
 void CDataCenter::LoadServiceResourceIds()
 {
     for (const StatusTagSourceInfo& source : StatusTagSources()) {

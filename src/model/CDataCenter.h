@@ -52,6 +52,9 @@ public:
     // (settings path, service texts, status-tag definitions, product attributes but the IEC
     // flag) stays.
     void ResetProjectData();
+    // The product attributes that the reset keeps for the running project; a new project and an
+    // opened file set them again from their product template.
+    void ResetProductAttributes();
 
     // ---- project attributes ----
     QString GetProjectName() const { return ProjectName; }

@@ -146,26 +146,15 @@ void CTemplatePlacer::StoreProductAttributes(const ProductAttributes& product)
         TraceLog("%s:%d no slot count chosen, the template's %d stands", __FILE__, __LINE__, product.maxSlotCount);
 }
 
-void CTemplatePlacer::ResetProductAttributes()
-{
-    model_.SetSeries4100(0);
-    model_.SetCPU35Mode(0);
-    model_.SetHSPA(0);
-    model_.SetIECMode(0);
-    model_.SetDnp3Supported(0);
-    model_.SetRESTfulSupported(0);
-    model_.PortTrunkMode = 0;
-}
-
 bool CTemplatePlacer::BuildNewProject(const NewProjectChoice& choice)
 {
     model_.ResetProjectData();
-    ResetProductAttributes();
+    model_.ResetProductAttributes();
     model_.SetModuleInfo({choice.ModelName, QString()});
     SetNewProjectSlotCount(choice.SlotCount);
     if (!InitProjectFromProduct(choice.ModelName)) {
         model_.ResetProjectData(); // no half-made project stays behind
-        ResetProductAttributes();
+        model_.ResetProductAttributes();
         return false;
     }
     model_.SetRESTfulSupported(model_.GetResourceName(ServiceId::RESTfulApi).isEmpty() ? 0 : 1);

@@ -89,7 +89,6 @@ private:
 
     void StoreProductAttributes(const ProductAttributes& product);
     bool CanTakeModule(int slot) const;
-    void ResetProductAttributes();
     void AddPowerModules(const NewProjectChoice& choice);
 
     // The walk.

@@ -271,19 +271,13 @@ void CProjectLoader::FinishOpen()
         return;
     // The pages take the read model, the tree its display preference and the port labels.
     observer_->TemplatePlaced(true);
-    observer_->SetPortTrunkNodeText(model_.PortTrunkMode ? Text::TwoWireTrunk : Text::TwoWire);
+    observer_->SetPortTrunkNodeText(CTemplatePlacer::PortTrunkNodeText(model_.PortTrunkMode));
 }
 
 void CProjectLoader::ResetModel()
 {
     model_.ResetProjectData();
-    model_.SetSeries4100(0);
-    model_.SetCPU35Mode(0);
-    model_.SetHSPA(0);
-    model_.SetIECMode(0);
-    model_.SetDnp3Supported(0);
-    model_.SetRESTfulSupported(0);
-    model_.PortTrunkMode = 0;
+    model_.ResetProductAttributes();
     model_.ConfigVersion.clear();
     model_.CfgToolVersion.clear();
     model_.CurrentConfigVersion = kCurrentVersion;

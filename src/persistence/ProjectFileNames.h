@@ -21,7 +21,5 @@ inline const QString DefaultProjectName = QStringLiteral("Project");
 namespace ProjectFile::Text {
 
 inline const QString NewerConfigVersion = QStringLiteral("Configuration file version can't much Pelandrix version");
-inline const QString TwoWireTrunk = QStringLiteral("2 Wire Trunk");
-inline const QString TwoWire = QStringLiteral("2 Wire");
 
 } // namespace ProjectFile::Text

@@ -1,16 +1,5 @@
 #include "ProjectFileFixture.h"
 
-IXMLElement* DirectChild(IXMLElement* parent, const QString& name)
-{
-    if (!parent)
-        return nullptr;
-    for (IXMLElement* child = parent->FirstChild(); child; child = parent->NextChild()) {
-        if (child->GetName() == name)
-            return child;
-    }
-    return nullptr;
-}
-
 IXMLElement* At(IXMLElement* root, const QString& path)
 {
     IXMLElement* element = root;

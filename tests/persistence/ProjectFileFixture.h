@@ -5,6 +5,7 @@
 
 #include "ConfigFiles.h"
 #include "IXMLParser.h"
+#include "ServiceFileValues.h"
 
 #include <gtest/gtest.h>
 
@@ -128,8 +129,7 @@ private:
 
 // ---- paths over direct children ----
 
-// The first direct child of that name; nullptr when there is none.
-IXMLElement* DirectChild(IXMLElement* parent, const QString& name);
+using ServiceFile::DirectChild; // the first direct child of that name; nullptr when none
 // "Setting/DI/Set_0/Filter": each step a direct child.
 IXMLElement* At(IXMLElement* root, const QString& path);
 // The "Result" of the element at the path; "<missing>" or "<no Result>" when absent.

@@ -4,6 +4,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/setup.sh"
 cd "$root"
+# Compiler cache entries are keyed on paths relative to the checkout, so any clone reuses them.
+export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=true
 if [ ! -f build/build.ninja ]; then
   cmake --preset default >/dev/null
 fi

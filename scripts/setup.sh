@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
   libpugixml-dev libpcre2-dev libsimpleini-dev libsqlite3-dev
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -42,16 +42,27 @@ void CTagChooserDlg::SetUpTagList()
         return;
     list->setSelectionMode(stayOpen_ ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
     list->setShowGrid(true);
-    const int textWidth = std::max(0, list->viewport()->width() / 2 - kNameColumnMargin);
     list->InsertColumn(0, LoadLangString(kStringColumnNumber), kNumberColumnWidth);
-    list->InsertColumn(1, LoadLangString(kStringColumnTagName), textWidth);
-    list->InsertColumn(2, LoadLangString(kStringColumnDataType), textWidth);
+    list->InsertColumn(1, LoadLangString(kStringColumnTagName), 0);
+    list->InsertColumn(2, LoadLangString(kStringColumnDataType), 0);
+    FitTextColumns();
     connect(list, &CListCtrlEx::itemSelectionChanged, this, [this] { UpdateOKState(); });
     connect(list, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex& index) { OnRowDoubleClicked(index.row()); });
     onClicked(kButtonTagAddAll, [this] { OnAddAll(); });
     enableItem(IDOK, false);
     enableItem(kButtonTagAddAll, stayOpen_);
+}
+
+// The name and type columns share the list's width.
+void CTagChooserDlg::FitTextColumns()
+{
+    CListCtrlEx* list = tagList();
+    if (!list || list->GetColumnCount() < 3)
+        return;
+    const int textWidth = std::max(0, list->viewport()->width() / 2 - kNameColumnMargin);
+    list->SetColumnWidth(1, textWidth);
+    list->SetColumnWidth(2, textWidth);
 }
 
 void CTagChooserDlg::LoadDataTypeNames()
@@ -112,6 +123,7 @@ void CTagChooserDlg::UpdateOKState()
 void CTagChooserDlg::showEvent(QShowEvent* event)
 {
     CDialogBase::showEvent(event);
+    FitTextColumns();
     SelectFirstRow();
     if (!stayOpen_)
         enableItem(kButtonTagAddAll, false);

@@ -52,6 +52,7 @@ protected:
 
 private:
     CListCtrlEx* tagList() const;
+    void FitTextColumns();
     void SelectFirstRow();
     void UpdateOKState();
     void OnAddAll();

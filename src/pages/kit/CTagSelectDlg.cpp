@@ -85,10 +85,24 @@ std::vector<TagRecord> CTagSelectDlg::OfferedTags() const
     return tags;
 }
 
+void CTagSelectDlg::FitFilterControls()
+{
+    // The frames keep their height; the list takes the room.
+    for (int id : {kFrameTagFilter, kFrameTagTypeList}) {
+        if (QWidget* frame = control(id))
+            frame->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    }
+    for (int id : {kComboTagFilterKind, kComboTagSecondLevel, kComboTagThirdLevel, kComboTagDataType}) {
+        if (auto* combo = item<QComboBox>(id))
+            combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    }
+}
+
 bool CTagSelectDlg::OnInitDialog()
 {
     LoadDataTypeNames();
     SetUpTagList();
+    FitFilterControls();
     QList<ComboEntry> kinds = {{LoadLangString(kStringFilterAll), kFilterAll},
                                {LoadLangString(kStringFilterBySlot), kFilterBySlot}};
     if (!kind_)

@@ -45,6 +45,7 @@ protected:
 private:
     enum FilterKind { kFilterAll = 0, kFilterBySlot = 1, kFilterByService = 2 };
 
+    void FitFilterControls();
     std::vector<TagRecord> OfferedTags() const;
     void HideFiltersForTypeList();
     void ShowDataTypeCombo();

@@ -11,6 +11,7 @@
 #include "TemplateControlSpec.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -172,5 +173,6 @@ inline void SaveScreenshot(QWidget& widget, const char* name)
 {
     const QString folder = QString::fromUtf8(PELANDRIX_RUNTIME_DIR) + QStringLiteral("/../test-artefacts");
     QDir().mkpath(folder);
+    QApplication::sendPostedEvents(); // pending layout requests
     widget.grab().save(QDir(folder).filePath(QString::fromUtf8(name)));
 }

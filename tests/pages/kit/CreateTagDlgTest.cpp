@@ -160,6 +160,44 @@ TEST_F(CreateTagProfileTest, TheDirectionListFollowsTheProjectModeAndTheRestrict
     }
 }
 
+TEST_F(CreateTagProfileTest, AResourceWithoutChannelsNeedsNoChannelChoiceAndReportsAnEmptyItemList)
+{
+    TagDefinition written;
+    written.Name = QStringLiteral("Watchdog");
+    written.ResourceText = QStringLiteral("0.65535.7");
+    written.ResType = 7;
+    written.TagType = 6;
+    TagDefinition taken = written;
+    taken.Name = QStringLiteral("Clock");
+    taken.TagUseFlag = 1;
+    model.SetSystemVariables(QStringLiteral("System"), 2, 0, {taken, written}, 0);
+    model.AppendSlotChannelGroup(0, QStringLiteral("SYS"), ChannelType::SystemVariables);
+    const CCreateTagDlg::Selectors systemCodes{{6}, {}, false};
+
+    CCreateTagDlg dialog(systemCodes, model);
+    ASSERT_TRUE(dialog.Create());
+    ASSERT_TRUE(PickData(dialog.item<QComboBox>(kComboCreateTagSlot), 0));
+    ASSERT_TRUE(PickData(dialog.item<QComboBox>(kComboCreateTagType), ChannelType::SystemVariables));
+    EXPECT_FALSE(dialog.item<QComboBox>(kComboCreateTagChannel)->isEnabled());
+    EXPECT_EQ(ComboTexts(dialog.item<QComboBox>(kComboCreateTagItem)), QStringList{QStringLiteral("Watchdog")});
+    dialog.item<QComboBox>(kComboCreateTagItem)->setCurrentIndex(0);
+    dialog.item<QLineEdit>(kEditCreateTagName)->setText(QStringLiteral("Dog"));
+    Click(dialog.control(IDOK));
+    EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join('|').toStdString();
+    TagRecord tag;
+    ASSERT_EQ(model.LookupTagByName(QStringLiteral("Dog"), tag), 1);
+    EXPECT_EQ(tag.ResID, written.ResourceText);
+    EXPECT_EQ(tag.ChannelIndex, kNoChannelIndex);
+
+    // Readable: nothing to offer, which the dialog says at once.
+    CCreateTagDlg readable(systemCodes, model);
+    ASSERT_TRUE(readable.Create());
+    readable.item<QComboBox>(kComboCreateTagDirection)->setCurrentIndex(kReadDirectionItem);
+    ASSERT_TRUE(PickData(readable.item<QComboBox>(kComboCreateTagSlot), 0));
+    ASSERT_TRUE(PickData(readable.item<QComboBox>(kComboCreateTagType), ChannelType::SystemVariables));
+    EXPECT_EQ(boxes.texts(), QStringList{LoadLangString(kStringNoResourceItem)});
+}
+
 TEST_F(CreateTagProfileTest, Screenshot)
 {
     CCreateTagDlg dialog(selectors, model);

@@ -96,6 +96,25 @@ TEST_F(CreateTagProfileTest, AReadableChoiceOfAWritableRegisterTypeCreatesItsRea
     EXPECT_EQ(registers.front().Definition.ResourceText, tag.ResID);
 }
 
+TEST_F(CreateTagProfileTest, OnlyWritableRegisterTypesTurnIntoTheirReadableTwins)
+{
+    model.AppendSlotChannelGroup(0, QStringLiteral("IR"), kReadableFloatRegister);
+    UseDefaultSettings("[TagIOType]\nCONTENT_C=Read,Write\n"); // no [IR] list: the new register has no name
+    CCreateTagDlg dialog(CCreateTagDlg::Selectors{{}, {2}, false}, model); // analog inputs
+    ASSERT_TRUE(dialog.Create());
+    ASSERT_TRUE(PickData(dialog.item<QComboBox>(kComboCreateTagSlot), 0));
+    ASSERT_TRUE(PickData(dialog.item<QComboBox>(kComboCreateTagType), kReadableFloatRegister));
+    dialog.item<QComboBox>(kComboCreateTagDirection)->setCurrentIndex(kReadDirectionItem);
+    dialog.item<QComboBox>(kComboCreateTagChannel)->setCurrentIndex(0);
+    EXPECT_EQ(ComboTexts(dialog.item<QComboBox>(kComboCreateTagItem)), QStringList{QString()});
+    dialog.item<QLineEdit>(kEditCreateTagName)->setText(QStringLiteral("Level"));
+    Click(dialog.control(IDOK));
+    TagRecord tag;
+    ASSERT_EQ(model.LookupTagByName(QStringLiteral("Level"), tag), 1);
+    EXPECT_EQ(tag.ChannelTypeId, kReadableFloatRegister);
+    EXPECT_EQ(tag.ResID, QStringLiteral("0.0.2.0.0"));
+}
+
 TEST_F(CreateTagProfileTest, RefusedNamesAndTakenAddressesKeepTheDialogOpen)
 {
     model.AppendTag(MakeTag("Pump", ChannelType::DigitalInput, "1.0.1", 1));

@@ -57,7 +57,7 @@ TEST(PropertyFormTest, PagesAreCreatedOnceInTableOrderAndHidden)
         EXPECT_EQ(entry.page->templateId(), kPropertyPageTable[i].templateId) << entry.formId;
         EXPECT_TRUE(entry.page->IsBuilt()) << entry.formId;
         EXPECT_TRUE(entry.page->isHidden()) << entry.formId;
-        EXPECT_EQ(entry.page->GetOwner(), &pane);
+        EXPECT_EQ(entry.page->GetHost(), static_cast<IPageHost*>(&pane));
     }
     const auto before = pagePointers(pane);
     pane.CreatePropertyPage();
@@ -108,7 +108,7 @@ TEST(PropertyFormTest, PagesComeFromTheFactoryAndTakeTheModelFromThePane)
 {
     CPropertyForm pane;
     std::vector<int> asked;
-    pane.SetPageFactory([&asked](const PropertyPageKind& kind, CPropertyForm& owner) {
+    pane.SetPageFactory([&asked](const PropertyPageKind& kind, IPageHost& owner) {
         asked.push_back(kind.formId);
         return std::make_unique<CPlaceholderPage>(kind, &owner);
     });

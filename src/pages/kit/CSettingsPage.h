@@ -59,6 +59,7 @@ protected:
     }
 
     PageBindings<Record>& Bindings() { return bindings_; }
+    const PageBindings<Record>& Bindings() const { return bindings_; }
     Record& MutableWorkingCopy() { return working_; }
 
     // ---- hooks ----

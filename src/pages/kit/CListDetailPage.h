@@ -29,7 +29,10 @@
 #include "CListCtrlEx.h"
 #include "CPropertyUIDialog.h"
 #include "ConfirmDeleteDlg.h"
+#include "EntryTabs.h"
 #include "ListPageStrings.h"
+#include "ListRows.h"
+#include "RowMoves.h"
 #include "PageBindings.h"
 #include "TextFormat.h"
 #include "Validation.h"
@@ -118,18 +121,11 @@ public:
         if (!ConfirmDelete())
             return false;
         std::sort(rows.begin(), rows.end());
-        int removed = 0;
-        int lastPosition = 0;
         for (int row : rows) {
-            lastPosition = row - removed; // earlier removals moved the later rows up
-            if (lastPosition < 0 || lastPosition >= static_cast<int>(entries_.size()))
-                continue;
-            logTags(kStringTagReleased, releaseTags_ ? releaseTags_(*model, entries_[lastPosition]) : QStringList());
-            entries_.erase(entries_.begin() + lastPosition);
-            ++removed;
+            if (row >= 0 && row < static_cast<int>(entries_.size()) && releaseTags_)
+                logTags(kStringTagReleased, releaseTags_(*model, entries_[row]));
         }
-        const int count = static_cast<int>(entries_.size());
-        writeAndShow(*model, std::min(lastPosition, count - 1));
+        writeAndShow(*model, RemoveRows(entries_, rows));
         AddLogLine(FormatLangString(kStringEntriesDeleted, LogName()));
         return true;
     }
@@ -153,6 +149,8 @@ protected:
     // The detail controls other than the name.
     PageBindings<Entry>& Bindings() { return bindings_; }
     const PageBindings<Entry>& Bindings() const { return bindings_; }
+    // Tab pages editing the same entry, filled, validated and gathered with the detail controls.
+    EntryTabs<Entry>& Tabs() { return tabs_; }
     // The entry's name: its edit, its label for the messages, its field.
     void SetNameField(ControlId edit, FieldLabel label, QString Entry::*name)
     {
@@ -228,10 +226,11 @@ private:
         ValidationReport report;
         checkName(row, report);
         const bool controlsGood = bindings_.Validate(*this, report);
-        if (controlsGood) {
+        if (tabs_.Validate(report) && controlsGood) {
             if (name_)
                 entry.*name_ = itemText(nameEdit_);
             bindings_.Store(*this, entry);
+            tabs_.Gather(entry);
             CheckEntry(entry, row, report);
         }
         return !report.ShowIfAny();
@@ -280,13 +279,7 @@ private:
         if (!rows)
             return;
         BusyGuard busy(Busy());
-        rows->DeleteAllItems();
-        for (int i = 0; i < static_cast<int>(entries_.size()); ++i) {
-            rows->InsertItem(i, QString::number(i + 1));
-            const QStringList texts = RowTexts(entries_[i]);
-            for (int column = 0; column < texts.size(); ++column)
-                rows->SetItemText(i, column + 1, texts[column]);
-        }
+        FillNumberedRows(*rows, static_cast<int>(entries_.size()), [this](int row) { return RowTexts(entries_[row]); });
     }
 
     void showSelectedEntry()
@@ -300,11 +293,13 @@ private:
         if (name_)
             setItemText(nameEdit_, selected ? shown.*name_ : QString());
         bindings_.Fill(*this, shown);
+        tabs_.ShowEntry(shown);
         OnEntryShown(selected ? &entries_[row] : nullptr);
     }
 
     ListDetailIds ids_;
     PageBindings<Entry> bindings_;
+    EntryTabs<Entry> tabs_;
     std::vector<Entry> entries_;
     int nameEdit_ = 0;
     FieldLabel nameLabel_ {QString()};

@@ -17,6 +17,7 @@
 //   };
 
 #include "CPropertyUIDialog.h"
+#include "EntryTabs.h"
 #include "PageBindings.h"
 #include "ValidationReport.h"
 
@@ -32,12 +33,14 @@ public:
         if (!model)
             return false;
         ValidationReport report;
-        if (!bindings_.Validate(*this, report)) {
+        const bool controlsGood = bindings_.Validate(*this, report);
+        if (!tabs_.Validate(report) || !controlsGood) {
             report.ShowIfAny();
             return false;
         }
         Record candidate = working_;
         bindings_.Store(*this, candidate);
+        tabs_.Gather(candidate);
         CheckRecord(candidate, report);
         if (report.ShowIfAny())
             return false;
@@ -60,6 +63,8 @@ protected:
 
     PageBindings<Record>& Bindings() { return bindings_; }
     const PageBindings<Record>& Bindings() const { return bindings_; }
+    // Tab pages editing the same record, filled, validated and gathered with the page's controls.
+    EntryTabs<Record>& Tabs() { return tabs_; }
     Record& MutableWorkingCopy() { return working_; }
 
     // ---- hooks ----
@@ -76,6 +81,7 @@ protected:
     {
         BusyGuard busy(Busy());
         bindings_.Fill(*this, working_);
+        tabs_.ShowEntry(working_);
         OnRecordShown();
     }
 
@@ -96,5 +102,6 @@ protected:
 private:
     int applyButtonId_ = 0;
     PageBindings<Record> bindings_;
+    EntryTabs<Record> tabs_;
     Record working_ {};
 };

@@ -16,6 +16,7 @@
 #include "ControlId.h"
 #include "DialogControls.h"
 #include "FieldLabel.h"
+#include "TraceLog.h"
 #include "ValidationReport.h"
 
 #include <QList>
@@ -39,7 +40,7 @@ public:
         binding.check = [conversion](const QWidget& widget, const QString& text) { return conversion.Check(widget, text); };
         binding.column = [field, conversion](const Record& record) { return conversion.Column(record.*field); };
         if (control.type != conversion.type)
-            qWarning("control %d is bound as another control type than it is declared", control.id);
+            TraceLog("control %d is declared as another control type than its binding needs", control.id);
         bindings_.push_back(std::move(binding));
         return *this;
     }

@@ -2,12 +2,10 @@
 // Delete of several rows with the index correction and the selection after it, the entry
 // numbers, the automatic tags and the log lines.
 #include "CListDetailPage.h"
-#include "ConfirmDeleteIds.h"
 #include "KitTemplates.h"
 #include "LanguagePack.h"
 #include "PageConversions.h"
 #include "PageHarness.h"
-#include "ProfileValues.h"
 
 #include <gtest/gtest.h>
 
@@ -51,6 +49,7 @@ public:
                     [](CDataCenter&, const Pump& pump) { return QStringList {QStringLiteral("Run_%1").arg(pump.Index)}; });
         Bindings().Bind(kEditSpeed, "Speed", &Pump::Speed, AsNumber {{0, 0, 3000}});
     }
+    bool answerNo = false; // the user's answer to the delete confirmation
 
 protected:
     bool OnInitDialog() override
@@ -65,6 +64,7 @@ protected:
     void WriteEntries(CDataCenter&, const std::vector<Pump>& pumps) override { g_pumps = pumps; }
     QStringList RowTexts(const Pump& pump) const override { return {pump.Name, Bindings().ColumnText(kEditSpeed, pump)}; }
     QString LogName() const override { return QStringLiteral("Pumps"); }
+    bool ConfirmDelete() override { return !answerNo && CListDetailPage::ConfirmDelete(); }
 };
 
 std::vector<Pump> pumpsNamed(std::initializer_list<const char*> names)
@@ -86,15 +86,7 @@ QStringList names(const std::vector<Pump>& pumps)
 
 class ListDetailPageTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        WriteProfileValue(kProfileConfirmDeleteSection, kProfileDontAskStatusKey, QStringLiteral("1"));
-        g_pumps.clear();
-    }
-    void TearDown() override
-    {
-        WriteProfileValue(kProfileConfirmDeleteSection, kProfileDontAskStatusKey, QStringLiteral("0"));
-    }
+    void SetUp() override { g_pumps.clear(); }
 
     void ShowWith(std::vector<Pump> pumps)
     {
@@ -115,6 +107,7 @@ protected:
                                            QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
 
+    ScopedDeleteConfirmationSkipped unasked_;
     PageHarness<PumpPage> harness_;
     PumpPage& page_ = harness_.page();
     const TreeNodeInfo node_ = NodeFor(137, QStringLiteral("Pumps"));
@@ -237,6 +230,13 @@ TEST_F(ListDetailPageTest, ModifyAndDeleteNeedEntriesAndASelection)
     harness_.Press(kButtonDelete);
     EXPECT_EQ(harness_.messages(), QStringList {LoadLangString(kStringNoEntrySelected)});
     EXPECT_EQ(g_pumps.size(), 1u);
+
+    page_.SelectRow(0);
+    page_.answerNo = true;
+    harness_.Forget();
+    harness_.Press(kButtonDelete);
+    EXPECT_EQ(g_pumps.size(), 1u) << "No keeps the entries";
+    EXPECT_TRUE(harness_.logLines().isEmpty());
 }
 
 } // namespace

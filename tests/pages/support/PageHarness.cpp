@@ -1,6 +1,8 @@
 #include "PageHarness.h"
 
+#include "ConfirmDeleteIds.h"
 #include "FilledProject.h"
+#include "ProfileValues.h"
 
 bool BuildHarnessProject(CDataCenter& model, const QString& productModel)
 {
@@ -21,4 +23,14 @@ void ExpectControlsMatchTemplate(unsigned templateId, std::span<const ControlId>
 {
     const QStringList problems = ControlsMissingFromTemplate(templateId, controls);
     EXPECT_TRUE(problems.isEmpty()) << problems.join(QLatin1Char('\n')).toStdString();
+}
+
+ScopedDeleteConfirmationSkipped::ScopedDeleteConfirmationSkipped()
+{
+    WriteProfileValue(kProfileConfirmDeleteSection, kProfileDontAskStatusKey, QStringLiteral("1"));
+}
+
+ScopedDeleteConfirmationSkipped::~ScopedDeleteConfirmationSkipped()
+{
+    WriteProfileValue(kProfileConfirmDeleteSection, kProfileDontAskStatusKey, QString::number(kProfileDontAskStatusDefault));
 }

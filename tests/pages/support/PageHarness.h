@@ -4,13 +4,21 @@
 // message boxes recorded. A test is a table of cases: controls to set, a button to press, then
 // the record, the log lines and the message boxes expected.
 //
-//   PageHarness<CSettingSMTPServersDlg> harness;            // builds, shows for the node
-//   harness.Show(NodeFor(125, "SMTP Servers"));
-//   RunPageCase(harness, PageCase<SmtpRecord> {
-//       "port out of range", {{kEditPort, QString("0")}}, kButtonAdd,
-//       nullptr,                                            // the record stays as it was
-//       {}, {"Port: the value must be between 1 and 65535.\r\n"}},
-//       [](const CDataCenter& model) { return model.GetSmtpServers(); });
+//   PageHarness<CTimeSettingDlg> harness;                   // project, host, page built
+//   const std::vector<PageCase<TIME_SETTINGS>> cases = {
+//       {"server changed", {{kEditServer, QString("10.0.0.5")}}, kButtonApply,
+//        [](TIME_SETTINGS& r) { r.Server = "10.0.0.5"; },        // expected: before + this change
+//        {"[Time] Apply setting successfully"}, {}},
+//       {"port out of range", {{kEditPort, QString("0")}}, kButtonApply,
+//        nullptr,                                                // the record stays as it was
+//        {}, {FormatRangeErrorLine("Port", 1, 65535)}},
+//   };
+//   for (const auto& row : cases)
+//       RunPageCase(harness, row, [](const CDataCenter& m) { return m.GetTimeSettings(); },
+//                   NodeFor(133, "Time"));
+//
+// Page tests also check their controls against the template once:
+//   ExpectControlsMatchTemplate(kTemplateTime, kTimePageControls);
 
 #include "CDataCenter.h"
 #include "ControlId.h"
@@ -39,6 +47,16 @@ bool BuildHarnessProject(CDataCenter& model, const QString& productModel = QStri
 
 // A tree node of the form id with the label.
 TreeNodeInfo NodeFor(int formId, const QString& shownText, int slotIndex = 0);
+
+// While it lives, the delete confirmation answers Yes without showing itself (as after the
+// user's "don't ask again"), so list pages can delete in tests.
+class ScopedDeleteConfirmationSkipped {
+public:
+    ScopedDeleteConfirmationSkipped();
+    ~ScopedDeleteConfirmationSkipped();
+    ScopedDeleteConfirmationSkipped(const ScopedDeleteConfirmationSkipped&) = delete;
+    ScopedDeleteConfirmationSkipped& operator=(const ScopedDeleteConfirmationSkipped&) = delete;
+};
 
 // Every control the page declares is in its template with the declared type.
 void ExpectControlsMatchTemplate(unsigned templateId, std::span<const ControlId> controls);

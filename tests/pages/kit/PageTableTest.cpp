@@ -1,6 +1,6 @@
 // The page table's factories: a page class of its own, one serving several rows, the placeholder.
 #include "CPlaceholderPage.h"
-#include "PropertyPageKind.h"
+#include "PageKit.h"
 #include "RecordingPageHost.h"
 
 #include <gtest/gtest.h>

@@ -3,6 +3,8 @@
 
 #include "CPlaceholderPage.h"
 #include "CPropertyUIDialog.h"
+#include "ILogLineSink.h"
+#include "IPageHost.h"
 #include "PropertyPageTable.h"
 #include "TreeNodeInfo.h"
 
@@ -120,6 +122,22 @@ TEST(PropertyFormTest, PagesComeFromTheFactoryAndTakeTheModelFromThePane)
     pane.RefreshPagesDataCenter();
     for (const PropertyPageEntry& entry : pane.pages())
         EXPECT_EQ(entry.page->GetDataCenter(), nullptr);
+}
+
+} // namespace
+
+namespace {
+
+TEST(PropertyFormTest, AsPageHostThePaneWithoutItsNeighboursStillTakesLinesAndLabels)
+{
+    CPropertyForm pane;
+    IPageHost& host = pane;
+    EXPECT_EQ(host.GetDataCenter(), nullptr);
+    host.LogLines().AddLogLine(QStringLiteral("[Test] traced, not lost")); // no log pane: traced
+    host.SetPortTrunkNodeText(QStringLiteral("2 Wire")); // no tree: nothing to label
+    pane.InitPages();
+    ASSERT_FALSE(pane.pages().empty());
+    EXPECT_EQ(pane.pages().front().page->parentWidget(), host.PageParent());
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 #include "CPropertyForm.h"
 
+#include "CDeviceForm.h"
+#include "CLogForm.h"
 #include "CMainFrame.h"
-#include "CPlaceholderPage.h"
+#include "CPropertyUIDialog.h"
 #include "MainFormIds.h"
 #include "PropertyPageTable.h"
 #include "TraceLog.h"
@@ -13,14 +15,15 @@
 
 namespace {
 
-std::unique_ptr<CPropertyUIDialog> makePlaceholderPage(const PropertyPageKind& kind, CPropertyForm& owner)
-{
-    return std::make_unique<CPlaceholderPage>(kind, &owner);
-}
+// Log lines of pages while the pane has no log pane (a pane on its own).
+class TraceLogLines : public ILogLineSink {
+public:
+    void AddLogLine(const QString& text) override { TraceLog("log line without a log pane: %s", qUtf8Printable(text)); }
+};
 
 } // namespace
 
-CPropertyForm::CPropertyForm(QWidget* parent) : CFormBase(kTemplatePropertyForm, parent), factory_(makePlaceholderPage)
+CPropertyForm::CPropertyForm(QWidget* parent) : CFormBase(kTemplatePropertyForm, parent), factory_(MakePageOrPlaceholder)
 {
     Create();
 }
@@ -49,12 +52,31 @@ bool CPropertyForm::OnInitDialog()
 
 void CPropertyForm::SetPageFactory(PropertyPageFactory factory)
 {
-    factory_ = factory ? std::move(factory) : PropertyPageFactory(makePlaceholderPage);
+    factory_ = factory ? std::move(factory) : PropertyPageFactory(MakePageOrPlaceholder);
 }
 
 CDataCenter* CPropertyForm::GetDataCenter() const
 {
     return mainFrame_ ? mainFrame_->GetDataCenter() : nullptr;
+}
+
+ILogLineSink& CPropertyForm::LogLines()
+{
+    static TraceLogLines traced;
+    if (logForm_)
+        return *logForm_;
+    return traced;
+}
+
+QWidget* CPropertyForm::PageParent()
+{
+    return pageHost_ ? pageHost_ : this;
+}
+
+void CPropertyForm::SetPortTrunkNodeText(const QString& text)
+{
+    if (deviceForm_)
+        deviceForm_->SetPortTrunkNodeText(text);
 }
 
 void CPropertyForm::InitPages()

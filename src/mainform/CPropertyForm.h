@@ -4,6 +4,7 @@
 // selected in the device tree. Pages reach the model, the log pane and the tree through it.
 
 #include "CFormBase.h"
+#include "IPageHost.h"
 #include "TreeNodeInfo.h"
 
 #include <functional>
@@ -25,9 +26,9 @@ struct PropertyPageEntry {
 };
 
 // Makes the page of one row of the page table; the pane builds its window afterwards.
-using PropertyPageFactory = std::function<std::unique_ptr<CPropertyUIDialog>(const PropertyPageKind&, CPropertyForm&)>;
+using PropertyPageFactory = std::function<std::unique_ptr<CPropertyUIDialog>(const PropertyPageKind&, IPageHost&)>;
 
-class CPropertyForm : public CFormBase {
+class CPropertyForm : public CFormBase, public IPageHost {
     Q_OBJECT
 public:
     explicit CPropertyForm(QWidget* parent = nullptr);
@@ -36,7 +37,7 @@ public:
     void SetDeviceForm(CDeviceForm* deviceForm) { deviceForm_ = deviceForm; }
     void SetLogForm(CLogForm* logForm) { logForm_ = logForm; }
     void SetMainFrame(CMainFrame* mainFrame) { mainFrame_ = mainFrame; }
-    // Where the pages come from; by default a placeholder page per form id. Set before InitPages.
+    // Where the pages come from; by default the page table's factories. Set before InitPages.
     void SetPageFactory(PropertyPageFactory factory);
 
     // Creates every page and hides them.
@@ -51,8 +52,14 @@ public:
 
     CDeviceForm* GetDeviceForm() const { return deviceForm_; }
     CLogForm* GetLogForm() const { return logForm_; }
+
+    // ---- IPageHost ----
     // The main frame's model, asked anew on every call; null without a frame.
-    CDataCenter* GetDataCenter() const;
+    CDataCenter* GetDataCenter() const override;
+    // The log pane; lines are traced while there is none.
+    ILogLineSink& LogLines() override;
+    QWidget* PageParent() override;
+    void SetPortTrunkNodeText(const QString& text) override;
 
     const std::vector<PropertyPageEntry>& pages() const { return pages_; }
     // The first page serving the form id, null when none does.

@@ -1,16 +1,12 @@
 #pragma once
 // Profile.ini keys of the preferences, the delete confirmation and the network interface choice.
 
+#include "ConfirmDeleteIds.h"
 #include "ProfileKeys.h"
 
 // [Preference]: how the device tree shows the project, 0 or 1.
 inline constexpr const char* kProfileCfgDisplayTypeKey = "CfgDisplayType";
 inline constexpr int kProfileCfgDisplayTypeDefault = 0;
-
-// [ConfirmDelete]: 1 when the user asked not to be asked again before list entries are deleted.
-inline constexpr const char* kProfileConfirmDeleteSection = "ConfirmDelete";
-inline constexpr const char* kProfileDontAskStatusKey = "DontAskStatus";
-inline constexpr int kProfileDontAskStatusDefault = 0;
 
 // [General]: the description of the network interface the device search uses.
 inline constexpr const char* kProfileGeneralSection = "General";

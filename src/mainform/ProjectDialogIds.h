@@ -2,10 +2,11 @@
 // Language-pack ids of the project dialogs: new project, add module, change module, configuration
 // message, preferences, confirmations and network interface.
 
+#include "ConfirmDeleteIds.h" // the delete confirmation lives with the pages
+
 // ---- dialog templates ----
 inline constexpr unsigned kTemplateAddDevice = 138;
 inline constexpr unsigned kTemplateNewProject = 206;
-inline constexpr unsigned kTemplateConfirmDelete = 488;
 inline constexpr unsigned kTemplatePreference = 493;
 inline constexpr unsigned kTemplateNetworkInterface = 510;
 inline constexpr unsigned kTemplateConfirmImport = 682;
@@ -46,12 +47,6 @@ inline constexpr int kRadioDisplayTypeDefault = 3101; // display type 0
 inline constexpr int kRadioDisplayTypeOther = 3272;   // display type 1
 inline constexpr int kCheckResetConfirmDelete = 3274;
 inline constexpr int kCheckResetShowSplash = 3503;
-
-// ---- controls of the delete confirmation (488) ----
-inline constexpr int kIconConfirmDelete = 3267;
-inline constexpr int kButtonConfirmDeleteYes = 3083;
-inline constexpr int kButtonConfirmDeleteNo = 1397;
-inline constexpr int kCheckConfirmDeleteDontAsk = 1409;
 
 // ---- controls of the import confirmation (682) ----
 inline constexpr int kIconConfirmImport = 1132;

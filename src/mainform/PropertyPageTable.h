@@ -1,15 +1,10 @@
 #pragma once
 // The property pages of the pane: which page serves which form id of the device tree, and from
-// which template it is built.
+// which template it is built, by which factory (MakePage<T>; none yet: the placeholder).
+
+#include "PropertyPageKind.h"
 
 #include <array>
-
-struct PropertyPageKind {
-    int formId;
-    const char* pageClass;
-    unsigned templateId;
-    int channelTypeId; // the system-variable pages: the channel type they list; 0 for the others
-};
 
 inline constexpr int kPropertyPageCount = 44;
 

@@ -8,6 +8,8 @@
 #include "CLogForm.h"
 #include "CPropertyForm.h"
 #include "CPlaceholderPage.h"
+#include "ILogLineSink.h"
+#include "IPageHost.h"
 #include "ICommandTarget.h"
 #include "MainFormIds.h"
 #include "MenuTemplate.h"
@@ -368,7 +370,7 @@ TEST(MainFrameTest, PanesAreWiredToEachOtherAndToTheModel)
 TEST(MainFrameTest, PagesOfTheGivenFactorySeeTheModelFromTheirConstruction)
 {
     int made = 0;
-    CMainFrame frame([&made](const PropertyPageKind& kind, CPropertyForm& owner) {
+    CMainFrame frame([&made](const PropertyPageKind& kind, IPageHost& owner) {
         ++made;
         return std::make_unique<CPlaceholderPage>(kind, &owner);
     });
@@ -376,8 +378,7 @@ TEST(MainFrameTest, PagesOfTheGivenFactorySeeTheModelFromTheirConstruction)
     for (const PropertyPageEntry& entry : frame.GetPropertyForm()->pages()) {
         ASSERT_NE(entry.page, nullptr);
         EXPECT_EQ(entry.page->GetDataCenter(), frame.GetDataCenter()) << entry.formId;
-        EXPECT_EQ(entry.page->GetLogForm(), frame.GetLogForm()) << entry.formId;
-        EXPECT_EQ(entry.page->GetDeviceForm(), frame.GetDeviceForm()) << entry.formId;
+        EXPECT_EQ(&entry.page->GetHost()->LogLines(), static_cast<ILogLineSink*>(frame.GetLogForm())) << entry.formId;
     }
 }
 

@@ -3,6 +3,8 @@
 
 #include "CPlaceholderPage.h"
 #include "CPropertyUIDialog.h"
+#include "ILogLineSink.h"
+#include "IPageHost.h"
 #include "PropertyPageTable.h"
 #include "TreeNodeInfo.h"
 
@@ -57,7 +59,7 @@ TEST(PropertyFormTest, PagesAreCreatedOnceInTableOrderAndHidden)
         EXPECT_EQ(entry.page->templateId(), kPropertyPageTable[i].templateId) << entry.formId;
         EXPECT_TRUE(entry.page->IsBuilt()) << entry.formId;
         EXPECT_TRUE(entry.page->isHidden()) << entry.formId;
-        EXPECT_EQ(entry.page->GetOwner(), &pane);
+        EXPECT_EQ(entry.page->GetHost(), static_cast<IPageHost*>(&pane));
     }
     const auto before = pagePointers(pane);
     pane.CreatePropertyPage();
@@ -108,7 +110,7 @@ TEST(PropertyFormTest, PagesComeFromTheFactoryAndTakeTheModelFromThePane)
 {
     CPropertyForm pane;
     std::vector<int> asked;
-    pane.SetPageFactory([&asked](const PropertyPageKind& kind, CPropertyForm& owner) {
+    pane.SetPageFactory([&asked](const PropertyPageKind& kind, IPageHost& owner) {
         asked.push_back(kind.formId);
         return std::make_unique<CPlaceholderPage>(kind, &owner);
     });
@@ -120,6 +122,22 @@ TEST(PropertyFormTest, PagesComeFromTheFactoryAndTakeTheModelFromThePane)
     pane.RefreshPagesDataCenter();
     for (const PropertyPageEntry& entry : pane.pages())
         EXPECT_EQ(entry.page->GetDataCenter(), nullptr);
+}
+
+} // namespace
+
+namespace {
+
+TEST(PropertyFormTest, AsPageHostThePaneWithoutItsNeighboursStillTakesLinesAndLabels)
+{
+    CPropertyForm pane;
+    IPageHost& host = pane;
+    EXPECT_EQ(host.GetDataCenter(), nullptr);
+    host.LogLines().AddLogLine(QStringLiteral("[Test] traced, not lost")); // no log pane: traced
+    host.SetPortTrunkNodeText(QStringLiteral("2 Wire")); // no tree: nothing to label
+    pane.InitPages();
+    ASSERT_FALSE(pane.pages().empty());
+    EXPECT_EQ(pane.pages().front().page->parentWidget(), host.PageParent());
 }
 
 } // namespace

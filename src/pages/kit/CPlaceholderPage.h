@@ -11,12 +11,12 @@ class CPlaceholderPage : public CPropertyUIDialog {
 public:
     static constexpr int kStaticNodeName = 1;
 
-    CPlaceholderPage(const PropertyPageKind& kind, CPropertyForm* owner);
+    CPlaceholderPage(const PropertyPageKind& kind, IPageHost* host);
 
     // The text the page shows now.
     QString ShownText() const;
 
 protected:
     bool OnInitDialog() override;
-    void showEvent(QShowEvent* event) override;
+    void OnPageShown() override;
 };

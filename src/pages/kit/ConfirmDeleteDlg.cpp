@@ -1,8 +1,7 @@
 #include "ConfirmDeleteDlg.h"
 
-#include "DialogProfileKeys.h"
+#include "ConfirmDeleteIds.h"
 #include "ProfileValues.h"
-#include "ProjectDialogIds.h"
 #include "WarningIcon.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "CPlaceholderPage.h"
 
-#include "PropertyPageTable.h"
+#include "PropertyPageKind.h"
 
 #include <QFont>
 #include <QLabel>
@@ -23,8 +23,8 @@ DialogTemplate placeholderTemplate(const PropertyPageKind& kind)
 
 } // namespace
 
-CPlaceholderPage::CPlaceholderPage(const PropertyPageKind& kind, CPropertyForm* owner)
-    : CPropertyUIDialog(placeholderTemplate(kind), owner)
+CPlaceholderPage::CPlaceholderPage(const PropertyPageKind& kind, IPageHost* host)
+    : CPropertyUIDialog(placeholderTemplate(kind), host)
 {
 }
 
@@ -45,8 +45,14 @@ bool CPlaceholderPage::OnInitDialog()
     return true;
 }
 
-void CPlaceholderPage::showEvent(QShowEvent* event)
+void CPlaceholderPage::OnPageShown()
 {
-    CPropertyUIDialog::showEvent(event);
     setItemText(kStaticNodeName, GetNodeInfo().shownText);
+}
+
+std::unique_ptr<CPropertyUIDialog> MakePageOrPlaceholder(const PropertyPageKind& kind, IPageHost& host)
+{
+    if (kind.make)
+        return kind.make(kind, host);
+    return std::make_unique<CPlaceholderPage>(kind, &host);
 }

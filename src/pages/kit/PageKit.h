@@ -1,0 +1,36 @@
+#pragma once
+// The property page kit in one include. A page is its controls, its rules and its handlers; the
+// rest comes from here:
+//
+//   CPropertyUIDialog   the base: host (model, log lines, tree), node info, list and channel
+//                       layouts, main list (renumber, select first, empty warning), address-edit
+//                       limit, 64-byte text check, OnPageShown / OnPageHidden, Busy() and
+//                       OnUserChange for change handlers that ignore the page's own filling.
+//   CSettingsPage<R>    a page over one record: working copy on show, Apply validates, stores,
+//                       writes through WriteRecord and logs.
+//   CListDetailPage<E>  a page over a vector of entries: Add / Modify / Delete with the limit,
+//                       the entry-name rules, entry numbers, automatic-tag hooks and log lines.
+//   PageBindings<R>     control id -> field, with a conversion (PageConversions.h): fill, store,
+//                       validate into one ValidationReport, list column texts.
+//   EntryTabs<E>        tab pages of a host, validated and gathered with the host's controls.
+//   TagPickList<I>      a list of tags picked with the chooser; RowMoves.h removes and moves rows.
+//   ControlId           one constant per control: id and expected type (checked by page tests).
+//   MakePage<T>         the page table's factory of a page class (PropertyPageKind.h).
+//
+// Tests: tests/pages/support/PageHarness.h.
+
+#include "BusyFlag.h"
+#include "CListDetailPage.h"
+#include "CPropertyUIDialog.h"
+#include "CSettingsPage.h"
+#include "ControlId.h"
+#include "EntryTabs.h"
+#include "IPageHost.h"
+#include "ListPageStrings.h"
+#include "ListRows.h"
+#include "PageBindings.h"
+#include "PageConversions.h"
+#include "PropertyPageKind.h"
+#include "RowMoves.h"
+#include "TagPickList.h"
+#include "ValidationReport.h"

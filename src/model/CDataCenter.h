@@ -26,6 +26,7 @@
 #include "TAVO_SETTINGS.h"
 #include "TIME_SETTINGS.h"
 #include "TagRecord.h"
+#include "TagTable.h"
 
 #include <QByteArray>
 #include <QString>
@@ -513,7 +514,7 @@ public:
     QString DefaultsPath;
     std::array<ServiceResourceText, kStatusTagSourceCount> ServiceResourceTexts;
     std::vector<SlotRecord> Slots;
-    std::vector<TagRecord> Tags;
+    TagTable Tags;
     std::vector<SlotTagRecord> PendingSlotTags;
     std::array<Dnp3PointGroup, kDnp3GroupCount> Dnp3Groups; // BI, BO, AI, AO, counter
     std::vector<ServiceRecord> Services;

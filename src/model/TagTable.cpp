@@ -10,20 +10,22 @@ QString noCaseKey(const QString& text)
     return text.toCaseFolded();
 }
 
-void addStamp(QHash<QString, std::vector<quint64>>& index, const QString& key, quint64 stamp)
+template <typename Index>
+void addStamp(Index& index, const QString& key, quint64 stamp)
 {
     auto& stamps = index[key];
-    stamps.insert(std::upper_bound(stamps.begin(), stamps.end(), stamp), stamp);
+    stamps.insert(std::upper_bound(stamps.cbegin(), stamps.cend(), stamp), stamp);
 }
 
-void removeStamp(QHash<QString, std::vector<quint64>>& index, const QString& key, quint64 stamp)
+template <typename Index>
+void removeStamp(Index& index, const QString& key, quint64 stamp)
 {
     const auto found = index.find(key);
     if (found == index.end())
         return;
     auto& stamps = found.value();
-    stamps.erase(std::remove(stamps.begin(), stamps.end(), stamp), stamps.end());
-    if (stamps.empty())
+    stamps.removeAll(stamp);
+    if (stamps.isEmpty())
         index.erase(found);
 }
 
@@ -100,6 +102,7 @@ TagTable::iterator TagTable::erase(const_iterator first, const_iterator last)
             UnindexRecord(records_[position], stamps_[position]);
         stamps_.erase(stamps_.begin() + static_cast<std::ptrdiff_t>(from),
                       stamps_.begin() + static_cast<std::ptrdiff_t>(to));
+        KeepStampsDense(to == records_.size());
     }
     return records_.erase(first, last);
 }
@@ -108,6 +111,8 @@ void TagTable::clear()
 {
     records_.clear();
     stamps_.clear();
+    nextStamp_ = 0;
+    stampsArePositions_ = true;
     byAddress_.clear();
     byAddressNoCase_.clear();
     byNameNoCase_.clear();
@@ -124,6 +129,7 @@ void TagTable::RebuildIfStale() const
     byNameNoCase_.clear();
     stamps_.clear();
     nextStamp_ = 0;
+    stampsArePositions_ = true;
     for (const TagRecord& record : records_) {
         const Stamp stamp = nextStamp_++;
         IndexRecord(record, stamp);
@@ -145,8 +151,19 @@ void TagTable::UnindexRecord(const TagRecord& record, Stamp stamp) const
     removeStamp(byNameNoCase_, noCaseKey(record.TagName), stamp);
 }
 
+void TagTable::KeepStampsDense(bool tailErased) const
+{
+    // Erasing the tail keeps stamp == position, and the freed stamps can be given again.
+    if (tailErased && stampsArePositions_)
+        nextStamp_ = stamps_.size();
+    else
+        stampsArePositions_ = false;
+}
+
 TagTable::size_type TagTable::PositionOf(Stamp stamp) const
 {
+    if (stampsArePositions_)
+        return static_cast<size_type>(stamp);
     return static_cast<size_type>(std::lower_bound(stamps_.begin(), stamps_.end(), stamp) - stamps_.begin());
 }
 
@@ -239,6 +256,8 @@ void TagTable::EraseAt(const std::vector<size_type>& positions)
         stamps_[kept] = stamps_[position];
         ++kept;
     }
+    const bool tailErased = positions.front() == kept;
     records_.resize(kept);
     stamps_.resize(kept);
+    KeepStampsDense(tailErased);
 }

@@ -11,6 +11,7 @@
 #include "TagRecord.h"
 
 #include <QHash>
+#include <QVarLengthArray>
 #include <QString>
 
 #include <cstddef>
@@ -88,7 +89,7 @@ public:
 
 private:
     using Stamp = quint64; // a record's key in the index; grows with every record added
-    using StampList = std::vector<Stamp>;
+    using StampList = QVarLengthArray<Stamp, 1>; // most keys name one tag: kept inline
     using Index = QHash<QString, StampList>;
 
     void MarkStale() { stale_ = true; }
@@ -97,10 +98,13 @@ private:
     void UnindexRecord(const TagRecord& record, Stamp stamp) const;
     const TagRecord* FirstOf(const Index& index, const QString& key) const;
     size_type PositionOf(Stamp stamp) const;
+    void KeepStampsDense(bool tailErased) const;
 
     Records records_;
-    // Parallel to records_, strictly ascending, so a stamp's position is a binary search.
+    // Parallel to records_, strictly ascending, so a stamp's position is a binary search; while
+    // nothing but the tail was erased since the last rebuild, each stamp is its position.
     mutable std::vector<Stamp> stamps_;
+    mutable bool stampsArePositions_ = true;
     mutable Stamp nextStamp_ = 0;
     mutable Index byAddress_;
     mutable Index byAddressNoCase_;

@@ -26,8 +26,10 @@
 #include "TAVO_SETTINGS.h"
 #include "TIME_SETTINGS.h"
 #include "TagRecord.h"
+#include "TagTable.h"
 
 #include <QByteArray>
+#include <QVector>
 #include <QString>
 #include <QtGlobal>
 
@@ -254,6 +256,35 @@ public:
     void ShiftServiceTagIndices(int type, int removedIndex);
     void RenameMailServerReference(QString oldName, QString newName);
     void ClearMailServerReference(QString name);
+
+    // ---- tags the pages create and remove with entries and channel modes ----
+    // A tag the model created or removed: what the page's log line names.
+    struct TagChange {
+        QString Name;
+        QString Address;
+        friend bool operator==(const TagChange&, const TagChange&) = default;
+    };
+    // The automatic tags of item `itemIndex` of the service (CAutoResource): their definitions
+    // are appended to `definitions`, each becomes a tag under the service's resource name, and
+    // each tag gets the use (serviceId, itemIndex). 1 and the created tags in `created`; 0 and
+    // nothing changed when a name or an address is taken.
+    int RegisterServiceItemTags(int serviceId, int itemIndex, QVector<TagDefinition>& definitions,
+                                std::vector<TagChange>& created, int aliasFlag = 0);
+    // Releases the use from the tags at the addresses, then removes those tags (with their
+    // service-list entries). The removed tags, in address order; an address without a tag is skipped.
+    std::vector<TagChange> ReleaseServiceItemTags(TagServiceLink use, std::vector<QString> addresses);
+    static std::vector<QString> DefinitionAddresses(const QVector<TagDefinition>& definitions);
+    // A channel leaving mode key `oldKey` for `newKey`: the tags of the definitions of the old key
+    // go, then each definition of the new key gets its tag "S%d_%s%d_%s" (slot, the slot's prefix
+    // for the channel type, channel, definition name) unless its address already has one.
+    struct ChannelTagRebuild {
+        std::vector<TagChange> Removed;
+        std::vector<TagChange> Created;
+    };
+    ChannelTagRebuild RebuildChannelTags(int slot, int channelTypeId, int channel,
+                                         const std::vector<TagDefinition>& definitions, int oldKey, int newKey);
+    // 1 when a tag of a definition of that mode key is used by some service.
+    int IsModeKeyTagInUse(const std::vector<TagDefinition>& definitions, int key) const;
 
     // Service uses of tags: (service resource id, item number) pairs.
     void AddTagServiceUse(QString address, TagServiceLink link); // to every tag of the address
@@ -513,7 +544,7 @@ public:
     QString DefaultsPath;
     std::array<ServiceResourceText, kStatusTagSourceCount> ServiceResourceTexts;
     std::vector<SlotRecord> Slots;
-    std::vector<TagRecord> Tags;
+    TagTable Tags;
     std::vector<SlotTagRecord> PendingSlotTags;
     std::array<Dnp3PointGroup, kDnp3GroupCount> Dnp3Groups; // BI, BO, AI, AO, counter
     std::vector<ServiceRecord> Services;

@@ -1,6 +1,7 @@
 // Operations of the model on the service settings records.
 #include "CDataCenter.h"
 
+#include "EntryIndex.h"
 #include "SlotKeyedLookup.h"
 #include "TypeIds.h"
 
@@ -49,7 +50,7 @@ void CDataCenter::AddModbusMasterDevice(MODBUS_EXTERNAL_DEVICE_SETTINGS device)
 
 int CDataCenter::NextModbusMasterDeviceId() const
 {
-    return ModbusMasterDevices.empty() ? 0 : ModbusMasterDevices.back().Index + 1;
+    return NextEntryIndex(ModbusMasterDevices);
 }
 
 int CDataCenter::GetResourceIndex(int serviceId, int itemId) const

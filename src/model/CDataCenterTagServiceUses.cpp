@@ -11,19 +11,22 @@ namespace {
 
 using TagEngine::ItemAt;
 
+bool eraseFirst(std::vector<TagServiceLink>& links, TagServiceLink link)
+{
+    const auto found = std::find(links.begin(), links.end(), link);
+    if (found == links.end())
+        return false;
+    links.erase(found);
+    return true;
+}
+
 // Removes the first equal pair from the first holder of the key that has it.
 template <typename Holders, typename KeyOf, typename LinksOf>
 void removeFirstLink(Holders& holders, const QString& key, TagServiceLink link, KeyOf keyOf, LinksOf linksOf)
 {
     for (auto& holder : holders) {
-        if (keyOf(holder) != key)
-            continue;
-        auto& links = linksOf(holder);
-        const auto found = std::find(links.begin(), links.end(), link);
-        if (found != links.end()) {
-            links.erase(found);
+        if (keyOf(holder) == key && eraseFirst(linksOf(holder), link))
             return;
-        }
     }
 }
 
@@ -67,17 +70,16 @@ void CDataCenter::AddTagServiceUse(QString address, TagServiceLink link)
 {
     if (address.isEmpty())
         return;
-    for (TagRecord& tag : Tags) {
-        if (tag.ResID == address)
-            tag.RelatedServices.push_back(link);
-    }
+    Tags.EditEachAt(address, [link](TagRecord& tag) { tag.RelatedServices.push_back(link); });
 }
 
 void CDataCenter::RemoveTagServiceUse(QString address, TagServiceLink link)
 {
-    removeFirstLink(
-        Tags, address, link, [](const TagRecord& tag) { return tag.ResID; },
-        [](TagRecord& tag) -> auto& { return tag.RelatedServices; });
+    bool removed = false;
+    Tags.EditEachAt(address, [&](TagRecord& tag) {
+        if (!removed)
+            removed = eraseFirst(tag.RelatedServices, link);
+    });
 }
 
 void CDataCenter::MoveTagServiceUse(QString oldAddress, QString newAddress, TagServiceLink link)
@@ -153,10 +155,10 @@ void CDataCenter::RemoveTagFromServiceLists(QString address)
 
 int CDataCenter::AddTavoTagUses(QString address, TagRecordExtra extra)
 {
-    const auto found = std::find_if(Tags.begin(), Tags.end(), [&](const TagRecord& tag) { return tag.ResID == address; });
-    if (found == Tags.end())
+    const int position = Tags.FirstPositionAt(address);
+    TagRecord* found = Tags.EditFirstAt(address);
+    if (!found)
         return 0;
-    const int position = static_cast<int>(found - Tags.begin());
     found->PublishToTavo = 1;
     found->Tavo = extra;
     AddTagServiceUse(address, MakeIntPair(ServiceId::TavoTagLink, 0));
@@ -167,10 +169,10 @@ int CDataCenter::AddTavoTagUses(QString address, TagRecordExtra extra)
 
 void CDataCenter::ReleaseTavoItemTagUse(QString address)
 {
-    const auto found = std::find_if(Tags.begin(), Tags.end(), [&](const TagRecord& tag) { return tag.ResID == address; });
-    if (found == Tags.end())
+    const int position = Tags.FirstPositionAt(address);
+    TagRecord* found = Tags.EditFirstAt(address);
+    if (!found)
         return;
-    const int position = static_cast<int>(found - Tags.begin());
     if (found->Tavo.ControlTagUpdate)
         RemoveTagServiceUse(found->Tavo.Control, MakeIntPair(ServiceId::TavoControlTagLink, position));
     found->PublishToTavo = 0;
@@ -220,7 +222,7 @@ void CDataCenter::GetTagsForDnp3PointType(int objectType, std::vector<TagRecord>
         }
         return false;
     };
-    for (const TagRecord& tag : Tags) {
+    for (const TagRecord& tag : std::as_const(Tags)) {
         if (tag.Dnp3PointType == objectType && !isPoint(tag.ResID))
             out.push_back(tag);
     }

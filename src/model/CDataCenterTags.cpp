@@ -15,29 +15,6 @@ constexpr std::array<int, DataTypeCode::KindCount> kCodeOfTypeIndex{1, 2, 5, 4, 
 // Status tags of the services sit at "0.0.<resource id>".
 const QString kServiceTagAddressPrefix = QStringLiteral("0.0.");
 
-template <typename Model>
-auto firstTagAt(Model& model, const QString& address) -> decltype(&model.Tags[0])
-{
-    const auto found = std::find_if(model.Tags.begin(), model.Tags.end(),
-                                    [&](const TagRecord& tag) { return tag.ResID == address; });
-    return found == model.Tags.end() ? nullptr : &*found;
-}
-
-bool sameTextNoCase(const QString& a, const QString& b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
-// An empty address names no tag, even one stored without an address.
-const TagRecord* firstTagAtNoCase(const CDataCenter& model, const QString& address)
-{
-    if (address.isEmpty())
-        return nullptr;
-    const auto found = std::find_if(model.Tags.begin(), model.Tags.end(),
-                                    [&](const TagRecord& tag) { return sameTextNoCase(tag.ResID, address); });
-    return found == model.Tags.end() ? nullptr : &*found;
-}
-
 // The range setting of the tag's channel in the slot's module record; 0 when either is gone.
 template <typename Record, typename Setting>
 int channelRangeOf(const std::vector<Record>& records, const TagRecord& tag, Setting setting, int& out)
@@ -75,9 +52,7 @@ void decrementAbove(std::vector<TagServiceLink>& links, int serviceId, int remov
 
 int CDataCenter::IsTagNameFree(QString name) const
 {
-    return std::none_of(Tags.begin(), Tags.end(), [&](const TagRecord& tag) { return sameTextNoCase(tag.TagName, name); })
-               ? 1
-               : 0;
+    return Tags.HasNameNoCase(name) ? 0 : 1;
 }
 
 int CDataCenter::IsTagAddressFree(QString address) const
@@ -87,20 +62,19 @@ int CDataCenter::IsTagAddressFree(QString address) const
 
 int CDataCenter::IsTagAddressUsed(QString address) const
 {
-    return firstTagAtNoCase(*this, address) ? 1 : 0;
+    return !address.isEmpty() && Tags.FirstAtNoCase(address) ? 1 : 0; // an empty text names no tag
 }
 
 QString CDataCenter::GetTagNameByAddress(QString address) const
 {
-    const TagRecord* tag = firstTagAtNoCase(*this, address);
+    const TagRecord* tag = address.isEmpty() ? nullptr : Tags.FirstAtNoCase(address);
     return tag ? tag->TagName : QString();
 }
 
 int CDataCenter::LookupTagByName(QString name, TagRecord& out) const
 {
-    const auto found =
-        std::find_if(Tags.begin(), Tags.end(), [&](const TagRecord& tag) { return tag.TagName == name; });
-    if (found == Tags.end())
+    const TagRecord* found = Tags.FirstNamed(name);
+    if (!found)
         return 0;
     out = *found;
     return 1;
@@ -108,7 +82,7 @@ int CDataCenter::LookupTagByName(QString name, TagRecord& out) const
 
 int CDataCenter::TagAddressExists(QString address) const
 {
-    return firstTagAt(*this, address) ? 1 : 0;
+    return Tags.FirstAt(address) ? 1 : 0;
 }
 
 int CDataCenter::GetTagByName(QString address, TagRecord& out) const
@@ -118,7 +92,7 @@ int CDataCenter::GetTagByName(QString address, TagRecord& out) const
 
 int CDataCenter::FindTagByAddress(QString address, TagRecord& out) const
 {
-    const TagRecord* tag = firstTagAt(*this, address);
+    const TagRecord* tag = Tags.FirstAt(address);
     if (!tag)
         return 0;
     out = *tag;
@@ -127,7 +101,7 @@ int CDataCenter::FindTagByAddress(QString address, TagRecord& out) const
 
 int CDataCenter::GetTagChannelRange(QString address, int& out) const
 {
-    const TagRecord* tag = firstTagAt(*this, address);
+    const TagRecord* tag = Tags.FirstAt(address);
     if (!tag)
         return 0;
     const auto inputRange = [](const auto& setting) { return static_cast<int>(setting.InputRange); };
@@ -200,16 +174,16 @@ int CDataCenter::AddTagFromDefinition(ChannelGroupEntry group, TagDefinition def
 
 int CDataCenter::UpdateTag(QString oldAddress, TagRecord tag)
 {
-    TagRecord* stored = firstTagAt(*this, oldAddress);
-    if (!stored)
+    const int position = Tags.FirstPositionAt(oldAddress);
+    if (position < 0)
         return 1;
     if (tag.ResID != oldAddress) {
-        AddTag(0, *stored);
-        *stored = tag;
+        AddTag(0, Tags.All()[static_cast<size_t>(position)]);
+        Tags.Replace(static_cast<size_t>(position), tag);
         AddTag(1, std::move(tag));
         return 1; // the service lists keep the old address: nothing to rename
     }
-    *stored = tag;
+    Tags.Replace(static_cast<size_t>(position), tag);
     AddTag(1, tag);
     const QString& triggerResourceId =
         ServiceResourceTexts[static_cast<size_t>(StatusTagPosition(StatusTagSource::TavoUpdateTrigger))].ResourceId;
@@ -222,10 +196,10 @@ int CDataCenter::UpdateTag(QString oldAddress, TagRecord tag)
 
 void CDataCenter::SetLinkedTagsText(QString name)
 {
-    for (TagRecord& tag : Tags) {
+    Tags.EditEach([&name](TagRecord& tag) {
         if (tag.PublishToTavo && tag.Tavo.ControlTagUpdate)
             tag.Tavo.ControlTagName = name;
-    }
+    });
 }
 
 void CDataCenter::RenameTagInServiceLists(QString address, QString name)
@@ -246,16 +220,14 @@ void CDataCenter::RenameTagInTagMap(QString address, QString name)
 
 void CDataCenter::DeleteTagsByAddress(QString address, int flag)
 {
-    for (size_t i = 0; i < Tags.size();) {
-        if (Tags[i].ResID != address) {
-            ++i;
-            continue;
-        }
-        AddTag(0, Tags[i]);
-        Tags.erase(Tags.begin() + static_cast<std::ptrdiff_t>(i)); // the next tag now stands at i
-        if (flag)
-            RemoveTagFromServiceLists(address);
-    }
+    const std::vector<size_t> positions = Tags.PositionsAt(address);
+    if (positions.empty())
+        return;
+    for (size_t position : positions)
+        AddTag(0, Tags.All()[position]);
+    Tags.EraseAt(positions);
+    if (flag)
+        RemoveTagFromServiceLists(address);
 }
 
 void CDataCenter::DeleteTagsOfEntries(std::vector<TagDefinition> definitions, int flag)
@@ -268,8 +240,7 @@ void CDataCenter::ShiftResourceIndices(int serviceId, int removedItem)
 {
     if (TagEngine::IsItemIdNumberedService(serviceId))
         return;
-    for (TagRecord& tag : Tags)
-        decrementAbove(tag.RelatedServices, serviceId, removedItem);
+    Tags.EditEach([&](TagRecord& tag) { decrementAbove(tag.RelatedServices, serviceId, removedItem); });
 }
 
 void CDataCenter::ShiftServiceTagIndices(int type, int removedIndex)

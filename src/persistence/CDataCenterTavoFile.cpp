@@ -19,44 +19,19 @@ constexpr int kMinInterval = 1;
 constexpr int kMaxInterval = 65535;
 constexpr int kMaxUnit = 2;
 
-// The first tag of each address: exactly, and without regard to case.
+// The first tag of each address, exactly and without regard to case, through the table's index.
 class TagAddressIndex {
 public:
-    explicit TagAddressIndex(std::vector<TagRecord>& tags)
+    explicit TagAddressIndex(TagTable& tags)
         : m_tags(tags)
     {
-        for (size_t i = 0; i < tags.size(); ++i)
-            InsertFirst(m_exact, tags[i].ResID, i);
     }
 
-    TagRecord* Find(const QString& resId) const { return At(m_exact, resId); }
-
-    // Built on first use: only control-tag entries look up without regard to case.
-    TagRecord* FindIgnoringCase(const QString& resId)
-    {
-        if (m_folded.isEmpty()) {
-            for (size_t i = 0; i < m_tags.size(); ++i)
-                InsertFirst(m_folded, m_tags[i].ResID.toCaseFolded(), i);
-        }
-        return At(m_folded, resId.toCaseFolded());
-    }
+    TagRecord* Find(const QString& resId) const { return m_tags.EditFirstAt(resId); }
+    const TagRecord* FindIgnoringCase(const QString& resId) const { return m_tags.FirstAtNoCase(resId); }
 
 private:
-    static void InsertFirst(QHash<QString, size_t>& index, const QString& key, size_t position)
-    {
-        if (!index.contains(key))
-            index.insert(key, position);
-    }
-
-    TagRecord* At(const QHash<QString, size_t>& index, const QString& key) const
-    {
-        const auto found = index.constFind(key);
-        return found == index.cend() ? nullptr : &m_tags[*found];
-    }
-
-    std::vector<TagRecord>& m_tags;
-    QHash<QString, size_t> m_exact;
-    QHash<QString, size_t> m_folded;
+    TagTable& m_tags;
 };
 
 bool ReadChecked(IXMLElement* element, const QString& name, int minimum, int maximum, QString& out)

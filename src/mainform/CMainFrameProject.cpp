@@ -77,6 +77,7 @@ void CMainFrame::AfterProjectChanged()
 
 void CMainFrame::ProjectOpened(const QString& path, bool rememberAsLatest)
 {
+    model_->SetModified(0); // as read: nothing to save yet
     SetProjectTitle(path);
     if (logForm_)
         logForm_->AddLogLine(FormatLangString(kStringProjectOpened, path));
@@ -107,6 +108,7 @@ bool CMainFrame::SaveProjectTo(const QString& path, SaveNaming naming, bool reme
         ShowMessageBox(FormatLangString(kStringSaveFailed, path), MB_OK | MB_ICONERROR);
         return false;
     }
+    model_->SetModified(0);
     SetProjectTitle(path);
     if (rememberAsLatest)
         RememberLatestProject(path);
@@ -177,6 +179,7 @@ void CMainFrame::OnFileNew()
     choice.SecondPowerModule = dialog.GetSecondPowerModule();
     // A template that cannot be placed leaves an empty project (the placer showed why).
     deviceForm_->NewProject(choice);
+    model_->SetModified(0); // as built from its template: nothing to save yet
     AfterProjectChanged();
 }
 

@@ -52,6 +52,7 @@ void CDataCenter::ResetProjectData()
     CellularSettings.clear();
     Slots.clear();
     Tags.clear();
+    Modified = 0;
     PendingSlotTags.clear();
 
     ResetDnp3Groups();
@@ -163,6 +164,7 @@ void CDataCenter::GetDnp3PointGroup(int objectType, Dnp3PointGroup& out) const
 
 int CDataCenter::SetRESTfulEnable(int value)
 {
+    MarkModified();
     RESTfulEnable = value;
     return 1;
 }

@@ -58,6 +58,14 @@ public:
     // opened file set them again from their product template.
     void ResetProductAttributes();
 
+    // ---- the changed flag ----
+    // Set by the setters and by every change of the tags and their service uses; the frame
+    // clears it once a project is new, opened or saved. Menus, toolbar and page switches ask it;
+    // the save question still compares a fresh save with the file.
+    int IsModified() const { return Modified; }
+    void SetModified(int value) { Modified = value ? 1 : 0; }
+    void MarkModified() { Modified = 1; }
+
     // ---- project attributes ----
     QString GetProjectName() const { return ProjectName; }
     void SetModType(QString modType) { ModType = std::move(modType); }
@@ -598,6 +606,7 @@ public:
     int PortTrunkMode = 0; // the two-port serial module runs in 2-wire trunk mode
     QByteArray LoginUserName; // set by the device login, at most 64 bytes
     QByteArray LoginPassword;
+    int Modified = 0;
 
 private:
     void LoadServiceResourceIds();

@@ -53,48 +53,56 @@ void storeTemperatureBlock(TemperatureChannel& channel, const TemperatureSetting
 
 void CDataCenter::SetDIModuleText(int slot, QString filterUnit)
 {
+    MarkModified();
     if (ModuleSlotRecord* record = FindRecordBySlot(DISettings, slot))
         record->FilterUnit = std::move(filterUnit);
 }
 
 void CDataCenter::SetDIOModuleText(int slot, QString filterUnit)
 {
+    MarkModified();
     if (DIOModuleSlotRecord* record = FindRecordBySlot(DIOSettings, slot))
         record->FilterUnit = std::move(filterUnit);
 }
 
 void CDataCenter::SetDIChannelData(int slot, std::vector<quint32> filterRange)
 {
+    MarkModified();
     if (ModuleSlotRecord* record = FindRecordBySlot(DISettings, slot))
         record->FilterRange = std::move(filterRange);
 }
 
 void CDataCenter::SetDIOChannelData(int slot, std::vector<quint32> filterRange)
 {
+    MarkModified();
     if (DIOModuleSlotRecord* record = FindRecordBySlot(DIOSettings, slot))
         record->FilterRange = std::move(filterRange);
 }
 
 void CDataCenter::SetHighSpeedAIChannelData(int slot, std::vector<quint32> samplingNumbers)
 {
+    MarkModified();
     if (HighSpeedAISetting* record = FindRecordBySlot(HighSpeedAISettings, slot))
         record->SamplingNumbers = std::move(samplingNumbers);
 }
 
 void CDataCenter::SetHARTAIChannelData(int slot, int channel, std::vector<HARTSensorEntry> sensors)
 {
+    MarkModified();
     if (HARTAIChannel* entry = channelOf(HARTAISettings, slot, channel))
         entry->Sensors = std::move(sensors);
 }
 
 void CDataCenter::SetDISetting(int slot, int channel, DISettingBlock block)
 {
+    MarkModified();
     if (DIChannel* entry = channelOf(DISettings, slot, channel))
         entry->Setting = block;
 }
 
 void CDataCenter::SetDIOSetting(int slot, int channel, int ioDirection, DIOSettingBlock block)
 {
+    MarkModified();
     if (DIOChannel* entry = channelOf(DIOSettings, slot, channel)) {
         entry->IODirection = ioDirection;
         entry->Setting = block;
@@ -103,24 +111,28 @@ void CDataCenter::SetDIOSetting(int slot, int channel, int ioDirection, DIOSetti
 
 void CDataCenter::SetDOChannelSetting(int slot, int channel, OutputSettingBlock block)
 {
+    MarkModified();
     if (DOChannel* entry = channelOf(DOSettings, slot, channel))
         entry->Setting = block;
 }
 
 void CDataCenter::SetRelayChannelSetting(int slot, int channel, OutputSettingBlock block)
 {
+    MarkModified();
     if (DOChannel* entry = channelOf(RelaySettings, slot, channel))
         entry->Setting = block;
 }
 
 void CDataCenter::SetHARTChannelSetting(int slot, int channel, HARTAISettingBlock block)
 {
+    MarkModified();
     if (HARTAIChannel* entry = channelOf(HARTAISettings, slot, channel))
         storeInputRangeBlock(*entry, block);
 }
 
 void CDataCenter::SetAIChannelSetting(int slot, int channel, AISettingBlock block)
 {
+    MarkModified();
     if (AIChannel* entry = channelOf(AISettings, slot, channel))
         storeInputRangeBlock(*entry, block);
 }
@@ -138,6 +150,7 @@ void CDataCenter::SetHighSpeedAIChannelSetting(int slot, int channel, quint32 sa
 
 void CDataCenter::SetHighSpeedAIAllChannels(int slot, quint32 foreInterval, quint32 backInterval)
 {
+    MarkModified();
     HighSpeedAISetting* record = FindRecordBySlot(HighSpeedAISettings, slot);
     if (!record)
         return;
@@ -149,6 +162,7 @@ void CDataCenter::SetHighSpeedAIAllChannels(int slot, quint32 foreInterval, quin
 
 void CDataCenter::SetAOChannelSetting(int slot, int channel, AOSettingBlock block)
 {
+    MarkModified();
     AOChannel* entry = channelOf(AOSettings, slot, channel);
     if (!entry)
         return;
@@ -159,18 +173,21 @@ void CDataCenter::SetAOChannelSetting(int slot, int channel, AOSettingBlock bloc
 
 void CDataCenter::SetTCChannelSetting(int slot, int channel, TemperatureSettingBlock block)
 {
+    MarkModified();
     if (TemperatureChannel* entry = channelOf(TCSettings, slot, channel))
         storeTemperatureBlock(*entry, block);
 }
 
 void CDataCenter::SetRTDChannelSetting(int slot, int channel, TemperatureSettingBlock block)
 {
+    MarkModified();
     if (TemperatureChannel* entry = channelOf(RTDSettings, slot, channel))
         storeTemperatureBlock(*entry, block);
 }
 
 int CDataCenter::SetSerialPortServiceUse(int slot, int port, int isUsedByService, int usedServiceType)
 {
+    MarkModified();
     PortModuleSlotRecord* record = FindRecordBySlot(SerialSettings, slot);
     SerialPort* entry = record ? EntryAt(record->Ports, port) : nullptr;
     if (!entry)
@@ -182,6 +199,7 @@ int CDataCenter::SetSerialPortServiceUse(int slot, int port, int isUsedByService
 
 void CDataCenter::SetSerialSetting(int slot, int port, SerialPortSettingBlock block)
 {
+    MarkModified();
     PortModuleSlotRecord* record = FindRecordBySlot(SerialSettings, slot);
     if (SerialPort* entry = record ? EntryAt(record->Ports, port) : nullptr)
         entry->Setting = block;
@@ -189,6 +207,7 @@ void CDataCenter::SetSerialSetting(int slot, int port, SerialPortSettingBlock bl
 
 void CDataCenter::SetCanPortSetting(int slot, int port, CanPortSettingBlock block)
 {
+    MarkModified();
     CanModuleSlotRecord* record = FindRecordBySlot(CanSettings, slot);
     if (CANPort* entry = record ? EntryAt(record->Ports, port) : nullptr)
         entry->Setting = block;
@@ -196,6 +215,7 @@ void CDataCenter::SetCanPortSetting(int slot, int port, CanPortSettingBlock bloc
 
 void CDataCenter::SetNetworkSetting(int slot, int interfaceIndex, const LanModuleSlotRecord& in)
 {
+    MarkModified();
     LanModuleSlotRecord* record = FindRecordBySlot(NetworkSettings, slot);
     LANPort* entry = record ? EntryAt(record->Interfaces, interfaceIndex) : nullptr;
     const LANPort* source = EntryAt(in.Interfaces, interfaceIndex);
@@ -211,6 +231,7 @@ void CDataCenter::SetNetworkSetting(int slot, int interfaceIndex, const LanModul
 
 void CDataCenter::SetCellularConfig(int slot, CellularConfig config)
 {
+    MarkModified();
     if (CellularRecord* record = FindRecordBySlot(CellularSettings, slot))
         record->Config = std::move(config);
 }

@@ -119,6 +119,7 @@ void CDataCenter::GetResourceTypeList(int code, std::vector<InternalVariableReco
 
 int CDataCenter::RemoveInternalRegisterItem(int code, int resourceId)
 {
+    MarkModified();
     auto* list = InternalRegisters.ListForCode(code);
     if (!list)
         return 0;

@@ -33,11 +33,13 @@ int CDataCenter::GetTimeZone() const
 
 void CDataCenter::SetTimeZone(int zoneIndex)
 {
+    MarkModified();
     Time.TimeZone = ExchangeTimeZone35And36(zoneIndex);
 }
 
 int CDataCenter::SetDnp3Point(int objectType, int index, DNP3_POINT_SETTINGS point)
 {
+    MarkModified();
     if (Dnp3PointGroup* group = Dnp3GroupOfType(objectType); group && isPosition(group->Points, index))
         group->Points[index] = std::move(point);
     return 1;
@@ -45,6 +47,7 @@ int CDataCenter::SetDnp3Point(int objectType, int index, DNP3_POINT_SETTINGS poi
 
 void CDataCenter::AddModbusMasterDevice(MODBUS_EXTERNAL_DEVICE_SETTINGS device)
 {
+    MarkModified();
     ModbusMasterDevices.push_back(std::move(device));
 }
 

@@ -31,6 +31,7 @@ int CDataCenter::GetServiceValue(int serviceId) const
 
 void CDataCenter::SetServiceResult(int serviceId, int value)
 {
+    MarkModified();
     for (ServiceRecord& record : Services) {
         if (record.ServiceId == serviceId)
             record.Value = value;
@@ -39,6 +40,7 @@ void CDataCenter::SetServiceResult(int serviceId, int value)
 
 void CDataCenter::SetServiceValue(int serviceId, int value)
 {
+    MarkModified();
     const auto found = std::find_if(FunctionRecords.begin(), FunctionRecords.end(),
                                     [serviceId](const ServiceRecord& record) { return record.ServiceId == serviceId; });
     if (found != FunctionRecords.end())

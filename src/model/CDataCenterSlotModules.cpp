@@ -157,31 +157,37 @@ constexpr int kMaxRegisterQuantity = 65536;
 
 int CDataCenter::SetDITagLists(int slot, std::vector<TagDefinition> definitions, std::vector<TagNameEntry> names)
 {
+    MarkModified();
     return setTagLists(DISettings, slot, std::move(definitions), std::move(names));
 }
 
 int CDataCenter::SetDOTagLists(int slot, std::vector<TagDefinition> definitions, std::vector<TagNameEntry> names)
 {
+    MarkModified();
     return setTagLists(DOSettings, slot, std::move(definitions), std::move(names));
 }
 
 int CDataCenter::SetRelayTagLists(int slot, std::vector<TagDefinition> definitions, std::vector<TagNameEntry> names)
 {
+    MarkModified();
     return setTagLists(RelaySettings, slot, std::move(definitions), std::move(names));
 }
 
 int CDataCenter::SetDIOTagLists(int slot, std::vector<TagDefinition> definitions, std::vector<TagNameEntry> names)
 {
+    MarkModified();
     return setTagLists(DIOSettings, slot, std::move(definitions), std::move(names));
 }
 
 int CDataCenter::SetHartAITagLists(int slot, std::vector<TagDefinition> definitions, std::vector<TagNameEntry> names)
 {
+    MarkModified();
     return setTagLists(HARTAISettings, slot, std::move(definitions), std::move(names));
 }
 
 int CDataCenter::SetAITagLists(int slot, std::vector<TagDefinition> definitions, std::vector<TagNameEntry> names)
 {
+    MarkModified();
     return setTagLists(AISettings, slot, std::move(definitions), std::move(names));
 }
 
@@ -193,21 +199,25 @@ int CDataCenter::SetHighSpeedAITagLists(int slot, std::vector<TagDefinition> def
 
 int CDataCenter::SetAOTagLists(int slot, std::vector<TagDefinition> definitions, std::vector<TagNameEntry> names)
 {
+    MarkModified();
     return setTagLists(AOSettings, slot, std::move(definitions), std::move(names));
 }
 
 int CDataCenter::SetTCTagLists(int slot, std::vector<TagDefinition> definitions, std::vector<TagNameEntry> names)
 {
+    MarkModified();
     return setTagLists(TCSettings, slot, std::move(definitions), std::move(names));
 }
 
 int CDataCenter::SetRTDTagLists(int slot, std::vector<TagDefinition> definitions, std::vector<TagNameEntry> names)
 {
+    MarkModified();
     return setTagLists(RTDSettings, slot, std::move(definitions), std::move(names));
 }
 
 void CDataCenter::SetHartAIChannelDefinitions(int slot, int channel, std::vector<TagDefinition> definitions)
 {
+    MarkModified();
     HARTAISetting* record = FindRecordBySlot(HARTAISettings, slot);
     if (HARTAIChannel* entry = record ? ItemAt(record->Channels, channel) : nullptr)
         entry->SensorTagDefinitions = std::move(definitions);
@@ -215,6 +225,7 @@ void CDataCenter::SetHartAIChannelDefinitions(int slot, int channel, std::vector
 
 void CDataCenter::SetHartAIRecordDefinitions(int slot, std::vector<TagDefinition> definitions, int sensorTagCount)
 {
+    MarkModified();
     if (HARTAISetting* record = FindRecordBySlot(HARTAISettings, slot)) {
         record->SensorTemplate = std::move(definitions);
         record->SensorTagCount = sensorTagCount;

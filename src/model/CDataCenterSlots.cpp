@@ -22,6 +22,7 @@ quint16 slotBit(int slot)
 
 void CDataCenter::SetMaxSlotCount(int count)
 {
+    MarkModified();
     MaxSlotCount = count;
     const int size = Series4100Flag ? kSeries4100SlotCount : std::max(0, count + 1);
     Slots.resize(static_cast<size_t>(size));
@@ -34,6 +35,7 @@ int CDataCenter::IsSlotUsed(int slot) const
 
 void CDataCenter::SetSlotUsed(int slot, int on)
 {
+    MarkModified();
     if (slot == 0) {
         SlotMask = on ? 1 : 0; // slot 0 starts or ends a project: only the CPU remains
         return;
@@ -46,6 +48,7 @@ void CDataCenter::SetSlotUsed(int slot, int on)
 
 void CDataCenter::SetSlotName(int slot, QString name)
 {
+    MarkModified();
     if (SlotRecord* record = EntryAt(Slots, slot))
         record->Name = std::move(name);
 }
@@ -58,6 +61,7 @@ QString CDataCenter::GetSlotName(int slot) const
 
 void CDataCenter::SetSlotApid(int slot, QString apid)
 {
+    MarkModified();
     if (SlotRecord* record = EntryAt(Slots, slot))
         record->APID = std::move(apid);
 }

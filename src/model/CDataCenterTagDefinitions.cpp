@@ -208,12 +208,14 @@ int CDataCenter::GetResourceTypeItem(int code, int resourceId, InternalVariableR
 
 void CDataCenter::AddResourceTypeItem(int code, InternalVariableRecord item)
 {
+    MarkModified();
     if (auto* list = InternalRegisters.ListForCode(code))
         list->push_back(std::move(item));
 }
 
 void CDataCenter::AddResourceTypeItem(InternalVariableRecord item)
 {
+    MarkModified();
     const int code = TagEngine::InternalItemDataTypeCode(item);
     auto* list = InternalRegisters.ListForCode(code);
     if (!list)

@@ -181,6 +181,7 @@ DefinitionList definitionsBehind(CDataCenter& model, const TagRecord& tag)
 
 void CDataCenter::AddTag(int mode, TagRecord tag)
 {
+    MarkModified();
     for (TagDefinition* definition : definitionsBehind(*this, tag)) {
         definition->TagUseFlag = mode ? 1 : 0;
         definition->BoundTagName = mode ? tag.TagName : QString();

@@ -68,6 +68,7 @@ bool isValidPointType(int objectType)
 
 void CDataCenter::AddTagServiceUse(QString address, TagServiceLink link)
 {
+    MarkModified();
     if (address.isEmpty())
         return;
     Tags.EditEachAt(address, [link](TagRecord& tag) { tag.RelatedServices.push_back(link); });
@@ -75,6 +76,7 @@ void CDataCenter::AddTagServiceUse(QString address, TagServiceLink link)
 
 void CDataCenter::RemoveTagServiceUse(QString address, TagServiceLink link)
 {
+    MarkModified();
     bool removed = false;
     Tags.EditEachAt(address, [&](TagRecord& tag) {
         if (!removed)
@@ -108,6 +110,7 @@ void CDataCenter::ReleaseTagsOfServiceItem(std::vector<QString> addresses, TagSe
 
 void CDataCenter::AddServiceTagReference(QString key, TagServiceLink link)
 {
+    MarkModified();
     if (key.isEmpty())
         return;
     const auto found = std::find_if(ServiceTagLists.begin(), ServiceTagLists.end(),
@@ -118,6 +121,7 @@ void CDataCenter::AddServiceTagReference(QString key, TagServiceLink link)
 
 void CDataCenter::RemoveServiceTagReference(QString key, TagServiceLink link)
 {
+    MarkModified();
     removeFirstLink(
         ServiceTagLists, key, link, [](const ServiceTagRecord& record) { return record.Key; },
         [](ServiceTagRecord& record) -> auto& { return record.Links; });
@@ -140,6 +144,7 @@ void CDataCenter::ReleaseServiceTagReferences(std::vector<QString> keys, TagServ
 
 void CDataCenter::RemoveTagFromServiceLists(QString address)
 {
+    MarkModified();
     for (ALARM_SNMP_TRAP_ITEM_SETTINGS& entry : AlarmSnmpTrap.Entries)
         entry.TagAddresses.removeAll(address);
     for (DATA_LOG_ITEM_SETTINGS& profile : DataLogging.Profiles)
@@ -182,6 +187,7 @@ void CDataCenter::ReleaseTavoItemTagUse(QString address)
 
 void CDataCenter::AddDnp3PointTagUses(int objectType, DNP3_POINT_SETTINGS point)
 {
+    MarkModified();
     Dnp3PointGroup* group = Dnp3GroupOfType(objectType);
     if (!group)
         return;
@@ -192,6 +198,7 @@ void CDataCenter::AddDnp3PointTagUses(int objectType, DNP3_POINT_SETTINGS point)
 
 int CDataCenter::ReleaseDnp3PointTagUse(int objectType, int index, QString name)
 {
+    MarkModified();
     Dnp3PointGroup* group = Dnp3GroupOfType(objectType);
     const DNP3_POINT_SETTINGS* point = group ? ItemAt(group->Points, index) : nullptr;
     if (!point || point->Name.compare(name, Qt::CaseInsensitive) != 0)
@@ -230,6 +237,7 @@ void CDataCenter::GetTagsForDnp3PointType(int objectType, std::vector<TagRecord>
 
 void CDataCenter::DeleteModbusMasterDevice(quint32 index)
 {
+    MarkModified();
     if (!ItemAt(ModbusMasterDevices, index))
         return;
     const MODBUS_EXTERNAL_DEVICE_SETTINGS device = ModbusMasterDevices[index];
@@ -255,6 +263,7 @@ int CDataCenter::AddModbusDeviceTagDefinition(int deviceId, TagDefinition defini
 
 int CDataCenter::UpdateModbusCommandTagUse(int device, int command, MODBUS_COMMAND_SETTINGS newCommand)
 {
+    MarkModified();
     MODBUS_EXTERNAL_DEVICE_SETTINGS* owner = ItemAt(ModbusMasterDevices, device);
     MODBUS_COMMAND_SETTINGS* stored = owner ? ItemAt(owner->Commands, command) : nullptr;
     if (!stored)
@@ -266,6 +275,7 @@ int CDataCenter::UpdateModbusCommandTagUse(int device, int command, MODBUS_COMMA
 
 void CDataCenter::DeleteModbusMasterCommand(int device, int command)
 {
+    MarkModified();
     MODBUS_EXTERNAL_DEVICE_SETTINGS* owner = ItemAt(ModbusMasterDevices, device);
     const MODBUS_COMMAND_SETTINGS* stored = owner ? ItemAt(owner->Commands, command) : nullptr;
     if (!stored)

@@ -196,6 +196,7 @@ int CDataCenter::UpdateTag(QString oldAddress, TagRecord tag)
 
 void CDataCenter::SetLinkedTagsText(QString name)
 {
+    MarkModified();
     Tags.EditEach([&name](TagRecord& tag) {
         if (tag.PublishToTavo && tag.Tavo.ControlTagUpdate)
             tag.Tavo.ControlTagName = name;
@@ -238,6 +239,7 @@ void CDataCenter::DeleteTagsOfEntries(std::vector<TagDefinition> definitions, in
 
 void CDataCenter::ShiftResourceIndices(int serviceId, int removedItem)
 {
+    MarkModified();
     if (TagEngine::IsItemIdNumberedService(serviceId))
         return;
     Tags.EditEach([&](TagRecord& tag) { decrementAbove(tag.RelatedServices, serviceId, removedItem); });
@@ -245,6 +247,7 @@ void CDataCenter::ShiftResourceIndices(int serviceId, int removedItem)
 
 void CDataCenter::ShiftServiceTagIndices(int type, int removedIndex)
 {
+    MarkModified();
     if (TagEngine::IsItemIdNumberedService(type))
         return;
     for (ServiceTagRecord& record : ServiceTagLists)

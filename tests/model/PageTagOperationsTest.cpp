@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <limits>
 
 using namespace TagFixture;
@@ -287,4 +288,28 @@ TEST_F(ChannelModeTest, AKeyIsInUseWhenAServiceUsesOneOfItsTags)
     EXPECT_EQ(model_.IsModeKeyTagInUse(definitions_, 1), 0) << "key 1 has no tag yet";
     model_.RemoveTagServiceUse(Address(kSlot, kChannel, 1), {ServiceId::ModbusMaster, 0});
     EXPECT_EQ(model_.IsModeKeyTagInUse(definitions_, 0), 0);
+}
+
+TEST(ModifiedFlagTest, SettersAndTagChangesSetItAndTheResetClearsIt)
+{
+    CDataCenter model;
+    MakeSlots(model);
+    PlaceDI(model, 1, 2);
+    model.SetModified(0);
+
+    const std::vector<std::function<void(CDataCenter&)>> changes = {
+        [](CDataCenter& m) { m.SetTimeZone(3); },
+        [](CDataCenter& m) { m.SetDISetting(1, 0, {}); },
+        [](CDataCenter& m) { m.AppendTag(MakeTag("New", "1.7.0")); },
+        [](CDataCenter& m) { m.AddTagServiceUse("1.7.0", {ServiceId::ModbusMaster, 0}); },
+        [](CDataCenter& m) { m.RemoveTagServiceUse("1.7.0", {ServiceId::ModbusMaster, 0}); },
+        [](CDataCenter& m) { m.DeleteTagsByAddress("1.7.0", 1); },
+    };
+    for (size_t i = 0; i < changes.size(); ++i) {
+        model.SetModified(0);
+        changes[i](model);
+        EXPECT_EQ(model.IsModified(), 1) << "change " << i;
+    }
+    model.ResetProjectData();
+    EXPECT_EQ(model.IsModified(), 0);
 }

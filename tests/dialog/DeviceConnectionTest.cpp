@@ -1,6 +1,12 @@
 #include "CDataCenter.h"
 #include "CDeviceConnection.h"
+#include "CDeviceInfoReader.h"
+#include "ConfigFiles.h"
+#include "DeviceInfoFetch.h"
 #include "DeviceResultTexts.h"
+#include "IniFile.h"
+#include "PrivateTempFolder.h"
+#include "ResultCodes.h"
 #include "Kesu.h"
 #include "LanguagePack.h"
 #include "RecordingLogSink.h"
@@ -10,6 +16,7 @@
 #include "DeviceSimulator.h"
 
 #include <QComboBox>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -184,6 +191,50 @@ TEST_F(DeviceConnectionTest, ANoAnswerConnectIsReportedWithinTheInjectedTimeOut)
     // Connect succeeds; the login request goes unanswered until the library's own time-out.
     EXPECT_FALSE(connection_->OnBnClickedButtonToolConnectdevice());
     EXPECT_EQ(model_.LoginVerified, 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(DeviceConnectionTest, FetchesTheInformationFileIntoThePrivateFolder)
+{
+    simulator_.Update([](pelsim::SimDeviceData& d) {
+        d.modules.push_back({3, "42M-5470", "2.0", "SN1", "0x80005470", true});
+    });
+    box_.setEditText(QStringLiteral("127.0.0.1"));
+    ASSERT_TRUE(connection_->OnBnClickedButtonToolConnectdevice());
+    const DeviceInfoFetchResult fetch = FetchDeviceInfoFile(connection_->handle(), &log_);
+    EXPECT_EQ(fetch.result, 0);
+    EXPECT_EQ(fetch.path, PrivateTempFile(QStringLiteral("x5_Info.xml")));
+    EXPECT_EQ(log_.lines().last(), resultText(347, 0));
+    CDeviceInfoReader reader;
+    QStringList lines;
+    ASSERT_EQ(reader.LoadDeviceInfoFile(&lines, fetch.path), kS_OK);
+    EXPECT_TRUE(lines.contains(QStringLiteral("slot 3=42M-5470 2.0 SN1 (config. error)")));
+    EXPECT_EQ(reader.DeviceSlotCount(), 5);
+}
+
+TEST(DeviceHistoryTest, ParsesTheStoredTextsUpToTheFirstMissingKey)
+{
+    const FoundDeviceRecord record = FoundDeviceRecord::Parse(QStringLiteral("192.168.1.5 (00-11-22-33-44-5F)"));
+    EXPECT_EQ(record.ip, QByteArray("192.168.1.5"));
+    EXPECT_EQ(record.mac, (std::array<std::uint8_t, 6>{0x00, 0x11, 0x22, 0x33, 0x44, 0x5F}));
+    EXPECT_EQ(record.display, FoundDeviceRecord::FormatDisplay(record.ip, record.mac));
+
+    const QString path = GetDeviceHistoryPath();
+    QFile::remove(path);
+    WritePrivateProfileString(QStringLiteral("DeviceHistory"), QStringLiteral("Count"), QStringLiteral("3"), path);
+    WritePrivateProfileString(QStringLiteral("DeviceHistory"), QStringLiteral("Default"), QStringLiteral("0"), path);
+    WritePrivateProfileString(QStringLiteral("DeviceHistory"), QStringLiteral("Device_0"),
+                              QStringLiteral("10.0.0.1 (00-00-00-00-00-01)"), path);
+    WritePrivateProfileString(QStringLiteral("DeviceHistory"), QStringLiteral("Device_2"),
+                              QStringLiteral("10.0.0.3 (00-00-00-00-00-03)"), path);
+    const DeviceHistory history = LoadDeviceHistory();
+    ASSERT_EQ(history.devices.size(), 1);
+    EXPECT_EQ(history.devices[0].ip, QByteArray("10.0.0.1"));
+    EXPECT_EQ(history.defaultIndex, 0);
+    QFile::remove(path);
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "DeviceDialogIds.h"
 #include "LanguagePack.h"
 
+#include <QLayout>
+
 namespace {
 
 struct Notice {
@@ -32,8 +34,9 @@ unsigned CMessageDlg::NoticeStringId(int commandId)
 
 bool CMessageDlg::OnInitDialog()
 {
-    if (QWidget* notice = control(kNoticeText))
-        notice->setGeometry(0, 0, panelWidth(), panelHeight());
+    // The notice fills the whole panel.
+    if (layout())
+        layout()->setContentsMargins(0, 0, 0, 0);
     if (commandId() == kCmdDiagnosticConsole) {
         showItem(kNoticeText, false);
         return true;

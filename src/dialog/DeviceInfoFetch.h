@@ -6,6 +6,9 @@
 
 #include "VORNA.h"
 
+class CCalibrationDlg;
+class CDeviceConnection;
+class CFwrUpdateDlg;
 class ILogLineSink;
 
 inline constexpr std::uint8_t kDeviceInfoFileType = 7;
@@ -21,3 +24,11 @@ struct DeviceInfoFetchResult {
 
 // Deletes an earlier file, downloads the new one and logs the result (label 347).
 DeviceInfoFetchResult FetchDeviceInfoFile(int handle, ILogLineSink* log);
+
+inline constexpr const char* kDeviceInfoFailed = "Get device information fail.";
+inline constexpr const char* kUnknownFunction = "Unknown Function.";
+
+// The get-information button of the module-firmware and calibration operations: connect and log
+// in, fetch the file, fill the operation's panel, close the connection, then show what failed.
+void FetchInformationForPanel(CDeviceConnection& connection, int commandId, CFwrUpdateDlg* firmware,
+                              CCalibrationDlg* calibration, ILogLineSink* log);

@@ -1,6 +1,9 @@
 #include "CDataCenter.h"
 #include "CDeviceConnection.h"
+#include "CCalibrationDlg.h"
 #include "CDeviceInfoReader.h"
+#include "CFwrUpdateDlg.h"
+#include "DeviceDialogIds.h"
 #include "ConfigFiles.h"
 #include "DeviceInfoFetch.h"
 #include "DeviceResultTexts.h"
@@ -235,6 +238,42 @@ TEST(DeviceHistoryTest, ParsesTheStoredTextsUpToTheFirstMissingKey)
     EXPECT_EQ(history.devices[0].ip, QByteArray("10.0.0.1"));
     EXPECT_EQ(history.defaultIndex, 0);
     QFile::remove(path);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(DeviceConnectionTest, TheInformationButtonFillsTheCalibrationPanelAndCloses)
+{
+    simulator_.Update([](pelsim::SimDeviceData& d) { d.modules.push_back({2, "42M-5480", "1.0", "", "0x1", false}); });
+    useHistory();
+    QWidget tool;
+    CCalibrationDlg calibration(kCmdCalibration, 300, 200, &tool);
+    ASSERT_TRUE(calibration.CreateInPlace({0, 0}));
+    FetchInformationForPanel(*connection_, kCmdCalibration, nullptr, &calibration, &log_);
+    EXPECT_EQ(calibration.item<QComboBox>(kComboCalibrationModule)->count(), 1);
+    EXPECT_EQ(calibration.item<QComboBox>(kComboCalibrationModule)->itemText(0), QStringLiteral("2"));
+    EXPECT_EQ(connection_->handle(), 0);
+    EXPECT_TRUE(KesuTableEntries().empty());
+    EXPECT_TRUE(boxes_.boxes().isEmpty());
+
+    FetchInformationForPanel(*connection_, kCmdRestart, nullptr, nullptr, &log_);
+    EXPECT_EQ(boxes_.texts(), QStringList{QStringLiteral("Unknown Function.")});
+    EXPECT_EQ(connection_->handle(), 0);
+}
+
+TEST_F(DeviceConnectionTest, AFailedFetchIsShownAndTheConnectionStillCloses)
+{
+    simulator_.FailCommand(pelsim::kCmdFileInfo, pelsim::SimFault::RaisedStatus(1), pelsim::kAlways);
+    box_.setEditText(QStringLiteral("127.0.0.1"));
+    QWidget tool;
+    CFwrUpdateDlg firmware(kCmdModuleFirmware, 300, 200, &tool);
+    ASSERT_TRUE(firmware.CreateInPlace({0, 0}));
+    FetchInformationForPanel(*connection_, kCmdModuleFirmware, &firmware, nullptr, &log_);
+    ASSERT_EQ(boxes_.boxes().size(), 1);
+    EXPECT_TRUE(boxes_.texts().first().startsWith(LoadLangString(347)));
+    EXPECT_EQ(connection_->handle(), 0);
 }
 
 } // namespace

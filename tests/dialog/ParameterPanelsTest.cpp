@@ -2,6 +2,7 @@
 #include "CDataCenter.h"
 #include "CFileTransmissionDlg.h"
 #include "CListCtrlEx.h"
+#include "CMessageDlg.h"
 #include "CModifyPasswordDlg.h"
 #include "CTimeSyncDlg.h"
 #include "CVerifyPasswordDlg.h"
@@ -18,6 +19,7 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -195,6 +197,32 @@ TEST(FileBrowserTest, SizesInKbRoundedUpAndFolders)
 
     dialog.item<QPushButton>(kButtonFileConnect)->click();
     EXPECT_EQ(log.lines(), QStringList{QStringLiteral("CFileTransmissionDlg::Connect")});
+}
+
+} // namespace
+
+namespace {
+
+TEST(NoticePanelTest, ShowsTheCommandsNoticeOrNone)
+{
+    QWidget tool;
+    const struct {
+        int command;
+        unsigned stringId; // 0: hidden
+    } cases[] = {{kCmdSendConfiguration, 236}, {kCmdReset, 224}, {kCmdIecReset, 768}, {kCmdDiagnosticConsole, 0}};
+    for (const auto& c : cases) {
+        CMessageDlg panel(c.command, 300, 40, &tool);
+        ASSERT_TRUE(panel.CreateInPlace({0, 0}));
+        if (c.stringId == 0) {
+            EXPECT_TRUE(panel.control(kNoticeText)->isHidden());
+            continue;
+        }
+        EXPECT_EQ(panel.itemText(kNoticeText), LoadLangString(c.stringId)) << c.command;
+        panel.layout()->activate();
+        const QRect notice = panel.control(kNoticeText)->geometry();
+        EXPECT_EQ(notice.topLeft(), QPoint(0, 0));
+        EXPECT_EQ(notice.width(), 300);
+    }
 }
 
 } // namespace

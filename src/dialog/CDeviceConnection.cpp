@@ -65,11 +65,6 @@ QString resultText(const QString& label, int code)
     return text;
 }
 
-QString fieldText(const char* field, size_t size)
-{
-    return QString::fromLatin1(field, static_cast<int>(strnlen(field, size)));
-}
-
 } // namespace
 
 CDeviceConnection::CDeviceConnection(QComboBox* addressBox, CDataCenter& model, ILogLineSink* log,
@@ -259,7 +254,7 @@ void CDeviceConnection::ChooseInterface(const NetworkInterfaceRecord* records, s
     bool matched = false;
     if (!saved.isEmpty()) {
         for (std::uint16_t i = 0; i < count; ++i) {
-            if (fieldText(records[i].address, sizeof records[i].address).startsWith(saved)) {
+            if (QString::fromLatin1(KesuFieldText(records[i].address)).startsWith(saved)) {
                 index = records[i].index;
                 matched = true;
             }
@@ -267,7 +262,7 @@ void CDeviceConnection::ChooseInterface(const NetworkInterfaceRecord* records, s
     }
     if (!matched) {
         index = records[0].index;
-        saved = fieldText(records[0].address, sizeof records[0].address);
+        saved = QString::fromLatin1(KesuFieldText(records[0].address));
     }
     WritePrivateProfileString(section, key, saved, profile);
 }
@@ -308,11 +303,11 @@ bool CDeviceConnection::RunSearch(QList<FoundDeviceRecord>& found)
     for (int i = 0; i < std::min<int>(answers, kKesuMaxResults); ++i) {
         const SearchResultRecord& result = results[static_cast<size_t>(i)];
         const bool second = result.useSecond != 0;
-        const char* ip = second ? result.secondAddress : result.firstAddress;
+        const QByteArray ip = second ? KesuFieldText(result.secondAddress) : KesuFieldText(result.firstAddress);
         const std::uint8_t* mac = second ? result.secondMac : result.firstMac;
         std::array<std::uint8_t, 6> bytes{};
         std::copy_n(mac, bytes.size(), bytes.begin());
-        found.append(FoundDeviceRecord::Make(QByteArray(ip, static_cast<int>(strnlen(ip, 16))), bytes));
+        found.append(FoundDeviceRecord::Make(ip, bytes));
     }
     return true;
 }

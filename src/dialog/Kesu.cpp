@@ -69,11 +69,6 @@ void copyText(char (&field)[N], const QByteArray& text)
     std::memcpy(field, text.constData(), std::min<size_t>(static_cast<size_t>(text.size()), N - 1));
 }
 
-QByteArray fieldText(const char* field, size_t size)
-{
-    return QByteArray(field, static_cast<int>(strnlen(field, size)));
-}
-
 QByteArray requestDatagram(int bufferSize)
 {
     QByteArray request(KesuWire::kRequestMagic, sizeof KesuWire::kRequestMagic);
@@ -90,10 +85,10 @@ std::optional<SearchResultRecord> parseAnswer(const QByteArray& datagram)
         return std::nullopt;
     SearchResultRecord record{};
     const char* at = datagram.constData() + sizeof KesuWire::kAnswerMagic;
-    copyText(record.firstAddress, fieldText(at, KesuWire::kAddressSize));
+    copyText(record.firstAddress, QByteArray(at, static_cast<int>(strnlen(at, KesuWire::kAddressSize))));
     std::memcpy(record.firstMac, at + KesuWire::kAddressSize, 6);
     at += KesuWire::kAddressSize + 6;
-    copyText(record.secondAddress, fieldText(at, KesuWire::kAddressSize));
+    copyText(record.secondAddress, QByteArray(at, static_cast<int>(strnlen(at, KesuWire::kAddressSize))));
     std::memcpy(record.secondMac, at + KesuWire::kAddressSize, 6);
     record.useSecond = static_cast<std::uint8_t>(at[KesuWire::kAddressSize + 6]);
     return record;
@@ -148,16 +143,25 @@ int KESUE_Exit()
     return kKesuOk;
 }
 
+namespace {
+
+int listInterfaces(std::vector<InterfaceRecord>& interfaces)
+{
+    const auto lister = [] {
+        std::lock_guard lock(state().mutex);
+        return state().environment.listInterfaces;
+    }();
+    return lister ? lister(interfaces) : kKesuFailed;
+}
+
+} // namespace
+
 int KESU_ListIF(std::uint16_t* count)
 {
     if (!count)
         return kKesuFailed;
     std::vector<InterfaceRecord> interfaces;
-    const auto lister = [] {
-        std::lock_guard lock(state().mutex);
-        return state().environment.listInterfaces;
-    }();
-    if (const int result = lister ? lister(interfaces) : kKesuFailed; result != kKesuOk)
+    if (const int result = listInterfaces(interfaces); result != kKesuOk)
         return result;
     *count = static_cast<std::uint16_t>(std::min<size_t>(interfaces.size(), UINT16_MAX));
     return kKesuOk;
@@ -168,20 +172,17 @@ int KESU_GetIFInfo(std::uint16_t count, NetworkInterfaceRecord* records)
     if (!records)
         return kKesuFailed;
     std::vector<InterfaceRecord> interfaces;
-    const auto lister = [] {
-        std::lock_guard lock(state().mutex);
-        return state().environment.listInterfaces;
-    }();
-    if (const int result = lister ? lister(interfaces) : kKesuFailed; result != kKesuOk)
+    if (const int result = listInterfaces(interfaces); result != kKesuOk)
         return result;
     std::fill_n(records, count, NetworkInterfaceRecord{});
     for (size_t i = 0; i < std::min<size_t>(count, interfaces.size()); ++i) {
         const InterfaceRecord& source = interfaces[i];
         NetworkInterfaceRecord& record = records[i];
         record.index = static_cast<std::int8_t>(source.index);
-        copyText(record.name, fieldText(reinterpret_cast<const char*>(source.description), sizeof source.description));
+        const auto* description = reinterpret_cast<const char(*)[sizeof source.description]>(source.description);
+        copyText(record.name, KesuFieldText(*description));
         std::memcpy(record.mac, source.mac, sizeof record.mac);
-        copyText(record.address, fieldText(source.address, sizeof source.address));
+        copyText(record.address, KesuFieldText(source.address));
     }
     return kKesuOk;
 }
@@ -194,7 +195,7 @@ int KESU_SelectIF(std::uint16_t count, const NetworkInterfaceRecord* records, in
         return kKesuFailed;
     for (std::uint16_t i = 0; i < count; ++i)
         if (records[i].index == index)
-            state().selectedAddress = fieldText(records[i].address, sizeof records[i].address);
+            state().selectedAddress = KesuFieldText(records[i].address);
     return state().selectedAddress.isEmpty() ? kKesuFailed : kKesuOk;
 }
 

@@ -21,6 +21,16 @@
 
 #include "VORNA.h"
 
+// A text field of a record, up to its NUL or its end.
+template <size_t N>
+QByteArray KesuFieldText(const char (&field)[N])
+{
+    size_t length = 0;
+    while (length < N && field[length] != '\0')
+        ++length;
+    return QByteArray(field, static_cast<int>(length));
+}
+
 #pragma pack(push, 1)
 // 282 bytes as the search fills them; the fields the program reads are named.
 struct NetworkInterfaceRecord {

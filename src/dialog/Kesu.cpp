@@ -55,9 +55,10 @@ std::optional<std::pair<QHostAddress, std::uint16_t>> targetFromEnvironment()
     bool portOk = colon < 0;
     const std::uint16_t port = colon < 0 ? KesuWire::kDefaultPort : text.mid(colon + 1).toUShort(&portOk);
     if (address.isNull() || !portOk) {
+        // A target that was meant but cannot be read stops the search rather than broadcasting.
         TraceLog("%s:%d %s=\"%s\" is no address[:port]", __FILE__, __LINE__, kSearchTargetVariable,
                  qUtf8Printable(text));
-        return std::nullopt;
+        return std::make_pair(QHostAddress(), std::uint16_t{0});
     }
     return std::make_pair(address, port);
 }

@@ -202,3 +202,27 @@ TEST(KesuSearchTest, RefusesToSearchBeforeAnInterfaceIsChosen)
 }
 
 } // namespace
+
+namespace {
+
+TEST(KesuEnvironmentTest, TheEnvironmentVariableNamesTheSearchTarget)
+{
+    const QByteArray saved = qgetenv("PELANDRIX_DEVICE_SEARCH_TARGET");
+    qputenv("PELANDRIX_DEVICE_SEARCH_TARGET", "127.0.0.1:12345");
+    auto target = KesuEnvironment::Default().searchTarget;
+    ASSERT_TRUE(target.has_value());
+    EXPECT_EQ(target->first, QHostAddress(QHostAddress::LocalHost));
+    EXPECT_EQ(target->second, 12345);
+
+    qputenv("PELANDRIX_DEVICE_SEARCH_TARGET", "127.0.0.1");
+    EXPECT_EQ(KesuEnvironment::Default().searchTarget->second, 10124);
+
+    // Unreadable: a target that sends nowhere, never the broadcast address.
+    qputenv("PELANDRIX_DEVICE_SEARCH_TARGET", "loopback:x");
+    target = KesuEnvironment::Default().searchTarget;
+    ASSERT_TRUE(target.has_value());
+    EXPECT_TRUE(target->first.isNull());
+    qputenv("PELANDRIX_DEVICE_SEARCH_TARGET", saved);
+}
+
+} // namespace

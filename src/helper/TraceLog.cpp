@@ -1,5 +1,7 @@
 #include "TraceLog.h"
 
+#include <QThread>
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -117,12 +119,22 @@ void UnregisterProgressReceiver(QObject* context)
         progressRegistration() = {};
 }
 
+// The value is taken before the sender goes on: directly on the receiver's thread, by a blocking
+// queued call from any other. The lock is not held meanwhile, so the receiver may register anew.
 void SendProgressMessage(quint32 value)
 {
-    std::lock_guard lock(progressMutex());
-    const ProgressRegistration& registration = progressRegistration();
-    if (!registration.context || !registration.receiver)
+    ProgressRegistration registration;
+    {
+        std::lock_guard lock(progressMutex());
+        registration = progressRegistration();
+    }
+    QObject* context = registration.context.data();
+    if (!context || !registration.receiver)
         return;
+    if (context->thread() == QThread::currentThread()) {
+        registration.receiver(value);
+        return;
+    }
     ProgressReceiver receiver = registration.receiver;
-    QMetaObject::invokeMethod(registration.context.data(), [receiver, value] { receiver(value); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(context, [receiver, value] { receiver(value); }, Qt::BlockingQueuedConnection);
 }

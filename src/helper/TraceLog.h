@@ -23,7 +23,8 @@ QString MakeTraceLine(const QString& message, const QDateTime& localTime);
 void LogSystemError(const QString& text, int errorCode);
 
 // Progress values (bits 0-7 percent, 8-15 state, 16-23 step) go to the registered receiver on its
-// own thread by a queued call; with no receiver they are dropped.
+// own thread, and the sender waits until it has taken the value (a blocking queued call from other
+// threads); with no receiver they are dropped. The context must outlive every sender.
 using ProgressReceiver = std::function<void(quint32 value)>;
 void RegisterProgressReceiver(QObject* context, ProgressReceiver receiver);
 void UnregisterProgressReceiver(QObject* context);

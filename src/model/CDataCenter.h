@@ -604,6 +604,7 @@ public:
     QString CfgToolVersion;
     int CurrentConfigVersion = 1;
     int PortTrunkMode = 0; // the two-port serial module runs in 2-wire trunk mode
+    int LoginVerified = 0;    // 1 after a successful device login, kept for the next tool dialog
     QByteArray LoginUserName; // set by the device login, at most 64 bytes
     QByteArray LoginPassword;
     int Modified = 0;

@@ -8,6 +8,7 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <thread>
 
 namespace {
@@ -108,9 +109,14 @@ TEST(ProgressMessageTest, ReachesTheReceiverOnItsThread)
         values.append(value);
         receiverThread = QThread::currentThreadId();
     });
-    std::thread worker([] { SendProgressMessage(0x00010239); });
+    std::atomic<bool> sent{false};
+    std::thread worker([&] {
+        SendProgressMessage(0x00010239);
+        sent = true;
+    });
+    while (!sent)
+        QCoreApplication::processEvents();
     worker.join();
-    QCoreApplication::processEvents();
     EXPECT_EQ(values, QList<quint32>{0x00010239});
     EXPECT_EQ(receiverThread, QThread::currentThreadId());
 

@@ -38,6 +38,8 @@ void PrepareUserFolders()
     // A private temporary folder also keeps local sockets (the trace viewer's) apart between test processes.
     QDir().mkpath(home + QStringLiteral("/tmp"));
     setVariable("TMPDIR", home + QStringLiteral("/tmp"));
+    // A device search in a test goes to loopback only, whatever a test forgets to set.
+    setVariable("PELANDRIX_DEVICE_SEARCH_TARGET", QStringLiteral("127.0.0.1"));
 }
 
 void PrepareProgram()

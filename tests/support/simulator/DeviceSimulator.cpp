@@ -26,7 +26,7 @@ constexpr int kListenBacklog = 16;
 
 } // namespace
 
-DeviceSimulator::DeviceSimulator()
+DeviceSimulator::DeviceSimulator(std::uint16_t port)
 {
     int pipeEnds[2];
     if (::pipe2(pipeEnds, O_CLOEXEC) != 0)
@@ -42,7 +42,7 @@ DeviceSimulator::DeviceSimulator()
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = 0;
+    address.sin_port = htons(port);
     socklen_t length = sizeof address;
     if (::bind(listenSocket_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
         ::listen(listenSocket_, kListenBacklog) != 0 ||

@@ -36,8 +36,9 @@ class SimConnection;
 
 class DeviceSimulator {
 public:
-    // Listens at once; throws std::runtime_error when no socket can be opened.
-    DeviceSimulator();
+    // Listens on 127.0.0.1:port (0: a free port) at once; throws std::runtime_error when no socket
+    // can be opened.
+    explicit DeviceSimulator(std::uint16_t port = 0);
     ~DeviceSimulator();
     DeviceSimulator(const DeviceSimulator&) = delete;
     DeviceSimulator& operator=(const DeviceSimulator&) = delete;

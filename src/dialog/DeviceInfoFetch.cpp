@@ -1,0 +1,75 @@
+#include "DeviceInfoFetch.h"
+
+#include "CCalibrationDlg.h"
+#include "CDeviceConnection.h"
+#include "CFwrUpdateDlg.h"
+#include "DeviceDialogIds.h"
+#include "DeviceResultTexts.h"
+#include "ILogLineSink.h"
+#include "LanguagePack.h"
+#include "MessageBoxService.h"
+#include "PrivateTempFolder.h"
+#include "ResultCodes.h"
+
+#include <QApplication>
+
+#include <QFile>
+
+void DeviceTransferProgress(TransferStatus* status, int length)
+{
+    TransferStatusCallback(reinterpret_cast<quint8*>(status), length);
+}
+
+DeviceInfoFetchResult FetchDeviceInfoFile(int handle, ILogLineSink* log)
+{
+    DeviceInfoFetchResult fetch;
+    fetch.path = PrivateTempFile(QString::fromLatin1(kDeviceInfoFileName));
+    if (fetch.path.isEmpty()) {
+        fetch.result = VORNA_RESULT_LOCAL_FILE;
+    } else {
+        QFile::remove(fetch.path);
+        fetch.result = VORNA_DownloadFile_Ex(handle, QFile::encodeName(fetch.path).constData(), "",
+                                             kDeviceInfoFileType, DeviceTransferProgress);
+    }
+    GetReturnCodeText(fetch.text, fetch.result, LoadLangString(kStringLabelDownload));
+    if (log)
+        log->AddLogLine(fetch.text);
+    return fetch;
+}
+
+namespace {
+
+// Fills the command's panel from the fetched file; the pending message, empty when none.
+QString fillPanel(int commandId, const QString& path, CFwrUpdateDlg* firmware, CCalibrationDlg* calibration)
+{
+    int read = kS_OK;
+    if (commandId == kCmdModuleFirmware && firmware)
+        read = firmware->FillControllerModules(path);
+    else if (commandId == kCmdCalibration && calibration)
+        read = calibration->FillFromFile(path);
+    else
+        return QString::fromLatin1(kUnknownFunction);
+    return read == kS_OK ? QString() : QString::fromLatin1(kDeviceInfoFailed);
+}
+
+} // namespace
+
+void FetchInformationForPanel(CDeviceConnection& connection, int commandId, CFwrUpdateDlg* firmware,
+                              CCalibrationDlg* calibration, ILogLineSink* log)
+{
+    if (!connection.OnBnClickedButtonToolConnectdevice()) {
+        connection.Disconnect();
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const DeviceInfoFetchResult fetch = FetchDeviceInfoFile(connection.handle(), log);
+    QApplication::restoreOverrideCursor();
+    QString pending;
+    if (fetch.result == 0)
+        pending = fillPanel(commandId, fetch.path, firmware, calibration);
+    else
+        ShowMessageBox(fetch.text, MB_OK | MB_ICONERROR);
+    connection.CloseConnection();
+    if (!pending.isEmpty())
+        ShowMessageBox(pending, MB_OK | MB_ICONWARNING);
+}

@@ -1,7 +1,7 @@
 #include "ServiceTagEngine.h"
 
+#include "CAutoResource.h"
 #include "CDataCenter.h"
-#include "TraceLog.h"
 
 #include <utility>
 
@@ -14,16 +14,6 @@ ServiceTagEngine& installedEngine()
 }
 
 constexpr int kNoChannelRange = 0;
-
-// A program that never installed the engine loses automatic tags quietly; say so once.
-void TraceMissing(const char* operation, bool& traced)
-{
-    if (traced)
-        return;
-    traced = true;
-    TraceLog("%s:%d: service tag engine has no %s; the project file goes on without it", __FILE__, __LINE__,
-             operation);
-}
 
 } // namespace
 
@@ -39,11 +29,10 @@ void InstallServiceTagEngine(ServiceTagEngine engine)
 
 void BuildServiceTags(int serviceId, int itemIndex, QVector<TagDefinition>& definitions, int aliasFlag)
 {
-    static bool traced = false;
     if (const auto& build = installedEngine().BuildServiceTags)
         build(serviceId, itemIndex, definitions, aliasFlag);
     else
-        TraceMissing("BuildServiceTags", traced);
+        CAutoResource::GetInstance()->BuildServiceTags(serviceId, itemIndex, definitions, aliasFlag);
 }
 
 void QueueTagFromDefinition(CDataCenter& model, const TagDefinition& definition, const QString& ownerName,

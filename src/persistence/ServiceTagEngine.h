@@ -1,9 +1,8 @@
 #pragma once
 // What the service groups of the project file need of the tag engine: rebuilding an item's
 // automatic tag definitions, queueing a status tag for files written before the service had its
-// element, and the range code of the analog channel behind a tag address. Queueing and the range
-// go to the model's own tag engine unless a test installs doubles; the automatic-tag builder
-// belongs to the service pages and does nothing (traced once) until it is installed.
+// element, and the range code of the analog channel behind a tag address. Each goes to the
+// model's own operation (the automatic tags to CAutoResource) unless a test installs a double.
 
 #include "TagDefinition.h"
 #include "TagRecord.h"
@@ -33,7 +32,7 @@ struct ServiceTagEngine {
 const ServiceTagEngine& GetServiceTagEngine();
 void InstallServiceTagEngine(ServiceTagEngine engine);
 
-// The calls the groups make; each does nothing (or gives 0) when its operation is not installed.
+// The calls the groups make; each uses the model's own operation when none is installed.
 void BuildServiceTags(int serviceId, int itemIndex, QVector<TagDefinition>& definitions, int aliasFlag);
 void QueueTagFromDefinition(CDataCenter& model, const TagDefinition& definition, const QString& ownerName,
                             int ownerTypeId, TagServiceLink serviceUse);

@@ -2,6 +2,8 @@
 // written before a service had its element, and the serial ports the Modbus devices take.
 #include "ServiceFileTestSupport.h"
 
+#include "CAutoResource.h"
+#include "ConfigFiles.h"
 #include "ResultCodes.h"
 
 namespace {
@@ -163,7 +165,7 @@ TEST_F(ServiceConfigurationRead, ModbusDevicesAreReadFromTheFirstOnWithTheirStat
 TEST_F(ServiceConfigurationRead, AnOlderDeviceWithoutItsDefinitionsGetsNoStatusTag)
 {
     ServiceTagEngine withoutDefinitions = GetServiceTagEngine();
-    withoutDefinitions.BuildServiceTags = nullptr;
+    withoutDefinitions.BuildServiceTags = [](int, int, QVector<TagDefinition>&, int) {};
     InstallServiceTagEngine(withoutDefinitions);
     CDataCenter model;
     ASSERT_EQ(Read(model, QStringLiteral(R"(<Modbus_Master><Set_0><Index Result="4"/></Set_0></Modbus_Master>
@@ -208,3 +210,19 @@ TEST_F(ServiceConfigurationRead, DevicesMarkTheSerialPortTheyName)
 }
 
 } // namespace
+
+TEST_F(ServiceConfigurationRead, EntriesTakeTheirAutomaticTagsFromTheShippedSettingsByDefault)
+{
+    InstallServiceTagEngine({});
+    SetProgramDirectory(QString::fromUtf8(PELANDRIX_RUNTIME_DIR));
+    CAutoResource::ReleaseInstance(); // read the shipped settings anew
+    CDataCenter model;
+    ASSERT_EQ(Read(model, QStringLiteral(R"(<Alarm Result="1"><Email><Set_0><Index Result="2"/><Name Result="pump"/>
+        </Set_0></Email></Alarm><SNMP_Agent Result="1"/>)")),
+              kS_OK);
+    ASSERT_EQ(model.AlarmMail.Entries.size(), 1);
+    QStringList made;
+    for (const TagDefinition& definition : model.AlarmMail.Entries[0].TagDefinitions)
+        made << definition.Name + u' ' + definition.ResourceText;
+    EXPECT_EQ(made, QStringList({QStringLiteral("MailTrigger_2 0.2.137.1"), QStringLiteral("MailStatus_2 0.2.137.2")}));
+}

@@ -15,7 +15,7 @@ struct ResultCodeText {
     unsigned stringId;
 };
 
-// Library failures (2001-2007, 4001, 4002, 5000-5003), success and failure (0, 1) and the
+// Library failures (2001-2007, 4001, 4002, 5000-5003, 0x8060-0x8063), success and failure (0, 1) and the
 // controller's status words (0x8000 up). Looked up from the first entry on.
 std::span<const ResultCodeText> ReturnCodeTable();
 // Configuration-error slot codes and IEC resource states; 0 and 1 share the texts of 101 and 105.

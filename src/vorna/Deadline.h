@@ -1,8 +1,10 @@
 #pragma once
 // One deadline bounds a whole request: sending and every piece of the reply.
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
+#include <limits>
 
 class CDeadline {
 public:
@@ -19,7 +21,8 @@ public:
         const auto left = m_end - Clock::now();
         if (left <= Clock::duration::zero())
             return 0;
-        return static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(left).count());
+        const auto milliseconds = std::chrono::ceil<std::chrono::milliseconds>(left).count();
+        return static_cast<int>(std::min<decltype(milliseconds)>(milliseconds, std::numeric_limits<int>::max()));
     }
 
     bool Expired() const { return Clock::now() >= m_end; }

@@ -99,6 +99,17 @@ std::size_t CFileTransfer::DecodeChunk(const CReplyView& reply, std::uint64_t re
     return length;
 }
 
+std::size_t CFileTransfer::DecodeLogChunk(const CReplyView& reply, std::uint64_t remaining, std::uint16_t chunkSize)
+{
+    CheckChunkHeader(reply);
+    if (reply.U8(kChunkFlagAt) == kChunkFlagNoData || remaining >= chunkSize)
+        return DecodeChunk(reply, remaining);
+    // The last chunk is what is left of the announced size, whatever its length field says: a
+    // controller may send a full chunk. Only a reply too short to hold the rest is refused.
+    Require(reply.Size() - kChunkHeaderSize >= remaining, VORNA_RESULT_BAD_REPLY);
+    return static_cast<std::size_t>(remaining);
+}
+
 FileInfoReply CFileTransfer::RequestFileInfo(std::uint16_t command, std::uint32_t size, const TransferTarget& target,
                                              std::size_t expectedSize)
 {
@@ -135,13 +146,13 @@ void CFileTransfer::WriteChunks(const CLocalFile& file, std::uint32_t start, con
     // Behind the data come empty chunks: one after a short last chunk, two after a full one.
     const std::uint32_t size = static_cast<std::uint32_t>(file.Size());
     const std::uint32_t passes = (size - start) / kChunkSize + 2;
-    std::array<std::uint8_t, kChunkSize> chunk;
+    CLocalFileReader reader(file);
     std::uint32_t offset = start;
     for (std::uint32_t pass = 0; pass < passes; ++pass) {
         const std::uint16_t length = static_cast<std::uint16_t>(std::min<std::uint32_t>(kChunkSize, size - offset));
-        file.ReadAt(offset, chunk.data(), length);
+        const std::uint8_t* chunk = reader.At(offset, length);
         CPayloadWriter payload;
-        transferHeader(payload, target).U32(offset).U16(length).Name(target.remoteName).Bytes(chunk.data(), length);
+        transferHeader(payload, target).U32(offset).U16(length).Name(target.remoteName).Bytes(chunk, length);
         CModuleRTU::RaiseStatus(m_module.Request(Command::kWriteChunk, payload, CModuleRTU::kStatusArea));
         offset += length;
         Report(m_module.Status(), offset < size ? VORNA_TRANSFER_MORE : VORNA_TRANSFER_LAST, percentOf(offset, size));
@@ -213,6 +224,7 @@ std::vector<std::uint8_t> CFileTransfer::ReadChunks(std::uint64_t start, std::ui
                                                     const TransferTarget& target, const DownloadPlan& plan)
 {
     std::vector<std::uint8_t> data;
+    data.reserve(static_cast<std::size_t>(remoteSize - start)); // once: the announced size is bounded
     TransferStatus record{};
     std::uint64_t received = start;
     for (;;) {
@@ -229,6 +241,8 @@ std::vector<std::uint8_t> CFileTransfer::ReadChunks(std::uint64_t start, std::ui
         std::size_t length = 0;
         if (allArrived)
             CheckChunkHeader(reply);
+        else if (plan.closingRequest)
+            length = DecodeLogChunk(reply, remoteSize - received, plan.chunkSize);
         else
             length = DecodeChunk(reply, remoteSize - received);
         data.insert(data.end(), reply.Data() + kChunkHeaderSize, reply.Data() + kChunkHeaderSize + length);

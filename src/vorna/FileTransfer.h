@@ -51,6 +51,9 @@ public:
     // Checks a 30204 reply and returns how many data bytes (from offset 5) to take; remaining is
     // what is left of the announced size.
     static std::size_t DecodeChunk(const CReplyView& reply, std::uint64_t remaining);
+    // The log download's rule: once fewer than chunkSize bytes are left of the announced size, the
+    // chunk that brings them gives exactly what is left (its reply must hold at least that much).
+    static std::size_t DecodeLogChunk(const CReplyView& reply, std::uint64_t remaining, std::uint16_t chunkSize);
     // Status (raised when not 0) and the 5-byte header of a 30204 reply.
     static void CheckChunkHeader(const CReplyView& reply);
 

@@ -13,9 +13,17 @@
 #include <memory>
 #include <net/if.h>
 #include <netinet/in.h>
+#include <mutex>
 #include <optional>
 
 namespace {
+
+// Connects read the selection from any thread while another may change it.
+std::mutex& selectionMutex()
+{
+    static std::mutex mutex;
+    return mutex;
+}
 
 std::optional<InterfaceRecord>& selection()
 {
@@ -136,17 +144,20 @@ std::vector<InterfaceRecord> CIPHelp::Records(const SystemTables& tables, std::s
 
 void CIPHelp::Select(std::uint16_t count, const InterfaceRecord* records, std::uint32_t interfaceIndex)
 {
-    selection().reset();
-    if (records == nullptr)
-        return;
-    for (std::uint16_t i = 0; i < count; ++i)
+    std::optional<InterfaceRecord> chosen;
+    for (std::uint16_t i = 0; records != nullptr && i < count; ++i)
         if (records[i].index == interfaceIndex)
-            selection() = records[i];
-    Require(selection().has_value(), VORNA_RESULT_INTERFACE_NOT_FOUND);
+            chosen = records[i];
+    {
+        const std::lock_guard lock(selectionMutex());
+        selection() = chosen;
+    }
+    Require(records == nullptr || chosen.has_value(), VORNA_RESULT_INTERFACE_NOT_FOUND);
 }
 
 std::string CIPHelp::SelectedAddress()
 {
+    const std::lock_guard lock(selectionMutex());
     if (!selection())
         return {};
     const InterfaceRecord& record = *selection();

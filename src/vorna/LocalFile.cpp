@@ -3,15 +3,15 @@
 #include "VornaError.h"
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
-constexpr std::size_t kReadBlockSize = VORNA_CHUNK_SIZE;
+constexpr std::size_t kReadBlockSize = CLocalFileReader::kBlockSize;
 constexpr mode_t kNewFileMode = 0644;
 
 int openForReading(const std::string& path)
@@ -78,7 +78,7 @@ CMD5::Digest CLocalFile::DigestOfFirst(std::uint64_t length) const
     std::uint32_t counter = 0;
     CMD5::Init(context);
     CMD5::SetLength(context, counter, length);
-    std::array<std::uint8_t, kReadBlockSize> block;
+    std::vector<std::uint8_t> block(static_cast<std::size_t>(std::min<std::uint64_t>(kReadBlockSize, length)));
     for (std::uint64_t offset = 0; offset < length;) {
         const std::size_t take = static_cast<std::size_t>(std::min<std::uint64_t>(block.size(), length - offset));
         ReadAt(offset, block.data(), take);
@@ -105,4 +105,18 @@ void CLocalFile::Write(const std::string& path, const std::uint8_t* data, std::s
         done += static_cast<std::size_t>(result);
     }
     Require(::close(descriptor) == 0, VORNA_RESULT_LOCAL_FILE);
+}
+
+const std::uint8_t* CLocalFileReader::At(std::uint64_t offset, std::size_t length)
+{
+    const bool inBlock = offset >= m_blockStart && offset + length <= m_blockStart + m_block.size();
+    if (!inBlock) {
+        const std::uint64_t left = m_file.Size() > offset ? m_file.Size() - offset : 0;
+        const std::size_t blockLength =
+            std::max(length, static_cast<std::size_t>(std::min<std::uint64_t>(kReadBlockSize, left)));
+        m_block.resize(blockLength);
+        m_blockStart = offset;
+        m_file.ReadAt(offset, m_block.data(), blockLength);
+    }
+    return m_block.data() + (offset - m_blockStart);
 }

@@ -3,11 +3,13 @@
 // VORNA_RESULT_LOCAL_FILE, so a transfer never reports success over a file it could not use.
 
 #include "MD5.h"
+#include "VORNA.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 class CLocalFile {
 public:
@@ -34,4 +36,22 @@ private:
 
     int m_descriptor;
     std::uint64_t m_size;
+};
+
+// Serves a transfer's chunks, in order, from blocks far larger than a chunk: one read per block
+// instead of one per chunk.
+class CLocalFileReader {
+public:
+    // Large enough that the file costs few system calls beside the chunks' requests.
+    static constexpr std::size_t kBlockSize = 16 * VORNA_CHUNK_SIZE;
+
+    explicit CLocalFileReader(const CLocalFile& file) : m_file(file) {}
+
+    // The length bytes at offset; valid until the next call. A file that has shrunk raises.
+    const std::uint8_t* At(std::uint64_t offset, std::size_t length);
+
+private:
+    const CLocalFile& m_file;
+    std::vector<std::uint8_t> m_block;
+    std::uint64_t m_blockStart = 0;
 };

@@ -147,23 +147,38 @@ template <class Accept>
 std::size_t CRTUTCP::Exchange(const FrameBuffer& request, std::size_t requestLength, FrameBuffer& received,
                               Accept accept)
 {
-    m_socket->DiscardPendingInput();
+    if (!m_inputSettled)
+        m_socket->DiscardPendingInput();
+    m_inputSettled = false;
     const CDeadline deadline(m_socket->TimeoutMs());
     m_socket->SendAll(request.data(), requestLength, deadline);
     std::size_t count = 0;
     for (;;) {
         Require(count < received.size(), VORNA_RESULT_BAD_REPLY);
         count += m_socket->ReceiveSome(received.data() + count, received.size() - count, deadline);
-        if (accept(count))
+        if (accept(count)) {
+            m_inputSettled = true;
             return count;
+        }
     }
 }
 
 std::size_t CRTUTCP::SendCommand(std::uint16_t command, const std::uint8_t* payload, std::size_t length,
                                  std::uint8_t* reply, std::size_t replyCapacity)
 {
-    if (commandHasNoPayload(command))
+    const bool restartsController = commandHasNoPayload(command);
+    if (restartsController)
         length = 0;
+    const std::size_t replyLength = SendRouted(command, payload, length, reply, replyCapacity);
+    // The controller restarts or pushes its progress next: what follows may hold more than a reply.
+    if (restartsController)
+        m_inputSettled = false;
+    return replyLength;
+}
+
+std::size_t CRTUTCP::SendRouted(std::uint16_t command, const std::uint8_t* payload, std::size_t length,
+                                std::uint8_t* reply, std::size_t replyCapacity)
+{
     if (!m_gateway || command == Frame::kCommandGateway)
         return SendDirect(command, payload, length, reply, replyCapacity);
 
@@ -224,6 +239,7 @@ std::size_t CRTUTCP::ReceivePushedFrame(std::uint8_t* payload, std::size_t capac
     // The controller may push several frames in a row: take exactly one and leave the next in
     // the socket for the next call.
     const FrameExpectation expected{0, Frame::kCommandPushedProgress, false};
+    m_inputSettled = false; // more pushed frames may follow this one
     const CDeadline deadline(m_socket->TimeoutMs());
     FrameBuffer answer;
     std::size_t count = 0;

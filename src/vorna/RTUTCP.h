@@ -90,6 +90,8 @@ public:
 
 private:
     std::uint16_t TakeSequence() { return m_sequence++; }
+    std::size_t SendRouted(std::uint16_t command, const std::uint8_t* payload, std::size_t length,
+                           std::uint8_t* reply, std::size_t replyCapacity);
     std::size_t SendDirect(std::uint16_t command, const std::uint8_t* payload, std::size_t length,
                            std::uint8_t* reply, std::size_t replyCapacity);
     // Sends a built frame and receives until accept reports a complete reply; returns its size.
@@ -97,6 +99,9 @@ private:
     std::size_t Exchange(const FrameBuffer& request, std::size_t requestLength, FrameBuffer& received, Accept accept);
 
     bool m_gateway = false;
+    // True while the last request ended with its whole reply and nothing else can be on its way:
+    // then the next request skips throwing away stale input, which would cost a system call.
+    bool m_inputSettled = false;
     std::unique_ptr<CVornaSockEIO> m_socket;
     std::uint16_t m_sequence = 0;
     MacAddress m_targetMac{};

@@ -6,10 +6,12 @@
 #include <arpa/inet.h>
 #include <cerrno>
 #include <chrono>
+#include <fcntl.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <thread>
 #include <unistd.h>
 
@@ -17,6 +19,8 @@ namespace {
 
 // Pause between connect attempts while the controller refuses (it may be restarting).
 constexpr int kConnectRetryPauseMs = 100;
+// How far a receive may wait past the deadline rather than pay a call to shorten its time-out.
+constexpr int kReceiveTimeoutSlackMs = 5;
 
 bool isRetryable(int error)
 {
@@ -82,8 +86,10 @@ void CVornaSockEIO::Connect(const std::string& ip, std::uint16_t port)
     const CDeadline deadline(m_timeoutMs);
     for (;;) {
         Open();
-        if (TryConnect(peer, deadline))
+        if (TryConnect(peer, deadline)) {
+            UseBlockingReceives();
             return;
+        }
         Close();
         const int left = deadline.RemainingMs();
         Require(left > 0, VORNA_RESULT_TIMEOUT);
@@ -120,15 +126,14 @@ void CVornaSockEIO::WaitFor(short events, const CDeadline& deadline)
     }
 }
 
-// Both try first and wait only when the socket is not ready: one system call per frame in the
-// usual case, and never past the deadline.
+// A send tries first: the socket is nearly always writable, so one system call per frame.
 void CVornaSockEIO::SendAll(const std::uint8_t* data, std::size_t length, const CDeadline& deadline)
 {
     Require(m_socket != -1, VORNA_RESULT_CONNECTION);
     std::size_t sent = 0;
     while (sent < length) {
         Require(!deadline.Expired(), VORNA_RESULT_TIMEOUT);
-        const ssize_t result = ::send(m_socket, data + sent, length - sent, MSG_NOSIGNAL);
+        const ssize_t result = ::send(m_socket, data + sent, length - sent, MSG_NOSIGNAL | MSG_DONTWAIT);
         if (result > 0) {
             sent += static_cast<std::size_t>(result);
             continue;
@@ -141,20 +146,43 @@ void CVornaSockEIO::SendAll(const std::uint8_t* data, std::size_t length, const 
     }
 }
 
+// A receive blocks in the kernel, bounded by the socket's receive time-out: one system call per
+// piece of the reply. The time-out is set again only when what is left of the deadline has fallen
+// noticeably below it, so the first receive of a request nearly never costs a second call.
 std::size_t CVornaSockEIO::ReceiveSome(std::uint8_t* buffer, std::size_t capacity, const CDeadline& deadline)
 {
     Require(m_socket != -1, VORNA_RESULT_CONNECTION);
     for (;;) {
-        Require(!deadline.Expired(), VORNA_RESULT_TIMEOUT);
+        BoundReceiveBy(deadline);
         const ssize_t result = ::recv(m_socket, buffer, capacity, 0);
         if (result > 0)
             return static_cast<std::size_t>(result);
-        const int error = errno;
-        if (result == 0 || !isRetryable(error))
+        // EAGAIN: the receive time-out ran out; the next pass checks the deadline.
+        if (result == 0 || !isRetryable(errno))
             Raise(VORNA_RESULT_CONNECTION);
-        if (error != EINTR)
-            WaitFor(POLLIN, deadline);
     }
+}
+
+void CVornaSockEIO::BoundReceiveBy(const CDeadline& deadline)
+{
+    const int left = deadline.RemainingMs();
+    Require(left > 0, VORNA_RESULT_TIMEOUT);
+    if (m_receiveTimeoutMs <= left + kReceiveTimeoutSlackMs)
+        return;
+    const timeval timeout{left / 1000, (left % 1000) * 1000};
+    if (::setsockopt(m_socket, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout) != 0)
+        Raise(VORNA_RESULT_CONNECTION);
+    m_receiveTimeoutMs = left;
+}
+
+void CVornaSockEIO::UseBlockingReceives()
+{
+    const int flags = ::fcntl(m_socket, F_GETFL);
+    if (flags == -1 || ::fcntl(m_socket, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        Close();
+        Raise(VORNA_RESULT_SOCKET_CREATE);
+    }
+    m_receiveTimeoutMs = kNoReceiveTimeout;
 }
 
 void CVornaSockEIO::DiscardPendingInput()

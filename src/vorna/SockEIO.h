@@ -1,11 +1,13 @@
 #pragma once
-// One non-blocking TCP socket of a connection. Every wait is a poll bounded by the caller's
-// deadline; failures are raised as result codes.
+// One TCP socket of a connection. Connecting and sending never block (their waits are polls);
+// a receive blocks in the kernel for at most what is left of the caller's deadline. Failures are
+// raised as result codes.
 
 #include "Deadline.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 struct sockaddr_in;
@@ -37,9 +39,16 @@ private:
     bool TryConnect(const sockaddr_in& peer, const CDeadline& deadline);
     // Raises 2001 unless the socket shows events before the deadline.
     void WaitFor(short events, const CDeadline& deadline);
+    // Once connected, receives block: the socket's receive time-out bounds them.
+    void UseBlockingReceives();
+    // Keeps the receive time-out at or below what is left of the deadline (a little slack aside).
+    void BoundReceiveBy(const CDeadline& deadline);
     void Close();
 
+    static constexpr int kNoReceiveTimeout = std::numeric_limits<int>::max(); // the kernel's: forever
+
     int m_socket = -1;
+    int m_receiveTimeoutMs = kNoReceiveTimeout;
     std::uint32_t m_timeoutMs;
     std::string m_localAddress;
 };

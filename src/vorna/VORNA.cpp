@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <string>
 #include <string_view>
@@ -43,7 +44,11 @@ std::int32_t onConnection(std::int32_t handle, Work&& work) noexcept
 {
     if (handle < VORNA_FIRST_HANDLE || handle > VORNA_LAST_HANDLE)
         return VORNA_RESULT_BAD_HANDLE;
-    return guarded([&] { work(CVornaIO::Instance().Find(handle)); });
+    return guarded([&] {
+        // Held for the call: a disconnect on another thread meanwhile cannot free it.
+        const std::shared_ptr<CModuleRTU> module = CVornaIO::Instance().Find(handle);
+        work(*module);
+    });
 }
 
 template <class... Pointers>

@@ -39,12 +39,25 @@ CVornaIO& CVornaIO::Instance()
     return table;
 }
 
+void CVornaIO::Startup()
+{
+    const std::lock_guard lock(m_mutex);
+    ++m_startups;
+}
+
 int CVornaIO::Cleanup()
 {
+    const std::lock_guard lock(m_mutex);
     if (m_startups == 0)
         return -1;
     --m_startups;
     return 0;
+}
+
+std::size_t CVornaIO::SlotCount() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_slots.size();
 }
 
 std::optional<MacAddress> CVornaIO::ParseMac(const char* text)
@@ -61,12 +74,13 @@ std::optional<MacAddress> CVornaIO::ParseMac(const char* text)
 std::int32_t CVornaIO::AddConnection(const std::string& ip, std::uint16_t port, std::uint32_t timeoutMs,
                                      const char* mac)
 {
-    Require(m_startups > 0, VORNA_RESULT_SOCKET_CREATE);
-    const auto freeSlot = std::find(m_slots.begin(), m_slots.end(), nullptr);
-    // A full table refuses before any socket exists.
-    Require(freeSlot != m_slots.end() || m_slots.size() < m_capacity, VORNA_RESULT_SOCKET_CREATE);
-    const std::size_t slot = static_cast<std::size_t>(freeSlot - m_slots.begin());
-
+    {
+        const std::lock_guard lock(m_mutex);
+        Require(m_startups > 0, VORNA_RESULT_SOCKET_CREATE);
+        // A full table refuses before any socket exists.
+        Require(HasFreeSlot(), VORNA_RESULT_SOCKET_CREATE);
+    }
+    // Connecting may take the whole time-out: other threads go on using the table meanwhile.
     auto socket = std::make_unique<CVornaSockEIO>(timeoutMs, CIPHelp::SelectedAddress());
     socket->Connect(ip, port);
     auto rtu = std::make_unique<CRTUTCP>(std::move(socket));
@@ -74,7 +88,22 @@ std::int32_t CVornaIO::AddConnection(const std::string& ip, std::uint16_t port, 
         rtu->SetTargetMac(*target);
         rtu->SetGatewayEnabled(true);
     }
-    auto module = std::make_unique<CModuleRTU>(std::move(rtu));
+    auto module = std::make_shared<CModuleRTU>(std::move(rtu));
+    const std::lock_guard lock(m_mutex);
+    return Insert(std::move(module));
+}
+
+bool CVornaIO::HasFreeSlot() const
+{
+    return m_slots.size() < m_capacity || std::find(m_slots.begin(), m_slots.end(), nullptr) != m_slots.end();
+}
+
+std::int32_t CVornaIO::Insert(std::shared_ptr<CModuleRTU> module)
+{
+    // Threads that connected at once may have taken the last slots since the check.
+    Require(HasFreeSlot(), VORNA_RESULT_SOCKET_CREATE);
+    const auto freeSlot = std::find(m_slots.begin(), m_slots.end(), nullptr);
+    const std::size_t slot = static_cast<std::size_t>(freeSlot - m_slots.begin());
     if (slot == m_slots.size())
         m_slots.push_back(std::move(module));
     else
@@ -90,15 +119,18 @@ std::size_t CVornaIO::SlotOf(std::int32_t handle) const
     return slot;
 }
 
-CModuleRTU& CVornaIO::Find(std::int32_t handle)
+std::shared_ptr<CModuleRTU> CVornaIO::Find(std::int32_t handle)
 {
-    return *m_slots[SlotOf(handle)];
+    const std::lock_guard lock(m_mutex);
+    return m_slots[SlotOf(handle)];
 }
 
 void CVornaIO::RemoveConnection(std::int32_t handle)
 {
+    std::shared_ptr<CModuleRTU> removed; // closed outside the lock, or by the call still holding it
+    const std::lock_guard lock(m_mutex);
     const std::size_t slot = SlotOf(handle);
-    m_slots[slot].reset();
+    removed = std::move(m_slots[slot]);
     if (slot + 1 == m_slots.size())
         m_slots.pop_back();
 }

@@ -1,6 +1,9 @@
 #pragma once
 // The one table of open connections. A handle is the slot index + VORNA_FIRST_HANDLE; a freed
-// slot is taken again by the next connect, lowest first.
+// slot is taken again by the next connect, lowest first. Every thread may connect, disconnect and
+// look up at once: the table is locked only while it is read or changed, never while a socket
+// waits, and a call holds its connection, so a disconnect on another thread cannot free it under
+// the call; the last holder closes it.
 
 #include "RTUTCP.h"
 #include "VORNA.h"
@@ -8,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,11 +35,12 @@ public:
     std::int32_t AddConnection(const std::string& ip, std::uint16_t port, std::uint32_t timeoutMs, const char* mac);
     // Frees the connection and closes its socket: 4002 when the handle is not in the table.
     void RemoveConnection(std::int32_t handle);
-    CModuleRTU& Find(std::int32_t handle);
-    std::size_t SlotCount() const { return m_slots.size(); }
+    // The connection, held for the caller's call: 4002 when the handle is not in the table.
+    std::shared_ptr<CModuleRTU> Find(std::int32_t handle);
+    std::size_t SlotCount() const;
 
     // The socket library's start count: connects need it started.
-    void Startup() { ++m_startups; }
+    void Startup();
     // 0, or -1 when it was not started.
     int Cleanup();
 
@@ -43,9 +48,13 @@ public:
     static std::optional<MacAddress> ParseMac(const char* text);
 
 private:
+    // Callers hold m_mutex.
     std::size_t SlotOf(std::int32_t handle) const;
+    bool HasFreeSlot() const;
+    std::int32_t Insert(std::shared_ptr<CModuleRTU> module);
 
-    std::vector<std::unique_ptr<CModuleRTU>> m_slots;
+    mutable std::mutex m_mutex;
+    std::vector<std::shared_ptr<CModuleRTU>> m_slots;
     std::size_t m_capacity;
     int m_startups = 0;
 };

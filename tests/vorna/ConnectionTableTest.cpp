@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <memory>
+#include <thread>
+
 namespace {
 
 constexpr std::uint16_t kRestart = 30002;
@@ -118,6 +122,78 @@ TEST(SocketLibraryTest, StartCountGuardsConnects)
     EXPECT_EQ(VORNA_Exit(), -1);
     EXPECT_EQ(VORNA_Restart(handle), VORNA_RESULT_OK) << "Exit leaves open connections alone";
     EXPECT_EQ(VORNA_Disconnect(handle), VORNA_RESULT_OK);
+}
+
+// ---- Threads ----
+
+TEST(ConnectionThreadsTest, EightThreadsConnectWorkAndDisconnectAtOnce)
+{
+    // Each thread has its own controller, so a handle shared by mistake shows as a request that
+    // reaches the wrong controller, a status from another one, or a bad handle.
+    constexpr int kThreads = 8;
+    constexpr int kRounds = 25;
+    VornaSession session;
+    std::vector<std::unique_ptr<pelsim::DeviceSimulator>> sims;
+    for (int i = 0; i < kThreads; ++i) {
+        sims.push_back(std::make_unique<pelsim::DeviceSimulator>());
+        sims.back()->SetRecording(false);
+        const std::uint8_t own = static_cast<std::uint8_t>(20 + i);
+        sims.back()->Update([own](pelsim::SimDeviceData& d) { d.statusScript = {own}; });
+        sims.back()->SetFile(1, Bytes(3 * VORNA_CHUNK_SIZE + 5, own));
+    }
+    const TempFolder folder;
+    std::vector<std::vector<std::string>> failures(kThreads);
+    std::vector<std::thread> threads;
+    for (int i = 0; i < kThreads; ++i) {
+        threads.emplace_back([&, i] {
+            const std::uint8_t own = static_cast<std::uint8_t>(20 + i);
+            const std::string local = folder.Path("thread" + std::to_string(i) + ".bin");
+            const auto fail = [&](const std::string& what, int round) {
+                failures[i].push_back(what + " in round " + std::to_string(round));
+            };
+            for (int round = 0; round < kRounds; ++round) {
+                std::int32_t handle = 0;
+                if (VORNA_Connect(kLoopback, sims[i]->port(), kTimeoutMs, &handle) != VORNA_RESULT_OK) {
+                    fail("connect", round);
+                    continue;
+                }
+                std::uint8_t status = 0;
+                if (VORNA_Restart(handle) != VORNA_RESULT_OK)
+                    fail("restart", round);
+                if (VORNA_CheckDeviceStatus(handle, 1, &status) != VORNA_RESULT_OK || status != own)
+                    fail("device status " + std::to_string(status), round);
+                std::filesystem::remove(local);
+                if (VORNA_DownloadFile_Ex(handle, local.c_str(), "", 1, nullptr) != VORNA_RESULT_OK ||
+                    TempFolder::Read(local) != Bytes(3 * VORNA_CHUNK_SIZE + 5, own))
+                    fail("download", round);
+                if (VORNA_Disconnect(handle) != VORNA_RESULT_OK)
+                    fail("disconnect", round);
+            }
+        });
+    }
+    for (std::thread& thread : threads)
+        thread.join();
+    for (int i = 0; i < kThreads; ++i) {
+        EXPECT_TRUE(failures[i].empty()) << "thread " << i << ": " << failures[i].front();
+        EXPECT_EQ(sims[i]->Snapshot().restartCount, kRounds) << "thread " << i;
+        EXPECT_EQ(sims[i]->AcceptedConnections(), kRounds) << "thread " << i;
+    }
+    EXPECT_EQ(CVornaIO::Instance().SlotCount(), 0u) << "every slot is free again";
+}
+
+TEST_F(ConnectionTableTest, DisconnectWhileACallRunsLetsTheCallFinish)
+{
+    const std::int32_t handle = Connect();
+    sim.FailCommand(kRestart, pelsim::SimFault::Delay(300));
+    std::int32_t result = -1;
+    std::thread call([&] { result = VORNA_Restart(handle); });
+    ASSERT_TRUE(sim.WaitForRequests(1, std::chrono::milliseconds(kTimeoutMs)));
+    EXPECT_EQ(VORNA_Disconnect(handle), VORNA_RESULT_OK) << "the handle goes at once";
+    EXPECT_EQ(VORNA_Restart(handle), VORNA_RESULT_BAD_HANDLE);
+    call.join();
+    EXPECT_EQ(result, VORNA_RESULT_OK) << "the running call kept its connection";
+    EXPECT_EQ(Connect(), 10001) << "the slot is free";
+    VORNA_Disconnect(10001);
 }
 
 // ---- Gateway ----

@@ -86,6 +86,7 @@ TEST_F(DeviceCommandTest, StatusOnlyCommands)
     }
     const auto device = sim.Snapshot();
     EXPECT_EQ(device.restartCount, 2);
+    ASSERT_FALSE(device.calibrations.empty());
     EXPECT_EQ(device.calibrations.front(), std::make_pair(std::uint8_t(4), std::uint8_t(11)));
 }
 
@@ -218,8 +219,9 @@ TEST_F(DeviceCommandTest, ConfigErrors)
         NextReply(30014, c.payload);
         auto errors = filled<ConfigErrorList>();
         EXPECT_EQ(VORNA_GetConfigErrors(handle, &errors), c.expected) << c.label;
-        if (c.expected != VORNA_RESULT_OK)
+        if (c.expected != VORNA_RESULT_OK) {
             EXPECT_TRUE(untouched(errors)) << c.label;
+        }
     }
     sim.Update([](pelsim::SimDeviceData& d) { d.configErrors = {{3, 0x10203}, {1, 61}}; });
     ConfigErrorList errors{};
@@ -247,8 +249,9 @@ TEST_F(DeviceCommandTest, SystemLogSettings)
         NextReply(30012, c.payload);
         auto settings = filled<SystemLogSettings>();
         EXPECT_EQ(VORNA_SystemLogGetEnable(handle, &settings), c.expected) << c.label;
-        if (c.expected != VORNA_RESULT_OK)
+        if (c.expected != VORNA_RESULT_OK) {
             EXPECT_TRUE(untouched(settings)) << c.label;
+        }
     }
     SystemLogSettings settings{};
     ASSERT_EQ(VORNA_SystemLogGetEnable(handle, &settings), VORNA_RESULT_OK);
@@ -320,8 +323,9 @@ TEST_F(DeviceCommandTest, LogRetrieveIndexLimitIsTen)
         NextReply(30016, c.payload);
         auto reply = filled<LogRetrieveIndexResult>();
         EXPECT_EQ(VORNA_GetTAVOLogRetrieveFileIndex(handle, request, &reply), c.expected) << c.label;
-        if (c.expected != VORNA_RESULT_OK)
+        if (c.expected != VORNA_RESULT_OK) {
             EXPECT_TRUE(untouched(reply)) << c.label;
+        }
     }
     request.count = 11;
     EXPECT_EQ(VORNA_GetTAVOLogRetrieveFileIndex(handle, request, &result), VORNA_RESULT_INVALID_ARGUMENT);

@@ -1,6 +1,7 @@
 // Uploads and downloads through the simulator: chunking, resume, restart, the "already complete"
 // question, and every way a transfer can fail without reporting success.
 
+#include "LocalFile.h"
 #include "VornaTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -174,12 +175,17 @@ TEST_F(FileTransferTest, UploadOfMissingOrEmptyFiles)
 
 TEST_F(FileTransferTest, UploadNeverSendsStaleBytesAfterAShortRead)
 {
-    TempFolder::Write(local, PatternBytes(10000));
+    // The file is read a block of several chunks at a time; it shrinks while the first block goes out.
+    constexpr std::size_t kBlock = CLocalFileReader::kBlockSize;
+    const Bytes content = PatternBytes(3 * kBlock);
+    TempFolder::Write(local, content);
     ProgressRecorder recorder;
     recorder.OnCall(1, [&] { TempFolder::Write(local, PatternBytes(5000)); });
     EXPECT_EQ(Upload(local), VORNA_RESULT_LOCAL_FILE);
-    EXPECT_EQ(Chunks(kWriteChunk), (std::vector<Chunk>{{0, 4096}}));
-    EXPECT_EQ(sim.File(kConfigType)->size(), 4096u);
+    const std::vector<Chunk> chunks = Chunks(kWriteChunk);
+    ASSERT_FALSE(chunks.empty());
+    EXPECT_EQ(chunks.back().offset + chunks.back().length, kBlock) << "nothing past the block that was read";
+    EXPECT_EQ(sim.File(kConfigType), Bytes(content.begin(), content.begin() + kBlock));
 }
 
 TEST_F(FileTransferTest, UploadStopsAtARefusedChunkAndResumesLater)
@@ -357,6 +363,50 @@ TEST_F(FileTransferTest, LogDownloadUsesTheCallersChunkAndOneClosingRequest)
     const Bytes info = sim.Requests(30206).at(0).payload();
     EXPECT_EQ(info[6], name.size());
     EXPECT_EQ(statusAndPercent(recorder), (Calls{{1, 40}, {1, 80}, {1, 100}, {0, 100}}));
+}
+
+TEST_F(FileTransferTest, LogDownloadTakesWhatIsLeftFromTheLastChunk)
+{
+    // 2500 bytes in chunks of 1000: the third reply brings the last 500, whatever its length says.
+    const Bytes log = PatternBytes(2500);
+    const Bytes rest(log.begin() + 2000, log.end());
+    const auto lastReply = [](std::uint16_t lengthField, const Bytes& data) {
+        return Bytes{0, 0, 0, static_cast<std::uint8_t>(lengthField), static_cast<std::uint8_t>(lengthField >> 8)} +
+               data;
+    };
+    const struct {
+        const char* label;
+        Bytes reply;
+        std::int32_t expected;
+    } cases[] = {
+        {"a full chunk", lastReply(1000, rest + Bytes(500, 0xEE)), VORNA_RESULT_OK},
+        {"exactly the rest", lastReply(500, rest), VORNA_RESULT_OK},
+        {"a length field of 0", lastReply(0, rest), VORNA_RESULT_OK},
+        {"a length field beyond the chunk", lastReply(4000, rest + Bytes(100, 0xEE)), VORNA_RESULT_OK},
+        {"fewer bytes than are left", lastReply(499, Bytes(rest.begin(), rest.end() - 1)), VORNA_RESULT_BAD_REPLY},
+    };
+    sim.SetFile(kLogType, log);
+    for (const auto& c : cases) {
+        std::filesystem::remove(local);
+        sim.ClearRequests();
+        sim.FailCommand(kReadChunk, SimFault::ReplacePayload(c.reply), 1, 2);
+        std::uint32_t first = 0;
+        std::uint32_t second = 0;
+        ProgressRecorder recorder;
+        EXPECT_EQ(VORNA_DownloadFile_Retrieve_Log(handle, local.c_str(), "", kLogType, 1000, &first, &second,
+                                                  &ProgressRecorder::Callback),
+                  c.expected)
+            << c.label;
+        sim.ClearFaults();
+        if (c.expected != VORNA_RESULT_OK) {
+            EXPECT_FALSE(TempFolder::Exists(local)) << c.label << ": nothing is written";
+            continue;
+        }
+        EXPECT_EQ(TempFolder::Read(local), log) << c.label;
+        EXPECT_EQ(Chunks(kReadChunk), (std::vector<Chunk>{{0, 1000}, {1000, 1000}, {2000, 1000}, {2500, 1000}}))
+            << c.label;
+        EXPECT_EQ(statusAndPercent(recorder), (Calls{{1, 40}, {1, 80}, {1, 100}, {0, 100}})) << c.label;
+    }
 }
 
 TEST_F(FileTransferTest, CompareOnly)

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -183,6 +185,45 @@ TEST_F(TimeoutTest, ConnectReachesAControllerThatComesUpInTime)
     later.join();
     EXPECT_EQ(VORNA_Disconnect(handle), VORNA_RESULT_OK);
     ::close(listener);
+}
+
+TEST_F(TimeoutTest, SilentControllerEndsTheRequestAtTheTimeout)
+{
+    // One deadline bounds the whole request: neither a silent controller nor one that trickles
+    // keeps the caller past it. The upper bound is generous for a busy machine and sanitizers.
+    constexpr std::uint32_t kRequestTimeoutMs = 400;
+    constexpr long kSlackMs = 2500;
+    constexpr std::uint16_t kReadChunk = 30204;
+    const TempFolder folder;
+    const std::string local = folder.Path("download.bin");
+    const struct {
+        const char* label;
+        std::uint16_t command;
+        SimFault fault;
+        int skip;
+        std::function<std::int32_t(std::int32_t)> call;
+    } cases[] = {
+        {"no reply", kRestart, SimFault::Silence(), 0, [](std::int32_t h) { return VORNA_Restart(h); }},
+        {"last byte missing", kRestart, SimFault::MissingBytes(1), 0, [](std::int32_t h) { return VORNA_Restart(h); }},
+        {"one byte every 60 ms", kRestart, SimFault::ByteByByte(60000), 0,
+         [](std::int32_t h) { return VORNA_Restart(h); }},
+        {"silent in the middle of a download", kReadChunk, SimFault::Silence(), 2,
+         [&](std::int32_t h) { return VORNA_DownloadFile_Ex(h, local.c_str(), "", 1, nullptr); }},
+    };
+    for (const auto& c : cases) {
+        pelsim::DeviceSimulator sim;
+        sim.SetFile(1, Bytes(5 * VORNA_CHUNK_SIZE, 7));
+        std::int32_t handle = 0;
+        ASSERT_EQ(VORNA_Connect(kLoopback, sim.port(), kRequestTimeoutMs, &handle), VORNA_RESULT_OK) << c.label;
+        sim.FailCommand(c.command, c.fault, 1, c.skip);
+        const auto start = Clock::now();
+        EXPECT_EQ(c.call(handle), VORNA_RESULT_TIMEOUT) << c.label;
+        const long elapsed = millisecondsSince(start);
+        EXPECT_GE(elapsed, long(kRequestTimeoutMs) - 5) << c.label;
+        EXPECT_LT(elapsed, long(kRequestTimeoutMs) + kSlackMs) << c.label;
+        EXPECT_EQ(VORNA_Disconnect(handle), VORNA_RESULT_OK) << c.label;
+        sim.DropConnections();
+    }
 }
 
 TEST_F(TimeoutTest, ClosedConnection)

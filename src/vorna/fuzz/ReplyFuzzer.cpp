@@ -68,6 +68,11 @@ const std::function<void(const std::uint8_t*, std::size_t)> kTargets[] = {
         const std::uint64_t remaining = n > 0 ? d[0] * 40u : 0;
         CFileTransfer::DecodeChunk(CReplyView(d, n), remaining);
     },
+    [](const std::uint8_t* d, std::size_t n) {
+        const std::uint64_t remaining = n > 1 ? d[0] * 40u : 0;
+        const std::uint16_t chunkSize = n > 1 ? static_cast<std::uint16_t>(d[1] * 40u) : 0;
+        CFileTransfer::DecodeLogChunk(CReplyView(d, n), remaining, chunkSize);
+    },
 };
 
 } // namespace

@@ -167,7 +167,7 @@ void CVornaSockEIO::BoundReceiveBy(const CDeadline& deadline)
 {
     const int left = deadline.RemainingMs();
     Require(left > 0, VORNA_RESULT_TIMEOUT);
-    if (m_receiveTimeoutMs <= left + kReceiveTimeoutSlackMs)
+    if (m_receiveTimeoutMs - kReceiveTimeoutSlackMs <= left)
         return;
     const timeval timeout{left / 1000, (left % 1000) * 1000};
     if (::setsockopt(m_socket, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout) != 0)

@@ -153,7 +153,7 @@ TEST(ConnectionThreadsTest, EightThreadsConnectWorkAndDisconnectAtOnce)
             };
             for (int round = 0; round < kRounds; ++round) {
                 std::int32_t handle = 0;
-                if (VORNA_Connect(kLoopback, sims[i]->port(), kTimeoutMs, &handle) != VORNA_RESULT_OK) {
+                if (VORNA_Connect(kLoopback, sims[i]->port(), kPatientTimeoutMs, &handle) != VORNA_RESULT_OK) {
                     fail("connect", round);
                     continue;
                 }

@@ -27,7 +27,10 @@ inline Bytes operator+(Bytes left, const Bytes& right)
 
 inline constexpr const char* kLoopback = "127.0.0.1";
 inline constexpr std::uint32_t kTimeoutMs = 2000;
-inline constexpr std::uint32_t kShortTimeoutMs = 200;
+// Short enough for the cases that wait it out, long enough for a reply on a busy machine.
+inline constexpr std::uint32_t kShortTimeoutMs = 500;
+// For long transfers and many threads, where the machine's load may stall a single request.
+inline constexpr std::uint32_t kPatientTimeoutMs = 30000;
 
 // The socket library is started for the test's life.
 class VornaSession {

@@ -3,6 +3,7 @@
 #include "CCalibrationDlg.h"
 #include "CDeviceConnection.h"
 #include "CFwrUpdateDlg.h"
+#include "CToolWorker.h"
 #include "DeviceDialogIds.h"
 #include "DeviceResultTexts.h"
 #include "ILogLineSink.h"
@@ -18,6 +19,9 @@
 void DeviceTransferProgress(TransferStatus* status, int length)
 {
     TransferStatusCallback(reinterpret_cast<quint8*>(status), length);
+    // A worker asked to stop ends its transfer at this report.
+    if (const std::atomic<bool>* cancel = CToolWorker::CurrentCancelFlag(); cancel && *cancel)
+        status->status = VORNA_TRANSFER_CANCEL;
 }
 
 DeviceInfoFetchResult FetchDeviceInfoFile(int handle, ILogLineSink* log)

@@ -13,7 +13,7 @@ class ILogLineSink;
 
 inline constexpr std::uint8_t kDeviceInfoFileType = 7;
 
-// The progress callback handed to the library's transfers.
+// The progress callback handed to the library's transfers; on a worker asked to stop it stops the transfer.
 void DeviceTransferProgress(TransferStatus* status, int length);
 
 struct DeviceInfoFetchResult {

@@ -5,6 +5,9 @@
 
 #include "CDataCenter.h"
 #include "CToolBaseDlg.h"
+#include "CToolProgressBarDlg.h"
+#include "CToolWorker.h"
+#include "DeviceInfoFetch.h"
 #include "ConfigFiles.h"
 #include "ILogLineSink.h"
 #include "LanguagePack.h"
@@ -120,7 +123,41 @@ void BM_DialogSendConfiguration(benchmark::State& state)
     state.counters["file_kB"] = static_cast<double>(s.bytes) / 1024.0;
 }
 
+// The upload alone as the dialog's worker runs it: on a worker thread, every percent handed to an
+// open progress window on the UI thread.
+void BM_WorkerUploadWithProgressWindow(benchmark::State& state)
+{
+    Setup& s = setup();
+    VORNA_Init();
+    std::int32_t handle = 0;
+    if (s.bytes == 0 || VORNA_Connect("127.0.0.1", s.simulator.port(), 5000, &handle) != 0) {
+        state.SkipWithError("no connection");
+        return;
+    }
+    const QByteArray local = QFile::encodeName(s.path);
+    CToolProgressBarDlg window(ProgressMode::FileTransfer, nullptr, 1ms);
+    window.Create();
+    window.show();
+    for (auto _ : state) {
+        state.PauseTiming();
+        s.simulator.RemoveFile(kConfigurationType);
+        state.ResumeTiming();
+        CToolWorker worker;
+        std::atomic<int> result{0};
+        worker.Start([&] {
+            result = VORNA_UploadFile_ulTEK_Ex(handle, local.constData(), "", kConfigurationType,
+                                               DeviceTransferProgress);
+        });
+        worker.Join();
+        if (result != 0)
+            state.SkipWithError("upload failed");
+    }
+    VORNA_Disconnect(handle);
+    VORNA_Exit();
+}
+
 BENCHMARK(BM_LibraryUpload)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WorkerUploadWithProgressWindow)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DialogSendConfiguration)->Unit(benchmark::kMillisecond);
 
 } // namespace

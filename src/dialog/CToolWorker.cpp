@@ -6,7 +6,7 @@
 namespace {
 
 constexpr std::chrono::milliseconds kSleepStep{20};
-constexpr std::chrono::milliseconds kJoinPoll{2};
+constexpr std::chrono::microseconds kJoinPoll{200};
 
 thread_local const std::atomic<bool>* currentCancel = nullptr;
 
@@ -28,6 +28,9 @@ void CToolWorker::Start(std::function<void()> body)
         body();
         currentCancel = nullptr;
         done_ = true;
+        // Wakes a Join waiting for events on the UI thread.
+        if (QCoreApplication::instance())
+            QMetaObject::invokeMethod(QCoreApplication::instance(), [] {}, Qt::QueuedConnection);
     });
 }
 
@@ -37,10 +40,12 @@ void CToolWorker::Join()
         return;
     const bool uiThread = QCoreApplication::instance() &&
                           QThread::currentThread() == QCoreApplication::instance()->thread();
+    // The worker's calls to the UI thread are served as they come; its end posts one more event.
     while (!done_) {
         if (uiThread)
-            QCoreApplication::processEvents(QEventLoop::AllEvents);
-        std::this_thread::sleep_for(kJoinPoll);
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        else
+            std::this_thread::sleep_for(kJoinPoll);
     }
     thread_.join();
     if (uiThread)

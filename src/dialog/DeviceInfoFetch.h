@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <chrono>
+
 #include "VORNA.h"
 
 class CCalibrationDlg;
@@ -12,6 +14,8 @@ class CFwrUpdateDlg;
 class ILogLineSink;
 
 inline constexpr std::uint8_t kDeviceInfoFileType = 7;
+
+inline constexpr std::chrono::milliseconds kTransferProgressInterval{40};
 
 // The progress callback handed to the library's transfers; on a worker asked to stop it stops the transfer.
 void DeviceTransferProgress(TransferStatus* status, int length);

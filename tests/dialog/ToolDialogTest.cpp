@@ -127,7 +127,7 @@ protected:
         };
         hooks.confirmLayout = [this](const std::vector<SlotConfigEntry>&) {
             ++layoutQuestions_;
-            return true;
+            return layoutAnswer_;
         };
         hooks.startProgram = [this](const QString& program, const QStringList& arguments) {
             started_.append(program);
@@ -173,6 +173,7 @@ protected:
     bool sendAnswer_ = true;
     int sendQuestions_ = 0;
     int layoutQuestions_ = 0;
+    bool layoutAnswer_ = true;
     QStringList started_;
     std::uint16_t bootLoaderPort_ = 0;
 };
@@ -589,6 +590,36 @@ TEST_F(ToolTransferTest, DestroyingTheDialogJoinsARunningWorker)
     EXPECT_EQ(simulator_.OpenConnections(), 0);
 }
 
+TEST_F(ToolTransferTest, ADifferentModuleLayoutIsShownAndADeclineSendsNothing)
+{
+    QByteArray other = projectFile(); // with a module in slot 1, which the controller lacks
+    other.replace("</DeviceConfiguration>",
+                  "<Slot1 Result=\"1\" Name=\"3016 DI\" APID=\"0x8000AB01\"/></DeviceConfiguration>");
+    project_ = writeFile(QStringLiteral("other.pelx"), other);
+    layoutAnswer_ = false;
+    CToolBaseDlg& dialog = Make(kCmdSendConfiguration, project_);
+    dialog.RunToolFunction();
+    EXPECT_EQ(layoutQuestions_, 1);
+    EXPECT_FALSE(simulator_.File(kConfigurationType).has_value());
+    ExpectClosed();
+
+    layoutAnswer_ = true;
+    dialog.RunToolFunction();
+    EXPECT_EQ(layoutQuestions_, 2);
+    EXPECT_EQ(simulator_.File(kConfigurationType), bytesOf(other));
+    ExpectClosed();
+}
+
+TEST_F(ToolTransferTest, AStatusWithoutATextNamesItsNumber)
+{
+    simulator_.Update([](pelsim::SimDeviceData& d) { d.statusScript = {70}; });
+    CToolBaseDlg& dialog = Make(kCmdSendFileForProcessing);
+    dialog.filePage()->SetPath(writeFile(QStringLiteral("job.bin"), QByteArray(100, 'j')));
+    dialog.RunToolFunction();
+    EXPECT_EQ(boxes_.texts(), QStringList{QStringLiteral("Process status : Unknown status 70")});
+    ExpectClosed();
+}
+
 // ---- firmware ----
 
 TEST_F(ToolTransferTest, BuiltInFirmwareGoesThroughTheBootLoaderWhenPollingTimesOut)
@@ -606,6 +637,15 @@ TEST_F(ToolTransferTest, BuiltInFirmwareGoesThroughTheBootLoaderWhenPollingTimes
     EXPECT_EQ(simulator_.Snapshot().bootLoaderRegistrations, 1);
     EXPECT_EQ(simulator_.Snapshot().pushAcknowledgements, 1) << "the closing frame is acknowledged";
     EXPECT_EQ(boxes_.texts().last(), QStringLiteral("Firmware update : Done."));
+    ExpectClosed();
+
+    // The device reports a failed update.
+    simulator_.RemoveFile(kFirmwareType);
+    simulator_.Update([](pelsim::SimDeviceData& d) { d.firmwareProgress = {{50, 0}, {60, 2}}; });
+    simulator_.FailCommand(30004, pelsim::SimFault::Silence());
+    boxes_.Clear();
+    dialog.RunToolFunction();
+    EXPECT_EQ(boxes_.texts().last(), QStringLiteral("Firmware update : Fail"));
     ExpectClosed();
 }
 

@@ -175,7 +175,7 @@ bool CToolBaseDlg::OnInitDialog()
             FetchInformationForPanel(*connection_, commandId_, firmware_, calibration_, log_);
     });
     if (box)
-        connect(box, &QComboBox::currentTextChanged, this, [this] {
+        connect(box, qOverload<int>(&QComboBox::activated), this, [this] {
             connection_->OnSelchangeDeviceAddress();
             if (infoPage_ && (commandId_ == kCmdIecResources || commandId_ == kCmdLogSettings))
                 infoPage_->SetLines({});

@@ -13,6 +13,7 @@
 #include "ResultCodes.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 #include <QFile>
 
@@ -25,7 +26,11 @@ void DeviceTransferProgress(TransferStatus* status, int length)
     using Clock = std::chrono::steady_clock;
     thread_local Clock::time_point lastShown;
     const auto now = Clock::now();
-    if (status->status != VORNA_TRANSFER_MORE || now - lastShown >= kTransferProgressInterval) {
+    if (status->status == VORNA_TRANSFER_COMPLETE) {
+        // The question whether to send the file again is a box: it is asked on the UI thread.
+        CToolWorker::RunOn(QCoreApplication::instance(),
+                           [status, length] { TransferStatusCallback(reinterpret_cast<quint8*>(status), length); });
+    } else if (status->status != VORNA_TRANSFER_MORE || now - lastShown >= kTransferProgressInterval) {
         lastShown = now;
         TransferStatusCallback(reinterpret_cast<quint8*>(status), length);
     }

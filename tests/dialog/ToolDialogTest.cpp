@@ -34,6 +34,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 #include <QtEndian>
 
@@ -618,6 +619,35 @@ TEST_F(ToolTransferTest, AStatusWithoutATextNamesItsNumber)
     dialog.RunToolFunction();
     EXPECT_EQ(boxes_.texts(), QStringList{QStringLiteral("Process status : Unknown status 70")});
     ExpectClosed();
+}
+
+// Answers every box with OK and notes whether any came from another thread than the UI's.
+class ThreadCheckingBoxes : public IMessageBoxService {
+public:
+    int Show(const QString& text, const QString&, unsigned) override
+    {
+        texts.append(text);
+        if (QThread::currentThread() != QCoreApplication::instance()->thread())
+            offUiThread = true;
+        return IDOK;
+    }
+    QStringList texts;
+    bool offUiThread = false;
+};
+
+TEST_F(ToolTransferTest, TheSendAgainQuestionIsAskedOnTheUiThread)
+{
+    ThreadCheckingBoxes boxes;
+    ScopedMessageBoxService installed(boxes);
+    const QString job = writeFile(QStringLiteral("job.bin"), QByteArray(5000, 'j'));
+    for (int run = 0; run < 2; ++run) {
+        CToolBaseDlg& dialog = Make(kCmdSendFileForProcessing);
+        dialog.filePage()->SetPath(job);
+        dialog.RunToolFunction();
+    }
+    EXPECT_TRUE(boxes.texts.contains(QString::fromLatin1(kOverwriteSameFileQuestion)));
+    EXPECT_EQ(boxes.texts.count(QStringLiteral("Process status : Done.")), 2);
+    EXPECT_FALSE(boxes.offUiThread);
 }
 
 // ---- firmware ----

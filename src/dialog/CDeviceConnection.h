@@ -62,6 +62,8 @@ public:
     void Disconnect();
 
     int handle() const { return handle_; }
+    // A worker that reconnected hands its handle back (0: it closed the connection).
+    void AdoptHandle(int handle) { handle_ = handle; }
     int foundIndex() const { return foundIndex_; }
     const QByteArray& connectedAddress() const { return connectedAddress_; }
     const QString& lastAddress() const { return lastAddress_; }

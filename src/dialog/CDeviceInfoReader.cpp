@@ -70,6 +70,7 @@ void CDeviceInfoReader::ReadSlot(QStringList* lines, IXMLElement* element)
 
 void CDeviceInfoReader::ReadProjectSlotLayout(IXMLElement* deviceConfiguration)
 {
+    project_.clear();
     if (!deviceConfiguration)
         return;
     for (IXMLElement* child = deviceConfiguration->FirstChild(); child; child = deviceConfiguration->NextChild())

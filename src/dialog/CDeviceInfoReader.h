@@ -18,7 +18,8 @@ public:
     int LoadDeviceInfoFile(QStringList* lines, const QString& path);
     // Walks the element's children and theirs; kE_FAIL for an element without children.
     int ReadDeviceInfoElements(QStringList* lines, IXMLElement* element);
-    // One entry per child of the project's "DeviceConfiguration": "Result", "Name", "APID".
+    // One entry per child of the project's "DeviceConfiguration": "Result", "Name", "APID"; replaces
+    // the layout read before.
     void ReadProjectSlotLayout(IXMLElement* deviceConfiguration);
 
     // Marks the device slots that differ from the project's; true when the layouts differ.

@@ -107,3 +107,52 @@ inline constexpr unsigned kStringLogNameColumn = 778;
 inline constexpr unsigned kStringLogStateColumn = 779;
 inline constexpr unsigned kStringTooManyLogsEnabled = 795;
 inline constexpr unsigned kStringNoIecResource = 845;
+
+// The device tool dialog.
+inline constexpr unsigned kTemplateToolBase = 173;
+inline constexpr int kGroupPageArea = 2086;
+inline constexpr int kButtonReadSettings = 2087;
+
+// Strings of the tool dialog: titles and button texts.
+inline constexpr unsigned kStringTitleReset = 225;
+inline constexpr unsigned kStringTitleRestart = 226;
+inline constexpr unsigned kStringTitleTimeSync = 227;
+inline constexpr unsigned kStringTitleModuleFirmware = 228;
+inline constexpr unsigned kStringTitleProcessFile = 229;
+inline constexpr unsigned kStringTitleDeviceInformation = 230;
+inline constexpr unsigned kStringTitleSendConfiguration = 235;
+inline constexpr unsigned kStringTitleReadConfiguration = 237;
+inline constexpr unsigned kStringTitleWarmReset = 567;
+inline constexpr unsigned kStringTitleCalibration = 572;
+inline constexpr unsigned kStringTitleChangePassword = 717;
+inline constexpr unsigned kStringTitleIecReset = 766;
+inline constexpr unsigned kStringTitleIecResources = 771;
+inline constexpr unsigned kStringTitleLogSettings = 781;
+inline constexpr unsigned kStringTitleConsole = 793;
+inline constexpr unsigned kStringOkGet = 356;
+inline constexpr unsigned kStringOkCalibrate = 571;
+inline constexpr unsigned kStringOkSend = 780;
+inline constexpr unsigned kStringSendQuestion = 236;
+
+// Strings of the tool dialog: captions of reported calls.
+inline constexpr unsigned kStringLabelRestart = 343;
+inline constexpr unsigned kStringLabelReset = 344;
+inline constexpr unsigned kStringLabelStatus = 346;
+inline constexpr unsigned kStringLabelUpload = 348;
+inline constexpr unsigned kStringLabelWorker = 410;
+inline constexpr unsigned kStringLabelWarmReset = 568;
+inline constexpr unsigned kStringLabelCalibration = 576;
+inline constexpr unsigned kStringLabelUpgradeModel = 588;
+inline constexpr unsigned kStringLabelSetPassword = 713;
+inline constexpr unsigned kStringLabelIecReset = 770;
+inline constexpr unsigned kStringLabelIecInfo = 772;
+inline constexpr unsigned kStringLabelLogGet = 782;
+inline constexpr unsigned kStringLabelLogSet = 783;
+
+// Strings of the tool dialog: questions and messages.
+inline constexpr unsigned kStringNoFileChosen = 550;
+inline constexpr unsigned kStringNoCalibrationChoice = 577;
+inline constexpr unsigned kStringNoModuleChosen = 589;
+inline constexpr unsigned kStringResetQuestion = 759;
+inline constexpr unsigned kStringIecResetQuestion = 769;
+inline constexpr unsigned kStringIecListsDiffer = 844;

@@ -3,6 +3,7 @@
 #include "CCalibrationDlg.h"
 #include "CDeviceConnection.h"
 #include "CFwrUpdateDlg.h"
+#include "CToolWorker.h"
 #include "DeviceDialogIds.h"
 #include "DeviceResultTexts.h"
 #include "ILogLineSink.h"
@@ -12,12 +13,30 @@
 #include "ResultCodes.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 #include <QFile>
 
+#include <chrono>
+
 void DeviceTransferProgress(TransferStatus* status, int length)
 {
-    TransferStatusCallback(reinterpret_cast<quint8*>(status), length);
+    // Each value waits for the UI thread: a window needs no more than a few values a second, so
+    // passes in between are not shown. The last value and the questions always go through.
+    using Clock = std::chrono::steady_clock;
+    thread_local Clock::time_point lastShown;
+    const auto now = Clock::now();
+    if (status->status == VORNA_TRANSFER_COMPLETE) {
+        // The question whether to send the file again is a box: it is asked on the UI thread.
+        CToolWorker::RunOn(QCoreApplication::instance(),
+                           [status, length] { TransferStatusCallback(reinterpret_cast<quint8*>(status), length); });
+    } else if (status->status != VORNA_TRANSFER_MORE || now - lastShown >= kTransferProgressInterval) {
+        lastShown = now;
+        TransferStatusCallback(reinterpret_cast<quint8*>(status), length);
+    }
+    // A worker asked to stop ends its transfer at this report.
+    if (const std::atomic<bool>* cancel = CToolWorker::CurrentCancelFlag(); cancel && *cancel)
+        status->status = VORNA_TRANSFER_CANCEL;
 }
 
 DeviceInfoFetchResult FetchDeviceInfoFile(int handle, ILogLineSink* log)

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <chrono>
+
 #include "VORNA.h"
 
 class CCalibrationDlg;
@@ -13,7 +15,9 @@ class ILogLineSink;
 
 inline constexpr std::uint8_t kDeviceInfoFileType = 7;
 
-// The progress callback handed to the library's transfers.
+inline constexpr std::chrono::milliseconds kTransferProgressInterval{40};
+
+// The progress callback handed to the library's transfers; on a worker asked to stop it stops the transfer.
 void DeviceTransferProgress(TransferStatus* status, int length);
 
 struct DeviceInfoFetchResult {

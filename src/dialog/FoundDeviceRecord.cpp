@@ -3,6 +3,8 @@
 #include "ConfigFiles.h"
 #include "IniFile.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr const char* kHistorySection = "DeviceHistory";
@@ -10,6 +12,7 @@ constexpr const char* kHistoryCountKey = "Count";
 constexpr const char* kHistoryDefaultKey = "Default";
 constexpr const char* kHistoryDeviceKey = "Device_%1";
 constexpr int kMissing = -1;
+constexpr int kMaxHistoryEntries = 256;
 
 int hexValue(QChar c)
 {
@@ -62,7 +65,9 @@ DeviceHistory LoadDeviceHistory()
     DeviceHistory history;
     const QString path = GetDeviceHistoryPath();
     const QString section = QString::fromLatin1(kHistorySection);
-    const int count = GetPrivateProfileInt(section, QString::fromLatin1(kHistoryCountKey), kMissing, path);
+    // A damaged "Count" must not make the loader run on through billions of keys.
+    const int count = std::min(GetPrivateProfileInt(section, QString::fromLatin1(kHistoryCountKey), kMissing, path),
+                               kMaxHistoryEntries);
     if (count <= 0)
         return history;
     const QString defaultKey = QString::fromLatin1(kHistoryDefaultKey);
@@ -74,6 +79,8 @@ DeviceHistory LoadDeviceHistory()
             GetPrivateProfileString(section, QString::fromLatin1(kHistoryDeviceKey).arg(i), QString(), path);
         if (value.isEmpty())
             break;
+        if (value.section(u' ', 0, 0).toUtf8().size() > kDeviceIpTextMax)
+            continue; // an address longer than the record holds is no address of ours
         history.devices.append(FoundDeviceRecord::Parse(value));
     }
     return history;

@@ -186,6 +186,14 @@ private:
     void OnPreferences();
     void OnNetworkInterface();
     void OnAppExit();
+    // The device tools (CMainFrameDevice.cpp): each runs the device tool dialog for its command.
+    void OnFileTransmission();
+    void RunDeviceOperation(int command);
+    template <int Command>
+    void OnDeviceCommand()
+    {
+        RunDeviceOperation(Command);
+    }
 
     ICommandTarget* application_ = nullptr;
     QToolBar* toolBar_ = nullptr;

@@ -57,6 +57,7 @@ void CFileTransfer::Report(TransferStatus& record, std::uint8_t status, std::uin
     record.percent = percent;
     if (m_callback)
         m_callback(&record, kStatusRecordLength);
+    Require(record.status != VORNA_TRANSFER_CANCEL, VORNA_RESULT_CANCELLED);
 }
 
 bool CFileTransfer::KeepCompleteFile()

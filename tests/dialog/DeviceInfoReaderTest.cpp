@@ -177,6 +177,11 @@ TEST(LayoutCheckTest, ReaderComparesTheProjectsDeviceConfiguration)
     const auto layout = reader.DeviceLayout();
     EXPECT_EQ(layout[0].differs, 0);
     EXPECT_EQ(layout[1].differs, 1);
+
+    // Read again (the next send): the project's layout is replaced, not appended to.
+    reader.ReadProjectSlotLayout(configuration);
+    EXPECT_EQ(reader.ProjectLayout().size(), 2u);
+    parser->Release(configuration);
 }
 
 TEST(DeviceInfoTextsTest, SlotsResultsLogTypesAndIecResources)

@@ -152,10 +152,10 @@ TEST(MainFrameTest, CommandStatesWithoutAndWithAProject)
         expectEnabled(frame, command, false, "no project");
     expectEnabled(frame, kCommandRemoveModule, false, "no project");
     expectEnabled(frame, kCommandChangeModule, false, "no project");
-    // The device tools have no tool dialog yet: disabled, with a project or without.
+    // The device tools run without a project; the password change wants one.
     for (int command : kDeviceOperationCommands)
-        expectEnabled(frame, command, false, "no project");
-    expectEnabled(frame, kCommandFileTransmission, false, "no project");
+        expectEnabled(frame, command, command != kCommandChangePassword, "no project");
+    expectEnabled(frame, kCommandFileTransmission, true, "no project");
 
     Project project(frame);
     ASSERT_FALSE(frame.IsProjectEmpty());
@@ -164,7 +164,7 @@ TEST(MainFrameTest, CommandStatesWithoutAndWithAProject)
     for (int command : needProject)
         expectEnabled(frame, command, true, "project");
     for (int command : kDeviceOperationCommands)
-        expectEnabled(frame, command, false, "project");
+        expectEnabled(frame, command, true, "project");
 
     model.SetIECMode(1);
     expectEnabled(frame, kCommandExportTagDefines, false, "IEC project");
@@ -282,7 +282,7 @@ TEST(MainFrameTest, CommandsRunOnlyWhenEnabledAndTheApplicationGetsItsOwn)
     frame.OnCommand(kCommandHelp);
     frame.OnCommand(kCommandAbout);
     frame.OnCommand(12345);                   // nobody's: ignored
-    frame.OnCommand(kCommandDeviceInformation); // disabled: ignored
+    frame.OnCommand(kCommandChangePassword); // disabled without a project: ignored
     EXPECT_EQ(application.commands, (QList<int>{kCommandHelp, kCommandAbout}));
 
     LaunchAction help;

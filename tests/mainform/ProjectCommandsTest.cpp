@@ -9,6 +9,7 @@
 #include "CTemplatePlacer.h"
 #include "ConfigFiles.h"
 #include "IniFile.h"
+#include "LanguagePack.h"
 #include "MainFormIds.h"
 #include "MessageBoxService.h"
 #include "ProfileKeys.h"
@@ -302,3 +303,20 @@ TEST_F(ProjectCommandsTest, BatchSaveWritesTheOutputOrInPlaceAndRefusesBrokenInp
 }
 
 } // namespace
+
+TEST_F(ProjectCommandsTest, SendingAChangedProjectAsksToSaveFirstAndCancelStops)
+{
+    buildProject();
+    saveAs(path("a.pelx"));
+    changeSetting();
+    boxes.Clear();
+    boxes.QueueAnswer(IDCANCEL);
+    // No tool dialog may open; should one, it is closed so the failure shows instead of a hang.
+    QTimer::singleShot(0, [] {
+        if (QWidget* dialog = QApplication::activeModalWidget())
+            dialog->close();
+    });
+    frame.OnCommand(kCommandSendConfiguration);
+    EXPECT_EQ(boxes.texts(), QStringList{LanguagePack::String(706)});
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}

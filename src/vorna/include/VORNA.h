@@ -33,6 +33,7 @@ extern "C" {
 #define VORNA_RESULT_INVALID_ARGUMENT 0x8061    /* null pointer, bad address text, request too large for its frame */
 #define VORNA_RESULT_OUT_OF_MEMORY 0x8062
 #define VORNA_RESULT_INTERNAL_ERROR 0x8063      /* an unexpected failure inside the library */
+#define VORNA_RESULT_CANCELLED 0x8064           /* the progress callback stopped a transfer */
 #define VORNA_RESULT_DIRECT_REFUSED 0x8100      /* direct command: reply shorter than 2 bytes or status 00 81 */
 #define VORNA_RESULT_DIRECT_REJECTED 0x8101     /* direct command: status 01 81 */
 
@@ -54,6 +55,7 @@ extern "C" {
 #define VORNA_TRANSFER_COMPLETE 2 /* the file on the other side is already complete */
 #define VORNA_TRANSFER_AGAIN 0xF1 /* answer: transfer the file again from the start */
 #define VORNA_TRANSFER_KEEP 0xF2  /* answer: keep the file */
+#define VORNA_TRANSFER_CANCEL 0xF3 /* answer to any report: stop the transfer (VORNA_RESULT_CANCELLED) */
 
 /* The user name and password scrambling mode of the account commands. */
 #define VORNA_LOGIN_MODE_SCRAMBLED 2

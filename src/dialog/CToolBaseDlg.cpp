@@ -1,0 +1,474 @@
+#include "CToolBaseDlg.h"
+
+#include "CCalibrationDlg.h"
+#include "CDataCenter.h"
+#include "CDeviceInfoReader.h"
+#include "CFwrUpdateDlg.h"
+#include "CGetDeviceInfoDlg.h"
+#include "CListCtrlEx.h"
+#include "CModifyPasswordDlg.h"
+#include "CTimeSyncDlg.h"
+#include "CUpdateDlg.h"
+#include "ConfigFiles.h"
+#include "DeviceDialogIds.h"
+#include "DeviceInfoFetch.h"
+#include "DeviceInfoTexts.h"
+#include "DeviceResultTexts.h"
+#include "ILogLineSink.h"
+#include "LanguagePack.h"
+#include "MessageBoxService.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QtEndian>
+
+namespace {
+
+constexpr int kPageWidth = 520;
+constexpr int kPageHeight = 260;
+constexpr int kIecNameOffset = 2; // the resource number's two bytes come first
+constexpr int kIecColumnExtra = 150;
+
+enum class PageKind { None, File, Info, TimeSync, Firmware, Calibration, Password };
+
+struct CommandLayout {
+    int command;
+    unsigned title;
+    unsigned okText; // 0: keep "OK"
+    PageKind page;
+};
+
+constexpr CommandLayout kLayouts[] = {
+    {kCmdSendConfiguration, kStringTitleSendConfiguration, 0, PageKind::File},
+    {kCmdSendFileForProcessing, kStringTitleProcessFile, 0, PageKind::File},
+    {kCmdReadConfiguration, kStringTitleReadConfiguration, 0, PageKind::File},
+    {kCmdDeviceInformation, kStringTitleDeviceInformation, kStringOkGet, PageKind::Info},
+    {kCmdIecResources, kStringTitleIecResources, kStringOkGet, PageKind::Info},
+    {kCmdLogSettings, kStringTitleLogSettings, kStringOkSend, PageKind::Info},
+    {kCmdTimeSync, kStringTitleTimeSync, 0, PageKind::TimeSync},
+    {kCmdRestart, kStringTitleRestart, 0, PageKind::None},
+    {kCmdReset, kStringTitleReset, 0, PageKind::None},
+    {kCmdWarmReset, kStringTitleWarmReset, 0, PageKind::None},
+    {kCmdIecReset, kStringTitleIecReset, 0, PageKind::None},
+    {kCmdDiagnosticConsole, kStringTitleConsole, 0, PageKind::None},
+    {kCmdModuleFirmware, kStringTitleModuleFirmware, 0, PageKind::Firmware},
+    {kCmdCalibration, kStringTitleCalibration, kStringOkCalibrate, PageKind::Calibration},
+    {kCmdChangePassword, kStringTitleChangePassword, 0, PageKind::Password},
+};
+
+const CommandLayout* findLayout(int command)
+{
+    for (const CommandLayout& layout : kLayouts)
+        if (layout.command == command)
+            return &layout;
+    return nullptr;
+}
+
+QString nameText(const std::uint8_t* bytes, std::size_t size)
+{
+    const auto* text = reinterpret_cast<const char*>(bytes);
+    return QString::fromUtf8(text, static_cast<qsizetype>(qstrnlen(text, static_cast<unsigned>(size))));
+}
+
+// "Number:%s, State:%s, Name:%s, PID:%s" per resource of the two replies (same count).
+QStringList iecResourceLines(const IECResourceInfo& states, const IECResourceNameList& names)
+{
+    QStringList lines;
+    const int count = std::min<int>(states.count, VORNA_LIST_LIMIT);
+    for (int i = 0; i < count; ++i) {
+        const std::uint8_t* entry = states.entries[i];
+        const std::uint8_t* named = names.entries[i].text;
+        QString state;
+        GetDeviceErrorText(state, static_cast<int>(qFromLittleEndian<std::uint32_t>(entry)));
+        lines.append(QStringLiteral("Number:%1, State:%2, Name:%3, PID:%4")
+                         .arg(qFromLittleEndian<std::uint16_t>(named))
+                         .arg(state, nameText(named + kIecNameOffset, sizeof(names.entries[i].text) - kIecNameOffset))
+                         .arg(qFromLittleEndian<std::uint32_t>(entry + 4)));
+    }
+    if (lines.isEmpty())
+        lines.append(LoadLangString(kStringNoIecResource));
+    return lines;
+}
+
+std::vector<IecResourceState> iecStates(const IECResourceInfo& states)
+{
+    std::vector<IecResourceState> out;
+    for (int i = 0; i < std::min<int>(states.count, VORNA_LIST_LIMIT); ++i)
+        out.push_back({qFromLittleEndian<std::uint32_t>(states.entries[i]),
+                       qFromLittleEndian<std::uint32_t>(states.entries[i] + 4)});
+    return out;
+}
+
+bool startDetached(const QString& program, const QStringList& arguments)
+{
+    return QProcess::startDetached(program, arguments);
+}
+
+} // namespace
+
+CToolBaseDlg::CToolBaseDlg(CDataCenter& model, ILogLineSink* log, int commandId, const QString& extraText,
+                           ToolDialogHooks hooks, QWidget* parent)
+    : CDialogBase(kTemplateToolBase, parent), model_(model), log_(log), commandId_(commandId),
+      extraText_(extraText), hooks_(std::move(hooks)), reader_(std::make_unique<CDeviceInfoReader>())
+{
+    if (!hooks_.confirmSend)
+        hooks_.confirmSend = [] {
+            return ShowMessageBox(LoadLangString(kStringSendQuestion), QString(), MB_YESNO | MB_TOPMOST) == IDYES;
+        };
+    if (!hooks_.confirmLayout)
+        hooks_.confirmLayout = [](const std::vector<SlotConfigEntry>&) { return true; };
+    if (!hooks_.startProgram)
+        hooks_.startProgram = startDetached;
+}
+
+CToolBaseDlg::~CToolBaseDlg()
+{
+    StopWorker();
+}
+
+const CToolBaseDlg::Operation* CToolBaseDlg::FindOperation(int commandId)
+{
+    static const Operation kOperations[] = {
+        {kCmdSendConfiguration, &CToolBaseDlg::SendConfiguration},
+        {kCmdDeviceInformation, &CToolBaseDlg::ReadDeviceInformation},
+        {kCmdTimeSync, &CToolBaseDlg::SetDeviceClock},
+        {kCmdRestart, &CToolBaseDlg::RestartDevice},
+        {kCmdReset, &CToolBaseDlg::ResetDevice},
+        {kCmdModuleFirmware, &CToolBaseDlg::UpdateModuleFirmware},
+        {kCmdSendFileForProcessing, &CToolBaseDlg::SendFileForProcessing},
+        {kCmdReadConfiguration, &CToolBaseDlg::ReadConfiguration},
+        {kCmdWarmReset, &CToolBaseDlg::WarmReset},
+        {kCmdCalibration, &CToolBaseDlg::Calibrate},
+        {kCmdChangePassword, &CToolBaseDlg::ChangePassword},
+        {kCmdIecReset, &CToolBaseDlg::ResetIecRuntime},
+        {kCmdIecResources, &CToolBaseDlg::ReadIecResources},
+        {kCmdLogSettings, &CToolBaseDlg::LogSettings},
+        {kCmdDiagnosticConsole, &CToolBaseDlg::OpenDiagnosticConsole},
+    };
+    for (const Operation& operation : kOperations)
+        if (operation.commandId == commandId)
+            return &operation;
+    return nullptr;
+}
+
+bool CToolBaseDlg::OnInitDialog()
+{
+    transferRunning_ = false;
+    readSettings_ = false;
+    auto* box = item<QComboBox>(kComboDeviceAddress);
+    if (box)
+        box->setEditable(true);
+    connection_ = std::make_unique<CDeviceConnection>(box, model_, log_, hooks_.connection);
+    CreatePage();
+    connection_->FillDeviceAddressBox(LoadDeviceHistory());
+    if (box && !hooks_.lastDeviceAddress.isEmpty())
+        box->setEditText(hooks_.lastDeviceAddress);
+
+    onClicked(kButtonSearchDevices, [this] { connection_->SearchDevices(); });
+    onClicked(kButtonReadSettings, [this] { OnReadSettings(); });
+    onClicked(kButtonGetInformation, [this] {
+        if (commandId_ == kCmdModuleFirmware || commandId_ == kCmdCalibration)
+            FetchInformationForPanel(*connection_, commandId_, firmware_, calibration_, log_);
+    });
+    if (box)
+        connect(box, qOverload<int>(&QComboBox::activated), this, [this] {
+            connection_->OnSelchangeDeviceAddress();
+            if (infoPage_ && (commandId_ == kCmdIecResources || commandId_ == kCmdLogSettings))
+                infoPage_->SetLines({});
+            if (commandId_ == kCmdLogSettings) {
+                enableItem(IDOK, false);
+                logRead_.clear();
+            }
+        });
+    return true;
+}
+
+template <class Page>
+Page* CToolBaseDlg::PlacePage(int width, int height)
+{
+    auto* page = new Page(commandId_, width, height, this);
+    page->CreateInPlace({0, 0});
+    if (auto* area = control(kGroupPageArea)) {
+        if (!area->layout())
+            new QVBoxLayout(area);
+        area->layout()->addWidget(page);
+    }
+    return page;
+}
+
+void CToolBaseDlg::CreatePage()
+{
+    const CommandLayout* layout = findLayout(commandId_);
+    showItem(kButtonReadSettings, commandId_ == kCmdLogSettings);
+    if (!layout)
+        return;
+    setWindowTitle(LoadLangString(layout->title));
+    if (layout->okText != 0)
+        setItemText(IDOK, LoadLangString(layout->okText));
+    switch (layout->page) {
+    case PageKind::File:
+        filePage_ = PlacePage<CUpdateDlg>(kPageWidth, kPageHeight / 3);
+        filePage_->SetPath(extraText_);
+        break;
+    case PageKind::Info:
+        infoPage_ = PlacePage<CGetDeviceInfoDlg>(kPageWidth, kPageHeight);
+        if (commandId_ == kCmdLogSettings)
+            enableItem(IDOK, false);
+        break;
+    case PageKind::TimeSync: timeSync_ = PlacePage<CTimeSyncDlg>(kPageWidth, kPageHeight / 2); break;
+    case PageKind::Firmware: firmware_ = PlacePage<CFwrUpdateDlg>(kPageWidth, kPageHeight); break;
+    case PageKind::Calibration: calibration_ = PlacePage<CCalibrationDlg>(kPageWidth, kPageHeight); break;
+    case PageKind::Password: password_ = PlacePage<CModifyPasswordDlg>(kPageWidth, kPageHeight / 2); break;
+    case PageKind::None: showItem(kGroupPageArea, false); break;
+    }
+}
+
+std::vector<SlotConfigEntry> CToolBaseDlg::DeviceLayout() const
+{
+    return reader_->DeviceLayout();
+}
+
+void CToolBaseDlg::OnOK()
+{
+    RunToolFunction();
+}
+
+void CToolBaseDlg::OnReadSettings()
+{
+    readSettings_ = true;
+    RunToolFunction();
+}
+
+void CToolBaseDlg::OnCancel()
+{
+    StopWorker();
+    if (connection_)
+        connection_->OnCloseTool();
+    EndDialog(IDCANCEL);
+}
+
+QString CToolBaseDlg::ResultText(const QString& caption, int code) const
+{
+    QString text;
+    GetReturnCodeText(text, code, caption);
+    return text;
+}
+
+QString CToolBaseDlg::ResultText(unsigned caption, int code) const
+{
+    return ResultText(LoadLangString(caption), code);
+}
+
+void CToolBaseDlg::Log(const QString& text) const
+{
+    if (log_)
+        log_->AddLogLine(text);
+}
+
+void CToolBaseDlg::Report(unsigned caption, int code, bool box) const
+{
+    const QString text = ResultText(caption, code);
+    Log(text);
+    if (box)
+        ShowMessageBox(text, MB_OK | (code == 0 ? MB_ICONINFORMATION : MB_ICONERROR));
+}
+
+bool CToolBaseDlg::Confirm(unsigned question) const
+{
+    return ShowMessageBox(LoadLangString(question), QString(), MB_YESNO | MB_TOPMOST) == IDYES;
+}
+
+void CToolBaseDlg::RunToolFunction()
+{
+    transferRunning_ = false;
+    if (commandId_ == kCmdSendConfiguration && !hooks_.confirmSend()) {
+        readSettings_ = false;
+        return;
+    }
+    if (auto* box = item<QComboBox>(kComboDeviceAddress)) {
+        QStringList entries;
+        for (int i = 0; i < box->count(); ++i)
+            entries.append(box->itemText(i));
+        SaveDeviceHistory(entries, box->currentIndex());
+    }
+    localPath_.clear();
+    if (!connection_->OnBnClickedButtonToolConnectdevice()) {
+        connection_->Disconnect();
+        readSettings_ = false;
+        return;
+    }
+    pendingMessage_.clear();
+    const Operation* operation = FindOperation(commandId_);
+    // An operation answers false when it ends without closing (it has reported why).
+    if (operation && !(this->*operation->run)()) {
+        StopWorker();
+        readSettings_ = false;
+        return;
+    }
+    CommonEnd();
+}
+
+void CToolBaseDlg::StopWorker()
+{
+    worker_.RequestCancel();
+    JoinWorker();
+}
+
+void CToolBaseDlg::JoinWorker()
+{
+    noMoreWindows_ = true; // a worker waiting for a progress window goes on without one
+    worker_.Join();
+    if (!workerHoldsHandle_)
+        return;
+    // The firmware update reconnects on the worker: its handle (0 when it closed) is the one to close.
+    if (connection_)
+        connection_->AdoptHandle(workerHandle_);
+    workerHandle_ = 0;
+    workerHoldsHandle_ = false;
+}
+
+void CToolBaseDlg::CommonEnd()
+{
+    JoinWorker(); // the worker finishes its report; it never touches the closed connection
+    readSettings_ = false;
+    connection_->CloseConnection();
+    if (!pendingMessage_.isEmpty())
+        ShowMessageBox(pendingMessage_, MB_OK | MB_ICONWARNING);
+}
+
+int CToolBaseDlg::FetchInformation(QString& path)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const DeviceInfoFetchResult fetch = FetchDeviceInfoFile(connection_->handle(), log_);
+    QApplication::restoreOverrideCursor();
+    path = fetch.path;
+    if (fetch.result != 0)
+        ShowMessageBox(fetch.text, MB_OK | MB_ICONERROR);
+    return fetch.result;
+}
+
+// ---- the short operations ----
+
+bool CToolBaseDlg::RestartDevice()
+{
+    Report(kStringLabelRestart, VORNA_Restart(connection_->handle()), true);
+    return true;
+}
+
+bool CToolBaseDlg::ResetDevice()
+{
+    if (Confirm(kStringResetQuestion))
+        Report(kStringLabelReset, VORNA_Reset(connection_->handle()), true);
+    return true;
+}
+
+bool CToolBaseDlg::WarmReset()
+{
+    Report(kStringLabelWarmReset, VORNA_WarmReset(connection_->handle()), true);
+    return true;
+}
+
+bool CToolBaseDlg::ResetIecRuntime()
+{
+    if (Confirm(kStringIecResetQuestion))
+        Report(kStringLabelIecReset, VORNA_IECReset(connection_->handle()), true);
+    return true;
+}
+
+bool CToolBaseDlg::SetDeviceClock()
+{
+    if (!timeSync_)
+        return true;
+    Report(kStringLabelTimeSync, VORNA_TimeSync(connection_->handle(), timeSync_->TimeToSend()), true);
+    return true;
+}
+
+bool CToolBaseDlg::ReadDeviceInformation()
+{
+    QString path;
+    if (FetchInformation(path) == 0) {
+        QStringList lines;
+        if (reader_->LoadDeviceInfoFile(&lines, path) != 0)
+            pendingMessage_ = QString::fromLatin1(kDeviceInfoFailed);
+        else if (infoPage_)
+            infoPage_->SetLines(lines);
+    }
+    if (infoPage_)
+        infoPage_->SetInfoFilePath(path);
+    return true;
+}
+
+bool CToolBaseDlg::Calibrate()
+{
+    if (!calibration_)
+        return true;
+    // The choice is taken before the fetched file fills the page again, which resets it.
+    const int module = calibration_->SelectedModule();
+    const int channel = calibration_->SelectedChannel();
+    QString path;
+    if (FetchInformation(path) != 0)
+        return true;
+    calibration_->FillFromFile(path);
+    if (module < 0 || channel < 0) {
+        ShowMessageBox(LoadLangString(kStringNoCalibrationChoice), MB_OK | MB_ICONWARNING);
+        return true;
+    }
+    Report(kStringLabelCalibration,
+           VORNA_Calibration(connection_->handle(), static_cast<std::uint8_t>(module),
+                             static_cast<std::uint8_t>(channel)),
+           true);
+    return true;
+}
+
+bool CToolBaseDlg::ChangePassword()
+{
+    if (!password_ || !password_->CheckInput())
+        return true;
+    const QByteArray user = password_->UserName().toUtf8();
+    const QByteArray newPassword = password_->NewPassword().toUtf8();
+    std::uint16_t result = 0;
+    Report(kStringLabelSetPassword,
+           VORNA_SetUserNamePwd(connection_->handle(), VORNA_LOGIN_MODE_SCRAMBLED, static_cast<std::uint8_t>(user.size()),
+                                static_cast<std::uint8_t>(newPassword.size()), user.constData(),
+                                newPassword.constData(), &result),
+           true);
+    return true;
+}
+
+bool CToolBaseDlg::ReadIecResources()
+{
+    CListCtrlEx* list = infoPage_ ? infoPage_->list() : nullptr;
+    if (list)
+        list->DeleteAllItems();
+    IECResourceInfo states{};
+    IECResourceNameList names{};
+    const int first = VORNA_IECGetInfo(connection_->handle(), &states);
+    Log(ResultText(kStringLabelIecInfo, first));
+    const int second = VORNA_IECGetInfoByIXL(connection_->handle(), &names);
+    if (first != 0) {
+        ShowMessageBox(ResultText(kStringLabelIecInfo, first), MB_OK | MB_ICONERROR);
+        return true;
+    }
+    QStringList lines;
+    if (second == 0) {
+        if (states.count != names.count) {
+            ShowMessageBox(LoadLangString(kStringIecListsDiffer), MB_OK | MB_ICONWARNING);
+            return true;
+        }
+        lines = iecResourceLines(states, names);
+        if (list)
+            list->setColumnWidth(0, list->width() + kIecColumnExtra);
+    } else if (states.status != 0) {
+        ShowMessageBox(ResultText(kStringLabelIecInfo, states.status), MB_OK | MB_ICONERROR);
+        return true;
+    } else {
+        lines = FormatIecResourceLines(iecStates(states));
+    }
+    if (infoPage_)
+        infoPage_->SetLines(lines);
+    return true;
+}

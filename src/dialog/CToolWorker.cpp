@@ -1,0 +1,85 @@
+#include "CToolWorker.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+namespace {
+
+constexpr std::chrono::milliseconds kSleepStep{20};
+constexpr std::chrono::microseconds kJoinPoll{200};
+
+thread_local const std::atomic<bool>* currentCancel = nullptr;
+
+} // namespace
+
+CToolWorker::~CToolWorker()
+{
+    RequestCancel();
+    Join();
+}
+
+void CToolWorker::Start(std::function<void()> body)
+{
+    Join();
+    cancel_ = false;
+    done_ = false;
+    thread_ = std::thread([this, body = std::move(body)] {
+        currentCancel = &cancel_;
+        body();
+        currentCancel = nullptr;
+        done_ = true;
+        // Wakes a Join waiting for events on the UI thread.
+        if (QCoreApplication::instance())
+            QMetaObject::invokeMethod(QCoreApplication::instance(), [] {}, Qt::QueuedConnection);
+    });
+}
+
+void CToolWorker::Join()
+{
+    if (!thread_.joinable())
+        return;
+    const bool uiThread = QCoreApplication::instance() &&
+                          QThread::currentThread() == QCoreApplication::instance()->thread();
+    // The worker's calls to the UI thread are served as they come; its end posts one more event.
+    while (!done_) {
+        if (uiThread)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        else
+            std::this_thread::sleep_for(kJoinPoll);
+    }
+    thread_.join();
+    if (uiThread)
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void CToolWorker::Pump()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    std::this_thread::sleep_for(kJoinPoll);
+}
+
+const std::atomic<bool>* CToolWorker::CurrentCancelFlag()
+{
+    return currentCancel;
+}
+
+bool CToolWorker::Sleep(std::chrono::milliseconds duration)
+{
+    const auto end = std::chrono::steady_clock::now() + duration;
+    for (;;) {
+        if (currentCancel && *currentCancel)
+            return false;
+        const auto now = std::chrono::steady_clock::now();
+        if (now >= end)
+            return true;
+        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(kSleepStep, end - now));
+    }
+}
+
+void CToolWorker::RunOn(QObject* context, const std::function<void()>& call)
+{
+    if (!context || QThread::currentThread() == context->thread())
+        call();
+    else
+        QMetaObject::invokeMethod(context, call, Qt::BlockingQueuedConnection);
+}

@@ -16,6 +16,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <numeric>
 #include <memory>
 
 namespace {
@@ -80,18 +81,44 @@ void CChannelPageBase::insertColumns()
 {
     const QList<ChannelColumn> columns = ChannelColumns();
     if (CListCtrlEx* channels = ChannelList()) {
-        const int share = columns.isEmpty() ? 0 : std::max(0, width() - kRightInset - firstColumnWidth_) / int(columns.size());
         channels->InsertColumn(0, FirstColumnTitle(), firstColumnWidth_);
-        for (int i = 0; i < columns.size(); ++i)
-            channels->InsertColumn(i + 1, columns[i].title, share + columns[i].extraWidth);
+        for (int i = 0; i < columns.size(); ++i) {
+            channels->InsertColumn(i + 1, columns[i].title, firstColumnWidth_);
+            columnExtras_.append(columns[i].extraWidth);
+        }
     }
     if (CListCtrlEx* tags = TagList()) {
         tags->setSelectionMode(QAbstractItemView::NoSelection);
-        const int third = std::max(60, (width() - 2 * kRightInset) / 3);
-        tags->InsertColumn(0, LoadLangString(kStringTagColumnName), third);
-        tags->InsertColumn(1, LoadLangString(kStringTagColumnChannel), third);
-        tags->InsertColumn(2, LoadLangString(kStringTagColumnType), third);
+        tags->InsertColumn(0, LoadLangString(kStringTagColumnName), kFirstColumnWidth);
+        tags->InsertColumn(1, LoadLangString(kStringTagColumnChannel), kFirstColumnWidth);
+        tags->InsertColumn(2, LoadLangString(kStringTagColumnType), kFirstColumnWidth);
     }
+    fitColumns();
+}
+
+void CChannelPageBase::fitColumns()
+{
+    constexpr int kScrollBarRoom = 20;
+    constexpr int kSmallestColumn = 40;
+    if (CListCtrlEx* channels = ChannelList(); channels && !columnExtras_.isEmpty()) {
+        const int extras = std::accumulate(columnExtras_.begin(), columnExtras_.end(), 0);
+        const int rest = channels->width() - kScrollBarRoom - firstColumnWidth_ - extras;
+        const int share = std::max(kSmallestColumn, rest / int(columnExtras_.size()));
+        channels->SetColumnWidth(0, firstColumnWidth_);
+        for (int i = 0; i < columnExtras_.size(); ++i)
+            channels->SetColumnWidth(i + 1, share + columnExtras_[i]);
+    }
+    if (CListCtrlEx* tags = TagList()) {
+        const int third = std::max(kSmallestColumn, (tags->width() - kScrollBarRoom) / 3);
+        for (int column = 0; column < 3; ++column)
+            tags->SetColumnWidth(column, third);
+    }
+}
+
+void CChannelPageBase::resizeEvent(QResizeEvent* event)
+{
+    CPropertyUIDialog::resizeEvent(event);
+    fitColumns();
 }
 
 void CChannelPageBase::RenameChannelColumn(int column, const QString& title)
@@ -133,6 +160,7 @@ void CChannelPageBase::OnPageShown()
     SelectFirstListItem(controls_.channelList);
     ShowChannel(0);
     enableItem(controls_.apply, true);
+    fitColumns();
     shown_ = true;
 }
 

@@ -167,9 +167,12 @@ protected:
 
     bool OnInitDialog() override;
     void OnPageShown() override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void insertColumns();
+    // The columns share the lists' widths: the channel list's first column fixed, the tag list in thirds.
+    void fitColumns();
     void onChannelSelectionChanged();
     void checkModelKey();
 
@@ -180,6 +183,7 @@ private:
     QString modelKey_;
     bool modelKeyRead_ = false;
     bool shown_ = false;
+    QList<int> columnExtras_;
     QList<int> listedTags_; // definition index of each filled tag row
     int tagChannel_ = -1;
 };

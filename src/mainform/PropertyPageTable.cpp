@@ -1,5 +1,13 @@
 #include "PropertyPageTable.h"
 
+#include "CCanBusSettingDlg.h"
+#include "CDevCfgAI.h"
+#include "CDevCfgAO.h"
+#include "CDevCfgDI.h"
+#include "CDevCfgDIO.h"
+#include "CDevCfgDO.h"
+#include "CDevCfgHAI.h"
+
 const std::array<PropertyPageKind, kPropertyPageCount> kPropertyPageTable = {{
     {1, "CDeviceInfoDlg", 200, 0},
     {100, "CTagsDlg", 137, 0},
@@ -30,17 +38,17 @@ const std::array<PropertyPageKind, kPropertyPageCount> kPropertyPageTable = {{
     {144, "CSettingSNMPHostDlg", 168, 0},
     {145, "CSNMPAgentTagSelect", 810, 0},
     {146, "CRESTfulSettingDlg", 881, 0},
-    {201, "CDevCfgDI", 686, 0},
-    {202, "CDevCfgDO", 684, 0},
+    {201, "CDevCfgDI", 686, 0, &MakePage<CDevCfgDI>},
+    {202, "CDevCfgDO", 684, 0, &MakePage<CDevCfgDO>},
     {210, "CDevCfgRelay", 684, 0},
-    {203, "CDevCfgDIO", 685, 0},
-    {204, "CDevCfgAI", 688, 0},
+    {203, "CDevCfgDIO", 685, 0, &MakePage<CDevCfgDIO>},
+    {204, "CDevCfgAI", 688, 0, &MakePage<CDevCfgAI>},
     {212, "CDevCfgHART", 1524, 0},
-    {205, "CDevCfgAO", 687, 0},
-    {206, "CDevCfgHAI", 683, 0},
+    {205, "CDevCfgAO", 687, 0, &MakePage<CDevCfgAO>},
+    {206, "CDevCfgHAI", 683, 0, &MakePage<CDevCfgHAI>},
     {207, "CDevSettingCellularDlg", 820, 0},
     {208, "CDevCfgTC", 822, 0},
-    {1016, "CCanBusSettingDlg", 1501, 0},
+    {1016, "CCanBusSettingDlg", 1501, 0, &MakePage<CCanBusSettingDlg>},
     {1017, "CPortTrunkSettingDlg", 1503, 0},
     {1018, "CSwitchSettingDlg", 1523, 0},
     {209, "CDevCfgRTD", 718, 0},

@@ -108,7 +108,9 @@ bool ModuleDefaultsApplier::ReadRange(const QString& nameSection, NameForm nameF
         return false;
     const QString rangeName = nameForm == NameForm::WholeValue ? nameValue : splitAtCommas(nameValue).first();
     const QStringList numbers = splitAtCommas(readDefault(rangeSection, rangeName));
-    if (numbers.size() != kRangeNumbers)
+    // An output range carries its unit text after the three numbers.
+    const bool unitAllowed = rangeSection == kAORangeSection && numbers.size() == kRangeNumbers + 1;
+    if (numbers.size() != kRangeNumbers && !unitAllowed)
         return false; // missing, or not the three numbers a range needs
     range = {ParseLeadingInt(numbers[0]), ParseLeadingInt(numbers[1]), ParseLeadingInt(numbers[2])};
     return true;

@@ -3,6 +3,8 @@
 #include "CListCtrlEx.h"
 #include "LanguagePack.h"
 
+#include <QHeaderView>
+
 #include <algorithm>
 
 void InsertNumberedColumns(CListCtrlEx& list, const QStringList& titles)
@@ -13,6 +15,9 @@ void InsertNumberedColumns(CListCtrlEx& list, const QStringList& titles)
     const int width = std::max(0, list.viewport()->width() - kNumberColumnWidth) / others;
     for (int column = 0; column < titles.size(); ++column)
         list.InsertColumn(column, titles[column], column == 0 ? kNumberColumnWidth : width);
+    // The list gets its width only once the page is laid out: the other columns share it then.
+    for (int column = 1; column < titles.size(); ++column)
+        list.horizontalHeader()->setSectionResizeMode(column, QHeaderView::Stretch);
 }
 
 void InsertNumberedColumns(CListCtrlEx& list, std::span<const unsigned> titleStringIds)

@@ -6,6 +6,8 @@
 #include "MessageBoxService.h"
 #include "PageConversions.h"
 
+#include <QLayout>
+
 namespace {
 
 using Row = CSystemLogOfflineSettingDlg::Row;
@@ -118,6 +120,9 @@ void CSystemLogOfflineSettingDlg::OnRecordShown()
         for (int id : {row.label.id, row.debugCheck.id, row.levelCombo.id})
             showItem(id, shown);
     }
+    // Rows shown again take their places now, hidden ones leave no gap.
+    if (QLayout* rows = layout())
+        rows->activate();
 }
 
 bool CSystemLogOfflineSettingDlg::isRowShown(Shown shown) const

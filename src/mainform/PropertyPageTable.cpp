@@ -2,6 +2,7 @@
 
 #include "CRotarySWSettingDlg.h"
 #include "CSerialDlg.h"
+#include "CSettingLanDlg.h"
 #include "CSettingFTPHostDlg.h"
 #include "CSettingSMTPServersDlg.h"
 #include "CSystemLogOfflineSettingDlg.h"
@@ -13,7 +14,7 @@ const std::array<PropertyPageKind, kPropertyPageCount> kPropertyPageTable = {{
     {100, "CTagsDlg", 137, 0},
     {102, "CTagsMapDlg", 175, 0},
     {1000, "CSerialDlg", 164, 0, &MakePage<CSerialDlg>},
-    {1001, "CSettingLanDlg", 163, 0},
+    {1001, "CSettingLanDlg", 163, 0, &MakePage<CSettingLanDlg>},
     {1013, "CResourceSystemVariable", 202, 1013},
     {1015, "CResourceSystemVariable", 202, 1015},
     {1500, "CResourceInternalVariable", 203, 0},

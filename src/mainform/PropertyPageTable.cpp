@@ -7,13 +7,21 @@
 #include "CDevCfgDIO.h"
 #include "CDevCfgDO.h"
 #include "CDevCfgHAI.h"
+#include "CRotarySWSettingDlg.h"
+#include "CSerialDlg.h"
+#include "CSettingFTPHostDlg.h"
+#include "CSettingLanDlg.h"
+#include "CSettingSMTPServersDlg.h"
+#include "CSystemLogOfflineSettingDlg.h"
+#include "CTimeSettingDlg.h"
+#include "CToggleSWSettingDlg.h"
 
 const std::array<PropertyPageKind, kPropertyPageCount> kPropertyPageTable = {{
     {1, "CDeviceInfoDlg", 200, 0},
     {100, "CTagsDlg", 137, 0},
     {102, "CTagsMapDlg", 175, 0},
-    {1000, "CSerialDlg", 164, 0},
-    {1001, "CSettingLanDlg", 163, 0},
+    {1000, "CSerialDlg", 164, 0, &MakePage<CSerialDlg>},
+    {1001, "CSettingLanDlg", 163, 0, &MakePage<CSettingLanDlg>},
     {1013, "CResourceSystemVariable", 202, 1013},
     {1015, "CResourceSystemVariable", 202, 1015},
     {1500, "CResourceInternalVariable", 203, 0},
@@ -29,12 +37,12 @@ const std::array<PropertyPageKind, kPropertyPageCount> kPropertyPageTable = {{
     {117, "CModbusSlaveDlg", 158, 0},
     {129, "CDNP3OneMasterDlg", 884, 0},
     {130, "CDNP3SelectTagDlg", 191, 0},
-    {133, "CTimeSettingDlg", 201, 0},
-    {140, "CToggleSWSettingDlg", 690, 0},
-    {142, "CRotarySWSettingDlg", 1500, 0},
-    {141, "CSystemLogOfflineSettingDlg", 154, 0},
-    {128, "CSettingFTPHostDlg", 187, 0},
-    {125, "CSettingSMTPServersDlg", 144, 0},
+    {133, "CTimeSettingDlg", 201, 0, &MakePage<CTimeSettingDlg>},
+    {140, "CToggleSWSettingDlg", 690, 0, &MakePage<CToggleSWSettingDlg>},
+    {142, "CRotarySWSettingDlg", 1500, 0, &MakePage<CRotarySWSettingDlg>},
+    {141, "CSystemLogOfflineSettingDlg", 154, 0, &MakePage<CSystemLogOfflineSettingDlg>},
+    {128, "CSettingFTPHostDlg", 187, 0, &MakePage<CSettingFTPHostDlg>},
+    {125, "CSettingSMTPServersDlg", 144, 0, &MakePage<CSettingSMTPServersDlg>},
     {144, "CSettingSNMPHostDlg", 168, 0},
     {145, "CSNMPAgentTagSelect", 810, 0},
     {146, "CRESTfulSettingDlg", 881, 0},

@@ -256,10 +256,11 @@ void CDataCenter::ShiftServiceTagIndices(int type, int removedIndex)
 
 void CDataCenter::RenameMailServerReference(QString oldName, QString newName)
 {
+    // Every alarm entry naming the server follows it, not only the first.
     for (MailAlarmRecord& record : MailAlarmRecords) {
         if (record.ServerName == oldName) {
             record.ServerName = newName;
-            return;
+            MarkModified();
         }
     }
 }

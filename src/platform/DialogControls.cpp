@@ -270,6 +270,9 @@ QList<int> DialogControls::controlIds() const
 
 QWidget* DialogControls::control(int id) const
 {
+    // Id 0 is how callers say "no such control" (a page without that button): no trace.
+    if (id == kNoControl)
+        return nullptr;
     QWidget* widget = controls_.value(id);
     if (!widget)
         trace(id, "no such control");

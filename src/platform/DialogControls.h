@@ -4,7 +4,8 @@
 //
 //   if (auto* combo = item<QComboBox>(kComboBaudRate)) ...
 //
-// A wrong type or an unknown id gives nullptr and a trace line naming the template and control.
+// A wrong type or an unknown id gives nullptr and a trace line naming the template and control;
+// id 0 (kNoControl) gives nullptr quietly.
 // Handlers are connected by id: onClicked (buttons, check boxes, radios), onChanged (text,
 // selection, check state or value changed, also when set by code) and onDoubleClicked (lists and
 // trees).
@@ -22,6 +23,9 @@
 
 class DialogControls {
 public:
+    // The id that names no control: asking for it gives nullptr without a trace.
+    static constexpr int kNoControl = 0;
+
     // The template is loaded from the language pack on the first BuildControls.
     explicit DialogControls(unsigned templateId);
     explicit DialogControls(DialogTemplate dialogTemplate);

@@ -192,15 +192,18 @@ TEST(TagTableTest, ResourceIndexOfEachItemList)
         EXPECT_EQ(model.GetResourceIndex(c.service, c.item), c.position) << c.service << "/" << c.item;
 }
 
-TEST(TagTableTest, MailServerReferences)
+TEST(TagTableTest, MailServerReferencesFollowTheServerInEveryEntry)
 {
     CDataCenter model;
-    model.MailAlarmRecords = {{"smtp"}, {"smtp"}};
+    model.MailAlarmRecords = {{"smtp"}, {"other"}, {"smtp"}};
     model.RenameMailServerReference("smtp", "mail");
     EXPECT_EQ(model.MailAlarmRecords[0].ServerName, "mail");
-    EXPECT_EQ(model.MailAlarmRecords[1].ServerName, "smtp");
-    model.ClearMailServerReference("SMTP"); // exact names only
-    EXPECT_EQ(model.MailAlarmRecords[1].ServerName, "smtp");
-    model.ClearMailServerReference("smtp");
-    EXPECT_TRUE(model.MailAlarmRecords[1].ServerName.isEmpty());
+    EXPECT_EQ(model.MailAlarmRecords[1].ServerName, "other");
+    EXPECT_EQ(model.MailAlarmRecords[2].ServerName, "mail") << "every entry naming the server, not only the first";
+    model.ClearMailServerReference("MAIL"); // exact names only
+    EXPECT_EQ(model.MailAlarmRecords[2].ServerName, "mail");
+    model.ClearMailServerReference("mail");
+    EXPECT_TRUE(model.MailAlarmRecords[0].ServerName.isEmpty());
+    EXPECT_EQ(model.MailAlarmRecords[1].ServerName, "other");
+    EXPECT_TRUE(model.MailAlarmRecords[2].ServerName.isEmpty());
 }

@@ -93,6 +93,22 @@ TEST(DialogControlsTest, WrongTypeOrUnknownIdGivesNullAndATraceLine)
     EXPECT_NE(traced.find("control 12: has no click: QLineEdit"), std::string::npos) << traced;
 }
 
+TEST(DialogControlsTest, IdZeroNamesNoControlWithoutATrace)
+{
+    QWidget host;
+    DialogControls controls(parse(kPageSource));
+    ASSERT_TRUE(controls.BuildControls(host));
+
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(controls.control(DialogControls::kNoControl), nullptr);
+    EXPECT_EQ(controls.item<QPushButton>(0), nullptr);
+    EXPECT_FALSE(controls.onClicked(0, [] {}));
+    EXPECT_FALSE(controls.onChanged(0, [] {}));
+    EXPECT_FALSE(controls.setItemText(0, QStringLiteral("x")));
+    const std::string traced = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(traced.find("control 0"), std::string::npos) << traced;
+}
+
 TEST(DialogControlsTest, HandlersRunWhenTheUserActs)
 {
     QWidget host;

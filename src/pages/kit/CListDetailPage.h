@@ -6,8 +6,9 @@
 // The shape keeps the rules every list page shares: the entry limit, the entry name (empty 647,
 // a duplicate ignoring case 648, more than 64 bytes 610; on Modify the selected entry is not its
 // own duplicate), the entry number (last entry's + 1, 0 for the first), the delete confirmation
-// and the index correction while deleting several rows, and the automatic service tags an entry
-// owns (created on Add, released on Delete, each tag logged with 732 / 681).
+// and the index correction while deleting several rows (an entry may refuse, which stops the
+// deletion at it), and the automatic service tags an entry owns (created on Add, released on
+// Delete, each tag logged with 732 / 681).
 //
 //   class CAlarmEmail : public CListDetailPage<ALARM_MAIL_ITEM> {
 //   public:
@@ -102,6 +103,7 @@ public:
         Entry entry = entries_[row];
         if (!readChecked(entry, row))
             return false;
+        OnEntryReplaced(*model, entries_[row], entry);
         entries_[row] = std::move(entry);
         writeAndShow(*model, row);
         AddLogLine(FormatLangString(kStringEntryModified, LogName(), row + 1));
@@ -121,13 +123,24 @@ public:
         if (!ConfirmDelete())
             return false;
         std::sort(rows.begin(), rows.end());
+        // Rows go in list order; an entry that refuses stops the deletion there.
+        QList<int> removed;
         for (int row : rows) {
-            if (row >= 0 && row < static_cast<int>(entries_.size()) && releaseTags_)
+            if (row < 0 || row >= static_cast<int>(entries_.size()))
+                continue;
+            const QString refusal = DeleteRefusal(entries_[row]);
+            if (!refusal.isEmpty()) {
+                ShowMessageBox(refusal, MB_OK | MB_ICONWARNING);
+                break;
+            }
+            if (releaseTags_)
                 logTags(kStringTagReleased, releaseTags_(*model, entries_[row]));
+            OnEntryRemoved(*model, entries_[row]);
+            removed << row;
         }
-        writeAndShow(*model, RemoveRows(entries_, rows));
+        writeAndShow(*model, RemoveRows(entries_, removed));
         AddLogLine(FormatLangString(kStringEntriesDeleted, LogName()));
-        return true;
+        return !removed.isEmpty();
     }
 
     // The number the next entry gets: the last entry's + 1, 0 for the first.
@@ -190,6 +203,12 @@ protected:
         ConfirmDeleteDlg dialog(this);
         return dialog.DoModal() == IDYES;
     }
+    // Modify is about to replace the entry (the model still holds before).
+    virtual void OnEntryReplaced(CDataCenter& model, const Entry& before, const Entry& after) {}
+    // Why the entry cannot be deleted (shown in a message box; the deletion stops at it); empty: it can.
+    virtual QString DeleteRefusal(const Entry& entry) const { return {}; }
+    // The entry is about to leave the list (after its tags were released).
+    virtual void OnEntryRemoved(CDataCenter& model, const Entry& entry) {}
     // After the detail controls show an entry (null: none selected), still busy.
     virtual void OnEntryShown(const Entry* entry) {}
 

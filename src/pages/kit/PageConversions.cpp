@@ -134,3 +134,48 @@ QString AsHex::Check(const QWidget& control, const QString& label) const
     const quint32 value = text.toUInt(&ok, 16);
     return ok && value <= maximum ? QString() : FormatItemErrorLine(label);
 }
+
+// ---- AsConfirmationOf ----
+
+QString AsConfirmationOf::Check(const QWidget& control, const QString&) const
+{
+    if (!page || page->itemText(confirmedEdit) == ControlText(control))
+        return {};
+    return LoadLangString(kStringConfirmationDiffers) + QStringLiteral("\r\n");
+}
+
+// ---- AsItemData ----
+
+void AsItemData::fillData(QWidget& control, int value) const
+{
+    auto* combo = qobject_cast<QComboBox*>(&control);
+    if (!combo)
+        return;
+    if (combo->count() != items.size()) {
+        combo->clear();
+        for (const auto& [text, number] : items)
+            combo->addItem(text, number);
+    }
+    combo->setCurrentIndex(combo->findData(value));
+}
+
+int AsItemData::currentData(const QWidget& control)
+{
+    const auto* combo = qobject_cast<const QComboBox*>(&control);
+    return combo && combo->currentIndex() >= 0 ? combo->currentData().toInt() : -1;
+}
+
+QString AsItemData::Check(const QWidget& control, const QString& label) const
+{
+    const auto* combo = qobject_cast<const QComboBox*>(&control);
+    return combo && combo->currentIndex() >= 0 ? QString() : FormatInvalidItemLine(label);
+}
+
+QString AsItemData::textOf(int value) const
+{
+    for (const auto& [text, number] : items) {
+        if (number == value)
+            return text;
+    }
+    return {};
+}

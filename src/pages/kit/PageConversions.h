@@ -16,18 +16,26 @@
 //   AsIPv4()                                            dotted IPv4 address in an edit or IP control (647)
 //   AsCheck()                                           check box, field 1 or 0
 //   AsHex(0xFFFF)                                       edit, hexadecimal digits up to the maximum (648)
+//   AsItemData {{{"RS-232", 0}, {"RS-485", 2}}}          drop list, field: the chosen item's number
+//   AsConfirmationOf {this, kEditPassword}              edit repeating another edit: shows the field,
+//                                                       stores nothing, differs: 635
 
 #include "ConfigFiles.h"
 #include "DialogTemplate.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 #include <QtGlobal>
 
 inline constexpr unsigned kStringAddressTooLong = 628; // label, maximum
+inline constexpr unsigned kStringConfirmationDiffers = 635;
+
+class DialogControls;
 
 // A DefaultSettings.ini list: its items at their positions.
 QStringList OptionList(const QString& section, const QString& key);
@@ -130,4 +138,35 @@ struct AsHex {
 
 private:
     static quint32 number(const QWidget& control);
+};
+
+struct AsConfirmationOf {
+    const DialogControls* page = nullptr;
+    int confirmedEdit = 0;
+    ControlType type = ControlType::Edit;
+
+    void Fill(QWidget& control, const QString& value) const { SetControlText(control, value); }
+    void Store(const QWidget&, QString&) const {}
+    QString Check(const QWidget& control, const QString& label) const;
+    QString Column(const QString&) const { return {}; }
+};
+
+// A drop list whose items carry numbers of their own: the field holds the chosen item's number; a
+// number no item carries shows no selection (and is refused on store).
+struct AsItemData {
+    QList<QPair<QString, int>> items;
+    ControlType type = ControlType::DropList;
+
+    template <class V>
+    void Fill(QWidget& control, V value) const { fillData(control, static_cast<int>(value)); }
+    template <class V>
+    void Store(const QWidget& control, V& value) const { value = static_cast<V>(currentData(control)); }
+    QString Check(const QWidget& control, const QString& label) const;
+    template <class V>
+    QString Column(V value) const { return textOf(static_cast<int>(value)); }
+
+private:
+    void fillData(QWidget& control, int value) const;
+    static int currentData(const QWidget& control);
+    QString textOf(int value) const;
 };

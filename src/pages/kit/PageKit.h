@@ -12,6 +12,7 @@
 //                       the entry-name rules, entry numbers, automatic-tag hooks and log lines.
 //   PageBindings<R>     control id -> field, with a conversion (PageConversions.h): fill, store,
 //                       validate into one ValidationReport, list column texts.
+//   OfElement           binds a field of one element of an array field (ElementConversion.h).
 //   EntryTabs<E>        tab pages of a host, validated and gathered with the host's controls.
 //   TagPickList<I>      a list of tags picked with the chooser; RowMoves.h removes and moves rows.
 //   ControlId           one constant per control: id and expected type (checked by page tests).
@@ -24,6 +25,7 @@
 #include "CPropertyUIDialog.h"
 #include "CSettingsPage.h"
 #include "ControlId.h"
+#include "ElementConversion.h"
 #include "EntryTabs.h"
 #include "IPageHost.h"
 #include "ListPageStrings.h"

@@ -1,0 +1,15 @@
+#pragma once
+// The columns of a list page: column 0 the row number, 40 pixels wide; the others share the rest
+// of the list's width equally. Also sets grid lines and full-row selection.
+
+#include <QStringList>
+
+#include <span>
+
+class CListCtrlEx;
+
+inline constexpr int kNumberColumnWidth = 40;
+
+void InsertNumberedColumns(CListCtrlEx& list, const QStringList& titles);
+// Titles from the language pack's strings.
+void InsertNumberedColumns(CListCtrlEx& list, std::span<const unsigned> titleStringIds);

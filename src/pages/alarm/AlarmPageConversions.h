@@ -7,6 +7,7 @@
 #include "LanguagePack.h"
 #include "PageConversions.h"
 #include "TagTokenText.h"
+#include "TextConversion.h"
 #include "Validation.h"
 
 #include <QString>
@@ -18,7 +19,8 @@
 // Texts that only their control limits.
 inline constexpr int kNoByteLimit = std::numeric_limits<int>::max();
 
-// A message edit: shown with tag names, stored with tag addresses.
+// A message edit: shown with tag names, stored with tag addresses. Stored line breaks are CR LF,
+// as the project file reads them back.
 struct AsTagTokens {
     std::function<const CDataCenter*()> model;
     ControlType type = ControlType::MenuEdit;
@@ -26,12 +28,14 @@ struct AsTagTokens {
     void Fill(QWidget& control, const QString& value) const
     {
         const CDataCenter* m = model();
-        SetControlText(control, m ? ShowTagTokens(*m, value) : value);
+        const QString shown = m ? ShowTagTokens(*m, value) : value;
+        SetControlText(control, QString(shown).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     }
     void Store(const QWidget& control, QString& value) const
     {
         const CDataCenter* m = model();
-        value = m ? StoreTagTokens(*m, ControlText(control)) : ControlText(control);
+        const QString text = ConvertLfToCrLf(ControlText(control));
+        value = m ? StoreTagTokens(*m, text) : text;
     }
     QString Check(const QWidget&, const QString&) const { return {}; }
     QString Column(const QString& value) const { return value; }

@@ -233,3 +233,14 @@ TEST_F(AlarmEmailPageTest, ContentShowsTagNamesAndStoresAddresses)
     harness.Press(kButtonInsertTags);
     EXPECT_EQ(page().itemText(kEditContent), "{{Pump1}}");
 }
+
+TEST_F(AlarmEmailPageTest, AnEntryWhoseTagsCannotBeMadeIsNotKept)
+{
+    harness.model().AppendTag(MakeTestTag(QStringLiteral("MailStatus_0"), QStringLiteral("9.9.9")));
+    Add("Mail");
+    EXPECT_EQ(harness.messages(), QStringList {FormatLangString(9251, QStringLiteral("MailTrigger_0"))});
+    EXPECT_TRUE(service().Entries.isEmpty());
+    EXPECT_TRUE(harness.logLines().isEmpty()) << "no tag and no entry is reported as made";
+    EXPECT_EQ(harness.model().IsTagNameFree(QStringLiteral("MailTrigger_0")), 1);
+    EXPECT_TRUE(service().MailServer.isEmpty()) << "the account is written only with an entry";
+}

@@ -22,7 +22,7 @@ protected:
     void SetUp() override
     {
         for (int i = 0; i < 10; ++i) {
-            const TagRecord tag = MakeTestTag(QStringLiteral("Watch%1").arg(i), QStringLiteral("7.7.%1").arg(i));
+            const TagRecord tag = MakeTestTag(QStringLiteral("Watch%1").arg(i), QStringLiteral("0.99.%1").arg(i));
             harness.model().AppendTag(tag);
             tags.push_back(tag);
         }
@@ -83,10 +83,10 @@ TEST_F(AlarmSnmpTrapPageTest, AFreshEntryHasUnsetHostsDefaultCommunitiesAndTrapO
     EXPECT_EQ(entry.Profile.SpecificTrap, 1);
     EXPECT_EQ(entry.Profile.Hostname_1, "0.0.0.0");
     EXPECT_EQ(entry.Profile.Community_2, "tarnel");
-    EXPECT_EQ(entry.TagAddresses, QStringList {"7.7.0"});
+    EXPECT_EQ(entry.TagAddresses, QStringList {"0.99.0"});
     EXPECT_EQ(entry.TriggerTag, "0.0.143.1");
     EXPECT_TRUE(carriesOnly("0.0.143.1", 0));
-    EXPECT_TRUE(carriesOnly("7.7.0", 0));
+    EXPECT_TRUE(carriesOnly("0.99.0", 0));
     EXPECT_EQ(harness.logLines(), TagLines(kStringTagCreated, {"TrapTrigger_0", "TrapStatus_0"})
                                       << FormatLangString(kStringEntryAdded, node.shownText, 1));
     harness.Screenshot(QStringLiteral("alarm-snmp-trap-profile-tab"));
@@ -149,15 +149,15 @@ TEST_F(AlarmSnmpTrapPageTest, UsesFollowTheEntriesAfterADeleteAndAModify)
     page().TagsTab().AddTags();
     harness.Press(kButtonModify);
 
-    EXPECT_EQ(service().Entries[1].TagAddresses, QStringList({"7.7.3", "7.7.4"}));
-    EXPECT_TRUE(carriesOnly("7.7.0", 0));
-    EXPECT_TRUE(carriesOnly("7.7.1", 0));
-    EXPECT_TRUE(carriesOnly("7.7.3", 1));
-    EXPECT_TRUE(carriesOnly("7.7.4", 1));
+    EXPECT_EQ(service().Entries[1].TagAddresses, QStringList({"0.99.3", "0.99.4"}));
+    EXPECT_TRUE(carriesOnly("0.99.0", 0));
+    EXPECT_TRUE(carriesOnly("0.99.1", 0));
+    EXPECT_TRUE(carriesOnly("0.99.3", 1));
+    EXPECT_TRUE(carriesOnly("0.99.4", 1));
     EXPECT_TRUE(carriesOnly("0.2.143.1", 1));
     EXPECT_TRUE(carriesOnly("0.2.143.2", 1));
     TagRecord released;
-    ASSERT_TRUE(harness.model().FindTagByAddress("7.7.2", released));
+    ASSERT_TRUE(harness.model().FindTagByAddress("0.99.2", released));
     EXPECT_TRUE(released.RelatedServices.empty());
     EXPECT_EQ(page().NextEntryIndex(), 3);
 }
@@ -168,12 +168,12 @@ TEST_F(AlarmSnmpTrapPageTest, TheMessageShowsTagNamesAndInsertsVariablesWithinIt
     entry.SetDefaults();
     entry.Profile.TrapName = QStringLiteral("Stored");
     entry.Profile.MessageEnable = 1;
-    entry.Profile.MessageTrap = QStringLiteral("{{7.7.5}} at {{Time}}");
+    entry.Profile.MessageTrap = QStringLiteral("{{0.99.5}} at {{Time}}");
     harness.model().AlarmSnmpTrap.Entries.push_back(entry);
     harness.Show(node);
     EXPECT_EQ(profile().itemText(SnmpProfileIds::kEditMessage), "{{Watch5}} at {{Time}}");
     harness.Press(kButtonModify);
-    EXPECT_EQ(service().Entries[0].Profile.MessageTrap, "{{7.7.5}} at {{Time}}") << "stored back unchanged";
+    EXPECT_EQ(service().Entries[0].Profile.MessageTrap, "{{0.99.5}} at {{Time}}") << "stored back unchanged";
 
     auto* message = profile().item<QPlainTextEdit>(SnmpProfileIds::kEditMessage);
     const QString full(512 - 8, QChar(u'x'));

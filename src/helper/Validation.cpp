@@ -140,6 +140,13 @@ bool IsValidEmail(const QString& text)
     return RegexMatch(text, kEmailPattern.toString());
 }
 
+bool IsValidEmailAddress(const QString& text)
+{
+    if (text.contains(kEmailListSeparator))
+        return false;
+    return RegexMatch(text, QStringLiteral("\\A%1\\z").arg(kEmailPattern));
+}
+
 bool IsValidPhoneNumber(const QString& text)
 {
     return RegexMatch(text, kPhonePattern.toString());

@@ -1,5 +1,8 @@
 #include "PropertyPageTable.h"
 
+#include "CAlarmEmail.h"
+#include "CAlarmSMS.h"
+#include "CAlarmSNMPTrapDlg.h"
 #include "CCanBusSettingDlg.h"
 #include "CDevCfgAI.h"
 #include "CDevCfgAO.h"
@@ -27,9 +30,9 @@ const std::array<PropertyPageKind, kPropertyPageCount> kPropertyPageTable = {{
     {1500, "CResourceInternalVariable", 203, 0},
     {105, "CModbusMasterDlg", 145, 0},
     {99, "CFunctionListDlg", 663, 0},
-    {137, "CAlarmEmail", 177, 0},
-    {138, "CAlarmSMS", 691, 0},
-    {143, "CAlarmSNMPTrapDlg", 141, 0},
+    {137, "CAlarmEmail", 177, 0, &MakePage<CAlarmEmail>},
+    {138, "CAlarmSMS", 691, 0, &MakePage<CAlarmSMS>},
+    {143, "CAlarmSNMPTrapDlg", 141, 0, &MakePage<CAlarmSNMPTrapDlg>},
     {114, "CDataLoggingDlg", 209, 0},
     {136, "CHSDataLoggingDlg", 819, 0},
     {131, "CTAVOServerDlg", 159, 0},

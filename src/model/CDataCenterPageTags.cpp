@@ -29,7 +29,7 @@ void forEachOfKey(const Definitions& definitions, int key, Visit visit)
 } // namespace
 
 int CDataCenter::RegisterServiceItemTags(int serviceId, int itemIndex, QVector<TagDefinition>& definitions,
-                                         std::vector<TagChange>& created, int aliasFlag)
+                                         std::vector<TagChange>& created, int aliasFlag, int useItem)
 {
     created.clear();
     QVector<TagDefinition> made;
@@ -40,14 +40,23 @@ int CDataCenter::RegisterServiceItemTags(int serviceId, int itemIndex, QVector<T
         return 0;
     }
     // The definitions first, so that each new tag finds and marks its own.
+    const qsizetype firstMade = definitions.size();
     definitions += made;
     const ChannelGroupEntry owner{GetResourceName(serviceId), serviceId};
-    const TagServiceLink use = MakeIntPair(serviceId, itemIndex);
     for (const TagDefinition& definition : made) {
-        AddTagFromDefinition(owner, definition, definition.Name);
-        AddTagServiceUse(definition.ResourceText, use);
+        if (!AddTagFromDefinition(owner, definition, definition.Name)) {
+            // Two kinds sharing a name or an address: nothing of the item may stay behind.
+            for (const TagChange& tag : created)
+                DeleteTagsByAddress(tag.Address, 1);
+            created.clear();
+            definitions.resize(firstMade);
+            return 0;
+        }
         created.push_back({definition.Name, definition.ResourceText});
     }
+    const TagServiceLink use = MakeIntPair(serviceId, useItem < 0 ? itemIndex : useItem);
+    for (const TagChange& tag : created)
+        AddTagServiceUse(tag.Address, use);
     return 1;
 }
 

@@ -82,9 +82,13 @@ public:
             return false;
         if (index_)
             entry.*index_ = NextEntryIndex();
-        logTags(kStringTagCreated, registerTags_ ? registerTags_(*model, entry) : QStringList());
+        QStringList created;
+        if (!CreateEntryTags(*model, entry, created))
+            return false;
+        logTags(kStringTagCreated, created);
         entries_.push_back(std::move(entry));
         const int row = static_cast<int>(entries_.size()) - 1;
+        WritePageFields(*model);
         writeAndShow(*model, row);
         AddLogLine(FormatLangString(kStringEntryAdded, LogName(), row + 1));
         return true;
@@ -105,6 +109,7 @@ public:
             return false;
         OnEntryReplaced(*model, entries_[row], entry);
         entries_[row] = std::move(entry);
+        WritePageFields(*model);
         writeAndShow(*model, row);
         AddLogLine(FormatLangString(kStringEntryModified, LogName(), row + 1));
         return true;
@@ -151,6 +156,27 @@ public:
         return entries_.back().*index_ + 1;
     }
 
+    // The entry-name rules for a name typed in the control: not empty (647), not another entry's
+    // ignoring case (648; row is the entry's own row on Modify, -1 on Add), at most 64 bytes (610).
+    // nameOf gives an entry's name when it is not the name field.
+    void CheckEntryName(const QString& name, int row, const QString& label, QWidget* edit, ValidationReport& report,
+                        const std::function<QString(const Entry&)>& nameOf = {}) const
+    {
+        if (name.trimmed().isEmpty()) {
+            report.Add(FormatInvalidItemLine(label), edit);
+            return;
+        }
+        for (int i = 0; (name_ || nameOf) && i < static_cast<int>(entries_.size()); ++i) {
+            const QString other = nameOf ? nameOf(entries_[i]) : entries_[i].*name_;
+            if (i != row && QString::compare(other, name, Qt::CaseInsensitive) == 0) {
+                report.Add(FormatItemErrorLine(label), edit);
+                break;
+            }
+        }
+        if (!FitsByteLength(name, kEntryNameByteLimit))
+            report.Add(FormatLimitErrorLine(label, kEntryNameByteLimit), edit);
+    }
+
 protected:
     CListDetailPage(unsigned templateId, IPageHost* host, ListDetailIds ids) : CPropertyUIDialog(templateId, host), ids_(ids) {}
     CListDetailPage(DialogTemplate dialogTemplate, IPageHost* host, ListDetailIds ids)
@@ -195,6 +221,18 @@ protected:
     virtual Entry NewEntry() const { return Entry {}; }
     // The page's own rules; row is the entry's row on Modify, -1 on Add.
     virtual void CheckEntry(const Entry& entry, int row, ValidationReport& report) const {}
+    // Rules of the page's controls outside the entry, reported before the entry's name.
+    virtual void CheckPageFields(int row, ValidationReport& report) const {}
+    // On Add and Modify, before the entries: the page's fields outside the entries.
+    virtual void WritePageFields(CDataCenter& model) {}
+    // On Add, before the entry is kept: its automatic tags (the tag hook by default). False when
+    // they could not be made: the entry is dropped, the page has told the user.
+    virtual bool CreateEntryTags(CDataCenter& model, Entry& entry, QStringList& created)
+    {
+        if (registerTags_)
+            created = registerTags_(model, entry);
+        return true;
+    }
     // The name in the log lines.
     virtual QString LogName() const { return GetNodeInfo().shownText; }
     // Asked before entries are deleted.
@@ -243,6 +281,7 @@ private:
     bool readChecked(Entry& entry, int row)
     {
         ValidationReport report;
+        CheckPageFields(row, report);
         checkName(row, report);
         const bool controlsGood = bindings_.Validate(*this, report);
         if (tabs_.Validate(report) && controlsGood) {
@@ -259,21 +298,7 @@ private:
     {
         if (!name_ || !hasControl(nameEdit_))
             return;
-        const QString name = itemText(nameEdit_);
-        const QString label = nameLabel_.Text(*this);
-        QWidget* edit = control(nameEdit_);
-        if (name.trimmed().isEmpty()) {
-            report.Add(FormatInvalidItemLine(label), edit);
-            return;
-        }
-        for (int i = 0; i < static_cast<int>(entries_.size()); ++i) {
-            if (i != row && QString::compare(entries_[i].*name_, name, Qt::CaseInsensitive) == 0) {
-                report.Add(FormatItemErrorLine(label), edit);
-                break;
-            }
-        }
-        if (!FitsByteLength(name, kEntryNameByteLimit))
-            report.Add(FormatLimitErrorLine(label, kEntryNameByteLimit), edit);
+        CheckEntryName(itemText(nameEdit_), row, nameLabel_.Text(*this), control(nameEdit_), report);
     }
 
     void logTags(unsigned stringId, const QStringList& names) const

@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
   libpugixml-dev libpcre2-dev libsimpleini-dev libsqlite3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libx11-dev
 )
 
 missing=()

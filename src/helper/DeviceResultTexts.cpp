@@ -36,9 +36,6 @@ constexpr QStringView kDeviceErrorFormat = u"%s";
 constexpr QStringView kUnknownDeviceErrorFormat = u"return unknown error code=%d";
 
 constexpr QStringView kDeviceInfoFilter = u"Device Info Files (*.xml)";
-constexpr QStringView kDeviceInfoSuffix = u"xml";
-// "%s already exists. Do you want to replace it?"
-constexpr unsigned kReplaceFileQuestionId = 9610;
 
 // The text of the first entry whose code equals the value, compared as 32-bit numbers.
 std::optional<QString> lookUp(std::span<const ResultCodeText> table, int code)
@@ -49,20 +46,13 @@ std::optional<QString> lookUp(std::span<const ResultCodeText> table, int code)
     return std::nullopt;
 }
 
-// The chooser returns the name as typed; a name without an extension gets the default one. That
-// name was not the one the chooser confirmed, so replacing it needs its own question.
+// The chooser completes a name without extension and asks before replacing that file.
 std::optional<QString> chooseTarget()
 {
     const QString chosen = ChooseSaveFile(QString(), QString(), kDeviceInfoFilter.toString());
     if (chosen.isEmpty())
         return std::nullopt;
-    if (!QFileInfo(chosen).suffix().isEmpty())
-        return chosen;
-    const QString withSuffix = chosen + u'.' + kDeviceInfoSuffix.toString();
-    if (QFileInfo::exists(withSuffix)
-        && ShowMessageBox(FormatLangString(kReplaceFileQuestionId, withSuffix), MB_YESNO | MB_ICONWARNING) != IDYES)
-        return std::nullopt;
-    return withSuffix;
+    return chosen;
 }
 
 // Writes the whole source over the target; an existing target stays as it was when anything fails.

@@ -28,5 +28,20 @@ IFileDialogService* SetFileDialogService(IFileDialogService* service);
 // Each returns the chosen path or the empty text (cancelled). With no service installed the
 // request is traced and taken as cancelled.
 QString ChooseOpenFile(const QString& caption, const QString& initialPath, const QString& filter);
+// A chosen name without an extension gets the filter's first one; when a file of that completed
+// name exists, the user is asked before it is replaced (No: cancelled).
 QString ChooseSaveFile(const QString& caption, const QString& proposedPath, const QString& filter);
 QString ChooseFolder(const QString& caption, const QString& initialFolder);
+
+// The extension of the filter's first pattern ("Projects (*.pelx);;All files (*)" gives "pelx");
+// empty when that pattern names none.
+QString FilterExtension(const QString& filter);
+// The path with the filter's extension added when its file name has no extension.
+QString WithFilterExtension(const QString& path, const QString& filter);
+
+// The folder of the open project file (empty: none); choosers start there.
+void SetFileDialogProjectFolder(const QString& folder);
+QString FileDialogProjectFolder();
+// Where a chooser starts: an absolute initial path as given; a bare name or nothing is placed in
+// the project's folder, else in the folder last chosen from.
+QString DialogStartPath(const QString& initialPath, const QString& projectFolder, const QString& lastFolder);

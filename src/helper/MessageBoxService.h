@@ -4,8 +4,8 @@
 
 #include <QString>
 
-// Buttons (low four bits) and icon (next four bits), combined with further flags; the values are
-// the Windows ones the callers were written with.
+// Buttons (low four bits) and icon (next four bits), combined with further flags. The service
+// splits a flag word by these masks into the box's buttons and icon.
 inline constexpr unsigned MB_OK = 0x00000000;
 inline constexpr unsigned MB_OKCANCEL = 0x00000001;
 inline constexpr unsigned MB_YESNOCANCEL = 0x00000003;

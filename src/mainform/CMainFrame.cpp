@@ -7,6 +7,7 @@
 #include "CLogForm.h"
 #include "CPropertyForm.h"
 #include "ConfigFiles.h"
+#include "FileDialogService.h"
 #include "ICommandTarget.h"
 #include "LanguagePack.h"
 #include "MainFormIds.h"
@@ -135,7 +136,7 @@ CMainFrame::CMainFrame(PropertyPageFactory pageFactory, QWidget* parent)
                                                    QStringLiteral(".png"))));
     CreateMenus();
     CreateToolBar();
-    statusBar();
+    CreateStatusBar();
     OnCreateClient(std::move(pageFactory));
     auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
     connect(save, &QShortcut::activated, this, &CMainFrame::RunSaveShortcut);
@@ -228,6 +229,7 @@ QAction* CMainFrame::NewCommandAction(const QString& text, int command, QObject*
 {
     auto* action = new QAction(text, owner);
     action->setData(command);
+    action->setStatusTip(CommandPrompt(command));
     connect(action, &QAction::triggered, this, [this, command] { OnCommand(command); });
     return action;
 }
@@ -250,6 +252,7 @@ bool CMainFrame::IsProjectEmpty() const
 void CMainFrame::SetProjectTitle(const QString& projectPath)
 {
     projectPath_ = projectPath;
+    SetFileDialogProjectFolder(projectPath.isEmpty() ? QString() : QFileInfo(projectPath).absolutePath());
     if (projectPath.isEmpty())
         setWindowTitle(applicationName());
     else

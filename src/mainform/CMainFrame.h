@@ -6,6 +6,7 @@
 
 #include "CPropertyForm.h"
 #include "LaunchAction.h"
+#include "LockKeyState.h"
 #include "ModuleChoice.h"
 
 #include <QHash>
@@ -14,8 +15,10 @@
 #include <QStringView>
 #include <QStringList>
 
+#include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 
 class CCboSplitterWnd;
@@ -24,6 +27,7 @@ class CDeviceForm;
 class CLogForm;
 class ICommandTarget;
 class QAction;
+class QLabel;
 class QMenu;
 class QToolBar;
 
@@ -41,6 +45,8 @@ public:
     static constexpr unsigned kStringFileMissing = 696;  // path
     static constexpr unsigned kStringProjectOpened = 697; // path
     static constexpr unsigned kStringSaveFailed = 9602;  // path
+    static constexpr unsigned kStringNotRegularFile = 9700; // path
+    static constexpr unsigned kStringBatchOutOfMemory = 9701; // path
     // Profile.ini [Preference]: the project last saved or opened.
     static constexpr const char* kLatestProjectKey = "LatestProject";
     // What the batch save ends the program with when it could not do its work.
@@ -129,6 +135,17 @@ public:
     // Whether some slot from 0 to the highest slot number is free.
     static bool HasFreeSlot(quint16 slotMask, int maxSlotCount);
 
+    // ---- status bar ----
+    // The language pack's prompt of a command: its string of the same id, up to the first line end.
+    static QString CommandPrompt(int command);
+    // Caps, num and scroll lock, in that order: the indicator's text while the key is on, blank
+    // while it is off or the windowing system does not tell.
+    enum LockKeyIndicator { kCapsLockIndicator, kNumLockIndicator, kScrollLockIndicator, kLockKeyIndicatorCount };
+    static constexpr unsigned kStringLockKeyIndicators[kLockKeyIndicatorCount] = {0xE701, 0xE702, 0xE703};
+    static constexpr int kLockKeyPollMs = 250;
+    void ShowLockKeys(const std::optional<LockKeyState>& state);
+    QLabel* GetLockKeyIndicator(LockKeyIndicator which) const { return lockKeyIndicators_[which]; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -146,6 +163,7 @@ private:
     void CreateMenus();
     void TrimMenus();
     void CreateToolBar();
+    void CreateStatusBar();
     bool RuleHolds(EnableRule rule) const;
     bool CanChangeModule() const;
     void forEachCommandAction(const std::function<void(QAction*)>& visit) const;
@@ -163,6 +181,8 @@ private:
     // title, file and latest entry stay and string 9602 shows.
     enum class SaveNaming { Keep, FromFileName };
     bool SaveProjectTo(const QString& path, SaveNaming naming, bool rememberAsLatest);
+    // OnBatchSave's work; refuses a path that names a device, pipe or folder.
+    bool BatchSave(const QStringList& arguments);
     // The save dialog proposing that name; empty when cancelled.
     QString ChooseProjectSavePath(const QString& proposedName) const;
     void AfterProjectChanged();
@@ -206,4 +226,5 @@ private:
     QString profilePath_;
     QString lastDeviceIP_;
     QHash<int, QString> commandTexts_; // menu texts of menu 128, for the toolbar's tips
+    std::array<QLabel*, kLockKeyIndicatorCount> lockKeyIndicators_{};
 };

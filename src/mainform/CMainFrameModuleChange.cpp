@@ -116,16 +116,24 @@ private:
     std::vector<TagRecord> tags_;
 };
 
-// The product of the new CPU: the project is placed anew from the slot's name and checked against
-// the product text when it is reloaded.
+// The product information of the new CPU, as a project of that product starts with it: its CPU35
+// flag, slot 0's APID and module, the device name of the module information and the model type;
+// the RESTful access enable is cleared, as not every CPU offers it.
 bool LoadProductInfo(CDataCenter& model, const QString& cpuModule)
 {
     CTemplatePlacer placer(model);
     if (!placer.LoadResXml(true, cpuModule))
         return false;
-    model.SetModType(placer.ReadProductAttributes(cpuModule).productText);
+    const CTemplatePlacer::ProductAttributes product = placer.ReadProductAttributes(cpuModule);
     placer.ReleaseTemplate();
-    model.SetSlotName(0, cpuModule);
+    model.SetCPU35Mode(product.cpu35);
+    model.SetSlotApid(0, product.apid);
+    model.SetSlotName(0, product.productText);
+    ModuleInfoPair info = model.GetModuleInfo();
+    info.ModName = cpuModule;
+    model.SetModuleInfo(info);
+    model.SetRESTfulEnable(0);
+    model.SetModType(cpuModule);
     return true;
 }
 

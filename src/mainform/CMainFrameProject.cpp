@@ -24,6 +24,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <new>
+
 namespace {
 
 constexpr const char* kUnchangedTestFile = "unchanged.pelx";
@@ -41,6 +43,13 @@ QByteArray fileDigest(const QString& path, bool& readable)
 QString projectFilter()
 {
     return LanguagePack::String(CMainFrame::kStringProjectFilter);
+}
+
+// Something other than a plain file (or a link to one) stands at the path.
+bool isSpecialFile(const QString& path)
+{
+    const QFileInfo info(path);
+    return !path.isEmpty() && info.exists() && !info.isFile();
 }
 
 // The name a project takes from its file: the file name without its extension.
@@ -254,8 +263,27 @@ void CMainFrame::OnOpenCommandLineProject(const QString& path)
 
 bool CMainFrame::OnBatchSave(const QStringList& arguments)
 {
+    // A huge input may exhaust memory: that ends the batch save, not the program.
+    try {
+        return BatchSave(arguments);
+    } catch (const std::bad_alloc&) {
+        ShowMessageBox(FormatLangString(kStringBatchOutOfMemory, arguments.value(1)), MB_OK | MB_ICONERROR);
+        EmptyProject();
+        return false;
+    }
+}
+
+bool CMainFrame::BatchSave(const QStringList& arguments)
+{
     const QString projectPath = arguments.value(1);
     const QString outputPath = arguments.value(2);
+    // A device or pipe would be read without end, and a save renames over what it replaces.
+    for (const QString& path : {projectPath, outputPath}) {
+        if (isSpecialFile(path)) {
+            ShowMessageBox(FormatLangString(kStringNotRegularFile, path), MB_OK | MB_ICONERROR);
+            return false;
+        }
+    }
     EmptyProject();
     SetProjectTitle(QString());
     if (projectPath.isEmpty() || !LoadProject(projectPath, 0))

@@ -17,6 +17,7 @@
 #include "QtFileDialogService.h"
 #include "QtMessageBoxService.h"
 #include "ShellOpen.h"
+#include "TextFormat.h"
 
 #include <QApplication>
 #include <QDir>
@@ -158,10 +159,11 @@ void CPelandrixApp::OpenHelpLink(const QString& key)
         return;
     const QString defaultPage = QLatin1String(kMakerHelpPage);
     const QString link = GetPrivateProfileString(QLatin1String(kHelpSection), key, defaultPage, settings);
-    if (link == defaultPage)
-        ShellOpen(link);
-    else if (!link.isEmpty())
-        ShellOpen(QDir(ProgramDirectory()).filePath(link));
+    if (link.isEmpty())
+        return;
+    const QString target = link == defaultPage ? link : QDir(ProgramDirectory()).filePath(link);
+    if (!ShellOpen(target))
+        ShowMessageBox(FormatLangString(kStringHelpNotOpened, target), MB_OK | MB_ICONERROR);
 }
 
 void CPelandrixApp::OnAppAbout()

@@ -23,6 +23,7 @@ public:
     static constexpr const char* kHelpLinkKey = "Link ";
     static constexpr const char* kISaGRAFHelpLinkKey = "ISaGRAF_Link ";
     static constexpr const char* kMakerHelpPage = "https://www.zerv.example/support";
+    static constexpr unsigned kStringHelpNotOpened = 9702; // the help page or file
 
     // The single-instance channel's name; tests give their own.
     explicit CPelandrixApp(QString instanceName = QString(), QObject* parent = nullptr);
@@ -45,7 +46,8 @@ public:
     // Hands the launch choice to the frame as a queued call: it runs once the frame is shown.
     void PostLaunchChoice(int choice);
 
-    // Opens the help link that DefaultSettings.ini names under [Help] key.
+    // Opens the help link that DefaultSettings.ini names under [Help] key; a link that cannot be
+    // opened is reported in a box.
     void OpenHelpLink(const QString& key);
     void OnAppAbout();
 

@@ -14,11 +14,11 @@ constexpr int kTimeZoneB = 36;
 
 // The reset values of the DNP3 groups, in the model's group order.
 const std::array<Dnp3PointGroup, CDataCenter::kDnp3GroupCount> kDnp3GroupDefaults{{
-    {Dnp3ObjectType::BinaryInput, 1, 1, 0, 0},
-    {Dnp3ObjectType::BinaryOutput, 2, 0, 0, 0},
-    {Dnp3ObjectType::AnalogInput, 1, 1, 0, 0},
-    {Dnp3ObjectType::AnalogOutput, 1, 0, 0, 0},
-    {Dnp3ObjectType::Counter, 1, 1, 1, 1},
+    {Dnp3ObjectType::BinaryInput, 1, 1, 0, 0, {}},
+    {Dnp3ObjectType::BinaryOutput, 2, 0, 0, 0, {}},
+    {Dnp3ObjectType::AnalogInput, 1, 1, 0, 0, {}},
+    {Dnp3ObjectType::AnalogOutput, 1, 0, 0, 0, {}},
+    {Dnp3ObjectType::Counter, 1, 1, 1, 1, {}},
 }};
 
 } // namespace

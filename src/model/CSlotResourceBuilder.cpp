@@ -89,7 +89,7 @@ std::vector<Channel> readChannels(int slot, IXMLElement* element, const CSlotRes
         const int index = reader.Index();
         if (index < 0 || index >= head.count || index > highestIndex) {
             TraceLog("%s:%d slot %d %s: channel %d outside the module's %d, its tags skipped", __FILE__, __LINE__, slot,
-                     qUtf8Printable(head.name), index, std::min(head.count, highestIndex + 1));
+                     qUtf8Printable(head.name), index, std::min(head.count - 1, highestIndex) + 1);
             continue;
         }
         Channel entry = working;

@@ -128,6 +128,7 @@ CTemplatePlacer::ProductAttributes CTemplatePlacer::ReadProductAttributes(const 
         product.cpu35 = Int(element, ProductAttribute::CPU35).value_or(0);
     }
     product.productText = TemplateAttributes::Text(element, ProductAttribute::Result).value_or(modelName);
+    product.apid = TemplateAttributes::Text(element, TemplateAttribute::Apid).value_or(QString());
     return product;
 }
 

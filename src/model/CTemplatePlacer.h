@@ -81,6 +81,7 @@ public:
         int series4100 = 0;
         int cpu35 = 0;
         QString productText;
+        QString apid;
     };
     ProductAttributes ReadProductAttributes(const QString& modelName) const;
 

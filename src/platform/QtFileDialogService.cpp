@@ -2,19 +2,27 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 
 QString QtFileDialogService::Choose(const FileDialogRequest& request)
 {
     QWidget* parent = QApplication::activeWindow();
+    const QString start = DialogStartPath(request.initialPath, FileDialogProjectFolder(), lastFolder_);
+    QString chosen;
     switch (request.kind) {
     case FileDialogKind::Open:
-        return QFileDialog::getOpenFileName(parent, request.caption, request.initialPath, request.filter);
+        chosen = QFileDialog::getOpenFileName(parent, request.caption, start, request.filter);
+        break;
     case FileDialogKind::Save:
-        return QFileDialog::getSaveFileName(parent, request.caption, request.initialPath, request.filter);
+        chosen = QFileDialog::getSaveFileName(parent, request.caption, start, request.filter);
+        break;
     case FileDialogKind::Folder:
-        return QFileDialog::getExistingDirectory(parent, request.caption, request.initialPath);
+        chosen = QFileDialog::getExistingDirectory(parent, request.caption, start);
+        break;
     }
-    return {};
+    if (!chosen.isEmpty())
+        lastFolder_ = request.kind == FileDialogKind::Folder ? chosen : QFileInfo(chosen).absolutePath();
+    return chosen;
 }
 
 void InstallQtFileDialogService()

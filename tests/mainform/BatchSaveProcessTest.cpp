@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 constexpr int kRunTimeoutMs = 20000;
@@ -139,6 +141,55 @@ TEST_F(BatchSaveProcessTest, GarbageEndsSoonWithAnErrorAndWritesNothing)
         EXPECT_FALSE(failed.errors.isEmpty()) << c.label;
         EXPECT_FALSE(QFile::exists(path("out.pelx"))) << c.label;
     }
+}
+
+TEST_F(BatchSaveProcessTest, SpecialFilesAreRefusedAtOnceWithAMessage)
+{
+    ASSERT_TRUE(writeProject(path("a.pelx"), QStringLiteral("a")));
+    const QByteArray fifo = QFile::encodeName(path("pipe.pelx"));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    ASSERT_TRUE(QDir(home.path()).mkdir(QStringLiteral("folder.pelx")));
+
+    const struct {
+        const char* label;
+        QStringList arguments;
+        QString refused;
+    } cases[] = {
+        {"endless device", {QStringLiteral("-S"), QStringLiteral("/dev/zero"), path("out.pelx")}, QStringLiteral("/dev/zero")},
+        {"random device", {QStringLiteral("-S"), QStringLiteral("/dev/urandom"), path("out.pelx")}, QStringLiteral("/dev/urandom")},
+        {"pipe in", {QStringLiteral("-S"), path("pipe.pelx"), path("out.pelx")}, path("pipe.pelx")},
+        {"folder in", {QStringLiteral("-S"), path("folder.pelx"), path("out.pelx")}, path("folder.pelx")},
+        // A save renames over its target: a device must never be replaced.
+        {"device out", {QStringLiteral("-S"), path("a.pelx"), QStringLiteral("/dev/null")}, QStringLiteral("/dev/null")},
+        {"pipe out", {QStringLiteral("-S"), path("a.pelx"), path("pipe.pelx")}, path("pipe.pelx")},
+    };
+    for (const auto& c : cases) {
+        const ProgramRun refused = run(c.arguments);
+        ASSERT_TRUE(refused.finished) << c.label;
+        EXPECT_NE(refused.exitCode, 0) << c.label;
+        EXPECT_LT(refused.elapsedMs, 10000) << c.label;
+        EXPECT_TRUE(refused.errors.contains(c.refused.toUtf8() + " is not a regular file"))
+            << c.label << ": " << refused.errors.toStdString();
+        EXPECT_FALSE(QFile::exists(path("out.pelx"))) << c.label;
+    }
+}
+
+TEST_F(BatchSaveProcessTest, AnOutputThatCannotBeWrittenFailsAndLeavesTheInput)
+{
+    ASSERT_TRUE(writeProject(path("a.pelx"), QStringLiteral("a")));
+    const QByteArray a = readAll(path("a.pelx"));
+    // Both hold for root too, unlike a folder without write permission.
+    const QString underMissingFolder = path("missing/out.pelx");
+    const QString underAFile = path("a.pelx") + QStringLiteral("/out.pelx");
+    for (const QString& output : {underMissingFolder, underAFile}) {
+        const ProgramRun failed = run({QStringLiteral("-S"), path("a.pelx"), output});
+        ASSERT_TRUE(failed.finished) << output.toStdString();
+        EXPECT_NE(failed.exitCode, 0) << output.toStdString();
+        EXPECT_TRUE(failed.errors.contains(output.toUtf8())) << failed.errors.toStdString();
+        EXPECT_FALSE(QFile::exists(output));
+        EXPECT_EQ(readAll(path("a.pelx")), a);
+    }
+    EXPECT_TRUE(latestProject().isEmpty());
 }
 
 // Writes the README's sample project when PELANDRIX_SAMPLE_DIR names a folder: built from the

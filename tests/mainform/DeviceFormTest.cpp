@@ -315,7 +315,7 @@ TEST_F(DeviceFormTest, SelectingANodeShowsThePageOfItsFormId)
         {"ulTEK 4100 Series", 1, 0},
         {"Digital Input", 201, 1},
         {"Modbus Master", 105, 0},
-        {"Device Configuration", 0, 0},
+        {"Device Configuration", 1, 0},
         {"Slot 1: 41M-2116-T", 0, 1},
         {"Tag Map", 102, 0},
     };
@@ -345,6 +345,20 @@ TEST_F(DeviceFormTest, SelectingANodeShowsThePageOfItsFormId)
     EXPECT_TRUE(pane().IsTreeEmpty());
     EXPECT_EQ(properties().VisiblePage(), nullptr);
     EXPECT_FALSE(pane().GetSelectedNodeInfo().has_value());
+}
+
+// The node selected after a project is built is the root's first child, and it shows a page.
+TEST_F(DeviceFormTest, TheNodeSelectedAfterANewProjectShowsItsPage)
+{
+    for (const NewProjectChoice& choice : {compact(), series4100(12, kPower50W)}) {
+        ASSERT_TRUE(pane().NewProject(choice)) << choice.ModelName.toStdString();
+        const QTreeWidgetItem* first = pane().RootNode()->child(0);
+        ASSERT_EQ(tree().currentItem(), first);
+        CPropertyUIDialog* visible = properties().VisiblePage();
+        ASSERT_NE(visible, nullptr) << choice.ModelName.toStdString();
+        EXPECT_EQ(visible, properties().PageForFormId(1));
+        EXPECT_EQ(visible->GetNodeInfo().shownText, first->text(0));
+    }
 }
 
 TEST_F(DeviceFormTest, EachRefusalShowsItsMessageAndRemovesNothing)

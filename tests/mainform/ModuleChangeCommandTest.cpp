@@ -139,6 +139,28 @@ TEST_F(ModuleChangeCommandTest, ChangeKeepsIOModulesMovesPortTrunkAndReloadsWith
     EXPECT_TRUE(tempPath.entries().isEmpty());
 }
 
+// A new CPU brings its whole product information, as a project of that product starts with it.
+TEST_F(ModuleChangeCommandTest, ANewCpuBringsItsProductInformation)
+{
+    model().SetModuleInfo({QStringLiteral("Pump 3"), QStringLiteral("North field")});
+    model().SetRESTfulEnable(1);
+    ModuleChoice wanted = unchangedChoice();
+    wanted.cpuModule = kCpu35;
+    ASSERT_TRUE(frame.ChangeModules(wanted)) << boxes.texts().join(u'|').toStdString();
+
+    EXPECT_EQ(model().GetSlotName(0), kCpu35);
+    EXPECT_EQ(model().GetCPU35Mode(), 1);
+    EXPECT_EQ(model().GetSlotApid(0), QStringLiteral("0x80008924"));
+    EXPECT_EQ(model().GetModuleInfo(), (ModuleInfoPair{kCpu35, QStringLiteral("North field")}));
+    EXPECT_EQ(model().RESTfulEnable, 0);
+    EXPECT_EQ(model().ModType, kCpu35);
+
+    ASSERT_TRUE(frame.ChangeModules(unchangedChoice())) << boxes.texts().join(u'|').toStdString();
+    EXPECT_EQ(model().GetCPU35Mode(), 0);
+    EXPECT_EQ(model().GetSlotApid(0), QStringLiteral("0x80008920"));
+    EXPECT_EQ(model().GetModuleInfo().ModName, kCpu15);
+}
+
 TEST_F(ModuleChangeCommandTest, RefusedChangesLeaveTheProjectAsItWas)
 {
     ASSERT_TRUE(frame.GetDeviceForm()->AddModuleToSlot(kDigitalInput, 9));

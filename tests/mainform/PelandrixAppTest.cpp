@@ -33,7 +33,7 @@ protected:
         QFile::remove(GetProfilePath());
         previousOpener_ = SetShellOpener([this](const QString& target, const QString&) {
             opened_.append(target);
-            return true;
+            return openerSucceeds_;
         });
     }
     // The application unloads the language pack when it ends (or fails to load it); the tests that
@@ -85,6 +85,7 @@ protected:
     ScopedMessageBoxService installed_;
     RecordingFileDialogService chooser_;
     QStringList opened_;
+    bool openerSucceeds_ = true;
     ShellOpener previousOpener_;
 };
 
@@ -130,6 +131,22 @@ TEST_F(PelandrixAppTest, LaunchChoiceReachesTheFrameOnceItRuns)
     // DefaultSettings.ini names no help page: the maker's page opens.
     EXPECT_TRUE(waitFor([&] { return !opened_.isEmpty(); }));
     EXPECT_EQ(opened_, QStringList{QLatin1String(CPelandrixApp::kMakerHelpPage)});
+}
+
+TEST_F(PelandrixAppTest, AHelpPageThatCannotBeOpenedIsReportedInABox)
+{
+    CPelandrixApp app(channel("nohelp"));
+    openerSucceeds_ = false;
+    app.OnCommand(kCommandHelp);
+    ASSERT_EQ(opened_, QStringList{QLatin1String(CPelandrixApp::kMakerHelpPage)});
+    ASSERT_EQ(boxes_.boxes().size(), 1);
+    EXPECT_TRUE(boxes_.boxes()[0].text.contains(QLatin1String(CPelandrixApp::kMakerHelpPage)))
+        << boxes_.boxes()[0].text.toStdString();
+    EXPECT_EQ(boxes_.boxes()[0].flags, MB_OK | MB_ICONERROR);
+
+    openerSucceeds_ = true;
+    app.OnCommand(kCommandHelp);
+    EXPECT_EQ(boxes_.boxes().size(), 1) << "an opened page needs no box";
 }
 
 TEST_F(PelandrixAppTest, ArgumentsSkipTheLaunchWindowAndAreCappedAtFive)

@@ -205,6 +205,19 @@ TEST_F(ProjectCommandsTest, OpenSaveAsAndCtrlS)
     EXPECT_TRUE(readAll(path("b.pelx")).contains("Changed"));
 }
 
+// A name typed without extension is saved with the project extension, so Open finds it again.
+TEST_F(ProjectCommandsTest, SaveAsAddsTheProjectExtensionToABareName)
+{
+    buildProject();
+    saveAs(path("Plant4100"));
+    EXPECT_TRUE(QFile::exists(path("Plant4100.pelx")));
+    EXPECT_FALSE(QFile::exists(path("Plant4100")));
+    EXPECT_EQ(frame.GetProjectPath(), path("Plant4100.pelx"));
+    EXPECT_EQ(frame.GetDataCenter()->GetProjectName(), QStringLiteral("Plant4100"));
+    EXPECT_EQ(frame.windowTitle(), QStringLiteral("Pelandrix - [Plant4100.pelx]"));
+    EXPECT_TRUE(boxes.boxes().isEmpty()) << boxes.texts().join(u'|').toStdString();
+}
+
 TEST_F(ProjectCommandsTest, OpenRefusesMissingAndBrokenFilesAndLeavesAnEmptyProject)
 {
     buildProject();

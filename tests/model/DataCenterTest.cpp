@@ -236,7 +236,7 @@ TEST(DataCenterTest, Dnp3GroupSettingGoesToTheGroupOfItsType)
     const auto before = model.Dnp3Groups;
     for (const int type : {0, 6, -1}) {
         EXPECT_EQ(model.SetDnp3GroupSetting(type, 9, 9, 9, 9), 1) << type;
-        Dnp3PointGroup untouched{42, 42, 42, 42, 42};
+        Dnp3PointGroup untouched{42, 42, 42, 42, 42, {}};
         model.GetDnp3PointGroup(type, untouched);
         EXPECT_EQ(untouched.ObjectType, 42) << type;
         EXPECT_EQ(untouched.StaticVariation, 42) << type;

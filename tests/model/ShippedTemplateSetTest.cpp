@@ -348,3 +348,22 @@ TEST_F(ShippedTemplateSetTest, OnlyTheTwoPortSerialAndTheSwitchHavePlacementRule
 }
 
 } // namespace
+
+// The node selected after new and open is the product's first element: it opens the device
+// information page (form id 1), in every product.
+TEST_F(ShippedTemplateSetTest, EveryProductsFirstNodeOpensTheDeviceInformationPage)
+{
+    const QStringList products = templateNames(true);
+    ASSERT_FALSE(products.isEmpty());
+    for (const QString& name : products) {
+        XMLParserPtr parser = MakeXMLParser();
+        IXMLElement* root = nullptr;
+        ASSERT_EQ(parser->Load(ShippedTemplatePath(true, name), &root), kXMLOk) << name.toStdString();
+        IXMLElement* product = root->FirstChild();
+        IXMLElement* first = product ? product->FirstChild() : nullptr;
+        ASSERT_NE(first, nullptr) << name.toStdString();
+        IXMLAttribute* formId = first->GetAttribute("FormId");
+        EXPECT_EQ(formId ? formId->GetValue() : QString(), QStringLiteral("1")) << name.toStdString();
+        parser->Release(root);
+    }
+}

@@ -1,5 +1,8 @@
 #include "TagEngineFixture.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 using namespace TagFixture;
@@ -205,6 +208,40 @@ TEST(TagServiceUseTest, Dnp3CandidatesSkipTagsAlreadyPointsOfAConflictingType)
     model.GetTagsForDnp3PointType(Dnp3ObjectType::AnalogInput, candidates);
     ASSERT_EQ(candidates.size(), 1u);
     EXPECT_EQ(candidates[0].TagName, "T0");
+}
+
+// Which point groups keep a tag from being offered for a new point of each type: its own group,
+// and the analog-input group for analog outputs and counters (and analog outputs for inputs).
+TEST(TagServiceUseTest, Dnp3CandidatesFollowTheConflictTableOfEveryPointType)
+{
+    using namespace Dnp3ObjectType;
+    const struct {
+        int requested;
+        std::vector<int> conflicting;
+    } table[] = {
+        {BinaryInput, {BinaryInput}},
+        {AnalogInput, {AnalogInput, AnalogOutput}},
+        {BinaryOutput, {BinaryOutput}},
+        {AnalogOutput, {AnalogOutput, AnalogInput}},
+        {Counter, {Counter, AnalogInput}},
+    };
+    for (const auto& row : table) {
+        for (int pointType = BinaryInput; pointType <= Counter; ++pointType) {
+            CDataCenter model;
+            TagRecord tag = MakeTag(QStringLiteral("T"), QStringLiteral("1.0.0"));
+            tag.Dnp3PointType = row.requested;
+            model.AppendTag(tag);
+            DNP3_POINT_SETTINGS point;
+            point.ResourceID = "1.0.0";
+            model.AddDnp3PointTagUses(pointType, point);
+            std::vector<TagRecord> candidates;
+            model.GetTagsForDnp3PointType(row.requested, candidates);
+            const bool conflicts = std::find(row.conflicting.begin(), row.conflicting.end(), pointType) !=
+                                   row.conflicting.end();
+            EXPECT_EQ(candidates.empty(), conflicts)
+                << "a point of type " << pointType << " asked for type " << row.requested;
+        }
+    }
 }
 
 TEST(TagServiceUseTest, ModbusCommandsMoveReleaseAndCheckTheirPositions)

@@ -7,7 +7,18 @@
 
 namespace {
 
-using HostileInputTest = ProjectFileTest;
+class HostileInputTest : public ProjectFileTest {
+protected:
+    QByteArray SavedModel(CDataCenter& model, const QString& fileName)
+    {
+        IXMLElement* product = NewDocument();
+        model.SaveSystemInformation(product);
+        model.SaveModuleInfo(product);
+        model.SaveDeviceConfiguration(product);
+        model.SaveTagConfiguration(product);
+        return SaveBytes(product, fileName);
+    }
+};
 
 TEST_F(HostileInputTest, ReadersFinishOnStrangeDocuments)
 {
@@ -100,6 +111,7 @@ TEST_F(HostileInputTest, WritersGivenNoElementWriteNothing)
     BuildLayout(model);
     ChangeEverything(model);
     model.Tags.push_back(TagRecord{});
+    const QByteArray before = SavedModel(model, QStringLiteral("before.xml"));
     model.SaveSystemInformation(nullptr);
     model.SaveModuleInfo(nullptr);
     model.SaveTagConfiguration(nullptr);
@@ -117,6 +129,8 @@ TEST_F(HostileInputTest, WritersGivenNoElementWriteNothing)
     model.SaveCellularResource(model.CellularSettings[0], nullptr);
     model.SavePowerResource(model.ResourceGroups[0], nullptr);
     model.PortTrunkSettings[0].SaveSlotPortSetting(nullptr, QStringLiteral("PortTrunk"));
+    // Nothing was written anywhere: the model writes the same document it wrote before.
+    EXPECT_EQ(SavedModel(model, QStringLiteral("after.xml")), before);
 }
 
 } // namespace

@@ -160,8 +160,9 @@ TEST_F(ListDetailPageTest, EntryNamesAreCheckedIgnoringCaseAndSkipTheSelectedEnt
         harness_.Set({{kEditName, QString::fromUtf8(c.typed)}});
         harness_.Press(c.selectedRow >= 0 ? kButtonModify : kButtonAdd);
         EXPECT_EQ(harness_.messages(), c.messages);
-        if (!c.messages.isEmpty())
+        if (!c.messages.isEmpty()) {
             EXPECT_EQ(g_pumps, before);
+        }
     }
     EXPECT_EQ(names(g_pumps), (QStringList {QStringLiteral("pump"), QStringLiteral("Valve")}));
 }

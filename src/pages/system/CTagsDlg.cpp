@@ -75,6 +75,7 @@ void CTagsDlg::OnPageShown()
     displayType_ = ReadProfileInt(kProfileSection, kProfileDisplayTypeKey, 0);
     SetMainListId(kListTags);
     LoadTagIOTypeTexts();
+    usedMark_ = LoadLangString(kStringTagUsedMark);
     ClearTagDetails();
     std::vector<TagRecord> all;
     if (const CDataCenter* model = GetDataCenter())
@@ -103,7 +104,7 @@ QStringList CTagsDlg::RowTexts(const TagRecord& tag, int number, TagItemNamer& n
 {
     return {QString::number(number),
             tag.TagName,
-            tag.RelatedServices.empty() ? QString() : LoadLangString(kStringTagUsedMark),
+            tag.RelatedServices.empty() ? QString() : usedMark_,
             QString::number(tag.SlotIndex),
             tag.ChannelTypeAlias,
             directions_.TextOf(tag),

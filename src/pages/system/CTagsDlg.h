@@ -73,6 +73,7 @@ private:
     const TagRecord* RecordOfRow(int row) const;
 
     TagDirectionTexts directions_;
+    QString usedMark_; // the text of a tag that services use
     std::vector<TagRecord> rowRecords_; // the rows' tags; a row's item data is its position here
     int displayType_ = 0;
     bool listReplaced_ = false;

@@ -45,6 +45,7 @@ bool CTagsMapDlg::OnInitDialog()
         edit->setMaxLength(kNameLimit);
     if (auto* tree = item<QTreeWidget>(kTree)) {
         tree->setHeaderHidden(true);
+        tree->setUniformRowHeights(true); // long trees lay out without measuring each row
         tree_ = std::make_unique<TagMapTree>(*tree);
         connect(tree, &QTreeWidget::currentItemChanged, this, [this] {
             if (!IsBusy())
@@ -122,6 +123,7 @@ void CTagsMapDlg::OnPageShown()
     const bool iec = model && model->IsIECMode();
     dataTypeNames_ = ServiceDefaults::ReadList(QStringLiteral("Tag"), iec ? QStringLiteral("IECDataType") : QStringLiteral("DataType"));
     directions_ = TagDirectionTexts::Load(iec);
+    usedMark_ = LoadLangString(kStringTagUsedMark);
     allTags_ = model ? model->Tags.All() : std::vector<TagRecord>();
     ApplyFilter();
     if (!filterPending_)
@@ -178,7 +180,7 @@ void CTagsMapDlg::OnFilterModeChanged()
 
 void CTagsMapDlg::ApplyFilter()
 {
-    filteredTags_ = filter_.Apply(allTags_);
+    filtered_ = filter_.Apply(allTags_);
 }
 
 void CTagsMapDlg::OnFilterChanged()
@@ -209,7 +211,7 @@ QStringList CTagsMapDlg::RowTexts(const TagRecord& tag, int number, TagItemNamer
             tag.TagName,
             QString::number(tag.SlotIndex == kPowerSlot ? 0 : tag.SlotIndex),
             dataTypeNames_.value(MapDataTypeCode(tag.DataTypeCode)),
-            tag.RelatedServices.empty() ? QString() : LoadLangString(kStringTagUsedMark),
+            tag.RelatedServices.empty() ? QString() : usedMark_,
             iecRegister ? ToIecTypeName(tag.ChannelTypeAlias) : tag.ChannelTypeAlias,
             directions_.TextOf(tag),
             tag.ChannelIndex == kNoChannelIndex ? LoadLangString(kStringNoChannel) : QString::number(tag.ChannelIndex),
@@ -224,16 +226,15 @@ void CTagsMapDlg::FillList()
         return;
     BusyGuard busy(Busy());
     list->DeleteAllItems();
-    rowRecords_ = filteredTags_;
     TagItemNamer namer(*model);
     namer.NameServiceTagsByItem(true);
     QList<QStringList> rows;
     QList<quint32> data;
-    rows.reserve(static_cast<qsizetype>(rowRecords_.size()));
-    data.reserve(static_cast<qsizetype>(rowRecords_.size()));
-    for (size_t i = 0; i < rowRecords_.size(); ++i) {
-        rows.append(RowTexts(rowRecords_[i], static_cast<int>(i) + 1, namer));
-        data.append(static_cast<quint32>(i));
+    rows.reserve(static_cast<qsizetype>(filtered_.size()));
+    data.reserve(static_cast<qsizetype>(filtered_.size()));
+    for (size_t position : filtered_) {
+        rows.append(RowTexts(allTags_[position], static_cast<int>(rows.size()) + 1, namer));
+        data.append(static_cast<quint32>(position));
     }
     list->setUpdatesEnabled(false);
     list->AppendItems(rows, data);
@@ -245,7 +246,7 @@ void CTagsMapDlg::BuildTree()
     if (!tree_ || !GetDataCenter())
         return;
     BusyGuard busy(Busy());
-    tree_->Build(*GetDataCenter(), filteredTags_);
+    tree_->Build(*GetDataCenter(), allTags_, filtered_);
     highlightText_.clear();
 }
 
@@ -279,8 +280,8 @@ void CTagsMapDlg::OnListItemChanged()
     setItemText(kEditName, list->GetItemText(row, kColumnName));
     enableItem(kButtonRename, true);
     const quint32 position = list->GetItemData(row);
-    if (position < rowRecords_.size())
-        ShowTagInTree(rowRecords_[position]);
+    if (position < allTags_.size())
+        ShowTagInTree(allTags_[position]);
 }
 
 void CTagsMapDlg::ShowTagInTree(const TagRecord& tag)
@@ -308,7 +309,8 @@ void CTagsMapDlg::ClearHighlight()
 {
     if (!tree_ || highlightText_.isEmpty())
         return;
-    for (const TagRecord& tag : rowRecords_) {
+    for (size_t position : filtered_) {
+        const TagRecord& tag = allTags_[position];
         if (tag.TagName != highlightText_)
             continue;
         for (QTreeWidgetItem* leaf : tree_->LeavesOf(tag.ResID)) {
@@ -334,14 +336,14 @@ void CTagsMapDlg::OnRenameTag()
     const QString label = FieldLabel(kLabelName).Text(*this);
     const int row = list ? list->GetFirstSelectedRow() : -1;
     const quint32 position = row >= 0 ? list->GetItemData(row) : 0;
-    if (row < 0 || !model || position >= rowRecords_.size()) {
+    if (row < 0 || !model || position >= allTags_.size()) {
         ShowMessageBox(LoadLangString(kStringNoEntrySelected), MB_OK | MB_ICONWARNING);
         ValidationReport report;
         report.Add(FormatInvalidItemLine(label));
         report.ShowIfAny();
         return;
     }
-    TagRecord& tag = rowRecords_[position];
+    TagRecord tag = allTags_[position];
     const QString newName = itemText(kEditName);
     ValidationReport report;
     if (!CheckTagRename(*model, tag, newName, label, false, report, control(kEditName))) {
@@ -351,10 +353,7 @@ void CTagsMapDlg::OnRenameTag()
     }
     tag.TagName = newName;
     model->UpdateTagRecord(tag.ResID, tag);
-    for (TagRecord& filtered : filteredTags_) {
-        if (filtered.ResID == tag.ResID)
-            filtered.TagName = newName;
-    }
+    // The model renames in place: the positions of the page's copy stay good.
     allTags_ = model->Tags.All();
     BusyGuard busy(Busy());
     list->SetItemText(row, kColumnName, newName);

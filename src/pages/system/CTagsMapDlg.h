@@ -76,9 +76,9 @@ private:
     TagMapFilter filter_;
     bool filterPending_ = false;
     std::vector<TagRecord> allTags_;
-    std::vector<TagRecord> filteredTags_;
-    std::vector<TagRecord> rowRecords_; // the rows' tags; a row's item data is its position here
+    std::vector<size_t> filtered_; // positions in allTags_; a row's item data is its tag's position
     TagDirectionTexts directions_;
+    QString usedMark_; // the text of a tag that services use
     QStringList dataTypeNames_;
     std::unique_ptr<TagMapTree> tree_;
     bool treeTouched_ = false;

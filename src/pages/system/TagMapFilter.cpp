@@ -122,10 +122,14 @@ bool TagMapFilter::Passes(const TagRecord& tag) const
     }
 }
 
-std::vector<TagRecord> TagMapFilter::Apply(const std::vector<TagRecord>& tags) const
+std::vector<size_t> TagMapFilter::Apply(const std::vector<TagRecord>& tags) const
 {
-    std::vector<TagRecord> passed;
-    std::copy_if(tags.begin(), tags.end(), std::back_inserter(passed), [this](const TagRecord& tag) { return Passes(tag); });
+    std::vector<size_t> passed;
+    passed.reserve(tags.size());
+    for (size_t position = 0; position < tags.size(); ++position) {
+        if (Passes(tags[position]))
+            passed.push_back(position);
+    }
     return passed;
 }
 

@@ -23,7 +23,8 @@ struct TagMapFilter {
 
     // True when the tag passes.
     bool Passes(const TagRecord& tag) const;
-    std::vector<TagRecord> Apply(const std::vector<TagRecord>& tags) const;
+    // The positions of the tags that pass, ascending.
+    std::vector<size_t> Apply(const std::vector<TagRecord>& tags) const;
 };
 
 // The resource types a channel mode lets through (types 1003, 1005, 1006 and 1012; others pass).

@@ -39,7 +39,7 @@ quint64 channelKey(int type, int channel)
 
 } // namespace
 
-void TagMapTree::Build(const CDataCenter& model, const std::vector<TagRecord>& tags)
+void TagMapTree::Build(const CDataCenter& model, const std::vector<TagRecord>& tags, const std::vector<size_t>& positions)
 {
     tree_.clear();
     slots_.clear();
@@ -55,7 +55,8 @@ void TagMapTree::Build(const CDataCenter& model, const std::vector<TagRecord>& t
         if (model.IsSlotUsed(slot))
             AddSlot(model, root, slot);
     }
-    for (const TagRecord& tag : tags) {
+    for (size_t position : positions) {
+        const TagRecord& tag = tags[position];
         AddTagUnderChannel(tag);
         AddTagUnderServices(model, root, tag);
     }

@@ -18,8 +18,8 @@ class TagMapTree {
 public:
     explicit TagMapTree(QTreeWidget& tree) : tree_(tree) {}
 
-    // Deletes every item and draws the controller with the tags.
-    void Build(const CDataCenter& model, const std::vector<TagRecord>& tags);
+    // Deletes every item and draws the controller with the tags at the positions.
+    void Build(const CDataCenter& model, const std::vector<TagRecord>& tags, const std::vector<size_t>& positions);
     // The leaves of the tag at the address; empty when it is not drawn.
     QList<QTreeWidgetItem*> LeavesOf(const QString& address) const { return leaves_.value(address); }
 

@@ -32,6 +32,7 @@ constexpr Column kColumns[] = {{360, 30, false}, {361, 130, true}, {363, 65, tru
 constexpr unsigned kFilterKindStrings[] = {375, 666, 667};
 constexpr unsigned kStringNoChannel = 388;
 constexpr int kFirstHideableColumn = 2;
+constexpr int kTreeWidth = 150;
 
 } // namespace
 
@@ -45,6 +46,7 @@ bool CTagsMapDlg::OnInitDialog()
         edit->setMaxLength(kNameLimit);
     if (auto* tree = item<QTreeWidget>(kTree)) {
         tree->setHeaderHidden(true);
+        tree->setMinimumWidth(kTreeWidth);
         tree->setUniformRowHeights(true); // long trees lay out without measuring each row
         tree_ = std::make_unique<TagMapTree>(*tree);
         connect(tree, &QTreeWidget::currentItemChanged, this, [this] {

@@ -1,7 +1,9 @@
 // The tag map: filters applied only by the filter button, the mode and service rules, renaming
 // of tags that services use, the reset after a new or opened project.
 #include "CListCtrlEx.h"
+#include "CTagsDlg.h"
 #include "CTagsMapDlg.h"
+#include "FilledProject.h"
 #include "LanguagePack.h"
 #include "PageHarness.h"
 #include "TypeIds.h"
@@ -131,6 +133,27 @@ TEST_F(TagMapPageTest, ResetFiltersShowsEveryTagAgain)
     EXPECT_TRUE(harness.page().control(kComboTarget)->isHidden());
     harness.Show(NodeFor(102, "Tag Map"));
     EXPECT_EQ(names(), namesOf(harness.model().Tags.All()));
+}
+
+} // namespace
+
+namespace {
+
+// Both tag pages on the largest project there is, pictured for a look by eye.
+TEST(TagPagesLargestProjectTest, ScreenshotsOfTagsPageAndTagMap)
+{
+    PageHarness<CTagsMapDlg> map;
+    map.model().ResetProjectData();
+    ASSERT_TRUE(FilledProject::BuildLargestProject(map.model()));
+    map.Show(NodeFor(102, "Tag Map"));
+    EXPECT_EQ(map.page().item<CListCtrlEx>(kListTags)->GetItemCount(), static_cast<int>(map.model().Tags.size()));
+    EXPECT_FALSE(map.Screenshot(QStringLiteral("tag-map-largest-project")).isEmpty());
+
+    PageHarness<CTagsDlg> tags;
+    tags.model().ResetProjectData();
+    ASSERT_TRUE(FilledProject::BuildLargestProject(tags.model()));
+    tags.Show(NodeFor(100, "Tags"));
+    EXPECT_FALSE(tags.Screenshot(QStringLiteral("tags-page-largest-project")).isEmpty());
 }
 
 } // namespace

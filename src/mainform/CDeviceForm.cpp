@@ -460,4 +460,6 @@ void CDeviceForm::TemplatePlaced(bool isProduct)
     if (isProduct && propertyForm_)
         propertyForm_->RefreshPagesDataCenter();
     ApplyTreeDisplayType();
+    if (isProduct && propertyForm_)
+        propertyForm_->ResetTagsMapPage();
 }

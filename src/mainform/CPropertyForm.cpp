@@ -4,6 +4,7 @@
 #include "CLogForm.h"
 #include "CMainFrame.h"
 #include "CPropertyUIDialog.h"
+#include "CTagsMapDlg.h"
 #include "MainFormIds.h"
 #include "PropertyPageTable.h"
 #include "TraceLog.h"
@@ -14,6 +15,8 @@
 #include <QVBoxLayout>
 
 namespace {
+
+constexpr int kTagsMapFormId = 102;
 
 // Log lines of pages while the pane has no log pane (a pane on its own).
 class TraceLogLines : public ILogLineSink {
@@ -129,6 +132,12 @@ void CPropertyForm::ShowPageForNode(const TreeNodeInfo& node)
     page->show();
     // After the tree has finished handling its selection.
     QMetaObject::invokeMethod(page, [page] { page->setFocus(Qt::OtherFocusReason); }, Qt::QueuedConnection);
+}
+
+void CPropertyForm::ResetTagsMapPage()
+{
+    if (auto* tagMap = dynamic_cast<CTagsMapDlg*>(PageForFormId(kTagsMapFormId)))
+        tagMap->ResetFilters();
 }
 
 void CPropertyForm::RefreshPagesDataCenter()

@@ -49,6 +49,8 @@ public:
     void HideAllPages();
     // Every page takes the project model anew, in creation order.
     void RefreshPagesDataCenter();
+    // A project was created or opened: the tag map shows every tag again.
+    void ResetTagsMapPage();
 
     CDeviceForm* GetDeviceForm() const { return deviceForm_; }
     CLogForm* GetLogForm() const { return logForm_; }

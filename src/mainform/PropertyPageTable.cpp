@@ -10,26 +10,32 @@
 #include "CDevCfgDIO.h"
 #include "CDevCfgDO.h"
 #include "CDevCfgHAI.h"
+#include "CDeviceInfoDlg.h"
+#include "CFunctionListDlg.h"
+#include "CResourceInternalVariable.h"
+#include "CResourceSystemVariable.h"
 #include "CRotarySWSettingDlg.h"
 #include "CSerialDlg.h"
 #include "CSettingFTPHostDlg.h"
 #include "CSettingLanDlg.h"
 #include "CSettingSMTPServersDlg.h"
 #include "CSystemLogOfflineSettingDlg.h"
+#include "CTagsDlg.h"
+#include "CTagsMapDlg.h"
 #include "CTimeSettingDlg.h"
 #include "CToggleSWSettingDlg.h"
 
 const std::array<PropertyPageKind, kPropertyPageCount> kPropertyPageTable = {{
-    {1, "CDeviceInfoDlg", 200, 0},
-    {100, "CTagsDlg", 137, 0},
-    {102, "CTagsMapDlg", 175, 0},
+    {1, "CDeviceInfoDlg", 200, 0, &MakePage<CDeviceInfoDlg>},
+    {100, "CTagsDlg", 137, 0, &MakePage<CTagsDlg>},
+    {102, "CTagsMapDlg", 175, 0, &MakePage<CTagsMapDlg>},
     {1000, "CSerialDlg", 164, 0, &MakePage<CSerialDlg>},
     {1001, "CSettingLanDlg", 163, 0, &MakePage<CSettingLanDlg>},
-    {1013, "CResourceSystemVariable", 202, 1013},
-    {1015, "CResourceSystemVariable", 202, 1015},
-    {1500, "CResourceInternalVariable", 203, 0},
+    {1013, "CResourceSystemVariable", 202, 1013, &MakePage<CResourceSystemVariable>},
+    {1015, "CResourceSystemVariable", 202, 1015, &MakePage<CResourceSystemVariable>},
+    {1500, "CResourceInternalVariable", 203, 0, &MakePage<CResourceInternalVariable>},
     {105, "CModbusMasterDlg", 145, 0},
-    {99, "CFunctionListDlg", 663, 0},
+    {99, "CFunctionListDlg", 663, 0, &MakePage<CFunctionListDlg>},
     {137, "CAlarmEmail", 177, 0, &MakePage<CAlarmEmail>},
     {138, "CAlarmSMS", 691, 0, &MakePage<CAlarmSMS>},
     {143, "CAlarmSNMPTrapDlg", 141, 0, &MakePage<CAlarmSNMPTrapDlg>},

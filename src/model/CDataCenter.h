@@ -83,7 +83,12 @@ public:
     void SetRESTfulSupported(int value) { RESTfulSupported = value; }
     int SetRESTfulEnable(int value);
     ModuleInfoPair GetModuleInfo() const { return ModuleInfo; }
-    void SetModuleInfo(ModuleInfoPair info) { ModuleInfo = std::move(info); }
+    void SetModuleInfo(ModuleInfoPair info)
+    {
+        if (!(info == ModuleInfo))
+            MarkModified();
+        ModuleInfo = std::move(info);
+    }
     // The time-zone list shows zones 35 and 36 in the other order than the device numbers them;
     // the time-zone accessors exchange the two on the way in and out.
     static int ExchangeTimeZone35And36(int zoneIndex);
@@ -214,6 +219,21 @@ public:
                             int series4100Flag);
     void GetSlotSystemRegister(ResourceGroupRecord& out, int slot) const;
     int FindTagDefinitionIndex(const QString& resourceText) const;
+
+    // ---- internal variables the user makes ----
+    // The index after the last variable of the data-type code (0 for the first), and the
+    // resource id "0.%d.2.%d.0" of that index and the type's position in the page's list.
+    int NextInternalVariableIndex(int code) const;
+    static QString InternalVariableResourceId(int index, int typeIndex);
+    // The name of slot 0's channel group of the code's register type (1500 + code, else
+    // 1509 + code); empty when there is none.
+    QString InternalVariableGroupName(int code) const;
+    // Appends the variable made from the record (its code, direction) with the name and the next
+    // resource id, and its tag. The resource id made.
+    QString AddInternalVariable(InternalVariableRecord record, int typeIndex, const QString& name);
+    // Removes the variable of the resource id and its tags. False, with nothing removed, when a
+    // service uses its tag.
+    bool DeleteInternalVariable(int code, const QString& resourceId);
 
     // ---- tag exports ----
     // Writes one C define per tag into a new or emptied file; false when it cannot be written.

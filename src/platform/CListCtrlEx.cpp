@@ -105,6 +105,11 @@ bool CListCtrlEx::DeleteItem(int row)
     return model_.RemoveRow(row);
 }
 
+void CListCtrlEx::AppendItems(const QList<QStringList>& texts, const QList<quint32>& itemData)
+{
+    model_.AppendRows(texts, itemData);
+}
+
 void CListCtrlEx::DeleteAllItems()
 {
     model_.RemoveAllRows();

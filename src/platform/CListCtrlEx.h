@@ -39,6 +39,8 @@ public:
     bool SetItemText(int row, int column, const QString& text);
     QString GetItemText(int row, int column) const;
     bool DeleteItem(int row);
+    // Appends rows in one step: texts from column 0, and each row's item data (0 when not given).
+    void AppendItems(const QList<QStringList>& texts, const QList<quint32>& itemData = {});
     void DeleteAllItems();
     int GetItemCount() const;
     bool SetItemData(int row, quint32 value);

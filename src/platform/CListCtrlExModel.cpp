@@ -112,6 +112,25 @@ int CListCtrlExModel::InsertRow(int row, const QString& text)
     return row;
 }
 
+void CListCtrlExModel::AppendRows(const QList<QStringList>& texts, const QList<quint32>& ownerValues)
+{
+    if (texts.isEmpty())
+        return;
+    const int first = rowCount();
+    beginInsertRows({}, first, first + static_cast<int>(texts.size()) - 1);
+    rows_.reserve(first + texts.size());
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        Row entry;
+        entry.cells.resize(titles_.size());
+        const qsizetype cells = std::min(texts[i].size(), entry.cells.size());
+        for (qsizetype column = 0; column < cells; ++column)
+            entry.cells[column].text = texts[i][column];
+        entry.ownerValue = ownerValues.value(i);
+        rows_.append(std::move(entry));
+    }
+    endInsertRows();
+}
+
 bool CListCtrlExModel::RemoveRow(int row)
 {
     if (row < 0 || row >= rowCount())

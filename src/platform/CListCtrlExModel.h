@@ -41,6 +41,9 @@ public:
     // Inserts a row whose column 0 holds the text; the index is clamped to 0..rowCount.
     int InsertRow(int row, const QString& text);
     bool RemoveRow(int row);
+    // Appends the rows in one step (long lists fill without a notification per row); each row's
+    // texts fill its cells from column 0, the rest stay empty.
+    void AppendRows(const QList<QStringList>& texts, const QList<quint32>& ownerValues);
     void RemoveAllRows();
 
     bool IsCell(int row, int column) const;

@@ -3,11 +3,13 @@
 
 #include "CPlaceholderPage.h"
 #include "CPropertyUIDialog.h"
+#include "CTagsMapDlg.h"
 #include "ILogLineSink.h"
 #include "IPageHost.h"
 #include "PropertyPageTable.h"
 #include "TreeNodeInfo.h"
 
+#include <QComboBox>
 #include <QSet>
 #include <gtest/gtest.h>
 
@@ -65,6 +67,20 @@ TEST(PropertyFormTest, PagesAreCreatedOnceInTableOrderAndHidden)
     pane.CreatePropertyPage();
     pane.InitPages();
     EXPECT_EQ(pagePointers(pane), before) << "never created twice";
+}
+
+TEST(PropertyFormTest, TagMapResetPutsItsFiltersBack)
+{
+    CPropertyForm pane;
+    pane.ResetTagsMapPage(); // no pages yet: nothing happens
+    pane.InitPages();
+    auto* tagMap = dynamic_cast<CTagsMapDlg*>(pane.PageForFormId(102));
+    ASSERT_NE(tagMap, nullptr);
+    tagMap->item<QComboBox>(TagMapIds::kComboKind)->setCurrentIndex(TagMapFilter::kByService);
+    ASSERT_TRUE(tagMap->IsFilterPending());
+    pane.ResetTagsMapPage();
+    EXPECT_EQ(tagMap->Filter().kind, TagMapFilter::kAll);
+    EXPECT_FALSE(tagMap->IsFilterPending());
 }
 
 TEST(PropertyFormTest, SelectingANodeShowsItsPageAlone)

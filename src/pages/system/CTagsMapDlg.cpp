@@ -1,0 +1,378 @@
+#include "CTagsMapDlg.h"
+
+#include "CDataCenter.h"
+#include "CListCtrlEx.h"
+#include "FieldLabel.h"
+#include "IecTypeName.h"
+#include "LanguagePack.h"
+#include "ListCompare.h"
+#include "ListPageStrings.h"
+#include "ServiceDefaultsReader.h"
+#include "TagMapTree.h"
+#include "TypeIds.h"
+#include "Validation.h"
+#include "ValidationReport.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTreeWidget>
+
+using namespace TagMapIds;
+
+namespace {
+
+struct Column {
+    unsigned header;
+    int width;
+    bool sortable;
+};
+constexpr Column kColumns[] = {{360, 30, false}, {361, 130, true}, {363, 65, true},  {492, 85, true}, {749, 60, true},
+                               {365, 80, true},  {748, 75, false}, {364, 85, false}, {366, 150, true}};
+constexpr unsigned kFilterKindStrings[] = {375, 666, 667};
+constexpr unsigned kStringNoChannel = 388;
+constexpr int kFirstHideableColumn = 2;
+constexpr int kTreeWidth = 150;
+
+} // namespace
+
+CTagsMapDlg::CTagsMapDlg(IPageHost* host) : CPropertyUIDialog(kTemplate, host) {}
+
+CTagsMapDlg::~CTagsMapDlg() = default;
+
+bool CTagsMapDlg::OnInitDialog()
+{
+    if (auto* edit = item<QLineEdit>(kEditName))
+        edit->setMaxLength(kNameLimit);
+    if (auto* tree = item<QTreeWidget>(kTree)) {
+        tree->setHeaderHidden(true);
+        tree->setMinimumWidth(kTreeWidth);
+        tree->setUniformRowHeights(true); // long trees lay out without measuring each row
+        tree_ = std::make_unique<TagMapTree>(*tree);
+        connect(tree, &QTreeWidget::currentItemChanged, this, [this] {
+            if (!IsBusy())
+                OnTreeSelChanged();
+        });
+    }
+    InitColumns();
+    ResetFilters();
+    OnUserChange(kComboKind, [this] { OnFilterKindChanged(); });
+    OnUserChange(kComboTarget, [this] { OnFilterTargetChanged(); });
+    OnUserChange(kComboType, [this] { OnFilterTypeChanged(); });
+    OnUserChange(kComboMode, [this] { OnFilterModeChanged(); });
+    onClicked(kButtonFilter, [this] { OnApplyFilter(); });
+    onClicked(kButtonRename, [this] { OnRenameTag(); });
+    onDoubleClicked(kListTags, [this] { OnListDoubleClick(); });
+    return true;
+}
+
+void CTagsMapDlg::InitColumns()
+{
+    auto* list = item<CListCtrlEx>(kListTags);
+    if (!list)
+        return;
+    list->DeleteAllColumns();
+    for (int column = 0; column < static_cast<int>(std::size(kColumns)); ++column) {
+        list->InsertColumn(column, LoadLangString(kColumns[column].header), kColumns[column].width);
+        list->SetColumnHideable(column, column >= kFirstHideableColumn);
+        if (kColumns[column].sortable)
+            list->SetColumnSortType(column, CListCtrlEx::kSortAscending | CListCtrlEx::kSortToggle, kCompareText);
+    }
+    list->SetColumnMenuEnabled(true);
+    connect(list, &CListCtrlEx::itemSelectionChanged, this, [this] {
+        if (!IsBusy())
+            OnListItemChanged();
+    });
+    // After the list's own sorting, which is connected first.
+    connect(list->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) { OnHeaderClick(column); });
+}
+
+void CTagsMapDlg::FillCombo(int comboId, const std::vector<FilterEntry>& entries)
+{
+    auto* combo = item<QComboBox>(comboId);
+    if (!combo)
+        return;
+    BusyGuard busy(Busy());
+    combo->clear();
+    for (const FilterEntry& entry : entries)
+        combo->addItem(entry.text, entry.value);
+    combo->setCurrentIndex(entries.empty() ? -1 : 0);
+}
+
+int CTagsMapDlg::ComboValue(int comboId) const
+{
+    const auto* combo = item<QComboBox>(comboId);
+    return combo && combo->currentIndex() >= 0 ? combo->currentData().toInt() : TagMapFilter::kNone;
+}
+
+void CTagsMapDlg::ResetFilters()
+{
+    std::vector<FilterEntry> kinds;
+    for (int kind = 0; kind < static_cast<int>(std::size(kFilterKindStrings)); ++kind)
+        kinds.push_back({LoadLangString(kFilterKindStrings[kind]), kind});
+    FillCombo(kComboKind, kinds);
+    for (int id : {kComboTarget.id, kComboType.id, kComboMode.id})
+        showItem(id, false);
+    filter_ = {};
+    filterPending_ = false;
+    enableItem(kButtonFilter, false);
+}
+
+void CTagsMapDlg::OnPageShown()
+{
+    SetMainListId(kListTags);
+    const CDataCenter* model = GetDataCenter();
+    const bool iec = model && model->IsIECMode();
+    dataTypeNames_ = ServiceDefaults::ReadList(QStringLiteral("Tag"), iec ? QStringLiteral("IECDataType") : QStringLiteral("DataType"));
+    directions_ = TagDirectionTexts::Load(iec);
+    usedMark_ = LoadLangString(kStringTagUsedMark);
+    allTags_ = model ? model->Tags.All() : std::vector<TagRecord>();
+    ApplyFilter();
+    if (!filterPending_)
+        OnApplyFilter();
+    else
+        BuildTree();
+    enableItem(kButtonFilter, filterPending_);
+    SelectFirstListItem(kListTags);
+}
+
+// ---- filters ----
+
+void CTagsMapDlg::OnFilterKindChanged()
+{
+    filter_ = {ComboValue(kComboKind), TagMapFilter::kNone, TagMapFilter::kNone, TagMapFilter::kNone};
+    const CDataCenter* model = GetDataCenter();
+    showItem(kComboTarget, filter_.kind != TagMapFilter::kAll);
+    showItem(kComboType, filter_.kind == TagMapFilter::kBySlot);
+    showItem(kComboMode, false);
+    if (filter_.kind == TagMapFilter::kAll || !model) {
+        OnFilterChanged();
+        return;
+    }
+    FillCombo(kComboTarget, filter_.kind == TagMapFilter::kBySlot ? SlotEntries(*model) : ServiceEntries(*model));
+    OnFilterTargetChanged();
+}
+
+void CTagsMapDlg::OnFilterTargetChanged()
+{
+    filter_.target = ComboValue(kComboTarget);
+    if (filter_.kind == TagMapFilter::kBySlot && GetDataCenter()) {
+        FillCombo(kComboType, ChannelTypeEntries(*GetDataCenter(), filter_.target));
+        OnFilterTypeChanged();
+        return;
+    }
+    OnFilterChanged();
+}
+
+void CTagsMapDlg::OnFilterTypeChanged()
+{
+    filter_.type = ComboValue(kComboType);
+    const bool modes = HasModeFilter(filter_.type);
+    showItem(kComboMode, modes);
+    FillCombo(kComboMode, ModeEntries(filter_.type));
+    filter_.mode = 0;
+    OnFilterChanged();
+}
+
+void CTagsMapDlg::OnFilterModeChanged()
+{
+    filter_.mode = ComboValue(kComboMode);
+    OnFilterChanged();
+}
+
+void CTagsMapDlg::ApplyFilter()
+{
+    filtered_ = filter_.Apply(allTags_);
+}
+
+void CTagsMapDlg::OnFilterChanged()
+{
+    ApplyFilter();
+    // The list waits for the filter button.
+    filterPending_ = true;
+    enableItem(kButtonFilter, true);
+}
+
+void CTagsMapDlg::OnApplyFilter()
+{
+    setItemText(kEditName, QString());
+    enableItem(kButtonRename, false);
+    FillList();
+    BuildTree();
+    filterPending_ = false;
+    enableItem(kButtonFilter, false);
+    SelectFirstListItem(kListTags);
+}
+
+// ---- list and tree ----
+
+QStringList CTagsMapDlg::RowTexts(const TagRecord& tag, int number, TagItemNamer& namer) const
+{
+    const bool iecRegister = GetDataCenter() && GetDataCenter()->IsIECMode() && IsInternalRegisterType(tag.ChannelTypeId);
+    return {QString::number(number),
+            tag.TagName,
+            QString::number(tag.SlotIndex == kPowerSlot ? 0 : tag.SlotIndex),
+            dataTypeNames_.value(MapDataTypeCode(tag.DataTypeCode)),
+            tag.RelatedServices.empty() ? QString() : usedMark_,
+            iecRegister ? ToIecTypeName(tag.ChannelTypeAlias) : tag.ChannelTypeAlias,
+            directions_.TextOf(tag),
+            tag.ChannelIndex == kNoChannelIndex ? LoadLangString(kStringNoChannel) : QString::number(tag.ChannelIndex),
+            namer.ItemOf(tag).name};
+}
+
+void CTagsMapDlg::FillList()
+{
+    auto* list = item<CListCtrlEx>(kListTags);
+    const CDataCenter* model = GetDataCenter();
+    if (!list || !model)
+        return;
+    BusyGuard busy(Busy());
+    list->DeleteAllItems();
+    TagItemNamer namer(*model);
+    namer.NameServiceTagsByItem(true);
+    QList<QStringList> rows;
+    QList<quint32> data;
+    rows.reserve(static_cast<qsizetype>(filtered_.size()));
+    data.reserve(static_cast<qsizetype>(filtered_.size()));
+    for (size_t position : filtered_) {
+        rows.append(RowTexts(allTags_[position], static_cast<int>(rows.size()) + 1, namer));
+        data.append(static_cast<quint32>(position));
+    }
+    list->setUpdatesEnabled(false);
+    list->AppendItems(rows, data);
+    list->setUpdatesEnabled(true);
+}
+
+void CTagsMapDlg::BuildTree()
+{
+    if (!tree_ || !GetDataCenter())
+        return;
+    BusyGuard busy(Busy());
+    tree_->Build(*GetDataCenter(), allTags_, filtered_);
+    highlightText_.clear();
+}
+
+void CTagsMapDlg::RenumberListRows()
+{
+    if (auto* list = item<CListCtrlEx>(kListTags)) {
+        for (int row = 0; row < list->GetItemCount(); ++row)
+            list->SetItemText(row, 0, QString::number(row + 1));
+    }
+}
+
+void CTagsMapDlg::OnHeaderClick(int column)
+{
+    if (column >= 0 && column < static_cast<int>(std::size(kColumns)) && kColumns[column].sortable)
+        RenumberListRows();
+}
+
+void CTagsMapDlg::OnListItemChanged()
+{
+    if (auto* tree = item<QTreeWidget>(kTree)) {
+        BusyGuard busy(Busy());
+        tree->collapseAll();
+    }
+    treeTouched_ = false;
+    setItemText(kEditName, QString());
+    enableItem(kButtonRename, false);
+    const auto* list = item<CListCtrlEx>(kListTags);
+    const int row = list ? list->GetFirstSelectedRow() : -1;
+    if (row < 0)
+        return;
+    setItemText(kEditName, list->GetItemText(row, kColumnName));
+    enableItem(kButtonRename, true);
+    const quint32 position = list->GetItemData(row);
+    if (position < allTags_.size())
+        ShowTagInTree(allTags_[position]);
+}
+
+void CTagsMapDlg::ShowTagInTree(const TagRecord& tag)
+{
+    auto* tree = item<QTreeWidget>(kTree);
+    if (!tree || !tree_)
+        return;
+    ClearHighlight();
+    BusyGuard busy(Busy());
+    const QList<QTreeWidgetItem*> leaves = tree_->LeavesOf(tag.ResID);
+    for (QTreeWidgetItem* leaf : leaves) {
+        for (QTreeWidgetItem* parent = leaf->parent(); parent; parent = parent->parent())
+            parent->setExpanded(true);
+        leaf->setBackground(0, tree->palette().brush(QPalette::Highlight));
+        leaf->setForeground(0, tree->palette().brush(QPalette::HighlightedText));
+        tree->scrollToItem(leaf);
+    }
+    if (!leaves.isEmpty()) {
+        tree->setCurrentItem(leaves.first());
+        highlightText_ = tag.TagName;
+    }
+}
+
+void CTagsMapDlg::ClearHighlight()
+{
+    if (!tree_ || highlightText_.isEmpty())
+        return;
+    for (size_t position : filtered_) {
+        const TagRecord& tag = allTags_[position];
+        if (tag.TagName != highlightText_)
+            continue;
+        for (QTreeWidgetItem* leaf : tree_->LeavesOf(tag.ResID)) {
+            leaf->setData(0, Qt::BackgroundRole, QVariant());
+            leaf->setData(0, Qt::ForegroundRole, QVariant());
+        }
+    }
+    highlightText_.clear();
+}
+
+void CTagsMapDlg::OnTreeSelChanged()
+{
+    treeTouched_ = true;
+    ClearHighlight();
+}
+
+// ---- rename and copy ----
+
+void CTagsMapDlg::OnRenameTag()
+{
+    auto* list = item<CListCtrlEx>(kListTags);
+    CDataCenter* model = GetDataCenter();
+    const QString label = FieldLabel(kLabelName).Text(*this);
+    const int row = list ? list->GetFirstSelectedRow() : -1;
+    const quint32 position = row >= 0 ? list->GetItemData(row) : 0;
+    if (row < 0 || !model || position >= allTags_.size()) {
+        ShowMessageBox(LoadLangString(kStringNoEntrySelected), MB_OK | MB_ICONWARNING);
+        ValidationReport report;
+        report.Add(FormatInvalidItemLine(label));
+        report.ShowIfAny();
+        return;
+    }
+    TagRecord tag = allTags_[position];
+    const QString newName = itemText(kEditName);
+    ValidationReport report;
+    if (!CheckTagRename(*model, tag, newName, label, false, report, control(kEditName))) {
+        report.ShowIfAny();
+        setItemText(kEditName, tag.TagName);
+        return;
+    }
+    tag.TagName = newName;
+    model->UpdateTagRecord(tag.ResID, tag);
+    // The model renames in place: the positions of the page's copy stay good.
+    allTags_ = model->Tags.All();
+    BusyGuard busy(Busy());
+    list->SetItemText(row, kColumnName, newName);
+    if (list->GetSortColumn() >= 0) {
+        list->SortByColumn(list->GetSortColumn(), false);
+        RenumberListRows();
+    }
+    BuildTree();
+    for (int r = 0; r < list->GetItemCount(); ++r) {
+        if (list->GetItemData(r) == position)
+            list->SelectRow(r);
+    }
+}
+
+void CTagsMapDlg::OnListDoubleClick()
+{
+    const auto* list = item<CListCtrlEx>(kListTags);
+    const int row = list ? list->currentIndex().row() : -1;
+    CopyTagNameAndLog(*this, row >= 0 ? list->GetItemText(row, kColumnName) : QString());
+}

@@ -1,0 +1,159 @@
+// The tag map: filters applied only by the filter button, the mode and service rules, renaming
+// of tags that services use, the reset after a new or opened project.
+#include "CListCtrlEx.h"
+#include "CTagsDlg.h"
+#include "CTagsMapDlg.h"
+#include "FilledProject.h"
+#include "LanguagePack.h"
+#include "PageHarness.h"
+#include "TypeIds.h"
+
+#include <QComboBox>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace TagMapIds;
+
+class TagMapPageTest : public ::testing::Test {
+protected:
+    void SetUp() override { harness.Show(NodeFor(102, "Tag Map")); }
+    CListCtrlEx& list() { return *harness.page().item<CListCtrlEx>(kListTags); }
+    QStringList names()
+    {
+        QStringList texts;
+        for (int row = 0; row < list().GetItemCount(); ++row)
+            texts << list().GetItemText(row, kColumnName);
+        return texts;
+    }
+    static QStringList namesOf(const std::vector<TagRecord>& tags)
+    {
+        QStringList out;
+        for (const TagRecord& tag : tags)
+            out << tag.TagName;
+        return out;
+    }
+    PageHarness<CTagsMapDlg> harness;
+};
+
+TEST_F(TagMapPageTest, ControlsMatchTheTemplate)
+{
+    ExpectControlsMatchTemplate(kTemplate, kControls);
+}
+
+TEST_F(TagMapPageTest, ShowListsEveryTagAndDrawsTheController)
+{
+    EXPECT_EQ(names(), namesOf(harness.model().Tags.All()));
+    const auto* tree = harness.page().item<QTreeWidget>(kTree);
+    ASSERT_EQ(tree->topLevelItemCount(), 1);
+    EXPECT_GT(tree->topLevelItem(0)->childCount(), 0);
+    EXPECT_FALSE(harness.page().control(kButtonFilter)->isEnabled());
+    EXPECT_FALSE(harness.Screenshot(QStringLiteral("tag-map-page")).isEmpty());
+}
+
+TEST_F(TagMapPageTest, FilterWaitsForItsButtonAlsoAcrossShows)
+{
+    const QStringList all = names();
+    harness.Set({{kComboKind, 1}}); // by slot: the first slot is chosen
+    EXPECT_EQ(names(), all);
+    EXPECT_TRUE(harness.page().control(kButtonFilter)->isEnabled());
+    harness.Show(NodeFor(102, "Tag Map"));
+    EXPECT_EQ(names(), all);
+    EXPECT_TRUE(harness.page().control(kButtonFilter)->isEnabled());
+    harness.Press(kButtonFilter);
+    const int slot = harness.page().Filter().target;
+    std::vector<TagRecord> expected;
+    for (const TagRecord& tag : harness.model().Tags.All())
+        if (tag.SlotIndex == slot)
+            expected.push_back(tag);
+    EXPECT_EQ(names(), namesOf(expected));
+    EXPECT_FALSE(harness.page().control(kButtonFilter)->isEnabled());
+}
+
+TEST(TagMapFilterTest, ModeRulesAndServiceIds)
+{
+    struct Case {
+        int type, mode;
+        QList<int> passing; // resource types 0..8 that pass
+    };
+    const std::vector<Case> cases = {
+        {ChannelType::DigitalInput, 1, {0}},
+        {ChannelType::DigitalInput, 2, {1, 2, 3, 4, 6, 7, 8}},
+        {ChannelType::DigitalInput, 3, {5, 6, 7, 8}},
+        {ChannelType::DigitalInputOutput, 0, {1, 2, 3, 4, 5, 6, 7, 8}},
+        {ChannelType::DigitalInputOutput, 2, {2, 3, 4, 5}},
+        {ChannelType::DigitalInputOutput, 5, {7, 8}},
+        {ChannelType::DigitalOutput, 4, {0, 3, 4, 5, 6, 7, 8}},
+        {ChannelType::Relay, 5, {1, 2, 3, 4, 5, 6, 7, 8}},
+        {ChannelType::DigitalOutput, 2, {}},
+    };
+    for (const Case& row : cases) {
+        QList<int> passed;
+        for (int rt = 0; rt <= 8; ++rt)
+            if (ModePasses(row.type, row.mode, rt))
+                passed << rt;
+        EXPECT_EQ(passed, row.passing) << row.type << " mode " << row.mode;
+    }
+    TagRecord tag;
+    tag.RelatedServices = {{ServiceId::TavoTagLink, 0}};
+    EXPECT_TRUE(ServiceUseMatches(tag, ServiceId::Tavo));
+    EXPECT_FALSE(ServiceUseMatches(tag, ServiceId::SnmpAgent));
+    EXPECT_TRUE((TagMapFilter {TagMapFilter::kByService, TagMapFilter::kAllServices}).Passes(tag));
+    EXPECT_FALSE((TagMapFilter {TagMapFilter::kByService, TagMapFilter::kAllServices}).Passes(TagRecord {}));
+}
+
+TEST_F(TagMapPageTest, RenamesATagInUseAndRefusesATakenName)
+{
+    harness.model().AddTagServiceUse(harness.model().Tags[0].ResID, ServiceId::ModbusSlave, 0);
+    harness.Show(NodeFor(102, "Tag Map"));
+    list().SelectRow(0);
+    harness.Set({{kEditName, QStringLiteral("Renamed_1")}});
+    harness.Press(kButtonRename);
+    EXPECT_TRUE(harness.messages().isEmpty());
+    EXPECT_EQ(harness.model().Tags[0].TagName, "Renamed_1");
+    EXPECT_EQ(names().first(), "Renamed_1");
+
+    list().SelectRow(0);
+    harness.Set({{kEditName, harness.model().Tags[1].TagName.toUpper()}});
+    harness.Press(kButtonRename);
+    EXPECT_EQ(harness.messages().size(), 1);
+    EXPECT_EQ(harness.model().Tags[0].TagName, "Renamed_1");
+    EXPECT_EQ(harness.page().itemText(kEditName), "Renamed_1");
+}
+
+TEST_F(TagMapPageTest, ResetFiltersShowsEveryTagAgain)
+{
+    harness.Set({{kComboKind, 2}});
+    harness.Press(kButtonFilter);
+    harness.page().ResetFilters();
+    EXPECT_EQ(harness.page().Filter().kind, TagMapFilter::kAll);
+    EXPECT_FALSE(harness.page().IsFilterPending());
+    EXPECT_TRUE(harness.page().control(kComboTarget)->isHidden());
+    harness.Show(NodeFor(102, "Tag Map"));
+    EXPECT_EQ(names(), namesOf(harness.model().Tags.All()));
+}
+
+} // namespace
+
+namespace {
+
+// Both tag pages on the largest project there is, pictured for a look by eye.
+TEST(TagPagesLargestProjectTest, ScreenshotsOfTagsPageAndTagMap)
+{
+    PageHarness<CTagsMapDlg> map;
+    map.model().ResetProjectData();
+    ASSERT_TRUE(FilledProject::BuildLargestProject(map.model()));
+    map.Show(NodeFor(102, "Tag Map"));
+    EXPECT_EQ(map.page().item<CListCtrlEx>(kListTags)->GetItemCount(), static_cast<int>(map.model().Tags.size()));
+    EXPECT_FALSE(map.Screenshot(QStringLiteral("tag-map-largest-project")).isEmpty());
+
+    PageHarness<CTagsDlg> tags;
+    tags.model().ResetProjectData();
+    ASSERT_TRUE(FilledProject::BuildLargestProject(tags.model()));
+    tags.Show(NodeFor(100, "Tags"));
+    EXPECT_FALSE(tags.Screenshot(QStringLiteral("tags-page-largest-project")).isEmpty());
+}
+
+} // namespace

@@ -1,5 +1,8 @@
 #include "PropertyPageTable.h"
 
+#include "CModbusMasterDlg.h"
+#include "CModbusSlaveDlg.h"
+
 const std::array<PropertyPageKind, kPropertyPageCount> kPropertyPageTable = {{
     {1, "CDeviceInfoDlg", 200, 0},
     {100, "CTagsDlg", 137, 0},
@@ -9,7 +12,7 @@ const std::array<PropertyPageKind, kPropertyPageCount> kPropertyPageTable = {{
     {1013, "CResourceSystemVariable", 202, 1013},
     {1015, "CResourceSystemVariable", 202, 1015},
     {1500, "CResourceInternalVariable", 203, 0},
-    {105, "CModbusMasterDlg", 145, 0},
+    {105, "CModbusMasterDlg", 145, 0, &MakePage<CModbusMasterDlg>},
     {99, "CFunctionListDlg", 663, 0},
     {137, "CAlarmEmail", 177, 0},
     {138, "CAlarmSMS", 691, 0},
@@ -18,7 +21,7 @@ const std::array<PropertyPageKind, kPropertyPageCount> kPropertyPageTable = {{
     {136, "CHSDataLoggingDlg", 819, 0},
     {131, "CTAVOServerDlg", 159, 0},
     {132, "CTAVOTagSelectionDlg", 161, 0},
-    {117, "CModbusSlaveDlg", 158, 0},
+    {117, "CModbusSlaveDlg", 158, 0, &MakePage<CModbusSlaveDlg>},
     {129, "CDNP3OneMasterDlg", 884, 0},
     {130, "CDNP3SelectTagDlg", 191, 0},
     {133, "CTimeSettingDlg", 201, 0},

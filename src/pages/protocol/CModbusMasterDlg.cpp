@@ -76,6 +76,7 @@ bool CModbusMasterDlg::OnInitDialog()
     for (int column = 0; column < static_cast<int>(std::size(kColumns)); ++column)
         list->InsertColumn(column, LoadLangString(kColumns[column]), column == 0 ? kNumberColumnWidth : kColumnWidth);
     setItemText(kButtonCommands, LoadLangString(kStringCommand) + QStringLiteral("..."));
+    control(kIpAddress)->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed); // one row, as the edits
     writeRangeTexts();
     onClicked(kButtonAdd, [this] { AddDevice(); });
     onClicked(kButtonModify, [this] { ModifyDevice(); });

@@ -29,6 +29,8 @@ constexpr unsigned kStringTooManySets = 751;
 constexpr unsigned kSetColumns[] = {360, 361, 762, 862};
 constexpr unsigned kTagColumns[] = {360, 623, 762, 625, 761};
 constexpr int kNumberColumnWidth = 40;
+constexpr int kColumnWidth = 105;
+constexpr int kTagListHeight = 120;
 const QString kSection = QStringLiteral("ModbusSlave");
 const QString kNoneText = QStringLiteral("None");
 constexpr int kEthernetControls[] = {kLabelPort, kEditPort, kRangePort, kLabelUnitId, kEditUnitId,
@@ -44,9 +46,8 @@ SettingTriple slaveTriple(const char* key)
 
 void insertColumns(CListCtrlEx& list, const unsigned* ids, int count)
 {
-    const int width = (list.viewport()->width() - kNumberColumnWidth) / std::max(count - 1, 1);
     for (int column = 0; column < count; ++column)
-        list.InsertColumn(column, LoadLangString(ids[column]), column == 0 ? kNumberColumnWidth : std::max(width, 80));
+        list.InsertColumn(column, LoadLangString(ids[column]), column == 0 ? kNumberColumnWidth : kColumnWidth);
 }
 
 } // namespace
@@ -70,6 +71,7 @@ bool CModbusSlaveDlg::OnInitDialog()
     SetMainListId(kListSets);
     ::insertColumns(*item<CListCtrlEx>(kListSets), kSetColumns, std::size(kSetColumns));
     ::insertColumns(*item<CListCtrlEx>(kListTags), kTagColumns, std::size(kTagColumns));
+    item<CListCtrlEx>(kListTags)->setMinimumHeight(kTagListHeight);
     funcDigit_ = OptionList(kSection, QStringLiteral("FuncDigit"));
     funcAnalog_ = OptionList(kSection, QStringLiteral("FuncAnalog"));
     readWrite_ = OptionList(kSection, QStringLiteral("RW"));

@@ -30,7 +30,6 @@ constexpr unsigned kSetColumns[] = {360, 361, 762, 862};
 constexpr unsigned kTagColumns[] = {360, 623, 762, 625, 761};
 constexpr int kNumberColumnWidth = 40;
 constexpr int kColumnWidth = 105;
-constexpr int kTagListHeight = 120;
 const QString kSection = QStringLiteral("ModbusSlave");
 const QString kNoneText = QStringLiteral("None");
 constexpr int kEthernetControls[] = {kLabelPort, kEditPort, kRangePort, kLabelUnitId, kEditUnitId,
@@ -71,7 +70,6 @@ bool CModbusSlaveDlg::OnInitDialog()
     SetMainListId(kListSets);
     ::insertColumns(*item<CListCtrlEx>(kListSets), kSetColumns, std::size(kSetColumns));
     ::insertColumns(*item<CListCtrlEx>(kListTags), kTagColumns, std::size(kTagColumns));
-    item<CListCtrlEx>(kListTags)->setMinimumHeight(kTagListHeight);
     funcDigit_ = OptionList(kSection, QStringLiteral("FuncDigit"));
     funcAnalog_ = OptionList(kSection, QStringLiteral("FuncAnalog"));
     readWrite_ = OptionList(kSection, QStringLiteral("RW"));

@@ -4,6 +4,7 @@
 #include "CListCtrlEx.h"
 #include "CModbusTagSelectDlg.h"
 #include "CPropertyUIDialog.h"
+#include "EntryNameCheck.h"
 #include "FieldLabel.h"
 #include "ListPageStrings.h"
 #include "ListRows.h"
@@ -312,19 +313,11 @@ MODBUS_COMMAND_SETTINGS CExternalDeviceSettingDlg::readCommand()
 bool CExternalDeviceSettingDlg::check(const MODBUS_COMMAND_SETTINGS& command, Mode mode, int row) const
 {
     ValidationReport report;
-    const QString nameLabel = FieldLabel(kLabelName).Text(*this);
-    QWidget* nameEdit = control(kEditName);
-    const QVector<MODBUS_COMMAND_SETTINGS> stored = commands();
-    if (command.Name.isEmpty())
-        report.Add(FormatInvalidItemLine(nameLabel), nameEdit);
-    for (qsizetype i = 0; !command.Name.isEmpty() && i < stored.size(); ++i) {
-        if ((mode == Mode::Add || i != row) && stored[i].Name.compare(command.Name, Qt::CaseInsensitive) == 0) {
-            report.Add(FormatItemErrorLine(nameLabel), nameEdit);
-            break;
-        }
-    }
-    if (!FitsByteLength(command.Name, kEntryNameByteLimit))
-        report.Add(FormatLimitErrorLine(nameLabel, kEntryNameByteLimit), nameEdit);
+    QStringList names;
+    for (const MODBUS_COMMAND_SETTINGS& stored : commands())
+        names << stored.Name;
+    CheckEntryName(command.Name, FieldLabel(kLabelName).Text(*this), names, mode == Mode::Add ? -1 : row,
+                   control(kEditName), report);
     if (tags_.empty())
         report.Add(FormatInvalidItemLine(FieldLabel(kLabelTags).Text(*this)));
     if (command.TotalLength < range_.Minimum || command.TotalLength > range_.Maximum)

@@ -4,6 +4,7 @@
 #include "CExternalDeviceSettingDlg.h"
 #include "CListCtrlEx.h"
 #include "ConfirmDeleteDlg.h"
+#include "EntryNameCheck.h"
 #include "ListPageStrings.h"
 #include "ListRows.h"
 #include "PageConversions.h"
@@ -208,18 +209,11 @@ Device CModbusMasterDlg::readFields(Device device) const
 bool CModbusMasterDlg::check(const Device& device, Mode mode, int row) const
 {
     ValidationReport report;
-    const QString nameLabel = FieldLabel(kLabelName).Text(*this);
-    QWidget* nameEdit = control(kEditName);
-    if (device.Name.isEmpty())
-        report.Add(FormatInvalidItemLine(nameLabel), nameEdit);
-    for (int i = 0; !device.Name.isEmpty() && i < static_cast<int>(devices_.size()); ++i) {
-        if ((mode == Mode::Add || i != row) && devices_[i].Name.compare(device.Name, Qt::CaseInsensitive) == 0) {
-            report.Add(FormatItemErrorLine(nameLabel), nameEdit);
-            break;
-        }
-    }
-    if (!FitsByteLength(device.Name, kEntryNameByteLimit))
-        report.Add(FormatLimitErrorLine(nameLabel, kEntryNameByteLimit), nameEdit);
+    QStringList names;
+    for (const Device& stored : devices_)
+        names << stored.Name;
+    CheckEntryName(device.Name, FieldLabel(kLabelName).Text(*this), names, mode == Mode::Add ? -1 : row,
+                   control(kEditName), report);
     if (isEthernet())
         checkEthernet(device, mode == Mode::Add ? -1 : row, report);
     const bool unitTaken = !isEthernet() && std::any_of(devices_.begin(), devices_.end(), [&](const Device& other) {

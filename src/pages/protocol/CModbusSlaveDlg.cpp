@@ -4,6 +4,7 @@
 #include "CListCtrlEx.h"
 #include "CTagSelectDlg.h"
 #include "ConfirmDeleteDlg.h"
+#include "EntryNameCheck.h"
 #include "IPageHost.h"
 #include "ListPageStrings.h"
 #include "ListRows.h"
@@ -319,17 +320,11 @@ bool CModbusSlaveDlg::checkSet(Mode mode, int row) const
         return false;
     }
     ValidationReport report;
-    const QString label = FieldLabel(kLabelSetName).Text(*this);
-    if (working_.Name.trimmed().isEmpty())
-        report.Add(FormatInvalidItemLine(label), control(kEditSetName));
-    for (qsizetype i = 0; !working_.Name.isEmpty() && i < stored_.size(); ++i) {
-        if ((mode == Mode::Add || i != row) && stored_[i].Name.compare(working_.Name, Qt::CaseInsensitive) == 0) {
-            report.Add(FormatItemErrorLine(label), control(kEditSetName));
-            break;
-        }
-    }
-    if (!FitsByteLength(working_.Name, kEntryNameByteLimit))
-        report.Add(FormatLimitErrorLine(label, kEntryNameByteLimit), control(kEditSetName));
+    QStringList names;
+    for (const MODBUS_SLAVE_TAG_SET& set : stored_)
+        names << set.Name;
+    CheckEntryName(working_.Name, FieldLabel(kLabelSetName).Text(*this), names, mode == Mode::Modify ? row : -1,
+                   control(kEditSetName), report);
     if (selectedFunction() < 0)
         report.Add(FormatInvalidItemLine(FieldLabel(kLabelFunction).Text(*this)), control(kComboFunction));
     const int start = startAddress();

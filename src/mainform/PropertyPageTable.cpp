@@ -12,6 +12,8 @@
 #include "CDevCfgHAI.h"
 #include "CDeviceInfoDlg.h"
 #include "CFunctionListDlg.h"
+#include "CModbusMasterDlg.h"
+#include "CModbusSlaveDlg.h"
 #include "CResourceInternalVariable.h"
 #include "CResourceSystemVariable.h"
 #include "CRotarySWSettingDlg.h"
@@ -34,7 +36,7 @@ const std::array<PropertyPageKind, kPropertyPageCount> kPropertyPageTable = {{
     {1013, "CResourceSystemVariable", 202, 1013, &MakePage<CResourceSystemVariable>},
     {1015, "CResourceSystemVariable", 202, 1015, &MakePage<CResourceSystemVariable>},
     {1500, "CResourceInternalVariable", 203, 0, &MakePage<CResourceInternalVariable>},
-    {105, "CModbusMasterDlg", 145, 0},
+    {105, "CModbusMasterDlg", 145, 0, &MakePage<CModbusMasterDlg>},
     {99, "CFunctionListDlg", 663, 0, &MakePage<CFunctionListDlg>},
     {137, "CAlarmEmail", 177, 0, &MakePage<CAlarmEmail>},
     {138, "CAlarmSMS", 691, 0, &MakePage<CAlarmSMS>},
@@ -43,7 +45,7 @@ const std::array<PropertyPageKind, kPropertyPageCount> kPropertyPageTable = {{
     {136, "CHSDataLoggingDlg", 819, 0},
     {131, "CTAVOServerDlg", 159, 0},
     {132, "CTAVOTagSelectionDlg", 161, 0},
-    {117, "CModbusSlaveDlg", 158, 0},
+    {117, "CModbusSlaveDlg", 158, 0, &MakePage<CModbusSlaveDlg>},
     {129, "CDNP3OneMasterDlg", 884, 0},
     {130, "CDNP3SelectTagDlg", 191, 0},
     {133, "CTimeSettingDlg", 201, 0, &MakePage<CTimeSettingDlg>},

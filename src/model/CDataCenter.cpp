@@ -78,6 +78,7 @@ void CDataCenter::ResetProjectData()
     MailAlarmRecords.clear();
     Tavo.Reset();
     ModbusSlave.Reset();
+    NextModbusSlaveSetIndex = 0;
     Dnp3Outstation.Reset();
     HighSpeedLogProfiles.clear();
     SystemLog.Reset();

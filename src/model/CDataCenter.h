@@ -359,6 +359,31 @@ public:
     int AddModbusDeviceTagDefinition(int deviceId, TagDefinition definition);
     int UpdateModbusCommandTagUse(int device, int command, MODBUS_COMMAND_SETTINGS newCommand);
     void DeleteModbusMasterCommand(int device, int command);
+    void SetModbusMasterDevice(int row, MODBUS_EXTERNAL_DEVICE_SETTINGS device); // replaces it, nothing else
+    // Appends the command and gives each resource's tag the use (105, device id); 0 without the device.
+    int AddModbusMasterCommand(int device, MODBUS_COMMAND_SETTINGS command);
+    // Appends a new device: the next device id, its status and error tags created with the use
+    // (105, id), that use on the tags of its commands, its serial port marked. 0 and nothing
+    // added when an automatic tag's name or address is taken.
+    int CreateModbusMasterDevice(MODBUS_EXTERNAL_DEVICE_SETTINGS device, std::vector<TagChange>& created);
+    // Replaces the device at the row; its old serial port is released unless another device uses it.
+    int ModifyModbusMasterDevice(int row, MODBUS_EXTERNAL_DEVICE_SETTINGS device);
+    // Deletes the devices at the rows with their tags and ports; the automatic tags removed.
+    std::vector<TagChange> DeleteModbusMasterDevices(std::vector<int> rows);
+    // Marks the serial port of every device as used by the master.
+    void MarkModbusMasterPorts();
+
+    // The Modbus slave's tag sets: a new set takes the last set's Index + 1, and never a number
+    // given before while the project is open; the items carry the set's name; every item's tag carries the use (117, Index).
+    int AddModbusSlaveTagSet(MODBUS_SLAVE_TAG_SET set); // the new set's Index
+    int SetModbusSlaveTagSet(int row, MODBUS_SLAVE_TAG_SET set); // keeps the stored Index
+    void DeleteModbusSlaveTagSets(std::vector<int> rows);
+    // The slave's serial port key ("S_%d-P_%d", or empty for none): the old port's mark taken
+    // back, the new one marked; serial on exactly when a port is named.
+    void SetModbusSlaveSerialPort(const QString& key);
+    // Serial port marks by "S_%d-P_%d" key; other keys change nothing.
+    bool IsSerialPortMarkedBy(const QString& key, int serviceType) const;
+    void MarkSerialPortKey(const QString& key, int used, int serviceType);
 
     // The definitions behind tags. A miss leaves the outs as the caller preset them.
     void LookupTagDefinitionFields(QString address, int kind, int& dataTypeCode, int& dnp3TagType,
@@ -594,6 +619,8 @@ public:
     std::vector<MailAlarmRecord> MailAlarmRecords;
     TAVO_SETTINGS Tavo;
     MODBUS_SLAVE_SETTINGS ModbusSlave;
+    // Set numbers given while the project is open: a deleted set's number is not given again.
+    int NextModbusSlaveSetIndex = 0;
     DNP3_OUTSTATION_SETTINGS Dnp3Outstation;
     DATA_LOG_SETTINGS DataLogging;
     std::vector<HighSpeedLogProfile> HighSpeedLogProfiles;

@@ -1,0 +1,398 @@
+#include "CExternalDeviceSettingDlg.h"
+
+#include "CDataCenter.h"
+#include "CListCtrlEx.h"
+#include "CModbusTagSelectDlg.h"
+#include "CPropertyUIDialog.h"
+#include "EntryNameCheck.h"
+#include "FieldLabel.h"
+#include "ListPageStrings.h"
+#include "ListRows.h"
+#include "PageConversions.h"
+#include "RowMoves.h"
+#include "TextFormat.h"
+#include "TypeIds.h"
+#include "Validation.h"
+#include "ValidationReport.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QScopedValueRollback>
+
+using namespace ExternalDeviceIds;
+namespace Layout = ModbusCommandLayout;
+
+namespace {
+
+constexpr unsigned kStringUnsuitedTags = 700;
+constexpr unsigned kStringTotalRange = 872;
+constexpr unsigned kStringCommand = 639;
+constexpr unsigned kStringBigEndian = 461;
+constexpr unsigned kStringLittleEndian = 462;
+constexpr unsigned kCommandColumns[] = {449, 450, 763, 453, 676, 150, 456};
+constexpr unsigned kTagColumns[] = {449, 859, 860, 861, 452};
+constexpr int kTagColumnWidths[] = {30, 115, 88, 45, 113};
+constexpr int kFirstCommandColumnWidth = 40;
+constexpr int kCommandColumnWidth = 110;
+constexpr int kStartEditLength = 6;
+const QString kSection = QStringLiteral("ModbusMaster");
+const QString kScanRateName = QStringLiteral("scan rate");
+
+QString rangeText(int minimum, int maximum)
+{
+    return QStringLiteral("(Range %1-%2)").arg(minimum).arg(maximum);
+}
+
+int numberIn(const QString& text)
+{
+    return text.trimmed().toInt();
+}
+
+} // namespace
+
+CExternalDeviceSettingDlg::CExternalDeviceSettingDlg(CDataCenter& model, int deviceRow, CPropertyUIDialog* owner)
+    : CDialogBase(kTemplate, owner), model_(model), deviceRow_(deviceRow), owner_(owner)
+{
+}
+
+bool CExternalDeviceSettingDlg::OnInitDialog()
+{
+    functionCodes_ = OptionList(kSection, QStringLiteral("FunctionCode"));
+    functionNums_ = OptionList(kSection, QStringLiteral("FunctionNum"));
+    dataTypes_ = OptionList(kSection, QStringLiteral("DataType"));
+    scanRate_ = SettingsTriple(kSection, QStringLiteral("ScanRate"),
+                               {MODBUS_COMMAND_SETTINGS::kDefaultScanRate, Layout::kMinScanRate, Layout::kMaxScanRate});
+    insertColumns();
+    item<QComboBox>(kComboFunction)->addItems(functionCodes_);
+    item<QComboBox>(kComboByteOrder)->addItems({LoadLangString(kStringBigEndian), LoadLangString(kStringLittleEndian)});
+    item<QComboBox>(kComboDataType)->addItems(dataTypes_);
+    item<QLineEdit>(kEditStart)->setMaxLength(kStartEditLength);
+    setItemText(kTextScanRange, QStringLiteral("ms(%1-%2)").arg(scanRate_.minimum).arg(scanRate_.maximum));
+    showCommand(nullptr);
+    onClicked(kButtonAdd, [this] { AddCommand(); });
+    onClicked(kButtonModify, [this] { ModifyCommand(); });
+    onClicked(kButtonDelete, [this] { DeleteCommand(); });
+    onClicked(kButtonSelectTags, [this] { ChooseTags(); });
+    onClicked(kButtonRemoveTags, [this] { RemoveTags(); });
+    onClicked(kButtonTagUp, [this] { MoveTags(-1); });
+    onClicked(kButtonTagDown, [this] { MoveTags(+1); });
+    onClicked(kButtonClose, [this] { EndDialog(IDOK); });
+    onChanged(kComboFunction, [this] {
+        if (!showing_)
+            onFunctionChanged();
+    });
+    connect(item<QLineEdit>(kEditStart), &QLineEdit::editingFinished, this, [this] { rebuildResources(false); });
+    connect(item<QLineEdit>(kEditTotal), &QLineEdit::editingFinished, this, [this] { rebuildResources(false); });
+    connect(item<CListCtrlEx>(kListCommands), &CListCtrlEx::itemSelectionChanged, this, [this] { showSelectedCommand(); });
+    refillCommands(0);
+    return true;
+}
+
+void CExternalDeviceSettingDlg::insertColumns()
+{
+    auto* commandList = item<CListCtrlEx>(kListCommands);
+    for (int column = 0; column < static_cast<int>(std::size(kCommandColumns)); ++column)
+        commandList->InsertColumn(column, LoadLangString(kCommandColumns[column]),
+                                  column == 0 ? kFirstCommandColumnWidth : kCommandColumnWidth);
+    auto* tagList = item<CListCtrlEx>(kListTags);
+    for (int column = 0; column < static_cast<int>(std::size(kTagColumns)); ++column)
+        tagList->InsertColumn(column, LoadLangString(kTagColumns[column]), kTagColumnWidths[column]);
+}
+
+// ---- the command list ----
+
+QVector<MODBUS_COMMAND_SETTINGS> CExternalDeviceSettingDlg::commands() const
+{
+    const auto devices = model_.GetModbusMasterDevices();
+    return deviceRow_ >= 0 && deviceRow_ < static_cast<int>(devices.size()) ? devices[static_cast<size_t>(deviceRow_)].Commands
+                                                                             : QVector<MODBUS_COMMAND_SETTINGS> {};
+}
+
+void CExternalDeviceSettingDlg::refillCommands(int selectRow)
+{
+    const QVector<MODBUS_COMMAND_SETTINGS> list = commands();
+    auto* rows = item<CListCtrlEx>(kListCommands);
+    {
+        const QSignalBlocker quiet(rows);
+        FillNumberedRows(*rows, static_cast<int>(list.size()), [&](int row) {
+            const MODBUS_COMMAND_SETTINGS& command = list[row];
+            TagRecord first;
+            const bool swapShown = !command.Resources.isEmpty() && model_.FindTagByName(command.Resources.front().ResID, first)
+                                   && Layout::SwapApplies(first.DataTypeCode);
+            return QStringList {command.Name, QString::number(command.Start_Addr), functionNums_.value(command.Function_Code),
+                                QString::number(command.TotalLength), QString::number(command.ScanRate),
+                                swapShown ? (command.SwappedValue == 1 ? "TRUE" : "FALSE") : QString()};
+        });
+    }
+    if (selectRow >= 0 && selectRow < rows->GetItemCount()) {
+        SelectListRows(*rows, {selectRow});
+        rows->setFocus();
+    }
+    showSelectedCommand();
+}
+
+void CExternalDeviceSettingDlg::showSelectedCommand()
+{
+    const QList<int> rows = item<CListCtrlEx>(kListCommands)->GetSelectedRows();
+    const QVector<MODBUS_COMMAND_SETTINGS> list = commands();
+    showCommand(rows.size() == 1 && rows.front() < list.size() ? &list[rows.front()] : nullptr);
+}
+
+void CExternalDeviceSettingDlg::showCommand(const MODBUS_COMMAND_SETTINGS* command)
+{
+    const MODBUS_COMMAND_SETTINGS shown = command ? *command : MODBUS_COMMAND_SETTINGS {};
+    const QScopedValueRollback<bool> showing(showing_, true);
+    setItemText(kEditName, shown.Name);
+    item<QComboBox>(kComboFunction)->setCurrentIndex(shown.Function_Code);
+    setItemText(kEditStart, QString::number(shown.Start_Addr));
+    setItemText(kEditReference, command ? QString::number(Layout::ReferenceAddress(shown.Function_Code, shown.Start_Addr)) : QString());
+    setItemText(kEditScanRate, QString::number(shown.ScanRate));
+    tags_.clear();
+    for (const MODBUS_COMMAND_RESOURCE& resource : shown.Resources) {
+        TagRecord tag;
+        if (model_.FindTagByName(resource.ResID, tag))
+            tags_.push_back(tag);
+    }
+    range_ = Layout::ComputeTotalRange(shown.Function_Code, {});
+    followFirstTag();
+    checkItem(kCheckSwap, command && Layout::SwapApplies(firstTagCode()) && shown.SwappedValue == 1);
+    enableItem(kEditTotal, !command || Layout::CountsBits(shown.Function_Code));
+    showTotalRange();
+    setItemText(kEditTotal, QString::number(command ? shown.TotalLength : 1));
+    rebuildResources(false);
+}
+
+// ---- the tags of the command ----
+
+int CExternalDeviceSettingDlg::function() const
+{
+    return std::max(item<QComboBox>(kComboFunction)->currentIndex(), 0);
+}
+
+int CExternalDeviceSettingDlg::firstTagCode() const
+{
+    return tags_.empty() ? 0 : tags_.front().DataTypeCode;
+}
+
+void CExternalDeviceSettingDlg::ChooseTags()
+{
+    std::vector<int> types;
+    for (int code : Layout::AllowedCodes(function()))
+        types.push_back(RegisterType::Base + code);
+    const int typeIndex = tags_.empty() ? 0 : MapDataTypeCode(firstTagCode());
+    CModbusTagSelectDlg chooser(model_, nullptr, false, types, ServiceId::ModbusMaster, function(), typeIndex, this);
+    connect(&chooser, &CModbusTagSelectDlg::TagsSelected, this, [this](const std::vector<TagRecord>& tags) { SetChosenTags(tags); });
+    chooser.DoModal();
+}
+
+void CExternalDeviceSettingDlg::SetChosenTags(const std::vector<TagRecord>& chosen)
+{
+    if (chosen.empty())
+        return;
+    // Checked before anything changes: a refused choice leaves the command as it was.
+    const bool suited = std::all_of(chosen.begin(), chosen.end(),
+                                    [this](const TagRecord& tag) { return Layout::IsAllowedCode(function(), tag.DataTypeCode); });
+    if (!suited) {
+        ShowMessageBox(LoadLangString(kStringUnsuitedTags), MB_OK | MB_ICONWARNING);
+        return;
+    }
+    if (!tags_.empty() && firstTagCode() != chosen.front().DataTypeCode)
+        tags_.clear();
+    for (const TagRecord& tag : chosen) {
+        if (std::none_of(tags_.begin(), tags_.end(), [&](const TagRecord& listed) { return listed.ResID == tag.ResID; }))
+            tags_.push_back(tag);
+    }
+    showTotalRange();
+    followFirstTag();
+    rebuildResources(true);
+}
+
+void CExternalDeviceSettingDlg::showTotalRange()
+{
+    std::vector<int> codes;
+    for (const TagRecord& tag : tags_)
+        codes.push_back(tag.DataTypeCode);
+    range_ = Layout::ComputeTotalRange(function(), codes);
+    setItemText(kTextTotalRange, rangeText(range_.Minimum, range_.Maximum));
+}
+
+void CExternalDeviceSettingDlg::followFirstTag()
+{
+    const bool swap = Layout::SwapApplies(firstTagCode());
+    if (!swap)
+        checkItem(kCheckSwap, false);
+    enableItem(kCheckSwap, swap);
+    item<QComboBox>(kComboDataType)->setCurrentIndex(Layout::DataTypeEntry(firstTagCode()));
+}
+
+void CExternalDeviceSettingDlg::rebuildResources(bool computedTotal)
+{
+    if (computedTotal)
+        setItemText(kEditTotal, QString::number(range_.Current));
+    std::vector<QString> keys;
+    std::vector<int> codes;
+    for (const TagRecord& tag : tags_) {
+        keys.push_back(tag.ResID);
+        codes.push_back(tag.DataTypeCode);
+    }
+    resources_ = Layout::BuildResources(function(), numberIn(itemText(kEditStart)), numberIn(itemText(kEditTotal)),
+                                        range_.PerTag, keys, codes, item<QComboBox>(kComboDataType)->currentIndex());
+    refillTagList();
+}
+
+void CExternalDeviceSettingDlg::refillTagList()
+{
+    FillNumberedRows(*item<CListCtrlEx>(kListTags), static_cast<int>(resources_.size()), [this](int row) {
+        const MODBUS_COMMAND_RESOURCE& resource = resources_[row];
+        return QStringList {model_.GetTagNameByAddress(resource.ResID), QString::number(resource.Start_Addr),
+                            QString::number(resource.Length), Layout::ReferenceText(function(), resource.ReferenceAddress)};
+    });
+}
+
+void CExternalDeviceSettingDlg::clearTags()
+{
+    tags_.clear();
+    resources_.clear();
+    range_ = {};
+    refillTagList();
+}
+
+void CExternalDeviceSettingDlg::onFunctionChanged()
+{
+    clearTags();
+    setItemText(kTextTotalRange, rangeText(1, 1));
+    setItemText(kEditTotal, QStringLiteral("1"));
+    enableItem(kEditTotal, Layout::CountsBits(function()));
+    followFirstTag();
+}
+
+void CExternalDeviceSettingDlg::RemoveTags()
+{
+    const QList<int> rows = item<CListCtrlEx>(kListTags)->GetSelectedRows();
+    if (rows.isEmpty()) {
+        ShowMessageBox(LoadLangString(kStringNoEntrySelected), MB_OK | MB_ICONWARNING);
+        return;
+    }
+    RemoveRows(tags_, rows);
+    showTotalRange();
+    followFirstTag();
+    rebuildResources(true);
+}
+
+void CExternalDeviceSettingDlg::MoveTags(int step)
+{
+    auto* list = item<CListCtrlEx>(kListTags);
+    const QList<int> rows = list->GetSelectedRows();
+    if (rows.isEmpty()) {
+        ShowMessageBox(LoadLangString(kStringNoEntrySelected), MB_OK | MB_ICONWARNING);
+        return;
+    }
+    const QList<int> moved = MoveRows(tags_, rows, step);
+    rebuildResources(false);
+    SelectListRows(*list, moved);
+}
+
+// ---- Add, Modify, Delete ----
+
+MODBUS_COMMAND_SETTINGS CExternalDeviceSettingDlg::readCommand()
+{
+    MODBUS_COMMAND_SETTINGS command;
+    command.Name = itemText(kEditName);
+    command.Function_Code = function();
+    command.Start_Addr = numberIn(itemText(kEditStart));
+    setItemText(kEditReference, QString::number(Layout::ReferenceAddress(command.Function_Code, command.Start_Addr)));
+    command.TotalLength = numberIn(itemText(kEditTotal));
+    const bool swapApplies = control(kCheckSwap)->isEnabled();
+    command.SwappedValue = swapApplies ? (isItemChecked(kCheckSwap) ? 1 : 0) : MODBUS_COMMAND_SETTINGS::kSwapNotApplicable;
+    command.ScanRate = numberIn(itemText(kEditScanRate));
+    rebuildResources(false);
+    command.Resources = resources_;
+    return command;
+}
+
+bool CExternalDeviceSettingDlg::check(const MODBUS_COMMAND_SETTINGS& command, Mode mode, int row) const
+{
+    ValidationReport report;
+    QStringList names;
+    for (const MODBUS_COMMAND_SETTINGS& stored : commands())
+        names << stored.Name;
+    CheckEntryName(command.Name, FieldLabel(kLabelName).Text(*this), names, mode == Mode::Add ? -1 : row,
+                   control(kEditName), report);
+    if (tags_.empty())
+        report.Add(FormatInvalidItemLine(FieldLabel(kLabelTags).Text(*this)));
+    if (command.TotalLength < range_.Minimum || command.TotalLength > range_.Maximum)
+        report.Add(FormatLangString(kStringTotalRange, range_.Minimum, range_.Maximum) + QStringLiteral("\r\n"),
+                   control(kEditTotal));
+    else if (!Layout::FitsAddressSpace(command.Start_Addr, command.TotalLength))
+        report.Add(FormatRangeErrorLine(FieldLabel(kLabelStart).Text(*this), 0,
+                                        quint32(Layout::kLastAddress - std::max(command.TotalLength, 1) + 1)),
+                   control(kEditStart));
+    QString scanLine;
+    if (CheckEditRange(itemText(kEditScanRate), quint32(scanRate_.minimum), quint32(scanRate_.maximum), scanLine,
+                       kScanRateName) != kS_OK)
+        report.Add(scanLine, control(kEditScanRate));
+    return !report.ShowIfAny();
+}
+
+QString CExternalDeviceSettingDlg::logPrefix() const
+{
+    return QStringLiteral("%1 %2").arg(LoadLangString(kStringCommand), model_.GetResourceName(ServiceId::ModbusMaster));
+}
+
+void CExternalDeviceSettingDlg::log(const QString& line) const
+{
+    if (owner_)
+        owner_->AddLogLine(line);
+}
+
+bool CExternalDeviceSettingDlg::AddCommand()
+{
+    const MODBUS_COMMAND_SETTINGS command = readCommand();
+    if (!check(command, Mode::Add, -1) || !model_.AddModbusMasterCommand(deviceRow_, command))
+        return false;
+    const int count = static_cast<int>(commands().size());
+    refillCommands(count - 1);
+    log(FormatLangString(kStringEntryAdded, logPrefix(), count));
+    return true;
+}
+
+bool CExternalDeviceSettingDlg::ModifyCommand()
+{
+    auto* rows = item<CListCtrlEx>(kListCommands);
+    if (rows->GetItemCount() == 0) {
+        ShowMessageBox(LoadLangString(CPropertyUIDialog::kStringListEmpty), MB_OK);
+        return false;
+    }
+    const int row = rows->GetFirstSelectedRow();
+    if (row < 0) {
+        ShowMessageBox(LoadLangString(kStringNoEntrySelected), MB_OK | MB_ICONWARNING);
+        return false;
+    }
+    const MODBUS_COMMAND_SETTINGS command = readCommand();
+    if (!check(command, Mode::Modify, row) || !model_.UpdateModbusCommandTagUse(deviceRow_, row, command))
+        return false;
+    refillCommands(row);
+    log(FormatLangString(kStringEntryModified, logPrefix(), row + 1));
+    return true;
+}
+
+bool CExternalDeviceSettingDlg::DeleteCommand()
+{
+    auto* rows = item<CListCtrlEx>(kListCommands);
+    if (rows->GetItemCount() == 0) {
+        ShowMessageBox(LoadLangString(CPropertyUIDialog::kStringListEmpty), MB_OK);
+        return false;
+    }
+    QList<int> selected = rows->GetSelectedRows();
+    if (selected.isEmpty()) {
+        ShowMessageBox(LoadLangString(kStringNoEntrySelected), MB_OK | MB_ICONWARNING);
+        return false;
+    }
+    std::sort(selected.rbegin(), selected.rend());
+    for (int row : selected)
+        model_.DeleteModbusMasterCommand(deviceRow_, row);
+    const int left = static_cast<int>(commands().size());
+    refillCommands(std::min(selected.back(), left - 1));
+    log(FormatLangString(kStringEntriesDeleted, logPrefix()));
+    return true;
+}

@@ -1,0 +1,108 @@
+#pragma once
+// The commands of one external Modbus device (modal, template 167): each command has a name, a
+// function, a start address, a total length, a word-swap option, a scan rate and the ordered tags
+// it reads or writes. The dialog lays the tags out from the start address and writes each added,
+// modified or deleted command into the model at once.
+
+#include "CDialogBase.h"
+#include "ControlId.h"
+#include "MODBUS_EXTERNAL_DEVICE_SETTINGS.h"
+#include "ModbusCommandLayout.h"
+#include "TagRecord.h"
+
+#include <QStringList>
+
+#include <vector>
+
+class CDataCenter;
+class CPropertyUIDialog;
+
+namespace ExternalDeviceIds {
+inline constexpr unsigned kTemplate = 167;
+inline constexpr ControlId kListCommands {2451, ControlType::List};
+inline constexpr ControlId kLabelName {2453, ControlType::Static};
+inline constexpr ControlId kEditName {2454, ControlType::Edit};
+inline constexpr ControlId kComboFunction {2458, ControlType::DropList};
+inline constexpr ControlId kLabelStart {2455, ControlType::Static};
+inline constexpr ControlId kEditStart {2456, ControlType::Edit};
+inline constexpr ControlId kEditReference {2462, ControlType::Edit};
+inline constexpr ControlId kComboDataType {2464, ControlType::DropList};
+inline constexpr ControlId kComboByteOrder {2460, ControlType::DropList};
+inline constexpr ControlId kCheckSwap {3144, ControlType::CheckBox};
+inline constexpr ControlId kEditTotal {3188, ControlType::Edit};
+inline constexpr ControlId kTextTotalRange {1079, ControlType::Static};
+inline constexpr ControlId kEditScanRate {1292, ControlType::Edit};
+inline constexpr ControlId kTextScanRange {3698, ControlType::Static};
+inline constexpr ControlId kLabelTags {2466, ControlType::Static};
+inline constexpr ControlId kListTags {3696, ControlType::List};
+inline constexpr ControlId kButtonAdd {2785, ControlType::Button};
+inline constexpr ControlId kButtonModify {2786, ControlType::Button};
+inline constexpr ControlId kButtonDelete {2789, ControlType::Button};
+inline constexpr ControlId kButtonSelectTags {3672, ControlType::Button};
+inline constexpr ControlId kButtonRemoveTags {1284, ControlType::Button};
+inline constexpr ControlId kButtonTagUp {3699, ControlType::Button};
+inline constexpr ControlId kButtonTagDown {3700, ControlType::Button};
+inline constexpr ControlId kButtonClose {3416, ControlType::Button};
+inline constexpr ControlId kDialogControls[] = {
+    kListCommands, kLabelName, kEditName, kComboFunction, kLabelStart, kEditStart, kEditReference, kComboDataType,
+    kComboByteOrder, kCheckSwap, kEditTotal, kTextTotalRange, kEditScanRate, kTextScanRange, kLabelTags, kListTags,
+    kButtonAdd, kButtonModify, kButtonDelete, kButtonSelectTags, kButtonRemoveTags, kButtonTagUp, kButtonTagDown,
+    kButtonClose};
+} // namespace ExternalDeviceIds
+
+class CExternalDeviceSettingDlg : public CDialogBase {
+    Q_OBJECT
+public:
+    // owner: the page whose log the dialog writes to (may be null).
+    CExternalDeviceSettingDlg(CDataCenter& model, int deviceRow, CPropertyUIDialog* owner);
+
+    // The buttons; each true when the model was changed.
+    bool AddCommand();
+    bool ModifyCommand();
+    bool DeleteCommand();
+    // The tags the tag chooser hands over: refused (700) unless the function takes their types.
+    void SetChosenTags(const std::vector<TagRecord>& chosen);
+    void RemoveTags();
+    void MoveTags(int step);
+
+    const QVector<MODBUS_COMMAND_RESOURCE>& Resources() const { return resources_; }
+    const std::vector<TagRecord>& ChosenTags() const { return tags_; }
+
+protected:
+    bool OnInitDialog() override;
+    // Opens the tag chooser of the function; chosen tags arrive in SetChosenTags.
+    virtual void ChooseTags();
+
+private:
+    enum class Mode { Add, Modify };
+
+    void insertColumns();
+    QVector<MODBUS_COMMAND_SETTINGS> commands() const;
+    void refillCommands(int selectRow);
+    void showSelectedCommand();
+    void showCommand(const MODBUS_COMMAND_SETTINGS* command);
+    void onFunctionChanged();
+    void clearTags();
+    void showTotalRange();
+    void followFirstTag();
+    void rebuildResources(bool computedTotal);
+    void refillTagList();
+    int function() const;
+    int firstTagCode() const;
+    MODBUS_COMMAND_SETTINGS readCommand();
+    bool check(const MODBUS_COMMAND_SETTINGS& command, Mode mode, int row) const;
+    QString logPrefix() const;
+    void log(const QString& line) const;
+
+    CDataCenter& model_;
+    int deviceRow_;
+    CPropertyUIDialog* owner_;
+    QStringList functionCodes_;
+    QStringList functionNums_;
+    QStringList dataTypes_;
+    SettingTriple scanRate_ {};
+    std::vector<TagRecord> tags_;
+    QVector<MODBUS_COMMAND_RESOURCE> resources_;
+    ModbusCommandLayout::TotalRange range_;
+    bool showing_ = false; // a command is being shown: the function combo follows it
+};

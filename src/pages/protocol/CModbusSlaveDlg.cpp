@@ -1,0 +1,435 @@
+#include "CModbusSlaveDlg.h"
+
+#include "CDataCenter.h"
+#include "CListCtrlEx.h"
+#include "CTagSelectDlg.h"
+#include "ConfirmDeleteDlg.h"
+#include "EntryNameCheck.h"
+#include "IPageHost.h"
+#include "ListPageStrings.h"
+#include "ListRows.h"
+#include "ModbusSlaveMap.h"
+#include "PageConversions.h"
+#include "RowMoves.h"
+#include "TextFormat.h"
+#include "TypeIds.h"
+#include "Validation.h"
+#include "ValidationReport.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+using namespace ModbusSlaveIds;
+
+namespace {
+
+constexpr unsigned kStringSettingsApplied = 617;
+constexpr unsigned kStringAddressTaken = 649;
+constexpr unsigned kStringSetWithoutTags = 709;
+constexpr unsigned kStringTooManySets = 751;
+constexpr unsigned kSetColumns[] = {360, 361, 762, 862};
+constexpr unsigned kTagColumns[] = {360, 623, 762, 625, 761};
+constexpr int kNumberColumnWidth = 40;
+constexpr int kColumnWidth = 105;
+const QString kSection = QStringLiteral("ModbusSlave");
+const QString kNoneText = QStringLiteral("None");
+constexpr int kEthernetControls[] = {kLabelPort, kEditPort, kRangePort, kLabelUnitId, kEditUnitId,
+                                     kRangeUnitId, kLabelIdleTimeout, kEditIdleTimeout, kRangeIdleTimeout};
+constexpr int kSerialControls[] = {kLabelSerialUnitId, kEditSerialUnitId, kRangeSerialUnitId};
+
+SettingTriple slaveTriple(const char* key)
+{
+    SettingTriple triple;
+    MODBUS_SLAVE_SETTINGS().GetModbusSlaveDefault(QString::fromLatin1(key), triple);
+    return triple;
+}
+
+void insertColumns(CListCtrlEx& list, const unsigned* ids, int count)
+{
+    for (int column = 0; column < count; ++column)
+        list.InsertColumn(column, LoadLangString(ids[column]), column == 0 ? kNumberColumnWidth : kColumnWidth);
+}
+
+} // namespace
+
+CModbusSlaveDlg::CModbusSlaveDlg(IPageHost* host)
+    : CPropertyUIDialog(kTemplate, host), serialPorts_(kNoneText, QString())
+{
+    general_.Bind(kEditPort, kLabelPort, &MODBUS_SLAVE_SETTINGS::ListenPort, AsNumber {slaveTriple("PortValue")})
+        .Bind(kEditUnitId, kLabelUnitId, &MODBUS_SLAVE_SETTINGS::UnitID, AsNumber {slaveTriple("UnitIDValue")})
+        .Bind(kEditIdleTimeout, kLabelIdleTimeout, &MODBUS_SLAVE_SETTINGS::Timeout,
+              AsNumber {slaveTriple("IdleTimeoutValue")})
+        .Bind(kComboEthernet, QString(), &MODBUS_SLAVE_SETTINGS::EnEthernet,
+              AsIndex {{kNoneText, LoadLangString(kStringEthernetPort)}})
+        .Bind(kEditSerialUnitId, kLabelSerialUnitId, &MODBUS_SLAVE_SETTINGS::SerialUnitID,
+              AsNumber {slaveTriple("UnitIDValue")});
+}
+
+bool CModbusSlaveDlg::OnInitDialog()
+{
+    LayoutListPage({.list = kListSets, .leftButton = kButtonAdd, .middleButton = kButtonModify, .rightButton = kButtonDelete});
+    SetMainListId(kListSets);
+    ::insertColumns(*item<CListCtrlEx>(kListSets), kSetColumns, std::size(kSetColumns));
+    ::insertColumns(*item<CListCtrlEx>(kListTags), kTagColumns, std::size(kTagColumns));
+    funcDigit_ = OptionList(kSection, QStringLiteral("FuncDigit"));
+    funcAnalog_ = OptionList(kSection, QStringLiteral("FuncAnalog"));
+    readWrite_ = OptionList(kSection, QStringLiteral("RW"));
+    setItemText(kTextReadWrite, QString());
+    writeRangeTexts();
+    onClicked(kButtonAdd, [this] { AddSet(); });
+    onClicked(kButtonModify, [this] { ModifySet(); });
+    onClicked(kButtonDelete, [this] { DeleteSets(); });
+    onClicked(kButtonAddTags, [this] { ChooseTags(); });
+    onClicked(kButtonRemoveTags, [this] { RemoveTags(); });
+    onClicked(kButtonTagUp, [this] { MoveTags(-1); });
+    onClicked(kButtonTagDown, [this] { MoveTags(+1); });
+    OnUserChange(kComboFunction, [this] { onFunctionChosen(); });
+    OnUserChange(kComboEthernet, [this] { updateEnabling(); });
+    OnUserChange(kComboSerialPort, [this] { updateEnabling(); });
+    connect(item<CListCtrlEx>(kListSets), &CListCtrlEx::itemSelectionChanged, this, [this] { showSelectedSet(); });
+    connect(item<QLineEdit>(kEditStart), &QLineEdit::editingFinished, this, [this] { renumberFromStartEdit(); });
+    return true;
+}
+
+void CModbusSlaveDlg::writeRangeTexts()
+{
+    const auto range = [](const SettingTriple& triple, const char* format) {
+        return QString::fromLatin1(format).arg(triple.minimum).arg(triple.maximum);
+    };
+    setItemText(kRangePort, range(slaveTriple("PortValue"), "(%1-%2)"));
+    setItemText(kRangeUnitId, range(slaveTriple("UnitIDValue"), "(%1-%2)"));
+    setItemText(kRangeSerialUnitId, range(slaveTriple("UnitIDValue"), "(%1-%2)"));
+    setItemText(kRangeIdleTimeout, range(slaveTriple("IdleTimeoutValue"), "sec(s) (%1-%2)"));
+}
+
+void CModbusSlaveDlg::OnPageShown()
+{
+    SetMainListId(kListSets);
+    const CDataCenter* model = GetDataCenter();
+    if (!model)
+        return;
+    {
+        BusyGuard busy(Busy());
+        serialPorts_.Rebuild(*model, SerialPortUser::ModbusSlave, *item<QComboBox>(kComboSerialPort));
+        general_.Fill(*this, model->ModbusSlave);
+        const int serial = model->ModbusSlave.EnSerial ? serialPorts_.IndexOf(model->ModbusSlave.SerialPort) : 0;
+        item<QComboBox>(kComboSerialPort)->setCurrentIndex(std::max(serial, 0));
+        stored_ = model->ModbusSlave.MulitTagSet;
+        refillSets();
+        working_.Reset();
+        showWorkingSet();
+        updateEnabling();
+    }
+    SelectFirstListItem(kListSets);
+}
+
+void CModbusSlaveDlg::updateEnabling()
+{
+    const bool ethernet = item<QComboBox>(kComboEthernet)->currentIndex() > 0;
+    const bool serial = item<QComboBox>(kComboSerialPort)->currentIndex() > 0;
+    for (int id : kEthernetControls)
+        enableItem(id, ethernet);
+    for (int id : kSerialControls)
+        enableItem(id, serial);
+}
+
+// ---- the set list and the working set ----
+
+void CModbusSlaveDlg::refillSets()
+{
+    BusyGuard busy(Busy());
+    FillNumberedRows(*item<CListCtrlEx>(kListSets), static_cast<int>(stored_.size()), [this](int row) {
+        const MODBUS_SLAVE_TAG_SET& set = stored_[row];
+        if (set.Items.isEmpty())
+            return QStringList {set.Name, QString(), QString()};
+        return QStringList {set.Name, functionName(set.Items.front()), QString::number(set.Items.front().ModbusAddress)};
+    });
+}
+
+void CModbusSlaveDlg::showSelectedSet()
+{
+    if (IsBusy())
+        return;
+    const QList<int> rows = item<CListCtrlEx>(kListSets)->GetSelectedRows();
+    BusyGuard busy(Busy());
+    if (rows.size() == 1 && rows.front() < stored_.size())
+        working_ = stored_[rows.front()];
+    else
+        working_.Reset();
+    showWorkingSet();
+}
+
+void CModbusSlaveDlg::showWorkingSet()
+{
+    BusyGuard busy(Busy());
+    setItemText(kEditSetName, working_.Name);
+    setItemText(kEditStart, QString::number(working_.Items.isEmpty() ? 0 : working_.Items.front().ModbusAddress));
+    refillFunctions();
+    if (!working_.Items.isEmpty()) {
+        const int map = working_.Items.front().ModbusMap;
+        item<QComboBox>(kComboFunction)->setCurrentIndex(map >= funcDigit_.size() ? map - funcDigit_.size() : map);
+        setItemText(kTextReadWrite, readWrite_.value(item<QComboBox>(kComboFunction)->currentIndex()));
+    }
+    refillTags();
+}
+
+bool CModbusSlaveDlg::isDigital(const MODBUS_SLAVE_TAG_SET& set) const
+{
+    return !set.Items.isEmpty() && MapDataTypeCode(set.Items.front().TagType) == MapDataTypeCode(1);
+}
+
+void CModbusSlaveDlg::refillFunctions()
+{
+    BusyGuard busy(Busy());
+    auto* combo = item<QComboBox>(kComboFunction);
+    combo->clear();
+    if (!working_.Items.isEmpty()) {
+        const bool digital = isDigital(working_);
+        const QStringList& names = digital ? funcDigit_ : funcAnalog_;
+        const int first = digital ? 0 : static_cast<int>(funcDigit_.size());
+        for (int i = 0; i < names.size(); ++i)
+            combo->addItem(names[i], first + i);
+    }
+    combo->setCurrentIndex(-1);
+    setItemText(kTextReadWrite, QString());
+}
+
+void CModbusSlaveDlg::onFunctionChosen()
+{
+    const int position = item<QComboBox>(kComboFunction)->currentIndex();
+    setItemText(kTextReadWrite, readWrite_.value(position));
+    ModbusSlaveMap::SetFunction(working_, selectedFunction());
+    refillTags();
+}
+
+int CModbusSlaveDlg::selectedFunction() const
+{
+    const auto* combo = item<QComboBox>(kComboFunction);
+    return combo->currentIndex() < 0 ? ModbusSlaveMap::kNoFunction : combo->currentData().toInt();
+}
+
+QString CModbusSlaveDlg::functionName(const MODBUS_SLAVE_TAG_ITEM& item) const
+{
+    if (item.ModbusMap < 0)
+        return {};
+    const int position = item.ModbusMap >= funcDigit_.size() ? item.ModbusMap - funcDigit_.size() : item.ModbusMap;
+    return (MapDataTypeCode(item.TagType) == MapDataTypeCode(1) ? funcDigit_ : funcAnalog_).value(position);
+}
+
+void CModbusSlaveDlg::refillTags()
+{
+    const CDataCenter* model = GetDataCenter();
+    FillNumberedRows(*item<CListCtrlEx>(kListTags), static_cast<int>(working_.Items.size()), [&](int row) {
+        const MODBUS_SLAVE_TAG_ITEM& tag = working_.Items[row];
+        TagRecord record;
+        if (!model || !model->FindTagByName(tag.Tag, record))
+            return QStringList {};
+        return QStringList {record.TagName, functionName(tag), QString::number(tag.ModbusAddress),
+                            ModbusSlaveMap::AreaAddressText(tag.ModbusMap, tag.ModbusAddress)};
+    });
+}
+
+int CModbusSlaveDlg::startAddress() const
+{
+    bool ok = false;
+    const int start = itemText(kEditStart).trimmed().toInt(&ok);
+    return ok ? start : -1;
+}
+
+void CModbusSlaveDlg::renumberFromStartEdit()
+{
+    ModbusSlaveMap::RenumberSet(working_, startAddress());
+    refillTags();
+}
+
+// ---- the tags of the working set ----
+
+void CModbusSlaveDlg::ChooseTags()
+{
+    if (!GetDataCenter())
+        return;
+    if (working_.Items.isEmpty())
+        working_.TagDataType = MODBUS_SLAVE_TAG_SET::kNoTagDataType;
+    CTagSelectDlg chooser(*GetDataCenter(), GetHost() ? &GetHost()->LogLines() : nullptr, false, GetNodeInfo().formId,
+                          CTagSelectDlg::ByDataType {working_.TagDataType}, this);
+    connect(&chooser, &CTagSelectDlg::TagsSelected, this, [this](const std::vector<TagRecord>& tags) { AddChosenTags(tags); });
+    chooser.DoModal();
+}
+
+void CModbusSlaveDlg::AddChosenTags(const std::vector<TagRecord>& chosen)
+{
+    if (chosen.empty())
+        return;
+    const bool replaced = ModbusSlaveMap::ChosenTagsReplaceItems(working_, chosen);
+    const bool wasEmpty = working_.Items.isEmpty();
+    if (replaced)
+        working_.Items.clear();
+    const int function = replaced || wasEmpty ? ModbusSlaveMap::kNoFunction : selectedFunction();
+    ModbusSlaveMap::AppendChosenTags(working_, chosen, std::max(startAddress(), 0), function, itemText(kEditSetName));
+    if (replaced || wasEmpty)
+        refillFunctions();
+    refillTags();
+}
+
+void CModbusSlaveDlg::RemoveTags()
+{
+    CListCtrlEx* list = item<CListCtrlEx>(kListTags);
+    const QList<int> rows = list->GetSelectedRows();
+    if (rows.isEmpty())
+        return;
+    std::vector<MODBUS_SLAVE_TAG_ITEM> items(working_.Items.begin(), working_.Items.end());
+    const int next = RemoveRows(items, rows);
+    working_.Items = QVector<MODBUS_SLAVE_TAG_ITEM>(items.begin(), items.end());
+    ModbusSlaveMap::RenumberSet(working_, startAddress());
+    if (working_.Items.isEmpty()) {
+        working_.TagDataType = MODBUS_SLAVE_TAG_SET::kNoTagDataType;
+        refillFunctions();
+    }
+    refillTags();
+    if (next >= 0)
+        SelectListRows(*list, {next});
+}
+
+void CModbusSlaveDlg::MoveTags(int step)
+{
+    CListCtrlEx* list = item<CListCtrlEx>(kListTags);
+    std::vector<MODBUS_SLAVE_TAG_ITEM> items(working_.Items.begin(), working_.Items.end());
+    const QList<int> moved = MoveRows(items, list->GetSelectedRows(), step);
+    // The addresses stay with the row positions.
+    for (size_t i = 0; i < items.size(); ++i)
+        items[i].ModbusAddress = working_.Items[static_cast<qsizetype>(i)].ModbusAddress;
+    working_.Items = QVector<MODBUS_SLAVE_TAG_ITEM>(items.begin(), items.end());
+    refillTags();
+    SelectListRows(*list, moved);
+}
+
+// ---- Add, Modify, Delete ----
+
+void CModbusSlaveDlg::readSetControls()
+{
+    working_.Name = itemText(kEditSetName);
+    ModbusSlaveMap::SetFunction(working_, selectedFunction());
+    if (startAddress() >= 0)
+        ModbusSlaveMap::RenumberSet(working_, startAddress());
+}
+
+bool CModbusSlaveDlg::checkSet(Mode mode, int row) const
+{
+    if (working_.Items.isEmpty()) {
+        ShowMessageBox(LoadLangString(kStringSetWithoutTags) + QStringLiteral("\r\n"), MB_OK | MB_ICONWARNING);
+        return false;
+    }
+    ValidationReport report;
+    QStringList names;
+    for (const MODBUS_SLAVE_TAG_SET& set : stored_)
+        names << set.Name;
+    CheckEntryName(working_.Name, FieldLabel(kLabelSetName).Text(*this), names, mode == Mode::Modify ? row : -1,
+                   control(kEditSetName), report);
+    if (selectedFunction() < 0)
+        report.Add(FormatInvalidItemLine(FieldLabel(kLabelFunction).Text(*this)), control(kComboFunction));
+    const int start = startAddress();
+    if (start < 0 || start > ModbusSlaveMap::kLastAddress)
+        report.Add(FormatRangeErrorLine(FieldLabel(kLabelStart).Text(*this), 0, ModbusSlaveMap::kLastAddress),
+                   control(kEditStart));
+    else if (!ModbusSlaveMap::SetFitsMap(working_, stored_, mode == Mode::Modify ? row : -1))
+        report.Add(LoadLangString(kStringAddressTaken) + QStringLiteral("\r\n"), control(kEditStart));
+    return !report.ShowIfAny();
+}
+
+bool CModbusSlaveDlg::checkGeneral() const
+{
+    ValidationReport report;
+    general_.Validate(*this, report);
+    return !report.ShowIfAny();
+}
+
+void CModbusSlaveDlg::applyGeneral()
+{
+    CDataCenter& model = *GetDataCenter();
+    MODBUS_SLAVE_SETTINGS settings = model.ModbusSlave;
+    general_.Store(*this, settings);
+    model.SetModbusSlaveSerialPort(serialPorts_.KeyAt(item<QComboBox>(kComboSerialPort)->currentIndex()));
+    model.ModbusSlave.ListenPort = settings.ListenPort;
+    model.ModbusSlave.UnitID = settings.UnitID;
+    model.ModbusSlave.Timeout = settings.Timeout;
+    model.ModbusSlave.EnEthernet = settings.EnEthernet;
+    model.ModbusSlave.SerialUnitID = settings.SerialUnitID;
+    model.MarkModified();
+    AddLogLine(FormatLangString(kStringSettingsApplied, GetNodeInfo().shownText));
+}
+
+bool CModbusSlaveDlg::AddSet()
+{
+    CDataCenter* model = GetDataCenter();
+    if (!model)
+        return false;
+    if (stored_.size() >= ModbusSlaveMap::kMaxTagSets) {
+        ShowMessageBox(FormatLangString(kStringTooManySets, ModbusSlaveMap::kMaxTagSets), MB_OK | MB_ICONWARNING);
+        refillSets();
+        SelectListRows(*item<CListCtrlEx>(kListSets), {static_cast<int>(stored_.size()) - 1});
+        return false;
+    }
+    readSetControls();
+    if (!checkSet(Mode::Add, -1) || !checkGeneral())
+        return false;
+    applyGeneral();
+    model->AddModbusSlaveTagSet(working_);
+    stored_ = model->ModbusSlave.MulitTagSet;
+    refillSets();
+    SelectListRows(*item<CListCtrlEx>(kListSets), {static_cast<int>(stored_.size()) - 1});
+    AddLogLine(FormatLangString(kStringEntryAdded, GetNodeInfo().shownText, stored_.size()));
+    return true;
+}
+
+bool CModbusSlaveDlg::ModifySet()
+{
+    CDataCenter* model = GetDataCenter();
+    if (!model)
+        return false;
+    readSetControls();
+    if (!checkGeneral())
+        return false;
+    applyGeneral();
+    const QList<int> rows = item<CListCtrlEx>(kListSets)->GetSelectedRows();
+    if (rows.size() != 1 || !checkSet(Mode::Modify, rows.front()) || working_.Name.isEmpty())
+        return false;
+    model->SetModbusSlaveTagSet(rows.front(), working_);
+    stored_ = model->ModbusSlave.MulitTagSet;
+    refillSets();
+    SelectListRows(*item<CListCtrlEx>(kListSets), rows);
+    AddLogLine(FormatLangString(kStringEntryModified, GetNodeInfo().shownText, rows.front() + 1));
+    return true;
+}
+
+bool CModbusSlaveDlg::DeleteSets()
+{
+    CDataCenter* model = GetDataCenter();
+    if (!model || WarnIfListEmpty())
+        return false;
+    const QList<int> rows = item<CListCtrlEx>(kListSets)->GetSelectedRows();
+    if (rows.isEmpty()) {
+        ShowMessageBox(LoadLangString(kStringNoEntrySelected), MB_OK | MB_ICONWARNING);
+        return false;
+    }
+    ConfirmDeleteDlg confirm(this);
+    if (confirm.DoModal() != IDYES)
+        return false;
+    model->DeleteModbusSlaveTagSets(std::vector<int>(rows.begin(), rows.end()));
+    std::vector<MODBUS_SLAVE_TAG_SET> left(stored_.begin(), stored_.end());
+    const int next = RemoveRows(left, rows);
+    stored_ = model->ModbusSlave.MulitTagSet;
+    refillSets();
+    if (next >= 0)
+        SelectListRows(*item<CListCtrlEx>(kListSets), {next});
+    AddLogLine(FormatLangString(kStringEntriesDeleted, GetNodeInfo().shownText));
+    if (stored_.isEmpty()) {
+        // No set left: the serial port goes back.
+        BusyGuard busy(Busy());
+        item<QComboBox>(kComboSerialPort)->setCurrentIndex(0);
+        model->SetModbusSlaveSerialPort(QString());
+        updateEnabling();
+        working_.Reset();
+        showWorkingSet();
+    }
+    return true;
+}

@@ -1,0 +1,141 @@
+// The command editor driven as a user would: tags laid out from the start address, refused tag
+// types, the function change, and the command rules.
+#include "CExternalDeviceSettingDlg.h"
+#include "CListCtrlEx.h"
+#include "CModbusMasterDlg.h"
+#include "LanguagePack.h"
+#include "ListRows.h"
+#include "ModbusPageSupport.h"
+#include "PageHarness.h"
+#include "TextFormat.h"
+#include "Validation.h"
+
+#include <QComboBox>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using namespace ExternalDeviceIds;
+using namespace ModbusPageSupport;
+namespace Function = ModbusCommandLayout::Function;
+
+QString scanRateLine(const char* typed)
+{
+    QString line;
+    CheckEditRange(QString::fromUtf8(typed), 1, 60000, line, QStringLiteral("scan rate"));
+    return line.endsWith(QStringLiteral("\r\n")) ? line : line + QStringLiteral("\r\n"); // one line of the report
+}
+
+class ExternalDeviceDialogTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        MODBUS_EXTERNAL_DEVICE_SETTINGS device;
+        device.Name = "Meter";
+        device.RTUPort = kEthernetPortKey;
+        std::vector<CDataCenter::TagChange> created;
+        ASSERT_TRUE(harness.model().CreateModbusMasterDevice(device, created));
+        harness.Show(NodeFor(105, QStringLiteral("Modbus Master")));
+        dialog = std::make_unique<CExternalDeviceSettingDlg>(harness.model(), 0, &harness.page());
+        ASSERT_TRUE(dialog->Create());
+        harness.Forget();
+    }
+    void choose(int function, const QString& start, const std::vector<TagRecord>& tags)
+    {
+        SetControl(*dialog, {kComboFunction, function});
+        SetControl(*dialog, {kEditStart, start});
+        dialog->SetChosenTags(tags);
+    }
+    QStringList tagColumn(int column) { return Column(*dialog->item<CListCtrlEx>(kListTags), column); }
+    QStringList messages() { return harness.messages(); }
+    const QVector<MODBUS_COMMAND_SETTINGS>& stored() { return harness.model().ModbusMasterDevices[0].Commands; }
+
+    PageHarness<CModbusMasterDlg> harness;
+    std::unique_ptr<CExternalDeviceSettingDlg> dialog;
+};
+
+TEST(ExternalDeviceDialogControlsTest, EveryControlIsInTheTemplate)
+{
+    ExpectControlsMatchTemplate(kTemplate, kDialogControls);
+}
+
+TEST_F(ExternalDeviceDialogTest, TagsAreLaidOutFromTheStartAddress)
+{
+    choose(Function::ReadHoldingRegisters, "0", AddTags(harness.model(), "Long", 4, 3));
+    EXPECT_EQ(dialog->itemText(kTextTotalRange), "(Range 5-6)");
+    EXPECT_EQ(dialog->itemText(kEditTotal), "6");
+    EXPECT_EQ(tagColumn(2), (QStringList {"0", "2", "4"}));
+    EXPECT_EQ(tagColumn(4), (QStringList {"40001", "40003", "40005"}));
+    EXPECT_EQ(tagColumn(3), (QStringList {"2", "2", "2"}));
+    harness.page().grab();
+    SaveScreenshot(*dialog, QStringLiteral("modbus-command-editor"));
+
+    choose(Function::ReadCoils, "9", AddTags(harness.model(), "Short", 5, 2));
+    EXPECT_EQ(dialog->itemText(kEditTotal), "32");
+    EXPECT_EQ(tagColumn(2), (QStringList {"9", "25"}));
+    EXPECT_EQ(tagColumn(4), (QStringList {"00010", "00026"}));
+}
+
+TEST_F(ExternalDeviceDialogTest, UnsuitedTagsAreRefusedAndAFunctionChangeEmptiesTheTags)
+{
+    const auto written = AddTags(harness.model(), "Out", 14, 2);
+    choose(Function::WriteCoils, "0", written);
+    ASSERT_EQ(dialog->ChosenTags().size(), 2u);
+    const auto before = dialog->Resources();
+    for (int code = 1; code <= 9; ++code) {
+        dialog->SetChosenTags(AddTags(harness.model(), "In", code, 1));
+        EXPECT_EQ(messages(), QStringList {LoadLangString(700)}) << code;
+        EXPECT_EQ(dialog->ChosenTags().size(), 2u) << code;
+        EXPECT_EQ(dialog->Resources(), before) << code;
+        harness.Forget();
+    }
+    SetControl(*dialog, {kComboFunction, Function::ReadCoils});
+    EXPECT_TRUE(dialog->ChosenTags().empty());
+    EXPECT_EQ(tagColumn(1), QStringList {});
+    EXPECT_EQ(dialog->itemText(kEditTotal), "1");
+}
+
+TEST_F(ExternalDeviceDialogTest, CommandsAreCheckedBeforeTheyAreStored)
+{
+    const auto tags = AddTags(harness.model(), "Reg", 5, 2);
+    choose(Function::ReadHoldingRegisters, "0", tags);
+    SetControl(*dialog, {kEditName, QStringLiteral("Poll")});
+    dialog->AddCommand();
+    ASSERT_EQ(stored().size(), 1);
+    EXPECT_EQ(stored()[0].Resources.size(), 2);
+    EXPECT_EQ(harness.host().logLines().size(), 1);
+    TagRecord used;
+    ASSERT_TRUE(harness.model().FindTagByName(tags[0].ResID, used));
+    EXPECT_EQ(used.RelatedServices, (std::vector<TagServiceLink> {MakeIntPair(105, 0)}));
+
+    const struct {
+        const char* name;
+        const char* command;
+        const char* scanRate;
+        const char* total;
+        const char* start;
+        QStringList messages;
+    } cases[] = {
+        {"a name taken in other case", "POLL", "1000", "2", "0", {FormatItemErrorLine("Command Name")}},
+        {"scan rate 0", "B", "0", "2", "0", {scanRateLine("0")}},
+        {"scan rate 60001", "B", "60001", "2", "0", {scanRateLine("60001")}},
+        {"total above its limit", "B", "1000", "3", "0", {FormatLangString(872, 2, 2) + "\r\n"}},
+        {"past the last address", "B", "1000", "2", "65535", {FormatRangeErrorLine("Start Address", 0, 65534)}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        dialog->item<CListCtrlEx>(kListCommands)->clearSelection();
+        choose(Function::ReadHoldingRegisters, QString::fromUtf8(c.start), tags);
+        SetControl(*dialog, {kEditName, QString::fromUtf8(c.command)});
+        SetControl(*dialog, {kEditScanRate, QString::fromUtf8(c.scanRate)});
+        SetControl(*dialog, {kEditTotal, QString::fromUtf8(c.total)});
+        harness.Forget();
+        dialog->AddCommand();
+        EXPECT_EQ(messages(), c.messages);
+        EXPECT_EQ(stored().size(), 1);
+    }
+}
+
+} // namespace

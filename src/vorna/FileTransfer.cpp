@@ -216,16 +216,15 @@ void CFileTransfer::RunDownload(const std::string& localPath, const TransferTarg
     if (state == State::Complete && KeepCompleteFile())
         return;
     const std::uint64_t start = state == State::Resume ? local.size : 0;
-    const std::vector<std::uint8_t> data = ReadChunks(start, info.size, target, plan);
-    // Written only once everything arrived: a failure on the way leaves the local file as it was.
-    CLocalFile::Write(localPath, data.data(), data.size(), state == State::Resume);
+    // A failure on the way leaves the local file as it was.
+    CLocalFileWriter file(localPath, state == State::Resume, info.size - start);
+    ReadChunks(start, info.size, target, plan, file);
+    file.Commit();
 }
 
-std::vector<std::uint8_t> CFileTransfer::ReadChunks(std::uint64_t start, std::uint64_t remoteSize,
-                                                    const TransferTarget& target, const DownloadPlan& plan)
+void CFileTransfer::ReadChunks(std::uint64_t start, std::uint64_t remoteSize, const TransferTarget& target,
+                               const DownloadPlan& plan, CLocalFileWriter& file)
 {
-    std::vector<std::uint8_t> data;
-    data.reserve(static_cast<std::size_t>(remoteSize - start)); // once: the announced size is bounded
     TransferStatus record{};
     std::uint64_t received = start;
     for (;;) {
@@ -246,13 +245,12 @@ std::vector<std::uint8_t> CFileTransfer::ReadChunks(std::uint64_t start, std::ui
             length = DecodeLogChunk(reply, remoteSize - received, plan.chunkSize);
         else
             length = DecodeChunk(reply, remoteSize - received);
-        data.insert(data.end(), reply.Data() + kChunkHeaderSize, reply.Data() + kChunkHeaderSize + length);
+        file.Append(reply.Data() + kChunkHeaderSize, length);
         received += length;
         Report(record, length > 0 ? VORNA_TRANSFER_MORE : VORNA_TRANSFER_LAST, percentOf(received, remoteSize));
         if (length == 0)
             break;
     }
-    return data;
 }
 
 void CFileTransfer::CompareFile(const std::string& localPath, const TransferTarget& target, std::uint16_t& state)

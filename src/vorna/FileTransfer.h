@@ -15,6 +15,7 @@
 
 class CModuleRTU;
 class CLocalFile;
+class CLocalFileWriter;
 
 // Which file on the controller: the file type byte and an optional name.
 struct TransferTarget {
@@ -71,8 +72,8 @@ private:
                                   std::size_t expectedSize);
     void RunDownload(const std::string& localPath, const TransferTarget& target, const DownloadPlan& plan,
                      std::array<std::uint32_t, 2>& values);
-    std::vector<std::uint8_t> ReadChunks(std::uint64_t start, std::uint64_t remoteSize, const TransferTarget& target,
-                                         const DownloadPlan& plan);
+    void ReadChunks(std::uint64_t start, std::uint64_t remoteSize, const TransferTarget& target,
+                    const DownloadPlan& plan, CLocalFileWriter& file);
     void WriteChunks(const CLocalFile& file, std::uint32_t start, const TransferTarget& target);
     // Asks the callback about a file that is already complete; true when it is kept.
     bool KeepCompleteFile();

@@ -19,6 +19,18 @@ int openForReading(const std::string& path)
     return ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
 }
 
+void writeAll(int descriptor, const std::uint8_t* data, std::size_t length)
+{
+    std::size_t done = 0;
+    while (done < length) {
+        const ssize_t result = ::write(descriptor, data + done, length - done);
+        if (result < 0 && errno == EINTR)
+            continue;
+        Require(result > 0, VORNA_RESULT_LOCAL_FILE);
+        done += static_cast<std::size_t>(result);
+    }
+}
+
 } // namespace
 
 CLocalFile::CLocalFile(int descriptor, std::uint64_t size)
@@ -88,25 +100,6 @@ CMD5::Digest CLocalFile::DigestOfFirst(std::uint64_t length) const
     return CMD5::Final(context);
 }
 
-void CLocalFile::Write(const std::string& path, const std::uint8_t* data, std::size_t length, bool append)
-{
-    const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (append ? O_APPEND : O_TRUNC);
-    const int descriptor = ::open(path.c_str(), flags, kNewFileMode);
-    Require(descriptor != -1, VORNA_RESULT_LOCAL_FILE);
-    std::size_t done = 0;
-    while (done < length) {
-        const ssize_t result = ::write(descriptor, data + done, length - done);
-        if (result < 0 && errno == EINTR)
-            continue;
-        if (result <= 0) {
-            ::close(descriptor);
-            Raise(VORNA_RESULT_LOCAL_FILE);
-        }
-        done += static_cast<std::size_t>(result);
-    }
-    Require(::close(descriptor) == 0, VORNA_RESULT_LOCAL_FILE);
-}
-
 const std::uint8_t* CLocalFileReader::At(std::uint64_t offset, std::size_t length)
 {
     const bool inBlock = offset >= m_blockStart && offset + length <= m_blockStart + m_block.size();
@@ -119,4 +112,65 @@ const std::uint8_t* CLocalFileReader::At(std::uint64_t offset, std::size_t lengt
         m_file.ReadAt(offset, m_block.data(), blockLength);
     }
     return m_block.data() + (offset - m_blockStart);
+}
+
+CLocalFileWriter::CLocalFileWriter(const std::string& path, bool append, std::uint64_t expectedSize)
+    : m_path(path)
+{
+    if (append) {
+        m_mode = Mode::Append;
+        m_descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, kNewFileMode);
+        Require(m_descriptor != -1, VORNA_RESULT_LOCAL_FILE);
+        struct stat info {};
+        if (::fstat(m_descriptor, &info) != 0) {
+            ::close(m_descriptor);
+            Raise(VORNA_RESULT_LOCAL_FILE);
+        }
+        m_originalSize = static_cast<std::uint64_t>(info.st_size);
+    } else {
+        m_descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
+        Require(m_descriptor != -1 || errno == EEXIST, VORNA_RESULT_LOCAL_FILE);
+        m_mode = m_descriptor == -1 ? Mode::Replace : Mode::Created;
+    }
+    // A replaced file is held whole (the announced size is bounded); otherwise one block.
+    m_pending.reserve(m_mode == Mode::Replace ? static_cast<std::size_t>(expectedSize)
+                                              : static_cast<std::size_t>(std::min<std::uint64_t>(kBlockSize, expectedSize)));
+}
+
+CLocalFileWriter::~CLocalFileWriter()
+{
+    if (m_committed)
+        return;
+    if (m_mode == Mode::Append)
+        static_cast<void>(::ftruncate(m_descriptor, static_cast<off_t>(m_originalSize)));
+    if (m_descriptor != -1)
+        ::close(m_descriptor);
+    if (m_mode == Mode::Created)
+        ::unlink(m_path.c_str());
+}
+
+void CLocalFileWriter::Append(const std::uint8_t* data, std::size_t length)
+{
+    if (m_mode != Mode::Replace && m_pending.size() + length > kBlockSize)
+        WritePending();
+    m_pending.insert(m_pending.end(), data, data + length);
+}
+
+void CLocalFileWriter::WritePending()
+{
+    writeAll(m_descriptor, m_pending.data(), m_pending.size());
+    m_pending.clear();
+}
+
+void CLocalFileWriter::Commit()
+{
+    if (m_mode == Mode::Replace) {
+        m_descriptor = ::open(m_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kNewFileMode);
+        Require(m_descriptor != -1, VORNA_RESULT_LOCAL_FILE);
+    }
+    WritePending();
+    const int descriptor = m_descriptor;
+    m_descriptor = -1;
+    m_committed = true;
+    Require(::close(descriptor) == 0, VORNA_RESULT_LOCAL_FILE);
 }

@@ -17,8 +17,6 @@ public:
     static CLocalFile OpenForReading(const std::string& path);
     // As OpenForReading, but nullopt when the file does not exist.
     static std::optional<CLocalFile> OpenIfExists(const std::string& path);
-    // Creates or truncates the file, or appends to it, and writes the bytes.
-    static void Write(const std::string& path, const std::uint8_t* data, std::size_t length, bool append);
 
     CLocalFile(CLocalFile&& other) noexcept;
     CLocalFile& operator=(CLocalFile&&) = delete;
@@ -54,4 +52,34 @@ private:
     const CLocalFile& m_file;
     std::vector<std::uint8_t> m_block;
     std::uint64_t m_blockStart = 0;
+};
+
+// The file a download fills while its chunks arrive, written in blocks far larger than a chunk.
+// Until Commit, a failure leaves the file as it was: bytes appended are cut off again, a file the
+// download created is removed, and a file replaced from the start is kept in memory and only
+// replaced at Commit (its old content must survive a failure on the way).
+class CLocalFileWriter {
+public:
+    static constexpr std::size_t kBlockSize = CLocalFileReader::kBlockSize;
+
+    // append: the new bytes continue the file's own. expectedSize: how many are announced.
+    CLocalFileWriter(const std::string& path, bool append, std::uint64_t expectedSize);
+    CLocalFileWriter(const CLocalFileWriter&) = delete;
+    CLocalFileWriter& operator=(const CLocalFileWriter&) = delete;
+    ~CLocalFileWriter(); // undoes everything unless committed
+
+    void Append(const std::uint8_t* data, std::size_t length);
+    void Commit();
+
+private:
+    enum class Mode { Append, Created, Replace };
+
+    void WritePending();
+
+    std::string m_path;
+    Mode m_mode = Mode::Created;
+    int m_descriptor = -1;
+    std::uint64_t m_originalSize = 0;
+    std::vector<std::uint8_t> m_pending;
+    bool m_committed = false;
 };

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 using pelsim::SimFault;
 
@@ -328,6 +329,37 @@ TEST_F(FileTransferTest, DownloadFailureOnTheWayLeavesTheLocalFile)
     sim.ClearFaults();
     EXPECT_EQ(Download(local), VORNA_RESULT_OK);
     EXPECT_EQ(TempFolder::Read(local), remote);
+}
+
+TEST_F(FileTransferTest, DownloadFailingAfterSeveralBlocksLeavesTheLocalFile)
+{
+    // The file is written in blocks while chunks arrive; a refusal after some blocks went out undoes them.
+    constexpr std::size_t kBlock = CLocalFileWriter::kBlockSize;
+    const Bytes remote = PatternBytes(3 * kBlock + 100);
+    sim.SetFile(kReadBackType, remote);
+    const struct {
+        const char* label;
+        std::optional<Bytes> before;
+    } cases[] = {
+        {"no local file", std::nullopt},
+        {"a prefix to resume", Bytes(remote.begin(), remote.begin() + 5000)},
+        {"another file to replace", PatternBytes(7000, 3)},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove(local);
+        if (c.before)
+            TempFolder::Write(local, *c.before);
+        sim.FailCommand(kReadChunk, SimFault::RaisedStatus(0x0123), 1, 2 * kBlock / VORNA_CHUNK_SIZE + 1);
+        ProgressRecorder recorder;
+        EXPECT_EQ(Download(local), 0x0123) << c.label;
+        if (c.before)
+            EXPECT_EQ(TempFolder::Read(local), *c.before) << c.label;
+        else
+            EXPECT_FALSE(TempFolder::Exists(local)) << c.label;
+        sim.ClearFaults();
+        EXPECT_EQ(Download(local), VORNA_RESULT_OK) << c.label;
+        EXPECT_EQ(TempFolder::Read(local), remote) << c.label;
+    }
 }
 
 TEST_F(FileTransferTest, DownloadErrorsOfTheDeviceAndTheLocalFile)

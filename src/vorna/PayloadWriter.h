@@ -23,6 +23,7 @@ public:
 private:
     std::uint8_t* Reserve(std::size_t length);
 
-    std::array<std::uint8_t, VORNA_MAX_PAYLOAD> m_bytes{};
+    // Not cleared: only the first m_size bytes are ever read, and every chunk builds a payload.
+    std::array<std::uint8_t, VORNA_MAX_PAYLOAD> m_bytes;
     std::size_t m_size = 0;
 };

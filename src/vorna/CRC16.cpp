@@ -6,7 +6,7 @@ namespace {
 
 constexpr std::uint16_t kReflectedPolynomial = 0xA001u;
 constexpr std::uint16_t kInitialValue = 0xFFFFu;
-constexpr int kSlices = 8; // bytes folded per step: the CRC is on the path of every frame
+constexpr int kSlices = 16; // bytes folded per step: the CRC is on the path of every frame
 
 using Table = std::array<std::array<std::uint16_t, 256>, kSlices>;
 
@@ -34,11 +34,11 @@ std::uint16_t Crc16Modbus(const std::uint8_t* data, std::size_t length)
 {
     std::uint16_t crc = kInitialValue;
     for (; length >= kSlices; length -= kSlices, data += kSlices) {
-        const unsigned low = (crc ^ data[0]) & 0xFFu;
-        const unsigned high = ((crc >> 8) ^ data[1]) & 0xFFu;
-        crc = static_cast<std::uint16_t>(kTables[7][low] ^ kTables[6][high] ^ kTables[5][data[2]] ^
-                                         kTables[4][data[3]] ^ kTables[3][data[4]] ^ kTables[2][data[5]] ^
-                                         kTables[1][data[6]] ^ kTables[0][data[7]]);
+        std::uint16_t next = static_cast<std::uint16_t>(kTables[kSlices - 1][(crc ^ data[0]) & 0xFFu] ^
+                                                        kTables[kSlices - 2][((crc >> 8) ^ data[1]) & 0xFFu]);
+        for (int k = 2; k < kSlices; ++k)
+            next = static_cast<std::uint16_t>(next ^ kTables[kSlices - 1 - k][data[k]]);
+        crc = next;
     }
     for (; length > 0; --length, ++data)
         crc = static_cast<std::uint16_t>((crc >> 8) ^ kTables[0][(crc ^ *data) & 0xFFu]);

@@ -145,9 +145,9 @@ TEST(SimulatorSelfTest, ChecksumsMatchTheirPublishedCheckValues)
 {
     const std::string nine = "123456789";
     EXPECT_EQ(SimCrc16Modbus(reinterpret_cast<const std::uint8_t*>(nine.data()), nine.size()), 0x4B37);
-    // The sliced CRC against the plain bit-by-bit definition, across the 8-byte step and its rest.
+    // The sliced CRC against the plain bit-by-bit definition, across the 16-byte step and its rest.
     const Bytes data = Pattern(300);
-    for (std::size_t length : {0u, 1u, 7u, 8u, 9u, 15u, 16u, 17u, 299u, 300u}) {
+    for (std::size_t length : {0u, 1u, 7u, 8u, 9u, 15u, 16u, 17u, 31u, 32u, 33u, 299u, 300u}) {
         std::uint16_t crc = 0xFFFF;
         for (std::size_t i = 0; i < length; ++i) {
             crc ^= data[i];

@@ -7,6 +7,8 @@
 #include "CDevCfgDIO.h"
 #include "CDevCfgDO.h"
 #include "CDevCfgHAI.h"
+#include "CRESTfulSettingDlg.h"
+#include "CSettingSNMPHostDlg.h"
 
 const std::array<PropertyPageKind, kPropertyPageCount> kPropertyPageTable = {{
     {1, "CDeviceInfoDlg", 200, 0},
@@ -35,9 +37,9 @@ const std::array<PropertyPageKind, kPropertyPageCount> kPropertyPageTable = {{
     {141, "CSystemLogOfflineSettingDlg", 154, 0},
     {128, "CSettingFTPHostDlg", 187, 0},
     {125, "CSettingSMTPServersDlg", 144, 0},
-    {144, "CSettingSNMPHostDlg", 168, 0},
+    {144, "CSettingSNMPHostDlg", 168, 0, &MakePage<CSettingSNMPHostDlg>},
     {145, "CSNMPAgentTagSelect", 810, 0},
-    {146, "CRESTfulSettingDlg", 881, 0},
+    {146, "CRESTfulSettingDlg", 881, 0, &MakePage<CRESTfulSettingDlg>},
     {201, "CDevCfgDI", 686, 0, &MakePage<CDevCfgDI>},
     {202, "CDevCfgDO", 684, 0, &MakePage<CDevCfgDO>},
     {210, "CDevCfgRelay", 684, 0},

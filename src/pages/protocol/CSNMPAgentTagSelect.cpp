@@ -12,7 +12,7 @@
 #include "TypeIds.h"
 #include "Validation.h"
 
-#include <QApplication>
+#include <QHeaderView>
 #include <QPalette>
 
 using namespace SnmpAgentTagPage;
@@ -45,7 +45,8 @@ bool CSNMPAgentTagSelect::OnInitDialog()
     LayoutListPage({.list = kListTags, .rightButton = kButtonApply});
     if (CListCtrlEx* list = item<CListCtrlEx>(kListTags)) {
         list->InsertColumn(0, QStringLiteral("OID"), kOidColumnWidth);
-        list->InsertColumn(1, LoadLangString(kStringTagColumn), qMax(list->width() - kOidColumnWidth, kOidColumnWidth));
+        list->InsertColumn(1, LoadLangString(kStringTagColumn), kOidColumnWidth);
+        list->horizontalHeader()->setStretchLastSection(true); // the tag column takes the rest
         list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     }
     onClicked(kButtonSelect, [this] { OnTagsChosen(chooseTags()); });

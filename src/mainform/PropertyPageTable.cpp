@@ -14,6 +14,7 @@
 #include "CFunctionListDlg.h"
 #include "CModbusMasterDlg.h"
 #include "CModbusSlaveDlg.h"
+#include "CRESTfulSettingDlg.h"
 #include "CResourceInternalVariable.h"
 #include "CResourceSystemVariable.h"
 #include "CRotarySWSettingDlg.h"
@@ -21,6 +22,7 @@
 #include "CSettingFTPHostDlg.h"
 #include "CSettingLanDlg.h"
 #include "CSettingSMTPServersDlg.h"
+#include "CSettingSNMPHostDlg.h"
 #include "CSystemLogOfflineSettingDlg.h"
 #include "CTagsDlg.h"
 #include "CTagsMapDlg.h"
@@ -54,9 +56,9 @@ const std::array<PropertyPageKind, kPropertyPageCount> kPropertyPageTable = {{
     {141, "CSystemLogOfflineSettingDlg", 154, 0, &MakePage<CSystemLogOfflineSettingDlg>},
     {128, "CSettingFTPHostDlg", 187, 0, &MakePage<CSettingFTPHostDlg>},
     {125, "CSettingSMTPServersDlg", 144, 0, &MakePage<CSettingSMTPServersDlg>},
-    {144, "CSettingSNMPHostDlg", 168, 0},
+    {144, "CSettingSNMPHostDlg", 168, 0, &MakePage<CSettingSNMPHostDlg>},
     {145, "CSNMPAgentTagSelect", 810, 0},
-    {146, "CRESTfulSettingDlg", 881, 0},
+    {146, "CRESTfulSettingDlg", 881, 0, &MakePage<CRESTfulSettingDlg>},
     {201, "CDevCfgDI", 686, 0, &MakePage<CDevCfgDI>},
     {202, "CDevCfgDO", 684, 0, &MakePage<CDevCfgDO>},
     {210, "CDevCfgRelay", 684, 0},

@@ -62,6 +62,36 @@ void CPropertyUIDialog::AddLogLine(const QString& text) const
         host_->LogLines().AddLogLine(text);
 }
 
+namespace {
+
+// Runs a handler when the watched control loses the focus.
+class FocusLostFilter : public QObject {
+public:
+    FocusLostFilter(QObject* parent, std::function<void()> handler) : QObject(parent), handler_(std::move(handler)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusOut)
+            handler_();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> handler_;
+};
+
+} // namespace
+
+bool CPropertyUIDialog::OnFocusLost(int id, std::function<void()> handler)
+{
+    QWidget* watched = hasControl(id) ? control(id) : nullptr;
+    if (!watched)
+        return false;
+    watched->installEventFilter(new FocusLostFilter(watched, std::move(handler)));
+    return true;
+}
+
 bool CPropertyUIDialog::OnUserChange(int id, std::function<void()> handler)
 {
     return onChanged(id, [this, handler = std::move(handler)] {

@@ -132,6 +132,8 @@ protected:
     bool IsBusy() const { return busy_.IsSet(); }
     // Connects a change handler that does not run while the page is busy.
     bool OnUserChange(int id, std::function<void()> handler);
+    // Runs the handler each time the control loses the focus; false when the id names none.
+    bool OnFocusLost(int id, std::function<void()> handler);
 
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;

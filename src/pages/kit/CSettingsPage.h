@@ -46,7 +46,8 @@ public:
             return false;
         working_ = std::move(candidate);
         WriteRecord(*model, working_);
-        AddLogLine(AppliedLogLine());
+        if (const QString line = AppliedLogLine(); !line.isEmpty())
+            AddLogLine(line);
         return true;
     }
 
@@ -70,6 +71,7 @@ protected:
     // ---- hooks ----
     virtual Record ReadRecord(const CDataCenter& model) const = 0;
     virtual void WriteRecord(CDataCenter& model, const Record& record) = 0;
+    // Empty: Apply adds no log line.
     virtual QString AppliedLogLine() const = 0;
     // Rules across fields, on the stored candidate; add lines with their controls to the report.
     virtual void CheckRecord(const Record& record, ValidationReport& report) const {}

@@ -45,6 +45,23 @@ public:
         return *this;
     }
 
+    // The same for a field reached through the record (a member of a member): `access` is
+    // called with the record, const or not, and returns the field, e.g.
+    //   [](auto& r) -> auto& { return r.Account.UserName; }
+    template <class Access, class Conversion>
+    PageBindings& BindAt(ControlId control, FieldLabel label, Access access, Conversion conversion)
+    {
+        Binding binding {control, std::move(label), {}, {}, {}, {}};
+        binding.fill = [access, conversion](QWidget& widget, const Record& record) { conversion.Fill(widget, access(record)); };
+        binding.store = [access, conversion](const QWidget& widget, Record& record) { conversion.Store(widget, access(record)); };
+        binding.check = [conversion](const QWidget& widget, const QString& text) { return conversion.Check(widget, text); };
+        binding.column = [access, conversion](const Record& record) { return conversion.Column(access(record)); };
+        if (control.type != conversion.type)
+            TraceLog("control %d is declared as another control type than its binding needs", control.id);
+        bindings_.push_back(std::move(binding));
+        return *this;
+    }
+
     // Shows every bound field in its control.
     void Fill(const DialogControls& page, const Record& record) const
     {

@@ -24,7 +24,8 @@ bool isFree(const CDataCenter& model, const TagDefinition& definition)
 }
 
 // Makes the tags in order; on a failure the ones made go again and nothing is left behind.
-bool makeTags(CDataCenter& model, const std::vector<std::pair<TagDefinition, int>>& tags, std::vector<TagChange>& created)
+bool makeTags(CDataCenter& model, const std::vector<std::pair<TagDefinition, int>>& tags, std::vector<TagChange>& created,
+              QString* failedName = nullptr)
 {
     for (const auto& [definition, owner] : tags) {
         const bool made = isFree(model, definition) &&
@@ -32,6 +33,8 @@ bool makeTags(CDataCenter& model, const std::vector<std::pair<TagDefinition, int
         if (!made) {
             TraceLog("%s:%d data-log tag %s not made: its name or address is taken", __FILE__, __LINE__,
                      qPrintable(definition.Name));
+            if (failedName)
+                *failedName = definition.Name;
             for (const TagChange& tag : created)
                 model.DeleteTagsByAddress(tag.Address, 1);
             created.clear();
@@ -70,7 +73,7 @@ QStringList DefaultTagNames(int number)
 }
 
 bool CreateProfileTags(CDataCenter& model, DATA_LOG_ITEM_SETTINGS& profile, int number,
-                       std::vector<CDataCenter::TagChange>& created)
+                       std::vector<CDataCenter::TagChange>& created, QString* failedName)
 {
     created.clear();
     QVector<TagDefinition> logDefinitions;
@@ -85,7 +88,7 @@ bool CreateProfileTags(CDataCenter& model, DATA_LOG_ITEM_SETTINGS& profile, int 
     if (uploadConfigured)
         tags.emplace_back(uploadDefinitions.value(0), ServiceId::DataLoggingUpload);
     tags.emplace_back(uploadDefinitions.value(1), ServiceId::DataLoggingUpload);
-    if (!makeTags(model, tags, created))
+    if (!makeTags(model, tags, created, failedName))
         return false;
 
     profile.Index = number;

@@ -23,9 +23,10 @@ QStringList DefaultTagNames(int number);
 
 // Numbers the profile and makes its tags: the three log tags, the FTP trigger only while the
 // upload is configured, the FTP status always. Every tag of the profile, selected ones included,
-// gets the use. All or nothing: false, and the model as it was, when a tag cannot be made.
+// gets the use. All or nothing: false, and the model as it was, when a tag cannot be made
+// (its name in failedName).
 bool CreateProfileTags(CDataCenter& model, DATA_LOG_ITEM_SETTINGS& profile, int number,
-                       std::vector<CDataCenter::TagChange>& created);
+                       std::vector<CDataCenter::TagChange>& created, QString* failedName = nullptr);
 
 // After a modify: the FTP trigger tag follows the upload settings. Made (with the use) when the
 // upload became configured and has none, removed when it is not configured any more. The tag

@@ -119,7 +119,9 @@ TEST_F(DataLogProfileTagsTest, ATakenNameLeavesNoTagNoUseAndNoNumber)
     std::vector<CDataCenter::TagChange> created;
     const size_t before = model.Tags.All().size();
 
-    EXPECT_FALSE(DataLogProfileTags::CreateProfileTags(model, item, 3, created));
+    QString failed;
+    EXPECT_FALSE(DataLogProfileTags::CreateProfileTags(model, item, 3, created, &failed));
+    EXPECT_EQ(failed, "UploadStatus_3");
     EXPECT_TRUE(created.empty());
     EXPECT_EQ(model.Tags.All().size(), before) << "the tags made before the failure went again";
     EXPECT_EQ(TagAt(model, "0.3.114.1"), nullptr);

@@ -245,3 +245,17 @@ TEST_F(DataLoggingPageTest, AProfileWhoseTagCannotBeMadeIsNotKept)
     EXPECT_EQ(harness.messages(), QStringList {FormatLangString(9251, "LogStatus_0")});
     EXPECT_TRUE(harness.logLines().isEmpty());
 }
+
+TEST_F(DataLoggingPageTest, ADeletedTagLeavesTheListAndModifyStoresNoPairOfIt)
+{
+    Fill(QStringLiteral("Tags"), {tags[0], tags[1], tags[2]});
+    harness.Press(kButtonAdd);
+    harness.model().DeleteTagsByAddress(QStringLiteral("0.98.1"), 1);
+    harness.model().UpdateTag(QStringLiteral("0.98.2"), MakeTestTag(QStringLiteral("Renamed"), QStringLiteral("0.98.2")));
+
+    page().item<CListCtrlEx>(kListProfiles)->clearSelection();
+    page().SelectRow(0);
+    EXPECT_EQ(page().TagsTab().SelectedTags(), (std::vector<SelectedTag> {{"Logged0", "0.98.0"}, {"Renamed", "0.98.2"}}));
+    harness.Press(kButtonModify);
+    EXPECT_EQ(profiles()[0].SelectedTags, (QVector<SelectedTag> {{"Logged0", "0.98.0"}, {"Renamed", "0.98.2"}}));
+}

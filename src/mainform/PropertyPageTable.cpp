@@ -4,6 +4,7 @@
 #include "CAlarmSMS.h"
 #include "CAlarmSNMPTrapDlg.h"
 #include "CCanBusSettingDlg.h"
+#include "CDataLoggingDlg.h"
 #include "CDevCfgAI.h"
 #include "CDevCfgAO.h"
 #include "CDevCfgDI.h"
@@ -43,7 +44,7 @@ const std::array<PropertyPageKind, kPropertyPageCount> kPropertyPageTable = {{
     {137, "CAlarmEmail", 177, 0, &MakePage<CAlarmEmail>},
     {138, "CAlarmSMS", 691, 0, &MakePage<CAlarmSMS>},
     {143, "CAlarmSNMPTrapDlg", 141, 0, &MakePage<CAlarmSNMPTrapDlg>},
-    {114, "CDataLoggingDlg", 209, 0},
+    {114, "CDataLoggingDlg", 209, 0, &MakePage<CDataLoggingDlg>},
     {136, "CHSDataLoggingDlg", 819, 0},
     {131, "CTAVOServerDlg", 159, 0},
     {132, "CTAVOTagSelectionDlg", 161, 0},

@@ -107,6 +107,7 @@ public:
         Entry entry = entries_[row];
         if (!readChecked(entry, row))
             return false;
+        CompleteModifiedEntry(*model, entries_[row], entry);
         OnEntryReplaced(*model, entries_[row], entry);
         entries_[row] = std::move(entry);
         WritePageFields(*model);
@@ -241,6 +242,8 @@ protected:
         ConfirmDeleteDlg dialog(this);
         return dialog.DoModal() == IDYES;
     }
+    // Modify may still complete the entry it stores (tags that its new settings need).
+    virtual void CompleteModifiedEntry(CDataCenter& model, const Entry& before, Entry& after) {}
     // Modify is about to replace the entry (the model still holds before).
     virtual void OnEntryReplaced(CDataCenter& model, const Entry& before, const Entry& after) {}
     // Why the entry cannot be deleted (shown in a message box; the deletion stops at it); empty: it can.

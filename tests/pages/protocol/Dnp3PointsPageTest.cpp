@@ -246,6 +246,35 @@ TEST_F(Dnp3PointsPageTest, AFloatTagInValueModeTakesAFraction)
     EXPECT_EQ(stored.DeviationType, 1);
 }
 
+// Several rows: each point's value is checked and stored for its own tag.
+TEST_F(Dnp3PointsPageTest, AValueForSeveralPointsIsConvertedPerPoint)
+{
+    const auto floatTag = [this](const TagRecord& t) { return CarriesEvents(t) && (t.DataTypeCode == 3 || t.DataTypeCode == 12); };
+    const auto integerTag = [this](const TagRecord& t) { return CarriesEvents(t) && t.DataTypeCode != 3 && t.DataTypeCode != 12; };
+    CDnp3SelTagPage& tab = Open(kAnalogInputTab);
+    if (FreeTags(kAnalogInputTab, floatTag).empty() || FreeTags(kAnalogInputTab, integerTag).empty())
+        GTEST_SKIP() << "the project lacks a floating-point or an integer analog tag";
+    AddPoints(tab, kAnalogInputTab, 1, floatTag);
+    AddPoints(tab, kAnalogInputTab, 1, integerTag);
+    const Dnp3PointGroup before = Stored(kAnalogInputTab);
+    Select(tab, {0, 1});
+    Set(tab, {{kComboClass, 1}, {kComboDeviation, 1}, {kEditDeadband, QString("2.5")}});
+    PressButton(tab, kButtonApply);
+    EXPECT_EQ(harness.messages().size(), 1) << "2.5 is no value for the integer tag";
+    EXPECT_TRUE(Stored(kAnalogInputTab) == before);
+
+    harness.Forget();
+    Set(tab, {{kEditDeadband, QString("3")}});
+    PressButton(tab, kButtonApply);
+    ASSERT_TRUE(harness.messages().isEmpty()) << harness.messages().join("|").toStdString();
+    const Dnp3PointGroup group = Stored(kAnalogInputTab);
+    EXPECT_FLOAT_EQ(group.Points[0].DeadbandFloat, 3.0f);
+    EXPECT_EQ(group.Points[0].DeadbandInteger, 0);
+    EXPECT_EQ(group.Points[1].DeadbandInteger, 3);
+    EXPECT_FLOAT_EQ(group.Points[1].DeadbandFloat, 0.0f);
+    EXPECT_EQ(harness.logLines(), (QStringList {Line(618, 0), Line(618, 1), Line(617)}));
+}
+
 TEST_F(Dnp3PointsPageTest, ATagWithoutEventsStoresClassZeroWhateverIsShown)
 {
     CDnp3SelTagPage& tab = Open(kAnalogInputTab);

@@ -4,6 +4,8 @@
 #include "CAlarmSMS.h"
 #include "CAlarmSNMPTrapDlg.h"
 #include "CCanBusSettingDlg.h"
+#include "CDNP3OneMasterDlg.h"
+#include "CDNP3SelectTagDlg.h"
 #include "CDataLoggingDlg.h"
 #include "CDevCfgAI.h"
 #include "CDevCfgAO.h"
@@ -49,8 +51,8 @@ const std::array<PropertyPageKind, kPropertyPageCount> kPropertyPageTable = {{
     {131, "CTAVOServerDlg", 159, 0},
     {132, "CTAVOTagSelectionDlg", 161, 0},
     {117, "CModbusSlaveDlg", 158, 0, &MakePage<CModbusSlaveDlg>},
-    {129, "CDNP3OneMasterDlg", 884, 0},
-    {130, "CDNP3SelectTagDlg", 191, 0},
+    {129, "CDNP3OneMasterDlg", 884, 0, &MakePage<CDNP3OneMasterDlg>},
+    {130, "CDNP3SelectTagDlg", 191, 0, &MakePage<CDNP3SelectTagDlg>},
     {133, "CTimeSettingDlg", 201, 0, &MakePage<CTimeSettingDlg>},
     {140, "CToggleSWSettingDlg", 690, 0, &MakePage<CToggleSWSettingDlg>},
     {142, "CRotarySWSettingDlg", 1500, 0, &MakePage<CRotarySWSettingDlg>},

@@ -145,6 +145,12 @@ public:
     int SetDnp3GroupSetting(int objectType, int staticVariation, int eventVariation, int frozenVariation,
                             int frozenEventVariation);
     void GetDnp3PointGroup(int objectType, Dnp3PointGroup& out) const;
+    // The outstation and its masters, edited in place by the DNP3 pages.
+    DNP3_OUTSTATION_SETTINGS& GetDnp3Outstation() { return Dnp3Outstation; }
+    const DNP3_OUTSTATION_SETTINGS& GetDnp3Outstation() const { return Dnp3Outstation; }
+    // 1 when a DNP3 point of the tag may report events: the definition it was made from is
+    // flagged for events. A tag without such a definition reports none.
+    int CanTagCarryDnp3Events(const TagRecord& tag) const;
 
     // ---- per-slot module records: adding ----
     void AddDIRecord(int slot, int count, int resSize, QString alias, std::vector<DIChannel> channels);

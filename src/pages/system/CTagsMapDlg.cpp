@@ -45,9 +45,7 @@ bool CTagsMapDlg::OnInitDialog()
     if (auto* edit = item<QLineEdit>(kEditName))
         edit->setMaxLength(kNameLimit);
     if (auto* tree = item<QTreeWidget>(kTree)) {
-        tree->setHeaderHidden(true);
         tree->setMinimumWidth(kTreeWidth);
-        tree->setUniformRowHeights(true); // long trees lay out without measuring each row
         tree_ = std::make_unique<TagMapTree>(*tree);
         connect(tree, &QTreeWidget::currentItemChanged, this, [this] {
             if (!IsBusy())
@@ -126,7 +124,6 @@ void CTagsMapDlg::OnPageShown()
     dataTypeNames_ = ServiceDefaults::ReadList(QStringLiteral("Tag"), iec ? QStringLiteral("IECDataType") : QStringLiteral("DataType"));
     directions_ = TagDirectionTexts::Load(iec);
     usedMark_ = LoadLangString(kStringTagUsedMark);
-    allTags_ = model ? model->Tags.All() : std::vector<TagRecord>();
     ApplyFilter();
     if (!filterPending_)
         OnApplyFilter();
@@ -182,7 +179,7 @@ void CTagsMapDlg::OnFilterModeChanged()
 
 void CTagsMapDlg::ApplyFilter()
 {
-    filtered_ = filter_.Apply(allTags_);
+    filtered_ = filter_.Apply(Tags());
 }
 
 void CTagsMapDlg::OnFilterChanged()
@@ -235,7 +232,7 @@ void CTagsMapDlg::FillList()
     rows.reserve(static_cast<qsizetype>(filtered_.size()));
     data.reserve(static_cast<qsizetype>(filtered_.size()));
     for (size_t position : filtered_) {
-        rows.append(RowTexts(allTags_[position], static_cast<int>(rows.size()) + 1, namer));
+        rows.append(RowTexts(Tags()[position], static_cast<int>(rows.size()) + 1, namer));
         data.append(static_cast<quint32>(position));
     }
     list->setUpdatesEnabled(false);
@@ -248,8 +245,13 @@ void CTagsMapDlg::BuildTree()
     if (!tree_ || !GetDataCenter())
         return;
     BusyGuard busy(Busy());
-    tree_->Build(*GetDataCenter(), allTags_, filtered_);
-    highlightText_.clear();
+    tree_->Build(*GetDataCenter(), Tags(), filtered_);
+}
+
+const std::vector<TagRecord>& CTagsMapDlg::Tags() const
+{
+    static const std::vector<TagRecord> kNoTags;
+    return GetDataCenter() ? GetDataCenter()->Tags.All() : kNoTags;
 }
 
 void CTagsMapDlg::RenumberListRows()
@@ -282,51 +284,17 @@ void CTagsMapDlg::OnListItemChanged()
     setItemText(kEditName, list->GetItemText(row, kColumnName));
     enableItem(kButtonRename, true);
     const quint32 position = list->GetItemData(row);
-    if (position < allTags_.size())
-        ShowTagInTree(allTags_[position]);
-}
-
-void CTagsMapDlg::ShowTagInTree(const TagRecord& tag)
-{
-    auto* tree = item<QTreeWidget>(kTree);
-    if (!tree || !tree_)
-        return;
-    ClearHighlight();
-    BusyGuard busy(Busy());
-    const QList<QTreeWidgetItem*> leaves = tree_->LeavesOf(tag.ResID);
-    for (QTreeWidgetItem* leaf : leaves) {
-        for (QTreeWidgetItem* parent = leaf->parent(); parent; parent = parent->parent())
-            parent->setExpanded(true);
-        leaf->setBackground(0, tree->palette().brush(QPalette::Highlight));
-        leaf->setForeground(0, tree->palette().brush(QPalette::HighlightedText));
-        tree->scrollToItem(leaf);
+    if (tree_ && position < Tags().size()) {
+        BusyGuard busy(Busy());
+        tree_->ShowTag(Tags()[position]);
     }
-    if (!leaves.isEmpty()) {
-        tree->setCurrentItem(leaves.first());
-        highlightText_ = tag.TagName;
-    }
-}
-
-void CTagsMapDlg::ClearHighlight()
-{
-    if (!tree_ || highlightText_.isEmpty())
-        return;
-    for (size_t position : filtered_) {
-        const TagRecord& tag = allTags_[position];
-        if (tag.TagName != highlightText_)
-            continue;
-        for (QTreeWidgetItem* leaf : tree_->LeavesOf(tag.ResID)) {
-            leaf->setData(0, Qt::BackgroundRole, QVariant());
-            leaf->setData(0, Qt::ForegroundRole, QVariant());
-        }
-    }
-    highlightText_.clear();
 }
 
 void CTagsMapDlg::OnTreeSelChanged()
 {
     treeTouched_ = true;
-    ClearHighlight();
+    if (tree_)
+        tree_->ClearHighlight();
 }
 
 // ---- rename and copy ----
@@ -338,14 +306,14 @@ void CTagsMapDlg::OnRenameTag()
     const QString label = FieldLabel(kLabelName).Text(*this);
     const int row = list ? list->GetFirstSelectedRow() : -1;
     const quint32 position = row >= 0 ? list->GetItemData(row) : 0;
-    if (row < 0 || !model || position >= allTags_.size()) {
+    if (row < 0 || !model || position >= Tags().size()) {
         ShowMessageBox(LoadLangString(kStringNoEntrySelected), MB_OK | MB_ICONWARNING);
         ValidationReport report;
         report.Add(FormatInvalidItemLine(label));
         report.ShowIfAny();
         return;
     }
-    TagRecord tag = allTags_[position];
+    TagRecord tag = Tags()[position];
     const QString newName = itemText(kEditName);
     ValidationReport report;
     if (!CheckTagRename(*model, tag, newName, label, false, report, control(kEditName))) {
@@ -354,9 +322,8 @@ void CTagsMapDlg::OnRenameTag()
         return;
     }
     tag.TagName = newName;
+    // The model renames in place: the rows' positions stay good.
     model->UpdateTagRecord(tag.ResID, tag);
-    // The model renames in place: the positions of the page's copy stay good.
-    allTags_ = model->Tags.All();
     BusyGuard busy(Busy());
     list->SetItemText(row, kColumnName, newName);
     if (list->GetSortColumn() >= 0) {

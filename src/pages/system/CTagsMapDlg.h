@@ -70,17 +70,15 @@ private:
     void OnRenameTag();
     void OnListDoubleClick();
     void OnHeaderClick(int column);
-    void ShowTagInTree(const TagRecord& tag);
-    void ClearHighlight();
+    // The model's tag table, read in place: the rows and the filter hold positions in it.
+    const std::vector<TagRecord>& Tags() const;
 
     TagMapFilter filter_;
     bool filterPending_ = false;
-    std::vector<TagRecord> allTags_;
-    std::vector<size_t> filtered_; // positions in allTags_; a row's item data is its tag's position
+    std::vector<size_t> filtered_; // positions in Tags(); a row's item data is its tag's position
     TagDirectionTexts directions_;
     QString usedMark_; // the text of a tag that services use
     QStringList dataTypeNames_;
     std::unique_ptr<TagMapTree> tree_;
     bool treeTouched_ = false;
-    QString highlightText_;
 };

@@ -3,11 +3,10 @@
 #include "CDataCenter.h"
 #include "CListCtrlEx.h"
 #include "FieldLabel.h"
-#include "IecTypeName.h"
 #include "LanguagePack.h"
 #include "ListCompare.h"
 #include "ListPageStrings.h"
-#include "ServiceDefaultsReader.h"
+#include "TagMapRows.h"
 #include "TagMapTree.h"
 #include "TypeIds.h"
 #include "Validation.h"
@@ -22,15 +21,7 @@ using namespace TagMapIds;
 
 namespace {
 
-struct Column {
-    unsigned header;
-    int width;
-    bool sortable;
-};
-constexpr Column kColumns[] = {{360, 30, false}, {361, 130, true}, {363, 65, true},  {492, 85, true}, {749, 60, true},
-                               {365, 80, true},  {748, 75, false}, {364, 85, false}, {366, 150, true}};
 constexpr unsigned kFilterKindStrings[] = {375, 666, 667};
-constexpr unsigned kStringNoChannel = 388;
 constexpr int kFirstHideableColumn = 2;
 constexpr int kTreeWidth = 150;
 
@@ -70,10 +61,10 @@ void CTagsMapDlg::InitColumns()
     if (!list)
         return;
     list->DeleteAllColumns();
-    for (int column = 0; column < static_cast<int>(std::size(kColumns)); ++column) {
-        list->InsertColumn(column, LoadLangString(kColumns[column].header), kColumns[column].width);
+    for (int column = 0; column < TagMapRows::kColumnCount; ++column) {
+        list->InsertColumn(column, LoadLangString(TagMapRows::kColumns[column].header), TagMapRows::kColumns[column].width);
         list->SetColumnHideable(column, column >= kFirstHideableColumn);
-        if (kColumns[column].sortable)
+        if (TagMapRows::IsSortable(column))
             list->SetColumnSortType(column, CListCtrlEx::kSortAscending | CListCtrlEx::kSortToggle, kCompareText);
     }
     list->SetColumnMenuEnabled(true);
@@ -119,11 +110,8 @@ void CTagsMapDlg::ResetFilters()
 void CTagsMapDlg::OnPageShown()
 {
     SetMainListId(kListTags);
-    const CDataCenter* model = GetDataCenter();
-    const bool iec = model && model->IsIECMode();
-    dataTypeNames_ = ServiceDefaults::ReadList(QStringLiteral("Tag"), iec ? QStringLiteral("IECDataType") : QStringLiteral("DataType"));
-    directions_ = TagDirectionTexts::Load(iec);
-    usedMark_ = LoadLangString(kStringTagUsedMark);
+    if (GetDataCenter())
+        rows_.Load(*GetDataCenter());
     ApplyFilter();
     if (!filterPending_)
         OnApplyFilter();
@@ -203,20 +191,6 @@ void CTagsMapDlg::OnApplyFilter()
 
 // ---- list and tree ----
 
-QStringList CTagsMapDlg::RowTexts(const TagRecord& tag, int number, TagItemNamer& namer) const
-{
-    const bool iecRegister = GetDataCenter() && GetDataCenter()->IsIECMode() && IsInternalRegisterType(tag.ChannelTypeId);
-    return {QString::number(number),
-            tag.TagName,
-            QString::number(tag.SlotIndex == kPowerSlot ? 0 : tag.SlotIndex),
-            dataTypeNames_.value(MapDataTypeCode(tag.DataTypeCode)),
-            tag.RelatedServices.empty() ? QString() : usedMark_,
-            iecRegister ? ToIecTypeName(tag.ChannelTypeAlias) : tag.ChannelTypeAlias,
-            directions_.TextOf(tag),
-            tag.ChannelIndex == kNoChannelIndex ? LoadLangString(kStringNoChannel) : QString::number(tag.ChannelIndex),
-            namer.ItemOf(tag).name};
-}
-
 void CTagsMapDlg::FillList()
 {
     auto* list = item<CListCtrlEx>(kListTags);
@@ -225,18 +199,9 @@ void CTagsMapDlg::FillList()
         return;
     BusyGuard busy(Busy());
     list->DeleteAllItems();
-    TagItemNamer namer(*model);
-    namer.NameServiceTagsByItem(true);
-    QList<QStringList> rows;
-    QList<quint32> data;
-    rows.reserve(static_cast<qsizetype>(filtered_.size()));
-    data.reserve(static_cast<qsizetype>(filtered_.size()));
-    for (size_t position : filtered_) {
-        rows.append(RowTexts(Tags()[position], static_cast<int>(rows.size()) + 1, namer));
-        data.append(static_cast<quint32>(position));
-    }
+    QList<quint32> data(filtered_.begin(), filtered_.end());
     list->setUpdatesEnabled(false);
-    list->AppendItems(rows, data);
+    list->AppendItems(rows_.Texts(*model, Tags(), filtered_), data);
     list->setUpdatesEnabled(true);
 }
 
@@ -264,7 +229,7 @@ void CTagsMapDlg::RenumberListRows()
 
 void CTagsMapDlg::OnHeaderClick(int column)
 {
-    if (column >= 0 && column < static_cast<int>(std::size(kColumns)) && kColumns[column].sortable)
+    if (TagMapRows::IsSortable(column))
         RenumberListRows();
 }
 

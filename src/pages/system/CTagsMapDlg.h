@@ -5,7 +5,7 @@
 
 #include "CPropertyUIDialog.h"
 #include "ControlId.h"
-#include "TagListTexts.h"
+#include "TagMapRows.h"
 #include "TagMapFilter.h"
 #include "TagRecord.h"
 
@@ -63,7 +63,6 @@ private:
     void OnFilterChanged();
     void OnApplyFilter();
     void FillList();
-    QStringList RowTexts(const TagRecord& tag, int number, TagItemNamer& namer) const;
     void BuildTree();
     void OnListItemChanged();
     void OnTreeSelChanged();
@@ -76,9 +75,7 @@ private:
     TagMapFilter filter_;
     bool filterPending_ = false;
     std::vector<size_t> filtered_; // positions in Tags(); a row's item data is its tag's position
-    TagDirectionTexts directions_;
-    QString usedMark_; // the text of a tag that services use
-    QStringList dataTypeNames_;
+    TagMapRows rows_;
     std::unique_ptr<TagMapTree> tree_;
     bool treeTouched_ = false;
 };

@@ -3,11 +3,10 @@
 #include "CDataCenter.h"
 #include "CListCtrlEx.h"
 #include "FieldLabel.h"
-#include "IecTypeName.h"
 #include "LanguagePack.h"
 #include "ListCompare.h"
 #include "ListPageStrings.h"
-#include "ServiceDefaultsReader.h"
+#include "TagMapRows.h"
 #include "TagMapTree.h"
 #include "TypeIds.h"
 #include "Validation.h"
@@ -22,15 +21,7 @@ using namespace TagMapIds;
 
 namespace {
 
-struct Column {
-    unsigned header;
-    int width;
-    bool sortable;
-};
-constexpr Column kColumns[] = {{360, 30, false}, {361, 130, true}, {363, 65, true},  {492, 85, true}, {749, 60, true},
-                               {365, 80, true},  {748, 75, false}, {364, 85, false}, {366, 150, true}};
 constexpr unsigned kFilterKindStrings[] = {375, 666, 667};
-constexpr unsigned kStringNoChannel = 388;
 constexpr int kFirstHideableColumn = 2;
 constexpr int kTreeWidth = 150;
 
@@ -45,9 +36,7 @@ bool CTagsMapDlg::OnInitDialog()
     if (auto* edit = item<QLineEdit>(kEditName))
         edit->setMaxLength(kNameLimit);
     if (auto* tree = item<QTreeWidget>(kTree)) {
-        tree->setHeaderHidden(true);
         tree->setMinimumWidth(kTreeWidth);
-        tree->setUniformRowHeights(true); // long trees lay out without measuring each row
         tree_ = std::make_unique<TagMapTree>(*tree);
         connect(tree, &QTreeWidget::currentItemChanged, this, [this] {
             if (!IsBusy())
@@ -72,10 +61,10 @@ void CTagsMapDlg::InitColumns()
     if (!list)
         return;
     list->DeleteAllColumns();
-    for (int column = 0; column < static_cast<int>(std::size(kColumns)); ++column) {
-        list->InsertColumn(column, LoadLangString(kColumns[column].header), kColumns[column].width);
+    for (int column = 0; column < TagMapRows::kColumnCount; ++column) {
+        list->InsertColumn(column, LoadLangString(TagMapRows::kColumns[column].header), TagMapRows::kColumns[column].width);
         list->SetColumnHideable(column, column >= kFirstHideableColumn);
-        if (kColumns[column].sortable)
+        if (TagMapRows::IsSortable(column))
             list->SetColumnSortType(column, CListCtrlEx::kSortAscending | CListCtrlEx::kSortToggle, kCompareText);
     }
     list->SetColumnMenuEnabled(true);
@@ -121,12 +110,8 @@ void CTagsMapDlg::ResetFilters()
 void CTagsMapDlg::OnPageShown()
 {
     SetMainListId(kListTags);
-    const CDataCenter* model = GetDataCenter();
-    const bool iec = model && model->IsIECMode();
-    dataTypeNames_ = ServiceDefaults::ReadList(QStringLiteral("Tag"), iec ? QStringLiteral("IECDataType") : QStringLiteral("DataType"));
-    directions_ = TagDirectionTexts::Load(iec);
-    usedMark_ = LoadLangString(kStringTagUsedMark);
-    allTags_ = model ? model->Tags.All() : std::vector<TagRecord>();
+    if (GetDataCenter())
+        rows_.Load(*GetDataCenter());
     ApplyFilter();
     if (!filterPending_)
         OnApplyFilter();
@@ -182,7 +167,7 @@ void CTagsMapDlg::OnFilterModeChanged()
 
 void CTagsMapDlg::ApplyFilter()
 {
-    filtered_ = filter_.Apply(allTags_);
+    filtered_ = filter_.Apply(Tags());
 }
 
 void CTagsMapDlg::OnFilterChanged()
@@ -206,20 +191,6 @@ void CTagsMapDlg::OnApplyFilter()
 
 // ---- list and tree ----
 
-QStringList CTagsMapDlg::RowTexts(const TagRecord& tag, int number, TagItemNamer& namer) const
-{
-    const bool iecRegister = GetDataCenter() && GetDataCenter()->IsIECMode() && IsInternalRegisterType(tag.ChannelTypeId);
-    return {QString::number(number),
-            tag.TagName,
-            QString::number(tag.SlotIndex == kPowerSlot ? 0 : tag.SlotIndex),
-            dataTypeNames_.value(MapDataTypeCode(tag.DataTypeCode)),
-            tag.RelatedServices.empty() ? QString() : usedMark_,
-            iecRegister ? ToIecTypeName(tag.ChannelTypeAlias) : tag.ChannelTypeAlias,
-            directions_.TextOf(tag),
-            tag.ChannelIndex == kNoChannelIndex ? LoadLangString(kStringNoChannel) : QString::number(tag.ChannelIndex),
-            namer.ItemOf(tag).name};
-}
-
 void CTagsMapDlg::FillList()
 {
     auto* list = item<CListCtrlEx>(kListTags);
@@ -228,18 +199,9 @@ void CTagsMapDlg::FillList()
         return;
     BusyGuard busy(Busy());
     list->DeleteAllItems();
-    TagItemNamer namer(*model);
-    namer.NameServiceTagsByItem(true);
-    QList<QStringList> rows;
-    QList<quint32> data;
-    rows.reserve(static_cast<qsizetype>(filtered_.size()));
-    data.reserve(static_cast<qsizetype>(filtered_.size()));
-    for (size_t position : filtered_) {
-        rows.append(RowTexts(allTags_[position], static_cast<int>(rows.size()) + 1, namer));
-        data.append(static_cast<quint32>(position));
-    }
+    QList<quint32> data(filtered_.begin(), filtered_.end());
     list->setUpdatesEnabled(false);
-    list->AppendItems(rows, data);
+    list->AppendItems(rows_.Texts(*model, Tags(), filtered_), data);
     list->setUpdatesEnabled(true);
 }
 
@@ -248,8 +210,13 @@ void CTagsMapDlg::BuildTree()
     if (!tree_ || !GetDataCenter())
         return;
     BusyGuard busy(Busy());
-    tree_->Build(*GetDataCenter(), allTags_, filtered_);
-    highlightText_.clear();
+    tree_->Build(*GetDataCenter(), Tags(), filtered_);
+}
+
+const std::vector<TagRecord>& CTagsMapDlg::Tags() const
+{
+    static const std::vector<TagRecord> kNoTags;
+    return GetDataCenter() ? GetDataCenter()->Tags.All() : kNoTags;
 }
 
 void CTagsMapDlg::RenumberListRows()
@@ -262,7 +229,7 @@ void CTagsMapDlg::RenumberListRows()
 
 void CTagsMapDlg::OnHeaderClick(int column)
 {
-    if (column >= 0 && column < static_cast<int>(std::size(kColumns)) && kColumns[column].sortable)
+    if (TagMapRows::IsSortable(column))
         RenumberListRows();
 }
 
@@ -282,51 +249,17 @@ void CTagsMapDlg::OnListItemChanged()
     setItemText(kEditName, list->GetItemText(row, kColumnName));
     enableItem(kButtonRename, true);
     const quint32 position = list->GetItemData(row);
-    if (position < allTags_.size())
-        ShowTagInTree(allTags_[position]);
-}
-
-void CTagsMapDlg::ShowTagInTree(const TagRecord& tag)
-{
-    auto* tree = item<QTreeWidget>(kTree);
-    if (!tree || !tree_)
-        return;
-    ClearHighlight();
-    BusyGuard busy(Busy());
-    const QList<QTreeWidgetItem*> leaves = tree_->LeavesOf(tag.ResID);
-    for (QTreeWidgetItem* leaf : leaves) {
-        for (QTreeWidgetItem* parent = leaf->parent(); parent; parent = parent->parent())
-            parent->setExpanded(true);
-        leaf->setBackground(0, tree->palette().brush(QPalette::Highlight));
-        leaf->setForeground(0, tree->palette().brush(QPalette::HighlightedText));
-        tree->scrollToItem(leaf);
+    if (tree_ && position < Tags().size()) {
+        BusyGuard busy(Busy());
+        tree_->ShowTag(Tags()[position]);
     }
-    if (!leaves.isEmpty()) {
-        tree->setCurrentItem(leaves.first());
-        highlightText_ = tag.TagName;
-    }
-}
-
-void CTagsMapDlg::ClearHighlight()
-{
-    if (!tree_ || highlightText_.isEmpty())
-        return;
-    for (size_t position : filtered_) {
-        const TagRecord& tag = allTags_[position];
-        if (tag.TagName != highlightText_)
-            continue;
-        for (QTreeWidgetItem* leaf : tree_->LeavesOf(tag.ResID)) {
-            leaf->setData(0, Qt::BackgroundRole, QVariant());
-            leaf->setData(0, Qt::ForegroundRole, QVariant());
-        }
-    }
-    highlightText_.clear();
 }
 
 void CTagsMapDlg::OnTreeSelChanged()
 {
     treeTouched_ = true;
-    ClearHighlight();
+    if (tree_)
+        tree_->ClearHighlight();
 }
 
 // ---- rename and copy ----
@@ -338,14 +271,14 @@ void CTagsMapDlg::OnRenameTag()
     const QString label = FieldLabel(kLabelName).Text(*this);
     const int row = list ? list->GetFirstSelectedRow() : -1;
     const quint32 position = row >= 0 ? list->GetItemData(row) : 0;
-    if (row < 0 || !model || position >= allTags_.size()) {
+    if (row < 0 || !model || position >= Tags().size()) {
         ShowMessageBox(LoadLangString(kStringNoEntrySelected), MB_OK | MB_ICONWARNING);
         ValidationReport report;
         report.Add(FormatInvalidItemLine(label));
         report.ShowIfAny();
         return;
     }
-    TagRecord tag = allTags_[position];
+    TagRecord tag = Tags()[position];
     const QString newName = itemText(kEditName);
     ValidationReport report;
     if (!CheckTagRename(*model, tag, newName, label, false, report, control(kEditName))) {
@@ -354,9 +287,8 @@ void CTagsMapDlg::OnRenameTag()
         return;
     }
     tag.TagName = newName;
+    // The model renames in place: the rows' positions stay good.
     model->UpdateTagRecord(tag.ResID, tag);
-    // The model renames in place: the positions of the page's copy stay good.
-    allTags_ = model->Tags.All();
     BusyGuard busy(Busy());
     list->SetItemText(row, kColumnName, newName);
     if (list->GetSortColumn() >= 0) {

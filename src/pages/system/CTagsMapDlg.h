@@ -5,7 +5,7 @@
 
 #include "CPropertyUIDialog.h"
 #include "ControlId.h"
-#include "TagListTexts.h"
+#include "TagMapRows.h"
 #include "TagMapFilter.h"
 #include "TagRecord.h"
 
@@ -63,24 +63,19 @@ private:
     void OnFilterChanged();
     void OnApplyFilter();
     void FillList();
-    QStringList RowTexts(const TagRecord& tag, int number, TagItemNamer& namer) const;
     void BuildTree();
     void OnListItemChanged();
     void OnTreeSelChanged();
     void OnRenameTag();
     void OnListDoubleClick();
     void OnHeaderClick(int column);
-    void ShowTagInTree(const TagRecord& tag);
-    void ClearHighlight();
+    // The model's tag table, read in place: the rows and the filter hold positions in it.
+    const std::vector<TagRecord>& Tags() const;
 
     TagMapFilter filter_;
     bool filterPending_ = false;
-    std::vector<TagRecord> allTags_;
-    std::vector<size_t> filtered_; // positions in allTags_; a row's item data is its tag's position
-    TagDirectionTexts directions_;
-    QString usedMark_; // the text of a tag that services use
-    QStringList dataTypeNames_;
+    std::vector<size_t> filtered_; // positions in Tags(); a row's item data is its tag's position
+    TagMapRows rows_;
     std::unique_ptr<TagMapTree> tree_;
     bool treeTouched_ = false;
-    QString highlightText_;
 };

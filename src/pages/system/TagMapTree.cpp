@@ -32,20 +32,48 @@ QTreeWidgetItem* node(QTreeWidgetItem* parent, const QString& text, int data)
     return item;
 }
 
-quint64 channelKey(int type, int channel)
+quint64 useKey(const TagServiceLink& use)
 {
-    return (static_cast<quint64>(static_cast<quint32>(type)) << 32) | static_cast<quint32>(channel);
+    return (static_cast<quint64>(static_cast<quint32>(use.ServiceId)) << 32) | static_cast<quint32>(use.ItemIndex);
+}
+
+bool isDrawnUse(int nodeId)
+{
+    return std::find(std::begin(kDrawnServices), std::end(kDrawnServices), nodeId) != std::end(kDrawnServices);
 }
 
 } // namespace
 
-void TagMapTree::Build(const CDataCenter& model, const std::vector<TagRecord>& tags, const std::vector<size_t>& positions)
+TagMapTree::TagMapTree(QTreeWidget& tree) : tree_(tree)
 {
+    tree_.setHeaderHidden(true);
+    tree_.setUniformRowHeights(true); // long branches lay out without measuring each row
+    expandConnection_ = QObject::connect(&tree_, &QTreeWidget::itemExpanded, &tree_,
+                                         [this](QTreeWidgetItem* item) { MakeChildren(item); });
+}
+
+TagMapTree::~TagMapTree()
+{
+    QObject::disconnect(expandConnection_);
+}
+
+void TagMapTree::Clear()
+{
+    highlighted_.clear();
+    highlightText_.clear();
     tree_.clear();
     slots_.clear();
     services_.clear();
     serviceItems_.clear();
+    useNodes_.clear();
+    pending_.clear();
+    channels_.clear();
     leaves_.clear();
+}
+
+void TagMapTree::Build(const CDataCenter& model, const std::vector<TagRecord>& tags, const std::vector<size_t>& positions)
+{
+    Clear();
     // Built apart from the view, then handed over at once.
     auto* root = new QTreeWidgetItem({model.GetResourceName(kRootId)});
     root->setData(0, Qt::UserRole, kRootId);
@@ -84,29 +112,21 @@ void TagMapTree::AddSlot(const CDataCenter& model, QTreeWidgetItem* root, int sl
     }
 }
 
-QTreeWidgetItem* TagMapTree::Leaf(QTreeWidgetItem* parent, const TagRecord& tag)
+void TagMapTree::Defer(QTreeWidgetItem* parent, PendingLeaf leaf)
 {
-    auto* leaf = new QTreeWidgetItem(parent, {tag.TagName});
-    leaves_[tag.ResID].append(leaf);
-    return leaf;
+    QList<PendingLeaf>& waiting = pending_[parent];
+    if (waiting.isEmpty())
+        parent->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    waiting.append(std::move(leaf));
 }
 
 void TagMapTree::AddTagUnderChannel(const TagRecord& tag)
 {
-    const auto slot = slots_.find(tag.SlotIndex);
-    if (slot == slots_.end())
+    const auto slot = slots_.constFind(tag.SlotIndex);
+    if (slot == slots_.constEnd())
         return;
-    QTreeWidgetItem* group = slot->groups.value(tag.ChannelTypeId);
-    if (!group)
-        return;
-    if (tag.ChannelIndex == kNoChannelIndex) {
-        Leaf(group, tag);
-        return;
-    }
-    QTreeWidgetItem*& channel = slot->channels[channelKey(tag.ChannelTypeId, tag.ChannelIndex)];
-    if (!channel)
-        channel = node(group, QStringLiteral("Channel%1").arg(tag.ChannelIndex), tag.ChannelIndex);
-    Leaf(channel, tag);
+    if (QTreeWidgetItem* group = slot->groups.value(tag.ChannelTypeId))
+        Defer(group, {tag.TagName, tag.ResID, tag.ChannelIndex});
 }
 
 QTreeWidgetItem* TagMapTree::ServiceNode(const CDataCenter& model, QTreeWidgetItem* root, int nodeId)
@@ -117,17 +137,107 @@ QTreeWidgetItem* TagMapTree::ServiceNode(const CDataCenter& model, QTreeWidgetIt
     return service;
 }
 
+QTreeWidgetItem* TagMapTree::UseNode(const CDataCenter& model, QTreeWidgetItem* root, const TagServiceLink& use)
+{
+    QTreeWidgetItem*& known = useNodes_[useKey(use)];
+    if (known)
+        return known;
+    QTreeWidgetItem* service = ServiceNode(model, root, ServiceNodeId(use.ServiceId));
+    const QString text = QStringLiteral("No.%1: %2").arg(use.ItemIndex + 1).arg(model.GetServiceUseName(use.ServiceId, use.ItemIndex));
+    QTreeWidgetItem*& entry = serviceItems_[service][text];
+    if (!entry)
+        entry = node(service, text, use.ItemIndex);
+    known = entry;
+    return entry;
+}
+
 void TagMapTree::AddTagUnderServices(const CDataCenter& model, QTreeWidgetItem* root, const TagRecord& tag)
 {
     for (const TagServiceLink& use : tag.RelatedServices) {
-        const int nodeId = ServiceNodeId(use.ServiceId);
-        if (std::find(std::begin(kDrawnServices), std::end(kDrawnServices), nodeId) == std::end(kDrawnServices))
-            continue;
-        QTreeWidgetItem* service = ServiceNode(model, root, nodeId);
-        const QString text = QStringLiteral("No.%1: %2").arg(use.ItemIndex + 1).arg(model.GetServiceUseName(use.ServiceId, use.ItemIndex));
-        QTreeWidgetItem*& entry = serviceItems_[service][text];
-        if (!entry)
-            entry = node(service, text, use.ItemIndex);
-        Leaf(entry, tag);
+        if (isDrawnUse(ServiceNodeId(use.ServiceId)))
+            Defer(UseNode(model, root, use), {tag.TagName, tag.ResID, kNoChannelIndex});
     }
+}
+
+void TagMapTree::MakeChildren(QTreeWidgetItem* parent)
+{
+    const auto found = pending_.find(parent);
+    if (found == pending_.end())
+        return;
+    const QList<PendingLeaf> waiting = std::move(found.value());
+    pending_.erase(found);
+    parent->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
+    QList<QTreeWidgetItem*> children;
+    for (const PendingLeaf& leaf : waiting) {
+        if (leaf.channel == kNoChannelIndex) {
+            auto* item = new QTreeWidgetItem({leaf.name});
+            leaves_[leaf.address].append(item);
+            children.append(item);
+            continue;
+        }
+        QTreeWidgetItem*& channel = channels_[parent][leaf.channel];
+        if (!channel) {
+            channel = new QTreeWidgetItem({QStringLiteral("Channel%1").arg(leaf.channel)});
+            channel->setData(0, Qt::UserRole, leaf.channel);
+            children.append(channel);
+        }
+        Defer(channel, {leaf.name, leaf.address, kNoChannelIndex});
+    }
+    // One insertion: the view is told of the whole branch once.
+    parent->addChildren(children);
+}
+
+QList<QTreeWidgetItem*> TagMapTree::PlacesOf(const TagRecord& tag)
+{
+    QList<QTreeWidgetItem*> places;
+    const auto slot = slots_.constFind(tag.SlotIndex);
+    QTreeWidgetItem* group = slot == slots_.constEnd() ? nullptr : slot->groups.value(tag.ChannelTypeId);
+    if (group && tag.ChannelIndex == kNoChannelIndex) {
+        places.append(group);
+    } else if (group) {
+        MakeChildren(group);
+        if (QTreeWidgetItem* channel = channels_.value(group).value(tag.ChannelIndex))
+            places.append(channel);
+    }
+    for (const TagServiceLink& use : tag.RelatedServices) {
+        if (QTreeWidgetItem* entry = useNodes_.value(useKey(use)))
+            places.append(entry);
+    }
+    return places;
+}
+
+QList<QTreeWidgetItem*> TagMapTree::LeavesOf(const TagRecord& tag)
+{
+    for (QTreeWidgetItem* place : PlacesOf(tag))
+        MakeChildren(place);
+    return leaves_.value(tag.ResID);
+}
+
+bool TagMapTree::ShowTag(const TagRecord& tag)
+{
+    ClearHighlight();
+    const QList<QTreeWidgetItem*> leaves = LeavesOf(tag);
+    for (QTreeWidgetItem* leaf : leaves) {
+        for (QTreeWidgetItem* parent = leaf->parent(); parent; parent = parent->parent())
+            parent->setExpanded(true);
+        leaf->setBackground(0, tree_.palette().brush(QPalette::Highlight));
+        leaf->setForeground(0, tree_.palette().brush(QPalette::HighlightedText));
+        tree_.scrollToItem(leaf);
+    }
+    highlighted_ = leaves;
+    if (leaves.isEmpty())
+        return false;
+    tree_.setCurrentItem(leaves.first());
+    highlightText_ = tag.TagName;
+    return true;
+}
+
+void TagMapTree::ClearHighlight()
+{
+    for (QTreeWidgetItem* leaf : std::as_const(highlighted_)) {
+        leaf->setData(0, Qt::BackgroundRole, QVariant());
+        leaf->setData(0, Qt::ForegroundRole, QVariant());
+    }
+    highlighted_.clear();
+    highlightText_.clear();
 }

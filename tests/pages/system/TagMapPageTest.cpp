@@ -6,12 +6,15 @@
 #include "FilledProject.h"
 #include "LanguagePack.h"
 #include "PageHarness.h"
+#include "TagMapTree.h"
 #include "TypeIds.h"
 
 #include <QComboBox>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -121,6 +124,90 @@ TEST_F(TagMapPageTest, RenamesATagInUseAndRefusesATakenName)
     EXPECT_EQ(harness.messages().size(), 1);
     EXPECT_EQ(harness.model().Tags[0].TagName, "Renamed_1");
     EXPECT_EQ(harness.page().itemText(kEditName), "Renamed_1");
+}
+
+// The tree's nodes below the item whose item data is the value, depth first.
+QTreeWidgetItem* childWithData(QTreeWidgetItem* parent, int value)
+{
+    for (int i = 0; parent && i < parent->childCount(); ++i) {
+        QTreeWidgetItem* child = parent->child(i);
+        if (child->data(0, Qt::UserRole).toInt() == value)
+            return child;
+        if (QTreeWidgetItem* deeper = child->data(0, Qt::UserRole).toInt() == TagMapTree::kInternalRegistersId
+                                          ? childWithData(child, value)
+                                          : nullptr)
+            return deeper;
+    }
+    return nullptr;
+}
+
+QStringList childTexts(const QTreeWidgetItem* parent)
+{
+    QStringList texts;
+    for (int i = 0; i < parent->childCount(); ++i)
+        texts << parent->child(i)->text(0);
+    return texts;
+}
+
+bool isHighlighted(const QTreeWidgetItem* item)
+{
+    return item->background(0).style() != Qt::NoBrush;
+}
+
+TEST_F(TagMapPageTest, ExpandingABranchShowsItsChannelsAndLeaves)
+{
+    auto* tree = harness.page().item<QTreeWidget>(kTree);
+    const std::vector<TagRecord>& tags = harness.model().Tags.All();
+    // A tag with a channel whose group was not opened by the row selected on show.
+    const TagRecord* other = nullptr;
+    QTreeWidgetItem* group = nullptr;
+    for (const TagRecord& tag : tags) {
+        group = childWithData(childWithData(tree->topLevelItem(0), tag.SlotIndex), tag.ChannelTypeId);
+        if (tag.ChannelIndex != kNoChannelIndex && group && !group->isExpanded()) {
+            other = &tag;
+            break;
+        }
+    }
+    ASSERT_NE(other, nullptr);
+    EXPECT_EQ(group->childCount(), 0);
+    EXPECT_EQ(group->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
+
+    group->setExpanded(true);
+    QTreeWidgetItem* channel = childWithData(group, other->ChannelIndex);
+    ASSERT_NE(channel, nullptr);
+    EXPECT_EQ(channel->text(0), QStringLiteral("Channel%1").arg(other->ChannelIndex));
+    channel->setExpanded(true);
+    QStringList expected;
+    for (const TagRecord& tag : tags)
+        if (tag.SlotIndex == other->SlotIndex && tag.ChannelTypeId == other->ChannelTypeId && tag.ChannelIndex == other->ChannelIndex)
+            expected << tag.TagName;
+    EXPECT_EQ(childTexts(channel), expected);
+    group->setExpanded(false);
+    group->setExpanded(true);
+    EXPECT_EQ(childTexts(channel), expected); // made once
+}
+
+TEST_F(TagMapPageTest, SelectingATagHighlightsItsPlacesUntilTheTreeIsTouched)
+{
+    const int row = static_cast<int>(harness.model().Tags.size()) - 1;
+    const TagRecord tag = harness.model().Tags[row];
+    harness.model().AddTagServiceUse(tag.ResID, ServiceId::ModbusSlave, 0);
+    harness.Show(NodeFor(102, "Tag Map"));
+    auto* tree = harness.page().item<QTreeWidget>(kTree);
+    list().SelectRow(row);
+    ASSERT_NE(tree->currentItem(), nullptr);
+    EXPECT_EQ(tree->currentItem()->text(0), tag.TagName);
+    const QList<QTreeWidgetItem*> found = tree->findItems(tag.TagName, Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_EQ(found.size(), 2); // under its channel and under the service item
+    for (const QTreeWidgetItem* leaf : found) {
+        EXPECT_TRUE(isHighlighted(leaf));
+        for (const QTreeWidgetItem* parent = leaf->parent(); parent; parent = parent->parent())
+            EXPECT_TRUE(parent->isExpanded()) << parent->text(0).toStdString();
+    }
+
+    tree->setCurrentItem(tree->topLevelItem(0));
+    for (const QTreeWidgetItem* leaf : found)
+        EXPECT_FALSE(isHighlighted(leaf));
 }
 
 TEST_F(TagMapPageTest, ResetFiltersShowsEveryTagAgain)

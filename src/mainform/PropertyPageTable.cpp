@@ -7,6 +7,10 @@
 #include "CDevCfgDIO.h"
 #include "CDevCfgDO.h"
 #include "CDevCfgHAI.h"
+#include "CDevCfgHVDI.h"
+#include "CDevCfgRTD.h"
+#include "CDevCfgRelay.h"
+#include "CDevCfgTC.h"
 
 const std::array<PropertyPageKind, kPropertyPageCount> kPropertyPageTable = {{
     {1, "CDeviceInfoDlg", 200, 0},
@@ -40,17 +44,17 @@ const std::array<PropertyPageKind, kPropertyPageCount> kPropertyPageTable = {{
     {146, "CRESTfulSettingDlg", 881, 0},
     {201, "CDevCfgDI", 686, 0, &MakePage<CDevCfgDI>},
     {202, "CDevCfgDO", 684, 0, &MakePage<CDevCfgDO>},
-    {210, "CDevCfgRelay", 684, 0},
+    {210, "CDevCfgRelay", 684, 0, &MakePage<CDevCfgRelay>},
     {203, "CDevCfgDIO", 685, 0, &MakePage<CDevCfgDIO>},
     {204, "CDevCfgAI", 688, 0, &MakePage<CDevCfgAI>},
     {212, "CDevCfgHART", 1524, 0},
     {205, "CDevCfgAO", 687, 0, &MakePage<CDevCfgAO>},
     {206, "CDevCfgHAI", 683, 0, &MakePage<CDevCfgHAI>},
     {207, "CDevSettingCellularDlg", 820, 0},
-    {208, "CDevCfgTC", 822, 0},
+    {208, "CDevCfgTC", 822, 0, &MakePage<CDevCfgTC>},
     {1016, "CCanBusSettingDlg", 1501, 0, &MakePage<CCanBusSettingDlg>},
     {1017, "CPortTrunkSettingDlg", 1503, 0},
     {1018, "CSwitchSettingDlg", 1523, 0},
-    {209, "CDevCfgRTD", 718, 0},
-    {211, "CDevCfgHVDI", 1502, 0},
+    {209, "CDevCfgRTD", 718, 0, &MakePage<CDevCfgRTD>},
+    {211, "CDevCfgHVDI", 1502, 0, &MakePage<CDevCfgHVDI>},
 }};

@@ -7,6 +7,7 @@
 #include "CDevCfgDIO.h"
 #include "CDevCfgDO.h"
 #include "CDevCfgHAI.h"
+#include "CDevCfgHART.h"
 #include "CDevCfgHVDI.h"
 #include "CDevCfgRTD.h"
 #include "CDevCfgRelay.h"
@@ -47,7 +48,7 @@ const std::array<PropertyPageKind, kPropertyPageCount> kPropertyPageTable = {{
     {210, "CDevCfgRelay", 684, 0, &MakePage<CDevCfgRelay>},
     {203, "CDevCfgDIO", 685, 0, &MakePage<CDevCfgDIO>},
     {204, "CDevCfgAI", 688, 0, &MakePage<CDevCfgAI>},
-    {212, "CDevCfgHART", 1524, 0},
+    {212, "CDevCfgHART", 1524, 0, &MakePage<CDevCfgHART>},
     {205, "CDevCfgAO", 687, 0, &MakePage<CDevCfgAO>},
     {206, "CDevCfgHAI", 683, 0, &MakePage<CDevCfgHAI>},
     {207, "CDevSettingCellularDlg", 820, 0},

@@ -12,6 +12,7 @@
 #include "CDevCfgRTD.h"
 #include "CDevCfgRelay.h"
 #include "CDevCfgTC.h"
+#include "CDevSettingCellularDlg.h"
 
 const std::array<PropertyPageKind, kPropertyPageCount> kPropertyPageTable = {{
     {1, "CDeviceInfoDlg", 200, 0},
@@ -51,7 +52,7 @@ const std::array<PropertyPageKind, kPropertyPageCount> kPropertyPageTable = {{
     {212, "CDevCfgHART", 1524, 0, &MakePage<CDevCfgHART>},
     {205, "CDevCfgAO", 687, 0, &MakePage<CDevCfgAO>},
     {206, "CDevCfgHAI", 683, 0, &MakePage<CDevCfgHAI>},
-    {207, "CDevSettingCellularDlg", 820, 0},
+    {207, "CDevSettingCellularDlg", 820, 0, &MakePage<CDevSettingCellularDlg>},
     {208, "CDevCfgTC", 822, 0, &MakePage<CDevCfgTC>},
     {1016, "CCanBusSettingDlg", 1501, 0, &MakePage<CCanBusSettingDlg>},
     {1017, "CPortTrunkSettingDlg", 1503, 0},

@@ -13,6 +13,8 @@
 #include "CDevCfgRelay.h"
 #include "CDevCfgTC.h"
 #include "CDevSettingCellularDlg.h"
+#include "CPortTrunkSettingDlg.h"
+#include "CSwitchSettingDlg.h"
 
 const std::array<PropertyPageKind, kPropertyPageCount> kPropertyPageTable = {{
     {1, "CDeviceInfoDlg", 200, 0},
@@ -55,8 +57,8 @@ const std::array<PropertyPageKind, kPropertyPageCount> kPropertyPageTable = {{
     {207, "CDevSettingCellularDlg", 820, 0, &MakePage<CDevSettingCellularDlg>},
     {208, "CDevCfgTC", 822, 0, &MakePage<CDevCfgTC>},
     {1016, "CCanBusSettingDlg", 1501, 0, &MakePage<CCanBusSettingDlg>},
-    {1017, "CPortTrunkSettingDlg", 1503, 0},
-    {1018, "CSwitchSettingDlg", 1523, 0},
+    {1017, "CPortTrunkSettingDlg", 1503, 0, &MakePage<CPortTrunkSettingDlg>},
+    {1018, "CSwitchSettingDlg", 1523, 0, &MakePage<CSwitchSettingDlg>},
     {209, "CDevCfgRTD", 718, 0, &MakePage<CDevCfgRTD>},
     {211, "CDevCfgHVDI", 1502, 0, &MakePage<CDevCfgHVDI>},
 }};

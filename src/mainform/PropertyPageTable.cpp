@@ -13,10 +13,17 @@
 #include "CDevCfgDIO.h"
 #include "CDevCfgDO.h"
 #include "CDevCfgHAI.h"
+#include "CDevCfgHART.h"
+#include "CDevCfgHVDI.h"
+#include "CDevCfgRTD.h"
+#include "CDevCfgRelay.h"
+#include "CDevCfgTC.h"
+#include "CDevSettingCellularDlg.h"
 #include "CDeviceInfoDlg.h"
 #include "CFunctionListDlg.h"
 #include "CModbusMasterDlg.h"
 #include "CModbusSlaveDlg.h"
+#include "CPortTrunkSettingDlg.h"
 #include "CRESTfulSettingDlg.h"
 #include "CResourceInternalVariable.h"
 #include "CResourceSystemVariable.h"
@@ -26,6 +33,7 @@
 #include "CSettingLanDlg.h"
 #include "CSettingSMTPServersDlg.h"
 #include "CSettingSNMPHostDlg.h"
+#include "CSwitchSettingDlg.h"
 #include "CSystemLogOfflineSettingDlg.h"
 #include "CTagsDlg.h"
 #include "CTagsMapDlg.h"
@@ -64,17 +72,17 @@ const std::array<PropertyPageKind, kPropertyPageCount> kPropertyPageTable = {{
     {146, "CRESTfulSettingDlg", 881, 0, &MakePage<CRESTfulSettingDlg>},
     {201, "CDevCfgDI", 686, 0, &MakePage<CDevCfgDI>},
     {202, "CDevCfgDO", 684, 0, &MakePage<CDevCfgDO>},
-    {210, "CDevCfgRelay", 684, 0},
+    {210, "CDevCfgRelay", 684, 0, &MakePage<CDevCfgRelay>},
     {203, "CDevCfgDIO", 685, 0, &MakePage<CDevCfgDIO>},
     {204, "CDevCfgAI", 688, 0, &MakePage<CDevCfgAI>},
-    {212, "CDevCfgHART", 1524, 0},
+    {212, "CDevCfgHART", 1524, 0, &MakePage<CDevCfgHART>},
     {205, "CDevCfgAO", 687, 0, &MakePage<CDevCfgAO>},
     {206, "CDevCfgHAI", 683, 0, &MakePage<CDevCfgHAI>},
-    {207, "CDevSettingCellularDlg", 820, 0},
-    {208, "CDevCfgTC", 822, 0},
+    {207, "CDevSettingCellularDlg", 820, 0, &MakePage<CDevSettingCellularDlg>},
+    {208, "CDevCfgTC", 822, 0, &MakePage<CDevCfgTC>},
     {1016, "CCanBusSettingDlg", 1501, 0, &MakePage<CCanBusSettingDlg>},
-    {1017, "CPortTrunkSettingDlg", 1503, 0},
-    {1018, "CSwitchSettingDlg", 1523, 0},
-    {209, "CDevCfgRTD", 718, 0},
-    {211, "CDevCfgHVDI", 1502, 0},
+    {1017, "CPortTrunkSettingDlg", 1503, 0, &MakePage<CPortTrunkSettingDlg>},
+    {1018, "CSwitchSettingDlg", 1523, 0, &MakePage<CSwitchSettingDlg>},
+    {209, "CDevCfgRTD", 718, 0, &MakePage<CDevCfgRTD>},
+    {211, "CDevCfgHVDI", 1502, 0, &MakePage<CDevCfgHVDI>},
 }};

@@ -130,7 +130,8 @@ double RoundedAsShown(double value, int decimals)
 
 bool IsValidBurnOutText(const QString& text)
 {
-    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,2}(.?)|\\d{1,2}.\\d{1,3})$"));
+    // The decimal point is a dot, not any character ("1a" is no value).
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,2}(\\.?)|\\d{1,2}\\.\\d{1,3})$"));
     if (!pattern.match(text).hasMatch())
         return false;
     const double value = std::trunc(ParseLeadingDouble(text) * 1000.0) / 1000.0;
@@ -167,6 +168,7 @@ quint32 NearestCanBaudRate(quint32 typed)
 
 std::optional<quint32> ParseHexField(const QString& text)
 {
+    // The decimal point is a dot, not any character ("1a" is no value).
     static const QRegularExpression pattern(QStringLiteral("^\\s*(?:0[xX])?([0-9A-Fa-f]{0,8})$"));
     const QRegularExpressionMatch match = pattern.match(text);
     if (!match.hasMatch())

@@ -108,8 +108,10 @@ bool ModuleDefaultsApplier::ReadRange(const QString& nameSection, NameForm nameF
         return false;
     const QString rangeName = nameForm == NameForm::WholeValue ? nameValue : splitAtCommas(nameValue).first();
     const QStringList numbers = splitAtCommas(readDefault(rangeSection, rangeName));
-    // An output range carries its unit text after the three numbers.
-    const bool unitAllowed = rangeSection == kAORangeSection && numbers.size() == kRangeNumbers + 1;
+    // An output range carries its unit text after the three numbers, a sensor type its kind.
+    const bool fourthAllowed = rangeSection == kAORangeSection || rangeSection == kTCSensorSection
+        || rangeSection == kRTDSensorSection;
+    const bool unitAllowed = fourthAllowed && numbers.size() == kRangeNumbers + 1;
     if (numbers.size() != kRangeNumbers && !unitAllowed)
         return false; // missing, or not the three numbers a range needs
     range = {ParseLeadingInt(numbers[0]), ParseLeadingInt(numbers[1]), ParseLeadingInt(numbers[2])};

@@ -56,8 +56,8 @@ void CHyperlinkStatic::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton) {
         if (!mailAddress_.isEmpty())
             ShellOpen(QLatin1String(kMailScheme) + mailAddress_);
-        if (!shownText_.isEmpty())
-            ShellOpen(target_, parameters_);
+        if (!shownText_.isEmpty() && !ShellOpen(target_, parameters_) && !fallback_.isEmpty())
+            ShellOpen(fallback_);
     }
     QLabel::mouseReleaseEvent(event);
 }

@@ -14,6 +14,10 @@ public:
     // Stores the values and sizes the control to the text it shows.
     void SetLink(const QString& shownText, const QString& target, const QString& parameters = QString());
     void SetMailLink(const QString& address);
+    // Opened instead when the target cannot be opened (a help file no viewer shows).
+    void SetFallbackTarget(const QString& target) { fallback_ = target; }
+    const QString& Target() const { return target_; }
+    const QString& FallbackTarget() const { return fallback_; }
     // Width of the control made exactly that of the text in the link font.
     void SizeToText(const QString& text);
 
@@ -30,6 +34,7 @@ private:
     QString mailAddress_;
     QString shownText_;
     QString target_;
+    QString fallback_;
     QString parameters_;
     bool hovering_ = false;
 };

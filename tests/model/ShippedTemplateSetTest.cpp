@@ -225,8 +225,9 @@ TEST_F(ShippedTemplateSetTest, EveryAnalogAndRelayTemplateHasItsDefaultsLine)
                 continue;
             }
             for (const QString& range : kind.list ? lines.value(name).split(',') : QStringList {lines.value(name)})
-                // An output range also names its unit.
-                EXPECT_EQ(ranges.value(range).split(',').size(), QByteArray(kind.rangeSection) == "AORange" ? 4 : 3)
+                // An output range also names its unit, a sensor type its kind.
+                EXPECT_EQ(ranges.value(range).split(',').size(),
+                          QByteArray(kind.rangeSection) == "AORange" || QByteArray(kind.rangeSection).endsWith("SensorType") ? 4 : 3)
                     << kind.section << ' ' << range.toStdString();
         }
         // Module lines (those not defining a range themselves) name templates.

@@ -10,12 +10,14 @@
 
 namespace {
 
-const QString kSection = QStringLiteral("AIRange");
 constexpr int kBurnOutDecimals = 3;
 
 } // namespace
 
-AnalogInputEditors::AnalogInputEditors(DialogControls& page, AnalogInputIds ids) : page_(page), ids_(ids) {}
+AnalogInputEditors::AnalogInputEditors(DialogControls& page, AnalogInputIds ids, QString section)
+    : page_(page), ids_(ids), section_(std::move(section))
+{
+}
 
 ChannelModeTable AnalogInputEditors::ModeTable() const
 {
@@ -27,7 +29,7 @@ ChannelModeTable AnalogInputEditors::ModeTable() const
 
 void AnalogInputEditors::LoadRanges(const QString& moduleName)
 {
-    ranges_ = ChannelRules::ReadRangeEntries(kSection, moduleName, ChannelRules::kAIRangeFields);
+    ranges_ = ChannelRules::ReadRangeEntries(section_, moduleName, ChannelRules::kAIRangeFields);
     auto* combo = page_.item<QComboBox>(ids_.range);
     combo->clear();
     bool burnOut = false;

@@ -28,7 +28,8 @@ public:
     static constexpr float kNoBurnOutValue = 4.0f;
     static constexpr int kNoRange = -1;
 
-    AnalogInputEditors(DialogControls& page, AnalogInputIds ids);
+    // section: where the module's ranges are listed ([AIRange], [HARTAIRange]).
+    AnalogInputEditors(DialogControls& page, AnalogInputIds ids, QString section = QStringLiteral("AIRange"));
 
     // Code 4 enables the burn-out edit and holds the tags of key 4.
     ChannelModeTable ModeTable() const;
@@ -51,5 +52,6 @@ public:
 private:
     DialogControls& page_;
     AnalogInputIds ids_;
+    QString section_;
     std::vector<ChannelRules::RangeEntry> ranges_;
 };

@@ -7,6 +7,8 @@
 
 #include <QComboBox>
 
+#include <algorithm>
+
 using namespace DOPage;
 
 namespace {
@@ -17,12 +19,15 @@ constexpr unsigned kColumnStrings[] = {738, 741, 742, 743};
 
 } // namespace
 
-CDevCfgDO::CDevCfgDO(IPageHost* host)
+CDevCfgDO::CDevCfgDO(IPageHost* host) : CDevCfgDO(host, kSection, ChannelType::DigitalOutput) {}
+
+CDevCfgDO::CDevCfgDO(IPageHost* host, const QString& section, int channelTypeId)
     : CChannelPageBase(kTemplate, host,
                        {.channelList = kListChannels, .apply = kButtonApply, .mode = kComboMode,
                         .tagGroupBox = kGroupTags, .tagList = kListTags},
-                       ChannelType::DigitalOutput)
-    , pulse_(*this, {kEditFrequency, kEditDuty, kLabelFrequencyRange, kLabelDutyRange}, kSection)
+                       channelTypeId)
+    , section_(section)
+    , pulse_(*this, {kEditFrequency, kEditDuty, kLabelFrequencyRange, kLabelDutyRange}, section)
 {
     Modes().Mode(0, 0, {kComboStatus}).OtherModes(1, {kEditFrequency, kEditDuty});
 }
@@ -30,7 +35,7 @@ CDevCfgDO::CDevCfgDO(IPageHost* host)
 bool CDevCfgDO::OnInitDialog()
 {
     CChannelPageBase::OnInitDialog();
-    modeNames_ = ChannelRules::ReadNames(kSection, kModeKey);
+    modeNames_ = ChannelRules::ReadNames(section_, kModeKey);
     pulse_.LoadFrequencyRange(QString());
     pulse_.Reset();
     CheckOnFocusLoss(kEditFrequency, [this] { return pulse_.CheckFrequency(); });
@@ -107,8 +112,9 @@ void CDevCfgDO::ResetEditors()
 bool CDevCfgDO::ReadEditors(int channel)
 {
     OutputSettingBlock& setting = record_.Channels.at(size_t(channel)).Setting;
-    setting.Mode = item<QComboBox>(kComboMode)->currentIndex();
-    setting.Status = item<QComboBox>(kComboStatus)->currentIndex();
+    // An empty mode list (no "Mode" in DefaultSettings.ini) leaves the channel a plain output.
+    setting.Mode = std::max(0, item<QComboBox>(kComboMode)->currentIndex());
+    setting.Status = std::max(0, item<QComboBox>(kComboStatus)->currentIndex());
     setting.Frequency = pulse_.ReadFrequency();
     setting.DutyCycle = pulse_.ReadDuty();
     return true;

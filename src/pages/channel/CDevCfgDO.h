@@ -35,6 +35,9 @@ public:
     const PulseOutputEditors& Pulse() const { return pulse_; }
 
 protected:
+    // A page of another output module on the same template and editors (the relay page).
+    CDevCfgDO(IPageHost* host, const QString& section, int channelTypeId);
+
     QList<ChannelColumn> ChannelColumns() const override;
     bool CopyRecord(const CDataCenter& model) override;
     int StoredChannelCount() const override { return int(record_.Channels.size()); }
@@ -50,8 +53,10 @@ protected:
     void WriteChannel(CDataCenter& model, int channel) override;
     bool OnInitDialog() override;
 
-private:
     OutputModuleSlotRecord record_;
+
+private:
+    QString section_;
     QStringList modeNames_;
     PulseOutputEditors pulse_;
 };

@@ -1,0 +1,20 @@
+#include "CDevCfgRelay.h"
+
+#include "CDataCenter.h"
+#include "TypeIds.h"
+
+namespace {
+const QString kSection = QStringLiteral("Relay");
+}
+
+CDevCfgRelay::CDevCfgRelay(IPageHost* host) : CDevCfgDO(host, kSection, ChannelType::Relay) {}
+
+bool CDevCfgRelay::CopyRecord(const CDataCenter& model)
+{
+    return model.GetRelaySetting(Slot(), record_) != 0;
+}
+
+void CDevCfgRelay::WriteChannel(CDataCenter& model, int channel)
+{
+    model.SetRelayChannelSetting(Slot(), channel, record_.Channels.at(size_t(channel)).Setting);
+}

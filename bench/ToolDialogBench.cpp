@@ -58,6 +58,7 @@ struct Setup {
         simulator.SetRecording(false);
         SetMessageBoxService(&boxes);
     }
+    ~Setup() { SetMessageBoxService(nullptr); }
 };
 
 Setup& setup()
@@ -161,18 +162,3 @@ BENCHMARK(BM_WorkerUploadWithProgressWindow)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DialogSendConfiguration)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    SetProgramDirectory(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../bin")));
-    LanguagePack::LoadDefault();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    SetMessageBoxService(nullptr);
-    return 0;
-}

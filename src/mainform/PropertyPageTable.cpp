@@ -28,6 +28,7 @@
 #include "CResourceInternalVariable.h"
 #include "CResourceSystemVariable.h"
 #include "CRotarySWSettingDlg.h"
+#include "CSNMPAgentTagSelect.h"
 #include "CSerialDlg.h"
 #include "CSettingFTPHostDlg.h"
 #include "CSettingLanDlg.h"
@@ -68,7 +69,7 @@ const std::array<PropertyPageKind, kPropertyPageCount> kPropertyPageTable = {{
     {128, "CSettingFTPHostDlg", 187, 0, &MakePage<CSettingFTPHostDlg>},
     {125, "CSettingSMTPServersDlg", 144, 0, &MakePage<CSettingSMTPServersDlg>},
     {144, "CSettingSNMPHostDlg", 168, 0, &MakePage<CSettingSNMPHostDlg>},
-    {145, "CSNMPAgentTagSelect", 810, 0},
+    {145, "CSNMPAgentTagSelect", 810, 0, &MakePage<CSNMPAgentTagSelect>},
     {146, "CRESTfulSettingDlg", 881, 0, &MakePage<CRESTfulSettingDlg>},
     {201, "CDevCfgDI", 686, 0, &MakePage<CDevCfgDI>},
     {202, "CDevCfgDO", 684, 0, &MakePage<CDevCfgDO>},

@@ -6,7 +6,7 @@
 #include "ConfigFiles.h"
 #include "ResultCodes.h"
 
-#include "../tests/persistence/FilledProject.h"
+#include "FilledProject.h"
 
 #include <benchmark/benchmark.h>
 

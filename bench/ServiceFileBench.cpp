@@ -1,7 +1,7 @@
 // Saving and opening the largest "ServiceConfiguration" (every service filled to its limits,
 // inside a minimal project root), next to pugixml parsing and saving the same file directly.
 
-#include "../tests/persistence/FullServiceModel.h"
+#include "FullServiceModel.h"
 
 #include "ConfigFiles.h"
 #include "IXMLParser.h"

@@ -14,7 +14,7 @@
 #include "RecordingPageHost.h"
 #include "TypeIds.h"
 
-#include "../tests/persistence/FilledProject.h"
+#include "FilledProject.h"
 
 #include <benchmark/benchmark.h>
 

@@ -13,7 +13,7 @@
 #include "LanguagePack.h"
 #include "MessageBoxService.h"
 
-#include "../tests/persistence/FilledProject.h"
+#include "FilledProject.h"
 
 #include "DeviceSimulator.h"
 #include "VORNA.h"

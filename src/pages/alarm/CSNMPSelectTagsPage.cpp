@@ -2,13 +2,13 @@
 
 #include "CDataCenter.h"
 #include "CListCtrlEx.h"
+#include "ListColumns.h"
 #include "RowMoves.h"
 
 using namespace SnmpSelectTagsIds;
 
 namespace {
 
-constexpr int kColumnMargin = 5;
 const char* const kTooManyTags = "More than %1 tags were selected, only first %2 tags have been included";
 
 } // namespace
@@ -30,10 +30,8 @@ CSNMPSelectTagsPage::CSNMPSelectTagsPage(ModelSource model)
 
 bool CSNMPSelectTagsPage::OnInitDialog()
 {
-    if (auto* list = item<CListCtrlEx>(kListTags)) {
-        list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-        list->InsertColumn(0, QStringLiteral("Tag Name"), std::max(0, list->viewport()->width() - kColumnMargin));
-    }
+    if (auto* list = item<CListCtrlEx>(kListTags))
+        InsertTagNameColumn(*list);
     onClicked(kButtonAdd, [this] { AddTags(); });
     onClicked(kButtonRemove, [this] { RemoveSelectedTags(); });
     return true;
@@ -42,8 +40,6 @@ bool CSNMPSelectTagsPage::OnInitDialog()
 void CSNMPSelectTagsPage::showEvent(QShowEvent* event)
 {
     CEntryTab::showEvent(event);
-    if (auto* list = item<CListCtrlEx>(kListTags))
-        list->SetColumnWidth(0, std::max(0, list->viewport()->width() - kColumnMargin));
     refill(); // tag names may have changed elsewhere
 }
 

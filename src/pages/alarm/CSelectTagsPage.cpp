@@ -2,17 +2,12 @@
 
 #include "CDataCenter.h"
 #include "CListCtrlEx.h"
+#include "ListColumns.h"
 #include "RowMoves.h"
 
 #include <algorithm>
 
 using namespace DataLogSelectTagsIds;
-
-namespace {
-
-constexpr int kColumnMargin = 5;
-
-} // namespace
 
 CSelectTagsPage::CSelectTagsPage(ModelSource model)
     : CEntryTab(kTemplate), model_(std::move(model)),
@@ -25,10 +20,8 @@ CSelectTagsPage::CSelectTagsPage(ModelSource model)
 
 bool CSelectTagsPage::OnInitDialog()
 {
-    if (auto* list = item<CListCtrlEx>(kListTags)) {
-        list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-        list->InsertColumn(0, QStringLiteral("Tag Name"), std::max(0, list->viewport()->width() - kColumnMargin));
-    }
+    if (auto* list = item<CListCtrlEx>(kListTags))
+        InsertTagNameColumn(*list);
     onClicked(kButtonAdd, [this] { AddTags(); });
     onClicked(kButtonRemove, [this] { RemoveSelectedTags(); });
     return true;
@@ -37,8 +30,6 @@ bool CSelectTagsPage::OnInitDialog()
 void CSelectTagsPage::showEvent(QShowEvent* event)
 {
     CEntryTab::showEvent(event);
-    if (auto* list = item<CListCtrlEx>(kListTags))
-        list->SetColumnWidth(0, std::max(0, list->viewport()->width() - kColumnMargin));
     keepExistingTags();
     refill();
 }

@@ -20,6 +20,13 @@ void InsertNumberedColumns(CListCtrlEx& list, const QStringList& titles)
         list.horizontalHeader()->setSectionResizeMode(column, QHeaderView::Stretch);
 }
 
+void InsertTagNameColumn(CListCtrlEx& list)
+{
+    list.setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list.InsertColumn(0, QStringLiteral("Tag Name"), list.viewport()->width());
+    list.horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+}
+
 void InsertNumberedColumns(CListCtrlEx& list, std::span<const unsigned> titleStringIds)
 {
     QStringList titles;

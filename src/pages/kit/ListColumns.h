@@ -13,3 +13,7 @@ inline constexpr int kNumberColumnWidth = 40;
 void InsertNumberedColumns(CListCtrlEx& list, const QStringList& titles);
 // Titles from the language pack's strings.
 void InsertNumberedColumns(CListCtrlEx& list, std::span<const unsigned> titleStringIds);
+
+// The one "Tag Name" column of a tab's list of picked tags, as wide as the list; rows can be
+// selected together for removal.
+void InsertTagNameColumn(CListCtrlEx& list);

@@ -43,8 +43,8 @@ void BM_RegisterAndReleaseEntryTags(benchmark::State& state)
             ALARM_MAIL_ITEM_SETTINGS entry;
             entry.Index = index;
             model.AlarmMail.Entries.push_back(entry);
-            if (!model.RegisterServiceItemTags(ServiceId::AlarmMail, index, model.AlarmMail.Entries.back().TagDefinitions,
-                                               created)) {
+            if (!model.RegisterServiceItemTags(ServiceId::AlarmMail, index,
+                                               model.AlarmMail.Entries.back().TagDefinitions, created)) {
                 state.SkipWithError("an automatic tag was not made");
                 return;
             }
@@ -91,7 +91,8 @@ void BM_LinkTagsToService(benchmark::State& state)
     TagDefinition definition;
     for (const QString& address : addresses) {
         definition.ResourceText = address;
-        model.AppendTag(MakeDefinitionTag(QStringLiteral("T_") + address, QString(), ChannelType::DigitalInput, definition));
+        model.AppendTag(
+            MakeDefinitionTag(QStringLiteral("T_") + address, QString(), ChannelType::DigitalInput, definition));
     }
     const TagServiceLink use = MakeIntPair(ServiceId::ModbusMaster, 0);
     for (auto _ : state) {

@@ -8,14 +8,13 @@
 
 #include <benchmark/benchmark.h>
 
-
 #include <utility>
 #include <vector>
 
 namespace {
 
 // Slot and module of every slot below the second power module.
-const std::vector<std::pair<int, const char*>> kModules {
+const std::vector<std::pair<int, const char*>> kModules{
     {1, "41M-2816-T"},  {2, "41M-2116-T"},   {3, "41M-2416-T"},   {4, "41M-5470-T"},
     {5, "41M-5480-T"},  {6, "41M-5308-T"},   {7, "41M-5430-T"},   {8, "41M-2308-T"},
     {9, "41M-3302U-T"}, {10, "41M-3302U-T"}, {11, "41M-3320M-T"},

@@ -112,8 +112,8 @@ void BM_OpenServicesIntoModel(benchmark::State& state)
         IXMLElement* product = root->FindChild(kProduct);
         if (model.ReadServiceConfiguration(product) != kS_OK)
             state.SkipWithError("read failed");
-        model.LoadTavoTagSettings(
-            product->FindChild(ServiceXml::ServiceConfiguration::Element)->FindChild(ServiceXml::ServiceConfiguration::Tavo));
+        model.LoadTavoTagSettings(product->FindChild(ServiceXml::ServiceConfiguration::Element)
+                                      ->FindChild(ServiceXml::ServiceConfiguration::Tavo));
         parser->Release(root);
     }
     ReportBytes(state);

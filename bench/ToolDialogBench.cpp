@@ -7,8 +7,8 @@
 #include "CToolBaseDlg.h"
 #include "CToolProgressBarDlg.h"
 #include "CToolWorker.h"
-#include "DeviceInfoFetch.h"
 #include "ConfigFiles.h"
+#include "DeviceInfoFetch.h"
 #include "ILogLineSink.h"
 #include "LanguagePack.h"
 #include "MessageBoxService.h"
@@ -146,8 +146,8 @@ void BM_WorkerUploadWithProgressWindow(benchmark::State& state)
         CToolWorker worker;
         std::atomic<int> result{0};
         worker.Start([&] {
-            result = VORNA_UploadFile_ulTEK_Ex(handle, local.constData(), "", kConfigurationType,
-                                               DeviceTransferProgress);
+            result =
+                VORNA_UploadFile_ulTEK_Ex(handle, local.constData(), "", kConfigurationType, DeviceTransferProgress);
         });
         worker.Join();
         if (result != 0)

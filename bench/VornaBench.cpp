@@ -73,7 +73,8 @@ const Bytes& FileContent()
 
 std::filesystem::path TemporaryPath(const char* name)
 {
-    return std::filesystem::temp_directory_path() / (std::string("pelandrix-vornabench-") + std::to_string(::getpid()) + "-" + name);
+    return std::filesystem::temp_directory_path() /
+           (std::string("pelandrix-vornabench-") + std::to_string(::getpid()) + "-" + name);
 }
 
 bool WriteFile(const std::filesystem::path& path, const Bytes& bytes)
@@ -96,7 +97,8 @@ Bytes ReadFile(const std::filesystem::path& path)
     return bytes;
 }
 
-void IgnoreProgress(TransferStatus*, int) {}
+void IgnoreProgress(TransferStatus*, int)
+{}
 
 // One library connection to the simulator for the whole benchmark.
 class LibraryConnection {
@@ -406,28 +408,30 @@ void BM_LibraryDownload(benchmark::State& state)
         state.SkipWithError("cannot connect to the simulator");
         return;
     }
-    ComparePairs(state, kReadRequestSize, kReadReplySize, TemporaryPath("loop-download.bin"), [&]() -> std::optional<double> {
-        std::filesystem::remove(local); // a whole download every time, never a resume
-        const auto start = Clock::now();
-        const int32_t result =
-            VORNA_DownloadFile_Ex(connection.handle(), local.c_str(), "", kFileType, IgnoreProgress);
-        const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-        if (result != VORNA_RESULT_OK) {
-            state.SkipWithError(("download failed with " + std::to_string(result)).c_str());
-            return std::nullopt;
-        }
-        if (ReadFile(local) != FileContent()) {
-            state.SkipWithError("the downloaded file differs from the simulator's");
-            return std::nullopt;
-        }
-        return seconds;
-    });
+    ComparePairs(state, kReadRequestSize, kReadReplySize, TemporaryPath("loop-download.bin"),
+                 [&]() -> std::optional<double> {
+                     std::filesystem::remove(local); // a whole download every time, never a resume
+                     const auto start = Clock::now();
+                     const int32_t result =
+                         VORNA_DownloadFile_Ex(connection.handle(), local.c_str(), "", kFileType, IgnoreProgress);
+                     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+                     if (result != VORNA_RESULT_OK) {
+                         state.SkipWithError(("download failed with " + std::to_string(result)).c_str());
+                         return std::nullopt;
+                     }
+                     if (ReadFile(local) != FileContent()) {
+                         state.SkipWithError("the downloaded file differs from the simulator's");
+                         return std::nullopt;
+                     }
+                     return seconds;
+                 });
     std::filesystem::remove(local);
 }
 
 void BM_LibraryCrc16(benchmark::State& state)
 {
-    state.SkipWithError("libvorna exports no CRC-16 (its frame CRC is internal); see SimulatorCrc16 for the device side");
+    state.SkipWithError(
+        "libvorna exports no CRC-16 (its frame CRC is internal); see SimulatorCrc16 for the device side");
 }
 
 void BM_SimulatorCrc16(benchmark::State& state)
@@ -470,9 +474,13 @@ void BM_LibraryMd5FourCall(benchmark::State& state)
 } // namespace
 
 BENCHMARK_CAPTURE(BM_StopAndWaitLoop, Upload, kWriteRequestSize, kWriteReplySize)
-    ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
 BENCHMARK_CAPTURE(BM_StopAndWaitLoop, Download, kReadRequestSize, kReadReplySize)
-    ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
 BENCHMARK(BM_LibraryUpload)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 BENCHMARK(BM_LibraryDownload)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 BENCHMARK(BM_LibraryCrc16);

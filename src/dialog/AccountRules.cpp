@@ -66,8 +66,7 @@ QString CollectAccountComplaints(const QString& userName, const QString& passwor
     return userNameComplaint(userName) + passwordComplaints(password, confirmation);
 }
 
-bool CheckUserNamePassword(const QString& userName, const QString& password,
-                           const std::optional<QString>& confirmation)
+bool CheckUserNamePassword(const QString& userName, const QString& password, const std::optional<QString>& confirmation)
 {
     const QString complaints = CollectAccountComplaints(userName, password, confirmation);
     if (complaints.isEmpty())

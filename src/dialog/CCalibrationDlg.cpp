@@ -24,8 +24,7 @@ int numberOf(const QComboBox* combo)
 
 CCalibrationDlg::CCalibrationDlg(int commandId, int width, int height, QWidget* toolDialog)
     : COperationPanel(kTemplateCalibration, commandId, width, height, toolDialog)
-{
-}
+{}
 
 bool CCalibrationDlg::OnInitDialog()
 {

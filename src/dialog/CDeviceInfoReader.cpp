@@ -15,7 +15,8 @@ void append(QStringList* lines, const QString& line)
 
 } // namespace
 
-CDeviceInfoReader::CDeviceInfoReader() : parser_(CreateXMLParser()) {}
+CDeviceInfoReader::CDeviceInfoReader() : parser_(CreateXMLParser())
+{}
 
 int CDeviceInfoReader::LoadDeviceInfoFile(QStringList* lines, const QString& path)
 {

@@ -29,8 +29,7 @@ void addRow(CListCtrlEx* list, const QString& name, const QString& size)
 
 CFileTransmissionDlg::CFileTransmissionDlg(ILogLineSink* log, QWidget* parent)
     : CDialogBase(kTemplateFileTransmission, parent), log_(log)
-{
-}
+{}
 
 QString CFileTransmissionDlg::FormatSizeColumn(bool isFolder, qint64 bytes)
 {

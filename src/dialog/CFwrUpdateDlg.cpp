@@ -31,8 +31,7 @@ bool startsWith(const QByteArray& name, const char* prefix)
 
 CFwrUpdateDlg::CFwrUpdateDlg(int commandId, int width, int height, QWidget* toolDialog)
     : COperationPanel(kTemplateFirmwareUpdate, commandId, width, height, toolDialog)
-{
-}
+{}
 
 bool CFwrUpdateDlg::OnInitDialog()
 {
@@ -84,13 +83,12 @@ bool CFwrUpdateDlg::LoadFirmwareFile(const QString& path)
     if (GetFirmwareFormatVersion(path, version) != kFirmwareResultOk)
         return false;
     currentFormat_ = version == kFirmwareFormatCurrent;
-    const int result = currentFormat_
-                           ? (GetFirmwareModuleCount(path, count) == kFirmwareResultOk
-                                  ? ReadFirmwareModuleHeaders(path, count, words_, records_)
-                                  : kFirmwareResultFailed)
-                           : (GetLegacyFirmwareModuleCount(path, count) == kFirmwareResultOk
-                                  ? ReadLegacyFirmwareModuleHeaders(path, count, records_)
-                                  : kFirmwareResultFailed);
+    const int result = currentFormat_ ? (GetFirmwareModuleCount(path, count) == kFirmwareResultOk
+                                             ? ReadFirmwareModuleHeaders(path, count, words_, records_)
+                                             : kFirmwareResultFailed)
+                                      : (GetLegacyFirmwareModuleCount(path, count) == kFirmwareResultOk
+                                             ? ReadLegacyFirmwareModuleHeaders(path, count, records_)
+                                             : kFirmwareResultFailed);
     if (result != kFirmwareResultOk) {
         ClearFile();
         return false;
@@ -122,7 +120,7 @@ void CFwrUpdateDlg::FillRows()
     }
     if (system.first >= 0 || system.second >= 0) {
         const int shown = (system.first >= 0 && system.second >= 0) ? std::min(system.first, system.second)
-                                                                     : std::max(system.first, system.second);
+                                                                    : std::max(system.first, system.second);
         FirmwareModuleRecord named = records_[static_cast<size_t>(shown)];
         named.name = named.name.left(kNameLimit).mid(kSystemNameSkip);
         AddRow(FormatModuleVersion(named), system, true);

@@ -33,8 +33,7 @@ bool isServiceLog(const LogSettingEntry& entry)
 
 CGetDeviceInfoDlg::CGetDeviceInfoDlg(int commandId, int width, int height, QWidget* toolDialog)
     : COperationPanel(kTemplateGetDeviceInfo, commandId, width, height, toolDialog)
-{
-}
+{}
 
 bool CGetDeviceInfoDlg::OnInitDialog()
 {

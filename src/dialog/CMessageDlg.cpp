@@ -13,7 +13,7 @@ struct Notice {
 };
 
 constexpr Notice kNotices[] = {
-    {kCmdSendConfiguration, 236}, {kCmdRestart, 223}, {kCmdReset, 224},
+    {kCmdSendConfiguration, 236}, {kCmdRestart, 223},   {kCmdReset, 224},
     {kCmdReadConfiguration, 238}, {kCmdWarmReset, 566}, {kCmdIecReset, 768},
 };
 
@@ -21,8 +21,7 @@ constexpr Notice kNotices[] = {
 
 CMessageDlg::CMessageDlg(int commandId, int width, int height, QWidget* toolDialog)
     : COperationPanel(kTemplateMessage, commandId, width, height, toolDialog)
-{
-}
+{}
 
 unsigned CMessageDlg::NoticeStringId(int commandId)
 {

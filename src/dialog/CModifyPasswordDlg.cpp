@@ -4,8 +4,7 @@
 
 CModifyPasswordDlg::CModifyPasswordDlg(int commandId, int width, int height, QWidget* toolDialog)
     : COperationPanel(kTemplateModifyPassword, commandId, width, height, toolDialog)
-{
-}
+{}
 
 bool CModifyPasswordDlg::CheckInput() const
 {

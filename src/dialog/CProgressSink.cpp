@@ -49,6 +49,6 @@ void SendProgressRetryNotice(int wParam)
     if (QThread::currentThread() == sink.thread())
         sink.DeliverRetryNotice(wParam);
     else
-        QMetaObject::invokeMethod(&sink, [&sink, wParam] { sink.DeliverRetryNotice(wParam); },
-                                  Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            &sink, [&sink, wParam] { sink.DeliverRetryNotice(wParam); }, Qt::BlockingQueuedConnection);
 }

@@ -55,8 +55,7 @@ bool reportStep(unsigned label, int result)
 
 CTimeSyncDlg::CTimeSyncDlg(int commandId, int width, int height, QWidget* toolDialog)
     : COperationPanel(kTemplateTimeSync, commandId, width, height, toolDialog)
-{
-}
+{}
 
 bool CTimeSyncDlg::OnInitDialog()
 {
@@ -106,8 +105,8 @@ int CTimeSyncDlg::OnWizardFinish(const QString& deviceAddress, int port, std::ch
     if (!reportStep(kStringLabelInit, init))
         return init;
     std::int32_t handle = 0;
-    const int connected = VORNA_Connect(deviceAddress.toLatin1().constData(), port,
-                                        static_cast<std::uint32_t>(timeout.count()), &handle);
+    const int connected =
+        VORNA_Connect(deviceAddress.toLatin1().constData(), port, static_cast<std::uint32_t>(timeout.count()), &handle);
     if (!reportStep(kStringLabelConnect, connected)) {
         VORNA_Exit();
         return connected;

@@ -112,8 +112,8 @@ bool startDetached(const QString& program, const QStringList& arguments)
 
 CToolBaseDlg::CToolBaseDlg(CDataCenter& model, ILogLineSink* log, int commandId, const QString& extraText,
                            ToolDialogHooks hooks, QWidget* parent)
-    : CDialogBase(kTemplateToolBase, parent), model_(model), log_(log), commandId_(commandId),
-      extraText_(extraText), hooks_(std::move(hooks)), reader_(std::make_unique<CDeviceInfoReader>())
+    : CDialogBase(kTemplateToolBase, parent), model_(model), log_(log), commandId_(commandId), extraText_(extraText),
+      hooks_(std::move(hooks)), reader_(std::make_unique<CDeviceInfoReader>())
 {
     if (!hooks_.confirmSend)
         hooks_.confirmSend = [] {
@@ -219,11 +219,21 @@ void CToolBaseDlg::CreatePage()
         if (commandId_ == kCmdLogSettings)
             enableItem(IDOK, false);
         break;
-    case PageKind::TimeSync: timeSync_ = PlacePage<CTimeSyncDlg>(kPageWidth, kPageHeight / 2); break;
-    case PageKind::Firmware: firmware_ = PlacePage<CFwrUpdateDlg>(kPageWidth, kPageHeight); break;
-    case PageKind::Calibration: calibration_ = PlacePage<CCalibrationDlg>(kPageWidth, kPageHeight); break;
-    case PageKind::Password: password_ = PlacePage<CModifyPasswordDlg>(kPageWidth, kPageHeight / 2); break;
-    case PageKind::None: showItem(kGroupPageArea, false); break;
+    case PageKind::TimeSync:
+        timeSync_ = PlacePage<CTimeSyncDlg>(kPageWidth, kPageHeight / 2);
+        break;
+    case PageKind::Firmware:
+        firmware_ = PlacePage<CFwrUpdateDlg>(kPageWidth, kPageHeight);
+        break;
+    case PageKind::Calibration:
+        calibration_ = PlacePage<CCalibrationDlg>(kPageWidth, kPageHeight);
+        break;
+    case PageKind::Password:
+        password_ = PlacePage<CModifyPasswordDlg>(kPageWidth, kPageHeight / 2);
+        break;
+    case PageKind::None:
+        showItem(kGroupPageArea, false);
+        break;
     }
 }
 
@@ -417,10 +427,10 @@ bool CToolBaseDlg::Calibrate()
         ShowMessageBox(LoadLangString(kStringNoCalibrationChoice), MB_OK | MB_ICONWARNING);
         return true;
     }
-    Report(kStringLabelCalibration,
-           VORNA_Calibration(connection_->handle(), static_cast<std::uint8_t>(module),
-                             static_cast<std::uint8_t>(channel)),
-           true);
+    Report(
+        kStringLabelCalibration,
+        VORNA_Calibration(connection_->handle(), static_cast<std::uint8_t>(module), static_cast<std::uint8_t>(channel)),
+        true);
     return true;
 }
 
@@ -432,9 +442,9 @@ bool CToolBaseDlg::ChangePassword()
     const QByteArray newPassword = password_->NewPassword().toUtf8();
     std::uint16_t result = 0;
     Report(kStringLabelSetPassword,
-           VORNA_SetUserNamePwd(connection_->handle(), VORNA_LOGIN_MODE_SCRAMBLED, static_cast<std::uint8_t>(user.size()),
-                                static_cast<std::uint8_t>(newPassword.size()), user.constData(),
-                                newPassword.constData(), &result),
+           VORNA_SetUserNamePwd(connection_->handle(), VORNA_LOGIN_MODE_SCRAMBLED,
+                                static_cast<std::uint8_t>(user.size()), static_cast<std::uint8_t>(newPassword.size()),
+                                user.constData(), newPassword.constData(), &result),
            true);
     return true;
 }

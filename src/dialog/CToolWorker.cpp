@@ -30,7 +30,8 @@ void CToolWorker::Start(std::function<void()> body)
         done_ = true;
         // Wakes a Join waiting for events on the UI thread.
         if (QCoreApplication::instance())
-            QMetaObject::invokeMethod(QCoreApplication::instance(), [] {}, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(), [] {}, Qt::QueuedConnection);
     });
 }
 
@@ -38,8 +39,8 @@ void CToolWorker::Join()
 {
     if (!thread_.joinable())
         return;
-    const bool uiThread = QCoreApplication::instance() &&
-                          QThread::currentThread() == QCoreApplication::instance()->thread();
+    const bool uiThread =
+        QCoreApplication::instance() && QThread::currentThread() == QCoreApplication::instance()->thread();
     // The worker's calls to the UI thread are served as they come; its end posts one more event.
     while (!done_) {
         if (uiThread)

@@ -11,9 +11,12 @@ constexpr const char* kAllFilesFilter = "all (*)";
 unsigned browseTitle(int commandId)
 {
     switch (commandId) {
-    case kCmdModuleFirmware: return kStringBrowseModuleFirmware;
-    case kCmdSendFileForProcessing: return kStringBrowseFileProcessing;
-    default: return kStringBrowseConfiguration;
+    case kCmdModuleFirmware:
+        return kStringBrowseModuleFirmware;
+    case kCmdSendFileForProcessing:
+        return kStringBrowseFileProcessing;
+    default:
+        return kStringBrowseConfiguration;
     }
 }
 
@@ -21,8 +24,7 @@ unsigned browseTitle(int commandId)
 
 CUpdateDlg::CUpdateDlg(int commandId, int width, int height, QWidget* toolDialog)
     : COperationPanel(kTemplateUpdate, commandId, width, height, toolDialog)
-{
-}
+{}
 
 QString CUpdateDlg::BrowseForFile(int commandId, const QString& current)
 {

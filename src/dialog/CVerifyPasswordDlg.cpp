@@ -3,7 +3,8 @@
 #include "AccountRules.h"
 #include "DeviceDialogIds.h"
 
-CVerifyPasswordDlg::CVerifyPasswordDlg(QWidget* parent) : CDialogBase(kTemplateVerifyPassword, parent) {}
+CVerifyPasswordDlg::CVerifyPasswordDlg(QWidget* parent) : CDialogBase(kTemplateVerifyPassword, parent)
+{}
 
 bool CVerifyPasswordDlg::OnInitDialog()
 {

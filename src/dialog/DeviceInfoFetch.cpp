@@ -47,8 +47,8 @@ DeviceInfoFetchResult FetchDeviceInfoFile(int handle, ILogLineSink* log)
         fetch.result = VORNA_RESULT_LOCAL_FILE;
     } else {
         QFile::remove(fetch.path);
-        fetch.result = VORNA_DownloadFile_Ex(handle, QFile::encodeName(fetch.path).constData(), "",
-                                             kDeviceInfoFileType, DeviceTransferProgress);
+        fetch.result = VORNA_DownloadFile_Ex(handle, QFile::encodeName(fetch.path).constData(), "", kDeviceInfoFileType,
+                                             DeviceTransferProgress);
     }
     GetReturnCodeText(fetch.text, fetch.result, LoadLangString(kStringLabelDownload));
     if (log)

@@ -40,15 +40,15 @@ DeviceInfoSlot ReadSlotAttributes(IXMLElement* element)
 QString FormatSlotLine(DeviceInfoLineKind kind, const DeviceInfoSlot& slot)
 {
     const bool calibration = kind == DeviceInfoLineKind::Calibration;
-    QString line = slot.element + u' ' + slot.value + (calibration ? QString() : cpuSlotMark(slot)) + u'=' +
-                   slot.name + u' ' + slot.version;
+    QString line = slot.element + u' ' + slot.value + (calibration ? QString() : cpuSlotMark(slot)) + u'=' + slot.name +
+                   u' ' + slot.version;
     if (calibration)
         return line;
     if (!slot.serialNumber.isEmpty())
         line += u' ' + slot.serialNumber;
     if (kind == DeviceInfoLineKind::DeviceInformation)
         line += u' ' + (slot.configError == QLatin1String(kConfigErrorSet) ? QString::fromLatin1(kConfigErrorMark)
-                                                                            : QString());
+                                                                           : QString());
     return line;
 }
 

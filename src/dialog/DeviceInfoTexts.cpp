@@ -42,7 +42,7 @@ struct LogTypeRow {
 };
 
 constexpr LogTypeRow kLogTypes[] = {
-    {0, 792}, {1, 785}, {2, 786}, {3, 787}, {4, 788},   {5, 789},      {6, 790},
+    {0, 792}, {1, 785}, {2, 786}, {3, 787},  {4, 788},  {5, 789},     {6, 790},
     {7, 791}, {8, 811}, {9, 813}, {10, 815}, {11, 886}, {65535, 784},
 };
 
@@ -56,8 +56,7 @@ const SlotConfigEntry* findSlot(const std::vector<SlotConfigEntry>& layout, int 
 bool sameModule(const SlotConfigEntry& device, const SlotConfigEntry& project, int slotCount)
 {
     if (device.slot == kCpuSlot) {
-        return IsPowerModuleApid(device.APID) ||
-               IsSameController(project.APID, project.name, device.APID, slotCount);
+        return IsPowerModuleApid(device.APID) || IsSameController(project.APID, project.name, device.APID, slotCount);
     }
     return device.APID.left(kComparedApidLength) == project.APID.left(kComparedApidLength);
 }
@@ -92,8 +91,7 @@ QString GetModelNameForApid(const QString& apid, int slotCount)
     return {};
 }
 
-bool IsSameController(const QString& projectApid, const QString& projectModel, const QString& deviceApid,
-                      int slotCount)
+bool IsSameController(const QString& projectApid, const QString& projectModel, const QString& deviceApid, int slotCount)
 {
     if (projectApid == deviceApid)
         return true;
@@ -130,10 +128,14 @@ QString FormatErrorSlot(std::uint32_t value)
 QString FormatResultWord(int result)
 {
     switch (result) {
-    case 0: return QStringLiteral(": Success");
-    case 1: return QStringLiteral(": Fail");
-    case 2: return QStringLiteral(": Invalid");
-    default: return {};
+    case 0:
+        return QStringLiteral(": Success");
+    case 1:
+        return QStringLiteral(": Fail");
+    case 2:
+        return QStringLiteral(": Invalid");
+    default:
+        return {};
     }
 }
 

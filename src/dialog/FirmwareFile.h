@@ -22,7 +22,7 @@ inline constexpr int kFirmwareResultFailed = 1;
 using FirmwareHeaderWords = std::array<std::uint32_t, 16>;
 
 struct FirmwareModuleRecord {
-    QByteArray name; // at most 63 bytes
+    QByteArray name;           // at most 63 bytes
     std::uint32_t version = 0; // byte 0 major, 1 minor, 2 build
     std::uint32_t imageLength = 0;
     std::uint32_t position = 0; // the offset just past the block

@@ -224,7 +224,8 @@ int KESU_AutoSearch(int bufferSize, int requests, int waitMs, std::uint16_t* fou
     QUdpSocket socket;
     // A loopback target is reached from the chosen interface when that is a loopback address too.
     const QHostAddress chosen(QString::fromLatin1(interfaceAddress));
-    const QHostAddress local = target.first.isLoopback() && !chosen.isLoopback() ? QHostAddress(QHostAddress::LocalHost) : chosen;
+    const QHostAddress local =
+        target.first.isLoopback() && !chosen.isLoopback() ? QHostAddress(QHostAddress::LocalHost) : chosen;
     if (!socket.bind(local, 0)) {
         TraceLog("%s:%d search socket: %s", __FILE__, __LINE__, qUtf8Printable(socket.errorString()));
         return kKesuFailed;

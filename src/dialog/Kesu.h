@@ -95,7 +95,7 @@ namespace KesuWire {
 inline constexpr char kRequestMagic[8] = {'U', 'L', 'T', 'K', 'S', 'R', 'C', 'H'};
 inline constexpr char kAnswerMagic[8] = {'U', 'L', 'T', 'K', 'H', 'E', 'R', 'E'};
 inline constexpr std::uint16_t kVersion = 1;
-inline constexpr int kRequestSize = 12;  // magic, version, buffer size (little-endian words)
+inline constexpr int kRequestSize = 12; // magic, version, buffer size (little-endian words)
 inline constexpr int kAddressSize = 16;
 inline constexpr int kAnswerSize = 8 + 2 * (kAddressSize + 6) + 1;
 inline constexpr std::uint16_t kDefaultPort = VORNA_DEFAULT_PORT;

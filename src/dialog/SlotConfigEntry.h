@@ -5,7 +5,7 @@
 
 struct SlotConfigEntry {
     int slot = 0;
-    QString name; // the module's model name
-    QString APID; // the module's application id text
+    QString name;    // the module's model name
+    QString APID;    // the module's application id text
     int differs = 0; // nonzero when the controller and the project differ in this slot
 };

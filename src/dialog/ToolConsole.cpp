@@ -33,10 +33,10 @@ bool CToolBaseDlg::OpenDiagnosticConsole()
     const QString settings = GetDefaultSettingsPath();
     if (settings.isEmpty())
         return false;
-    const QString link = GetPrivateProfileString(QString::fromLatin1(kHelpSection),
-                                                 QString::fromLatin1(kConsoleProgramKey),
-                                                 QString::fromLatin1(kDefaultConsoleProgram), settings)
-                             .left(kProgramPathMax);
+    const QString link =
+        GetPrivateProfileString(QString::fromLatin1(kHelpSection), QString::fromLatin1(kConsoleProgramKey),
+                                QString::fromLatin1(kDefaultConsoleProgram), settings)
+            .left(kProgramPathMax);
     const QString program = QDir::isAbsolutePath(link) ? link : QDir(ProgramDirectory()).filePath(link);
     const QStringList arguments{QStringLiteral("-ssh"),
                                 QStringLiteral("-l"),

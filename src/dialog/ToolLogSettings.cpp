@@ -4,9 +4,9 @@
 #include "CToolBaseDlg.h"
 
 #include "CGetDeviceInfoDlg.h"
+#include "CToolProgressBarDlg.h"
 #include "DeviceDialogIds.h"
 #include "DeviceInfoTexts.h"
-#include "CToolProgressBarDlg.h"
 #include "LanguagePack.h"
 #include "MessageBoxService.h"
 
@@ -35,7 +35,8 @@ bool CToolBaseDlg::LogSettings()
 {
     const int handle = connection_->handle();
     if (!readSettings_) {
-        const std::vector<LogSettingEntry> shown = infoPage_ ? infoPage_->logSettings() : std::vector<LogSettingEntry>{};
+        const std::vector<LogSettingEntry> shown =
+            infoPage_ ? infoPage_->logSettings() : std::vector<LogSettingEntry>{};
         logBlock_ = CollectChangedLogSettings(logRead_, CopyLogSettingsForEdit(shown));
         if (logBlock_.count == 0) {
             ShowMessageBox(QString::fromLatin1(kNoChange), MB_OK | MB_ICONINFORMATION);

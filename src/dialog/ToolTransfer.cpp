@@ -272,8 +272,8 @@ bool CToolBaseDlg::UpdateModuleFirmware()
         }
         if (go) {
             windowReady_ = true;
-            go = ShowProgressWindow(builtInFirmware_ ? ProgressMode::Upgrading : ProgressMode::InitializationClosable) ==
-                 IDOK;
+            go = ShowProgressWindow(builtInFirmware_ ? ProgressMode::Upgrading
+                                                     : ProgressMode::InitializationClosable) == IDOK;
         }
         if (!go)
             StopWorker();
@@ -348,7 +348,9 @@ void CToolBaseDlg::DownloadConfigThread()
     switch (kind_) {
     case TransferKind::Firmware:
     case TransferKind::Configuration:
-    case TransferKind::ProcessFile: TransferThread(); return;
+    case TransferKind::ProcessFile:
+        TransferThread();
+        return;
     case TransferKind::ReadConfiguration: {
         const int result = VORNA_DownloadFile_Ex(workerHandle_, localName(localPath_).constData(), "",
                                                  static_cast<std::uint8_t>(kind_), DeviceTransferProgress);
@@ -400,7 +402,8 @@ QString CToolBaseDlg::StatusReport(std::uint8_t status, const QString& firmwareT
             return QString::fromLatin1(kExportFail).arg(status);
         ReportConfigErrors();
         return QString::fromLatin1(status == kStatusUnsupported ? kExportUpgrade : kExportDone).arg(statusText(status));
-    default: return QString::fromLatin1(kProcessStatus).arg(statusText(status));
+    default:
+        return QString::fromLatin1(kProcessStatus).arg(statusText(status));
     }
 }
 
@@ -509,7 +512,9 @@ int CToolBaseDlg::UpdateFirmware(QString& resultText)
         workerHandle_ = 0;
     }
     resultText.clear();
-    auto report = [&resultText](const char* text) { resultText = QString::fromLatin1(kFirmwareUpdate).arg(QLatin1String(text)); };
+    auto report = [&resultText](const char* text) {
+        resultText = QString::fromLatin1(kFirmwareUpdate).arg(QLatin1String(text));
+    };
     for (int round = 0; round < hooks_.timings.maxBootRounds; ++round) {
         if (!CToolWorker::Sleep(SwitchTimeout()))
             return VORNA_RESULT_CANCELLED;
@@ -530,8 +535,13 @@ int CToolBaseDlg::UpdateFirmware(QString& resultText)
                 return read;
         }
         switch (record[1]) {
-        case kFwDone: Complete(); report(kFirmwareDoneText); return 0;
-        case kFwFailed: report(kFirmwareFailText); return 0;
+        case kFwDone:
+            Complete();
+            report(kFirmwareDoneText);
+            return 0;
+        case kFwFailed:
+            report(kFirmwareFailText);
+            return 0;
         case kFwReboot:
         case kFwRetry: {
             report(record[1] == kFwReboot ? kFirmwareRebootText : kFirmwareRetryText);
@@ -544,7 +554,9 @@ int CToolBaseDlg::UpdateFirmware(QString& resultText)
                 return closed;
             break;
         }
-        default: report(kFirmwareUnknownText); return 0;
+        default:
+            report(kFirmwareUnknownText);
+            return 0;
         }
     }
     // The device kept rebooting or retrying: stop after the last round rather than poll forever.

@@ -2,10 +2,8 @@
 
 #include "CXMLDocument.h"
 
-CXMLAttribute::CXMLAttribute(pugi::xml_attribute attribute)
-    : m_attribute(attribute)
-{
-}
+CXMLAttribute::CXMLAttribute(pugi::xml_attribute attribute) : m_attribute(attribute)
+{}
 
 QString CXMLAttribute::GetName()
 {

@@ -18,10 +18,7 @@ constexpr unsigned kSaveFormat = pugi::format_indent | pugi::format_no_declarati
 // pugixml's output goes straight into the file being saved; the first failed write is kept.
 class SaveFileWriter final : public pugi::xml_writer {
 public:
-    explicit SaveFileWriter(QSaveFile& file)
-        : m_file(file)
-    {
-    }
+    explicit SaveFileWriter(QSaveFile& file) : m_file(file) {}
 
     void write(const void* data, size_t size) override
     {
@@ -102,7 +99,8 @@ template <class Wrapper, class... Arguments>
 Wrapper* CXMLDocument::NewWrapper(Arguments&&... arguments)
 {
     static_assert(std::is_trivially_destructible_v<Wrapper>, "wrappers are freed without being destroyed");
-    return std::pmr::polymorphic_allocator<>(&m_wrapperMemory).new_object<Wrapper>(std::forward<Arguments>(arguments)...);
+    return std::pmr::polymorphic_allocator<>(&m_wrapperMemory)
+        .new_object<Wrapper>(std::forward<Arguments>(arguments)...);
 }
 
 CXMLElement* CXMLDocument::NewElement(pugi::xml_node node)

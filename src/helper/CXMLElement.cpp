@@ -43,11 +43,8 @@ struct ElementNamed {
 
 } // namespace
 
-CXMLElement::CXMLElement(pugi::xml_node node, CXMLDocument& document)
-    : m_node(node)
-    , m_document(&document)
-{
-}
+CXMLElement::CXMLElement(pugi::xml_node node, CXMLDocument& document) : m_node(node), m_document(&document)
+{}
 
 QString CXMLElement::GetName()
 {

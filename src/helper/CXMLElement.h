@@ -40,7 +40,7 @@ private:
     CXMLDocument* m_document;
     CXMLElement* m_firstChild = nullptr;
     CXMLElement* m_nextSibling = nullptr;
-    CXMLElement* m_lastKnownChild = nullptr;    // the furthest child made so far, where appending starts
+    CXMLElement* m_lastKnownChild = nullptr; // the furthest child made so far, where appending starts
     CXMLAttribute* m_firstAttribute = nullptr;
     CXMLElement* m_childCursor = nullptr;       // the child last returned or found; null: walk not started or ended
     CXMLAttribute* m_attributeCursor = nullptr; // likewise for the attribute walk

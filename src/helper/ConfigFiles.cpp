@@ -85,8 +85,8 @@ bool SaveDeviceHistory(const QStringList& entries, int selectedIndex)
     const QString path = GetDeviceHistoryPath();
     const QString section = QString::fromLatin1(kDeviceHistorySection);
     // Every key is attempted even after a failure, so a partly writable file gets what it can.
-    bool written = WritePrivateProfileString(section, QString::fromLatin1(kDeviceCountKey),
-                                             QString::number(entries.size()), path);
+    bool written =
+        WritePrivateProfileString(section, QString::fromLatin1(kDeviceCountKey), QString::number(entries.size()), path);
     written &= WritePrivateProfileString(section, QString::fromLatin1(kDeviceDefaultKey),
                                          QString::number(selectedIndex), path);
     for (qsizetype i = 0; i < entries.size(); ++i) {

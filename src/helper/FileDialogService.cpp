@@ -60,8 +60,8 @@ QString ChooseSaveFile(const QString& caption, const QString& proposedPath, cons
     const QString chosen = choose({FileDialogKind::Save, caption, proposedPath, filter});
     const QString completed = WithFilterExtension(chosen, filter);
     // The chooser confirmed the name as typed, not the completed one.
-    if (completed != chosen && QFileInfo::exists(completed)
-        && ShowMessageBox(FormatLangString(kStringReplaceFileQuestion, completed), MB_YESNO | MB_ICONWARNING) != IDYES)
+    if (completed != chosen && QFileInfo::exists(completed) &&
+        ShowMessageBox(FormatLangString(kStringReplaceFileQuestion, completed), MB_YESNO | MB_ICONWARNING) != IDYES)
         return {};
     return completed;
 }

@@ -50,9 +50,9 @@ inline constexpr int kXMLSaveDefault = 1;
 
 // Results of Load and Save.
 inline constexpr int kXMLOk = 0;
-inline constexpr int kXMLFileError = 1;    // missing, unreadable or unwritable file
-inline constexpr int kXMLParseError = 2;   // not well-formed, or no root element
-inline constexpr int kXMLBadArgument = 3;  // no out pointer, or a root this parser does not hold
+inline constexpr int kXMLFileError = 1;   // missing, unreadable or unwritable file
+inline constexpr int kXMLParseError = 2;  // not well-formed, or no root element
+inline constexpr int kXMLBadArgument = 3; // no out pointer, or a root this parser does not hold
 
 class IXMLParser {
 public:

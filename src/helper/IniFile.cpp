@@ -286,8 +286,7 @@ int GetPrivateProfileInt(const QString& section, const QString& key, int default
     return value ? ParseLeadingInt(withoutSurroundingQuotes(*value)) : defaultValue;
 }
 
-bool WritePrivateProfileString(const QString& section, const QString& key, const QString& value,
-                               const QString& path)
+bool WritePrivateProfileString(const QString& section, const QString& key, const QString& value, const QString& path)
 {
     return cache().write(cacheKey(path), section, key, value);
 }

@@ -10,5 +10,4 @@ QString GetPrivateProfileString(const QString& section, const QString& key, cons
 // The leading integer of the value (blanks, sign, digits); the default when the key is absent.
 int GetPrivateProfileInt(const QString& section, const QString& key, int defaultValue, const QString& path);
 // Creates the file, section or key as needed; false when the file cannot be written.
-bool WritePrivateProfileString(const QString& section, const QString& key, const QString& value,
-                               const QString& path);
+bool WritePrivateProfileString(const QString& section, const QString& key, const QString& value, const QString& path);

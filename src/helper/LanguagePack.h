@@ -29,4 +29,7 @@ private:
 };
 
 // Shorthand the whole program uses for language-pack texts.
-inline QString LoadLangString(unsigned id) { return LanguagePack::String(id); }
+inline QString LoadLangString(unsigned id)
+{
+    return LanguagePack::String(id);
+}

@@ -161,14 +161,38 @@ QString ConvertLfToCrLf(const QString& text)
     return result;
 }
 
-QString IntToWString(qint32 value) { return QString::number(value); }
-QString LongToWString(qint32 value) { return QString::number(value); }
-QString ULongToWString(quint32 value) { return QString::number(value); }
-QString Int64ToWString(qint64 value) { return QString::number(value); }
-QString ShortToWString(qint16 value) { return QString::number(value); }
-QString UShortToWString(quint16 value) { return QString::number(value); }
-QString CharToWString(qint8 value) { return QString::number(value); }
-QString UCharToWString(quint8 value) { return QString::number(value); }
+QString IntToWString(qint32 value)
+{
+    return QString::number(value);
+}
+QString LongToWString(qint32 value)
+{
+    return QString::number(value);
+}
+QString ULongToWString(quint32 value)
+{
+    return QString::number(value);
+}
+QString Int64ToWString(qint64 value)
+{
+    return QString::number(value);
+}
+QString ShortToWString(qint16 value)
+{
+    return QString::number(value);
+}
+QString UShortToWString(quint16 value)
+{
+    return QString::number(value);
+}
+QString CharToWString(qint8 value)
+{
+    return QString::number(value);
+}
+QString UCharToWString(quint8 value)
+{
+    return QString::number(value);
+}
 
 QString FloatToString(float value)
 {

@@ -79,12 +79,23 @@ void readFlags(QStringView format, qsizetype& pos, Directive& d)
 {
     for (; pos < format.size(); ++pos) {
         switch (format[pos].unicode()) {
-        case u'-': d.leftAlign = true; break;
-        case u'+': d.plusSign = true; break;
-        case u' ': d.blankSign = true; break;
-        case u'#': d.alternate = true; break;
-        case u'0': d.zeroPad = true; break;
-        default: return;
+        case u'-':
+            d.leftAlign = true;
+            break;
+        case u'+':
+            d.plusSign = true;
+            break;
+        case u' ':
+            d.blankSign = true;
+            break;
+        case u'#':
+            d.alternate = true;
+            break;
+        case u'0':
+            d.zeroPad = true;
+            break;
+        default:
+            return;
         }
     }
 }
@@ -181,10 +192,13 @@ quint64 unsignedValue(const FormatArg::Integer& value, int bits)
 int integerBase(char16_t conversion)
 {
     switch (conversion) {
-    case u'o': return 8;
+    case u'o':
+        return 8;
     case u'x':
-    case u'X': return 16;
-    default: return 10;
+    case u'X':
+        return 16;
+    default:
+        return 10;
     }
 }
 
@@ -196,7 +210,8 @@ QString formatInteger(const Directive& d, const FormatArg& arg)
     const bool isHex = d.conversion == u'x' || d.conversion == u'X';
 
     // An explicit precision of 0 writes no digit for 0, as printf does.
-    QString digits = magnitude == 0 && d.precision == 0 ? QString() : QString::number(magnitude, integerBase(d.conversion));
+    QString digits =
+        magnitude == 0 && d.precision == 0 ? QString() : QString::number(magnitude, integerBase(d.conversion));
     if (d.conversion == u'X')
         digits = digits.toUpper();
     if (d.precision > digits.size())
@@ -353,7 +368,8 @@ FormatArg::Integer integerOf(double value)
     if (std::isnan(value))
         return {};
     const double magnitude = std::trunc(std::fabs(value));
-    const quint64 cut = magnitude >= kMagnitudeLimit ? std::numeric_limits<quint64>::max() : static_cast<quint64>(magnitude);
+    const quint64 cut =
+        magnitude >= kMagnitudeLimit ? std::numeric_limits<quint64>::max() : static_cast<quint64>(magnitude);
     return {value < 0 && cut != 0, cut};
 }
 

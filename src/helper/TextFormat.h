@@ -19,11 +19,14 @@ public:
     // A missing argument: the empty text, 0.
     FormatArg() = default;
     template <std::signed_integral T>
-    FormatArg(T value) : value_(static_cast<qint64>(value)) {}
+    FormatArg(T value) : value_(static_cast<qint64>(value))
+    {}
     template <std::unsigned_integral T>
-    FormatArg(T value) : value_(static_cast<quint64>(value)) {}
+    FormatArg(T value) : value_(static_cast<quint64>(value))
+    {}
     template <std::floating_point T>
-    FormatArg(T value) : value_(static_cast<double>(value)) {}
+    FormatArg(T value) : value_(static_cast<double>(value))
+    {}
     FormatArg(const QString& text) : value_(text) {}
     FormatArg(QStringView text) : value_(text.toString()) {}
     FormatArg(const char* utf8) : value_(QString::fromUtf8(utf8)) {}

@@ -103,7 +103,8 @@ void TraceLog(const char* format, ...)
 void LogSystemError(const QString& text, int errorCode)
 {
     const QString systemText = QString::fromLocal8Bit(std::strerror(errorCode));
-    TraceLog("%s", qUtf8Printable(QStringLiteral("%1 failed with error %2: %3").arg(text).arg(errorCode).arg(systemText)));
+    TraceLog("%s",
+             qUtf8Printable(QStringLiteral("%1 failed with error %2: %3").arg(text).arg(errorCode).arg(systemText)));
 }
 
 void RegisterProgressReceiver(QObject* context, ProgressReceiver receiver)
@@ -136,5 +137,6 @@ void SendProgressMessage(quint32 value)
         return;
     }
     ProgressReceiver receiver = registration.receiver;
-    QMetaObject::invokeMethod(context, [receiver, value] { receiver(value); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        context, [receiver, value] { receiver(value); }, Qt::BlockingQueuedConnection);
 }

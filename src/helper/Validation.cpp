@@ -5,7 +5,6 @@
 #include "TextFormat.h"
 #include "TraceLog.h"
 
-
 #define PCRE2_CODE_UNIT_WIDTH 8
 #include <pcre2.h>
 
@@ -166,7 +165,8 @@ bool ValidateInputData(const QString& label, const QString& text, quint16 maxLen
         return false;
     }
     if (text.size() > maxLength) {
-        message = withLineEnd(FormatText(kInvalidFieldFormat, {label}) + FormatText(kMaximumLengthFormat, {label, maxLength}));
+        message = withLineEnd(FormatText(kInvalidFieldFormat, {label}) +
+                              FormatText(kMaximumLengthFormat, {label, maxLength}));
         return false;
     }
     // maxLength is at least 1 here: an empty text was refused above.

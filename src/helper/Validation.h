@@ -46,12 +46,12 @@ bool ValidateInputData(const QString& label, const QString& text, quint16 maxLen
 
 // Message lines: the language pack's string formatted with the arguments, then "\r\n". Those that
 // take a field's label give the empty text when the label is empty.
-QString FormatRangeErrorLine(const QString& label, quint32 minimum, quint32 maximum); // 646
-QString FormatLimitErrorLine(const QString& label, quint32 limit);                    // 610
-QString FormatInvalidNameLine(const QString& name);                                   // 647, always a line
-QString FormatInvalidItemLine(const QString& label);                                  // 647
-QString FormatItemErrorLine(const QString& label);                                    // 648
-QString FormatPatternErrorLine(const QString& label, const QString& value);           // 704: value, label
+QString FormatRangeErrorLine(const QString& label, quint32 minimum, quint32 maximum);     // 646
+QString FormatLimitErrorLine(const QString& label, quint32 limit);                        // 610
+QString FormatInvalidNameLine(const QString& name);                                       // 647, always a line
+QString FormatInvalidItemLine(const QString& label);                                      // 647
+QString FormatItemErrorLine(const QString& label);                                        // 648
+QString FormatPatternErrorLine(const QString& label, const QString& value);               // 704: value, label
 QString FormatMessageLine(unsigned stringId, const QString& label, const QString& value); // value, label
 
 // Only '_', digits and ASCII letters remain, after the usual words are abbreviated ("Internal

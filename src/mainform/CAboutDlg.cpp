@@ -27,7 +27,8 @@ quint32 lowWord(quint32 value)
 
 } // namespace
 
-CAboutDlg::CAboutDlg(QWidget* parent) : CDialogBase(kTemplateAbout, parent) {}
+CAboutDlg::CAboutDlg(QWidget* parent) : CDialogBase(kTemplateAbout, parent)
+{}
 
 QString CAboutDlg::FormatVersionText(const FixedFileInfo& version, const QString& buildStamp)
 {

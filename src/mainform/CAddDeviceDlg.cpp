@@ -19,14 +19,13 @@ constexpr int kNoSlot = 0;
 CAddDeviceDlg::CAddDeviceDlg(const CDataCenter& model, QWidget* parent)
     : CDialogBase(kTemplateAddDevice, parent), layout_(SlotLayout::FromModel(model)),
       series4100_(model.IsSeries4100() != 0)
-{
-}
+{}
 
 bool CAddDeviceDlg::OnInitDialog()
 {
     const char* key = series4100_ ? kNewModule4100Key : kNewModule4200Key;
-    FillCombo(item<QComboBox>(kComboAddModule), ReadDefaultSettingsList(QLatin1String(kNewModuleSection),
-                                                                        QLatin1String(key)));
+    FillCombo(item<QComboBox>(kComboAddModule),
+              ReadDefaultSettingsList(QLatin1String(kNewModuleSection), QLatin1String(key)));
     onChanged(kComboAddModule, [this] { OnModuleChanged(); });
     onChanged(kComboAddSlot, [this] { OnSlotChanged(); });
     OnModuleChanged();

@@ -10,8 +10,7 @@
 CChangeModuleDlg::CChangeModuleDlg(const CDataCenter& model, QWidget* parent)
     : CDialogBase(kTemplateChangeModule, parent), current_(CurrentModuleChoice(model)),
       variant_(model.IsIECMode() ? kVariantIEC : kVariantC), series4100_(model.IsSeries4100() != 0)
-{
-}
+{}
 
 CChangeModuleDlg::~CChangeModuleDlg() = default;
 

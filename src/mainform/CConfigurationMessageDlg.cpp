@@ -31,8 +31,7 @@ QStringView lineFormatOf(const QString& name)
 
 CConfigurationMessageDlg::CConfigurationMessageDlg(std::vector<SlotConfigEntry> entries, QWidget* parent)
     : CDialogBase(kTemplateConfigurationMessage, parent), entries_(std::move(entries))
-{
-}
+{}
 
 QString CConfigurationMessageDlg::FormatSlotLine(const SlotConfigEntry& entry)
 {

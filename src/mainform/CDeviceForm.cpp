@@ -33,8 +33,10 @@ constexpr int kRankCpu = 1;
 constexpr int kRankSlot = 2;
 constexpr int kRankOther = 3;
 
-const QString kPortTrunkPairText = QStringLiteral("Two Port Trunk modules are intsalled.Please remove previous module first");
-const QString kSwitchAfterPortTrunkText = QStringLiteral("Port Trunk modules are intsalled.Please remove port trunk module first");
+const QString kPortTrunkPairText =
+    QStringLiteral("Two Port Trunk modules are intsalled.Please remove previous module first");
+const QString kSwitchAfterPortTrunkText =
+    QStringLiteral("Port Trunk modules are intsalled.Please remove port trunk module first");
 
 TreeNodeInfo toTreeNodeInfo(const TemplateNodeInfo& node)
 {

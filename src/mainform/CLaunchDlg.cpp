@@ -4,8 +4,8 @@
 #include "CGdipButton.h"
 #include "ConfigFiles.h"
 #include "IniFile.h"
-#include "LaunchAction.h"
 #include "LanguagePack.h"
+#include "LaunchAction.h"
 #include "MainFormIds.h"
 #include "PackImage.h"
 #include "ProfileKeys.h"
@@ -48,8 +48,8 @@ constexpr int kDialogEndedByChoice = 1;
 constexpr int kDialogClosed = 0;
 
 constexpr unsigned kLaunchImageIds[] = {
-    kImageLaunchBackground, kImageSplashLabel,     kImageLaunchNew,     kImageLaunchOpen,
-    kImageLaunchHelp,       kImageLaunchClose,     kImageSplashToggleOn, kImageSplashToggleOff,
+    kImageLaunchBackground, kImageSplashLabel, kImageLaunchNew,      kImageLaunchOpen,
+    kImageLaunchHelp,       kImageLaunchClose, kImageSplashToggleOn, kImageSplashToggleOff,
 };
 
 int readShowSplash(const QString& profilePath)
@@ -146,8 +146,8 @@ void CLaunchDlg::createPlainWindow()
     layout->addWidget(form);
     if (!form->Create())
         return;
-    for (const int id : {kButtonLaunchNew, kButtonLaunchOpen, kButtonLaunchHelp, kButtonLaunchClose,
-                         kButtonLaunchSplashToggle}) {
+    for (const int id :
+         {kButtonLaunchNew, kButtonLaunchOpen, kButtonLaunchHelp, kButtonLaunchClose, kButtonLaunchSplashToggle}) {
         auto* button = form->item<QAbstractButton>(id);
         if (!button)
             continue;

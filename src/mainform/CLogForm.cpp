@@ -76,7 +76,8 @@ void CLogForm::AddLogLine(const QString& text)
         insertLine(now, text);
         return;
     }
-    QMetaObject::invokeMethod(this, [this, now, text] { insertLine(now, text); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, now, text] { insertLine(now, text); }, Qt::QueuedConnection);
 }
 
 void CLogForm::insertLine(const QDateTime& time, const QString& text)
@@ -121,9 +122,8 @@ bool CLogForm::SaveLog(const QString& path) const
         return false;
     QString text;
     for (int row = 0; row < log->GetItemCount(); ++row) {
-        text += FormatText(kSavedLineFormat,
-                           {log->GetItemText(row, kDateColumn), log->GetItemText(row, kTimeColumn),
-                            withCrLf(log->GetItemText(row, kMessageColumn))});
+        text += FormatText(kSavedLineFormat, {log->GetItemText(row, kDateColumn), log->GetItemText(row, kTimeColumn),
+                                              withCrLf(log->GetItemText(row, kMessageColumn))});
         text += QLatin1String(kLineEnd);
     }
     QSaveFile file(path);

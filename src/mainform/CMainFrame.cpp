@@ -123,7 +123,8 @@ std::span<const CMainFrame::FrameCommand> CMainFrame::FrameCommands()
 const CMainFrame::FrameCommand* CMainFrame::FindFrameCommand(int command)
 {
     const auto commands = FrameCommands();
-    const auto it = std::find_if(commands.begin(), commands.end(), [command](const FrameCommand& c) { return c.id == command; });
+    const auto it =
+        std::find_if(commands.begin(), commands.end(), [command](const FrameCommand& c) { return c.id == command; });
     return it == commands.end() ? nullptr : &*it;
 }
 

@@ -12,8 +12,8 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QString>
-#include <QStringView>
 #include <QStringList>
+#include <QStringView>
 
 #include <array>
 #include <functional>
@@ -41,11 +41,11 @@ public:
     // Language-pack strings of the project commands.
     static constexpr unsigned kStringProjectFilter = 222;
     static constexpr unsigned kStringSaveChanges = 424;
-    static constexpr unsigned kStringCannotLoad = 489;   // path
-    static constexpr unsigned kStringFileMissing = 696;  // path
-    static constexpr unsigned kStringProjectOpened = 697; // path
-    static constexpr unsigned kStringSaveFailed = 9602;  // path
-    static constexpr unsigned kStringNotRegularFile = 9700; // path
+    static constexpr unsigned kStringCannotLoad = 489;        // path
+    static constexpr unsigned kStringFileMissing = 696;       // path
+    static constexpr unsigned kStringProjectOpened = 697;     // path
+    static constexpr unsigned kStringSaveFailed = 9602;       // path
+    static constexpr unsigned kStringNotRegularFile = 9700;   // path
     static constexpr unsigned kStringBatchOutOfMemory = 9701; // path
     // Profile.ini [Preference]: the project last saved or opened.
     static constexpr const char* kLatestProjectKey = "LatestProject";

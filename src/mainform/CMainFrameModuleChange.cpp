@@ -48,15 +48,15 @@ struct ModuleChangePlan {
     bool slotCountChanges() const { return wanted.slotCount != current.slotCount; }
     bool secondPowerChanges() const
     {
-        return (isNone(wanted.secondPowerModule) && !isNone(current.secondPowerModule))
-            || wanted.secondPowerModule != current.secondPowerModule
-            || (!isNone(wanted.secondPowerModule) && slotCountChanges());
+        return (isNone(wanted.secondPowerModule) && !isNone(current.secondPowerModule)) ||
+               wanted.secondPowerModule != current.secondPowerModule ||
+               (!isNone(wanted.secondPowerModule) && slotCountChanges());
     }
     bool secondPowerLeaves() const { return secondPowerChanges() && !isNone(current.secondPowerModule); }
     bool secondPowerArrives() const
     {
-        return !isNone(wanted.secondPowerModule)
-            && (wanted.secondPowerModule != current.secondPowerModule || slotCountChanges());
+        return !isNone(wanted.secondPowerModule) &&
+               (wanted.secondPowerModule != current.secondPowerModule || slotCountChanges());
     }
     bool powerArrives() const { return powerChanges() && !isNone(wanted.powerModule); }
 };

@@ -24,8 +24,7 @@ QStringList interfaceDescriptions(const HostInterfaceLister& lister)
 
 CNetworkInterfaceDlg::CNetworkInterfaceDlg(QString currentInterface, QWidget* parent, HostInterfaceLister lister)
     : CDialogBase(kTemplateNetworkInterface, parent), current_(std::move(currentInterface)), lister_(std::move(lister))
-{
-}
+{}
 
 QString CNetworkInterfaceDlg::ReadStoredInterface()
 {

@@ -6,10 +6,8 @@
 
 #include <QComboBox>
 
-CNewProjectCPUDlg::CNewProjectCPUDlg(CNewProjectDlg* owner)
-    : CDialogBase(kTemplateNewProjectCPU, owner), owner_(owner)
-{
-}
+CNewProjectCPUDlg::CNewProjectCPUDlg(CNewProjectDlg* owner) : CDialogBase(kTemplateNewProjectCPU, owner), owner_(owner)
+{}
 
 CNewProjectCPUDlg::~CNewProjectCPUDlg() = default;
 
@@ -20,12 +18,13 @@ ModuleChoice CNewProjectCPUDlg::GetChoice() const
 
 bool CNewProjectCPUDlg::OnInitDialog()
 {
-    const CpuPowerCombos::Combos combos{item<QComboBox>(kComboNewProjectSlotCount), item<QComboBox>(kComboNewProjectCPU),
-                                        item<QComboBox>(kComboNewProjectPower),
+    const CpuPowerCombos::Combos combos{item<QComboBox>(kComboNewProjectSlotCount),
+                                        item<QComboBox>(kComboNewProjectCPU), item<QComboBox>(kComboNewProjectPower),
                                         item<QComboBox>(kComboNewProjectSecondPower)};
     if (!combos.slotCount || !combos.cpu || !combos.power || !combos.secondPower)
         return false;
-    combos_ = std::make_unique<CpuPowerCombos>(combos, ReadNewProjectLists(), ModuleChoice{}, [this] { UpdateOKState(); });
+    combos_ =
+        std::make_unique<CpuPowerCombos>(combos, ReadNewProjectLists(), ModuleChoice{}, [this] { UpdateOKState(); });
     combos_->FillFirstEntries(variant_);
     UpdateOKState();
     return true;

@@ -24,7 +24,8 @@ int variantOf(const QString& model)
 
 } // namespace
 
-CNewProjectDlg::CNewProjectDlg(QWidget* parent) : CDialogBase(kTemplateNewProject, parent) {}
+CNewProjectDlg::CNewProjectDlg(QWidget* parent) : CDialogBase(kTemplateNewProject, parent)
+{}
 
 bool CNewProjectDlg::OnInitDialog()
 {

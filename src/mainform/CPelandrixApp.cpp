@@ -46,9 +46,9 @@ void installDialogServices()
 } // namespace
 
 CPelandrixApp::CPelandrixApp(QString instanceName, QObject* parent)
-    : QObject(parent), instanceName_(instanceName.isEmpty() ? CSingleInstance::DefaultServerName() : std::move(instanceName))
-{
-}
+    : QObject(parent),
+      instanceName_(instanceName.isEmpty() ? CSingleInstance::DefaultServerName() : std::move(instanceName))
+{}
 
 CPelandrixApp::~CPelandrixApp()
 {
@@ -133,7 +133,8 @@ void CPelandrixApp::PostLaunchChoice(int choice)
         return;
     // Dropped with the frame when the frame goes first.
     CMainFrame* frame = frame_.get();
-    QMetaObject::invokeMethod(frame, [frame, action] { frame->RunLaunchAction(action); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        frame, [frame, action] { frame->RunLaunchAction(action); }, Qt::QueuedConnection);
 }
 
 // Restores the frame when minimised and brings the window the user works in to the front: an

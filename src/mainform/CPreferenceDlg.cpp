@@ -18,8 +18,7 @@ constexpr int kDisplayTypeOther = 1;
 CPreferenceDlg::CPreferenceDlg(QWidget* parent)
     : CDialogBase(kTemplatePreference, parent),
       displayType_(ReadProfileInt(kProfilePreferenceSection, kProfileCfgDisplayTypeKey, kProfileCfgDisplayTypeDefault))
-{
-}
+{}
 
 bool CPreferenceDlg::OnInitDialog()
 {

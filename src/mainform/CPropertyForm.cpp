@@ -26,7 +26,8 @@ public:
 
 } // namespace
 
-CPropertyForm::CPropertyForm(QWidget* parent) : CFormBase(kTemplatePropertyForm, parent), factory_(MakePageOrPlaceholder)
+CPropertyForm::CPropertyForm(QWidget* parent)
+    : CFormBase(kTemplatePropertyForm, parent), factory_(MakePageOrPlaceholder)
 {
     Create();
 }
@@ -131,7 +132,8 @@ void CPropertyForm::ShowPageForNode(const TreeNodeInfo& node)
     page->SetNodeInfo(node);
     page->show();
     // After the tree has finished handling its selection.
-    QMetaObject::invokeMethod(page, [page] { page->setFocus(Qt::OtherFocusReason); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        page, [page] { page->setFocus(Qt::OtherFocusReason); }, Qt::QueuedConnection);
 }
 
 void CPropertyForm::ResetTagsMapPage()

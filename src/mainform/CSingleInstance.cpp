@@ -26,8 +26,7 @@ QString CSingleInstance::DefaultServerName()
 
 CSingleInstance::CSingleInstance(QString serverName, QObject* parent)
     : QObject(parent), serverName_(std::move(serverName))
-{
-}
+{}
 
 CSingleInstance::~CSingleInstance() = default;
 

@@ -3,7 +3,8 @@
 #include "ProjectDialogIds.h"
 #include "WarningIcon.h"
 
-ConfirmImportDlg::ConfirmImportDlg(QWidget* parent) : CDialogBase(kTemplateConfirmImport, parent) {}
+ConfirmImportDlg::ConfirmImportDlg(QWidget* parent) : CDialogBase(kTemplateConfirmImport, parent)
+{}
 
 bool ConfirmImportDlg::OnInitDialog()
 {

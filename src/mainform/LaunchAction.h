@@ -7,7 +7,7 @@
 
 // The launch window's choices.
 enum LaunchChoice : int {
-    kLaunchChoiceEnd = 0,          // closed: no main frame, the program ends
+    kLaunchChoiceEnd = 0, // closed: no main frame, the program ends
     kLaunchChoiceFrameOnly = 1,
     kLaunchChoiceNewProject = 2,
     kLaunchChoiceOpenProject = 3,
@@ -19,15 +19,15 @@ enum LaunchChoice : int {
 struct LaunchAction {
     enum class Kind {
         None,
-        Command,            // a menu command
-        OpenLatestProject,  // the project last saved or opened
-        OpenProject,        // the project named on the command line
-        BatchSave,          // "-S in.pelx [out.pelx]"
+        Command,           // a menu command
+        OpenLatestProject, // the project last saved or opened
+        OpenProject,       // the project named on the command line
+        BatchSave,         // "-S in.pelx [out.pelx]"
     };
     Kind kind = Kind::None;
-    int command = 0;        // Command
-    QString path;           // OpenProject
-    QStringList arguments;  // BatchSave: the whole argument list, the switch first
+    int command = 0;       // Command
+    QString path;          // OpenProject
+    QStringList arguments; // BatchSave: the whole argument list, the switch first
 
     friend bool operator==(const LaunchAction&, const LaunchAction&) = default;
 };

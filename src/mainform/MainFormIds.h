@@ -75,20 +75,31 @@ inline constexpr int kCommandSaveLog = 40041;
 
 // The device operations: each opens the device tool dialog for one operation.
 inline constexpr int kDeviceOperationCommands[] = {
-    kCommandSendConfiguration, kCommandDeviceInformation, kCommandSyncTime,        kCommandRestart,
-    kCommandReset,             kCommandUpdateModuleFirmware, kCommandUpdateFirmwareFromFile,
-    kCommandUpdateFirmware,    kCommandWarmReset,         kCommandCalibrate,       kCommandChangePassword,
-    kCommandResetIECResources, kCommandIECResourceState,  kCommandDeviceLogs,      kCommandDiagnosticConsole,
+    kCommandSendConfiguration,
+    kCommandDeviceInformation,
+    kCommandSyncTime,
+    kCommandRestart,
+    kCommandReset,
+    kCommandUpdateModuleFirmware,
+    kCommandUpdateFirmwareFromFile,
+    kCommandUpdateFirmware,
+    kCommandWarmReset,
+    kCommandCalibrate,
+    kCommandChangePassword,
+    kCommandResetIECResources,
+    kCommandIECResourceState,
+    kCommandDeviceLogs,
+    kCommandDiagnosticConsole,
 };
 
 // ---- strings ----
 inline constexpr unsigned kStringLogDateColumn = 212;
 inline constexpr unsigned kStringLogTimeColumn = 213;
 inline constexpr unsigned kStringLogMessageColumn = 214;
-inline constexpr unsigned kStringProgramName = 650;      // also the log's proposed file name
+inline constexpr unsigned kStringProgramName = 650; // also the log's proposed file name
 inline constexpr unsigned kStringLogFileFilter = 660;
 inline constexpr unsigned kStringSplashToggle = 673;
-inline constexpr unsigned kStringLogSaveFailed = 9601;   // path
+inline constexpr unsigned kStringLogSaveFailed = 9601; // path
 
 // Every id above that must exist in the language pack.
 inline constexpr unsigned kMainFormTemplateIds[] = {
@@ -96,8 +107,8 @@ inline constexpr unsigned kMainFormTemplateIds[] = {
 };
 inline constexpr unsigned kMainFormMenuIds[] = {kMenuMainFrame, kMenuLogPopup};
 inline constexpr unsigned kMainFormImageIds[] = {
-    kImageLaunchNew,       kImageLaunchOpen,      kImageLaunchHelp,  kImageLaunchBackground,
-    kImageLaunchClose,     kImageSplashToggleOff, kImageSplashToggleOn, kImageSplashLabel,
+    kImageLaunchNew,   kImageLaunchOpen,      kImageLaunchHelp,     kImageLaunchBackground,
+    kImageLaunchClose, kImageSplashToggleOff, kImageSplashToggleOn, kImageSplashLabel,
 };
 inline constexpr unsigned kMainFormStringIds[] = {
     kStringLogDateColumn, kStringLogTimeColumn, kStringLogMessageColumn, kStringProgramName,

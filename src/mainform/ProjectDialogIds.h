@@ -62,8 +62,8 @@ inline constexpr unsigned kStringDefaultProjectName = 590;
 
 // Every template and string above, for the language pack's check.
 inline constexpr unsigned kProjectDialogTemplateIds[] = {
-    kTemplateAddDevice,      kTemplateNewProject,         kTemplateConfirmDelete,
-    kTemplatePreference,     kTemplateNetworkInterface,   kTemplateConfirmImport,
-    kTemplateNewProjectCPU,  kTemplateConfigurationMessage, kTemplateChangeModule,
+    kTemplateAddDevice,     kTemplateNewProject,           kTemplateConfirmDelete,
+    kTemplatePreference,    kTemplateNetworkInterface,     kTemplateConfirmImport,
+    kTemplateNewProjectCPU, kTemplateConfigurationMessage, kTemplateChangeModule,
 };
 inline constexpr unsigned kProjectDialogStringIds[] = {kStringSlotLimitReached, kStringDefaultProjectName};

@@ -36,7 +36,8 @@ bool ParseToolbarTemplate(const QString& text, const QString& sourceName, Toolba
     };
     if (!source.Split(text, lines))
         return fail();
-    if (lines.isEmpty() || lines.first().keyword() != QLatin1String(kToolbarKeyword) || lines.first().words.size() != 2) {
+    if (lines.isEmpty() || lines.first().keyword() != QLatin1String(kToolbarKeyword) ||
+        lines.first().words.size() != 2) {
         source.Fail(QStringLiteral("the first line must be 'toolbar <id>'"));
         return fail();
     }
@@ -74,8 +75,8 @@ QString ToolbarImagePath(unsigned toolbarId)
 
 std::optional<ToolbarTemplate> LoadToolbarTemplate(unsigned toolbarId, QString* error)
 {
-    return LoadPackTemplate<ToolbarTemplate>("toolbar", toolbarId, ToolbarTemplatePath(toolbarId),
-                                             ParseToolbarTemplate, error);
+    return LoadPackTemplate<ToolbarTemplate>("toolbar", toolbarId, ToolbarTemplatePath(toolbarId), ParseToolbarTemplate,
+                                             error);
 }
 
 QImage ToolbarTile(const QImage& strip, int index)

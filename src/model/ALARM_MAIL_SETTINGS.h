@@ -14,8 +14,8 @@
 // One e-mail alarm.
 struct ALARM_MAIL_ITEM_SETTINGS {
     QString Name;
-    QString TriggerTag;  // "0.%d.%s" of Index and the trigger resource id
-    QString StatusTag;   // "0.%d.%s" of Index and the status resource id
+    QString TriggerTag; // "0.%d.%s" of Index and the trigger resource id
+    QString StatusTag;  // "0.%d.%s" of Index and the status resource id
     QString Subject;
     QString To;          // addresses joined by ";"
     QString ContactName; // names joined by ";", one place per address
@@ -38,10 +38,10 @@ struct ALARM_MAIL_SETTINGS : AlarmQueueSettings {
     QString MailServer;
     qint32 Port = 0;
     QString Username;
-    QString Password; // in clear; scrambled only in the project file
-    qint32 ServerType = 0;     // index into the server type list
-    qint32 Encryption = 0;     // index into the encryption list
-    qint32 Authentication = 0; // index into the authentication list
+    QString Password;                                           // in clear; scrambled only in the project file
+    qint32 ServerType = 0;                                      // index into the server type list
+    qint32 Encryption = 0;                                      // index into the encryption list
+    qint32 Authentication = 0;                                  // index into the authentication list
     CAutoResource* AutoResource = CAutoResource::GetInstance(); // shared, not owned
     QVector<ALARM_MAIL_ITEM_SETTINGS> Entries;
 

@@ -32,11 +32,11 @@ struct SNMP_TRAP_PROFILE_SETTINGS {
 // One SNMP-trap alarm.
 struct ALARM_SNMP_TRAP_ITEM_SETTINGS {
     SNMP_TRAP_PROFILE_SETTINGS Profile;
-    QStringList TagAddresses; // dotted addresses of the watched tags
-    qint32 Index = 0;         // never changed after the entry is added
+    QStringList TagAddresses;              // dotted addresses of the watched tags
+    qint32 Index = 0;                      // never changed after the entry is added
     QVector<TagDefinition> TagDefinitions; // the entry's automatic tags
-    QString TriggerTag; // "0.%d.%s" of Index and the trigger resource id
-    QString StatusTag;  // "0.%d.%s" of Index and the status resource id
+    QString TriggerTag;                    // "0.%d.%s" of Index and the trigger resource id
+    QString StatusTag;                     // "0.%d.%s" of Index and the status resource id
 
     void SetDefaults();
 

@@ -58,14 +58,22 @@ struct KindShape {
 };
 
 constexpr std::array<KindShape, CAutoResource::kKindCount> kShapes{{
-    {1, kTrigger}, {2, kStatus}, // mail
-    {1, kTrigger}, {2, kStatus}, // SMS
-    {1, kTrigger}, {2, kStatus}, // SNMP trap
-    {1, kStatus},                // SNMP agent
-    {1, kTrigger}, {2, kStatus}, // TAVO
-    {1, kStatus}, {2, kStatus},  // Modbus master
-    {1, kTrigger}, {2, kTrigger}, {3, kStatus}, // data logging
-    {0, kTrigger}, {1, kUnsignedStatus},         // FTP upload
+    {1, kTrigger},
+    {2, kStatus}, // mail
+    {1, kTrigger},
+    {2, kStatus}, // SMS
+    {1, kTrigger},
+    {2, kStatus}, // SNMP trap
+    {1, kStatus}, // SNMP agent
+    {1, kTrigger},
+    {2, kStatus}, // TAVO
+    {1, kStatus},
+    {2, kStatus}, // Modbus master
+    {1, kTrigger},
+    {2, kTrigger},
+    {3, kStatus}, // data logging
+    {0, kTrigger},
+    {1, kUnsignedStatus}, // FTP upload
 }};
 
 std::vector<Kind> kindsOfService(int serviceId)

@@ -14,9 +14,22 @@ class CAutoResource {
 public:
     // One automatic tag kind of a service item, in the order BuildServiceTags appends them.
     enum class Kind {
-        MailTrigger, MailStatus, SmsTrigger, SmsStatus, SnmpTrapTrigger, SnmpTrapStatus, SnmpAgent,
-        TavoTrigger, TavoStatus, ModbusStatus, ModbusError, LogStartStop, LogTrigger, LogStatus,
-        FtpTrigger, FtpStatus,
+        MailTrigger,
+        MailStatus,
+        SmsTrigger,
+        SmsStatus,
+        SnmpTrapTrigger,
+        SnmpTrapStatus,
+        SnmpAgent,
+        TavoTrigger,
+        TavoStatus,
+        ModbusStatus,
+        ModbusError,
+        LogStartStop,
+        LogTrigger,
+        LogStatus,
+        FtpTrigger,
+        FtpStatus,
     };
     static constexpr int kKindCount = static_cast<int>(Kind::FtpStatus) + 1;
 

@@ -118,8 +118,8 @@ void CDataCenter::LoadServiceResourceIds()
     for (const StatusTagSourceInfo& source : StatusTagSources()) {
         const QString section = QString::fromLatin1(source.Section);
         ServiceResourceText& text = ServiceResourceTexts[static_cast<size_t>(StatusTagPosition(source.Source))];
-        text.ResourceId = GetPrivateProfileString(section, QString::fromLatin1(source.ResourceIdKey), QString(),
-                                                  DefaultsPath);
+        text.ResourceId =
+            GetPrivateProfileString(section, QString::fromLatin1(source.ResourceIdKey), QString(), DefaultsPath);
         text.Name = GetPrivateProfileString(section, QString::fromLatin1(source.NameKey), QString(), DefaultsPath);
     }
 }

@@ -22,15 +22,15 @@
 #include "ServiceRecord.h"
 #include "ServiceStatusTags.h"
 #include "SlotRecord.h"
-#include "TagDefinition.h"
 #include "TAVO_SETTINGS.h"
 #include "TIME_SETTINGS.h"
+#include "TagDefinition.h"
 #include "TagRecord.h"
 #include "TagTable.h"
 
 #include <QByteArray>
-#include <QVector>
 #include <QString>
+#include <QVector>
 #include <QtGlobal>
 
 #include <array>
@@ -253,8 +253,8 @@ public:
     // Look-ups. Names compare without regard to case, addresses exactly, unless said otherwise.
     int IsTagNameFree(QString name) const;
     int IsTagAddressFree(QString address) const;
-    int IsTagAddressUsed(QString address) const;        // case-insensitive; 0 for an empty text
-    QString GetTagNameByAddress(QString address) const; // case-insensitive; empty when none
+    int IsTagAddressUsed(QString address) const;             // case-insensitive; 0 for an empty text
+    QString GetTagNameByAddress(QString address) const;      // case-insensitive; empty when none
     int LookupTagByName(QString name, TagRecord& out) const; // exact name
     int TagAddressExists(QString address) const;
     // By dotted address, whatever the names say; 1 and a copy of the first such tag.
@@ -380,8 +380,9 @@ public:
     void MarkModbusMasterPorts();
 
     // The Modbus slave's tag sets: a new set takes the last set's Index + 1, and never a number
-    // given before while the project is open; the items carry the set's name; every item's tag carries the use (117, Index).
-    int AddModbusSlaveTagSet(MODBUS_SLAVE_TAG_SET set); // the new set's Index
+    // given before while the project is open; the items carry the set's name; every item's tag carries the use (117,
+    // Index).
+    int AddModbusSlaveTagSet(MODBUS_SLAVE_TAG_SET set);          // the new set's Index
     int SetModbusSlaveTagSet(int row, MODBUS_SLAVE_TAG_SET set); // keeps the stored Index
     void DeleteModbusSlaveTagSets(std::vector<int> rows);
     // The slave's serial port key ("S_%d-P_%d", or empty for none): the old port's mark taken
@@ -455,8 +456,7 @@ public:
     void GenerateSystemRegisterTags(int slot);
     void AddConnectionTags();
     void MergePendingTags();
-    void QueueTagFromDefinition(TagDefinition definition, QString ownerText, int typeId, int serviceId,
-                                int itemIndex);
+    void QueueTagFromDefinition(TagDefinition definition, QString ownerText, int typeId, int serviceId, int itemIndex);
 
     // The services as channel groups of slot 0, and their status tags.
     void AddServiceResources();
@@ -472,7 +472,6 @@ public:
     // 1 a tag of the slot is used by a service; 4 port-trunk pair; 5 switch after a port trunk.
     int CheckSerialAndSwitchModules(int slot) const;
     void LoadInternalRegisterQuantities(class IXMLElement* element);
-
 
     // ---- project file: frame, system information, tags, device configuration ----
     // Groups of "Product": the writers add their element to the product element; the readers
@@ -657,7 +656,7 @@ public:
     QString ConfigVersion;
     QString CfgToolVersion;
     int CurrentConfigVersion = 1;
-    int PortTrunkMode = 0; // the two-port serial module runs in 2-wire trunk mode
+    int PortTrunkMode = 0;    // the two-port serial module runs in 2-wire trunk mode
     int LoginVerified = 0;    // 1 after a successful device login, kept for the next tool dialog
     QByteArray LoginUserName; // set by the device login, at most 64 bytes
     QByteArray LoginPassword;

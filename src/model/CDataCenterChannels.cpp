@@ -22,8 +22,7 @@ auto* channelOf(std::vector<Record>& records, int slot, int channel)
     return record ? EntryAt(record->Channels, channel) : nullptr;
 }
 
-void moveTagLimits(std::vector<TagDefinition>& definitions, std::span<const size_t> positions, int minimum,
-                   int maximum)
+void moveTagLimits(std::vector<TagDefinition>& definitions, std::span<const size_t> positions, int minimum, int maximum)
 {
     for (const size_t position : positions) {
         if (position >= definitions.size())

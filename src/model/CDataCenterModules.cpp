@@ -48,8 +48,7 @@ void CDataCenter::AddRelayRecord(int slot, int count, int resSize, QString alias
     appendModuleRecord(RelaySettings, slot, count, resSize, std::move(alias), std::move(channels));
 }
 
-void CDataCenter::AddHARTAIRecord(int slot, int count, int resSize, QString alias,
-                                  std::vector<HARTAIChannel> channels)
+void CDataCenter::AddHARTAIRecord(int slot, int count, int resSize, QString alias, std::vector<HARTAIChannel> channels)
 {
     appendModuleRecord(HARTAISettings, slot, count, resSize, std::move(alias), std::move(channels));
 }
@@ -70,8 +69,7 @@ void CDataCenter::AddAORecord(int slot, int count, int resSize, QString alias, s
     appendModuleRecord(AOSettings, slot, count, resSize, std::move(alias), std::move(channels));
 }
 
-void CDataCenter::AddTCRecord(int slot, int count, int resSize, QString alias,
-                              std::vector<TemperatureChannel> channels)
+void CDataCenter::AddTCRecord(int slot, int count, int resSize, QString alias, std::vector<TemperatureChannel> channels)
 {
     appendModuleRecord(TCSettings, slot, count, resSize, std::move(alias), std::move(channels));
 }
@@ -96,8 +94,7 @@ void CDataCenter::AddCanRecord(int slot, int count, int resSize, QString alias, 
     CanSettings.push_back(std::move(record));
 }
 
-void CDataCenter::AddNetworkRecord(int slot, int count, int resSize, QString alias,
-                                   std::vector<LANPort> interfaces)
+void CDataCenter::AddNetworkRecord(int slot, int count, int resSize, QString alias, std::vector<LANPort> interfaces)
 {
     auto record = makeModuleRecord<LanModuleSlotRecord>(slot, count, resSize, std::move(alias));
     record.Interfaces = std::move(interfaces);

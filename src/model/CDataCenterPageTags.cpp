@@ -35,8 +35,8 @@ int CDataCenter::RegisterServiceItemTags(int serviceId, int itemIndex, QVector<T
     QVector<TagDefinition> made;
     CAutoResource::GetInstance()->BuildServiceTags(serviceId, itemIndex, made, aliasFlag);
     if (!allFree(*this, made)) {
-        TraceLog("%s:%d automatic tags of service %d item %d not made: a name or address is taken", __FILE__,
-                 __LINE__, serviceId, itemIndex);
+        TraceLog("%s:%d automatic tags of service %d item %d not made: a name or address is taken", __FILE__, __LINE__,
+                 serviceId, itemIndex);
         return 0;
     }
     // The definitions first, so that each new tag finds and marks its own.
@@ -109,10 +109,13 @@ CDataCenter::ChannelTagRebuild CDataCenter::RebuildChannelTags(int slot, int cha
 
 int CDataCenter::IsModeKeyTagInUse(const std::vector<TagDefinition>& definitions, int key) const
 {
-    return std::any_of(definitions.begin(), definitions.end(), [&](const TagDefinition& definition) {
-        if (definition.ChMode != key)
-            return false;
-        const TagRecord* tag = Tags.FirstAt(definition.ResourceText);
-        return tag && !tag->RelatedServices.empty();
-    }) ? 1 : 0;
+    return std::any_of(definitions.begin(), definitions.end(),
+                       [&](const TagDefinition& definition) {
+                           if (definition.ChMode != key)
+                               return false;
+                           const TagRecord* tag = Tags.FirstAt(definition.ResourceText);
+                           return tag && !tag->RelatedServices.empty();
+                       })
+               ? 1
+               : 0;
 }

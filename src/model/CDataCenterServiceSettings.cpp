@@ -106,7 +106,7 @@ QString CDataCenter::GetServiceUseName(int serviceId, int itemIndex) const
         return isPosition(Tavo.Servers, itemIndex) ? Tavo.Servers[itemIndex].Name : QString();
     case ServiceId::HighSpeedDataLogging:
         return isPosition(HighSpeedLogProfiles, itemIndex) ? HighSpeedLogProfiles[itemIndex].Profile.ProfileName
-                                                            : QString();
+                                                           : QString();
     case ServiceId::AlarmMail: {
         const int entry = positionOfIndex(AlarmMail.Entries, itemIndex);
         return entry >= 0 ? AlarmMail.Entries[entry].Name : GetResourceName(serviceId);

@@ -31,8 +31,8 @@ int setTagLists(std::vector<Record>& records, int slot, std::vector<TagDefinitio
 template <typename Record>
 void eraseRecordOfSlot(std::vector<Record>& records, int slot)
 {
-    const auto found = std::find_if(records.begin(), records.end(),
-                                    [slot](const Record& record) { return record.SlotIndex == slot; });
+    const auto found =
+        std::find_if(records.begin(), records.end(), [slot](const Record& record) { return record.SlotIndex == slot; });
     if (found != records.end())
         records.erase(found);
 }
@@ -87,13 +87,15 @@ void removeGroupResources(CDataCenter& model, int slot, int typeId, int flag)
         return;
     switch (typeId) {
     case ChannelType::Serial:
-        return removePortModule(model, model.SerialSettings, slot, flag,
-                                [](const PortModuleSlotRecord& record) -> const auto& { return record.Ports; });
+        return removePortModule(
+            model, model.SerialSettings, slot, flag,
+            [](const PortModuleSlotRecord& record) -> const auto& { return record.Ports; });
     case ChannelType::CanPort:
         return eraseRecordOfSlot(model.CanSettings, slot); // CAN ports make no tags
     case ChannelType::Lan:
-        return removePortModule(model, model.NetworkSettings, slot, flag,
-                                [](const LanModuleSlotRecord& record) -> const auto& { return record.Interfaces; });
+        return removePortModule(
+            model, model.NetworkSettings, slot, flag,
+            [](const LanModuleSlotRecord& record) -> const auto& { return record.Interfaces; });
     case ChannelType::ResourceGroup:
         if (const ResourceGroupRecord* group = FindRecordBySlot(model.ResourceGroups, slot)) {
             model.DeleteTagsOfEntries(group->TagDefinitions, flag);
@@ -264,8 +266,9 @@ int CDataCenter::CheckSerialAndSwitchModules(int slot) const
                     [](const ChannelGroupEntry& group) { return group.ChannelTypeId == ChannelType::Serial; });
     if (hasSerialPorts) {
         const QString prefix = serialPortPrefix(slot);
-        if (std::any_of(ModbusMasterDevices.begin(), ModbusMasterDevices.end(),
-                        [&](const MODBUS_EXTERNAL_DEVICE_SETTINGS& device) { return device.RTUPort.startsWith(prefix); }))
+        if (std::any_of(
+                ModbusMasterDevices.begin(), ModbusMasterDevices.end(),
+                [&](const MODBUS_EXTERNAL_DEVICE_SETTINGS& device) { return device.RTUPort.startsWith(prefix); }))
             return RemovalCheck::PortUsedByModbusMaster;
         // The DNP3 outstation is reached over TCP only; the Modbus slave is the service that
         // keeps a serial port of its own.

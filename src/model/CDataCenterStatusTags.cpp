@@ -10,9 +10,9 @@ namespace {
 
 // Slot 0's service groups, in the order the tag dialogs list them.
 constexpr std::array<int, 10> kServiceGroupOrder{
-    ServiceId::AlarmMail, ServiceId::AlarmSms,          ServiceId::AlarmSnmpTrap, ServiceId::SnmpAgent,
-    ServiceId::Tavo,      ServiceId::DataLogging,       ServiceId::DataLoggingUpload,
-    ServiceId::ModbusMaster, ServiceId::RESTfulApi,     ServiceId::Dnp3Outstation,
+    ServiceId::AlarmMail,  ServiceId::AlarmSms,       ServiceId::AlarmSnmpTrap,     ServiceId::SnmpAgent,
+    ServiceId::Tavo,       ServiceId::DataLogging,    ServiceId::DataLoggingUpload, ServiceId::ModbusMaster,
+    ServiceId::RESTfulApi, ServiceId::Dnp3Outstation,
 };
 
 struct StatusTagService {

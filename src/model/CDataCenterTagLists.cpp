@@ -96,8 +96,8 @@ const std::array<TypeIdSet, kDnp3TypeCount> kSlotFilterByDnp3Type{{
 
 const std::array<TypeIdSet, kDnp3TypeCount> kGroupsByDnp3Type{{
     {DI, DIO, SYSVAR, ir(1), ir(10)},
-    {CELL, AI, TC, RTD, SYSVAR, HSAI, HART, ir(2), ir(3), ir(4), ir(5), ir(7), ir(8), ir(9), ir(11), ir(12), ir(13),
-     ir(14), ir(16), ir(17), ir(18)},
+    {CELL,  AI,    TC,    RTD,    SYSVAR, HSAI,   HART,   ir(2),  ir(3),  ir(4), ir(5),
+     ir(7), ir(8), ir(9), ir(11), ir(12), ir(13), ir(14), ir(16), ir(17), ir(18)},
     {DI, DIO, DO, AI, TC, RTD, RELAY, HSAI, HART, ir(10)},
     {DIO, DO, AO, RELAY, ir(11), ir(13), ir(14), ir(16), ir(17), ir(18)},
     {DI, DIO},
@@ -160,8 +160,7 @@ class DefinitionCollector {
 public:
     DefinitionCollector(const CDataCenter& model, Selection selection, std::vector<TagDefinition>& out)
         : model_(model), selection_(selection), out_(out)
-    {
-    }
+    {}
 
     void collect(int slot, int type, int item)
     {
@@ -249,12 +248,14 @@ private:
         const Record* record = FindRecordBySlot(records, slot);
         if (!record || !selection_.all())
             return;
-        const auto& entries = [&]() -> const auto& {
+        const auto& entries = [&]() -> const auto&
+        {
             if constexpr (requires { record->Interfaces; })
                 return record->Interfaces;
             else
                 return record->Ports;
-        }();
+        }
+        ();
         if (const auto* port = ItemAt(entries, item))
             take(port->TagDefinitions);
     }

@@ -124,7 +124,7 @@ void CDataCenter::RemoveServiceTagReference(QString key, TagServiceLink link)
     MarkModified();
     removeFirstLink(
         ServiceTagLists, key, link, [](const ServiceTagRecord& record) { return record.Key; },
-        [](ServiceTagRecord& record) -> auto& { return record.Links; });
+        [](ServiceTagRecord & record) -> auto& { return record.Links; });
 }
 
 void CDataCenter::MoveServiceTagReference(QString oldKey, QString newKey, TagServiceLink link)
@@ -152,7 +152,8 @@ void CDataCenter::RemoveTagFromServiceLists(QString address)
     eraseAll(SnmpAgent.TagTable, [&](const SNMP_AGENT_TAG_ITEM& item) { return item.TagResID == address; });
     for (MODBUS_EXTERNAL_DEVICE_SETTINGS& device : ModbusMasterDevices) {
         for (MODBUS_COMMAND_SETTINGS& command : device.Commands)
-            eraseAll(command.Resources, [&](const MODBUS_COMMAND_RESOURCE& resource) { return resource.ResID == address; });
+            eraseAll(command.Resources,
+                     [&](const MODBUS_COMMAND_RESOURCE& resource) { return resource.ResID == address; });
     }
     for (MODBUS_SLAVE_TAG_SET& set : ModbusSlave.MulitTagSet)
         eraseAll(set.Items, [&](const MODBUS_SLAVE_TAG_ITEM& item) { return item.Tag == address; });
@@ -252,8 +253,9 @@ void CDataCenter::DeleteModbusMasterDevice(quint32 index)
 
 int CDataCenter::AddModbusDeviceTagDefinition(int deviceId, TagDefinition definition)
 {
-    const auto device = std::find_if(ModbusMasterDevices.begin(), ModbusMasterDevices.end(),
-                                     [deviceId](const MODBUS_EXTERNAL_DEVICE_SETTINGS& d) { return d.Index == deviceId; });
+    const auto device =
+        std::find_if(ModbusMasterDevices.begin(), ModbusMasterDevices.end(),
+                     [deviceId](const MODBUS_EXTERNAL_DEVICE_SETTINGS& d) { return d.Index == deviceId; });
     if (device == ModbusMasterDevices.end() ||
         TagEngine::FindDefinitionByText(device->TagDefinitions, definition.ResourceText))
         return 0;

@@ -114,8 +114,8 @@ int CDataCenter::GetTagChannelRange(QString address, int& out) const
     case ChannelType::HartAnalogInput:
         return channelRangeOf(HARTAISettings, *tag, inputRange, out);
     case ChannelType::AnalogOutput:
-        return channelRangeOf(AOSettings, *tag, [](const AOSettingBlock& setting) { return setting.OutputRange; },
-                              out);
+        return channelRangeOf(
+            AOSettings, *tag, [](const AOSettingBlock& setting) { return setting.OutputRange; }, out);
     case ChannelType::Thermocouple:
         return channelRangeOf(TCSettings, *tag, sensorType, out);
     case ChannelType::Rtd:

@@ -34,9 +34,8 @@ const QString kRelaySection = QStringLiteral("Relay");
 const QString kInitialFrequencyKey = QStringLiteral("InitialFrequency");
 
 // The LAN interfaces' addresses of a new module, by interface index.
-const std::array<QString, 4> kLanDefaultAddresses {QStringLiteral("192.168.127.254"), QStringLiteral("192.168.126.254"),
-                                                   QStringLiteral("192.168.125.254"),
-                                                   QStringLiteral("192.168.124.254")};
+const std::array<QString, 4> kLanDefaultAddresses{QStringLiteral("192.168.127.254"), QStringLiteral("192.168.126.254"),
+                                                  QStringLiteral("192.168.125.254"), QStringLiteral("192.168.124.254")};
 constexpr int kHighestLanIndex = static_cast<int>(kLanDefaultAddresses.size()) - 1;
 
 struct ResourceRow {
@@ -105,7 +104,7 @@ std::vector<Channel> readChannels(int slot, IXMLElement* element, const CSlotRes
 
 template <typename Channel>
 std::vector<Channel> readChannels(int slot, IXMLElement* element, const CSlotResourceBuilder::ResourceHead& head,
-                                  const Channel& working = Channel {})
+                                  const Channel& working = Channel{})
 {
     return readChannels(slot, element, head, working, CTemplateTagReader::Direction::Ignore, kAnyChannel,
                         [](Channel&, int) {});
@@ -119,15 +118,12 @@ bool isUsableHead(const CSlotResourceBuilder::ResourceHead& head)
 } // namespace
 
 CSlotResourceBuilder::CSlotResourceBuilder(CDataCenter& model, int slot, QString templateName)
-    : model_(model)
-    , slot_(slot)
-    , templateName_(std::move(templateName))
-{
-}
+    : model_(model), slot_(slot), templateName_(std::move(templateName))
+{}
 
 void CSlotResourceBuilder::BuildSlotResources(IXMLElement* element)
 {
-    static const std::array<ResourceRow, 18> rows {{
+    static const std::array<ResourceRow, 18> rows{{
         {u"DI_Quantity", &CSlotResourceBuilder::BuildDIModule, ChannelType::DigitalInput,
          &CSlotResourceBuilder::MarkHighVoltage},
         {u"DO_Quantity", &CSlotResourceBuilder::BuildDOModule, ChannelType::DigitalOutput, nullptr},
@@ -159,8 +155,8 @@ void CSlotResourceBuilder::BuildSlotResources(IXMLElement* element)
     }
     const std::optional<int> count = Int(element, Attribute::Result);
     const std::optional<int> typeId = Int(element, Attribute::FormId);
-    const ResourceHead head {name, Text(element, Attribute::Alias).value_or(name), count.value_or(0),
-                             typeId.value_or(0), IntOr(element, Attribute::ResSize, 0)};
+    const ResourceHead head{name, Text(element, Attribute::Alias).value_or(name), count.value_or(0), typeId.value_or(0),
+                            IntOr(element, Attribute::ResSize, 0)};
     if (!count || !typeId || !isUsableHead(head)) {
         TraceLog("%s:%d slot %d %s skipped: Result %s, FormId %s, ResSize %d", __FILE__, __LINE__, slot_,
                  qUtf8Printable(name), count ? qUtf8Printable(QString::number(*count)) : "missing",
@@ -209,8 +205,8 @@ void CSlotResourceBuilder::BuildRelayModule(IXMLElement* element, const Resource
 {
     const QString key = model_.GetSlotApid(slot_) + kInitialFrequencyKey;
     DOChannel working;
-    working.Setting.Frequency
-        = ParseLeadingDouble(GetPrivateProfileString(kRelaySection, key, QString(), GetDefaultSettingsPath()));
+    working.Setting.Frequency =
+        ParseLeadingDouble(GetPrivateProfileString(kRelaySection, key, QString(), GetDefaultSettingsPath()));
     model_.AddRelayRecord(slot_, head.count, head.resSize, head.alias, readChannels(slot_, element, head, working));
 }
 
@@ -276,10 +272,11 @@ void CSlotResourceBuilder::BuildCANBusModule(IXMLElement* element, const Resourc
 
 void CSlotResourceBuilder::BuildLANModule(IXMLElement* element, const ResourceHead& head)
 {
-    const auto addressByIndex
-        = [](LANPort& port, int index) { port.Setting.IpAddress = kLanDefaultAddresses[static_cast<size_t>(index)]; };
+    const auto addressByIndex = [](LANPort& port, int index) {
+        port.Setting.IpAddress = kLanDefaultAddresses[static_cast<size_t>(index)];
+    };
     model_.AddNetworkRecord(slot_, head.count, head.resSize, head.alias,
-                            readChannels(slot_, element, head, LANPort {}, CTemplateTagReader::Direction::Ignore,
+                            readChannels(slot_, element, head, LANPort{}, CTemplateTagReader::Direction::Ignore,
                                          kHighestLanIndex, addressByIndex));
 }
 

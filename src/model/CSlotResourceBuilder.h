@@ -33,9 +33,9 @@ public:
     // A resource element's head.
     struct ResourceHead {
         QString name;
-        QString alias; // the channel group's name, the tag-name prefix
-        int count = 0; // "Result": channels, ports or interfaces
-        int typeId = 0; // "FormId": the channel type id
+        QString alias;   // the channel group's name, the tag-name prefix
+        int count = 0;   // "Result": channels, ports or interfaces
+        int typeId = 0;  // "FormId": the channel type id
         int resSize = 0; // "ResSize": tags per channel
     };
     using Builder = void (CSlotResourceBuilder::*)(IXMLElement*, const ResourceHead&);

@@ -168,8 +168,8 @@ std::vector<TagDefinition> CSlotResourceBuilder::ReadFlatDefinitions(IXMLElement
         }
         reader.Read(child);
         const int position = static_cast<int>(definitions.size());
-        const int type
-            = resourceType == ResourceTypeFrom::Position ? position : numberAfterLastDot(reader.SlotResourceText());
+        const int type =
+            resourceType == ResourceTypeFrom::Position ? position : numberAfterLastDot(reader.SlotResourceText());
         definitions.push_back(reader.SlotDefinition(type));
     }
     groupComplete = head.resSize > 0 && static_cast<int>(definitions.size()) == head.resSize;

@@ -28,11 +28,11 @@ namespace ProductAttribute = TemplateAttribute;
 const QString kSlotLabelFormat = QStringLiteral("%s %d: %s");
 const QString kPowerSlotLabelFormat = QStringLiteral("%s 0(PWR): %s");
 
-const std::array<QString, 3> kPowerModules {QStringLiteral("ulTEK 4100-PK1-15W-T"),
-                                            QStringLiteral("ulTEK 4100-PK1-30W-T"),
-                                            QStringLiteral("ulTEK 4100-PK2-50W-T")};
+const std::array<QString, 3> kPowerModules{QStringLiteral("ulTEK 4100-PK1-15W-T"),
+                                           QStringLiteral("ulTEK 4100-PK1-30W-T"),
+                                           QStringLiteral("ulTEK 4100-PK2-50W-T")};
 // Slot counts of the 4100 series that take a second power module, in their last slot.
-constexpr std::array<int, 2> kSecondPowerSlotCounts {9, 12};
+constexpr std::array<int, 2> kSecondPowerSlotCounts{9, 12};
 
 bool isPowerModule(const QString& name)
 {
@@ -42,8 +42,8 @@ bool isPowerModule(const QString& name)
 // A template name is a file name: no folder parts, so no path outside RES can be named.
 bool isPlainFileName(const QString& name)
 {
-    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")
-        && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
+           !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
 }
 
 bool namesModule(const QString& name)
@@ -59,11 +59,8 @@ QString CTemplatePlacer::PortTrunkNodeText(int portTrunkMode)
 }
 
 CTemplatePlacer::CTemplatePlacer(CDataCenter& model, ITemplatePlacerObserver* observer)
-    : model_(model)
-    , observer_(observer)
-    , parser_(MakeXMLParser())
-{
-}
+    : model_(model), observer_(observer), parser_(MakeXMLParser())
+{}
 
 CTemplatePlacer::~CTemplatePlacer()
 {
@@ -175,8 +172,8 @@ void CTemplatePlacer::AddPowerModules(const NewProjectChoice& choice)
     else
         TraceLog("%s:%d no power module chosen", __FILE__, __LINE__);
     const int slotCount = model_.MaxSlotCount;
-    const bool takesSecond = std::find(kSecondPowerSlotCounts.begin(), kSecondPowerSlotCounts.end(), slotCount)
-        != kSecondPowerSlotCounts.end();
+    const bool takesSecond = std::find(kSecondPowerSlotCounts.begin(), kSecondPowerSlotCounts.end(), slotCount) !=
+                             kSecondPowerSlotCounts.end();
     if (takesSecond && namesModule(choice.SecondPowerModule))
         AddModuleFromTemplate(choice.SecondPowerModule, slotCount);
 }
@@ -221,8 +218,8 @@ bool CTemplatePlacer::AddModuleFromTemplate(const QString& moduleName, int slot)
 
 bool CTemplatePlacer::CanTakeModule(int slot) const
 {
-    const bool inController
-        = (slot >= 1 && slot <= model_.MaxSlotCount) || (slot == kPowerSlot && model_.IsSeries4100());
+    const bool inController =
+        (slot >= 1 && slot <= model_.MaxSlotCount) || (slot == kPowerSlot && model_.IsSeries4100());
     if (!inController || slot >= static_cast<int>(model_.Slots.size())) {
         TraceLog("%s:%d slot %d is no module slot of this controller", __FILE__, __LINE__, slot);
         return false;

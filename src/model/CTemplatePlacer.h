@@ -19,8 +19,8 @@ struct NewProjectChoice {
     static constexpr const char* kNoModule = "N/A";
 
     QString ProjectName;
-    QString ModelName; // the product template; for the 4100 series the CPU module
-    int SlotCount = 0; // 4100 series: I/O slots chosen (5, 9 or 12)
+    QString ModelName;                                    // the product template; for the 4100 series the CPU module
+    int SlotCount = 0;                                    // 4100 series: I/O slots chosen (5, 9 or 12)
     QString PowerModule = QString::fromLatin1(kNoModule); // 4100 series: slot 15
     QString SecondPowerModule = QString::fromLatin1(kNoModule); // 4100 series, 9 or 12 slots
 };

@@ -67,8 +67,8 @@ void CTemplatePlacer::WalkProductElement(NodeHandle parent, IXMLElement* element
             WalkModuleElement(parent, child);
             continue;
         }
-        const NodeHandle node
-            = InsertNode(parent, {currentTemplateName_, formId, name, alias, nodeKindOf(name), currentSlot_, 0, 0});
+        const NodeHandle node =
+            InsertNode(parent, {currentTemplateName_, formId, name, alias, nodeKindOf(name), currentSlot_, 0, 0});
         if (const std::optional<int> serviceList = FindInt(child, Attribute::ServiceList)) {
             model_.AddServiceRecord({name, alias, formId, 1, *serviceList,
                                      FindInt(child, Attribute::ServicMap).value_or(0),
@@ -108,9 +108,8 @@ void CTemplatePlacer::WalkModuleElement(NodeHandle parent, IXMLElement* element)
             continue;
         NodeHandle below = parent;
         if (!belowResources && !isResourcesOrSettings(name, Qt::CaseSensitive))
-            below = InsertNode(parent,
-                               {currentTemplateName_, formId, name, alias, nodeKindOf(name), currentSlot_,
-                                result.value_or(0), resSize});
+            below = InsertNode(parent, {currentTemplateName_, formId, name, alias, nodeKindOf(name), currentSlot_,
+                                        result.value_or(0), resSize});
         if (name == Element::InternalVariable)
             BuildSlotResources(child);
         else

@@ -16,11 +16,8 @@ void keepOrRead(IXMLElement* element, const QString& name, qint32& field)
 
 } // namespace
 
-CTemplateTagReader::CTemplateTagReader(int slot, Direction direction)
-    : slot_(slot)
-    , direction_(direction)
-{
-}
+CTemplateTagReader::CTemplateTagReader(int slot, Direction direction) : slot_(slot), direction_(direction)
+{}
 
 void CTemplateTagReader::Read(IXMLElement* description)
 {

@@ -14,15 +14,15 @@
 // What a profile logs and when.
 struct DATA_LOG_PROFILE_SETTINGS {
     QString Name;
-    QString StartStopTag;       // dotted address of the start/stop tag
-    qint32 LogCondition = 0;    // bit 0: log at LogInterval; bits 1 and 2: further conditions
+    QString StartStopTag;    // dotted address of the start/stop tag
+    qint32 LogCondition = 0; // bit 0: log at LogInterval; bits 1 and 2: further conditions
     QString LogTriggerTag;
     QString LogStatusTag;
-    qint32 LogInterval = 0;           // seconds
+    qint32 LogInterval = 0; // seconds
     qint32 FreeStorageForLogging = 0;
-    qint32 FileSplitEnable = 0;       // split files by time
-    qint32 FileSplitInterval = 0;     // minutes
-    qint32 RecordsEnable = 0;         // split files by record count
+    qint32 FileSplitEnable = 0;   // split files by time
+    qint32 FileSplitInterval = 0; // minutes
+    qint32 RecordsEnable = 0;     // split files by record count
     qint32 RecordsPerFile = 0;
 
     SettingTriple FreeStorageForLogValue;
@@ -86,8 +86,8 @@ struct DATA_LOG_ITEM_SETTINGS {
     DATA_LOG_PROFILE_SETTINGS Profile;
     QVector<SelectedTag> SelectedTags;
     DATA_LOG_UPLOAD_SETTINGS Upload;
-    qint32 Index = 0; // the profile number: item index of its tag uses, number in its tag names
-    QVector<TagDefinition> LogTagDefinitions;    // start/stop, trigger, status
+    qint32 Index = 0;                         // the profile number: item index of its tag uses, number in its tag names
+    QVector<TagDefinition> LogTagDefinitions; // start/stop, trigger, status
     QVector<TagDefinition> UploadTagDefinitions; // FTP trigger, FTP status
 
     // Both parts reset, the tag lists emptied, the profile number 0.

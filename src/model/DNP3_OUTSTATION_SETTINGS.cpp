@@ -28,8 +28,7 @@ const std::array<TripleField<Dnp3Defaults>, 15> kMasterTriples{{
     SameKey(Key::UnsolicitedRetryValue, &Dnp3Defaults::UnsolicitedRetryValue, kWideRange),
     {Key::MaxBinaryEventStorage, GetterKey::MaxBMaxEventStorage, &Dnp3Defaults::MaxBinaryEventStorage, kEventStorage},
     {Key::MaxAnalogEventStorage, GetterKey::MaxAMaxEventStorage, &Dnp3Defaults::MaxAnalogEventStorage, kEventStorage},
-    {Key::MaxCounterEventStorage, GetterKey::MaxCMaxEventStorage, &Dnp3Defaults::MaxCounterEventStorage,
-     kEventStorage},
+    {Key::MaxCounterEventStorage, GetterKey::MaxCMaxEventStorage, &Dnp3Defaults::MaxCounterEventStorage, kEventStorage},
     SameKey(Key::UnsoliciteHoldTimeValue, &Dnp3Defaults::UnsoliciteHoldTimeValue, kUnsolicitedTrigger),
     SameKey(Key::UnsoliciteTriggerClass1, &Dnp3Defaults::UnsoliciteTriggerClass1, kUnsolicitedTrigger),
     SameKey(Key::UnsoliciteTriggerClass2, &Dnp3Defaults::UnsoliciteTriggerClass2, kUnsolicitedTrigger),
@@ -46,8 +45,8 @@ qint32 readMasterLimit()
 {
     const qint32 limit =
         ServiceDefaults::ReadInt(Section::Dnp3, Key::Limit, DNP3_OUTSTATION_SETTINGS::kBuiltInMasterLimit);
-    const bool usable = limit >= DNP3_OUTSTATION_SETTINGS::kMinMasterLimit &&
-                        limit <= DNP3_OUTSTATION_SETTINGS::kMaxMasterLimit;
+    const bool usable =
+        limit >= DNP3_OUTSTATION_SETTINGS::kMinMasterLimit && limit <= DNP3_OUTSTATION_SETTINGS::kMaxMasterLimit;
     return usable ? limit : DNP3_OUTSTATION_SETTINGS::kBuiltInMasterLimit;
 }
 

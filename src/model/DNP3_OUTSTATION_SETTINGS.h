@@ -56,8 +56,8 @@ struct DNP3_MASTER_ITEM_SETTINGS : Dnp3Defaults {
     qint32 DLConfirmMode = 0;             // 0 never, 1 always
     qint32 DLConfirmTimeout = 0;          // seconds
     qint32 DLConfirmRetry = 0;
-    qint32 Reserved = 0;                  // not kept in the project file
-    qint32 EventBufferOverflow = 0;       // index into EventBufferOverflowOptions
+    qint32 Reserved = 0;            // not kept in the project file
+    qint32 EventBufferOverflow = 0; // index into EventBufferOverflowOptions
     qint32 MaximumBinaryEventStorage = 0;
     qint32 MaximumAnalogEventStorage = 0;
     qint32 MaximumCounterEventStorage = 0;
@@ -88,9 +88,9 @@ struct DNP3_MASTER_ITEM_SETTINGS : Dnp3Defaults {
 // One DNP3 point: a tag published under one object type.
 struct DNP3_POINT_SETTINGS {
     QString Name;
-    QString ResourceID;       // the tag's dotted address; unique within a point group
-    qint32 Class = 0;         // event class level, 0 none
-    qint32 SBICondition = 0;  // binary-input event condition
+    QString ResourceID;      // the tag's dotted address; unique within a point group
+    qint32 Class = 0;        // event class level, 0 none
+    qint32 SBICondition = 0; // binary-input event condition
     qint32 AIDeadbandEnable = 0;
     qint32 DeviationType = 0; // 0 percentage, 1 value
     float DeadbandFloat = 0.0f;

@@ -24,12 +24,12 @@ bool isFree(const CDataCenter& model, const TagDefinition& definition)
 }
 
 // Makes the tags in order; on a failure the ones made go again and nothing is left behind.
-bool makeTags(CDataCenter& model, const std::vector<std::pair<TagDefinition, int>>& tags, std::vector<TagChange>& created,
-              QString* failedName = nullptr)
+bool makeTags(CDataCenter& model, const std::vector<std::pair<TagDefinition, int>>& tags,
+              std::vector<TagChange>& created, QString* failedName = nullptr)
 {
     for (const auto& [definition, owner] : tags) {
-        const bool made = isFree(model, definition) &&
-                          model.AddTagFromDefinition({model.GetResourceName(owner), owner}, definition, definition.Name);
+        const bool made = isFree(model, definition) && model.AddTagFromDefinition({model.GetResourceName(owner), owner},
+                                                                                  definition, definition.Name);
         if (!made) {
             TraceLog("%s:%d data-log tag %s not made: its name or address is taken", __FILE__, __LINE__,
                      qPrintable(definition.Name));
@@ -145,12 +145,13 @@ QStringList DeleteProfileTags(CDataCenter& model, const DATA_LOG_ITEM_SETTINGS& 
     const DATA_LOG_PROFILE_SETTINGS& log = profile.Profile;
     const DATA_LOG_UPLOAD_SETTINGS& upload = profile.Upload;
     QStringList logged;
-    for (const QString& address : {log.StartStopTag, log.LogTriggerTag, log.LogStatusTag, upload.FTPUploadRemainStorageTag}) {
+    for (const QString& address :
+         {log.StartStopTag, log.LogTriggerTag, log.LogStatusTag, upload.FTPUploadRemainStorageTag}) {
         if (const QString name = nameAt(model, address); !name.isEmpty())
             logged << name;
     }
-    const std::vector<QString> own {log.StartStopTag, log.LogTriggerTag, log.LogStatusTag, upload.FTPUploadTriggerTag,
-                                    upload.FTPUploadRemainStorageTag};
+    const std::vector<QString> own{log.StartStopTag, log.LogTriggerTag, log.LogStatusTag, upload.FTPUploadTriggerTag,
+                                   upload.FTPUploadRemainStorageTag};
     std::vector<QString> used = own;
     for (const SelectedTag& tag : profile.SelectedTags)
         used.push_back(tag.second);

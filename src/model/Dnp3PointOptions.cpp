@@ -15,22 +15,32 @@ const QString kDeviationType = QStringLiteral("ConditionValueDeviationType");
 QString staticVariationKey(int objectType)
 {
     switch (objectType) {
-    case BinaryInput: return QStringLiteral("GroupVariationBI");
-    case AnalogInput: return QStringLiteral("GroupVariationAI");
-    case BinaryOutput: return QStringLiteral("GroupVariationBO");
-    case AnalogOutput: return QStringLiteral("GroupVariationAO");
-    case Counter: return QStringLiteral("GroupVariationCounter");
-    default: return {};
+    case BinaryInput:
+        return QStringLiteral("GroupVariationBI");
+    case AnalogInput:
+        return QStringLiteral("GroupVariationAI");
+    case BinaryOutput:
+        return QStringLiteral("GroupVariationBO");
+    case AnalogOutput:
+        return QStringLiteral("GroupVariationAO");
+    case Counter:
+        return QStringLiteral("GroupVariationCounter");
+    default:
+        return {};
     }
 }
 
 QString eventVariationKey(int objectType)
 {
     switch (objectType) {
-    case BinaryInput: return QStringLiteral("EventVariationBI");
-    case AnalogInput: return QStringLiteral("EventVariationAI");
-    case Counter: return QStringLiteral("EventVariationCounter");
-    default: return {};
+    case BinaryInput:
+        return QStringLiteral("EventVariationBI");
+    case AnalogInput:
+        return QStringLiteral("EventVariationAI");
+    case Counter:
+        return QStringLiteral("EventVariationCounter");
+    default:
+        return {};
     }
 }
 

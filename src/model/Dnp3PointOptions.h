@@ -7,8 +7,8 @@
 #include <QStringList>
 
 struct Dnp3PointOptions {
-    QStringList ClassLevel;        // index 0: no event class
-    QStringList DeviationTypes;    // index 0 percentage, 1 value
+    QStringList ClassLevel;     // index 0: no event class
+    QStringList DeviationTypes; // index 0 percentage, 1 value
     QStringList StaticVariations;
     QStringList EventVariations;       // binary input, analog input, counter
     QStringList FrozenVariations;      // counter

@@ -6,7 +6,7 @@
 
 namespace FirstOnTime {
 
-inline constexpr ChannelRules::RealTriple kBuiltInLimits {15.0, 1.0, 15.0};
+inline constexpr ChannelRules::RealTriple kBuiltInLimits{15.0, 1.0, 15.0};
 inline constexpr double kStep = 0.5;
 
 enum class Fault { None, OutOfRange, NotAStep };

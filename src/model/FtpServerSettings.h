@@ -10,7 +10,7 @@
 struct FtpAccountRecord {
     QString FirstText; // kept with the account; not shown in the list
     QString UserName;
-    QString Password;  // in clear; scrambled only in the project file
+    QString Password;                    // in clear; scrambled only in the project file
     QVector<ServiceItemReference> Users; // the service items that use this account
 
     friend bool operator==(const FtpAccountRecord&, const FtpAccountRecord&) = default;

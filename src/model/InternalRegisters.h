@@ -15,12 +15,12 @@ class IXMLElement;
 
 struct InternalVariableRecord {
     TagDefinition Definition;
-    qint32 Direction = 0; // nonzero selects codes 1..9, zero codes 10..18
-    qint32 TagType = 0;   // data-type code
+    qint32 Direction = 0;                    // nonzero selects codes 1..9, zero codes 10..18
+    qint32 TagType = 0;                      // data-type code
     qint32 DataType = kUnknownDataTypeIndex; // type index 0..8
     qint32 Retain = 0;
-    quint32 Value = 0;    // the raw 32 bits, read as the register's kind
-    QString TextValue;    // the value of a string register
+    quint32 Value = 0;       // the raw 32 bits, read as the register's kind
+    QString TextValue;       // the value of a string register
     qint32 ChannelIndex = 0; // the register's resource id
 };
 

@@ -12,12 +12,12 @@
 
 // One tag that a command reads or writes.
 struct MODBUS_COMMAND_RESOURCE {
-    QString ResID;              // the tag's dotted address
-    qint32 Start_Addr = 0;      // zero-based address of the tag's first coil or register
+    QString ResID;               // the tag's dotted address
+    qint32 Start_Addr = 0;       // zero-based address of the tag's first coil or register
     qint32 ReferenceAddress = 0; // the same address as a Modbus reference number
-    qint32 DataType = 0;        // position in the command editor's data-type list
-    qint32 DataTypeSize = 0;    // registers per value
-    qint32 Length = 0;          // coils or registers the tag occupies
+    qint32 DataType = 0;         // position in the command editor's data-type list
+    qint32 DataTypeSize = 0;     // registers per value
+    qint32 Length = 0;           // coils or registers the tag occupies
 
     // project file
     // Children of the resource's "Set_%d": the flat list of older files names the length
@@ -68,9 +68,9 @@ struct MODBUS_EXTERNAL_DEVICE_SETTINGS {
     qint32 KeepAliveInterval = 0;
     qint32 KeepAliveEnable = 0;
     QVector<MODBUS_COMMAND_SETTINGS> Commands;
-    QVector<TagDefinition> TagDefinitions; // automatic tags: status first, error second
+    QVector<TagDefinition> TagDefinitions;                      // automatic tags: status first, error second
     CAutoResource* AutoResource = CAutoResource::GetInstance(); // shared, not owned
-    qint32 Index = 0; // the device id: item index of its tag uses, number in its tag names
+    qint32 Index = 0;  // the device id: item index of its tag uses, number in its tag names
     QString StatusTag; // resource id texts of the automatic tags
     QString ErrorTag;
 

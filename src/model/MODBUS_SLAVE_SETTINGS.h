@@ -10,13 +10,13 @@
 
 // One mapped tag of a tag set.
 struct MODBUS_SLAVE_TAG_ITEM {
-    QString Name;              // the name of the set that holds the item
-    QString Tag;               // the tag's dotted address
-    qint32 ModbusMap = 0;      // function area: index into the digital, then the analog function list
-    qint32 Reserved = 0;       // not kept in the project file
-    qint32 ModbusAddress = 0;  // zero-based register or bit address
-    qint32 DataType = 0;       // size class: 0 bit, 1 one register, 2 two registers, 3 string
-    qint32 TagType = 0;        // the tag's data-type code 1..18
+    QString Name;             // the name of the set that holds the item
+    QString Tag;              // the tag's dotted address
+    qint32 ModbusMap = 0;     // function area: index into the digital, then the analog function list
+    qint32 Reserved = 0;      // not kept in the project file
+    qint32 ModbusAddress = 0; // zero-based register or bit address
+    qint32 DataType = 0;      // size class: 0 bit, 1 one register, 2 two registers, 3 string
+    qint32 TagType = 0;       // the tag's data-type code 1..18
 
     // project file
     void Save(class IXMLElement* element) const; // children of the item's "Set_%d" element

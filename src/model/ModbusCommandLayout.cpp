@@ -100,7 +100,8 @@ int TagSize(int function, int dataTypeCode)
 
 int ReferenceAddress(int function, int address)
 {
-    const QString text = QLatin1Char(areaDigit(function)) + QStringLiteral("%1").arg(address + 1, 4, 10, QLatin1Char('0'));
+    const QString text =
+        QLatin1Char(areaDigit(function)) + QStringLiteral("%1").arg(address + 1, 4, 10, QLatin1Char('0'));
     return text.toInt();
 }
 

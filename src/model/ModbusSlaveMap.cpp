@@ -57,14 +57,14 @@ bool ItemFitsAddressRange(const MODBUS_SLAVE_TAG_ITEM& item)
     return item.ModbusAddress >= 0 && lastAddressOf(item) <= kLastAddress;
 }
 
-bool ItemOverlapsStoredSets(const MODBUS_SLAVE_TAG_ITEM& item, const QVector<MODBUS_SLAVE_TAG_SET>& stored,
-                            int skipRow)
+bool ItemOverlapsStoredSets(const MODBUS_SLAVE_TAG_ITEM& item, const QVector<MODBUS_SLAVE_TAG_SET>& stored, int skipRow)
 {
     for (qsizetype row = 0; row < stored.size(); ++row) {
         if (row == skipRow)
             continue;
         const QVector<MODBUS_SLAVE_TAG_ITEM>& items = stored[row].Items;
-        if (std::any_of(items.begin(), items.end(), [&](const MODBUS_SLAVE_TAG_ITEM& other) { return meet(item, other); }))
+        if (std::any_of(items.begin(), items.end(),
+                        [&](const MODBUS_SLAVE_TAG_ITEM& other) { return meet(item, other); }))
             return true;
     }
     return false;

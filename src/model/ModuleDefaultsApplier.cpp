@@ -94,11 +94,8 @@ auto sensorRangeOf(const ModuleDefaultsApplier::Range& range)
 } // namespace
 
 ModuleDefaultsApplier::ModuleDefaultsApplier(CDataCenter& model, int slot, QString moduleName)
-    : model_(model)
-    , slot_(slot)
-    , moduleName_(std::move(moduleName))
-{
-}
+    : model_(model), slot_(slot), moduleName_(std::move(moduleName))
+{}
 
 bool ModuleDefaultsApplier::ReadRange(const QString& nameSection, NameForm nameForm, const QString& rangeSection,
                                       Range& range) const
@@ -109,8 +106,8 @@ bool ModuleDefaultsApplier::ReadRange(const QString& nameSection, NameForm nameF
     const QString rangeName = nameForm == NameForm::WholeValue ? nameValue : splitAtCommas(nameValue).first();
     const QStringList numbers = splitAtCommas(readDefault(rangeSection, rangeName));
     // An output range carries its unit text after the three numbers, a sensor type its kind.
-    const bool fourthAllowed = rangeSection == kAORangeSection || rangeSection == kTCSensorSection
-        || rangeSection == kRTDSensorSection;
+    const bool fourthAllowed =
+        rangeSection == kAORangeSection || rangeSection == kTCSensorSection || rangeSection == kRTDSensorSection;
     const bool unitAllowed = fourthAllowed && numbers.size() == kRangeNumbers + 1;
     if (numbers.size() != kRangeNumbers && !unitAllowed)
         return false; // missing, or not the three numbers a range needs
@@ -122,8 +119,8 @@ void ModuleDefaultsApplier::ApplyHARTAIRangeDefaults(int channelCount)
 {
     Range range;
     HARTAISetting record;
-    if (!ReadRange(kHARTRangeDefaultSection, NameForm::WholeValue, kHARTRangeSection, range)
-        || !model_.GetHARTAISetting(slot_, record))
+    if (!ReadRange(kHARTRangeDefaultSection, NameForm::WholeValue, kHARTRangeSection, range) ||
+        !model_.GetHARTAISetting(slot_, record))
         return;
     applyToChannels(record.Channels, channelCount, inputRangeOf(range),
                     [&](int i, const HARTAISettingBlock& block) { model_.SetHARTChannelSetting(slot_, i, block); });
@@ -133,8 +130,8 @@ void ModuleDefaultsApplier::ApplyAIRangeDefaults(int channelCount)
 {
     Range range;
     AISetting record;
-    if (!ReadRange(kAIRangeDefaultSection, NameForm::WholeValue, kAIRangeSection, range)
-        || !model_.GetAISetting(slot_, record))
+    if (!ReadRange(kAIRangeDefaultSection, NameForm::WholeValue, kAIRangeSection, range) ||
+        !model_.GetAISetting(slot_, record))
         return;
     applyToChannels(record.Channels, channelCount, inputRangeOf(range),
                     [&](int i, const AISettingBlock& block) { model_.SetAIChannelSetting(slot_, i, block); });
@@ -144,8 +141,8 @@ void ModuleDefaultsApplier::ApplyHighSpeedAIDefaults(int channelCount)
 {
     Range range;
     HighSpeedAISetting record;
-    if (!ReadRange(kAIRangeDefaultSection, NameForm::WholeValue, kAIRangeSection, range)
-        || !model_.GetHighSpeedAISetting(slot_, record))
+    if (!ReadRange(kAIRangeDefaultSection, NameForm::WholeValue, kAIRangeSection, range) ||
+        !model_.GetHighSpeedAISetting(slot_, record))
         return;
 
     QString rates = readDefault(kHighSpeedSection, model_.GetSlotApid(slot_) + kSampleRateKey);
@@ -180,8 +177,8 @@ void ModuleDefaultsApplier::ApplyTCSensorDefaults(int channelCount)
 {
     Range range;
     TemperatureSetting record;
-    if (!ReadRange(kTCSensorSection, NameForm::FirstItem, kTCSensorSection, range)
-        || !model_.GetTCSetting(slot_, record))
+    if (!ReadRange(kTCSensorSection, NameForm::FirstItem, kTCSensorSection, range) ||
+        !model_.GetTCSetting(slot_, record))
         return;
     applyToChannels(record.Channels, channelCount, sensorRangeOf(range),
                     [&](int i, const TemperatureSettingBlock& block) { model_.SetTCChannelSetting(slot_, i, block); });
@@ -191,8 +188,8 @@ void ModuleDefaultsApplier::ApplyRTDSensorDefaults(int channelCount)
 {
     Range range;
     TemperatureSetting record;
-    if (!ReadRange(kRTDSensorSection, NameForm::FirstItem, kRTDSensorSection, range)
-        || !model_.GetRTDSetting(slot_, record))
+    if (!ReadRange(kRTDSensorSection, NameForm::FirstItem, kRTDSensorSection, range) ||
+        !model_.GetRTDSetting(slot_, record))
         return;
     applyToChannels(record.Channels, channelCount, sensorRangeOf(range),
                     [&](int i, const TemperatureSettingBlock& block) { model_.SetRTDChannelSetting(slot_, i, block); });
@@ -214,8 +211,8 @@ void ModuleDefaultsApplier::ApplyDIFilterDefaults()
 void ModuleDefaultsApplier::ApplyDIOFilterDefaults()
 {
     model_.SetDIOModuleText(slot_, ReadFilterValue(kFilterUnitKey));
-    model_.SetDIOChannelData(slot_,
-                             unsignedListOr(ReadFilterValue(kFilterRangeKey), kFilterRangeNumbers, kBuiltInFilterRange));
+    model_.SetDIOChannelData(
+        slot_, unsignedListOr(ReadFilterValue(kFilterRangeKey), kFilterRangeNumbers, kBuiltInFilterRange));
 }
 
 CellularDefaults ModuleDefaultsApplier::GetCellularDefaults()

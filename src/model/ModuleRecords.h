@@ -2,8 +2,8 @@
 // The per-slot module records: one record per placed module that has settings of its own, found
 // in its list by the slot key in its first field.
 
-#include "ChannelEntries.h"
 #include "CELLULAR_SETTINGS.h"
+#include "ChannelEntries.h"
 #include "TagDefinition.h"
 
 #include <QString>

@@ -17,8 +17,7 @@ bool isOffered(const SerialPortSettingBlock& setting, int serviceType)
     return setting.IsUsedByService == 0 || setting.UsedServiceType == serviceType;
 }
 
-void offerPorts(const PortModuleSlotRecord& record, int maxPorts, int serviceType,
-                std::vector<SerialPortChoice>& out)
+void offerPorts(const PortModuleSlotRecord& record, int maxPorts, int serviceType, std::vector<SerialPortChoice>& out)
 {
     const int count = std::min({maxPorts, static_cast<int>(record.Ports.size()),
                                 record.SlotIndex == kControllerSlot ? maxPorts : record.ChannelCount});
@@ -41,7 +40,7 @@ std::optional<SerialPortChoice> ParseSerialPortKey(const QString& key)
     const QRegularExpressionMatch match = pattern.match(key);
     if (!match.hasMatch())
         return std::nullopt;
-    return SerialPortChoice {key, match.captured(1).toInt(), match.captured(2).toInt()};
+    return SerialPortChoice{key, match.captured(1).toInt(), match.captured(2).toInt()};
 }
 
 std::vector<SerialPortChoice> OfferedSerialPorts(const CDataCenter& model, int serviceType)

@@ -9,11 +9,11 @@
 #include <vector>
 
 struct ServiceRecord {
-    QString ServiceText1; // the template element's name
-    QString ServiceText2; // its "Alias", else its name
-    qint32 ServiceId = 0; // service resource id: the key of the table
-    qint32 Value = 0;     // the service's state, the service element's "Result"
-    qint32 Present = 0;   // nonzero when Value is valid
+    QString ServiceText1;   // the template element's name
+    QString ServiceText2;   // its "Alias", else its name
+    qint32 ServiceId = 0;   // service resource id: the key of the table
+    qint32 Value = 0;       // the service's state, the service element's "Result"
+    qint32 Present = 0;     // nonzero when Value is valid
     qint32 ServiceInt1 = 0; // "ServicMap"
     qint32 ServiceInt2 = 0; // "Parent"
 };

@@ -23,8 +23,7 @@ const std::array<StatusTagSourceInfo, kStatusTagSourceCount>& StatusTagSources()
          "ServiceDataLogName"},
         {StatusTagSource::RESTfulApi, ServiceId::RESTfulApi, "RESTfulAPI", "RESTfulAPIStatusResourceID",
          "RESTfulAPIStatusName"},
-        {StatusTagSource::Dnp3Outstation, ServiceId::Dnp3Outstation, "DNP3", "DNP3StatusResourceID",
-         "DNP3StatusName"},
+        {StatusTagSource::Dnp3Outstation, ServiceId::Dnp3Outstation, "DNP3", "DNP3StatusResourceID", "DNP3StatusName"},
     }};
     return sources;
 }

@@ -8,8 +8,8 @@
 template <typename Record>
 Record* FindRecordBySlot(std::vector<Record>& records, int slot)
 {
-    const auto found = std::find_if(records.begin(), records.end(),
-                                    [slot](const Record& record) { return record.SlotIndex == slot; });
+    const auto found =
+        std::find_if(records.begin(), records.end(), [slot](const Record& record) { return record.SlotIndex == slot; });
     return found == records.end() ? nullptr : &*found;
 }
 
@@ -34,8 +34,7 @@ int CopyRecordBySlot(const std::vector<Record>& records, int slot, Record& out)
 template <typename Entry>
 Entry* EntryAt(std::vector<Entry>& entries, int index)
 {
-    return index >= 0 && static_cast<size_t>(index) < entries.size() ? &entries[static_cast<size_t>(index)]
-                                                                      : nullptr;
+    return index >= 0 && static_cast<size_t>(index) < entries.size() ? &entries[static_cast<size_t>(index)] : nullptr;
 }
 
 template <typename Entry>

@@ -14,7 +14,8 @@ TagServiceLink useAt(int position)
 bool carries(const CDataCenter& model, const QString& address, TagServiceLink use)
 {
     const TagRecord* tag = model.Tags.FirstAt(address);
-    return tag && std::find(tag->RelatedServices.begin(), tag->RelatedServices.end(), use) != tag->RelatedServices.end();
+    return tag &&
+           std::find(tag->RelatedServices.begin(), tag->RelatedServices.end(), use) != tag->RelatedServices.end();
 }
 
 void addUseOnce(CDataCenter& model, const QString& address, TagServiceLink use)

@@ -19,7 +19,9 @@ const std::array<TripleField<TavoDefaults>, 2> kServiceTriples{{
 
 const std::array<TripleField<TAVO_SERVER_ITEM_SETTINGS>, 3> kServerTriples{{
     SameKey(Key::PortValue, &TAVO_SERVER_ITEM_SETTINGS::PortValue, {2000, 1, 65535}),
-    {Key::ConnectTimeoutValue, GetterKey::ConncetTimeoutValue, &TAVO_SERVER_ITEM_SETTINGS::ConnectTimeoutValue,
+    {Key::ConnectTimeoutValue,
+     GetterKey::ConncetTimeoutValue,
+     &TAVO_SERVER_ITEM_SETTINGS::ConnectTimeoutValue,
      {10, 1, 300}},
     SameKey(Key::HeartbeatValue, &TAVO_SERVER_ITEM_SETTINGS::HeartbeatValue, {1, 1, 65535}),
 }};

@@ -16,12 +16,12 @@ struct TAVO_SERVER_ITEM_SETTINGS {
     QString ControlTag; // "0.%d.%s" of Index and the trigger resource id
     QString IpAddress;
     qint32 Port = 0;
-    QString StatusTag;  // "0.%d.%s" of Index and the status resource id
-    qint32 Timeout = 0; // connect time-out, seconds
-    qint32 Heartbeat = 0; // 1 on, 0 off
-    qint32 Interval = 0;  // heartbeat interval
-    qint32 Unit = 0;      // index into the heartbeat unit list, 0 to 2
-    qint32 Index = 0;     // the server's own resource id, 0 to 65535; never renumbered
+    QString StatusTag;                     // "0.%d.%s" of Index and the status resource id
+    qint32 Timeout = 0;                    // connect time-out, seconds
+    qint32 Heartbeat = 0;                  // 1 on, 0 off
+    qint32 Interval = 0;                   // heartbeat interval
+    qint32 Unit = 0;                       // index into the heartbeat unit list, 0 to 2
+    qint32 Index = 0;                      // the server's own resource id, 0 to 65535; never renumbered
     QVector<TagDefinition> TagDefinitions; // the server's automatic tags
 
     SettingTriple PortValue;

@@ -81,8 +81,7 @@ inline std::vector<StatusTagSource> OwnStatusSources(int serviceId)
 // The definition list of the service item whose own id is itemId; nullptr when the service has
 // no item lists or no item has that id.
 template <typename Model>
-auto ServiceItemDefinitions(Model& model, int serviceId, int itemId)
-    -> decltype(&model.Tavo.Servers[0].TagDefinitions)
+auto ServiceItemDefinitions(Model& model, int serviceId, int itemId) -> decltype(&model.Tavo.Servers[0].TagDefinitions)
 {
     const int position = model.GetResourceIndex(serviceId, itemId);
     switch (serviceId) {
@@ -161,10 +160,16 @@ bool VisitIoModuleList(Model& model, int typeId, F&& f)
 }
 
 template <typename Channel>
-inline constexpr bool kHasSensorTags = requires(Channel channel) { channel.SensorTagDefinitions; };
+inline constexpr bool kHasSensorTags = requires(Channel channel)
+{
+    channel.SensorTagDefinitions;
+};
 
 template <typename Channel>
-inline constexpr bool kHasDirection = requires(Channel channel) { channel.IODirection; };
+inline constexpr bool kHasDirection = requires(Channel channel)
+{
+    channel.IODirection;
+};
 
 // The data-type code of an internal-register item: a tag type of 10..18 is already the code; a
 // value kind 1..9 takes its code from the direction (non-zero: read, zero: written); 0 otherwise.

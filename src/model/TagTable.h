@@ -11,8 +11,8 @@
 #include "TagRecord.h"
 
 #include <QHash>
-#include <QVarLengthArray>
 #include <QString>
+#include <QVarLengthArray>
 
 #include <cstddef>
 #include <initializer_list>
@@ -60,7 +60,7 @@ public:
     friend bool operator==(const TagTable& a, const Records& b) { return a.records_ == b; }
 
     // ---- look-ups through the index ----
-    int FirstPositionAt(const QString& address) const;  // exact address; -1 when none
+    int FirstPositionAt(const QString& address) const;                // exact address; -1 when none
     std::vector<size_type> PositionsAt(const QString& address) const; // exact address, ascending
     const TagRecord* FirstAt(const QString& address) const;           // exact address
     const TagRecord* FirstAtNoCase(const QString& address) const;     // case-blind address
@@ -88,7 +88,7 @@ public:
     void EraseAt(const std::vector<size_type>& positions);
 
 private:
-    using Stamp = quint64; // a record's key in the index; grows with every record added
+    using Stamp = quint64;                       // a record's key in the index; grows with every record added
     using StampList = QVarLengthArray<Stamp, 1>; // most keys name one tag: kept inline
     using Index = QHash<QString, StampList>;
 

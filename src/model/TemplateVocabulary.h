@@ -11,7 +11,7 @@ inline const QString Resources = QStringLiteral("Resources");
 inline const QString Settings = QStringLiteral("Settings");
 inline const QString TagDescription = QStringLiteral("Resource_ID"); // marks its parent a resource element
 inline const QString InternalVariable = QStringLiteral("Internal_Variable");
-inline const QString ModuleTags = QStringLiteral("High_Voltage"); // module-level tag descriptions
+inline const QString ModuleTags = QStringLiteral("High_Voltage");   // module-level tag descriptions
 inline const QString SensorTags = QStringLiteral("HART_SensorTag"); // the tags of each HART sensor
 } // namespace TemplateElement
 

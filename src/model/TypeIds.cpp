@@ -7,11 +7,11 @@ namespace {
 
 // Ports, interfaces and services that carry no tags a user may pick.
 constexpr std::array kUnselectableTypes{
-    ChannelType::Serial,          ChannelType::Lan,           ChannelType::CanPort,
-    ChannelType::PortTrunk,       ChannelType::Switch,        ServiceId::ModbusMaster,
-    ServiceId::DataLogging,       ServiceId::Tavo,            ServiceId::Dnp3Outstation,
-    ServiceId::DataLoggingUpload, ServiceId::SnmpAgent,       ServiceId::AlarmMail,
-    ServiceId::AlarmSms,          ServiceId::AlarmSnmpTrap,   ServiceId::RESTfulApi,
+    ChannelType::Serial,          ChannelType::Lan,         ChannelType::CanPort,
+    ChannelType::PortTrunk,       ChannelType::Switch,      ServiceId::ModbusMaster,
+    ServiceId::DataLogging,       ServiceId::Tavo,          ServiceId::Dnp3Outstation,
+    ServiceId::DataLoggingUpload, ServiceId::SnmpAgent,     ServiceId::AlarmMail,
+    ServiceId::AlarmSms,          ServiceId::AlarmSnmpTrap, ServiceId::RESTfulApi,
 };
 
 // Type index of codes 1..9 (Bool, Char, Float, Long, Short, String, UChar, ULong, UShort).
@@ -43,6 +43,6 @@ int MapDataTypeCode(int code)
 
 bool HasNoChannelIndex(int typeId)
 {
-    return typeId == ChannelType::ConnectionStatus || typeId == ChannelType::SystemVariables
-        || typeId == ChannelType::ResourceGroup;
+    return typeId == ChannelType::ConnectionStatus || typeId == ChannelType::SystemVariables ||
+           typeId == ChannelType::ResourceGroup;
 }

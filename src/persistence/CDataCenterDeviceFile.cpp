@@ -405,8 +405,7 @@ int CDataCenter::LoadAISettingForSlot(IXMLElement* element, int slot)
 
 int CDataCenter::LoadHighSpeedAISettingForSlot(IXMLElement* element, int slot)
 {
-    return loadForSlot(HighSpeedAISettings, slot,
-                       [element](auto& record) { record.LoadHighSpeedAiChannels(element); });
+    return loadForSlot(HighSpeedAISettings, slot, [element](auto& record) { record.LoadHighSpeedAiChannels(element); });
 }
 
 int CDataCenter::LoadAOSettingForSlot(IXMLElement* element, int slot)

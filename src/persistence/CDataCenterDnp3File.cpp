@@ -117,12 +117,11 @@ void CDataCenter::LoadDnp3Outstation(IXMLElement* outstation)
     // Building a master reads its limits from DefaultSettings.ini: one fresh master is the
     // model of all read here.
     const DNP3_MASTER_ITEM_SETTINGS freshMaster;
-    ForEachNamedFrom(outstation, kFirstMasterItem, ServiceXml::SetPrefix,
-                     [&settings, &freshMaster](IXMLElement* item) {
-                         DNP3_MASTER_ITEM_SETTINGS master = freshMaster;
-                         master.Load(item);
-                         settings.Masters.append(master);
-                     });
+    ForEachNamedFrom(outstation, kFirstMasterItem, ServiceXml::SetPrefix, [&settings, &freshMaster](IXMLElement* item) {
+        DNP3_MASTER_ITEM_SETTINGS master = freshMaster;
+        master.Load(item);
+        settings.Masters.append(master);
+    });
 }
 
 void CDataCenter::SaveDnp3PointSettings(const Dnp3PointGroup& group, IXMLElement* outstation,

@@ -72,7 +72,7 @@ void CDataCenter::SaveNetworkSetting(const LanModuleSlotRecord& record, IXMLElem
     AddValue(group, Name::Dns0, record.DNS_0);
     AddValue(group, Name::Dns1, record.DNS_1);
     const size_t written = record.EthernetMode == kSingleInterfaceMode ? std::min<size_t>(1, record.Interfaces.size())
-                                                                        : record.Interfaces.size();
+                                                                       : record.Interfaces.size();
     for (size_t k = 0; k < written; ++k) {
         const LanPortSettingBlock& port = record.Interfaces[k].Setting;
         IXMLElement* item = group->AddChild(ItemName(static_cast<int>(k)));

@@ -216,8 +216,8 @@ void CDataCenter::SaveAlarmServices(IXMLElement* serviceConfiguration) const
 {
     namespace AlarmNames = ServiceXml::Alarm;
     IXMLElement* alarm = serviceConfiguration->AddChild(Names::Alarm);
-    const qint32 present = (AlarmMail.Entries.isEmpty() ? 0 : kAlarmMailPresent) +
-                           (AlarmSms.Entries.isEmpty() ? 0 : kAlarmSmsPresent);
+    const qint32 present =
+        (AlarmMail.Entries.isEmpty() ? 0 : kAlarmMailPresent) + (AlarmSms.Entries.isEmpty() ? 0 : kAlarmSmsPresent);
     alarm->SetAttribute(Result, IntToWString(present));
     AlarmMail.Save(alarm->AddChild(AlarmNames::Email));
     AlarmSms.Save(alarm->AddChild(AlarmNames::Sms));

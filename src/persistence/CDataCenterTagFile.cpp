@@ -30,10 +30,11 @@ struct StoredTag {
 bool readStoredTag(IXMLElement* tag, StoredTag& out)
 {
     QString direction, slotIndex, channelIndex, resourceType, typeId;
-    const bool complete = ReadValue(tag, Name::TagName, out.name) && ReadValue(tag, Name::ResID, out.address)
-        && ReadValue(tag, Name::ReadWriteDircetion, direction) && ReadValue(tag, Name::SlotIndex, slotIndex)
-        && ReadValue(tag, Name::ChannelIndex, channelIndex) && ReadValue(tag, Name::ResourceType, resourceType)
-        && ReadValue(tag, Name::ChannelTypeAlias, out.alias) && ReadValue(tag, Name::ChannelTypeId, typeId);
+    const bool complete =
+        ReadValue(tag, Name::TagName, out.name) && ReadValue(tag, Name::ResID, out.address) &&
+        ReadValue(tag, Name::ReadWriteDircetion, direction) && ReadValue(tag, Name::SlotIndex, slotIndex) &&
+        ReadValue(tag, Name::ChannelIndex, channelIndex) && ReadValue(tag, Name::ResourceType, resourceType) &&
+        ReadValue(tag, Name::ChannelTypeAlias, out.alias) && ReadValue(tag, Name::ChannelTypeId, typeId);
     out.typeId = ParseLeadingInt(typeId);
     return complete;
 }
@@ -44,8 +45,8 @@ void readRelatedServices(IXMLElement* tag, std::vector<TagServiceLink>& links)
     IXMLElement* related = tag->FindChild(Name::RelatedService);
     for (IXMLElement* item : ChildrenFrom(related, Name::FirstItem)) {
         QString serviceId, itemIndex;
-        if (!ReadValue(item, Name::RTUService, serviceId) || !ReadValue(item, Name::Index, itemIndex)
-            || serviceId.isEmpty() || itemIndex.isEmpty())
+        if (!ReadValue(item, Name::RTUService, serviceId) || !ReadValue(item, Name::Index, itemIndex) ||
+            serviceId.isEmpty() || itemIndex.isEmpty())
             continue;
         links.push_back(MakeIntPair(static_cast<int>(ParseULongText(serviceId, kDecimal)), ParseLeadingInt(itemIndex)));
     }
@@ -89,8 +90,8 @@ int CDataCenter::LoadTagConfiguration(IXMLElement* product)
         Tags.push_back(tag);
         AddTag(1, tag);
     }
-    const bool olderFileWithoutConnectionTags = ConfigVersion == Name::ConfigVersionWithoutConnectionTags1
-        || ConfigVersion == Name::ConfigVersionWithoutConnectionTags2;
+    const bool olderFileWithoutConnectionTags = ConfigVersion == Name::ConfigVersionWithoutConnectionTags1 ||
+                                                ConfigVersion == Name::ConfigVersionWithoutConnectionTags2;
     if (CurrentConfigVersion == 0 && olderFileWithoutConnectionTags && HSPAFlag)
         AddConnectionTags();
     return kS_OK;

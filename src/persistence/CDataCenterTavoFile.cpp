@@ -22,10 +22,7 @@ constexpr int kMaxUnit = 2;
 // The first tag of each address, exactly and without regard to case, through the table's index.
 class TagAddressIndex {
 public:
-    explicit TagAddressIndex(TagTable& tags)
-        : m_tags(tags)
-    {
-    }
+    explicit TagAddressIndex(TagTable& tags) : m_tags(tags) {}
 
     TagRecord* Find(const QString& resId) const { return m_tags.EditFirstAt(resId); }
     const TagRecord* FindIgnoringCase(const QString& resId) const { return m_tags.FirstAtNoCase(resId); }

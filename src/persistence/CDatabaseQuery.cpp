@@ -2,8 +2,7 @@
 
 CDatabaseQuery::CDatabaseQuery(sqlite3* database, QString table, QString& lastError)
     : m_database(database), m_table(std::move(table)), m_lastError(lastError)
-{
-}
+{}
 
 void CDatabaseQuery::SelectColumn(const QString& column)
 {

@@ -134,7 +134,8 @@ QString parameterNameOf(const TagRecord& tag)
 
 } // namespace
 
-CDatabaseRW::CDatabaseRW(CDataCenter* model) : m_model(model) {}
+CDatabaseRW::CDatabaseRW(CDataCenter* model) : m_model(model)
+{}
 
 CDatabaseRW::~CDatabaseRW()
 {
@@ -235,9 +236,8 @@ bool CDatabaseRW::WriteDevice(const WorkbenchIoDevice& device, const std::vector
                               qint32& instance)
 {
     const qint64 count = static_cast<qint64>(tags.size());
-    if (!Execute(text(kSetDeviceChannelsSql), {count, count, qint64{device.refDevice}}, "UPDATE [I/O device] fail")
-        || !Execute(text(kSetInstanceChannelsSql), {count, qint64{device.refDevice}},
-                    "UPDATE [Instance of device] fail"))
+    if (!Execute(text(kSetDeviceChannelsSql), {count, count, qint64{device.refDevice}}, "UPDATE [I/O device] fail") ||
+        !Execute(text(kSetInstanceChannelsSql), {count, qint64{device.refDevice}}, "UPDATE [Instance of device] fail"))
         return false;
     for (size_t position = 0; position < tags.size(); ++position)
         if (!WriteTag(device, *tags[position], static_cast<int>(position), order, instance))
@@ -251,16 +251,28 @@ bool CDatabaseRW::WriteTag(const WorkbenchIoDevice& device, const TagRecord& tag
     const QString wiring = wiringOf(device, position);
     const QString& owner = tag.ChannelTypeAlias;
     const bool isBoolean = device.crcInitValueDim == kBooleanInitValueDim;
-    const std::vector<DatabaseValue> symbol =
-        isBoolean ? std::vector<DatabaseValue>{tag.TagName, kRefVarInstance, kRefResourcePOU, wiring,
-                                               qint64{device.code}, qint64{device.stringSize},
-                                               qint64{device.refAttribute}, qint64{device.refDirection},
-                                               qint64{order}, owner}
-                  : std::vector<DatabaseValue>{tag.TagName, kRefVarInstance, kRefResourcePOU,
-                                               qint64{device.crcInitValueDim}, qint64{device.crcInitValueType}, wiring,
-                                               qint64{device.code}, qint64{device.stringSize},
-                                               qint64{device.refAttribute}, qint64{device.refDirection},
-                                               qint64{order}, owner};
+    const std::vector<DatabaseValue> symbol = isBoolean ? std::vector<DatabaseValue>{tag.TagName,
+                                                                                     kRefVarInstance,
+                                                                                     kRefResourcePOU,
+                                                                                     wiring,
+                                                                                     qint64{device.code},
+                                                                                     qint64{device.stringSize},
+                                                                                     qint64{device.refAttribute},
+                                                                                     qint64{device.refDirection},
+                                                                                     qint64{order},
+                                                                                     owner}
+                                                        : std::vector<DatabaseValue>{tag.TagName,
+                                                                                     kRefVarInstance,
+                                                                                     kRefResourcePOU,
+                                                                                     qint64{device.crcInitValueDim},
+                                                                                     qint64{device.crcInitValueType},
+                                                                                     wiring,
+                                                                                     qint64{device.code},
+                                                                                     qint64{device.stringSize},
+                                                                                     qint64{device.refAttribute},
+                                                                                     qint64{device.refDirection},
+                                                                                     qint64{order},
+                                                                                     owner};
     if (!Execute(text(isBoolean ? kInsertBooleanSymbolSql : kInsertSymbolSql), symbol, "INSERT [Symbols] fail"))
         return false;
     // The next symbol's order value is the key of this one.

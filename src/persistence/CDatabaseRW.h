@@ -46,6 +46,6 @@ private:
                  qint32& key);
 
     CDataCenter* m_model;
-    std::vector<TagRecord> m_tags; // the tag table as AddZervData found it
+    std::vector<TagRecord> m_tags;      // the tag table as AddZervData found it
     std::unique_ptr<Session> m_session; // the open export between DeleteZervData and AddZervData
 };

@@ -37,7 +37,7 @@ using VersionTriple = std::array<int, 3>; // major, minor, patch
 // The text cut at its first two points; what follows the second point is the patch.
 VersionTriple ParseVersionTriple(const QString& text)
 {
-    VersionTriple triple {0, 0, 0};
+    VersionTriple triple{0, 0, 0};
     const qsizetype firstPoint = text.indexOf(QLatin1Char('.'));
     triple[0] = ParseLeadingInt(QStringView(text).left(firstPoint < 0 ? text.size() : firstPoint));
     if (firstPoint < 0)
@@ -59,8 +59,8 @@ QString AttributeOr(IXMLElement* element, const QString& name, const QString& fa
 // A template is named by a file name inside RES: nothing that leads out of it or names a drive.
 bool IsPlainFileName(const QString& name)
 {
-    return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'))
-        && !name.contains(QLatin1Char(':')) && !name.contains(QLatin1String(".."));
+    return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
+           !name.contains(QLatin1Char(':')) && !name.contains(QLatin1String(".."));
 }
 
 // One child of "DeviceConfiguration": the slot it fills and the template of its module.
@@ -85,8 +85,8 @@ bool ReadStoredSlot(IXMLElement* entry, StoredSlot& out)
 // Module slots are 1 to the controller's slot count, and the power slot of the 4100 series.
 bool IsModuleSlot(const CDataCenter& model, int slot)
 {
-    const bool inController = (slot >= 1 && slot <= model.MaxSlotCount)
-        || (slot == CTemplatePlacer::kPowerSlot && model.IsSeries4100());
+    const bool inController =
+        (slot >= 1 && slot <= model.MaxSlotCount) || (slot == CTemplatePlacer::kPowerSlot && model.IsSeries4100());
     return inController && static_cast<size_t>(slot) < model.Slots.size();
 }
 
@@ -107,8 +107,9 @@ public:
         }
         if (!IsPlainFileName(stored.module)) {
             const bool isProduct = stored.slot == kCpuSlot;
-            ShowMessageBox(FormatLangString(CProjectLoader::kStringFileNotLoaded,
-                                            QDir::toNativeSeparators(CTemplatePlacer::TemplatePath(isProduct, stored.module))));
+            ShowMessageBox(
+                FormatLangString(CProjectLoader::kStringFileNotLoaded,
+                                 QDir::toNativeSeparators(CTemplatePlacer::TemplatePath(isProduct, stored.module))));
             return false;
         }
         return true;
@@ -157,10 +158,8 @@ bool PlaceModule(CDataCenter& model, CTemplatePlacer& placer, const StoredSlot& 
 } // namespace
 
 CProjectLoader::CProjectLoader(CDataCenter& model, ITemplatePlacerObserver* observer)
-    : model_(model)
-    , observer_(observer)
-{
-}
+    : model_(model), observer_(observer)
+{}
 
 int CProjectLoader::IsToolVersionCurrent(IXMLElement* root)
 {

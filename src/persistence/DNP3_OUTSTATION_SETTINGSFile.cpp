@@ -64,9 +64,12 @@ void DNP3_MASTER_ITEM_SETTINGS::Save(IXMLElement* element) const
     AddValue(advanced, Names::MaximumAnalogEventStorage, MaximumAnalogEventStorage);
     AddValue(advanced, Names::MaximumCounterEventStorage, MaximumCounterEventStorage);
     AddValue(advanced, Names::UnsolicitedHoldingTime, UnsolicitedHoldingTime);
-    SaveUnsolicitedClass(advanced, Names::NumberofUnsolicitedClass1, NumberofUnsolicitedClass1, EnableUnsolicitedClass1);
-    SaveUnsolicitedClass(advanced, Names::NumberofUnsolicitedClass2, NumberofUnsolicitedClass2, EnableUnsolicitedClass2);
-    SaveUnsolicitedClass(advanced, Names::NumberofUnsolicitedClass3, NumberofUnsolicitedClass3, EnableUnsolicitedClass3);
+    SaveUnsolicitedClass(advanced, Names::NumberofUnsolicitedClass1, NumberofUnsolicitedClass1,
+                         EnableUnsolicitedClass1);
+    SaveUnsolicitedClass(advanced, Names::NumberofUnsolicitedClass2, NumberofUnsolicitedClass2,
+                         EnableUnsolicitedClass2);
+    SaveUnsolicitedClass(advanced, Names::NumberofUnsolicitedClass3, NumberofUnsolicitedClass3,
+                         EnableUnsolicitedClass3);
     AddValue(advanced, Names::UnsolicitedRetry, UnsolicitedRetry);
 }
 
@@ -91,16 +94,15 @@ void DNP3_MASTER_ITEM_SETTINGS::Load(IXMLElement* element)
     EventBufferOverflow = ReadFlag(advanced, Names::EventBufferOverflow);
     MaximumBinaryEventStorage = IntValueInTriple(advanced, Names::MaximumBinaryEventStorage, MaxBinaryEventStorage);
     MaximumAnalogEventStorage = IntValueInTriple(advanced, Names::MaximumAnalogEventStorage, MaxAnalogEventStorage);
-    MaximumCounterEventStorage =
-        IntValueInTriple(advanced, Names::MaximumCounterEventStorage, MaxCounterEventStorage);
+    MaximumCounterEventStorage = IntValueInTriple(advanced, Names::MaximumCounterEventStorage, MaxCounterEventStorage);
     UnsolicitedTimeout = UnsoliciteTimeoutValue.defaultValue;
     UnsolicitedHoldingTime = IntValueInTriple(advanced, Names::UnsolicitedHoldingTime, UnsoliciteHoldTimeValue);
-    LoadUnsolicitedClass(advanced, Names::NumberofUnsolicitedClass1, UnsoliciteTriggerClass1,
-                         NumberofUnsolicitedClass1, EnableUnsolicitedClass1);
-    LoadUnsolicitedClass(advanced, Names::NumberofUnsolicitedClass2, UnsoliciteTriggerClass2,
-                         NumberofUnsolicitedClass2, EnableUnsolicitedClass2);
-    LoadUnsolicitedClass(advanced, Names::NumberofUnsolicitedClass3, UnsoliciteTriggerClass3,
-                         NumberofUnsolicitedClass3, EnableUnsolicitedClass3);
+    LoadUnsolicitedClass(advanced, Names::NumberofUnsolicitedClass1, UnsoliciteTriggerClass1, NumberofUnsolicitedClass1,
+                         EnableUnsolicitedClass1);
+    LoadUnsolicitedClass(advanced, Names::NumberofUnsolicitedClass2, UnsoliciteTriggerClass2, NumberofUnsolicitedClass2,
+                         EnableUnsolicitedClass2);
+    LoadUnsolicitedClass(advanced, Names::NumberofUnsolicitedClass3, UnsoliciteTriggerClass3, NumberofUnsolicitedClass3,
+                         EnableUnsolicitedClass3);
     const bool endless = IntValue(advanced, Names::UnsolicitedRetry, 0) == kEndlessRetries;
     UnsolicitedRetry =
         endless ? kEndlessRetries : IntValueInTriple(advanced, Names::UnsolicitedRetry, UnsolicitedRetryValue);

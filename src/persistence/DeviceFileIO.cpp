@@ -152,8 +152,8 @@ bool AbbreviationAt(const QStringList& abbreviations, qsizetype index, const QSt
         out = abbreviations[index];
         return true;
     }
-    TraceLog("%s:%d no abbreviation %lld in [%s] of DefaultSettings.ini; resource element left out", __FILE__,
-             __LINE__, static_cast<long long>(index), qUtf8Printable(section));
+    TraceLog("%s:%d no abbreviation %lld in [%s] of DefaultSettings.ini; resource element left out", __FILE__, __LINE__,
+             static_cast<long long>(index), qUtf8Printable(section));
     return false;
 }
 

@@ -53,8 +53,8 @@ void addExternalPower(IXMLElement* slotElement, const std::vector<TagDefinition>
 QString counterValueName(const QStringList& abbreviations)
 {
     return abbreviations.size() > kCounterAbbreviation && !abbreviations[kCounterAbbreviation].isEmpty()
-        ? Name::InitValPrefix + abbreviations[kCounterAbbreviation]
-        : Name::InitValCntVal;
+               ? Name::InitValPrefix + abbreviations[kCounterAbbreviation]
+               : Name::InitValCntVal;
 }
 
 void readStandardValues(IXMLElement* item, DISettingBlock& block, const QString& counterName)

@@ -38,7 +38,7 @@ inline const QString AutoCheckHostname = QStringLiteral("AutoCheckHostname");
 inline const QString AutoCheckInterval = QStringLiteral("AutoCheckInterval");
 
 // The three setting values of a port-trunk or switch record.
-inline const std::array<QString, 3> SlotPortValues{
-    QStringLiteral("Value_0"), QStringLiteral("Value_1"), QStringLiteral("Value_2")};
+inline const std::array<QString, 3> SlotPortValues{QStringLiteral("Value_0"), QStringLiteral("Value_1"),
+                                                   QStringLiteral("Value_2")};
 
 } // namespace DeviceFile::Name

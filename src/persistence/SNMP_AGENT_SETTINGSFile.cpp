@@ -112,8 +112,8 @@ void SNMP_AGENT_SETTINGS::Save(IXMLElement* element) const
     element->SetAttribute(Names::Location, Location);
 
     IXMLElement* communities = element->AddChild(Names::V1V2C);
-    communities->SetAttribute(ServiceXml::Enable,
-                              FlagText(Version != kVersion3Only && !ReadCommunity.isEmpty() && !WriteCommunity.isEmpty()));
+    communities->SetAttribute(ServiceXml::Enable, FlagText(Version != kVersion3Only && !ReadCommunity.isEmpty() &&
+                                                           !WriteCommunity.isEmpty()));
     communities->SetAttribute(Names::ReadCommunity, ReadCommunity);
     communities->SetAttribute(Names::WriteCommunity, WriteCommunity);
 

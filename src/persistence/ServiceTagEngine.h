@@ -20,8 +20,8 @@ struct ServiceTagEngine {
         BuildServiceTags;
     // CDataCenter::QueueTagFromDefinition: queues a tag made from the definition, owned by the
     // named channel group of that type, with the service use it is to get.
-    std::function<void(CDataCenter& model, const TagDefinition& definition, const QString& ownerName,
-                       int ownerTypeId, TagServiceLink serviceUse)>
+    std::function<void(CDataCenter& model, const TagDefinition& definition, const QString& ownerName, int ownerTypeId,
+                       TagServiceLink serviceUse)>
         QueueTagFromDefinition;
     // CDataCenter::TagOrChannelExists: the range code of the analog channel the address refers
     // to, 0 when it refers to none.

@@ -19,10 +19,10 @@ inline const QString ServiceLogs = QStringLiteral("Service");
 inline const QString IECEngine = QStringLiteral("IECEngine");
 // Log entries 1..11, children of "Service".
 inline const std::array<QString, 11> ServiceLogEntries{
-    QStringLiteral("EmailAlarm"),    QStringLiteral("SMSAlarm"),   QStringLiteral("DataLogging"),
-    QStringLiteral("ModbusMaster"),  QStringLiteral("ModbusSlave"), QStringLiteral("TAVO"),
-    QStringLiteral("Cellular"),      QStringLiteral("SNMPTrapAlarm"), QStringLiteral("SNMPAgent"),
-    QStringLiteral("RESTfulAPI"),    QStringLiteral("DNP3Outstation"),
+    QStringLiteral("EmailAlarm"),   QStringLiteral("SMSAlarm"),       QStringLiteral("DataLogging"),
+    QStringLiteral("ModbusMaster"), QStringLiteral("ModbusSlave"),    QStringLiteral("TAVO"),
+    QStringLiteral("Cellular"),     QStringLiteral("SNMPTrapAlarm"),  QStringLiteral("SNMPAgent"),
+    QStringLiteral("RESTfulAPI"),   QStringLiteral("DNP3Outstation"),
 };
 inline const QString LogServiceId = QStringLiteral("serviceID");
 inline const QString LogDebugFlag = QStringLiteral("debugFlag");

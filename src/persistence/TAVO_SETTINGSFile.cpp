@@ -33,7 +33,8 @@ void LoadHeartbeat(TAVO_SERVER_ITEM_SETTINGS& server, IXMLElement* element)
     server.Heartbeat = IntValueInRange(element, Names::Heartbeat, 0, 1, 0);
     QString text;
     server.Interval = ReadAttributeText(heartbeat, ServiceXml::Interval, server.HeartbeatValue.minimum,
-                                        server.HeartbeatValue.maximum, text) && !IsNotApplicable(text)
+                                        server.HeartbeatValue.maximum, text) &&
+                              !IsNotApplicable(text)
                           ? ParseLeadingInt(text)
                           : server.HeartbeatValue.defaultValue;
     server.Unit = ReadAttributeText(heartbeat, Names::Unit, 0, kMaxUnit, text) && !IsNotApplicable(text)

@@ -25,9 +25,9 @@ inline const QString Index = QStringLiteral("Index");
 
 // The tag counts, by data-type index 0..8.
 inline const std::array<QString, 9> TagQuantities{
-    QStringLiteral("CoilTagQuantity"),   QStringLiteral("Int8TagQuantity"),   QStringLiteral("Int16TagQuantity"),
-    QStringLiteral("Int32TagQuantity"),  QStringLiteral("Uint8TagQuantity"),  QStringLiteral("Uint16TagQuantity"),
-    QStringLiteral("Uint32TagQuantity"), QStringLiteral("FloatTagQuantity"),  QStringLiteral("StringTagQuantity"),
+    QStringLiteral("CoilTagQuantity"),   QStringLiteral("Int8TagQuantity"),  QStringLiteral("Int16TagQuantity"),
+    QStringLiteral("Int32TagQuantity"),  QStringLiteral("Uint8TagQuantity"), QStringLiteral("Uint16TagQuantity"),
+    QStringLiteral("Uint32TagQuantity"), QStringLiteral("FloatTagQuantity"), QStringLiteral("StringTagQuantity"),
 };
 
 // Older configuration versions whose files lack the cellular connection tags.

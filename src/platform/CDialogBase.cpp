@@ -6,12 +6,12 @@ constexpr int kNotCreated = -1;
 
 } // namespace
 
-CDialogBase::CDialogBase(unsigned templateId, QWidget* parent) : QDialog(parent), DialogControls(templateId) {}
+CDialogBase::CDialogBase(unsigned templateId, QWidget* parent) : QDialog(parent), DialogControls(templateId)
+{}
 
 CDialogBase::CDialogBase(DialogTemplate dialogTemplate, QWidget* parent)
     : QDialog(parent), DialogControls(std::move(dialogTemplate))
-{
-}
+{}
 
 void CDialogBase::OnControlsBuilt()
 {

@@ -14,8 +14,7 @@ constexpr int kNoFileSystemFolder = -1;
 
 CFolderDialog::CFolderDialog(QString title, QString initialFolder)
     : title_(std::move(title)), initialFolder_(std::move(initialFolder))
-{
-}
+{}
 
 int CFolderDialog::DoModal()
 {

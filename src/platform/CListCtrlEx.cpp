@@ -28,7 +28,8 @@ CListCtrlEx::CListCtrlEx(QWidget* parent) : QTableView(parent), model_(this)
     });
     // A divider double click fits the contents only, not the header text.
     disconnect(header, &QHeaderView::sectionHandleDoubleClicked, this, nullptr);
-    connect(header, &QHeaderView::sectionHandleDoubleClicked, this, [this](int column) { AutoSizeColumn(column, false); });
+    connect(header, &QHeaderView::sectionHandleDoubleClicked, this,
+            [this](int column) { AutoSizeColumn(column, false); });
     connect(header, &QHeaderView::customContextMenuRequested, this, &CListCtrlEx::showHeaderMenu);
 }
 
@@ -57,8 +58,7 @@ bool CListCtrlEx::DeleteColumn(int column)
 
 bool CListCtrlEx::DeleteAllColumns()
 {
-    while (DeleteColumn(0)) {
-    }
+    while (DeleteColumn(0)) {}
     return GetColumnCount() == 0;
 }
 

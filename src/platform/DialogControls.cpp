@@ -202,12 +202,12 @@ bool connectTo(QWidget* widget, Signal signal, const std::function<void()>& hand
 
 } // namespace
 
-DialogControls::DialogControls(unsigned templateId) : templateId_(templateId) {}
+DialogControls::DialogControls(unsigned templateId) : templateId_(templateId)
+{}
 
 DialogControls::DialogControls(DialogTemplate dialogTemplate)
     : templateId_(dialogTemplate.id), template_(std::move(dialogTemplate))
-{
-}
+{}
 
 bool DialogControls::BuildControls(QWidget& host)
 {
@@ -321,13 +321,17 @@ bool DialogControls::onChanged(int id, std::function<void()> handler)
     }
     const bool connected =
         connectTo<decltype(&QLineEdit::textChanged), QLineEdit>(widget, &QLineEdit::textChanged, handler) ||
-        connectTo<decltype(&QPlainTextEdit::textChanged), QPlainTextEdit>(widget, &QPlainTextEdit::textChanged, handler) ||
+        connectTo<decltype(&QPlainTextEdit::textChanged), QPlainTextEdit>(widget, &QPlainTextEdit::textChanged,
+                                                                          handler) ||
         connectTo<decltype(&QAbstractButton::toggled), QAbstractButton>(widget, &QAbstractButton::toggled, handler) ||
         connectTo<decltype(&QSpinBox::valueChanged), QSpinBox>(widget, &QSpinBox::valueChanged, handler) ||
-        connectTo<decltype(&CIPAddressCtrl::addressChanged), CIPAddressCtrl>(widget, &CIPAddressCtrl::addressChanged, handler) ||
+        connectTo<decltype(&CIPAddressCtrl::addressChanged), CIPAddressCtrl>(widget, &CIPAddressCtrl::addressChanged,
+                                                                             handler) ||
         connectTo<decltype(&QTabWidget::currentChanged), QTabWidget>(widget, &QTabWidget::currentChanged, handler) ||
-        connectTo<decltype(&CListCtrlEx::itemSelectionChanged), CListCtrlEx>(widget, &CListCtrlEx::itemSelectionChanged, handler) ||
-        connectTo<decltype(&QTreeWidget::currentItemChanged), QTreeWidget>(widget, &QTreeWidget::currentItemChanged, handler);
+        connectTo<decltype(&CListCtrlEx::itemSelectionChanged), CListCtrlEx>(widget, &CListCtrlEx::itemSelectionChanged,
+                                                                             handler) ||
+        connectTo<decltype(&QTreeWidget::currentItemChanged), QTreeWidget>(widget, &QTreeWidget::currentItemChanged,
+                                                                           handler);
     if (!connected)
         trace(id, "has no change notification:", widget->metaObject()->className());
     return connected;
@@ -338,7 +342,8 @@ bool DialogControls::onDoubleClicked(int id, std::function<void()> handler)
     QWidget* widget = control(id);
     if (!widget)
         return false;
-    if (connectTo<decltype(&QAbstractItemView::doubleClicked), QAbstractItemView>(widget, &QAbstractItemView::doubleClicked, handler))
+    if (connectTo<decltype(&QAbstractItemView::doubleClicked), QAbstractItemView>(
+            widget, &QAbstractItemView::doubleClicked, handler))
         return true;
     trace(id, "has no double click:", widget->metaObject()->className());
     return false;

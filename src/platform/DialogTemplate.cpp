@@ -50,9 +50,9 @@ constexpr std::array<std::pair<unsigned, const char*>, 6> kFlagNames{{
 
 const QStringList kDialogKeys{QStringLiteral("text"), QStringLiteral("string"), QStringLiteral("width"),
                               QStringLiteral("height")};
-const QStringList kControlKeys{QStringLiteral("text"),    QStringLiteral("string"),  QStringLiteral("row"),
-                               QStringLiteral("col"),     QStringLiteral("rowspan"), QStringLiteral("colspan"),
-                               QStringLiteral("in"),      QStringLiteral("group"),   QStringLiteral("image")};
+const QStringList kControlKeys{QStringLiteral("text"), QStringLiteral("string"),  QStringLiteral("row"),
+                               QStringLiteral("col"),  QStringLiteral("rowspan"), QStringLiteral("colspan"),
+                               QStringLiteral("in"),   QStringLiteral("group"),   QStringLiteral("image")};
 
 bool onlyKnownKeys(TemplateSource& source, const TemplateLine& line, const QStringList& known)
 {

@@ -26,21 +26,21 @@ enum class ControlType {
     Static,
     Edit,
     MultiLineEdit,
-    MenuEdit,     // multi-line edit with the tag-select menu (CMenuEdit)
+    MenuEdit, // multi-line edit with the tag-select menu (CMenuEdit)
     Button,
     CheckBox,
     Radio,
     GroupBox,
-    DropList,     // combo box, drop-down list
-    DropDown,     // combo box with an editable field
-    List,         // CListCtrlEx
+    DropList, // combo box, drop-down list
+    DropDown, // combo box with an editable field
+    List,     // CListCtrlEx
     Tree,
     Tab,
-    IPAddress,    // CIPAddressCtrl
+    IPAddress, // CIPAddressCtrl
     Spin,
     Progress,
-    Hyperlink,    // CHyperlinkStatic
-    ColorStatic,  // CColorStatic
+    Hyperlink,   // CHyperlinkStatic
+    ColorStatic, // CColorStatic
     Picture,
 };
 
@@ -68,7 +68,7 @@ struct ControlTemplate {
     int column = 0;
     int rowSpan = 1;
     int columnSpan = 1;
-    int groupBoxId = 0;  // 0: placed in the dialog's grid
+    int groupBoxId = 0; // 0: placed in the dialog's grid
     int radioGroup = 0;
     unsigned imageId = 0;
     unsigned flags = 0;

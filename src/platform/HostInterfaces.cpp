@@ -18,7 +18,8 @@ HostInterfaceFacts factsOf(const QNetworkInterface& interface)
 
 } // namespace
 
-void AppendUsableInterfaces(const QList<HostInterfaceFacts>& interfaces, QList<std::shared_ptr<HostInterfaceEntry>>& list)
+void AppendUsableInterfaces(const QList<HostInterfaceFacts>& interfaces,
+                            QList<std::shared_ptr<HostInterfaceEntry>>& list)
 {
     for (const HostInterfaceFacts& interface : interfaces) {
         if (!interface.up || interface.loopback)

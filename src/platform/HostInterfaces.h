@@ -21,6 +21,7 @@ struct HostInterfaceFacts {
 
 // Appends one entry per interface that is up, is not a loopback and has an IPv4 address: the
 // first one.
-void AppendUsableInterfaces(const QList<HostInterfaceFacts>& interfaces, QList<std::shared_ptr<HostInterfaceEntry>>& list);
+void AppendUsableInterfaces(const QList<HostInterfaceFacts>& interfaces,
+                            QList<std::shared_ptr<HostInterfaceEntry>>& list);
 // The same for the system's interfaces.
 void GetHostInterfaces(QList<std::shared_ptr<HostInterfaceEntry>>& list);

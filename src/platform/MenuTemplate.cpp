@@ -91,7 +91,8 @@ bool ParseMenuTemplate(const QString& text, const QString& sourceName, MenuTempl
 
 QString MenuTemplatePath(unsigned menuId)
 {
-    return LanguagePack::ResourcePath(QLatin1String(kMenuFolder) + QString::number(menuId) + QLatin1String(kMenuSuffix));
+    return LanguagePack::ResourcePath(QLatin1String(kMenuFolder) + QString::number(menuId) +
+                                      QLatin1String(kMenuSuffix));
 }
 
 std::optional<MenuTemplate> LoadMenuTemplate(unsigned menuId, QString* error)

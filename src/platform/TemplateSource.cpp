@@ -97,7 +97,8 @@ std::optional<int> TemplateSource::Number(const TemplateLine& line, int index, c
     bool ok = false;
     const int value = line.words.value(index).toInt(&ok);
     if (!ok || value < minimum || value > maximum) {
-        Fail(line, QStringLiteral("%1 must be a number from %2 to %3").arg(QLatin1String(what)).arg(minimum).arg(maximum));
+        Fail(line,
+             QStringLiteral("%1 must be a number from %2 to %3").arg(QLatin1String(what)).arg(minimum).arg(maximum));
         return std::nullopt;
     }
     return value;

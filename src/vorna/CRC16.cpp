@@ -17,7 +17,8 @@ constexpr Table makeTables()
     for (unsigned i = 0; i < 256; ++i) {
         std::uint16_t c = static_cast<std::uint16_t>(i);
         for (int bit = 0; bit < 8; ++bit)
-            c = (c & 1u) ? static_cast<std::uint16_t>((c >> 1) ^ kReflectedPolynomial) : static_cast<std::uint16_t>(c >> 1);
+            c = (c & 1u) ? static_cast<std::uint16_t>((c >> 1) ^ kReflectedPolynomial)
+                         : static_cast<std::uint16_t>(c >> 1);
         tables[0][i] = c;
     }
     for (int k = 1; k < kSlices; ++k)

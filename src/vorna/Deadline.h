@@ -10,10 +10,7 @@ class CDeadline {
 public:
     using Clock = std::chrono::steady_clock;
 
-    explicit CDeadline(std::uint32_t timeoutMs)
-        : m_end(Clock::now() + std::chrono::milliseconds(timeoutMs))
-    {
-    }
+    explicit CDeadline(std::uint32_t timeoutMs) : m_end(Clock::now() + std::chrono::milliseconds(timeoutMs)) {}
 
     // Milliseconds left, rounded up so a wait never ends before the deadline; 0 once it passed.
     int RemainingMs() const

@@ -12,14 +12,14 @@
 
 namespace {
 
-constexpr std::uint8_t kTransferMode = 0;     // first byte of every transfer request
-constexpr std::uint16_t kStatusNoFile = 1;    // 30202: the controller has no such file
+constexpr std::uint8_t kTransferMode = 0;  // first byte of every transfer request
+constexpr std::uint16_t kStatusNoFile = 1; // 30202: the controller has no such file
 constexpr std::size_t kFileInfoSize = 23;
 constexpr std::size_t kLogFileInfoSize = 31;
 constexpr std::size_t kFileInfoSizeAt = 3;
 constexpr std::size_t kFileInfoDigestAt = 7;
 constexpr std::size_t kLogValuesAt = 23;
-constexpr std::size_t kChunkHeaderSize = 5;   // status, flag, data length
+constexpr std::size_t kChunkHeaderSize = 5; // status, flag, data length
 constexpr std::size_t kChunkFlagAt = 2;
 constexpr std::size_t kChunkLengthAt = 3;
 constexpr std::uint8_t kChunkFlagNoData = 1;
@@ -48,8 +48,7 @@ CPayloadWriter& transferHeader(CPayloadWriter& payload, const TransferTarget& ta
 
 CFileTransfer::CFileTransfer(CModuleRTU& module, TransferProgressCallback callback)
     : m_module(module), m_callback(callback)
-{
-}
+{}
 
 void CFileTransfer::Report(TransferStatus& record, std::uint8_t status, std::uint8_t percent)
 {

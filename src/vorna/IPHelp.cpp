@@ -7,13 +7,13 @@
 #include <cstring>
 #include <filesystem>
 #include <ifaddrs.h>
-#include <net/if_arp.h>
-#include <netpacket/packet.h>
 #include <map>
 #include <memory>
-#include <net/if.h>
-#include <netinet/in.h>
 #include <mutex>
+#include <net/if.h>
+#include <net/if_arp.h>
+#include <netinet/in.h>
+#include <netpacket/packet.h>
 #include <optional>
 
 namespace {
@@ -40,10 +40,14 @@ bool isWireless(const std::string& name)
 std::uint32_t typeOfHardware(unsigned short hardwareType, const std::string& name)
 {
     switch (hardwareType) {
-    case ARPHRD_ETHER: return isWireless(name) ? CIPHelp::kTypeWireless : CIPHelp::kTypeEthernet;
-    case ARPHRD_PPP: return CIPHelp::kTypePpp;
-    case ARPHRD_LOOPBACK: return CIPHelp::kTypeLoopback;
-    default: return CIPHelp::kTypeOther;
+    case ARPHRD_ETHER:
+        return isWireless(name) ? CIPHelp::kTypeWireless : CIPHelp::kTypeEthernet;
+    case ARPHRD_PPP:
+        return CIPHelp::kTypePpp;
+    case ARPHRD_LOOPBACK:
+        return CIPHelp::kTypeLoopback;
+    default:
+        return CIPHelp::kTypeOther;
     }
 }
 

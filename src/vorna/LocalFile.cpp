@@ -33,13 +33,10 @@ void writeAll(int descriptor, const std::uint8_t* data, std::size_t length)
 
 } // namespace
 
-CLocalFile::CLocalFile(int descriptor, std::uint64_t size)
-    : m_descriptor(descriptor), m_size(size)
-{
-}
+CLocalFile::CLocalFile(int descriptor, std::uint64_t size) : m_descriptor(descriptor), m_size(size)
+{}
 
-CLocalFile::CLocalFile(CLocalFile&& other) noexcept
-    : m_descriptor(other.m_descriptor), m_size(other.m_size)
+CLocalFile::CLocalFile(CLocalFile&& other) noexcept : m_descriptor(other.m_descriptor), m_size(other.m_size)
 {
     other.m_descriptor = -1;
 }
@@ -114,8 +111,7 @@ const std::uint8_t* CLocalFileReader::At(std::uint64_t offset, std::size_t lengt
     return m_block.data() + (offset - m_blockStart);
 }
 
-CLocalFileWriter::CLocalFileWriter(const std::string& path, bool append, std::uint64_t expectedSize)
-    : m_path(path)
+CLocalFileWriter::CLocalFileWriter(const std::string& path, bool append, std::uint64_t expectedSize) : m_path(path)
 {
     if (append) {
         m_mode = Mode::Append;
@@ -133,8 +129,9 @@ CLocalFileWriter::CLocalFileWriter(const std::string& path, bool append, std::ui
         m_mode = m_descriptor == -1 ? Mode::Replace : Mode::Created;
     }
     // A replaced file is held whole (the announced size is bounded); otherwise one block.
-    m_pending.reserve(m_mode == Mode::Replace ? static_cast<std::size_t>(expectedSize)
-                                              : static_cast<std::size_t>(std::min<std::uint64_t>(kBlockSize, expectedSize)));
+    m_pending.reserve(m_mode == Mode::Replace
+                          ? static_cast<std::size_t>(expectedSize)
+                          : static_cast<std::size_t>(std::min<std::uint64_t>(kBlockSize, expectedSize)));
 }
 
 CLocalFileWriter::~CLocalFileWriter()

@@ -120,10 +120,22 @@ void CMD5::Transform(Md5Context& context)
         std::uint32_t mixed;
         int wordIndex;
         switch (round) {
-        case 0: mixed = (b & c) | (~b & d); wordIndex = step; break;
-        case 1: mixed = (d & b) | (~d & c); wordIndex = (5 * step + 1) % 16; break;
-        case 2: mixed = b ^ c ^ d; wordIndex = (3 * step + 5) % 16; break;
-        default: mixed = c ^ (b | ~d); wordIndex = (7 * step) % 16; break;
+        case 0:
+            mixed = (b & c) | (~b & d);
+            wordIndex = step;
+            break;
+        case 1:
+            mixed = (d & b) | (~d & c);
+            wordIndex = (5 * step + 1) % 16;
+            break;
+        case 2:
+            mixed = b ^ c ^ d;
+            wordIndex = (3 * step + 5) % 16;
+            break;
+        default:
+            mixed = c ^ (b | ~d);
+            wordIndex = (7 * step) % 16;
+            break;
         }
         const std::uint32_t rotated = rotateLeft(a + mixed + kSine[step] + words[wordIndex], kShift[round][step % 4]);
         a = d;

@@ -10,12 +10,12 @@
 namespace {
 
 constexpr std::size_t kStatusSize = 2;
-constexpr std::size_t kCheckDeviceStatusSize = 4;      // status, request echo, result byte
+constexpr std::size_t kCheckDeviceStatusSize = 4; // status, request echo, result byte
 constexpr std::size_t kCheckDeviceStatusResultAt = 3;
 constexpr std::size_t kFileAttributeSize = 5;
 constexpr std::size_t kChannelStatusHeaderSize = 13;
 constexpr std::size_t kChannelStatusValueAt = 3;
-constexpr std::size_t kAccountListHeaderSize = 4;      // status, mode, account count
+constexpr std::size_t kAccountListHeaderSize = 4; // status, mode, account count
 constexpr std::size_t kAccountCountAt = 3;
 constexpr std::size_t kModelInfoItemSize = 4;
 constexpr std::size_t kChannelItemSize = 8;
@@ -86,10 +86,8 @@ void decodeSystemLogList(const CReplyView& reply, LogList& list)
 
 } // namespace
 
-CModuleRTU::CModuleRTU(std::unique_ptr<CRTUTCP> rtu)
-    : m_status{0, 0}, m_rtu(std::move(rtu))
-{
-}
+CModuleRTU::CModuleRTU(std::unique_ptr<CRTUTCP> rtu) : m_status{0, 0}, m_rtu(std::move(rtu))
+{}
 
 CModuleRTU::~CModuleRTU() = default;
 
@@ -257,8 +255,8 @@ void CModuleRTU::WriteChannelStatus(std::uint16_t count, const std::uint8_t* ite
         results[i] = reply.U16(i * kStatusSize);
 }
 
-void CModuleRTU::SendAccount(std::uint16_t command, std::uint8_t mode, std::string_view name,
-                             std::string_view password, std::uint16_t& status)
+void CModuleRTU::SendAccount(std::uint16_t command, std::uint8_t mode, std::string_view name, std::string_view password,
+                             std::uint16_t& status)
 {
     const bool scramble = mode == VORNA_LOGIN_MODE_SCRAMBLED;
     const std::string sentName = scramble ? scrambled(name) : std::string(name);

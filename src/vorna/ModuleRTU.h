@@ -64,8 +64,8 @@ public:
     std::uint16_t CheckDeviceMACExist(std::uint32_t macHead, std::uint32_t macTail);
     void GetFwUpgradePpercentage(std::uint8_t* payload);
     // The reply and its length are given back also when a refusal code is raised.
-    void SendCmdDirectly(std::uint16_t command, const std::uint8_t* payload, std::uint16_t length,
-                         std::uint8_t* reply, std::uint16_t& replyLength);
+    void SendCmdDirectly(std::uint16_t command, const std::uint8_t* payload, std::uint16_t length, std::uint8_t* reply,
+                         std::uint16_t& replyLength);
 
     // Reply decoders, apart from the socket (the fuzz target feeds them).
     static void DecodeIECResourceInfo(const CReplyView& reply, IECResourceInfo& info);

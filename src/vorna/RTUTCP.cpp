@@ -19,7 +19,7 @@ constexpr std::size_t kGatewayInnerPayloadOffset = kGatewayInnerOffset + Frame::
 bool commandHasNoPayload(std::uint16_t command)
 {
     constexpr std::uint16_t kCommandsWithoutPayload[] = {Command::kRestart, Command::kReset, Command::kWarmReset,
-                                                          Command::kRegisterToBootLoader};
+                                                         Command::kRegisterToBootLoader};
     return std::find(std::begin(kCommandsWithoutPayload), std::end(kCommandsWithoutPayload), command) !=
            std::end(kCommandsWithoutPayload);
 }
@@ -40,10 +40,8 @@ std::size_t payloadLength(std::size_t frameSize)
 
 } // namespace
 
-CRTUTCP::CRTUTCP(std::unique_ptr<CVornaSockEIO> socket)
-    : m_socket(std::move(socket))
-{
-}
+CRTUTCP::CRTUTCP(std::unique_ptr<CVornaSockEIO> socket) : m_socket(std::move(socket))
+{}
 
 CRTUTCP::~CRTUTCP() = default;
 
@@ -137,8 +135,7 @@ std::pair<std::size_t, std::size_t> CRTUTCP::InnerGatewayPayload(const std::uint
     const std::uint8_t* inner = joined + kGatewayInnerOffset;
     Require(std::memcmp(inner, Frame::kMagic, sizeof Frame::kMagic) == 0, VORNA_RESULT_BAD_REPLY);
     const std::size_t innerLength = ReadU16(inner + Frame::kLengthOffset);
-    Require(innerLength >= Frame::kLengthBias &&
-                kGatewayInnerOffset + innerLength + Frame::kLengthOutside == length,
+    Require(innerLength >= Frame::kLengthBias && kGatewayInnerOffset + innerLength + Frame::kLengthOutside == length,
             VORNA_RESULT_BAD_REPLY);
     return {kGatewayInnerPayloadOffset, length - kGatewayInnerPayloadOffset - Frame::kCrcSize};
 }
@@ -245,8 +242,8 @@ std::size_t CRTUTCP::ReceivePushedFrame(std::uint8_t* payload, std::size_t capac
     std::size_t count = 0;
     std::size_t total = 0;
     while (total == 0) {
-        const std::size_t wanted =
-            count < Frame::kHeaderSize ? Frame::kHeaderSize
+        const std::size_t wanted = count < Frame::kHeaderSize
+                                       ? Frame::kHeaderSize
                                        : ReadU16(answer.data() + Frame::kLengthOffset) + Frame::kLengthOutside;
         count += m_socket->ReceiveSome(answer.data() + count, wanted - count, deadline);
         total = CheckDirectReply(answer.data(), count, expected);

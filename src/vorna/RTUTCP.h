@@ -17,12 +17,12 @@ class CVornaSockEIO;
 namespace Frame {
 constexpr std::uint8_t kMagic[4] = {0x44, 0x41, 0x43, 0x3F};
 constexpr std::uint16_t kFrameId = 0x0100;
-constexpr std::size_t kHeaderSize = 12;  // magic, frame id, length, sequence, command
+constexpr std::size_t kHeaderSize = 12; // magic, frame id, length, sequence, command
 constexpr std::size_t kCrcSize = 2;
 constexpr std::size_t kLengthOffset = 6;
 constexpr std::size_t kSequenceOffset = 8;
 constexpr std::size_t kCommandOffset = 10;
-constexpr std::size_t kLengthBias = 6;   // the length field counts sequence, command, payload and CRC
+constexpr std::size_t kLengthBias = 6;    // the length field counts sequence, command, payload and CRC
 constexpr std::size_t kLengthOutside = 8; // magic, frame id and the length field itself
 constexpr std::size_t kBufferSize = VORNA_FRAME_BUFFER_SIZE;
 constexpr std::size_t kMaxPayload = VORNA_MAX_PAYLOAD;
@@ -49,8 +49,8 @@ public:
 
     // Sends one request and copies the reply payload (at most replyCapacity bytes, else 2004)
     // to reply; returns its length. With the gateway on, the request travels inside 30700.
-    std::size_t SendCommand(std::uint16_t command, const std::uint8_t* payload, std::size_t length,
-                            std::uint8_t* reply, std::size_t replyCapacity);
+    std::size_t SendCommand(std::uint16_t command, const std::uint8_t* payload, std::size_t length, std::uint8_t* reply,
+                            std::size_t replyCapacity);
     // Wraps a complete frame for the controller with the given MAC into 30700 and gives back the
     // inner reply payload.
     std::size_t SendByGateway(const MacAddress& mac, const std::uint8_t* frame, std::size_t frameLength,
@@ -78,7 +78,8 @@ public:
     // frame's size (bytes behind it are not looked at). Raises 2004.
     static std::size_t CheckFrame(const std::uint8_t* bytes, std::size_t available, const FrameExpectation& expected);
     // A direct reply: exactly one frame and nothing behind it. Returns 0 while incomplete.
-    static std::size_t CheckDirectReply(const std::uint8_t* bytes, std::size_t received, const FrameExpectation& expected);
+    static std::size_t CheckDirectReply(const std::uint8_t* bytes, std::size_t received,
+                                        const FrameExpectation& expected);
     // Gateway reply: 30700 frames back to back; their payloads are joined into joined (the
     // first one whole, the others without MAC and status). nullopt while the reply is incomplete.
     static std::optional<std::size_t> JoinGatewayReply(const std::uint8_t* bytes, std::size_t received,
@@ -90,10 +91,10 @@ public:
 
 private:
     std::uint16_t TakeSequence() { return m_sequence++; }
-    std::size_t SendRouted(std::uint16_t command, const std::uint8_t* payload, std::size_t length,
-                           std::uint8_t* reply, std::size_t replyCapacity);
-    std::size_t SendDirect(std::uint16_t command, const std::uint8_t* payload, std::size_t length,
-                           std::uint8_t* reply, std::size_t replyCapacity);
+    std::size_t SendRouted(std::uint16_t command, const std::uint8_t* payload, std::size_t length, std::uint8_t* reply,
+                           std::size_t replyCapacity);
+    std::size_t SendDirect(std::uint16_t command, const std::uint8_t* payload, std::size_t length, std::uint8_t* reply,
+                           std::size_t replyCapacity);
     // Sends a built frame and receives until accept reports a complete reply; returns its size.
     template <class Accept>
     std::size_t Exchange(const FrameBuffer& request, std::size_t requestLength, FrameBuffer& received, Accept accept);

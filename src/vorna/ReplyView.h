@@ -11,10 +11,7 @@
 
 class CReplyView {
 public:
-    CReplyView(const std::uint8_t* data, std::size_t size)
-        : m_data(data), m_size(size)
-    {
-    }
+    CReplyView(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
 
     std::size_t Size() const { return m_size; }
     const std::uint8_t* Data() const { return m_data; }

@@ -39,8 +39,7 @@ sockaddr_in ipv4Address(const std::string& text, std::uint16_t port)
 
 CVornaSockEIO::CVornaSockEIO(std::uint32_t timeoutMs, std::string localAddress)
     : m_timeoutMs(timeoutMs), m_localAddress(std::move(localAddress))
-{
-}
+{}
 
 CVornaSockEIO::~CVornaSockEIO()
 {
@@ -72,8 +71,7 @@ void CVornaSockEIO::BindLocalInterface()
     if (m_localAddress.empty())
         return;
     const sockaddr_in local = ipv4Address(m_localAddress, 0);
-    if (local.sin_family != AF_INET ||
-        ::bind(m_socket, reinterpret_cast<const sockaddr*>(&local), sizeof local) != 0) {
+    if (local.sin_family != AF_INET || ::bind(m_socket, reinterpret_cast<const sockaddr*>(&local), sizeof local) != 0) {
         Close();
         Raise(VORNA_RESULT_SOCKET_CREATE);
     }
@@ -190,6 +188,5 @@ void CVornaSockEIO::DiscardPendingInput()
     if (m_socket == -1)
         return;
     std::uint8_t scratch[512];
-    while (::recv(m_socket, scratch, sizeof scratch, MSG_DONTWAIT) > 0) {
-    }
+    while (::recv(m_socket, scratch, sizeof scratch, MSG_DONTWAIT) > 0) {}
 }

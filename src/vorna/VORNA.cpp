@@ -79,8 +79,7 @@ std::string localPath(const char* path)
 }
 
 std::int32_t accountCommand(std::uint16_t command, std::int32_t handle, std::uint8_t mode, std::uint8_t nameLength,
-                            std::uint8_t passwordLength, const char* name, const char* password,
-                            std::uint16_t* status)
+                            std::uint8_t passwordLength, const char* name, const char* password, std::uint16_t* status)
 {
     return onConnection(handle, [&](CModuleRTU& module) {
         RequireArgument(status);
@@ -251,8 +250,8 @@ std::int32_t VORNA_UpgradeModelInfo(std::int32_t handle, std::uint16_t count, co
     });
 }
 
-std::int32_t VORNA_ReadChannelStatus(std::int32_t handle, std::uint8_t first, std::uint8_t second,
-                                     std::uint16_t* value, std::uint8_t* data)
+std::int32_t VORNA_ReadChannelStatus(std::int32_t handle, std::uint8_t first, std::uint8_t second, std::uint16_t* value,
+                                     std::uint8_t* data)
 {
     return onConnection(handle, [&](CModuleRTU& module) {
         RequireArgument(value);
@@ -397,8 +396,8 @@ std::int32_t VORNA_SendCmdByGateway(std::int32_t handle, const std::uint8_t* mac
         requireArguments(mac6, reply, replyLength);
         MacAddress mac;
         std::copy_n(mac6, mac.size(), mac.begin());
-        *replyLength = static_cast<std::uint16_t>(module.Rtu().SendByGateway(mac, frame, length, reply,
-                                                                             VORNA_MAX_PAYLOAD));
+        *replyLength =
+            static_cast<std::uint16_t>(module.Rtu().SendByGateway(mac, frame, length, reply, VORNA_MAX_PAYLOAD));
     });
 }
 
@@ -409,8 +408,8 @@ std::int32_t VORNA_GetFileInfo(std::int32_t handle, const char* local, const cha
 {
     return onConnection(handle, [&](CModuleRTU& module) {
         RequireArgument(state);
-        CFileTransfer(module, nullptr).CompareFile(localPath(local), TransferTarget{remoteName(remote), fileType},
-                                                   *state);
+        CFileTransfer(module, nullptr)
+            .CompareFile(localPath(local), TransferTarget{remoteName(remote), fileType}, *state);
     });
 }
 
@@ -420,16 +419,15 @@ std::int32_t VORNA_DownloadFile(std::int32_t handle, const char* local, const ch
     return download(handle, local, remote, fileType, callback);
 }
 
-std::int32_t VORNA_DownloadFile_Ex(std::int32_t handle, const char* local, const char* remote,
-                                   std::uint8_t fileType, TransferProgressCallback callback)
+std::int32_t VORNA_DownloadFile_Ex(std::int32_t handle, const char* local, const char* remote, std::uint8_t fileType,
+                                   TransferProgressCallback callback)
 {
     return download(handle, local, remote, fileType, callback);
 }
 
 std::int32_t VORNA_DownloadFile_Retrieve_Log(std::int32_t handle, const char* local, const char* remote,
-                                             std::uint8_t fileType, std::uint32_t chunkSize,
-                                             std::uint32_t* firstValue, std::uint32_t* secondValue,
-                                             TransferProgressCallback callback)
+                                             std::uint8_t fileType, std::uint32_t chunkSize, std::uint32_t* firstValue,
+                                             std::uint32_t* secondValue, TransferProgressCallback callback)
 {
     return onConnection(handle, [&](CModuleRTU& module) {
         requireArguments(firstValue, secondValue);

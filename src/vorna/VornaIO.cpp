@@ -26,10 +26,8 @@ std::uint8_t hexDigit(char c)
 
 } // namespace
 
-CVornaIO::CVornaIO(std::size_t capacity)
-    : m_capacity(std::min(capacity, kCapacity))
-{
-}
+CVornaIO::CVornaIO(std::size_t capacity) : m_capacity(std::min(capacity, kCapacity))
+{}
 
 CVornaIO::~CVornaIO() = default;
 
@@ -66,8 +64,8 @@ std::optional<MacAddress> CVornaIO::ParseMac(const char* text)
         return std::nullopt;
     MacAddress mac{};
     for (std::size_t i = 0; i < mac.size(); ++i)
-        mac[i] = static_cast<std::uint8_t>(hexDigit(text[kMacTextStride * i]) << 4 |
-                                           hexDigit(text[kMacTextStride * i + 1]));
+        mac[i] =
+            static_cast<std::uint8_t>(hexDigit(text[kMacTextStride * i]) << 4 | hexDigit(text[kMacTextStride * i + 1]));
     return mac;
 }
 

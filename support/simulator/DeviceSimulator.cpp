@@ -59,8 +59,7 @@ DeviceSimulator::DeviceSimulator(std::uint16_t port)
 DeviceSimulator::~DeviceSimulator()
 {
     const char stop = 1;
-    while (::write(stopWrite_, &stop, 1) < 0 && errno == EINTR) {
-    }
+    while (::write(stopWrite_, &stop, 1) < 0 && errno == EINTR) {}
     acceptThread_.join();
     {
         std::lock_guard lock(connectionsMutex_);

@@ -79,9 +79,18 @@ SimReply TimeSync(SimByteReader& r, SimDeviceData& d)
     });
 }
 
-SimReply Restart(SimByteReader& r, SimDeviceData& d) { return StatusAfter(r, [&] { ++d.restartCount; }); }
-SimReply Reset(SimByteReader& r, SimDeviceData& d) { return StatusAfter(r, [&] { ++d.resetCount; }); }
-SimReply WarmReset(SimByteReader& r, SimDeviceData& d) { return StatusAfter(r, [&] { ++d.warmResetCount; }); }
+SimReply Restart(SimByteReader& r, SimDeviceData& d)
+{
+    return StatusAfter(r, [&] { ++d.restartCount; });
+}
+SimReply Reset(SimByteReader& r, SimDeviceData& d)
+{
+    return StatusAfter(r, [&] { ++d.resetCount; });
+}
+SimReply WarmReset(SimByteReader& r, SimDeviceData& d)
+{
+    return StatusAfter(r, [&] { ++d.warmResetCount; });
+}
 
 SimReply CheckDeviceStatus(SimByteReader& r, SimDeviceData& d)
 {
@@ -545,7 +554,8 @@ SimReply SimCommandDispatcher::Local(const SimFrame& request)
     });
 }
 
-std::optional<Bytes> SimCommandDispatcher::FileCommand(std::uint16_t command, SimByteReader& request, SimDeviceData& data)
+std::optional<Bytes> SimCommandDispatcher::FileCommand(std::uint16_t command, SimByteReader& request,
+                                                       SimDeviceData& data)
 {
     switch (command) {
     case kCmdFileInfo:
@@ -578,9 +588,9 @@ SimReply SimCommandDispatcher::Gateway(const SimFrame& request, SimRecordedReque
     inner->connection = record.connection;
     inner->raw = innerBytes;
     std::size_t consumed = 0;
-    const bool whole = DecodeFrame(innerBytes.data(), innerBytes.size(), inner->frame, consumed) ==
-                           SimDecodeResult::Complete &&
-                       consumed == innerBytes.size();
+    const bool whole =
+        DecodeFrame(innerBytes.data(), innerBytes.size(), inner->frame, consumed) == SimDecodeResult::Complete &&
+        consumed == innerBytes.size();
     inner->decoded = whole;
     record.inner = inner;
 

@@ -57,7 +57,7 @@ struct SimReply {
     bool send = true; // false: the request is an acknowledgement that gets no reply
     Bytes payload;
     std::vector<SimFirmwareProgress> pushAfter; // 30019 frames to push once the reply is out
-    std::chrono::milliseconds pushInterval{0};   // before each of them
+    std::chrono::milliseconds pushInterval{0};  // before each of them
 };
 
 class SimCommandDispatcher {

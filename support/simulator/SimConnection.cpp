@@ -10,7 +10,7 @@
 namespace pelsim {
 namespace {
 
-constexpr int kIdleTickMilliseconds = 20; // how soon a queued push or a drop is noticed
+constexpr int kIdleTickMilliseconds = 20;     // how soon a queued push or a drop is noticed
 constexpr std::size_t kReceiveBuffer = 65536; // far above one frame (at most 4400 bytes)
 
 Bytes ProgressPayload(const SimFirmwareProgress& progress)
@@ -23,8 +23,7 @@ Bytes ProgressPayload(const SimFirmwareProgress& progress)
 SimConnection::SimConnection(int id, int socket, int stopFd, SimCommandDispatcher& dispatcher, SimFaultPlan& faults,
                              SimRequestLog& log)
     : id_(id), socket_(socket), stopFd_(stopFd), dispatcher_(dispatcher), faults_(faults), log_(log)
-{
-}
+{}
 
 SimConnection::~SimConnection()
 {
@@ -161,7 +160,7 @@ bool SimConnection::SendFrame(std::uint16_t sequence, std::uint16_t command, Byt
     }
     const Bytes frame = EncodeFaultyFrame(fault ? &*fault : nullptr, sequence, command, payload);
     const bool sent = fault && fault->kind == SimFaultKind::ByteByByte ? SendByteByByte(frame, fault->value)
-                                                                         : SendAll(frame.data(), frame.size());
+                                                                       : SendAll(frame.data(), frame.size());
     return sent && !(fault && fault->closeAfter);
 }
 

@@ -45,7 +45,8 @@ std::uint16_t SimCrc16Modbus(const std::uint8_t* data, std::size_t length)
     std::uint16_t crc = kInitialValue;
     for (; length >= kSlices; data += kSlices, length -= kSlices) {
         const std::uint16_t low = static_cast<std::uint16_t>(crc ^ (data[0] | data[1] << 8));
-        std::uint16_t next = static_cast<std::uint16_t>(kTables[kSlices - 1][low & 0xFFu] ^ kTables[kSlices - 2][low >> 8]);
+        std::uint16_t next =
+            static_cast<std::uint16_t>(kTables[kSlices - 1][low & 0xFFu] ^ kTables[kSlices - 2][low >> 8]);
         for (int slice = 2; slice < kSlices; ++slice)
             next = static_cast<std::uint16_t>(next ^ kTables[kSlices - 1 - slice][data[slice]]);
         crc = next;

@@ -10,11 +10,21 @@ std::string Escaped(const std::string& text)
     std::string out;
     for (char c : text) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c; break;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
+            break;
         }
     }
     return out;
@@ -27,8 +37,8 @@ std::string Attribute(const char* name, const std::string& value)
 
 std::string SlotElement(const SimModuleSlot& module)
 {
-    std::string element = "  <slot" + Attribute("value", std::to_string(module.slot)) +
-                          Attribute("name", module.name) + Attribute("version", module.version);
+    std::string element = "  <slot" + Attribute("value", std::to_string(module.slot)) + Attribute("name", module.name) +
+                          Attribute("version", module.version);
     if (!module.serialNumber.empty())
         element += Attribute("serial_number", module.serialNumber);
     element += Attribute("apid", module.apid) + Attribute("config_error", module.configError ? "1" : "0");

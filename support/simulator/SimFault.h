@@ -76,9 +76,12 @@ struct SimFault {
     // Reply payload bytes 0-1 replaced by word, little-endian (added when the payload is shorter).
     static SimFault RaisedStatus(std::uint16_t word) { return Make(SimFaultKind::RaisedStatus, word); }
     // Exactly these payload bytes in a correct frame.
-    static SimFault ReplacePayload(Bytes payload) { SimFault fault = Make(SimFaultKind::ReplacePayload);
+    static SimFault ReplacePayload(Bytes payload)
+    {
+        SimFault fault = Make(SimFaultKind::ReplacePayload);
         fault.bytes = std::move(payload);
-        return fault; }
+        return fault;
+    }
     // 30019 frames pushed before the real reply.
     static SimFault PushProgressFirst(std::vector<SimFirmwareProgress> frames)
     {

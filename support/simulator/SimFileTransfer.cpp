@@ -12,8 +12,8 @@ namespace pelsim {
 namespace {
 
 constexpr std::uint8_t kFlagPresent = 0;
-constexpr std::uint8_t kFlagAbsent = 1;   // 30202: no file
-constexpr std::uint8_t kFlagEnd = 1;      // 30204: nothing at or behind the offset
+constexpr std::uint8_t kFlagAbsent = 1; // 30202: no file
+constexpr std::uint8_t kFlagEnd = 1;    // 30204: nothing at or behind the offset
 
 Bytes StatusOnly(std::uint16_t status)
 {
@@ -77,7 +77,8 @@ Bytes SimFileTransfer::LogFileInfo(SimByteReader& request, SimDeviceData& data)
         return StatusOnly(kStatusBadRequest);
     Bytes reply = InfoReply(data, *info);
     const auto values = data.logRetrieveValues.find(info->key);
-    const auto pair = values == data.logRetrieveValues.end() ? std::pair<std::uint32_t, std::uint32_t>{} : values->second;
+    const auto pair =
+        values == data.logRetrieveValues.end() ? std::pair<std::uint32_t, std::uint32_t>{} : values->second;
     SimByteWriter tail;
     tail.U32(pair.first).U32(pair.second);
     reply.insert(reply.end(), tail.bytes().begin(), tail.bytes().end());
@@ -122,7 +123,8 @@ Bytes SimFileTransfer::ReadChunk(SimByteReader& request, SimDeviceData& data)
     const Bytes* file = Find(data, key, generated);
     if (!file)
         return StatusOnly(kStatusNoSuchFile);
-    const std::size_t length = offset >= file->size() ? 0 : std::min({std::size_t(chunkSize), kMaxReadChunk, file->size() - offset});
+    const std::size_t length =
+        offset >= file->size() ? 0 : std::min({std::size_t(chunkSize), kMaxReadChunk, file->size() - offset});
     SimByteWriter reply(kReadReplyHeaderSize + length);
     reply.U16(kStatusOk).U8(length == 0 ? kFlagEnd : kFlagPresent).U16(static_cast<std::uint16_t>(length));
     if (length > 0)

@@ -16,11 +16,11 @@ inline constexpr std::size_t kMaxReadChunk = kMaxPayloadSize - kReadReplyHeaderS
 
 class SimFileTransfer {
 public:
-    Bytes FileInfo(SimByteReader& request, SimDeviceData& data);           // 30202
-    static Bytes WriteChunk(SimByteReader& request, SimDeviceData& data);  // 30203
-    static Bytes ReadChunk(SimByteReader& request, SimDeviceData& data);   // 30204
-    static Bytes Delete(SimByteReader& request, SimDeviceData& data);      // 30205
-    Bytes LogFileInfo(SimByteReader& request, SimDeviceData& data);        // 30206
+    Bytes FileInfo(SimByteReader& request, SimDeviceData& data);          // 30202
+    static Bytes WriteChunk(SimByteReader& request, SimDeviceData& data); // 30203
+    static Bytes ReadChunk(SimByteReader& request, SimDeviceData& data);  // 30204
+    static Bytes Delete(SimByteReader& request, SimDeviceData& data);     // 30205
+    Bytes LogFileInfo(SimByteReader& request, SimDeviceData& data);       // 30206
 
 private:
     struct InfoRequest {

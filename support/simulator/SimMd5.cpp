@@ -19,10 +19,9 @@ constexpr std::uint32_t kSines[64] = {
     0xf4292244, 0x432aff97, 0xab9423a7, 0xfc93a039, 0x655b59c3, 0x8f0ccc92, 0xffeff47d, 0x85845dd1,
     0x6fa87e4f, 0xfe2ce6e0, 0xa3014314, 0x4e0811a1, 0xf7537e82, 0xbd3af235, 0x2ad7d2bb, 0xeb86d391};
 
-constexpr int kShifts[64] = {7, 12, 17, 22, 7, 12, 17, 22, 7, 12, 17, 22, 7, 12, 17, 22,
-                             5, 9,  14, 20, 5, 9,  14, 20, 5, 9,  14, 20, 5, 9,  14, 20,
-                             4, 11, 16, 23, 4, 11, 16, 23, 4, 11, 16, 23, 4, 11, 16, 23,
-                             6, 10, 15, 21, 6, 10, 15, 21, 6, 10, 15, 21, 6, 10, 15, 21};
+constexpr int kShifts[64] = {7,  12, 17, 22, 7,  12, 17, 22, 7,  12, 17, 22, 7,  12, 17, 22, 5,  9,  14, 20, 5,  9,
+                             14, 20, 5,  9,  14, 20, 5,  9,  14, 20, 4,  11, 16, 23, 4,  11, 16, 23, 4,  11, 16, 23,
+                             4,  11, 16, 23, 6,  10, 15, 21, 6,  10, 15, 21, 6,  10, 15, 21, 6,  10, 15, 21};
 
 std::uint32_t RotateLeft(std::uint32_t value, int count)
 {
@@ -37,7 +36,8 @@ std::uint32_t ReadWordLe(const std::uint8_t* bytes)
 
 } // namespace
 
-SimMd5::SimMd5() : state_{0x67452301, 0xefcdab89, 0x98badcfe, 0x10325476} {}
+SimMd5::SimMd5() : state_{0x67452301, 0xefcdab89, 0x98badcfe, 0x10325476}
+{}
 
 void SimMd5::Transform(const std::uint8_t* block)
 {
@@ -97,7 +97,8 @@ SimDigest SimMd5::Final()
 {
     const std::uint64_t bitCount = byteCount_ * 8;
     const std::size_t buffered = static_cast<std::size_t>(byteCount_ % kBlockSize);
-    const std::size_t padding = (buffered < kBitCountOffset ? kBitCountOffset : kBlockSize + kBitCountOffset) - buffered;
+    const std::size_t padding =
+        (buffered < kBitCountOffset ? kBitCountOffset : kBlockSize + kBitCountOffset) - buffered;
     std::uint8_t tail[kBlockSize + 8] = {0x80};
     for (int i = 0; i < 8; ++i)
         tail[padding + i] = static_cast<std::uint8_t>(bitCount >> (8 * i));

@@ -16,8 +16,8 @@
 namespace pelsim {
 
 struct SimRecordedRequest {
-    int connection = 0; // 1, 2, ... in accept order
-    Bytes raw;          // the exact bytes of the frame (or of the unsplittable rest of the stream)
+    int connection = 0;   // 1, 2, ... in accept order
+    Bytes raw;            // the exact bytes of the frame (or of the unsplittable rest of the stream)
     bool decoded = false; // false: bad magic or impossible length, nothing below is set
     SimFrame frame;
     // 30700 only: the target MAC and the wrapped frame.

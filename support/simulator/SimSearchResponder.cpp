@@ -73,8 +73,7 @@ SimSearchResponder::SimSearchResponder(std::uint16_t port)
 SimSearchResponder::~SimSearchResponder()
 {
     const char stop = 1;
-    while (::write(stopWrite_, &stop, 1) < 0 && errno == EINTR) {
-    }
+    while (::write(stopWrite_, &stop, 1) < 0 && errno == EINTR) {}
     thread_.join();
     ::close(socket_);
     ::close(stopRead_);

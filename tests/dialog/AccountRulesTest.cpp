@@ -15,9 +15,10 @@ TEST(DeviceAddressCheckTest, AcceptsFourDecimalPartsUpTo255)
         const char* text;
         bool valid;
     } cases[] = {
-        {"192.168.127.254", true}, {"01.2.3.4", true},   {" 10.0.0.1 ", true}, {"255.255.255.255", true},
-        {"256.1.1.1", false},      {"1.2.3", false},     {"001.2.3.4", false}, {"", false},
-        {"   ", false},            {"1.2.3.4.5", false}, {"-1.2.3.4", false},  {"1.2.3.4x", false},
+        {"192.168.127.254", true}, {"01.2.3.4", true},   {" 10.0.0.1 ", true},
+        {"255.255.255.255", true}, {"256.1.1.1", false}, {"1.2.3", false},
+        {"001.2.3.4", false},      {"", false},          {"   ", false},
+        {"1.2.3.4.5", false},      {"-1.2.3.4", false},  {"1.2.3.4x", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(IsValidDeviceAddress(QString::fromLatin1(c.text)), c.valid) << c.text;
@@ -38,7 +39,8 @@ QString patternEntry(unsigned id, const QString& first, const QString& second)
     return FormatLangString(id, first, second) + u'\n';
 }
 
-const QString kPasswordTooLong = QStringLiteral("Invalid \"Password\".\n\"Password\" only support maximum 64 character\n");
+const QString kPasswordTooLong =
+    QStringLiteral("Invalid \"Password\".\n\"Password\" only support maximum 64 character\n");
 
 TEST(AccountRulesTest, NamesEachFailedRuleOnce)
 {
@@ -70,8 +72,8 @@ TEST(AccountRulesTest, ConfirmationMustMatchAndThePasswordIsNeverShown)
 {
     const QString secret = QStringLiteral("Secret!");
     const QString complaints = CollectAccountComplaints(QStringLiteral("root"), secret, QStringLiteral("other"));
-    EXPECT_EQ(complaints, LoadLangString(635) + u'\n' +
-                              patternEntry(707, QStringLiteral("Password"), QStringLiteral("Password")));
+    EXPECT_EQ(complaints,
+              LoadLangString(635) + u'\n' + patternEntry(707, QStringLiteral("Password"), QStringLiteral("Password")));
     EXPECT_FALSE(complaints.contains(secret));
     EXPECT_TRUE(CollectAccountComplaints(QStringLiteral("root"), QStringLiteral("pw"), QStringLiteral("pw")).isEmpty());
 }

@@ -97,9 +97,9 @@ TEST_F(DeviceInfoFileTest, FirmwareAndCalibrationListsOfTheSameFile)
 
     CalibrationModules modules;
     ASSERT_EQ(ReadCalibrationModules(write(kSlots), modules), kS_OK);
-    EXPECT_EQ(modules.lines.mid(2, 3), QStringList({QStringLiteral("slot 0=PWR-24 1.0"),
-                                                    QStringLiteral("slot 0=ulTEK 4100-CPU35-C-T 1.2"),
-                                                    QStringLiteral("slot 3=42M-5470 2.0")}));
+    EXPECT_EQ(modules.lines.mid(2, 3),
+              QStringList({QStringLiteral("slot 0=PWR-24 1.0"), QStringLiteral("slot 0=ulTEK 4100-CPU35-C-T 1.2"),
+                           QStringLiteral("slot 3=42M-5470 2.0")}));
     EXPECT_EQ(modules.offeredSlots, QList<int>{3});
     EXPECT_EQ(modules.channelCounts[3], 8);
 }
@@ -121,8 +121,10 @@ TEST(ModelTableTest, NamesTheControllerByItsCpuModuleAndSlotCount)
     EXPECT_EQ(GetModelNameForApid(QStringLiteral("0x8000018f"), 9), QStringLiteral("ulTEK 4200-9-IEC-T"));
     EXPECT_EQ(GetModelNameForApid(QStringLiteral("0x80000189"), 4), QString());
     EXPECT_EQ(GetModelNameForApid(QStringLiteral("0x80008511"), 0), QStringLiteral("ulTEK 2301-IEC-T"));
-    EXPECT_TRUE(IsSameController(QStringLiteral("x"), QStringLiteral("ulTEK 4200-5-C-T"), QStringLiteral("0x80000189"), 5));
-    EXPECT_FALSE(IsSameController(QStringLiteral("x"), QStringLiteral("ulTEK 4200-9-C-T"), QStringLiteral("0x80000189"), 5));
+    EXPECT_TRUE(
+        IsSameController(QStringLiteral("x"), QStringLiteral("ulTEK 4200-5-C-T"), QStringLiteral("0x80000189"), 5));
+    EXPECT_FALSE(
+        IsSameController(QStringLiteral("x"), QStringLiteral("ulTEK 4200-9-C-T"), QStringLiteral("0x80000189"), 5));
     EXPECT_TRUE(IsSameController(QStringLiteral("0x1"), QString(), QStringLiteral("0x1"), 0));
 }
 
@@ -134,8 +136,8 @@ TEST(LayoutCheckTest, MarksSlotsWhoseModulesDiffer)
         {2, QStringLiteral("DO"), QStringLiteral("0x8000CD01"), 0},
     };
     std::vector<SlotConfigEntry> device{
-        {0, QStringLiteral("PWR"), QStringLiteral("0X8000890B"), 0},   // power ids are not compared
-        {1, QStringLiteral("DI"), QStringLiteral("0x8000AB01FF"), 0},  // first 8 characters equal
+        {0, QStringLiteral("PWR"), QStringLiteral("0X8000890B"), 0},  // power ids are not compared
+        {1, QStringLiteral("DI"), QStringLiteral("0x8000AB01FF"), 0}, // first 8 characters equal
         {2, QStringLiteral("AI"), QStringLiteral("0x8000EF01"), 0},
     };
     EXPECT_TRUE(MarkLayoutDifferences(device, project, 5));

@@ -128,7 +128,8 @@ TEST_F(DeviceSearchTest, AFailedSearchKeepsTheHistoryAndTheBox)
             interfaces_.clear();
         connection_->SearchDevices();
         QString expected;
-        GetReturnCodeText(expected, c.listResult != 0 ? c.listResult : 1, QStringLiteral("List network interface failed."));
+        GetReturnCodeText(expected, c.listResult != 0 ? c.listResult : 1,
+                          QStringLiteral("List network interface failed."));
         EXPECT_EQ(boxes_.texts(), QStringList{expected}) << c.label;
         EXPECT_EQ(boxTexts(), QStringList{QStringLiteral("127.0.0.1 (00-11-22-33-44-55)")}) << c.label;
         EXPECT_EQ(historyValue("Count"), QStringLiteral("1")) << c.label;
@@ -158,7 +159,10 @@ TEST_F(DeviceSearchTest, MoreThan256AnswersAreClamped)
     std::vector<pelsim::SimSearchAnswer> answers;
     for (int i = 0; i < 300; ++i)
         answers.push_back({"127.0." + std::to_string(i / 250) + "." + std::to_string(i % 250 + 1),
-                           {0, 0, 0, 0, static_cast<std::uint8_t>(i >> 8), static_cast<std::uint8_t>(i)}, "", {}, false});
+                           {0, 0, 0, 0, static_cast<std::uint8_t>(i >> 8), static_cast<std::uint8_t>(i)},
+                           "",
+                           {},
+                           false});
     responder_.SetAnswers(answers);
     connection_->SearchDevices();
     EXPECT_EQ(box_.count(), kKesuMaxResults);

@@ -106,7 +106,7 @@ TEST_F(FirmwareFileTest, BuildsFromTwoModulesAndReadsThemBack)
     EXPECT_EQ(word(0), 64u);
     EXPECT_EQ(word(1), kFirmwareFormatCurrent);
     EXPECT_EQ(word(2), static_cast<quint32>(blocks.size()));
-    EXPECT_EQ(word(3), 0x1234u);  // kept from the source
+    EXPECT_EQ(word(3), 0x1234u); // kept from the source
     EXPECT_EQ(word(4), Crc32Update(0, blocks.constData(), static_cast<size_t>(blocks.size())));
     EXPECT_EQ(word(5), 2u);
     EXPECT_EQ(word(10), 0xCAFEu); // kept from the source
@@ -142,18 +142,47 @@ TEST_F(FirmwareFileTest, RefusesFilesThatClaimMoreThanTheyHold)
     } cases[] = {
         {"truncated image", whole.left(whole.size() - 1), 2},
         {"count beyond the file", whole, 1000000},
-        {"header length beyond the file", [&] { QByteArray b = whole; putWord(b, 0, 0x7FFFFFFF); return b; }(), 2},
-        {"module header shorter than its fields", [&] { QByteArray b = whole; putWord(b, 64, 20); return b; }(), 2},
-        {"module header length beyond the file", [&] { QByteArray b = whole; putWord(b, 64, 0xFFFFFF00); return b; }(), 2},
-        {"image length beyond the file", [&] { QByteArray b = whole; putWord(b, 64 + 72, 0xFFFFFFF0); return b; }(), 2},
-        {"name without its end", [&] { QByteArray b = whole; b.replace(64 + 8, 64, QByteArray(64, 'N')); return b; }(), 2},
+        {"header length beyond the file",
+         [&] {
+             QByteArray b = whole;
+             putWord(b, 0, 0x7FFFFFFF);
+             return b;
+         }(),
+         2},
+        {"module header shorter than its fields",
+         [&] {
+             QByteArray b = whole;
+             putWord(b, 64, 20);
+             return b;
+         }(),
+         2},
+        {"module header length beyond the file",
+         [&] {
+             QByteArray b = whole;
+             putWord(b, 64, 0xFFFFFF00);
+             return b;
+         }(),
+         2},
+        {"image length beyond the file",
+         [&] {
+             QByteArray b = whole;
+             putWord(b, 64 + 72, 0xFFFFFFF0);
+             return b;
+         }(),
+         2},
+        {"name without its end",
+         [&] {
+             QByteArray b = whole;
+             b.replace(64 + 8, 64, QByteArray(64, 'N'));
+             return b;
+         }(),
+         2},
         {"shorter than a header word", QByteArray(3, '\0'), 1},
     };
     for (const auto& c : cases) {
         FirmwareHeaderWords words{};
         std::vector<FirmwareModuleRecord> records;
-        EXPECT_EQ(ReadFirmwareModuleHeaders(write(c.bytes), c.count, words, records), kFirmwareResultFailed)
-            << c.label;
+        EXPECT_EQ(ReadFirmwareModuleHeaders(write(c.bytes), c.count, words, records), kFirmwareResultFailed) << c.label;
         EXPECT_TRUE(records.empty()) << c.label;
     }
     quint32 value = 0;

@@ -129,7 +129,9 @@ TEST_F(ProgressWindowTest, AWorkersValueArrivesBeforeItGoesOn)
 
 TEST_F(ProgressWindowTest, ValuesWithoutAWindowAreLost)
 {
-    { CToolProgressBarDlg gone(ProgressMode::FileTransfer); }
+    {
+        CToolProgressBarDlg gone(ProgressMode::FileTransfer);
+    }
     EXPECT_EQ(CProgressSink::Instance().window(), nullptr);
     SendProgressMessage(50); // nothing to reach, nothing breaks
 }

@@ -13,12 +13,12 @@
 #include "CToolProgressBarDlg.h"
 #include "CUpdateDlg.h"
 #include "ConfigFiles.h"
-#include "FoundDeviceRecord.h"
-#include "IniFile.h"
 #include "DeviceDialogIds.h"
 #include "DeviceInfoTexts.h"
 #include "DeviceResultTexts.h"
 #include "FirmwareFile.h"
+#include "FoundDeviceRecord.h"
+#include "IniFile.h"
 #include "LanguagePack.h"
 #include "PuttySession.h"
 #include "RecordingLogSink.h"
@@ -230,7 +230,8 @@ TEST_F(ToolDialogTest, AFailedCallIsReportedInTheLogAndABox)
     simulator_.FailCommand(30002, pelsim::SimFault::RaisedStatus(0x8100));
     dialog.RunToolFunction();
     ASSERT_EQ(boxes_.texts().size(), 1);
-    EXPECT_EQ(boxes_.texts().first().toStdString(), resultText(kStringLabelRestart, VORNA_RESULT_BAD_REPLY).toStdString());
+    EXPECT_EQ(boxes_.texts().first().toStdString(),
+              resultText(kStringLabelRestart, VORNA_RESULT_BAD_REPLY).toStdString());
     EXPECT_EQ(boxes_.boxes().first().flags & kMessageBoxIconMask, MB_ICONERROR);
     ExpectClosed();
 }
@@ -332,9 +333,9 @@ TEST_F(ToolDialogTest, ConsoleStartsTheClientWithArgumentsAndASavedSession)
     CToolBaseDlg& dialog = Make(kCmdDiagnosticConsole);
     dialog.RunToolFunction();
     ASSERT_EQ(started_.size(), 8);
-    EXPECT_EQ(started_.mid(1), QStringList({QStringLiteral("-ssh"), QStringLiteral("-l"), QStringLiteral("root"),
-                                            QStringLiteral("-pw"), QStringLiteral("root"), QStringLiteral("-load"),
-                                            QStringLiteral("DiagConsole")}));
+    EXPECT_EQ(started_.mid(1),
+              QStringList({QStringLiteral("-ssh"), QStringLiteral("-l"), QStringLiteral("root"), QStringLiteral("-pw"),
+                           QStringLiteral("root"), QStringLiteral("-load"), QStringLiteral("DiagConsole")}));
     EXPECT_FALSE(started_.first().isEmpty());
     EXPECT_EQ(ReadPuttySessionValue(QStringLiteral("DiagConsole"), QStringLiteral("HostName")),
               QStringLiteral("127.0.0.1"));
@@ -353,7 +354,6 @@ TEST(PuttySessionTest, ValuesAreReplacedAndOtherKeysKept)
     EXPECT_EQ(ReadPuttySessionValue(QStringLiteral("Missing"), QStringLiteral("A")), QString());
 }
 
-
 TEST(DeviceHistoryTest, ADamagedHistoryLoadsWhatFitsItsRecords)
 {
     const QString path = GetDeviceHistoryPath();
@@ -361,7 +361,8 @@ TEST(DeviceHistoryTest, ADamagedHistoryLoadsWhatFitsItsRecords)
     QFile::remove(path);
     WritePrivateProfileString(section, QStringLiteral("Count"), QStringLiteral("2000000000"), path);
     WritePrivateProfileString(section, QStringLiteral("Default"), QStringLiteral("0"), path);
-    WritePrivateProfileString(section, QStringLiteral("Device_0"), QStringLiteral("127.0.0.1000000000000 (00-11)"), path);
+    WritePrivateProfileString(section, QStringLiteral("Device_0"), QStringLiteral("127.0.0.1000000000000 (00-11)"),
+                              path);
     WritePrivateProfileString(section, QStringLiteral("Device_1"),
                               QStringLiteral("127.0.0.5 (00-11-22-33-44-55-66-77)"), path);
     const DeviceHistory history = LoadDeviceHistory();
@@ -398,8 +399,10 @@ TEST_F(ToolDialogTest, LogSettingsAreReadEditedAndSentWithRefusalsReverted)
     dialog.infoPage()->FillLogSettings(shown);
     boxes_.Clear();
     dialog.RunToolFunction();
-    EXPECT_EQ(boxes_.texts(), QStringList{QStringLiteral("[Service Log]\r\n%1 : Success\r\n%2 : Fail\r\n")
-                                              .arg(LogTypeName(1), LogTypeName(2))});
+    EXPECT_EQ(
+        boxes_.texts(),
+        QStringList{
+            QStringLiteral("[Service Log]\r\n%1 : Success\r\n%2 : Fail\r\n").arg(LogTypeName(1), LogTypeName(2))});
     const std::vector<LogSettingEntry> after = dialog.infoPage()->logSettings();
     EXPECT_EQ(after[1].state, kLogStateEnabled);
     EXPECT_EQ(after[2].state, kLogStateDisabled) << "the refused entry shows the device's state again";
@@ -654,9 +657,7 @@ TEST_F(ToolTransferTest, TheSendAgainQuestionIsAskedOnTheUiThread)
 
 TEST_F(ToolTransferTest, BuiltInFirmwareGoesThroughTheBootLoaderWhenPollingTimesOut)
 {
-    simulator_.Update([](pelsim::SimDeviceData& d) {
-        d.firmwareProgress = {{20, 0}, {100, 0}, {100, 1}};
-    });
+    simulator_.Update([](pelsim::SimDeviceData& d) { d.firmwareProgress = {{20, 0}, {100, 0}, {100, 1}}; });
     // The status poll after the upload times out: the device is switching to its boot loader.
     simulator_.FailCommand(30004, pelsim::SimFault::Silence());
     CToolBaseDlg& dialog = Make(kCmdModuleFirmware);

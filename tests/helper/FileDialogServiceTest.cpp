@@ -26,7 +26,7 @@ TEST(FileDialogServiceTest, TheFiltersFirstExtensionCompletesANameWithoutOne)
         {"/p/Plant4100", "Pelandrix projects (*.pelx);;All files (*)", "/p/Plant4100.pelx"},
         {"/p/Plant4100.pelx", "Pelandrix projects (*.pelx);;All files (*)", "/p/Plant4100.pelx"},
         {"/p/Plant.v2", "Pelandrix projects (*.pelx)", "/p/Plant.v2"}, // an extension of the user's own
-        {"/p.d/log", "Log files (*.txt *.log)", "/p.d/log.txt"},    // a dot in a folder is no extension
+        {"/p.d/log", "Log files (*.txt *.log)", "/p.d/log.txt"},       // a dot in a folder is no extension
         {"/p/log", "All files (*)", "/p/log"},
         {"/p/log", "", "/p/log"},
         {"", "Log files (*.txt)", ""}, // cancelled stays cancelled
@@ -86,8 +86,9 @@ TEST(FileDialogServiceTest, AChooserStartsInTheProjectFolderElseTheLastFolder)
         {"no folder known", "Plant7", "", "", "Plant7"},
     };
     for (const auto& c : table)
-        EXPECT_EQ(DialogStartPath(QString::fromUtf8(c.initial), QString::fromUtf8(c.project), QString::fromUtf8(c.last)),
-                  QString::fromUtf8(c.expected))
+        EXPECT_EQ(
+            DialogStartPath(QString::fromUtf8(c.initial), QString::fromUtf8(c.project), QString::fromUtf8(c.last)),
+            QString::fromUtf8(c.expected))
             << c.label;
 }
 

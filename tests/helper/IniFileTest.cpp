@@ -54,19 +54,18 @@ protected:
 
 TEST_F(IniFileTest, ReadsWithPrivateProfileNameRules)
 {
-    const QString file = writeFile("read.ini",
-                                   "[General]\n"
-                                   "Link=http://example.invalid/help\n"
-                                   "  Port   =  502  \n"
-                                   "Empty=\n"
-                                   "List=a, b,,c\n"
-                                   "[ Help ]\n"
-                                   "ISaGRAF_Link = x\n"
-                                   "Quoted=\"a, b\"\n"
-                                   "LoneQuote=\"x\n"
-                                   "Inner=a \"b\" c\n"
-                                   "[Größe]\n"
-                                   "Ändern=ja\n");
+    const QString file = writeFile("read.ini", "[General]\n"
+                                               "Link=http://example.invalid/help\n"
+                                               "  Port   =  502  \n"
+                                               "Empty=\n"
+                                               "List=a, b,,c\n"
+                                               "[ Help ]\n"
+                                               "ISaGRAF_Link = x\n"
+                                               "Quoted=\"a, b\"\n"
+                                               "LoneQuote=\"x\n"
+                                               "Inner=a \"b\" c\n"
+                                               "[Größe]\n"
+                                               "Ändern=ja\n");
     const struct {
         const char* section;
         const char* key;
@@ -75,10 +74,10 @@ TEST_F(IniFileTest, ReadsWithPrivateProfileNameRules)
         {"General", "Link", "http://example.invalid/help"},
         {"general", "LINK", "http://example.invalid/help"},
         {"General", "Link ", "http://example.invalid/help"}, // requested name ends in a blank
-        {" GENERAL ", "port", "502"},                         // blanks around the name and '='
-        {"General", "Empty", ""},                             // empty value, not the default
-        {"General", "List", "a, b,,c"},                       // never split
-        {"help", "isagraf_link", "x"},                        // blanks inside the brackets
+        {" GENERAL ", "port", "502"},                        // blanks around the name and '='
+        {"General", "Empty", ""},                            // empty value, not the default
+        {"General", "List", "a, b,,c"},                      // never split
+        {"help", "isagraf_link", "x"},                       // blanks inside the brackets
         {"Help", "Quoted", "a, b"},
         {"Help", "LoneQuote", "\"x"},
         {"Help", "Inner", "a \"b\" c"},
@@ -99,15 +98,14 @@ TEST_F(IniFileTest, ReadsWithPrivateProfileNameRules)
 
 TEST_F(IniFileTest, ReadsTheLeadingInteger)
 {
-    const QString file = writeFile("int.ini",
-                                   "[N]\n"
-                                   "Plain=502\nTail=12abc\nEmpty=\nNegative=-7\nSigned=  +3\n"
-                                   "Letters=abc\nQuoted=\"15\"\nSpaced=- 4\n");
+    const QString file = writeFile("int.ini", "[N]\n"
+                                              "Plain=502\nTail=12abc\nEmpty=\nNegative=-7\nSigned=  +3\n"
+                                              "Letters=abc\nQuoted=\"15\"\nSpaced=- 4\n");
     const struct {
         const char* key;
         int expected;
-    } cases[] = {{"Plain", 502},  {"Tail", 12},   {"Empty", 0},   {"Negative", -7},  {"Signed", 3},
-                 {"Letters", 0},  {"Quoted", 15}, {"Spaced", 0},  {"Missing", 42}, {"plain ", 502}};
+    } cases[] = {{"Plain", 502}, {"Tail", 12},   {"Empty", 0},  {"Negative", -7}, {"Signed", 3},
+                 {"Letters", 0}, {"Quoted", 15}, {"Spaced", 0}, {"Missing", 42},  {"plain ", 502}};
     for (const auto& c : cases)
         EXPECT_EQ(GetPrivateProfileInt("N", QString::fromUtf8(c.key), 42, file), c.expected) << c.key;
     EXPECT_EQ(GetPrivateProfileInt("N", "Plain", 42, path("missing.ini")), 42);
@@ -115,19 +113,18 @@ TEST_F(IniFileTest, ReadsTheLeadingInteger)
 
 TEST_F(IniFileTest, WriteKeepsCommentsOrderAndUntouchedValues)
 {
-    const QString file = writeFile("keep.ini",
-                                   "; file comment\n"
-                                   "\n"
-                                   "; about general\n"
-                                   "[General]\n"
-                                   "; the first key\n"
-                                   "B=1,2,3\n"
-                                   "A=2\n"
-                                   "# hash comment\n"
-                                   "C=\"q\"\n"
-                                   "[Other]\n"
-                                   "X=1\n"
-                                   "; trailing note\n");
+    const QString file = writeFile("keep.ini", "; file comment\n"
+                                               "\n"
+                                               "; about general\n"
+                                               "[General]\n"
+                                               "; the first key\n"
+                                               "B=1,2,3\n"
+                                               "A=2\n"
+                                               "# hash comment\n"
+                                               "C=\"q\"\n"
+                                               "[Other]\n"
+                                               "X=1\n"
+                                               "; trailing note\n");
     ASSERT_TRUE(WritePrivateProfileString("general", "a ", "3", file));
 
     const QByteArray text = readFile(file);

@@ -6,7 +6,6 @@
 
 namespace {
 
-
 TEST(RegistryTest, WritesIntoAnExistingSubKey)
 {
     {
@@ -16,8 +15,8 @@ TEST(RegistryTest, WritesIntoAnExistingSubKey)
     }
     EXPECT_TRUE(WriteRegistryString(RegistryRoot::CurrentUser, "Software\\Tools\\Workbench", "RelativeRootFolderPath",
                                     "/opt/workbench"));
-    EXPECT_TRUE(WriteRegistryString(RegistryRoot::CurrentUser, "Software\\Sessions\\DiagConsole", "HostName",
-                                    "127.0.0.1"))
+    EXPECT_TRUE(
+        WriteRegistryString(RegistryRoot::CurrentUser, "Software\\Sessions\\DiagConsole", "HostName", "127.0.0.1"))
         << "a sub-key that only holds sub-keys exists too";
 
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, "Zerv", "Pelandrix");

@@ -60,13 +60,10 @@ TEST(ScrambleTest, ReadsOddAndMalformedHexWithoutGuessing)
         const char* text;
         bool ok;
     } cases[] = {
-        {"3D0", "a\\", true},   // a lone last digit is a byte of its own
-        {"3D3", "a_", true},
-        {"3DZZ3E", "a", false}, // reading stops at the first pair that is not hex
-        {"3D3G3E", "a", false},
-        {"G1", "", false},
-        {"3D 3E", "a", false},
-        {"B5", "é", true},      // a single byte that is not UTF-8 is read as Latin-1
+        {"3D0", "a\\", true},                           // a lone last digit is a byte of its own
+        {"3D3", "a_", true},    {"3DZZ3E", "a", false}, // reading stops at the first pair that is not hex
+        {"3D3G3E", "a", false}, {"G1", "", false},
+        {"3D 3E", "a", false},  {"B5", "é", true}, // a single byte that is not UTF-8 is read as Latin-1
     };
     for (const auto& c : cases) {
         bool ok = !c.ok;

@@ -27,12 +27,9 @@ TEST(ParseLeadingIntTest, SaturatesOutOfRangeValues)
         qint64 int64;
         int int32;
     } cases[] = {
-        {"18446744073709551617", INT64_MAX, INT_MAX},
-        {"-99999999999999999999", INT64_MIN, INT_MIN},
-        {"9223372036854775807", INT64_MAX, INT_MAX},
-        {"-9223372036854775808", INT64_MIN, INT_MIN},
-        {"4294967296", 4294967296LL, INT_MAX},
-        {"-2147483649", -2147483649LL, INT_MIN},
+        {"18446744073709551617", INT64_MAX, INT_MAX}, {"-99999999999999999999", INT64_MIN, INT_MIN},
+        {"9223372036854775807", INT64_MAX, INT_MAX},  {"-9223372036854775808", INT64_MIN, INT_MIN},
+        {"4294967296", 4294967296LL, INT_MAX},        {"-2147483649", -2147483649LL, INT_MIN},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ParseLeadingInt64(QString::fromLatin1(c.text)), c.int64) << c.text;
@@ -111,7 +108,7 @@ TEST(HexTextToIntTest, ReadsHexDigitsOnly)
     const struct {
         const char* text;
         int expected;
-    } cases[] = {{"ff", 255}, {"FF", 255}, {"", 0}, {"0x10", -1}, {"1g", -1}, {"7fffffff", 0x7fffffff},
+    } cases[] = {{"ff", 255},     {"FF", 255}, {"", 0}, {"0x10", -1}, {"1g", -1}, {"7fffffff", 0x7fffffff},
                  {"100000000", 0}};
     for (const auto& c : cases)
         EXPECT_EQ(HexTextToInt(QByteArray(c.text)), c.expected) << c.text;
@@ -138,8 +135,9 @@ TEST(FloatToStringTest, WritesSixSignificantDigitsInAnyLocale)
     const struct {
         float value;
         const char* text;
-    } cases[] = {{0.0f, "0"}, {-4.0f, "-4"}, {15.0f, "15"}, {0.1f, "0.1"}, {1.5f, "1.5"}, {1000000.0f, "1e+06"},
-                 {0.00001f, "1e-05"}, {1234567.0f, "1.23457e+06"}, {123456.0f, "123456"}, {0.0001f, "0.0001"}};
+    } cases[] = {{0.0f, "0"},           {-4.0f, "-4"},         {15.0f, "15"},       {0.1f, "0.1"},
+                 {1.5f, "1.5"},         {1000000.0f, "1e+06"}, {0.00001f, "1e-05"}, {1234567.0f, "1.23457e+06"},
+                 {123456.0f, "123456"}, {0.0001f, "0.0001"}};
     for (const auto& c : cases)
         EXPECT_EQ(FloatToString(c.value), QString::fromLatin1(c.text)) << c.text;
     std::setlocale(LC_ALL, "C");
@@ -149,8 +147,7 @@ TEST(FloatToStringTest, WritesSixSignificantDigitsInAnyLocale)
 TEST(ParseLeadingDoubleTest, ReadsEveryFormFloatToStringWrites)
 {
     for (float value : {0.0f, -4.0f, 0.1f, 1.5f, 1000000.0f, 0.00001f, 1234567.0f})
-        EXPECT_FLOAT_EQ(static_cast<float>(ParseLeadingDouble(FloatToString(value))),
-                        FloatToString(value).toFloat());
+        EXPECT_FLOAT_EQ(static_cast<float>(ParseLeadingDouble(FloatToString(value))), FloatToString(value).toFloat());
     EXPECT_DOUBLE_EQ(ParseLeadingDouble(QStringLiteral("  2.5abc")), 2.5);
     EXPECT_DOUBLE_EQ(ParseLeadingDouble(QStringLiteral("1,5")), 1.0);
     EXPECT_DOUBLE_EQ(ParseLeadingDouble(QStringLiteral("x")), 0.0);
@@ -174,7 +171,8 @@ TEST(IPAddressFieldsTest, ConvertsControlFieldsAndText)
         EXPECT_EQ(fields.blank, c.blank) << c.text;
         EXPECT_EQ(fields.octets, c.octets) << c.text;
     }
-    EXPECT_EQ(IPAddressFieldsToText(IPAddressFieldsFromText(QStringLiteral("192.168.1"))), QStringLiteral("192.168.1.0"));
+    EXPECT_EQ(IPAddressFieldsToText(IPAddressFieldsFromText(QStringLiteral("192.168.1"))),
+              QStringLiteral("192.168.1.0"));
     EXPECT_TRUE(IPAddressFieldsToText(IPAddressFields{}).isEmpty());
 }
 

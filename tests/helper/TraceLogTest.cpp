@@ -97,7 +97,8 @@ TEST(TraceLogTest, LogsSystemErrorWithItsText)
     ASSERT_TRUE(viewer.listening());
     LogSystemError(QStringLiteral("Open"), 2);
     const QString line = viewer.NextRecord();
-    EXPECT_TRUE(line.contains(QStringLiteral(" @ Open failed with error 2: No such file or directory"))) << qPrintable(line);
+    EXPECT_TRUE(line.contains(QStringLiteral(" @ Open failed with error 2: No such file or directory")))
+        << qPrintable(line);
 }
 
 TEST(ProgressMessageTest, ReachesTheReceiverOnItsThread)

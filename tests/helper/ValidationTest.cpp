@@ -30,15 +30,15 @@ TEST(RegexMatchTest, MatchesUtf8BytesWithoutUtfMode)
         const char* pattern;
         bool expected;
     } cases[] = {
-        {"abc123", "\\d+", true},                 // anywhere in the subject
-        {"abc", "^b", false},                     // anchors are the pattern's own
-        {"ABC", "abc", false},                    // case-sensitive
-        {"12\n", "^\\d+$", true},                 // $ also before a final line feed
-        {"1\n2", "1.2", false},                   // . does not match a line feed
-        {"Öl", "^[A-Za-z]+$", false},             // non-ASCII is no letter
-        {"Ö", "^..$", true},                      // one character, two bytes
-        {"Öl", "^\xC3\x96l$", true},              // pattern bytes meet subject bytes
-        {"abc", "(", false},                      // does not compile
+        {"abc123", "\\d+", true},     // anywhere in the subject
+        {"abc", "^b", false},         // anchors are the pattern's own
+        {"ABC", "abc", false},        // case-sensitive
+        {"12\n", "^\\d+$", true},     // $ also before a final line feed
+        {"1\n2", "1.2", false},       // . does not match a line feed
+        {"Öl", "^[A-Za-z]+$", false}, // non-ASCII is no letter
+        {"Ö", "^..$", true},          // one character, two bytes
+        {"Öl", "^\xC3\x96l$", true},  // pattern bytes meet subject bytes
+        {"abc", "(", false},          // does not compile
         {"", "^$", true},
     };
     for (const auto& c : cases)
@@ -53,13 +53,35 @@ TEST(IsValidDecimalTest, AcceptsIntegersAndUpToMaxDecimalsAfterADot)
         int maxDecimals;
         bool expected;
     } cases[] = {
-        {"3.14", 2, true},  {"-3", 2, true},     {"12", 2, true},   {"-12", 2, true},  {"12.", 2, true},
-        {"1.5", 2, true},   {"-0.25", 2, true},  {"3.145", 2, false}, {"-", 2, false}, {".5", 2, false},
-        {"12x", 2, false},  {"1,5", 2, false},   {"1x5", 2, false}, {"", 2, false},    {"1.5.", 2, false},
-        {"--1", 2, false},  {" 1", 2, false},    {"1.", 1, true},   {"1.25", 1, false},
+        {"3.14", 2, true},
+        {"-3", 2, true},
+        {"12", 2, true},
+        {"-12", 2, true},
+        {"12.", 2, true},
+        {"1.5", 2, true},
+        {"-0.25", 2, true},
+        {"3.145", 2, false},
+        {"-", 2, false},
+        {".5", 2, false},
+        {"12x", 2, false},
+        {"1,5", 2, false},
+        {"1x5", 2, false},
+        {"", 2, false},
+        {"1.5.", 2, false},
+        {"--1", 2, false},
+        {" 1", 2, false},
+        {"1.", 1, true},
+        {"1.25", 1, false},
         // No decimals: integers only, instead of a pattern that refuses everything.
-        {"12", 0, true},    {"-12", 0, true},    {"0", 0, true},    {"1.5", 0, false}, {"12.", 0, false},
-        {"", 0, false},     {"x", 0, false},     {"7", -1, true},   {"7.5", -1, false},
+        {"12", 0, true},
+        {"-12", 0, true},
+        {"0", 0, true},
+        {"1.5", 0, false},
+        {"12.", 0, false},
+        {"", 0, false},
+        {"x", 0, false},
+        {"7", -1, true},
+        {"7.5", -1, false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(IsValidDecimal(QString::fromUtf8(c.text), c.maxDecimals), c.expected)
@@ -94,9 +116,19 @@ TEST(IsValidPhoneNumberTest, AcceptsAnOptionalPlusAndTwoToTwentyDigits)
         const char* text;
         bool expected;
     } cases[] = {
-        {"+12", true},  {"12", true},        {"12345678901234567890", true}, {"+12345678901234567890", true},
-        {"123456789012345678901", false},    {"1", false},  {"+", false},    {"", false},
-        {"12 34", false}, {"12-34", false},  {"++12", false}, {"12+", false}, {"(01)234", false},
+        {"+12", true},
+        {"12", true},
+        {"12345678901234567890", true},
+        {"+12345678901234567890", true},
+        {"123456789012345678901", false},
+        {"1", false},
+        {"+", false},
+        {"", false},
+        {"12 34", false},
+        {"12-34", false},
+        {"++12", false},
+        {"12+", false},
+        {"(01)234", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(IsValidPhoneNumber(QString::fromUtf8(c.text)), c.expected) << c.text;
@@ -109,10 +141,9 @@ TEST(FitsByteLengthTest, CountsUtf8Bytes)
         int maxBytes;
         bool expected;
     } cases[] = {
-        {"abc", 3, true},  {"abcd", 3, false}, {"", 0, true},      {"a", 0, false},
-        {"Ö", 1, false},   {"Ö", 2, true},     {"日本", 6, true},  {"日本", 5, false},
-        {"😀", 4, true},   {"😀", 3, false},   {"aÖ日😀", 10, true}, {"aÖ日😀", 9, false},
-        {"a", -1, false},
+        {"abc", 3, true},    {"abcd", 3, false},  {"", 0, true},      {"a", 0, false}, {"Ö", 1, false},
+        {"Ö", 2, true},      {"日本", 6, true},   {"日本", 5, false}, {"😀", 4, true},  {"😀", 3, false},
+        {"aÖ日😀", 10, true}, {"aÖ日😀", 9, false}, {"a", -1, false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FitsByteLength(QString::fromUtf8(c.text), c.maxBytes), c.expected)
@@ -146,7 +177,8 @@ TEST(CheckEditRangeTest, AcceptsTheLeadingIntegerInsideTheRange)
     };
     for (const auto& c : cases) {
         QString message = kStale;
-        const int result = CheckEditRange(QString::fromUtf8(c.text), c.minimum, c.maximum, message, QStringLiteral("Port"));
+        const int result =
+            CheckEditRange(QString::fromUtf8(c.text), c.minimum, c.maximum, message, QStringLiteral("Port"));
         EXPECT_EQ(result, c.passes ? kS_OK : kE_FAIL) << '"' << c.text << '"';
         if (c.passes)
             EXPECT_EQ(message, kStale) << c.text;
@@ -235,7 +267,8 @@ TEST(MessageLineTest, FormatsTheLanguagePackStringWithItsArgumentsInOrder)
         {"invalid item", FormatInvalidItemLine(QStringLiteral("Slave ID")), {"Slave ID"}},
         {"item error", FormatItemErrorLine(QStringLiteral("Server IP")), {"Server IP"}},
         {"pattern", FormatPatternErrorLine(QStringLiteral("Tag name"), QStringLiteral("x y")), {"x y", "Tag name"}},
-        {"message", FormatMessageLine(kStringPatternError, QStringLiteral("Label"), QStringLiteral("Value")),
+        {"message",
+         FormatMessageLine(kStringPatternError, QStringLiteral("Label"), QStringLiteral("Value")),
          {"Value", "Label"}},
     };
     for (const auto& c : cases) {
@@ -249,8 +282,8 @@ TEST(MessageLineTest, FormatsTheLanguagePackStringWithItsArgumentsInOrder)
 
 TEST(MessageLineTest, LanguagePackHoldsEveryValidationString)
 {
-    const unsigned ids[] = {kStringLimitError,  kStringRangeError,   kStringInvalidItem,
-                            kStringItemError,   kStringPatternError, kStringEditRangeError};
+    const unsigned ids[] = {kStringLimitError, kStringRangeError,   kStringInvalidItem,
+                            kStringItemError,  kStringPatternError, kStringEditRangeError};
     for (unsigned id : ids)
         EXPECT_FALSE(LoadLangString(id).isEmpty()) << id;
 }

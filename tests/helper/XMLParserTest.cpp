@@ -53,8 +53,7 @@ QStringList ChildWalk(IXMLElement* element)
 // Makes writes beyond a size fail (EFBIG instead of SIGXFSZ) while it lives.
 class FileSizeLimit {
 public:
-    explicit FileSizeLimit(rlim_t bytes)
-        : m_oldHandler(std::signal(SIGXFSZ, SIG_IGN))
+    explicit FileSizeLimit(rlim_t bytes) : m_oldHandler(std::signal(SIGXFSZ, SIG_IGN))
     {
         getrlimit(RLIMIT_FSIZE, &m_old);
         rlimit limited = m_old;
@@ -142,7 +141,8 @@ TEST_F(XMLParserTest, EachElementKeepsItsOwnCursorAcrossCalls)
 
     IXMLElement* a = root->FirstChild();
     EXPECT_EQ(ChildWalk(a), QStringList{QStringLiteral("Target#deep-in-A")});
-    EXPECT_EQ(Label(root->NextChild()), QStringLiteral("Target#direct")) << "walking a child leaves the parent's cursor";
+    EXPECT_EQ(Label(root->NextChild()), QStringLiteral("Target#direct"))
+        << "walking a child leaves the parent's cursor";
 
     // The same element is the same object however it is reached, so its cursor is shared.
     IXMLElement* c = root->FindChild(QStringLiteral("C"));

@@ -58,8 +58,8 @@ TEST(AboutDlgTest, ShowsTheProgramsVersionAndOpensTheSupportMail)
     EXPECT_EQ(about.DoModal(), IDOK);
     SetShellOpener(previous);
 
-    const QRegularExpression pattern(QStringLiteral("^%1 Build \\d{8} $")
-                                         .arg(QRegularExpression::escape(ProgramVersionText().section(u'.', 0, 1))));
+    const QRegularExpression pattern(
+        QStringLiteral("^%1 Build \\d{8} $").arg(QRegularExpression::escape(ProgramVersionText().section(u'.', 0, 1))));
     EXPECT_TRUE(pattern.match(version).hasMatch()) << version.toStdString();
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(opened[0], QStringLiteral("mailto:support@zerv.example"));

@@ -67,8 +67,7 @@ TEST(ModulePlacementTest, EachKindOfModuleIsOfferedTheSlotsItsRuleAllows)
         {"never slot 0 for a port trunk either", withoutCPU(layoutOf(2, {{1, kPortTrunk}})), kPortTrunk, {}},
         // Ordinary modules: free slots before the first switch module.
         {"ordinary, empty project", layoutOf(5, {}), kIOModule, slotList({1, 2, 3, 4, 5})},
-        {"ordinary, skips used slots", layoutOf(5, {{1, kIOModule}, {3, kPortTrunk}}), kIOModule,
-         slotList({2, 4, 5})},
+        {"ordinary, skips used slots", layoutOf(5, {{1, kIOModule}, {3, kPortTrunk}}), kIOModule, slotList({2, 4, 5})},
         {"ordinary, never after a switch", layoutOf(9, {{2, kIOModule}, {8, kSwitch}}), kIOModule,
          slotList({1, 3, 4, 5, 6, 7})},
         {"ordinary, full project", layoutOf(2, {{1, kIOModule}, {2, kIOModule}}), kIOModule, {}},
@@ -78,7 +77,8 @@ TEST(ModulePlacementTest, EachKindOfModuleIsOfferedTheSlotsItsRuleAllows)
         const QString module = QString::fromUtf8(c.module);
         EXPECT_EQ(OfferedSlots(c.layout, module), c.offered) << c.label;
         for (int slot = 0; slot <= c.layout.slotCount + 1; ++slot)
-            EXPECT_EQ(IsPlacementAllowed(c.layout, module, slot), c.offered.contains(slot)) << c.label << ", slot " << slot;
+            EXPECT_EQ(IsPlacementAllowed(c.layout, module, slot), c.offered.contains(slot))
+                << c.label << ", slot " << slot;
     }
 }
 
@@ -88,11 +88,8 @@ TEST(ModulePlacementTest, LimitKeysLoseOnlyTheirEnding)
         const char* module;
         const char* key;
     } cases[] = {
-        {"ulTEK 4117-T", "ulTEK 4117"},
-        {"ulTEK 4117-CT", "ulTEK 4117"},
-        {"ulTEK 4118-TC-T", "ulTEK 4118-TC"},
-        {"ulTEK 4117", "ulTEK 4117"},
-        {"ulTEK 4117-T-T", "ulTEK 4117-T"},
+        {"ulTEK 4117-T", "ulTEK 4117"}, {"ulTEK 4117-CT", "ulTEK 4117"},    {"ulTEK 4118-TC-T", "ulTEK 4118-TC"},
+        {"ulTEK 4117", "ulTEK 4117"},   {"ulTEK 4117-T-T", "ulTEK 4117-T"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(SlotLimitKey(QString::fromUtf8(c.module)), QString::fromUtf8(c.key)) << c.module;
@@ -189,9 +186,15 @@ TEST_F(AddDeviceProject, TheSlotLimitRefusesOKAndKeepsTheDialogOpen)
         const char* message;
     } cases[] = {
         {"below the limit", {{1, "ulTEK 4117-T"}}, "ulTEK 4117-CT", true, nullptr},
-        {"-T and -CT share the limit", {{1, "ulTEK 4117-T"}, {2, "ulTEK 4117-CT"}}, "ulTEK 4117-T", false,
+        {"-T and -CT share the limit",
+         {{1, "ulTEK 4117-T"}, {2, "ulTEK 4117-CT"}},
+         "ulTEK 4117-T",
+         false,
          "ulTEK 4117: the project already holds 2 of these modules, as many as it may hold."},
-        {"a key with -T inside its name", {{3, "ulTEK 4118-TC-T"}}, "ulTEK 4118-TC-T", false,
+        {"a key with -T inside its name",
+         {{3, "ulTEK 4118-TC-T"}},
+         "ulTEK 4118-TC-T",
+         false,
          "ulTEK 4118-TC: the project already holds 1 of these modules, as many as it may hold."},
         {"a limit of 0 is no limit", {{8, kPortTrunk}}, kPortTrunk, true, nullptr},
         {"a model without a key", {{1, kSwitch}}, kSwitch, true, nullptr},

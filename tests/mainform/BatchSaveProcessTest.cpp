@@ -66,7 +66,8 @@ protected:
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         environment.insert(QStringLiteral("HOME"), home.path());
         for (const char* variable : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"})
-            environment.insert(QString::fromLatin1(variable), QDir(home.path()).filePath(QString::fromLatin1(variable)));
+            environment.insert(QString::fromLatin1(variable),
+                               QDir(home.path()).filePath(QString::fromLatin1(variable)));
         QProcess process;
         process.setProcessEnvironment(environment);
         QElapsedTimer clock;
@@ -87,7 +88,8 @@ protected:
     QString latestProject() const
     {
         const QString profile = QDir(home.path()).filePath(QStringLiteral("XDG_DATA_HOME/Zerv/Pelandrix/Profile.ini"));
-        return GetPrivateProfileString(QStringLiteral("Preference"), QStringLiteral("LatestProject"), QString(), profile);
+        return GetPrivateProfileString(QStringLiteral("Preference"), QStringLiteral("LatestProject"), QString(),
+                                       profile);
     }
 
     QTemporaryDir home;
@@ -155,12 +157,18 @@ TEST_F(BatchSaveProcessTest, SpecialFilesAreRefusedAtOnceWithAMessage)
         QStringList arguments;
         QString refused;
     } cases[] = {
-        {"endless device", {QStringLiteral("-S"), QStringLiteral("/dev/zero"), path("out.pelx")}, QStringLiteral("/dev/zero")},
-        {"random device", {QStringLiteral("-S"), QStringLiteral("/dev/urandom"), path("out.pelx")}, QStringLiteral("/dev/urandom")},
+        {"endless device",
+         {QStringLiteral("-S"), QStringLiteral("/dev/zero"), path("out.pelx")},
+         QStringLiteral("/dev/zero")},
+        {"random device",
+         {QStringLiteral("-S"), QStringLiteral("/dev/urandom"), path("out.pelx")},
+         QStringLiteral("/dev/urandom")},
         {"pipe in", {QStringLiteral("-S"), path("pipe.pelx"), path("out.pelx")}, path("pipe.pelx")},
         {"folder in", {QStringLiteral("-S"), path("folder.pelx"), path("out.pelx")}, path("folder.pelx")},
         // A save renames over its target: a device must never be replaced.
-        {"device out", {QStringLiteral("-S"), path("a.pelx"), QStringLiteral("/dev/null")}, QStringLiteral("/dev/null")},
+        {"device out",
+         {QStringLiteral("-S"), path("a.pelx"), QStringLiteral("/dev/null")},
+         QStringLiteral("/dev/null")},
         {"pipe out", {QStringLiteral("-S"), path("a.pelx"), path("pipe.pelx")}, path("pipe.pelx")},
     };
     for (const auto& c : cases) {

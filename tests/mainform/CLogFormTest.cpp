@@ -66,8 +66,10 @@ TEST(CLogFormTest, NewestLineComesFirstWithTheDateAndTime)
 
     const QString date = form.list()->GetItemText(0, 0);
     const QString time = form.list()->GetItemText(0, 1);
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$")).match(date).hasMatch()) << date.toStdString();
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d{2}:\\d{2}:\\d{2}$")).match(time).hasMatch()) << time.toStdString();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$")).match(date).hasMatch())
+        << date.toStdString();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d{2}:\\d{2}:\\d{2}$")).match(time).hasMatch())
+        << time.toStdString();
     const QDateTime logged = QDateTime::fromString(date + u' ' + time, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     EXPECT_GE(logged.secsTo(before), -2);
     EXPECT_LE(logged.secsTo(before), 2);

@@ -45,7 +45,11 @@ TEST_F(ChangeModuleDlgTest, TheCurrentModulesComeFromTheProject)
         std::vector<Placed> modules;
         ModuleChoice current;
     } cases[] = {
-        {"second power module in the last slot", true, 9, {{9, kPower30W}}, choiceOf(kCPU4100C, 9, kPower15W, kPower30W)},
+        {"second power module in the last slot",
+         true,
+         9,
+         {{9, kPower30W}},
+         choiceOf(kCPU4100C, 9, kPower15W, kPower30W)},
         {"I/O module in the last slot", true, 9, {{9, kIOModule}}, choiceOf(kCPU4100C, 9, kPower15W, "N/A")},
         {"last slot empty", true, 12, {}, choiceOf(kCPU4100C, 12, kPower15W, "N/A")},
         {"not of the 4100 series", false, 4, {{4, kPower30W}}, choiceOf(kCPU4100C, 4, "N/A", "N/A")},
@@ -74,14 +78,42 @@ TEST_F(ChangeModuleDlgTest, TheCombosShowTheProjectsModules)
         bool secondPowerEnabled;
         const char* secondPower;
     } cases[] = {
-        {"9 slots with a second power module", 9, kPower15W, {{9, kPower15W}}, "9-Slot",
-         Texts({"N/A", "ulTEK 4100-PK1-15W-T (slot 9)"}), 1, true, kPower15W},
-        {"9 slots without one: N/A is shown, not the first entry", 9, kPower30W, {}, "9-Slot",
-         Texts({"ulTEK 4100-PK1-30W-T (slot 9)", "N/A"}), 1, true, "N/A"},
-        {"an I/O module in the last slot is no second power module", 9, kPower30W, {{9, kIOModule}}, "9-Slot",
-         Texts({"ulTEK 4100-PK1-30W-T (slot 9)", "N/A"}), 1, true, "N/A"},
-        {"12 slots", 12, kPower50W, {{12, kPower50W}}, "12-Slot",
-         Texts({"ulTEK 4100-PK2-50W-T(slot 12)", "ulTEK 4100-PK1-30W-T", "N/A"}), 0, true, kPower50W},
+        {"9 slots with a second power module",
+         9,
+         kPower15W,
+         {{9, kPower15W}},
+         "9-Slot",
+         Texts({"N/A", "ulTEK 4100-PK1-15W-T (slot 9)"}),
+         1,
+         true,
+         kPower15W},
+        {"9 slots without one: N/A is shown, not the first entry",
+         9,
+         kPower30W,
+         {},
+         "9-Slot",
+         Texts({"ulTEK 4100-PK1-30W-T (slot 9)", "N/A"}),
+         1,
+         true,
+         "N/A"},
+        {"an I/O module in the last slot is no second power module",
+         9,
+         kPower30W,
+         {{9, kIOModule}},
+         "9-Slot",
+         Texts({"ulTEK 4100-PK1-30W-T (slot 9)", "N/A"}),
+         1,
+         true,
+         "N/A"},
+        {"12 slots",
+         12,
+         kPower50W,
+         {{12, kPower50W}},
+         "12-Slot",
+         Texts({"ulTEK 4100-PK2-50W-T(slot 12)", "ulTEK 4100-PK1-30W-T", "N/A"}),
+         0,
+         true,
+         kPower50W},
         {"5 slots: no second power module to choose", 5, kPower15W, {{5, kIOModule}}, "5-Slot", {}, -1, false, "N/A"},
     };
     for (const auto& c : cases) {
@@ -142,7 +174,8 @@ TEST_F(ChangeModuleDlgTest, OtherSeriesChangeOnlyTheCPU)
     model.SetIECMode(1);
     CChangeModuleDlg dialog(model);
     ASSERT_TRUE(dialog.Create());
-    EXPECT_EQ(ComboTexts(dialog.item<QComboBox>(kComboChangeCPU)), Texts({"ulTEK 4100-CPU15-I-T", "ulTEK 4100-CPU35-I-T"}))
+    EXPECT_EQ(ComboTexts(dialog.item<QComboBox>(kComboChangeCPU)),
+              Texts({"ulTEK 4100-CPU15-I-T", "ulTEK 4100-CPU35-I-T"}))
         << "the IEC 61131-3 variant's list";
     EXPECT_EQ(dialog.itemText(kComboChangeCPU), QStringLiteral("ulTEK 4100-CPU35-I-T"));
     EXPECT_TRUE(dialog.control(kComboChangeCPU)->isEnabled());
@@ -183,15 +216,23 @@ TEST_F(ChangeModuleDlgTest, ASlotInUseBlocksTheChangeBeforeAnythingChanges)
     } cases[] = {
         {"fewer slots: the first used slot above the new count", 9, {{9, kIOModule}, {7, kIOModule}}, 5, "N/A", 7},
         {"fewer slots: the second power module goes with them", 9, {{9, kPower15W}, {4, kIOModule}}, 5, "N/A", 0},
-        {"fewer slots: a power module that is not the last slot's stays in the way", 12, {{10, kPower15W}}, 9, "N/A",
+        {"fewer slots: a power module that is not the last slot's stays in the way",
+         12,
+         {{10, kPower15W}},
+         9,
+         "N/A",
          10},
         {"fewer slots: an I/O module in the old last slot", 12, {{12, kIOModule}}, 9, kPower15W, 12},
         {"a second power module into a slot holding an I/O module", 9, {{9, kIOModule}}, 9, kPower15W, 9},
         {"a second power module replacing another", 9, {{9, kPower30W}}, 9, kPower15W, 0},
         {"no second power module: the last slot may hold anything", 9, {{9, kIOModule}}, 9, "N/A", 0},
         {"the new last slot of fewer slots", 9, {{5, kIOModule}}, 5, kPower15W, 5},
-        {"more slots: switch and port trunks move up into free slots", 9,
-         {{8, kSwitch}, {7, kPortTrunk}, {6, kPortTrunk}, {5, kIOModule}}, 12, kPower15W, 0},
+        {"more slots: switch and port trunks move up into free slots",
+         9,
+         {{8, kSwitch}, {7, kPortTrunk}, {6, kPortTrunk}, {5, kIOModule}},
+         12,
+         kPower15W,
+         0},
         {"more slots, an empty project", 9, {}, 12, "N/A", 0},
         {"a port trunk that would move below slot 1", 12, {{2, kPortTrunk}}, 5, "N/A", 2},
         {"a port trunk that would move onto an I/O module", 9, {{4, kPortTrunk}, {7, kIOModule}}, 12, "N/A", 7},
@@ -208,7 +249,8 @@ TEST_F(ChangeModuleDlgTest, ASlotInUseBlocksTheChangeBeforeAnythingChanges)
             continue;
         }
         ASSERT_EQ(boxes.boxes().size(), 1) << c.label;
-        EXPECT_EQ(boxes.boxes()[0].text, QStringLiteral("The slot %1 is in use.Please remove it first.").arg(c.blockedSlot))
+        EXPECT_EQ(boxes.boxes()[0].text,
+                  QStringLiteral("The slot %1 is in use.Please remove it first.").arg(c.blockedSlot))
             << c.label;
         EXPECT_EQ(boxes.boxes()[0].flags & kMessageBoxButtonsMask, MB_OK) << c.label;
     }
@@ -220,8 +262,12 @@ TEST(ModuleChangeTest, PowerModulesAreKnownByTheirCode)
         const char* name;
         bool power;
     } cases[] = {
-        {"ulTEK 4100-PK1-15W-T", true}, {"ulTEK 4100-PK2-50W-T", true}, {"ulTEK 4100-PK3-T", false},
-        {"ulTEK 4100-pk1-15W-T", false}, {kIOModule, false},           {"", false},
+        {"ulTEK 4100-PK1-15W-T", true},
+        {"ulTEK 4100-PK2-50W-T", true},
+        {"ulTEK 4100-PK3-T", false},
+        {"ulTEK 4100-pk1-15W-T", false},
+        {kIOModule, false},
+        {"", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(IsPowerModule(text(c.name)), c.power) << c.name;

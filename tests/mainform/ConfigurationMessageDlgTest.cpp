@@ -34,7 +34,8 @@ TEST(ConfigurationMessageDlgTest, ShowsAtMostSixteenLinesTheDifferingInRed)
 {
     std::vector<SlotConfigEntry> entries;
     for (int slot = 0; slot < 18; ++slot)
-        entries.push_back({slot, QStringLiteral("ulTEK 41%1-T").arg(slot, 2, 10, QLatin1Char('0')), QString(), slot % 3 == 1});
+        entries.push_back(
+            {slot, QStringLiteral("ulTEK 41%1-T").arg(slot, 2, 10, QLatin1Char('0')), QString(), slot % 3 == 1});
     entries[0].name = QStringLiteral("ulTEK 4100-CPU15-C-T");
 
     CConfigurationMessageDlg dialog(entries);
@@ -45,7 +46,8 @@ TEST(ConfigurationMessageDlgTest, ShowsAtMostSixteenLinesTheDifferingInRed)
         const auto* line = dialog.item<CColorStatic>(kConfigurationLineIds[i]);
         ASSERT_NE(line, nullptr) << i;
         EXPECT_EQ(line->text(), CConfigurationMessageDlg::FormatSlotLine(entries[static_cast<size_t>(i)])) << i;
-        EXPECT_EQ(line->TextColor(), entries[static_cast<size_t>(i)].differs ? QColor(255, 0, 0) : QColor(Qt::black)) << i;
+        EXPECT_EQ(line->TextColor(), entries[static_cast<size_t>(i)].differs ? QColor(255, 0, 0) : QColor(Qt::black))
+            << i;
     }
     EXPECT_EQ(dialog.itemText(kConfigurationLineIds[0]), QStringLiteral("Slot0(CPU): ulTEK 4100-CPU15-C-T"));
     const auto* icon = dialog.item<QLabel>(kIconConfigurationWarning);
@@ -69,8 +71,9 @@ TEST(ConfigurationMessageDlgTest, FewerEntriesLeaveTheOtherLinesAsTheyAreAndOKGo
     EXPECT_EQ(result, IDOK);
 
     CConfigurationMessageDlg cancelled({});
-    EXPECT_EQ(RunModal<CConfigurationMessageDlg>(cancelled, [](CConfigurationMessageDlg& d) { Click(d.control(IDCANCEL)); }),
-              IDCANCEL);
+    EXPECT_EQ(
+        RunModal<CConfigurationMessageDlg>(cancelled, [](CConfigurationMessageDlg& d) { Click(d.control(IDCANCEL)); }),
+        IDCANCEL);
 }
 
 } // namespace

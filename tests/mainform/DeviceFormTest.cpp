@@ -132,7 +132,7 @@ protected:
     }
 
     RecordingMessageBoxService boxes_;
-    ScopedMessageBoxService scopedBoxes_ {boxes_};
+    ScopedMessageBoxService scopedBoxes_{boxes_};
     std::unique_ptr<CMainFrame> frame_;
 };
 
@@ -261,10 +261,10 @@ TEST_F(DeviceFormTest, SlotOrderKeepsPowerCpuSlotsByNumberThenTheRestStably)
 
     pane().SortSlotNodes(reinterpret_cast<ITemplatePlacerObserver::NodeHandle>(slotParent));
 
-    EXPECT_EQ(labelsOf(slotParent),
-              (QStringList{"Slot 0(PWR): ulTEK 4100-PK1-15W-T", "Slot 0(CPU): ulTEK 4100-CPU15-C-T",
-                           "Slot 2: 41M-2116-T", "Slot 10: 41M-5404-T", "Slot 12: ulTEK 4100-PK2-50W-T", "loose 1",
-                           "loose 2"}));
+    EXPECT_EQ(
+        labelsOf(slotParent),
+        (QStringList{"Slot 0(PWR): ulTEK 4100-PK1-15W-T", "Slot 0(CPU): ulTEK 4100-CPU15-C-T", "Slot 2: 41M-2116-T",
+                     "Slot 10: 41M-5404-T", "Slot 12: ulTEK 4100-PK2-50W-T", "loose 1", "loose 2"}));
     EXPECT_TRUE(slot10->isExpanded());
     EXPECT_EQ(tree().currentItem(), slot10->child(0));
     EXPECT_EQ(properties().VisiblePage(), properties().PageForFormId(205)); // still the AO page
@@ -282,10 +282,7 @@ TEST_F(DeviceFormTest, DisplayTypeZeroOrAbsentExpandsEveryNodeOtherValuesCollaps
         const char* value; // null: no value in Profile.ini
         bool expandAll;
     } cases[] = {
-        {"absent", nullptr, true},
-        {"0", "0", true},
-        {"1", "1", false},
-        {"2", "2", false},
+        {"absent", nullptr, true},      {"0", "0", true}, {"1", "1", false}, {"2", "2", false},
         {"not a number", "list", true}, // reads as 0
     };
     for (const auto& c : cases) {
@@ -296,7 +293,8 @@ TEST_F(DeviceFormTest, DisplayTypeZeroOrAbsentExpandsEveryNodeOtherValuesCollaps
         const QTreeWidgetItem* root = pane().RootNode();
         EXPECT_TRUE(root->isExpanded()) << c.label;
         for (int i = 0; i < root->childCount(); ++i)
-            EXPECT_EQ(root->child(i)->isExpanded(), c.expandAll) << c.label << ": " << root->child(i)->text(0).toStdString();
+            EXPECT_EQ(root->child(i)->isExpanded(), c.expandAll)
+                << c.label << ": " << root->child(i)->text(0).toStdString();
         const QTreeWidgetItem* slot1 = pane().FindSlotNode(1);
         EXPECT_EQ(slot1->isExpanded(), c.expandAll) << c.label;
         EXPECT_EQ(tree().currentItem(), root->child(0)) << c.label;
@@ -311,12 +309,8 @@ TEST_F(DeviceFormTest, SelectingANodeShowsThePageOfItsFormId)
         int formId; // 0: no page
         int slot;
     } cases[] = {
-        {"Tags", 100, 0},
-        {"ulTEK 4100 Series", 1, 0},
-        {"Digital Input", 201, 1},
-        {"Modbus Master", 105, 0},
-        {"Device Configuration", 1, 0},
-        {"Slot 1: 41M-2116-T", 0, 1},
+        {"Tags", 100, 0},          {"ulTEK 4100 Series", 1, 0},    {"Digital Input", 201, 1},
+        {"Modbus Master", 105, 0}, {"Device Configuration", 1, 0}, {"Slot 1: 41M-2116-T", 0, 1},
         {"Tag Map", 102, 0},
     };
     for (const auto& c : cases) {
@@ -363,8 +357,10 @@ TEST_F(DeviceFormTest, TheNodeSelectedAfterANewProjectShowsItsPage)
 
 TEST_F(DeviceFormTest, EachRefusalShowsItsMessageAndRemovesNothing)
 {
-    const QString trunkPair = QStringLiteral("Two Port Trunk modules are intsalled.Please remove previous module first");
-    const QString switchAfterTrunk = QStringLiteral("Port Trunk modules are intsalled.Please remove port trunk module first");
+    const QString trunkPair =
+        QStringLiteral("Two Port Trunk modules are intsalled.Please remove previous module first");
+    const QString switchAfterTrunk =
+        QStringLiteral("Port Trunk modules are intsalled.Please remove port trunk module first");
     const struct {
         const char* label;
         const char* node;
@@ -373,7 +369,9 @@ TEST_F(DeviceFormTest, EachRefusalShowsItsMessageAndRemovesNothing)
         unsigned stringId; // 0: the literal text below
         QString literal;
     } cases[] = {
-        {"tags used by a service", "Slot 1: 41M-2116-T", 1,
+        {"tags used by a service",
+         "Slot 1: 41M-2116-T",
+         1,
          [](CDataCenter& m) {
              for (TagRecord& tag : m.Tags) {
                  if (tag.SlotIndex == 1) {
@@ -382,17 +380,24 @@ TEST_F(DeviceFormTest, EachRefusalShowsItsMessageAndRemovesNothing)
                  }
              }
          },
-         CDeviceForm::kStringModuleTagsInUse, {}},
-        {"serial port of a Modbus master device", "Slot 3: 41M-3304-T", 3,
+         CDeviceForm::kStringModuleTagsInUse,
+         {}},
+        {"serial port of a Modbus master device",
+         "Slot 3: 41M-3304-T",
+         3,
          [](CDataCenter& m) {
              MODBUS_EXTERNAL_DEVICE_SETTINGS device;
              device.RTUPort = QStringLiteral("S_3-P_1");
              m.ModbusMasterDevices.push_back(device);
          },
-         CDeviceForm::kStringModulePortInModbusMaster, {}},
-        {"serial port of the Modbus slave", "Slot 3: 41M-3304-T", 3,
+         CDeviceForm::kStringModulePortInModbusMaster,
+         {}},
+        {"serial port of the Modbus slave",
+         "Slot 3: 41M-3304-T",
+         3,
          [](CDataCenter& m) { m.ModbusSlave.SerialPort = QStringLiteral("S_3-P_0"); },
-         CDeviceForm::kStringModulePortInService, {}},
+         CDeviceForm::kStringModulePortInService,
+         {}},
         {"second of two port-trunk modules", "Slot 6: 41M-3302U-T", 6, [](CDataCenter&) {}, 0, trunkPair},
         {"switch after a port-trunk module", "Slot 9: 41M-3320M-T", 9, [](CDataCenter&) {}, 0, switchAfterTrunk},
     };
@@ -475,11 +480,11 @@ TEST_F(DeviceFormTest, RemovalActsOnlyOnAModulesSlotNode)
     const int nodes = countNodes(pane().RootNode());
     const quint16 mask = model().GetSlotMask();
     const char* unremovable[] = {
-        "ulTEK 4100 Series",                  // the device
-        "Device Configuration",               // the slot level
-        "Slot 0(CPU): ulTEK 4100-CPU15-C-T",  // the CPU
-        "Slot 0(PWR): ulTEK 4100-PK1-15W-T",  // the power module
-        "Digital Input",                      // a node below a module
+        "ulTEK 4100 Series",                 // the device
+        "Device Configuration",              // the slot level
+        "Slot 0(CPU): ulTEK 4100-CPU15-C-T", // the CPU
+        "Slot 0(PWR): ulTEK 4100-PK1-15W-T", // the power module
+        "Digital Input",                     // a node below a module
         "Tags",
     };
     for (const char* node : unremovable) {

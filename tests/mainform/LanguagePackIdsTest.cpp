@@ -2,8 +2,8 @@
 #include "DialogTemplate.h"
 #include "LanguagePack.h"
 #include "MainFormIds.h"
-#include "MessageBoxService.h"
 #include "MenuTemplate.h"
+#include "MessageBoxService.h"
 #include "PackImage.h"
 #include "ToolbarTemplate.h"
 #include "Validation.h"
@@ -27,8 +27,8 @@ TEST(LanguagePackIdsTest, NamedStringsTemplatesAndMenusExist)
 {
     for (unsigned id : kMainFormStringIds)
         EXPECT_FALSE(LanguagePack::String(id).isEmpty()) << "string " << id;
-    for (unsigned id : {kStringLimitError, kStringRangeError, kStringInvalidItem, kStringItemError,
-                        kStringPatternError, kStringEditRangeError})
+    for (unsigned id : {kStringLimitError, kStringRangeError, kStringInvalidItem, kStringItemError, kStringPatternError,
+                        kStringEditRangeError})
         EXPECT_FALSE(LanguagePack::String(id).isEmpty()) << "string " << id;
     for (unsigned id : kMainFormTemplateIds)
         EXPECT_TRUE(LoadDialogTemplate(id).has_value()) << "template " << id;
@@ -55,10 +55,21 @@ TEST(LanguagePackIdsTest, MainMenuAndToolbarCarryTheShellsCommands)
     const auto menu = LoadMenuTemplate(kMenuMainFrame);
     ASSERT_TRUE(menu.has_value());
     const QList<int> inMenu = menuCommands(menu->entries);
-    QList<int> named = {kCommandNewProject, kCommandOpenProject, kCommandSaveProject, kCommandSaveProjectAs,
-                        kCommandFileTransmission, kCommandExportISaGRAF, kCommandExportTagDefines, kCommandAddModule,
-                        kCommandRemoveModule, kCommandPreferences, kCommandNetworkInterface, kCommandAppExit,
-                        kCommandHelp, kCommandISaGRAFHelp, kCommandAbout};
+    QList<int> named = {kCommandNewProject,
+                        kCommandOpenProject,
+                        kCommandSaveProject,
+                        kCommandSaveProjectAs,
+                        kCommandFileTransmission,
+                        kCommandExportISaGRAF,
+                        kCommandExportTagDefines,
+                        kCommandAddModule,
+                        kCommandRemoveModule,
+                        kCommandPreferences,
+                        kCommandNetworkInterface,
+                        kCommandAppExit,
+                        kCommandHelp,
+                        kCommandISaGRAFHelp,
+                        kCommandAbout};
     for (int command : kDeviceOperationCommands)
         named.append(command);
     for (int command : named)
@@ -99,7 +110,8 @@ TEST(LanguagePackIdsTest, ToolbarSourcesAreCheckedLineByLine)
     for (const auto& c : cases) {
         ToolbarTemplate parsed;
         QString error;
-        const bool ok = ParseToolbarTemplate(QString::fromLatin1(c.text), QStringLiteral("test.toolbar"), parsed, error);
+        const bool ok =
+            ParseToolbarTemplate(QString::fromLatin1(c.text), QStringLiteral("test.toolbar"), parsed, error);
         EXPECT_EQ(ok, c.ok) << c.label;
         if (ok) {
             EXPECT_EQ(parsed.ButtonCount(), c.buttons) << c.label;

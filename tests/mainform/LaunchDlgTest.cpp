@@ -26,7 +26,8 @@ void setShowSplash(const char* value)
 {
     QFile::remove(GetProfilePath());
     if (value) {
-        ASSERT_TRUE(WritePrivateProfileString(kProfilePreferenceSection, kProfileShowSplashKey, value, GetProfilePath()));
+        ASSERT_TRUE(
+            WritePrivateProfileString(kProfilePreferenceSection, kProfileShowSplashKey, value, GetProfilePath()));
     }
 }
 

@@ -6,11 +6,11 @@
 #include "CDataCenter.h"
 #include "CDeviceForm.h"
 #include "CLogForm.h"
-#include "CPropertyForm.h"
 #include "CPlaceholderPage.h"
+#include "CPropertyForm.h"
+#include "ICommandTarget.h"
 #include "ILogLineSink.h"
 #include "IPageHost.h"
-#include "ICommandTarget.h"
 #include "MainFormIds.h"
 #include "MenuTemplate.h"
 #include "PropertyPageTable.h"
@@ -111,7 +111,8 @@ TEST(MainFrameTest, MenuBarComesFromThePackTrimmedAndTheToolbarKeepsTheTrimmedCo
     EXPECT_EQ(titles, (QStringList{"&File", "&Device", "&Tools", "&Help"}));
     EXPECT_EQ(frame.windowTitle(), QStringLiteral("Pelandrix"));
 
-    for (int trimmed : {kCommandFileTransmission, kCommandExportISaGRAF, kCommandUpdateFirmwareFromFile, kCommandCalibrate})
+    for (int trimmed :
+         {kCommandFileTransmission, kCommandExportISaGRAF, kCommandUpdateFirmwareFromFile, kCommandCalibrate})
         EXPECT_FALSE(menuHoldsCommand(frame, trimmed)) << trimmed;
     EXPECT_TRUE(toolbarHoldsCommand(frame, kCommandFileTransmission));
     EXPECT_TRUE(toolbarHoldsCommand(frame, kCommandExportISaGRAF));
@@ -139,9 +140,11 @@ TEST(MainFrameTest, CommandStatesWithoutAndWithAProject)
     CDataCenter& model = *frame.GetDataCenter();
     model.SetMaxSlotCount(4);
 
-    const int alwaysEnabled[] = {kCommandNewProject, kCommandNewProjectFromLaunch, kCommandOpenProject,
-                                 kCommandPreferences, kCommandNetworkInterface, kCommandHelp,
-                                 kCommandISaGRAFHelp, kCommandAbout, kCommandAppExit};
+    const int alwaysEnabled[] = {kCommandNewProject,       kCommandNewProjectFromLaunch,
+                                 kCommandOpenProject,      kCommandPreferences,
+                                 kCommandNetworkInterface, kCommandHelp,
+                                 kCommandISaGRAFHelp,      kCommandAbout,
+                                 kCommandAppExit};
     const int needProject[] = {kCommandSaveProject, kCommandSaveProjectAs, kCommandExportISaGRAF,
                                kCommandExportTagDefines, kCommandAddModule};
 
@@ -183,9 +186,8 @@ TEST(MainFrameTest, FreeSlotTestCoversSlotZeroToTheHighestSlot)
         int maxSlotCount;
         bool free;
     } cases[] = {
-        {0x0000, 0, true},   {0x0001, 0, false}, {0x001F, 4, false}, {0x001D, 4, true},
-        {0x7FFF, 15, true},  {0xFFFF, 15, false}, {0xFFFE, 20, true}, {0xFFFF, 20, false},
-        {0x0000, -1, false}, {0x0000, 100, true},
+        {0x0000, 0, true},   {0x0001, 0, false}, {0x001F, 4, false},  {0x001D, 4, true},   {0x7FFF, 15, true},
+        {0xFFFF, 15, false}, {0xFFFE, 20, true}, {0xFFFF, 20, false}, {0x0000, -1, false}, {0x0000, 100, true},
     };
     for (const auto& c : cases)
         EXPECT_EQ(CMainFrame::HasFreeSlot(c.mask, c.maxSlotCount), c.free) << c.mask << " of " << c.maxSlotCount;
@@ -281,7 +283,7 @@ TEST(MainFrameTest, CommandsRunOnlyWhenEnabledAndTheApplicationGetsItsOwn)
     frame.SetApplicationCommands(&application);
     frame.OnCommand(kCommandHelp);
     frame.OnCommand(kCommandAbout);
-    frame.OnCommand(12345);                   // nobody's: ignored
+    frame.OnCommand(12345);                  // nobody's: ignored
     frame.OnCommand(kCommandChangePassword); // disabled without a project: ignored
     EXPECT_EQ(application.commands, (QList<int>{kCommandHelp, kCommandAbout}));
 

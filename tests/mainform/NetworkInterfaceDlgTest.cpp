@@ -59,7 +59,7 @@ TEST_F(NetworkInterfaceDlgTest, PreselectsTheStoredInterfaceIgnoringCase)
         {"USB LAN", "USB LAN"},
         {"wireless adapter", "Wireless Adapter"},
         {"Ethernet Adapter", "Ethernet Adapter"}, // listed trimmed
-        {"Gone Adapter", "Ethernet Adapter"},    // no longer present: the first
+        {"Gone Adapter", "Ethernet Adapter"},     // no longer present: the first
         {"", "Ethernet Adapter"},
     };
     for (const auto& c : cases) {

@@ -42,7 +42,7 @@ TEST(NewProjectListsTest, EntriesAndSlotCountsAreReadAsWritten)
     } names[] = {
         {"ulTEK 4100-PK1-15W-T (slot 9)", "ulTEK 4100-PK1-15W-T"},
         {"ulTEK 4100-PK1-15W-T(slot 9)", "ulTEK 4100-PK1-15W-T"}, // no blank: the name keeps its last letter
-        {"ulTEK 4100-PK1-15W-T", "ulTEK 4100-PK1-15W-T"},        // no comment: the whole name
+        {"ulTEK 4100-PK1-15W-T", "ulTEK 4100-PK1-15W-T"},         // no comment: the whole name
         {"N/A", "N/A"},
         {"", ""},
     };
@@ -251,8 +251,8 @@ TEST_F(NewProjectDlgTest, TheCPUDialogStartsWithTheFirstEntries)
     // The first slot count (9) is applied: the 9-slot list of the first power module (15 W).
     EXPECT_EQ(state.entries, Texts({"N/A", "ulTEK 4100-PK1-15W-T (slot 9)"}));
     EXPECT_TRUE(state.enabled);
-    EXPECT_EQ(state.choice, (ModuleChoice{QString::fromUtf8(kCPU4100C), 9, QString::fromUtf8(kPower15W),
-                                          QStringLiteral("N/A")}));
+    EXPECT_EQ(state.choice,
+              (ModuleChoice{QString::fromUtf8(kCPU4100C), 9, QString::fromUtf8(kPower15W), QStringLiteral("N/A")}));
     EXPECT_TRUE(isOKEnabled(cpu));
 }
 
@@ -272,8 +272,7 @@ TEST_F(NewProjectDlgTest, TheSlotCountAndThePowerModulePickTheSecondPowerList)
         {"9 slots, 30 W", "9-Slot", kPower30W, list9For30W, true, 9, kPower30W},
         {"12 slots, 50 W", "12-Slot", kPower50W, list12For50W, true, 12, kPower50W},
         {"a number neither 5 nor 9 counts as 12", "7-Slot", kPower50W, list12For50W, true, 12, kPower50W},
-        {"5 slots keep the list and its first entry, disabled", "5-Slot", kPower30W, list9For30W, false, 5,
-         kPower30W},
+        {"5 slots keep the list and its first entry, disabled", "5-Slot", kPower30W, list9For30W, false, 5, kPower30W},
         {"a power module of unknown wattage offers none", "12-Slot", "ulTEK 4100-PK1-15W", {}, true, 12, "N/A"},
     };
     for (const auto& c : cases) {

@@ -22,13 +22,14 @@ constexpr const char* kAbsent = "<absent>";
 
 QString stored(const char* section, const char* key)
 {
-    return GetPrivateProfileString(QLatin1String(section), QLatin1String(key), QLatin1String(kAbsent), GetProfilePath());
+    return GetPrivateProfileString(QLatin1String(section), QLatin1String(key), QLatin1String(kAbsent),
+                                   GetProfilePath());
 }
 
 void store(const char* section, const char* key, const char* value)
 {
-    ASSERT_TRUE(WritePrivateProfileString(QLatin1String(section), QLatin1String(key), QLatin1String(value),
-                                          GetProfilePath()));
+    ASSERT_TRUE(
+        WritePrivateProfileString(QLatin1String(section), QLatin1String(key), QLatin1String(value), GetProfilePath()));
 }
 
 QString storedDisplayType()
@@ -58,8 +59,10 @@ TEST_F(PreferenceDlgTest, ShowsTheStoredDisplayTypeAndTheSwitchOffText)
         const char* stored;
         int displayType;
         int checkedRadio;
-    } cases[] = {{nullptr, 0, kRadioDisplayTypeDefault}, {"0", 0, kRadioDisplayTypeDefault},
-                 {"1", 1, kRadioDisplayTypeOther},    {"2", 2, kRadioDisplayTypeOther}};
+    } cases[] = {{nullptr, 0, kRadioDisplayTypeDefault},
+                 {"0", 0, kRadioDisplayTypeDefault},
+                 {"1", 1, kRadioDisplayTypeOther},
+                 {"2", 2, kRadioDisplayTypeOther}};
     for (const auto& c : cases) {
         QFile::remove(GetProfilePath());
         if (c.stored)

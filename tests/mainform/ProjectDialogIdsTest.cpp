@@ -1,10 +1,10 @@
 // Every id the project dialogs name exists in the language pack, with the control type the code
 // expects.
+#include "ProjectDialogIds.h"
 #include "CColorStatic.h"
 #include "DialogTemplate.h"
 #include "LanguagePack.h"
 #include "MessageBoxService.h"
-#include "ProjectDialogIds.h"
 
 #include <gtest/gtest.h>
 

@@ -151,7 +151,7 @@ TEST(PropertyFormTest, AsPageHostThePaneWithoutItsNeighboursStillTakesLinesAndLa
     IPageHost& host = pane;
     EXPECT_EQ(host.GetDataCenter(), nullptr);
     host.LogLines().AddLogLine(QStringLiteral("[Test] traced, not lost")); // no log pane: traced
-    host.SetPortTrunkNodeText(QStringLiteral("2 Wire")); // no tree: nothing to label
+    host.SetPortTrunkNodeText(QStringLiteral("2 Wire"));                   // no tree: nothing to label
     pane.InitPages();
     ASSERT_FALSE(pane.pages().empty());
     EXPECT_EQ(pane.pages().front().page->parentWidget(), host.PageParent());

@@ -28,10 +28,7 @@ TEST(SplitterTest, IdealSizesAreAQuarterOfTheWidthAnd73PercentOfTheHeight)
 }
 
 struct Panes {
-    Panes()
-    {
-        EXPECT_EQ(splitter.CreatePanes(tree, property, log), 0);
-    }
+    Panes() { EXPECT_EQ(splitter.CreatePanes(tree, property, log), 0); }
     CCboSplitterWnd splitter;
     QLabel* tree = new QLabel(QStringLiteral("tree"));
     QLabel* property = new QLabel(QStringLiteral("property"));

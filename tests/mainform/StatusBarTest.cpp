@@ -37,8 +37,8 @@ TEST(StatusBarTest, LockKeyIndicatorsShowTheKeysThatAreOnAndNothingWhenUnknown)
     CMainFrame frame;
     const auto texts = [&frame] {
         QStringList shown;
-        for (auto which : {CMainFrame::kCapsLockIndicator, CMainFrame::kNumLockIndicator,
-                           CMainFrame::kScrollLockIndicator})
+        for (auto which :
+             {CMainFrame::kCapsLockIndicator, CMainFrame::kNumLockIndicator, CMainFrame::kScrollLockIndicator})
             shown << frame.GetLockKeyIndicator(which)->text();
         return shown;
     };

@@ -28,8 +28,8 @@ int countRows(const QString& database, const char* table)
     if (sqlite3_open_v2(QFile::encodeName(database).constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
         sqlite3_stmt* statement = nullptr;
         const QByteArray sql = QByteArray("SELECT COUNT(*) FROM ") + table + ";";
-        if (sqlite3_prepare_v2(db, sql.constData(), -1, &statement, nullptr) == SQLITE_OK
-            && sqlite3_step(statement) == SQLITE_ROW)
+        if (sqlite3_prepare_v2(db, sql.constData(), -1, &statement, nullptr) == SQLITE_OK &&
+            sqlite3_step(statement) == SQLITE_ROW)
             count = sqlite3_column_int(statement, 0);
         sqlite3_finalize(statement);
     }

@@ -63,10 +63,17 @@ TEST(RecipientListTest, AddressChecksTakeTheWholeText)
         bool phone;
     };
     const Case cases[] = {
-        {"a.b+c@x-y.co", true, false},     {"ab@c", false, false},         {"a@b.c", false, false},
-        {"x a@b.com", false, false},       {"a@b.com;c@d.org", false, false}, {"a@b.com\n", false, false},
-        {"+12", false, true},              {"12345678901234567890", false, true},
-        {"1", false, false},               {"12 34", false, false},        {"12-34", false, false},
+        {"a.b+c@x-y.co", true, false},
+        {"ab@c", false, false},
+        {"a@b.c", false, false},
+        {"x a@b.com", false, false},
+        {"a@b.com;c@d.org", false, false},
+        {"a@b.com\n", false, false},
+        {"+12", false, true},
+        {"12345678901234567890", false, true},
+        {"1", false, false},
+        {"12 34", false, false},
+        {"12-34", false, false},
         {"+123456789012345678901", false, false},
     };
     for (const Case& c : cases) {

@@ -88,8 +88,8 @@ TEST_F(AlarmSettingsTest, SmsResetEmptiesThePinAndEntries)
 
 TEST(AlarmItemSettingsTest, SetDefaultsEmptiesEveryTextAndTheTags)
 {
-    ALARM_MAIL_ITEM_SETTINGS mail{"Name", "0.1.T", "0.1.S", "Subject", "a@b.c", "A",
-                                  "x@y.z", "Text", 4, {TagDefinition{}}};
+    ALARM_MAIL_ITEM_SETTINGS mail{"Name", "0.1.T", "0.1.S", "Subject", "a@b.c",
+                                  "A",    "x@y.z", "Text",  4,         {TagDefinition{}}};
     mail.SetDefaults();
     EXPECT_EQ(mail.Name + mail.TriggerTag + mail.StatusTag + mail.Subject + mail.To + mail.ContactName + mail.From +
                   mail.Content,

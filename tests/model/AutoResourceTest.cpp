@@ -66,8 +66,14 @@ struct Expected {
     qint64 max;
 };
 
-constexpr Expected trigger(const char* name, const char* id, int resType) { return {name, id, true, resType, 10, 3, 0, 0, 1}; }
-constexpr Expected status(const char* name, const char* id, int resType) { return {name, id, true, resType, 4, 2, 1, kLongMin, kLongMax}; }
+constexpr Expected trigger(const char* name, const char* id, int resType)
+{
+    return {name, id, true, resType, 10, 3, 0, 0, 1};
+}
+constexpr Expected status(const char* name, const char* id, int resType)
+{
+    return {name, id, true, resType, 4, 2, 1, kLongMin, kLongMax};
+}
 
 struct Case {
     int serviceId;
@@ -103,11 +109,18 @@ TEST_F(AutoResourceTest, EachServiceAppendsItsTagsFromTheFile)
         {ServiceId::Tavo, 0, 0, {trigger("PushTrig_0", "0.0.50", 1), status("PushStatus_0", "0.0.51", 2)}},
         {ServiceId::SnmpAgent, 0, 0, {status("AgentTag_0", "0.0.80", 1)}},
         {ServiceId::ModbusMaster, 4, 0, {status("MbStatus_4", "0.4.60", 1), status("MbError_4", "0.4.61", 2)}},
-        {ServiceId::DataLogging, 1, 0,
+        {ServiceId::DataLogging,
+         1,
+         0,
          {trigger("LogRun_1", "0.1.70", 1), trigger("LogTrig_1", "0.1.71", 2), status("LogStatus_1", "0.1.72", 3)}},
-        {ServiceId::DataLoggingUpload, 1, 0,
-         {{"FtpTrig_1", "0.1.73", false, 0, 10, 3, 0, 0, 1}, {"FtpStatus_1", "0.1.74", true, 1, 8, 2, 1, 0, kULongMax}}},
-        {ServiceId::DataLoggingUpload, 0, 1,
+        {ServiceId::DataLoggingUpload,
+         1,
+         0,
+         {{"FtpTrig_1", "0.1.73", false, 0, 10, 3, 0, 0, 1},
+          {"FtpStatus_1", "0.1.74", true, 1, 8, 2, 1, 0, kULongMax}}},
+        {ServiceId::DataLoggingUpload,
+         0,
+         1,
          {{"FtpTrig_0", "0.0.73", true, 0, 10, 3, 0, 0, 1}, {"FtpStatus_0", "0.0.74", true, 1, 8, 2, 1, 0, kULongMax}}},
         {ServiceId::RESTfulApi, 0, 0, {}},
         {ServiceId::ModbusSlave, 0, 1, {}},

@@ -16,10 +16,8 @@ TEST(ChannelRules, TheDutyRangeIsHalfAPeriodOfTheMaximumFrequency)
         double maximumFrequency;
         DutyRange range;
     } cases[] = {
-        {1000.0, 1000.0, {50.0, 50.0}},
-        {1.0, 1000.0, {0.1, 99.9}},
-        {250.0, 1000.0, {12.5, 87.5}},
-        {0.0, 1000.0, {0.1, 99.9}}, // no frequency: no division by zero
+        {1000.0, 1000.0, {50.0, 50.0}}, {1.0, 1000.0, {0.1, 99.9}},
+        {250.0, 1000.0, {12.5, 87.5}},  {0.0, 1000.0, {0.1, 99.9}}, // no frequency: no division by zero
         {10.0, 0.0, {0.1, 99.9}},
     };
     for (const auto& c : cases) {
@@ -37,13 +35,13 @@ TEST(ChannelRules, TypedCanRatesBecomeTheNearestProducibleRate)
         quint32 typed;
         quint32 rate;
     } cases[] = {
-        {125000, 125000},     // 80 MHz / 640, 640 = 40 x 16
-        {4000, 4112},         // below the slowest rate
+        {125000, 125000}, // 80 MHz / 640, 640 = 40 x 16
+        {4000, 4112},     // below the slowest rate
         {0, 4112},
         {25000000, 20000000}, // above the fastest
         {20000000, 20000000},
-        {1000000, 1000000},   // divisor 80 = 16 x 5
-        {4999999, 4705882},   // divisor 16 gives more than typed: 17 is the next
+        {1000000, 1000000}, // divisor 80 = 16 x 5
+        {4999999, 4705882}, // divisor 16 gives more than typed: 17 is the next
     };
     for (const auto& c : cases)
         EXPECT_EQ(NearestCanBaudRate(c.typed), c.rate) << c.typed;
@@ -55,8 +53,15 @@ TEST(ChannelRules, HexFieldsTakeAnOptionalPrefixAndRefuseOtherCharacters)
         const char* text;
         std::optional<quint32> value;
     } cases[] = {
-        {"1F", 0x1F}, {"0x1F", 0x1F}, {"0X1f", 0x1F}, {"", 0u}, {"FFFFFFFF", 0xFFFFFFFFu},
-        {"1G", std::nullopt}, {"0x", 0u}, {"1F ", std::nullopt}, {"-1", std::nullopt},
+        {"1F", 0x1F},
+        {"0x1F", 0x1F},
+        {"0X1f", 0x1F},
+        {"", 0u},
+        {"FFFFFFFF", 0xFFFFFFFFu},
+        {"1G", std::nullopt},
+        {"0x", 0u},
+        {"1F ", std::nullopt},
+        {"-1", std::nullopt},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ParseHexField(QString::fromUtf8(c.text)), c.value) << c.text;
@@ -68,8 +73,8 @@ TEST(ChannelRules, BurnOutTextsWithinZeroToFour)
         const char* text;
         bool valid;
     } cases[] = {
-        {"4", true}, {"4.000", true}, {"0", true}, {"3.5", true},
-        {"4.001", false}, {"4.0001", false}, {"-1", false}, {"12", false}, {"", false},
+        {"4", true},       {"4.000", true}, {"0", true},   {"3.5", true}, {"4.001", false},
+        {"4.0001", false}, {"-1", false},   {"12", false}, {"", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(IsValidBurnOutText(QString::fromUtf8(c.text)), c.valid) << c.text;
@@ -86,21 +91,21 @@ TEST(ChannelRules, RecordLimitsAndSamplingNumbers)
 
 TEST(ChannelRules, RealTriplesNeedThreeNumbersAndAPositiveMaximum)
 {
-    const RealTriple builtIn {1.0, 0.1, 1000.0};
+    const RealTriple builtIn{1.0, 0.1, 1000.0};
     const struct {
         const char* text;
         RealTriple triple;
     } cases[] = {
         {"2.0,0.5,500", {2.0, 0.5, 500.0}},
         {"1.0,0.1", builtIn},
-        {"1.0,0.1,0", builtIn},      // a maximum of 0 would divide by zero
+        {"1.0,0.1,0", builtIn}, // a maximum of 0 would divide by zero
         {"1,0.1,abc", builtIn},
         {"1,0.1,1000,5", builtIn},
         {"", builtIn},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ParseRealTriple(QString::fromUtf8(c.text), builtIn), c.triple) << c.text;
-    const UnsignedTriple unsignedBuiltIn {1000, 50, 5000};
+    const UnsignedTriple unsignedBuiltIn{1000, 50, 5000};
     EXPECT_EQ(ParseUnsignedTriple(QStringLiteral("100,10,900"), unsignedBuiltIn), (UnsignedTriple{100, 10, 900}));
     EXPECT_EQ(ParseUnsignedTriple(QStringLiteral("100,ten,900"), unsignedBuiltIn), unsignedBuiltIn);
     EXPECT_EQ(ParseUnsignedTriple(QStringLiteral("100,10"), unsignedBuiltIn), unsignedBuiltIn);

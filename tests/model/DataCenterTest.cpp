@@ -33,9 +33,9 @@ TEST_F(DataCenterSettingsTest, WithoutSettingsFileTheBuiltInsApply)
 TEST_F(DataCenterSettingsTest, ConstructionReadsTheSwitchTimeoutAndTheStatusTagTexts)
 {
     UseDefaultSettings("[FWUBoot]\nSwitchTimeout=45\n"
-                         "[TAVO]\nServiceTAVOResourceID=116.0\nServiceTAVOName=TavoState\n"
-                         "UpdateTriggerTagResourceID=116.3\nUpdateTriggerTagName=Trigger\n"
-                         "[DNP3]\nDNP3StatusName=Dnp3State\n");
+                       "[TAVO]\nServiceTAVOResourceID=116.0\nServiceTAVOName=TavoState\n"
+                       "UpdateTriggerTagResourceID=116.3\nUpdateTriggerTagName=Trigger\n"
+                       "[DNP3]\nDNP3StatusName=Dnp3State\n");
     const CDataCenter model;
     EXPECT_FALSE(model.DefaultsPath.isEmpty());
     EXPECT_EQ(model.SwitchTimeout, 45);
@@ -267,11 +267,11 @@ TEST(DataCenterTest, ServiceStatusTagIsSelectedByServiceId)
         int id;
         StatusTagSource source;
     } cases[] = {
-        {137, StatusTagSource::AlarmMail},   {138, StatusTagSource::AlarmSms},
+        {137, StatusTagSource::AlarmMail},     {138, StatusTagSource::AlarmSms},
         {143, StatusTagSource::AlarmSnmpTrap}, {127, StatusTagSource::SnmpAgent},
-        {116, StatusTagSource::Tavo},        {105, StatusTagSource::ModbusMaster},
-        {117, StatusTagSource::ModbusSlave}, {114, StatusTagSource::DataLogging},
-        {146, StatusTagSource::RESTfulApi},  {118, StatusTagSource::Dnp3Outstation},
+        {116, StatusTagSource::Tavo},          {105, StatusTagSource::ModbusMaster},
+        {117, StatusTagSource::ModbusSlave},   {114, StatusTagSource::DataLogging},
+        {146, StatusTagSource::RESTfulApi},    {118, StatusTagSource::Dnp3Outstation},
     };
     for (const auto& c : cases) {
         TagDefinition out;

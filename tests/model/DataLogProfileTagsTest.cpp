@@ -1,8 +1,8 @@
 // The five automatic tags of a data-logging profile and its uses (114, profile number): made all
 // or nothing, the FTP trigger only while the upload is configured, removed again with the profile
 // without renumbering the others.
-#include "CAutoResource.h"
 #include "DataLogProfileTags.h"
+#include "CAutoResource.h"
 #include "DefaultSettingsFolder.h"
 #include "TagEngineFixture.h"
 #include "TypeIds.h"
@@ -61,7 +61,7 @@ protected:
     std::vector<TagServiceLink> usesOf(const QString& address) const
     {
         const TagRecord* tag = TagAt(model, address);
-        return tag ? tag->RelatedServices : std::vector<TagServiceLink> {};
+        return tag ? tag->RelatedServices : std::vector<TagServiceLink>{};
     }
 
     CDataCenter model;
@@ -86,8 +86,11 @@ TEST_F(DataLogProfileTagsTest, TheUploadDecidesWhetherTheFtpTriggerIsMade)
         {"no upload", "", "", {"LogStartStop_0", "LogTrigger_0", "LogStatus_0", "UploadStatus_0"}, ""},
         {"server only", "ftp", "", {"LogStartStop_0", "LogTrigger_0", "LogStatus_0", "UploadStatus_0"}, ""},
         {"user only", "", "me", {"LogStartStop_0", "LogTrigger_0", "LogStatus_0", "UploadStatus_0"}, ""},
-        {"configured", "ftp", "me",
-         {"LogStartStop_0", "LogTrigger_0", "LogStatus_0", "UploadTrigger_0", "UploadStatus_0"}, "0.0.124.1"},
+        {"configured",
+         "ftp",
+         "me",
+         {"LogStartStop_0", "LogTrigger_0", "LogStatus_0", "UploadTrigger_0", "UploadStatus_0"},
+         "0.0.124.1"},
     };
     for (const auto& c : cases) {
         CDataCenter fresh;
@@ -98,7 +101,8 @@ TEST_F(DataLogProfileTagsTest, TheUploadDecidesWhetherTheFtpTriggerIsMade)
         QStringList names;
         for (const auto& tag : created) {
             names << tag.Name;
-            EXPECT_EQ(TagAt(fresh, tag.Address)->RelatedServices, std::vector<TagServiceLink> {logUse(0)}) << tag.Name.toStdString();
+            EXPECT_EQ(TagAt(fresh, tag.Address)->RelatedServices, std::vector<TagServiceLink>{logUse(0)})
+                << tag.Name.toStdString();
         }
         EXPECT_EQ(names, c.names) << c.label;
         EXPECT_EQ(item.Profile.StartStopTag, "0.0.114.1") << c.label;
@@ -108,7 +112,7 @@ TEST_F(DataLogProfileTagsTest, TheUploadDecidesWhetherTheFtpTriggerIsMade)
         EXPECT_EQ(item.Upload.FTPUploadRemainStorageTag, "0.0.124.2") << c.label;
         EXPECT_EQ(item.LogTagDefinitions.size(), 3) << c.label;
         EXPECT_EQ(item.UploadTagDefinitions.size(), 2) << c.label;
-        EXPECT_EQ(TagAt(fresh, "1.0.A")->RelatedServices, std::vector<TagServiceLink> {logUse(0)}) << c.label;
+        EXPECT_EQ(TagAt(fresh, "1.0.A")->RelatedServices, std::vector<TagServiceLink>{logUse(0)}) << c.label;
     }
 }
 
@@ -152,11 +156,11 @@ TEST_F(DataLogProfileTagsTest, DeletingAProfileKeepsTheOthersUsesAsTheyAre)
     const DATA_LOG_ITEM_SETTINGS second = added(profile());
 
     const QStringList logged = DataLogProfileTags::DeleteProfileTags(model, model.DataLogging.Profiles[0]);
-    EXPECT_EQ(logged, (QStringList {"LogStartStop_0", "LogTrigger_0", "LogStatus_0", "UploadStatus_0"}));
+    EXPECT_EQ(logged, (QStringList{"LogStartStop_0", "LogTrigger_0", "LogStatus_0", "UploadStatus_0"}));
     for (const char* address : {"0.0.114.1", "0.0.114.2", "0.0.114.3", "0.0.124.1", "0.0.124.2"})
         EXPECT_EQ(TagAt(model, address), nullptr) << address;
-    EXPECT_EQ(usesOf("1.0.A"), std::vector<TagServiceLink> {logUse(1)}) << "profile 1 keeps its number";
-    EXPECT_EQ(usesOf(second.Profile.StartStopTag), std::vector<TagServiceLink> {logUse(1)});
+    EXPECT_EQ(usesOf("1.0.A"), std::vector<TagServiceLink>{logUse(1)}) << "profile 1 keeps its number";
+    EXPECT_EQ(usesOf(second.Profile.StartStopTag), std::vector<TagServiceLink>{logUse(1)});
 }
 
 TEST_F(DataLogProfileTagsTest, TheFtpTriggerFollowsAModifiedUpload)
@@ -170,7 +174,7 @@ TEST_F(DataLogProfileTagsTest, TheFtpTriggerFollowsAModifiedUpload)
     EXPECT_EQ(DataLogProfileTags::SyncUploadTrigger(model, item, failed), "UploadTrigger_0");
     EXPECT_FALSE(failed);
     EXPECT_EQ(item.Upload.FTPUploadTriggerTag, "0.0.124.1");
-    EXPECT_EQ(usesOf("0.0.124.1"), std::vector<TagServiceLink> {logUse(0)});
+    EXPECT_EQ(usesOf("0.0.124.1"), std::vector<TagServiceLink>{logUse(0)});
     EXPECT_TRUE(DataLogProfileTags::SyncUploadTrigger(model, item, failed).isEmpty()) << "made once";
 
     item.Upload.Username.clear();
@@ -184,6 +188,6 @@ TEST_F(DataLogProfileTagsTest, ReplacingSelectedTagsMovesOnlyThisProfilesUse)
     added(profile());
     added(profile());
     DataLogProfileTags::ReplaceSelectedTagUses(model, 0, {{"A", "1.0.A"}, {"B", "1.0.B"}}, {{"B", "1.0.B"}});
-    EXPECT_EQ(usesOf("1.0.A"), std::vector<TagServiceLink> {logUse(1)});
-    EXPECT_EQ(usesOf("1.0.B"), (std::vector<TagServiceLink> {logUse(1), logUse(0)}));
+    EXPECT_EQ(usesOf("1.0.A"), std::vector<TagServiceLink>{logUse(1)});
+    EXPECT_EQ(usesOf("1.0.B"), (std::vector<TagServiceLink>{logUse(1), logUse(0)}));
 }

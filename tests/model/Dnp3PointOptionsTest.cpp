@@ -15,8 +15,14 @@ TEST(Dnp3VariationTest, TheNumberFollowsTheFirstVOfTheFirstWord)
         const char* text;
         int number;
     } cases[] = {
-        {"g30v2 16-bit", 2}, {"g21v10 16-bit without flag", 10}, {"g1v1", 0}, {"x v", 0},
-        {"", 0}, {"gv first", 0}, {"g2v3x y", 3}, {"g2 v3", 0},
+        {"g30v2 16-bit", 2},
+        {"g21v10 16-bit without flag", 10},
+        {"g1v1", 0},
+        {"x v", 0},
+        {"", 0},
+        {"gv first", 0},
+        {"g2v3x y", 3},
+        {"g2 v3", 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(VariationNumber(QString::fromUtf8(c.text)), c.number) << c.text;
@@ -41,22 +47,22 @@ TEST_F(Dnp3PointOptionsTest, EachObjectTypeGetsItsOwnLists)
                        "EventVariationFrozen=g23v1 g\nGroupVariationBO=g10v2 h\nClassLevel=None,C1,C2,C3\n"
                        "ConditionValueDeviationType=Percentage,Value\n");
     const Dnp3PointOptions binary = Dnp3PointOptions::Load(Dnp3ObjectType::BinaryInput);
-    EXPECT_EQ(binary.StaticVariations, (QStringList {"g1v1 a", "g1v2 b"}));
-    EXPECT_EQ(binary.EventVariations, QStringList {"g2v1 d"});
+    EXPECT_EQ(binary.StaticVariations, (QStringList{"g1v1 a", "g1v2 b"}));
+    EXPECT_EQ(binary.EventVariations, QStringList{"g2v1 d"});
     EXPECT_TRUE(binary.FrozenVariations.isEmpty());
-    EXPECT_EQ(binary.ClassLevel, (QStringList {"None", "C1", "C2", "C3"}));
+    EXPECT_EQ(binary.ClassLevel, (QStringList{"None", "C1", "C2", "C3"}));
 
     const Dnp3PointOptions output = Dnp3PointOptions::Load(Dnp3ObjectType::BinaryOutput);
-    EXPECT_EQ(output.StaticVariations, QStringList {"g10v2 h"});
+    EXPECT_EQ(output.StaticVariations, QStringList{"g10v2 h"});
     EXPECT_TRUE(output.EventVariations.isEmpty());
 
     const Dnp3PointOptions counter = Dnp3PointOptions::Load(Dnp3ObjectType::Counter);
-    EXPECT_EQ(counter.FrozenVariations, QStringList {"g21v1 f"});
-    EXPECT_EQ(counter.FrozenEventVariations, QStringList {"g23v1 g"});
-    EXPECT_EQ(counter.DeviationTypes, (QStringList {"Percentage", "Value"}));
+    EXPECT_EQ(counter.FrozenVariations, QStringList{"g21v1 f"});
+    EXPECT_EQ(counter.FrozenEventVariations, QStringList{"g23v1 g"});
+    EXPECT_EQ(counter.DeviationTypes, (QStringList{"Percentage", "Value"}));
 
     // The split keeps the rest after the last comma: an empty key still gives one entry.
-    EXPECT_EQ(Dnp3PointOptions::Load(Dnp3ObjectType::AnalogInput).StaticVariations, QStringList {QString()});
+    EXPECT_EQ(Dnp3PointOptions::Load(Dnp3ObjectType::AnalogInput).StaticVariations, QStringList{QString()});
     EXPECT_TRUE(Dnp3PointOptions::Load(9).StaticVariations.isEmpty());
 }
 

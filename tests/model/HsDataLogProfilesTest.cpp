@@ -24,7 +24,8 @@ HS_DATA_LOG_ITEM_SETTINGS profile(const QString& name, const QString& trigger, c
     result.Profile.TriggerTag = trigger;
     result.Upload.FTPServer = server;
     for (const char* address : selected)
-        result.SelectedTags.push_back({QStringLiteral("T%1").arg(QString::fromUtf8(address)), QString::fromUtf8(address)});
+        result.SelectedTags.push_back(
+            {QStringLiteral("T%1").arg(QString::fromUtf8(address)), QString::fromUtf8(address)});
     return result;
 }
 
@@ -40,7 +41,7 @@ protected:
     std::vector<TagServiceLink> usesOf(const char* address) const
     {
         const TagRecord* tag = TagAt(model, QString::fromUtf8(address));
-        return tag ? tag->RelatedServices : std::vector<TagServiceLink> {};
+        return tag ? tag->RelatedServices : std::vector<TagServiceLink>{};
     }
     const std::vector<TagServiceLink>& referencesOf(int server) const
     {

@@ -54,14 +54,14 @@ protected:
 TEST_F(SerialPortOfferTest, PortsHeldByAnotherServiceAreHiddenAndOwnPortsStay)
 {
     EXPECT_EQ(keysOf(OfferedSerialPorts(model, SerialPortUser::ModbusMaster)),
-              (std::vector<QString> {"S_0-P_0", "S_0-P_1", "S_1-P_0", "S_1-P_1"}))
+              (std::vector<QString>{"S_0-P_0", "S_0-P_1", "S_1-P_0", "S_1-P_1"}))
         << "slot 3 holds a record but is not used";
     model.SetSerialPortServiceUse(1, 0, 1, SerialPortUser::ModbusSlave);
     model.SetSerialPortServiceUse(0, 1, 1, SerialPortUser::ModbusMaster);
     EXPECT_EQ(keysOf(OfferedSerialPorts(model, SerialPortUser::ModbusMaster)),
-              (std::vector<QString> {"S_0-P_0", "S_0-P_1", "S_1-P_1"}));
+              (std::vector<QString>{"S_0-P_0", "S_0-P_1", "S_1-P_1"}));
     EXPECT_EQ(keysOf(OfferedSerialPorts(model, SerialPortUser::ModbusSlave)),
-              (std::vector<QString> {"S_0-P_0", "S_1-P_0", "S_1-P_1"}));
+              (std::vector<QString>{"S_0-P_0", "S_1-P_0", "S_1-P_1"}));
 }
 
 TEST_F(SerialPortOfferTest, NoPortIsOfferedPastTheRecordsPortList)
@@ -69,12 +69,12 @@ TEST_F(SerialPortOfferTest, NoPortIsOfferedPastTheRecordsPortList)
     model.SerialSettings[0].Ports.resize(1);  // the controller's record with one port
     model.SerialSettings[1].ChannelCount = 4; // claims more ports than it lists
     EXPECT_EQ(keysOf(OfferedSerialPorts(model, SerialPortUser::ModbusMaster)),
-              (std::vector<QString> {"S_0-P_0", "S_1-P_0", "S_1-P_1"}));
+              (std::vector<QString>{"S_0-P_0", "S_1-P_0", "S_1-P_1"}));
 }
 
 TEST(SerialPortKeyTest, KeysParseOnlyInTheirOwnForm)
 {
-    EXPECT_EQ(ParseSerialPortKey("S_2-P_3"), (SerialPortChoice {"S_2-P_3", 2, 3}));
+    EXPECT_EQ(ParseSerialPortKey("S_2-P_3"), (SerialPortChoice{"S_2-P_3", 2, 3}));
     for (const char* other : {"S_0-E_0", "None", "", "S_1-P_", "xS_1-P_0"})
         EXPECT_FALSE(ParseSerialPortKey(other).has_value()) << other;
 }
@@ -102,12 +102,12 @@ std::vector<int> addressesOf(const MODBUS_SLAVE_TAG_SET& set)
 TEST(ModbusSlaveMapTest, TagsFollowEachOtherByTheirStep)
 {
     const MODBUS_SLAVE_TAG_SET longs = setOf(4, 3, 100, 3);
-    EXPECT_EQ(addressesOf(longs), (std::vector<int> {100, 102, 104}));
+    EXPECT_EQ(addressesOf(longs), (std::vector<int>{100, 102, 104}));
     EXPECT_EQ(ModbusSlaveMap::AreaAddressText(3, 100), "40101");
     EXPECT_EQ(ModbusSlaveMap::AreaAddressText(1, 0), "00001");
     EXPECT_EQ(ModbusSlaveMap::AreaAddressText(4, 0), "");
-    EXPECT_EQ(addressesOf(setOf(6, 3, 0, 2)), (std::vector<int> {0, 32})) << "a string takes 32 registers";
-    EXPECT_EQ(addressesOf(setOf(15, 3, 0, 2)), (std::vector<int> {0, 32}));
+    EXPECT_EQ(addressesOf(setOf(6, 3, 0, 2)), (std::vector<int>{0, 32})) << "a string takes 32 registers";
+    EXPECT_EQ(addressesOf(setOf(15, 3, 0, 2)), (std::vector<int>{0, 32}));
     EXPECT_EQ(longs.TagDataType, 3);
     EXPECT_EQ(longs.Items[0].DataType, 2);
     EXPECT_EQ(longs.Items[0].TagType, 4);
@@ -118,7 +118,7 @@ TEST(ModbusSlaveMapTest, ChosenTagsSkipListedOnesAndReplaceAnotherType)
     MODBUS_SLAVE_TAG_SET set = setOf(4, 3, 10, 2);
     const std::vector<TagRecord> again = {tagOfCode("T1", Address(0, 10, 1), 4), tagOfCode("New", "9.9.9", 13)};
     EXPECT_EQ(ModbusSlaveMap::AppendChosenTags(set, again, 10, 3, "Set"), 1);
-    EXPECT_EQ(addressesOf(set), (std::vector<int> {10, 12, 14})) << "the listed tag takes no address";
+    EXPECT_EQ(addressesOf(set), (std::vector<int>{10, 12, 14})) << "the listed tag takes no address";
     const std::vector<TagRecord> bits = {tagOfCode("Bit", "8.8.8", 1)};
     EXPECT_TRUE(ModbusSlaveMap::ChosenTagsReplaceItems(set, bits));
     ModbusSlaveMap::AppendChosenTags(set, bits, 10, -1, "Set");
@@ -164,10 +164,26 @@ TEST(ModbusCommandLayoutTest, ResourcesFollowFromStartTotalAndTagSize)
         std::vector<int> references;
         std::vector<int> quantities;
     } cases[] = {
-        {"holding registers, three 32-bit tags", 3, 0, {4, 4, 4}, 0, {5, 6, 6, 2}, {0, 2, 4}, {40001, 40003, 40005}, {2, 2, 2}},
+        {"holding registers, three 32-bit tags",
+         3,
+         0,
+         {4, 4, 4},
+         0,
+         {5, 6, 6, 2},
+         {0, 2, 4},
+         {40001, 40003, 40005},
+         {2, 2, 2}},
         {"the same with total 5", 3, 0, {4, 4, 4}, 5, {5, 6, 6, 2}, {0, 2, 4}, {40001, 40003, 40005}, {2, 2, 1}},
         {"coils, two 16-bit tags from 9", 0, 9, {5, 5}, 0, {17, 32, 32, 16}, {9, 25}, {10, 26}, {16, 16}},
-        {"input registers, 8-bit tags take a register", 5, 9999, {2, 2}, 0, {2, 2, 2, 1}, {9999, 10000}, {310000, 310001}, {1, 1}},
+        {"input registers, 8-bit tags take a register",
+         5,
+         9999,
+         {2, 2},
+         0,
+         {2, 2, 2, 1},
+         {9999, 10000},
+         {310000, 310001},
+         {1, 1}},
         {"discrete inputs, a bit", 2, 0, {1}, 0, {1, 1, 1, 1}, {0}, {10001}, {1}},
         {"total below the minimum builds nothing", 3, 0, {4, 4, 4}, 4, {5, 6, 6, 2}, {}, {}, {}},
     };
@@ -245,7 +261,7 @@ protected:
     std::vector<TagServiceLink> usesOf(const QString& address) const
     {
         const TagRecord* tag = TagAt(model, address);
-        return tag ? tag->RelatedServices : std::vector<TagServiceLink> {};
+        return tag ? tag->RelatedServices : std::vector<TagServiceLink>{};
     }
 };
 
@@ -253,15 +269,15 @@ TEST_F(ModbusOperationsTest, DeviceIdsGrowAndTheLastFreedIdIsTakenAgain)
 {
     for (const char* name : {"A", "B", "C"})
         ASSERT_TRUE(addDevice(name));
-    EXPECT_EQ(deviceIds(), (std::vector<qint32> {0, 1, 2}));
+    EXPECT_EQ(deviceIds(), (std::vector<qint32>{0, 1, 2}));
     model.DeleteModbusMasterDevices({1});
     addDevice("D");
-    EXPECT_EQ(deviceIds(), (std::vector<qint32> {0, 2, 3}));
+    EXPECT_EQ(deviceIds(), (std::vector<qint32>{0, 2, 3}));
     const auto removed = model.DeleteModbusMasterDevices({2});
     EXPECT_EQ(removed.size(), 2u) << "the status and error tags go with the device";
     EXPECT_EQ(TagAt(model, "0.3.105.1"), nullptr);
     addDevice("E");
-    EXPECT_EQ(deviceIds(), (std::vector<qint32> {0, 2, 3}));
+    EXPECT_EQ(deviceIds(), (std::vector<qint32>{0, 2, 3}));
     const MODBUS_EXTERNAL_DEVICE_SETTINGS& device = model.ModbusMasterDevices.back();
     EXPECT_EQ(device.StatusTag, "0.3.105.1");
     EXPECT_EQ(device.ErrorTag, "0.3.105.2");

@@ -1,6 +1,6 @@
+#include "ModuleDefaultsApplier.h"
 #include "CDataCenter.h"
 #include "DefaultSettingsFolder.h"
-#include "ModuleDefaultsApplier.h"
 
 #include <gtest/gtest.h>
 

@@ -25,10 +25,10 @@ protected:
     int NewTags() const { return static_cast<int>(model_.Tags.size()) - baseTags_; }
 
     RecordingMessageBoxService boxes_;
-    ScopedMessageBoxService scopedBoxes_ {boxes_};
+    ScopedMessageBoxService scopedBoxes_{boxes_};
     CDataCenter model_;
     RecordingTree tree_;
-    CTemplatePlacer placer_ {model_, &tree_};
+    CTemplatePlacer placer_{model_, &tree_};
     int baseTags_ = 0;
 };
 
@@ -137,7 +137,7 @@ TEST_F(ModuleTemplateTest, DigitalInputChannelsAreNamedAndAddressedByChannel)
     EXPECT_EQ(model_.GetSlotMask(), (1 << 0) | (1 << 3));
     EXPECT_EQ(record.Channels[0].Setting.Filter, 1u);
     EXPECT_EQ(record.FilterUnit, "ms");
-    EXPECT_EQ(record.FilterRange, (std::vector<quint32> {1, 1, 65535}));
+    EXPECT_EQ(record.FilterRange, (std::vector<quint32>{1, 1, 65535}));
 }
 
 TEST_F(ModuleTemplateTest, ModuleDefaultsComeFromTheShippedSettings)
@@ -184,7 +184,7 @@ TEST_F(ModuleTemplateTest, HighVoltageModuleKeepsItsExternalPowerTags)
     EXPECT_EQ(record.HighVoltage, 1);
     ASSERT_EQ(record.ExternalPowerTags.size(), 2u);
     EXPECT_EQ(record.ExternalPowerTags[1].ResourceText, "4.1.100");
-    EXPECT_EQ(record.ChannelTemplate.TagNames[1], (TagNameEntry {"ExtPower1", 0, 8, 15}));
+    EXPECT_EQ(record.ChannelTemplate.TagNames[1], (TagNameEntry{"ExtPower1", 0, 8, 15}));
     EXPECT_EQ(record.TemplatePresent, 1);
     TagRecord tag;
     ASSERT_EQ(model_.FindTagByAddress("4.1.100", tag), 1);
@@ -217,7 +217,7 @@ TEST_F(ModuleTemplateTest, SlotLabelsAndTheModuleNodes)
     // The DI page node below slot 12 carries what the page reads: slot, channels, tags per channel.
     const auto page = tree_.At(tree_.FirstChild(tree_.SlotNode(12))).info;
     EXPECT_EQ(page,
-              (TemplateNodeInfo {"41M-2116-T", 201, "DI", "Digital Input", TemplateNodeInfo::kOtherNode, 12, 16, 6}));
+              (TemplateNodeInfo{"41M-2116-T", 201, "DI", "Digital Input", TemplateNodeInfo::kOtherNode, 12, 16, 6}));
     EXPECT_EQ(tree_.sortedParents.back(), deviceNode);
 }
 

@@ -12,7 +12,7 @@ namespace {
 class NewProjectTest : public testing::Test {
 protected:
     RecordingMessageBoxService boxes_;
-    ScopedMessageBoxService scopedBoxes_ {boxes_};
+    ScopedMessageBoxService scopedBoxes_{boxes_};
 };
 
 NewProjectChoice choiceOf(const char* model, int slotCount = 0, const char* power = "N/A",
@@ -153,16 +153,15 @@ TEST_F(NewProjectTest, TreeShowsTheSeriesAndTheSlotsUnderTheDeviceNode)
     ASSERT_TRUE(placer.BuildNewProject(choiceOf("ulTEK 4100-CPU15-C-T", 9, "ulTEK 4100-PK1-30W-T")));
 
     const auto product = tree.At(tree.FirstChild(ITemplatePlacerObserver::kTopLevel));
-    EXPECT_EQ(product.info,
-              (TemplateNodeInfo {"ulTEK 4100-CPU15-C-T", 1, "Product", "ulTEK 4100 Series",
-                                 TemplateNodeInfo::kProductOrCpuNode, 0, 0, 0}));
+    EXPECT_EQ(product.info, (TemplateNodeInfo{"ulTEK 4100-CPU15-C-T", 1, "Product", "ulTEK 4100 Series",
+                                              TemplateNodeInfo::kProductOrCpuNode, 0, 0, 0}));
     const auto deviceNode = tree.FindTopNodeByElementName("DeviceCfg");
     ASSERT_NE(deviceNode, ITemplatePlacerObserver::kTopLevel);
     std::vector<QString> slotLabels;
     for (auto handle : tree.Children(deviceNode))
         slotLabels.push_back(tree.At(handle).label);
     EXPECT_EQ(slotLabels,
-              (std::vector<QString> {"Slot 0(CPU): ulTEK 4100-CPU15-C-T", "Slot 0(PWR): ulTEK 4100-PK1-30W-T"}));
+              (std::vector<QString>{"Slot 0(CPU): ulTEK 4100-CPU15-C-T", "Slot 0(PWR): ulTEK 4100-PK1-30W-T"}));
     const auto cpuNode = tree.At(tree.Children(deviceNode).front()).info;
     EXPECT_EQ(cpuNode.Kind, TemplateNodeInfo::kProductOrCpuNode);
     EXPECT_EQ(cpuNode.ElementName, "Slot_0");
@@ -181,7 +180,7 @@ TEST_F(NewProjectTest, TreeShowsTheSeriesAndTheSlotsUnderTheDeviceNode)
         }
     }
     EXPECT_TRUE(lanPage);
-    EXPECT_EQ(tree.placed, (std::vector<bool> {true, false}));
+    EXPECT_EQ(tree.placed, (std::vector<bool>{true, false}));
 }
 
 TEST_F(NewProjectTest, SecondPowerModuleGoesIntoTheLastSlotOfNineOrTwelve)
@@ -226,14 +225,14 @@ TEST_F(NewProjectTest, UnreadableProductLeavesAnEmptyModelAndNamesThePath)
 
     EXPECT_FALSE(placer.BuildNewProject(choiceOf("ulTEK 9999-C-T")));
     ASSERT_EQ(boxes_.texts().size(), 1);
-    EXPECT_EQ(boxes_.texts().front(),
-              "The file " + QDir::toNativeSeparators(ShippedTemplatePath(true, "ulTEK 9999-C-T"))
-                  + " cannot be loaded.");
+    EXPECT_EQ(boxes_.texts().front(), "The file " +
+                                          QDir::toNativeSeparators(ShippedTemplatePath(true, "ulTEK 9999-C-T")) +
+                                          " cannot be loaded.");
     EXPECT_TRUE(model.Tags.empty());
     EXPECT_TRUE(model.Slots.empty());
     EXPECT_TRUE(model.Services.empty());
     EXPECT_TRUE(model.CellularSettings.empty());
-    EXPECT_EQ(model.GetModuleInfo(), ModuleInfoPair {});
+    EXPECT_EQ(model.GetModuleInfo(), ModuleInfoPair{});
     EXPECT_EQ(model.HasHSPA(), 0);
     EXPECT_EQ(model.IsRESTfulSupported(), 0);
     EXPECT_EQ(model.GetSlotMask(), 0);

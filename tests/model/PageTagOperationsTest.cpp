@@ -301,8 +301,12 @@ TEST(ModifiedFlagTest, SettersAndTagChangesSetItAndTheResetClearsIt)
         [](CDataCenter& m) { m.SetTimeZone(3); },
         [](CDataCenter& m) { m.SetDISetting(1, 0, {}); },
         [](CDataCenter& m) { m.AppendTag(MakeTag("New", "1.7.0")); },
-        [](CDataCenter& m) { m.AddTagServiceUse("1.7.0", {ServiceId::ModbusMaster, 0}); },
-        [](CDataCenter& m) { m.RemoveTagServiceUse("1.7.0", {ServiceId::ModbusMaster, 0}); },
+        [](CDataCenter& m) {
+            m.AddTagServiceUse("1.7.0", {ServiceId::ModbusMaster, 0});
+        },
+        [](CDataCenter& m) {
+            m.RemoveTagServiceUse("1.7.0", {ServiceId::ModbusMaster, 0});
+        },
         [](CDataCenter& m) { m.DeleteTagsByAddress("1.7.0", 1); },
     };
     for (size_t i = 0; i < changes.size(); ++i) {

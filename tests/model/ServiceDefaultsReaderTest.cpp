@@ -31,11 +31,7 @@ TEST_F(ServiceDefaultsReaderTest, SingleIntegersTakeTheLeadingNumberOrTheFallbac
         const char* file;
         int expected;
     } cases[] = {
-        {"", kFallback},
-        {"Timeout=250\n", 250},
-        {"Timeout= -40ms\n", -40},
-        {"Timeout=abc\n", 0},
-        {"Timeout=\n", 0},
+        {"", kFallback}, {"Timeout=250\n", 250}, {"Timeout= -40ms\n", -40}, {"Timeout=abc\n", 0}, {"Timeout=\n", 0},
     };
     for (const auto& c : cases) {
         UseDefaultSettings(QByteArray("[ModbusMaster]\n") + c.file);
@@ -81,7 +77,8 @@ TEST_F(ServiceDefaultsReaderTest, AbbreviationListsReadTheKeyOfTheSeriesAndRepla
         {"IEC", [](const QString& s, QStringList& out) { GetIecAbbreviationList(s, false, out); }, {"IEC_A", "IEC_B"}},
         {"IEC 4100", [](const QString& s, QStringList& out) { GetIecAbbreviationList(s, true, out); }, {"IEC4100"}},
         {"C", [](const QString& s, QStringList& out) { GetCAbbreviationList(s, false, out); }, {"C_A"}},
-        {"C 4100", [](const QString& s, QStringList& out) { GetCAbbreviationList(s, true, out); },
+        {"C 4100",
+         [](const QString& s, QStringList& out) { GetCAbbreviationList(s, true, out); },
          {"C4100_A", "C4100_B"}},
     };
     for (const auto& c : cases) {

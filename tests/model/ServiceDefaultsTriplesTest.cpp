@@ -17,8 +17,8 @@
 #include "TIME_SETTINGS.h"
 
 #include <QMap>
-#include <functional>
 #include <QStringList>
+#include <functional>
 
 namespace {
 

@@ -59,7 +59,7 @@ struct TemplateFacts {
     QString apid;
     QString productResult;
     QMap<QString, int> resSizes; // resource element name -> ResSize
-    QMap<QString, int> counts; // resource element name -> Result
+    QMap<QString, int> counts;   // resource element name -> Result
     int highestSensorIndex = -1;
     QStringList systemVariables;
 };
@@ -77,8 +77,8 @@ void collect(IXMLElement* element, TemplateFacts& facts)
         if (element->GetName() == "System_Variable" && child->GetAttribute("type"))
             facts.systemVariables << child->GetAttribute("type")->GetValue();
         if (element->GetName() == "HART_SensorTag" && child->GetAttribute("Index"))
-            facts.highestSensorIndex
-                = std::max(facts.highestSensorIndex, ParseLeadingInt(child->GetAttribute("Index")->GetValue()));
+            facts.highestSensorIndex =
+                std::max(facts.highestSensorIndex, ParseLeadingInt(child->GetAttribute("Index")->GetValue()));
         collect(child, facts);
     }
 }
@@ -224,10 +224,13 @@ TEST_F(ShippedTemplateSetTest, EveryAnalogAndRelayTemplateHasItsDefaultsLine)
                 ADD_FAILURE() << "no line in " << kind.section << " for " << name.toStdString();
                 continue;
             }
-            for (const QString& range : kind.list ? lines.value(name).split(',') : QStringList {lines.value(name)})
+            for (const QString& range : kind.list ? lines.value(name).split(',') : QStringList{lines.value(name)})
                 // An output range also names its unit, a sensor type its kind.
                 EXPECT_EQ(ranges.value(range).split(',').size(),
-                          QByteArray(kind.rangeSection) == "AORange" || QByteArray(kind.rangeSection).endsWith("SensorType") ? 4 : 3)
+                          QByteArray(kind.rangeSection) == "AORange" ||
+                                  QByteArray(kind.rangeSection).endsWith("SensorType")
+                              ? 4
+                              : 3)
                     << kind.section << ' ' << range.toStdString();
         }
         // Module lines (those not defining a range themselves) name templates.
@@ -249,7 +252,7 @@ TEST_F(ShippedTemplateSetTest, EveryAnalogAndRelayTemplateHasItsDefaultsLine)
         }
     }
     // APID lines name a template's APID.
-    for (const auto& [section, key] : {std::pair<QString, QString> {"Relay", relayKey},
+    for (const auto& [section, key] : {std::pair<QString, QString>{"Relay", relayKey},
                                        {"HSAI", sampleRateKey},
                                        {"DI", "FilterRange"},
                                        {"DI", "FilterUnit"}}) {
@@ -265,7 +268,7 @@ TEST_F(ShippedTemplateSetTest, EveryAnalogAndRelayTemplateHasItsDefaultsLine)
 
 TEST_F(ShippedTemplateSetTest, TagsPerChannelFitTheAbbreviationLists)
 {
-    const QMap<QString, QString> sectionOf {
+    const QMap<QString, QString> sectionOf{
         {"DI_Quantity", "DI"}, {"DO_Quantity", "DO"},   {"Relay_Quantity", "Relay"},       {"DIO_Quantity", "DIO"},
         {"AI_Quantity", "AI"}, {"HSAI_Quantity", "AI"}, {"HART_Quantity", "HART"},         {"AO_Quantity", "AO"},
         {"TC_Quantity", "TC"}, {"RTD_Quantity", "RTD"}, {"Cellular_Quantity", "Cellular"}, {"Power_Quantity", "Power"},
@@ -284,8 +287,8 @@ TEST_F(ShippedTemplateSetTest, TagsPerChannelFitTheAbbreviationLists)
         // Only one kind of channel with tags per slot, so that no two channels share an address.
         int kindsWithTags = 0;
         for (const QString& element : facts.resSizes.keys())
-            kindsWithTags
-                += sectionOf.contains(element) && element != "Cellular_Quantity" && element != "Power_Quantity";
+            kindsWithTags +=
+                sectionOf.contains(element) && element != "Cellular_Quantity" && element != "Power_Quantity";
         EXPECT_LE(kindsWithTags, 1) << name.toStdString();
     }
 }
@@ -301,8 +304,8 @@ TEST_F(ShippedTemplateSetTest, SystemVariablesFollowTheSystemRegisterLists)
         ASSERT_TRUE(placer.InitProjectFromProduct(product));
         const bool iec = model.IsIECMode();
         const bool series4100 = model.IsSeries4100();
-        QStringList expected
-            = listOf(registers, QStringLiteral("abbreviation%1%2").arg(iec ? "IEC" : "C", series4100 ? "_4100" : ""));
+        QStringList expected =
+            listOf(registers, QStringLiteral("abbreviation%1%2").arg(iec ? "IEC" : "C", series4100 ? "_4100" : ""));
         const TemplateFacts facts = readTemplate(true, product);
         if (facts.systemVariables.size() < expected.size())
             expected.remove(iec ? 3 : 5, 2);
@@ -312,7 +315,7 @@ TEST_F(ShippedTemplateSetTest, SystemVariablesFollowTheSystemRegisterLists)
 
 TEST_F(ShippedTemplateSetTest, ProductsCarryTheirOwnNameAndCpuApid)
 {
-    const QMap<QString, QString> cpuApids {
+    const QMap<QString, QString> cpuApids{
         {"ulTEK 4200-2-C-T", "0x80000189"},     {"ulTEK 4200-5-C-T", "0x80000189"},
         {"ulTEK 4200-9-C-T", "0x80000189"},     {"ulTEK 4200-2-IEC-T", "0x8000018F"},
         {"ulTEK 4200-5-IEC-T", "0x8000018F"},   {"ulTEK 4200-9-IEC-T", "0x8000018F"},
@@ -325,9 +328,9 @@ TEST_F(ShippedTemplateSetTest, ProductsCarryTheirOwnNameAndCpuApid)
         EXPECT_EQ(readTemplate(true, it.key()).apid, it.value()) << it.key().toStdString();
     for (const QString& product : products_)
         EXPECT_EQ(readTemplate(true, product).productResult, product) << product.toStdString();
-    const QMap<QString, QString> powerApids {{"ulTEK 4100-PK1-15W-T", "0x8000890A"},
-                                             {"ulTEK 4100-PK1-30W-T", "0x8000890B"},
-                                             {"ulTEK 4100-PK2-50W-T", "0x80005401"}};
+    const QMap<QString, QString> powerApids{{"ulTEK 4100-PK1-15W-T", "0x8000890A"},
+                                            {"ulTEK 4100-PK1-30W-T", "0x8000890B"},
+                                            {"ulTEK 4100-PK2-50W-T", "0x80005401"}};
     for (auto it = powerApids.begin(); it != powerApids.end(); ++it)
         EXPECT_EQ(readTemplate(false, it.key()).apid, it.value()) << it.key().toStdString();
     // The calibration panel offers these two by name with their channel counts.

@@ -28,8 +28,7 @@ void placeModules(CDataCenter& model)
     for (int slot = 1; slot <= 4; ++slot)
         model.RegenerateSlotTags(slot);
     model.AddTagFromDefinition({"HART", ChannelType::HartAnalogInput}, hart[0].SensorTagDefinitions[0], "Sensor");
-    model.AddTagFromDefinition({"COM", ChannelType::Serial}, model.SerialSettings[0].Ports[0].TagDefinitions[0],
-                               "Rx");
+    model.AddTagFromDefinition({"COM", ChannelType::Serial}, model.SerialSettings[0].Ports[0].TagDefinitions[0], "Rx");
 }
 
 int tagsOfSlot(const CDataCenter& model, int slot)

@@ -29,7 +29,7 @@ protected:
 
     CDataCenter model_;
     RecordingTree tree_;
-    CTemplatePlacer placer_ {model_, &tree_};
+    CTemplatePlacer placer_{model_, &tree_};
 };
 
 QStringList resourceTexts(const std::vector<TagDefinition>& definitions)
@@ -58,9 +58,8 @@ TEST_F(SlotResourceAssemblyTest, HartSensorTagsAreAddressedBySlotChannelVariable
     EXPECT_EQ(record.SensorTemplate[1].ResType, 4);
     ASSERT_EQ(record.Channels.size(), 2u);
     const QStringList channel1 = resourceTexts(record.Channels[1].SensorTagDefinitions);
-    EXPECT_EQ(channel1,
-              QStringList({"2.1.PV.0.3", "2.1.ST.0.4", "2.1.PV.1.3", "2.1.ST.1.4", "2.1.PV.2.3", "2.1.ST.2.4",
-                           "2.1.PV.3.3", "2.1.ST.3.4", "2.1.PV.4.3", "2.1.ST.4.4"}));
+    EXPECT_EQ(channel1, QStringList({"2.1.PV.0.3", "2.1.ST.0.4", "2.1.PV.1.3", "2.1.ST.1.4", "2.1.PV.2.3", "2.1.ST.2.4",
+                                     "2.1.PV.3.3", "2.1.ST.3.4", "2.1.PV.4.3", "2.1.ST.4.4"}));
     EXPECT_EQ(record.Channels[1].SensorTagDefinitions[8].Name, "PV");
     EXPECT_EQ(record.Channels[0].SensorTagDefinitions.front().ResourceText, "2.0.PV.0.3");
     // Sensor tags are made by the HART page, not by placing.
@@ -103,8 +102,8 @@ TEST_F(SlotResourceAssemblyTest, LanInterfacesTakeTheDefaultAddressOfTheirIndex)
 
 TEST_F(SlotResourceAssemblyTest, DigitalFilterDefaultsDifferForDIAndDIO)
 {
-    const QByteArray module
-        = R"(<DI_Quantity FormId="1003" Result="1" ResSize="1"><Resource_ID type="V" ResID="0.0"/></DI_Quantity>
+    const QByteArray module =
+        R"(<DI_Quantity FormId="1003" Result="1" ResSize="1"><Resource_ID type="V" ResID="0.0"/></DI_Quantity>
         <DIO_Quantity FormId="1005" Result="1" ResSize="1"><Resource_ID type="V" ResID="0.0"/></DIO_Quantity>)";
     const struct {
         const char* settings;
@@ -160,7 +159,7 @@ TEST_F(SlotResourceAssemblyTest, The4100SeriesTakesTheChosenSlotCount)
     } cases[] = {
         {"P", 9, 9, 1, "ulTEK 4100 Series"},
         {"P", 0, 12, 1, "ulTEK 4100 Series"}, // none chosen: the template's count stands
-        {"Q", 9, 12, 0, "Q"}, // CPU35 counts only for the 4100 series
+        {"Q", 9, 12, 0, "Q"},                 // CPU35 counts only for the 4100 series
     };
     for (const auto& c : cases) {
         CDataCenter model;
@@ -244,9 +243,8 @@ TEST_F(SlotResourceAssemblyTest, PowerSystemAndCellularListsHoldTheirDeclaredSiz
     EXPECT_EQ(cellular.ResSize, 2);
     EXPECT_EQ(resourceTexts(cellular.TagDefinitions), QStringList({"1.0.6.0.0", "1.0.6.0.1"}));
     EXPECT_EQ(cellular.Config.AutoCheck.AutoCheckInterval, 45);
-    EXPECT_EQ(
-        TagNames(model_),
-        QStringList({"S0_SYS_CpuLoad", "S0_SYS_UpTime", "S0_PWR_A", "S0_PWR_B", "S1_CELL_Signal", "S1_CELL_Conn"}));
+    EXPECT_EQ(TagNames(model_), QStringList({"S0_SYS_CpuLoad", "S0_SYS_UpTime", "S0_PWR_A", "S0_PWR_B",
+                                             "S1_CELL_Signal", "S1_CELL_Conn"}));
 }
 
 TEST_F(SlotResourceAssemblyTest, ContainersNeverCompleteAChannelGroup)
@@ -270,7 +268,7 @@ TEST_F(SlotResourceAssemblyTest, ContainersNeverCompleteAChannelGroup)
     EXPECT_EQ(resourceTexts(di.Channels[1].TagDefinitions), QStringList({"2.1.0", "2.1.1"}));
     // Five descriptions for three places: the first group stays, the rest never completes one.
     EXPECT_EQ(resourceTexts(di.ChannelTemplate.Definitions), QStringList({"2.0.100", "2.1.100", "2.2.100"}));
-    EXPECT_EQ(di.ChannelTemplate.TagNames[1], (TagNameEntry {"ExtB", 0, 1, 1}));
+    EXPECT_EQ(di.ChannelTemplate.TagNames[1], (TagNameEntry{"ExtB", 0, 1, 1}));
     EXPECT_EQ(di.ChannelTemplate.Definitions[2].Name, "ExtPower");
     EXPECT_EQ(di.ChannelTemplate.Definitions[2].ResType, 2);
     EXPECT_EQ(di.HighVoltage, 1);
@@ -360,14 +358,13 @@ TEST_F(SlotResourceAssemblyTest, ModuleWalkMakesNodesNamesAndFunctionRecordsByRe
 
     const auto slotNode = tree_.SlotNode(3);
     EXPECT_EQ(tree_.At(slotNode).info,
-              (TemplateNodeInfo {"M", 0, "Module", "Slot 3: M", TemplateNodeInfo::kSlotNode, 3, 0, 0}));
+              (TemplateNodeInfo{"M", 0, "Module", "Slot 3: M", TemplateNodeInfo::kSlotNode, 3, 0, 0}));
     std::vector<TemplateNodeInfo> below;
     for (auto handle : tree_.Children(slotNode))
         below.push_back(tree_.At(handle).info);
-    EXPECT_EQ(below,
-              (std::vector<TemplateNodeInfo> {{"M", 301, "Absent", "First", 3, 3, 0, 0},
-                                              {"M", 302, "Positive", "Shown", 3, 3, 4, 2},
-                                              {"M", 301, "Again", "Second", 3, 3, 0, 2}}));
+    EXPECT_EQ(below, (std::vector<TemplateNodeInfo>{{"M", 301, "Absent", "First", 3, 3, 0, 0},
+                                                    {"M", 302, "Positive", "Shown", 3, 3, 4, 2},
+                                                    {"M", 301, "Again", "Second", 3, 3, 0, 2}}));
     EXPECT_EQ(model_.GetResourceName(301), "First"); // a name once given stays
     EXPECT_TRUE(model_.GetResourceName(302).isEmpty());
     EXPECT_TRUE(model_.GetResourceName(303).isEmpty());
@@ -380,7 +377,7 @@ TEST_F(SlotResourceAssemblyTest, ModuleWalkMakesNodesNamesAndFunctionRecordsByRe
     EXPECT_EQ(model_.FunctionRecords[1].ServiceText2, "NameOnly");
     std::vector<ChannelGroupEntry> groups;
     model_.GetSlotChannelGroups(3, groups);
-    EXPECT_EQ(groups, (std::vector<ChannelGroupEntry> {{"MBM", 105}}));
+    EXPECT_EQ(groups, (std::vector<ChannelGroupEntry>{{"MBM", 105}}));
     EXPECT_EQ(model_.GetSlotApid(3), "0x2");
 }
 
@@ -408,7 +405,7 @@ TEST_F(SlotResourceAssemblyTest, ProductWalkRegistersServicesAndInternalRegister
     EXPECT_EQ(model_.InternalRegisters.Name, "Registers");
     std::vector<ChannelGroupEntry> groups;
     model_.GetSlotChannelGroups(0, groups);
-    EXPECT_EQ(groups, (std::vector<ChannelGroupEntry> {{"BI", 1501}, {"Inherits", 1501}, {"Named", 1512}}));
+    EXPECT_EQ(groups, (std::vector<ChannelGroupEntry>{{"BI", 1501}, {"Inherits", 1501}, {"Named", 1512}}));
     ASSERT_EQ(model_.Services.size(), 1u);
     const ServiceRecord& tavo = model_.Services.front();
     EXPECT_EQ(tavo.ServiceText1, "TAVO");
@@ -423,9 +420,8 @@ TEST_F(SlotResourceAssemblyTest, ProductWalkRegistersServicesAndInternalRegister
     std::vector<QString> elements;
     for (const auto& node : tree_.nodes)
         elements.push_back(node.info.ElementName);
-    EXPECT_EQ(elements,
-              (std::vector<QString> {"Product", "DeviceCfg", "Slot_0", "Internal_Variable", "Functions", "TAVO",
-                                     "Servers", "NoService"}));
+    EXPECT_EQ(elements, (std::vector<QString>{"Product", "DeviceCfg", "Slot_0", "Internal_Variable", "Functions",
+                                              "TAVO", "Servers", "NoService"}));
     EXPECT_EQ(tree_.At(3).info.Kind, TemplateNodeInfo::kProductOrCpuNode);
     EXPECT_EQ(tree_.At(4).info.Kind, TemplateNodeInfo::kOtherNode);
     EXPECT_EQ(tree_.At(4).parent, 3u); // the settings' nodes hang below the CPU slot
@@ -439,7 +435,7 @@ TEST_F(SlotResourceAssemblyTest, ResourceElementsWithoutCountOrTypeAreSkipped)
       <AO_Quantity FormId="1009" Result="1" ResSize="1"><Resource_ID type="V" ResID="0.0"/></AO_Quantity>)");
     std::vector<ChannelGroupEntry> groups;
     model_.GetSlotChannelGroups(2, groups);
-    EXPECT_EQ(groups, (std::vector<ChannelGroupEntry> {{"AO_Quantity", 1009}}));
+    EXPECT_EQ(groups, (std::vector<ChannelGroupEntry>{{"AO_Quantity", 1009}}));
     EXPECT_TRUE(model_.DISettings.empty());
     EXPECT_TRUE(model_.DOSettings.empty());
     EXPECT_TRUE(model_.AISettings.empty());

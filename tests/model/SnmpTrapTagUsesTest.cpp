@@ -1,8 +1,8 @@
 // The uses (143, position) of the SNMP-trap alarm entries: made with the entry, moved down when an
 // entry before it is deleted, never doubled on a tag.
+#include "SnmpTrapTagUses.h"
 #include "CAutoResource.h"
 #include "DefaultSettingsFolder.h"
-#include "SnmpTrapTagUses.h"
 #include "TagEngineFixture.h"
 #include "TypeIds.h"
 
@@ -50,7 +50,7 @@ protected:
     std::vector<TagServiceLink> usesOf(const QString& address) const
     {
         const TagRecord* tag = TagAt(model, address);
-        return tag ? tag->RelatedServices : std::vector<TagServiceLink> {};
+        return tag ? tag->RelatedServices : std::vector<TagServiceLink>{};
     }
 
     CDataCenter model;
@@ -81,7 +81,8 @@ TEST_F(SnmpTrapTagUsesTest, DeletingAnEntryMovesTheLaterPositionsDown)
     AddEntry({"1.0.A", "1.0.B"});
     AddEntry({"1.0.B", "1.0.C"});
     const auto removed = SnmpTrapTagUses::DeleteEntry(model, 1);
-    EXPECT_EQ(removed, (std::vector<CDataCenter::TagChange> {{"TrapTrigger_1", "0.1.143.1"}, {"TrapStatus_1", "0.1.143.2"}}));
+    EXPECT_EQ(removed,
+              (std::vector<CDataCenter::TagChange>{{"TrapTrigger_1", "0.1.143.1"}, {"TrapStatus_1", "0.1.143.2"}}));
     ASSERT_EQ(model.AlarmSnmpTrap.Entries.size(), 2);
     EXPECT_EQ(model.AlarmSnmpTrap.Entries[1].Index, 2) << "entries keep their numbers";
     EXPECT_EQ(usesOf("1.0.A"), Links({trapUse(0)}));

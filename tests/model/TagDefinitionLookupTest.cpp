@@ -33,7 +33,7 @@ TEST(TagDefinitionLookupTest, InternalRegisterTypesHaveFixedFields)
         int type;
         Fields fields;
     } cases[] = {
-        {1501, {1, 1, 1}}, {1505, {5, 2, 1}}, {1506, {6, 0, 1}},  {1509, {9, 2, 1}},
+        {1501, {1, 1, 1}},  {1505, {5, 2, 1}},  {1506, {6, 0, 1}},  {1509, {9, 2, 1}},
         {1510, {10, 3, 0}}, {1512, {12, 4, 0}}, {1515, {15, 0, 0}}, {1518, {18, 4, 0}},
     };
     for (const auto& c : cases)

@@ -1,5 +1,5 @@
-#include "CAutoResource.h"
 #include "TagDefinition.h"
+#include "CAutoResource.h"
 
 #include <gtest/gtest.h>
 

@@ -23,8 +23,8 @@ TEST(TagGenerationTest, DIModuleGetsChannelAndModuleTagsMarkedOnTheirDefinitions
     PlaceDI(model, 3);
     EXPECT_EQ(model.RegenerateSlotTags(3), 1);
 
-    EXPECT_EQ(tagNames(model), QStringList({"S3_DI0_Value", "S3_DI0_Status", "S3_DI1_Value", "S3_DI1_Status",
-                                            "S3_PowerFail"}));
+    EXPECT_EQ(tagNames(model),
+              QStringList({"S3_DI0_Value", "S3_DI0_Status", "S3_DI1_Value", "S3_DI1_Status", "S3_PowerFail"}));
     ModuleSlotRecord record;
     ASSERT_EQ(model.GetDISetting(3, record), 1);
     EXPECT_EQ(record.Channels[1].TagDefinitions[1].TagUseFlag, 1);

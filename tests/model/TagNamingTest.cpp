@@ -1,5 +1,5 @@
-#include "TagEngineFixture.h"
 #include "TagNaming.h"
+#include "TagEngineFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -34,12 +34,9 @@ TEST(TagNamingTest, GeneratedNamesAreAbbreviatedAndCleaned)
         const char* definitionName;
         const char* expected;
     } cases[] = {
-        {"Internal Register 1", "S1_AI2_IR_1"},
-        {"System Register", "S1_AI2_SR"},
-        {"Read Only Value", "S1_AI2_R_Value"},
-        {"Read/Write Value", "S1_AI2_RW_Value"},
-        {"Flow-rate (m3/h)", "S1_AI2_Flowratem3h"},
-        {"Temp\u00b0C", "S1_AI2_TempC"},
+        {"Internal Register 1", "S1_AI2_IR_1"},     {"System Register", "S1_AI2_SR"},
+        {"Read Only Value", "S1_AI2_R_Value"},      {"Read/Write Value", "S1_AI2_RW_Value"},
+        {"Flow-rate (m3/h)", "S1_AI2_Flowratem3h"}, {"Temp\u00b0C", "S1_AI2_TempC"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ChannelTagName(1, "AI", 2, QString::fromUtf8(c.definitionName)), QString::fromUtf8(c.expected))

@@ -1,5 +1,5 @@
-#include "CDataCenter.h"
 #include "TagRecord.h"
+#include "CDataCenter.h"
 
 #include <gtest/gtest.h>
 
@@ -29,9 +29,8 @@ TEST(TagRecordTest, ParseTagAddressTakesFirstSecondAndLastNumber)
         const char* address;
         int first, second, third;
     } cases[] = {
-        {"1.2.0", 1, 2, 0},    {"12.34.5", 12, 34, 5}, {"0.6.0.5", 0, 6, 5}, {"7", 7, 7, 7},
-        {"1.2", 1, 2, 2},      {"", 0, 0, 0},          {"1.2.0", 1, 2, 0},   {"3.AI0.1", 3, 0, 1},
-        {" 4.-2.x", 4, -2, 0}, {"1..", 1, 0, 0},
+        {"1.2.0", 1, 2, 0}, {"12.34.5", 12, 34, 5}, {"0.6.0.5", 0, 6, 5}, {"7", 7, 7, 7},        {"1.2", 1, 2, 2},
+        {"", 0, 0, 0},      {"1.2.0", 1, 2, 0},     {"3.AI0.1", 3, 0, 1}, {" 4.-2.x", 4, -2, 0}, {"1..", 1, 0, 0},
     };
     for (const auto& c : cases) {
         int first = -9, second = -9, third = -9;

@@ -53,7 +53,7 @@ TEST(TagSelectionListsTest, SlotFilterAndGroupListDifferWhereTheTablesDo)
 
     std::vector<ChannelGroupEntry> groups{{"kept", 1}};
     EXPECT_EQ(model.CollectSlotGroupsForSelector18(1, 3, groups), 2); // the group list has 1503
-    EXPECT_EQ(model.CollectSlotGroupsForSelector18(2, 8, groups), 4);  // AI and HART, not AO
+    EXPECT_EQ(model.CollectSlotGroupsForSelector18(2, 8, groups), 4); // AI and HART, not AO
     EXPECT_EQ(groupTypes(groups), std::vector<int>({1, 1503, ChannelType::AnalogInput, ChannelType::HartAnalogInput}));
     EXPECT_EQ(model.CollectSlotGroupsForSelector5(2, 4, groups), 5);
     EXPECT_EQ(groups.back().ChannelTypeId, ChannelType::AnalogOutput);

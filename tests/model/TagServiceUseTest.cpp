@@ -219,10 +219,8 @@ TEST(TagServiceUseTest, Dnp3CandidatesFollowTheConflictTableOfEveryPointType)
         int requested;
         std::vector<int> conflicting;
     } table[] = {
-        {BinaryInput, {BinaryInput}},
-        {AnalogInput, {AnalogInput, AnalogOutput}},
-        {BinaryOutput, {BinaryOutput}},
-        {AnalogOutput, {AnalogOutput, AnalogInput}},
+        {BinaryInput, {BinaryInput}},      {AnalogInput, {AnalogInput, AnalogOutput}},
+        {BinaryOutput, {BinaryOutput}},    {AnalogOutput, {AnalogOutput, AnalogInput}},
         {Counter, {Counter, AnalogInput}},
     };
     for (const auto& row : table) {
@@ -236,8 +234,8 @@ TEST(TagServiceUseTest, Dnp3CandidatesFollowTheConflictTableOfEveryPointType)
             model.AddDnp3PointTagUses(pointType, point);
             std::vector<TagRecord> candidates;
             model.GetTagsForDnp3PointType(row.requested, candidates);
-            const bool conflicts = std::find(row.conflicting.begin(), row.conflicting.end(), pointType) !=
-                                   row.conflicting.end();
+            const bool conflicts =
+                std::find(row.conflicting.begin(), row.conflicting.end(), pointType) != row.conflicting.end();
             EXPECT_EQ(candidates.empty(), conflicts)
                 << "a point of type " << pointType << " asked for type " << row.requested;
         }

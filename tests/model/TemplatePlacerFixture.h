@@ -126,8 +126,8 @@ inline QStringList TagNamesOfSlot(const CDataCenter& model, int slot)
 inline QString ShippedTemplatePath(bool isProduct, const QString& name)
 {
     return QDir(QString::fromUtf8(PELANDRIX_RUNTIME_DIR))
-        .filePath(QStringLiteral("RES/") + (isProduct ? QString() : QStringLiteral("Slot/")) + name
-                  + QStringLiteral(".xml"));
+        .filePath(QStringLiteral("RES/") + (isProduct ? QString() : QStringLiteral("Slot/")) + name +
+                  QStringLiteral(".xml"));
 }
 
 // Program folders of the test's own: templates and DefaultSettings.ini written by the test. The
@@ -157,16 +157,15 @@ protected:
     // A controller of the small series with `slotCount` free module slots and nothing else.
     void PlaceBareProduct(CTemplatePlacer& placer, int slotCount = 5)
     {
-        WriteProduct(QStringLiteral("Bare"),
-                     QByteArray("<Template><Product Result=\"Bare\" MaxSlotCnt=\"") + QByteArray::number(slotCount)
-                         + "\"/></Template>");
+        WriteProduct(QStringLiteral("Bare"), QByteArray("<Template><Product Result=\"Bare\" MaxSlotCnt=\"") +
+                                                 QByteArray::number(slotCount) + "\"/></Template>");
         ASSERT_TRUE(placer.InitProjectFromProduct(QStringLiteral("Bare")));
     }
 
     QString Root() const { return root_.path(); }
 
     RecordingMessageBoxService boxes_;
-    ScopedMessageBoxService scopedBoxes_ {boxes_};
+    ScopedMessageBoxService scopedBoxes_{boxes_};
 
 private:
     QTemporaryDir root_;

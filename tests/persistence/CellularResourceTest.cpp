@@ -58,8 +58,9 @@ TEST_F(CellularResourceTest, CellularFallbacks)
         {"band 9", "<CellularSetting><Band Result=\"9\"/><Enable Result=\"7\"/></CellularSetting>", 0, 7, 0, 30, ""},
         {"band 8", "<CellularSetting><Band Result=\"8\"/></CellularSetting>", 8, 0, 0, 30, ""},
         {"auto-check 2", "<CellularSetting><AutoCheckEnable Result=\"2\"/></CellularSetting>", 0, 0, 0, 30, ""},
-        {"interval in range", "<CellularSetting><AutoCheckInterval Result=\"10\"/><AutoCheckEnable Result=\"1\"/>"
-                              "</CellularSetting>",
+        {"interval in range",
+         "<CellularSetting><AutoCheckInterval Result=\"10\"/><AutoCheckEnable Result=\"1\"/>"
+         "</CellularSetting>",
          0, 0, 1, 10, ""},
         {"interval too long", "<CellularSetting><AutoCheckInterval Result=\"601\"/></CellularSetting>", 0, 0, 0, 30,
          ""},

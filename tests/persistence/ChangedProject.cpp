@@ -216,11 +216,12 @@ void expectSameServiceRecords(const CDataCenter& expected, const CDataCenter& ac
     // A service's value is what its element's "Result" says, and the writers store there whether
     // the service holds items: an empty service of a new project (value 1) comes back as 0.
     auto sameServices = [](const std::vector<ServiceRecord>& e, const std::vector<ServiceRecord>& a, bool values) {
-        return std::equal(e.begin(), e.end(), a.begin(), a.end(), [values](const ServiceRecord& x, const ServiceRecord& y) {
-            return x.ServiceText1 == y.ServiceText1 && x.ServiceText2 == y.ServiceText2 && x.ServiceId == y.ServiceId
-                && (!values || x.Value == y.Value) && x.Present == y.Present && x.ServiceInt1 == y.ServiceInt1
-                && x.ServiceInt2 == y.ServiceInt2;
-        });
+        return std::equal(
+            e.begin(), e.end(), a.begin(), a.end(), [values](const ServiceRecord& x, const ServiceRecord& y) {
+                return x.ServiceText1 == y.ServiceText1 && x.ServiceText2 == y.ServiceText2 &&
+                       x.ServiceId == y.ServiceId && (!values || x.Value == y.Value) && x.Present == y.Present &&
+                       x.ServiceInt1 == y.ServiceInt1 && x.ServiceInt2 == y.ServiceInt2;
+            });
     };
     EXPECT_TRUE(sameServices(expected.Services, actual.Services, false)) << "service table";
     EXPECT_TRUE(sameServices(expected.FunctionRecords, actual.FunctionRecords, true)) << "function records";

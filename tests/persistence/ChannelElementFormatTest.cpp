@@ -144,9 +144,9 @@ TEST_F(ChannelElementFormatTest, ValueElementsComeInTheirOrder)
     ao.SaveAoChannels(slot);
     rtd.SaveRtdChannels(slot);
 
-    const QStringList dioOrder{"IODirection", "DI_Mode",   "Filter",    "Trigger",   "Measurement_Time",
-                               "InitVal_DIOCntVal", "DO_Mode", "DO_Status", "Frequency", "DutyCycle",
-                               "OutputPulse"};
+    const QStringList dioOrder{"IODirection",      "DI_Mode",           "Filter",     "Trigger",
+                               "Measurement_Time", "InitVal_DIOCntVal", "DO_Mode",    "DO_Status",
+                               "Frequency",        "DutyCycle",         "OutputPulse"};
     EXPECT_EQ(ChildNames(At(slot, "Setting/DIO/Set_0")), dioOrder);
     EXPECT_EQ(ChildNames(At(slot, "Setting")), (QStringList{"DIO", "HARTAI", "HART", "AO", "RTD"}));
     EXPECT_EQ(ChildNames(At(slot, "Resource")), (QStringList{"DIO", "HARTAI", "HART", "AO", "RTD"}));
@@ -290,20 +290,20 @@ Record sentinelRecord()
     return record;
 }
 
-const Values kDIValues{{"Filter", "5"}, {"Trigger", "1"}, {"DI_Mode", "1"}, {"InitVal_CntVal", "9"},
-                       {"Measurement_Time", "50"}};
-const Values kDOValues{{"DO_Mode", "1"}, {"DO_Status", "1"}, {"Frequency", "2.00"}, {"DutyCycle", "20.0"},
-                       {"OutputPulse", "3"}};
-const Values kDIOValues{{"IODirection", "1"}, {"DI_Mode", "1"},       {"Filter", "5"},        {"Trigger", "1"},
-                        {"Measurement_Time", "50"}, {"InitVal_DIOCntVal", "9"}, {"DO_Mode", "1"}, {"DO_Status", "1"},
-                        {"Frequency", "2.00"}, {"DutyCycle", "20.0"}, {"OutputPulse", "3"}};
+const Values kDIValues{
+    {"Filter", "5"}, {"Trigger", "1"}, {"DI_Mode", "1"}, {"InitVal_CntVal", "9"}, {"Measurement_Time", "50"}};
+const Values kDOValues{
+    {"DO_Mode", "1"}, {"DO_Status", "1"}, {"Frequency", "2.00"}, {"DutyCycle", "20.0"}, {"OutputPulse", "3"}};
+const Values kDIOValues{{"IODirection", "1"},       {"DI_Mode", "1"},           {"Filter", "5"},     {"Trigger", "1"},
+                        {"Measurement_Time", "50"}, {"InitVal_DIOCntVal", "9"}, {"DO_Mode", "1"},    {"DO_Status", "1"},
+                        {"Frequency", "2.00"},      {"DutyCycle", "20.0"},      {"OutputPulse", "3"}};
 const Values kAIValues{{"InputRange", "2"}, {"InputRangeMin", "4"}, {"InputRangeMax", "20"}, {"BurnOutValue", "3.5"}};
-const Values kHSValues{{"InputRange", "2"},      {"InputRangeMin", "4"},  {"InputRangeMax", "20"},
-                       {"BurnOutValue", "3.5"}, {"ForeInterval", "5"}, {"BackInterval", "6"}};
-const Values kAOValues{{"Enable", "0"},       {"OutputRange", "2"}, {"Mode", "1"},      {"InitialValue", "1.500"},
+const Values kHSValues{{"InputRange", "2"},     {"InputRangeMin", "4"}, {"InputRangeMax", "20"},
+                       {"BurnOutValue", "3.5"}, {"ForeInterval", "5"},  {"BackInterval", "6"}};
+const Values kAOValues{{"Enable", "0"},       {"OutputRange", "2"},   {"Mode", "1"},          {"InitialValue", "1.500"},
                        {"WaveformType", "1"}, {"Frequency", "2.000"}, {"Amplitude", "3.000"}, {"Offset", "4.000"}};
-const Values kTCValues{{"SensorType", "2"}, {"InputRangeMin", "-5"}, {"InputRangeMax", "50"}, {"Unit", "1"},
-                       {"Offset", "0.5"}};
+const Values kTCValues{
+    {"SensorType", "2"}, {"InputRangeMin", "-5"}, {"InputRangeMax", "50"}, {"Unit", "1"}, {"Offset", "0.5"}};
 
 TEST_F(ChannelElementFormatTest, MissingValuesAreKeptOrTakeTheirDefault)
 {
@@ -362,7 +362,7 @@ TEST_F(ChannelElementFormatTest, MissingValuesAreKeptOrTakeTheirDefault)
     const struct {
         const char* group;
         const Values& values;
-        const char* omitted; // or the element given the replacement text
+        const char* omitted;     // or the element given the replacement text
         const char* replacement; // nullptr: the element is missing
         Read read;
         double expected;
@@ -531,8 +531,7 @@ TEST_F(ChannelElementFormatTest, HartSensorsAreAppendedUpToTheQuantity)
          "<SensorSetting><Set_0><Command Result=\"5\"/></Set_0><Set_1><Command Result=\"6\"/></Set_1>"
          "<Quantity Result=\"2\"/></SensorSetting>",
          {{0, 0, 0, 6, 0, 0, 0}, {}}}, // "Quantity" itself stands in the second sensor's place
-        {"absurd quantity", "<SensorSetting><Quantity Result=\"4294967295\"/><Set_0/></SensorSetting>",
-         {{}}},
+        {"absurd quantity", "<SensorSetting><Quantity Result=\"4294967295\"/><Set_0/></SensorSetting>", {{}}},
         {"no sensor setting", "", {}},
     };
     for (const auto& c : cases) {
@@ -540,8 +539,8 @@ TEST_F(ChannelElementFormatTest, HartSensorsAreAppendedUpToTheQuantity)
         record.ChannelCount = 1;
         record.Channels = MakeHARTAIChannels(1);
         const QByteArray xml = QByteArray("<Slot_7><Setting><HARTAI><Set_0><InputRange Result=\"2\"/></Set_0></HARTAI>"
-                                          "<HART><Set_0><HartOpMode Result=\"1\"/>")
-            + c.sensorSetting + "</Set_0></HART></Setting></Slot_7>";
+                                          "<HART><Set_0><HartOpMode Result=\"1\"/>") +
+                               c.sensorSetting + "</Set_0></HART></Setting></Slot_7>";
         record.LoadHartAiChannels(LoadXml(xml));
         EXPECT_EQ(record.Channels[0].Sensors, c.sensors) << c.label;
         EXPECT_EQ(record.Channels[0].Setting.InputRange, 2) << c.label;

@@ -61,7 +61,7 @@ protected:
 TEST_F(DatabaseRWTest, WritesSymbolsWiringsParametersAndDeviceCounts)
 {
     addTag("Level1", 3, "3.0.0", "AI");
-    addTag("Status", 99, "0.0.1");   // no data type of a device: not exported
+    addTag("Status", 99, "0.0.1"); // no data type of a device: not exported
     addTag("Level2", 3, "3.1.0", "AI");
     addTag("Setpoint", 12, "4.0.0", "AO");
     addTag("Level3", 3, "3.2.0", "AI");
@@ -78,11 +78,11 @@ TEST_F(DatabaseRWTest, WritesSymbolsWiringsParametersAndDeviceCounts)
                              "105|Setpoint|1|1|1|204566476|%QR11.0|12|0|3|2|104|AO",
                          }));
     EXPECT_EQ(db_.rows("SELECT * FROM [I/O Symbols] ORDER BY RefSymbols;"), (QStringList{
-                                                                                 "102|3|755|1|1|0|%IR2.0|0",
-                                                                                 "103|3|755|1|1|1|%IR2.1|1",
-                                                                                 "104|3|755|1|1|2|%IR2.2|2",
-                                                                                 "105|12|749|1|1|0|%QR11.0|0",
-                                                                             }));
+                                                                                "102|3|755|1|1|0|%IR2.0|0",
+                                                                                "103|3|755|1|1|1|%IR2.1|1",
+                                                                                "104|3|755|1|1|2|%IR2.2|2",
+                                                                                "105|12|749|1|1|0|%QR11.0|0",
+                                                                            }));
     EXPECT_EQ(db_.rows("SELECT * FROM [OEM Parameter] WHERE RefOemParameter > 504 ORDER BY RefOemParameter;"),
               (QStringList{
                   "505|ZERV_Level1|755|7|3.0.0|2|1|AI",
@@ -91,11 +91,11 @@ TEST_F(DatabaseRWTest, WritesSymbolsWiringsParametersAndDeviceCounts)
                   "508|ZERV_Setpoint|749|7|4.0.0|2|1|AO",
               }));
     EXPECT_EQ(db_.rows("SELECT * FROM [Instance of Oem Parameters] ORDER BY RefInstance;"), (QStringList{
-                                                                                               "1|505|3.0.0",
-                                                                                               "2|506|3.1.0",
-                                                                                               "3|507|3.2.0",
-                                                                                               "4|508|4.0.0",
-                                                                                           }));
+                                                                                                "1|505|3.0.0",
+                                                                                                "2|506|3.1.0",
+                                                                                                "3|507|3.2.0",
+                                                                                                "4|508|4.0.0",
+                                                                                            }));
 }
 
 TEST_F(DatabaseRWTest, RemovesOnlyWhatAnEarlierExportWrote)

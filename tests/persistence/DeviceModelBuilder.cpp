@@ -42,9 +42,14 @@ void placeCpu(CDataCenter& model)
 {
     using namespace ChannelType;
     place(model, TestSlot::Cpu, QStringLiteral("CPU-4100"),
-          {{QStringLiteral("IR"), 1510}, {QStringLiteral("IR"), 1512}, {QStringLiteral("IR"), 1515},
-           {QStringLiteral("IR"), 1516}, {QStringLiteral("IR"), 1511}, {QStringLiteral("SV"), SystemVariables},
-           {QStringLiteral("LAN"), Lan}, {QStringLiteral("COM"), Serial}});
+          {{QStringLiteral("IR"), 1510},
+           {QStringLiteral("IR"), 1512},
+           {QStringLiteral("IR"), 1515},
+           {QStringLiteral("IR"), 1516},
+           {QStringLiteral("IR"), 1511},
+           {QStringLiteral("SV"), SystemVariables},
+           {QStringLiteral("LAN"), Lan},
+           {QStringLiteral("COM"), Serial}});
     model.AddNetworkRecord(TestSlot::Cpu, kChannels, 0, QStringLiteral("LAN"), MakeLANPorts(kChannels));
     model.AddSerialRecord(TestSlot::Cpu, kChannels, 0, QStringLiteral("COM"), MakeSerialPorts(kChannels));
     model.SetSystemVariables(QStringLiteral("System_Variable"), 5, 1, MakeTagDefinitions(0, QStringLiteral("SV"), 5),
@@ -85,8 +90,8 @@ void placeAnalog(CDataCenter& model)
     auto hartChannels = withTags(MakeHARTAIChannels(kChannels), TestSlot::HART, QStringLiteral("HT"));
     for (HARTAIChannel& channel : hartChannels) {
         for (int variable = 0; variable < kHartSensorVariables; ++variable) {
-            for (TagDefinition tag : MakeTagDefinitions(TestSlot::HART, QStringLiteral("PV%1_").arg(variable),
-                                                        kHartTagsPerSensor))
+            for (TagDefinition tag :
+                 MakeTagDefinitions(TestSlot::HART, QStringLiteral("PV%1_").arg(variable), kHartTagsPerSensor))
                 channel.SensorTagDefinitions.push_back(tag);
         }
     }
@@ -94,9 +99,9 @@ void placeAnalog(CDataCenter& model)
     FindRecordBySlot(model.HARTAISettings, TestSlot::HART)->SensorTagCount = kHartTagsPerSensor;
     place(model, TestSlot::HighSpeedAI, QStringLiteral("HSAI-4"),
           {{QStringLiteral("HS"), ChannelType::HighSpeedAnalogInput}});
-    model.AddHighSpeedAIRecord(TestSlot::HighSpeedAI, kChannels, kTagsPerChannel, QStringLiteral("HSAI"),
-                               withTags(MakeHighSpeedAIChannels(kChannels), TestSlot::HighSpeedAI,
-                                        QStringLiteral("HS")));
+    model.AddHighSpeedAIRecord(
+        TestSlot::HighSpeedAI, kChannels, kTagsPerChannel, QStringLiteral("HSAI"),
+        withTags(MakeHighSpeedAIChannels(kChannels), TestSlot::HighSpeedAI, QStringLiteral("HS")));
     place(model, TestSlot::AO, QStringLiteral("AO-4"), {{QStringLiteral("AO"), ChannelType::AnalogOutput}});
     model.AddAORecord(TestSlot::AO, kChannels, kTagsPerChannel, QStringLiteral("AO"),
                       withTags(MakeAOChannels(kChannels), TestSlot::AO, QStringLiteral("AO")));
@@ -332,8 +337,7 @@ void expectSameRecords(const std::vector<Record>& expected, const std::vector<Re
 }
 
 template <typename Record>
-void expectSameChannelSettings(const std::vector<Record>& expected, const std::vector<Record>& actual,
-                               const char* kind)
+void expectSameChannelSettings(const std::vector<Record>& expected, const std::vector<Record>& actual, const char* kind)
 {
     expectSameRecords(expected, actual, kind, [kind](const Record& e, const Record& a) {
         ASSERT_EQ(e.Channels.size(), a.Channels.size()) << kind;

@@ -71,12 +71,20 @@ TEST_F(HostileInputTest, RecordsWhoseCountsDisagreeWithTheirListsAreReadWithinTh
     FindRecordBySlot(model.CanSettings, TestSlot::CanAndCellular)->ChannelCount = 50;
     QByteArray items;
     for (int i = 0; i < 20; ++i)
-        items += "<Set_" + QByteArray::number(i) + "><Filter Result=\"5\"/><Enable Result=\"0\"/>"
-                 "<BaudrateIndex Result=\"1\"/></Set_" + QByteArray::number(i) + ">";
+        items += "<Set_" + QByteArray::number(i) +
+                 "><Filter Result=\"5\"/><Enable Result=\"0\"/>"
+                 "<BaudrateIndex Result=\"1\"/></Set_" +
+                 QByteArray::number(i) + ">";
     const QByteArray xml = "<Product><DeviceConfiguration>"
-                           "<Slot_1 Result=\"1\"><Setting><DI>" + items + "</DI></Setting></Slot_1>"
-                           "<Slot_9 Result=\"9\"><Setting><AO>" + items + "</AO></Setting></Slot_9>"
-                           "<Slot_12 Result=\"12\"><Setting><CanSetting>" + items + "</CanSetting></Setting></Slot_12>"
+                           "<Slot_1 Result=\"1\"><Setting><DI>" +
+                           items +
+                           "</DI></Setting></Slot_1>"
+                           "<Slot_9 Result=\"9\"><Setting><AO>" +
+                           items +
+                           "</AO></Setting></Slot_9>"
+                           "<Slot_12 Result=\"12\"><Setting><CanSetting>" +
+                           items +
+                           "</CanSetting></Setting></Slot_12>"
                            "</DeviceConfiguration></Product>";
     ASSERT_EQ(model.LoadDeviceConfiguration(LoadXml(xml)), kS_OK);
     const auto& di = FindRecordBySlot(model.DISettings, TestSlot::DI)->Channels;

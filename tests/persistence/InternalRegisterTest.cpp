@@ -222,8 +222,8 @@ TEST_F(InternalRegisterTest, QuantitiesSizeTheListsButNeverBeyondTheRegistersInT
     };
     for (const auto& c : cases) {
         CDataCenter model;
-        const QByteArray xml = QByteArray("<InternalRegister><BoolOutQuantity Result=\"") + c.quantity
-            + "\"/><BoolOut Result=\"1510\"><Set_0/><Set_1/></BoolOut></InternalRegister>";
+        const QByteArray xml = QByteArray("<InternalRegister><BoolOutQuantity Result=\"") + c.quantity +
+                               "\"/><BoolOut Result=\"1510\"><Set_0/><Set_1/></BoolOut></InternalRegister>";
         model.LoadInternalRegister(LoadXml(xml));
         EXPECT_EQ(model.InternalRegisters.ListForCode(10)->size(), c.expected) << c.label;
     }

@@ -72,7 +72,7 @@ TEST_F(PortSettingTest, NetworkReaderKeepsMissingValuesAndIgnoresSurplusItems)
 
     LanModuleSlotRecord noItems = lanRecord(1);
     CDataCenter::LoadNetworkSetting(noItems, LoadXml("<NetworkSetting><Set_1><IpAddress Result=\"x\"/></Set_1>"
-                                                      "</NetworkSetting>"));
+                                                     "</NetworkSetting>"));
     EXPECT_EQ(noItems.Interfaces[0].Setting.IpAddress, "127.0.0.1"); // without "Set_0" nothing is read
 }
 
@@ -119,10 +119,12 @@ TEST_F(PortSettingTest, CanAcceptanceValuesAreHexadecimal)
         const char* item;
         CanPortSettingBlock expected;
     } cases[] = {
-        {"written form", "<BaudrateIndex Result=\"3\"/><Baudrate Result=\"500000\"/><AccCode Result=\"0xFF\"/>"
-                         "<AccMask Result=\"0x0\"/>",
+        {"written form",
+         "<BaudrateIndex Result=\"3\"/><Baudrate Result=\"500000\"/><AccCode Result=\"0xFF\"/>"
+         "<AccMask Result=\"0x0\"/>",
          {500000, 255, 0, 3}},
-        {"hex without prefix", "<BaudrateIndex Result=\"1\"/><AccCode Result=\"ff\"/><AccMask Result=\"\"/>",
+        {"hex without prefix",
+         "<BaudrateIndex Result=\"1\"/><AccCode Result=\"ff\"/><AccMask Result=\"\"/>",
          {0, 255, 0, 1}},
         {"no baud rate index: kept", "<Baudrate Result=\"10000\"/>", {10000, 0, 0, 7}},
     };
@@ -131,7 +133,8 @@ TEST_F(PortSettingTest, CanAcceptanceValuesAreHexadecimal)
         reread.ChannelCount = 1;
         reread.Ports = MakeCANPorts(1);
         reread.Ports[0].Setting = {1, 2, 3, 7};
-        CDataCenter::LoadCanSetting(reread, LoadXml(QByteArray("<CanSetting><Set_0>") + c.item + "</Set_0>"
+        CDataCenter::LoadCanSetting(reread, LoadXml(QByteArray("<CanSetting><Set_0>") + c.item +
+                                                    "</Set_0>"
                                                     "<Set_1><BaudrateIndex Result=\"9\"/></Set_1></CanSetting>"));
         EXPECT_EQ(reread.Ports[0].Setting, c.expected) << c.label;
         EXPECT_EQ(reread.Ports.size(), 1u) << c.label; // the second item has no port

@@ -11,8 +11,8 @@
 
 #include <clocale>
 #include <map>
-#include <utility>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -118,7 +118,8 @@ TEST_F(ProjectFileRoundTrip, TheTreeFollowsThePlacingOfEveryStoredSlot)
 
     // Without the pair the ports are plain two-wire ports.
     CDataCenter single;
-    const QByteArray withoutPair = WithAttribute(ReadBytes(Path(QStringLiteral("p.pelx"))), "Slot_3", "Name", "41M-2116-T");
+    const QByteArray withoutPair =
+        WithAttribute(ReadBytes(Path(QStringLiteral("p.pelx"))), "Slot_3", "Name", "41M-2116-T");
     RecordingTreeObserver singleTree;
     ASSERT_EQ(OpenText(single, withoutPair, 0, &singleTree), kS_OK);
     EXPECT_EQ(single.PortTrunkMode, 0);
@@ -149,9 +150,9 @@ TEST_F(ProjectFileRoundTrip, RootAndProductHoldTheirPartsInTheirOrder)
     EXPECT_EQ(product->FirstAttribute(), nullptr);
     for (IXMLElement* child = product->FirstChild(); child; child = product->NextChild())
         productChildren << child->GetName();
-    EXPECT_EQ(productChildren, (QStringList{QStringLiteral("SystemInformation"), QStringLiteral("TagConfiguration"),
-                                            QStringLiteral("ServiceConfiguration"),
-                                            QStringLiteral("DeviceConfiguration")}));
+    EXPECT_EQ(productChildren,
+              (QStringList{QStringLiteral("SystemInformation"), QStringLiteral("TagConfiguration"),
+                           QStringLiteral("ServiceConfiguration"), QStringLiteral("DeviceConfiguration")}));
     parser->Release(root);
     EXPECT_TRUE(ReadBytes(Path(QStringLiteral("p.pelx"))).startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
 }
@@ -160,7 +161,8 @@ TEST_F(ProjectFileRoundTrip, AnOlderFileIsSavedWithThisProgramsVersion)
 {
     CDataCenter saved;
     BuildProject(saved, QStringLiteral("ulTEK 2301-HSPA-C-T"));
-    const QByteArray older = WithAttribute(SavedText(saved, QStringLiteral("p.pelx")), "Project", "ConfigVersion", "1.8.9");
+    const QByteArray older =
+        WithAttribute(SavedText(saved, QStringLiteral("p.pelx")), "Project", "ConfigVersion", "1.8.9");
     CDataCenter reopened;
     ASSERT_EQ(OpenText(reopened, older, 0), kS_OK);
     EXPECT_EQ(reopened.CurrentConfigVersion, 0);

@@ -78,7 +78,8 @@ protected:
     void BuildProject(CDataCenter& model, const QString& modelName, int slotCount4100 = 12)
     {
         int cursor = 0;
-        ASSERT_TRUE(FilledProject::BuildFilledProject(model, FilledProject::ChoiceFor(modelName, slotCount4100), cursor))
+        ASSERT_TRUE(
+            FilledProject::BuildFilledProject(model, FilledProject::ChoiceFor(modelName, slotCount4100), cursor))
             << modelName.toStdString();
         boxes_.Clear();
     }
@@ -107,16 +108,16 @@ protected:
         const QRegularExpression pattern(QStringLiteral("(<%1\\b[^>]*?) %2=\"[^\"]*\"")
                                              .arg(QString::fromUtf8(elementStart), QString::fromUtf8(attribute)));
         QString edited = QString::fromUtf8(text);
-        const QString replacement = value ? QStringLiteral("\\1 %1=\"%2\"").arg(QString::fromUtf8(attribute),
-                                                                                   QString::fromUtf8(value))
-                                          : QStringLiteral("\\1");
+        const QString replacement =
+            value ? QStringLiteral("\\1 %1=\"%2\"").arg(QString::fromUtf8(attribute), QString::fromUtf8(value))
+                  : QStringLiteral("\\1");
         EXPECT_TRUE(edited.contains(pattern)) << elementStart.toStdString() << " " << attribute.toStdString();
         edited.replace(pattern, replacement);
         return edited.toUtf8();
     }
 
     RecordingMessageBoxService boxes_;
-    ScopedMessageBoxService scopedBoxes_ {boxes_};
+    ScopedMessageBoxService scopedBoxes_{boxes_};
 
 private:
     QTemporaryDir folder_;

@@ -38,11 +38,13 @@ private:
     int previous_ = kSuperuser;
 };
 
-constexpr QFileDevice::Permissions kReadAndEnter = QFileDevice::ReadOwner | QFileDevice::ExeOwner
-    | QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+constexpr QFileDevice::Permissions kReadAndEnter = QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                                   QFileDevice::ReadGroup | QFileDevice::ExeGroup |
+                                                   QFileDevice::ReadOther | QFileDevice::ExeOther;
 
-constexpr QFileDevice::Permissions kReadAndWriteForAll = QFileDevice::ReadOwner | QFileDevice::WriteOwner
-    | QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther;
+constexpr QFileDevice::Permissions kReadAndWriteForAll = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                         QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                                         QFileDevice::ReadOther | QFileDevice::WriteOther;
 
 // Files of this process cannot grow past a few bytes while it lives, as on a full disk.
 class FileSizeLimit {
@@ -64,7 +66,7 @@ public:
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
 private:
-    rlimit previous_ {};
+    rlimit previous_{};
     void (*previousSignal_)(int) = nullptr;
 };
 

@@ -54,7 +54,8 @@ TEST_F(ProjectVersionCheck, VersionsOpenConvertOrAreRefused)
         {"version two", 1, IDOK, kS_OK, {convert}, 0}, // no numbers: 0.0.0
     };
     for (const auto& c : cases) {
-        const std::string label = std::string(c.version ? c.version : "<absent>") + " prompt " + std::to_string(c.prompt);
+        const std::string label =
+            std::string(c.version ? c.version : "<absent>") + " prompt " + std::to_string(c.prompt);
         boxes_.Clear();
         boxes_.QueueAnswer(c.answer);
         CDataCenter model;

@@ -13,8 +13,8 @@ protected:
     // "<Product><ServiceConfiguration>" + content + closing tags, read into the model.
     int Read(CDataCenter& model, const QString& content)
     {
-        IXMLElement* product = LoadXml(QStringLiteral("<Product><ServiceConfiguration>%1</ServiceConfiguration></Product>")
-                                           .arg(content));
+        IXMLElement* product =
+            LoadXml(QStringLiteral("<Product><ServiceConfiguration>%1</ServiceConfiguration></Product>").arg(content));
         return model.ReadServiceConfiguration(product);
     }
 
@@ -64,13 +64,22 @@ TEST_F(ServiceConfigurationRead, OlderFilesGetTheStatusTagsOfTheServicesTheyLack
         QStringList queued;
     } cases[] = {
         {"a current file", QString::fromUtf8(kAllServices), 1, 1, {}},
-        {"alarms without traps", QStringLiteral(R"(<Alarm><Email/></Alarm><SNMP_Agent Result="1"/>)"), 0, 0,
+        {"alarms without traps",
+         QStringLiteral(R"(<Alarm><Email/></Alarm><SNMP_Agent Result="1"/>)"),
+         0,
+         0,
          {QStringLiteral("G143 143 (143,0)")}},
         {"no alarms at all", QStringLiteral(R"(<SNMP_Agent Result="1"/>)"), 0, 0, {}},
         {"no agent: linked under its second id", QString(), 0, 0, {QStringLiteral("G127 127 (144,0)")}},
-        {"no DNP3 on a DNP3 product", QStringLiteral(R"(<SNMP_Agent Result="1"/>)"), 1, 0,
+        {"no DNP3 on a DNP3 product",
+         QStringLiteral(R"(<SNMP_Agent Result="1"/>)"),
+         1,
+         0,
          {QStringLiteral("G118 118 (118,0)")}},
-        {"no RESTful on a RESTful product", QStringLiteral(R"(<SNMP_Agent Result="1"/>)"), 0, 1,
+        {"no RESTful on a RESTful product",
+         QStringLiteral(R"(<SNMP_Agent Result="1"/>)"),
+         0,
+         1,
          {QStringLiteral("G146 146 (146,0)")}},
     };
     for (const auto& c : cases) {

@@ -61,9 +61,9 @@ TEST_F(ServiceConfigurationRoundTrip, ServiceElementsStandInTheirOrder)
 {
     IXMLElement* root = Load(firstPath_);
     IXMLElement* services = root->FindChild(Names::Element);
-    const QStringList expected{Names::Tavo,        Names::Alarm,       Names::Dnp3Outstation,
+    const QStringList expected{Names::Tavo,        Names::Alarm,        Names::Dnp3Outstation,
                                Names::ModbusSlave, Names::ModbusMaster, Names::DataLogging,
-                               Names::SnmpAgent,   Names::RESTfulApi,  Names::ServiceManagement};
+                               Names::SnmpAgent,   Names::RESTfulApi,   Names::ServiceManagement};
     EXPECT_EQ(ChildNames(services), expected);
     EXPECT_EQ(ChildNames(services->FindChild(Names::Tavo)).mid(5, 2),
               (QStringList{QStringLiteral("Set_0"), QStringLiteral("Set_1")}));

@@ -43,18 +43,18 @@ TEST_F(ServiceElementRead, TavoServerFallsBackToItsDefaults)
         {"port 0", R"(<Set_0><Port Result="0"/></Set_0>)", [](const Server& s) { return N(s.Port); }, "2000"},
         {"port above 65535", R"(<Set_0><Port Result="65536"/></Set_0>)", [](const Server& s) { return N(s.Port); },
          "2000"},
-        {"port at its maximum", R"(<Set_0><Port Result="65535"/></Set_0>)",
-         [](const Server& s) { return N(s.Port); }, "65535"},
+        {"port at its maximum", R"(<Set_0><Port Result="65535"/></Set_0>)", [](const Server& s) { return N(s.Port); },
+         "65535"},
         {"time-out above 300", R"(<Set_0><Timeout Result="301"/></Set_0>)",
          [](const Server& s) { return N(s.Timeout); }, "10"},
-        {"index above 65535", R"(<Set_0><Index Result="65536"/></Set_0>)",
-         [](const Server& s) { return N(s.Index); }, "0"},
+        {"index above 65535", R"(<Set_0><Index Result="65536"/></Set_0>)", [](const Server& s) { return N(s.Index); },
+         "0"},
         {"missing name: the element's", R"(<Set_2/>)", [](const Server& s) { return s.Name; }, "Set_2"},
         {"missing address", R"(<Set_0/>)", [](const Server& s) { return s.IpAddress; }, "0.0.0.0"},
         {"status tag NA", R"(<Set_0><StatusTag Result="NA"/></Set_0>)", [](const Server& s) { return s.StatusTag; },
          ""},
-        {"control tag na", R"(<Set_0><ControlTag Result="na"/></Set_0>)",
-         [](const Server& s) { return s.ControlTag; }, ""},
+        {"control tag na", R"(<Set_0><ControlTag Result="na"/></Set_0>)", [](const Server& s) { return s.ControlTag; },
+         ""},
         {"heartbeat off: interval NA", R"(<Set_0><Heartbeat Result="0" Interval="NA" Unit="NA"/></Set_0>)",
          [](const Server& s) { return N(s.Interval); }, "1"},
         {"heartbeat off: unit NA", R"(<Set_0><Heartbeat Result="0" Interval="NA" Unit="NA"/></Set_0>)",
@@ -82,7 +82,8 @@ TEST_F(ServiceElementRead, TavoSettingsFallBackAndReadServersUpToAStranger)
         {"automatic tags of a server", R"(<TAVO><Set_0><Index Result="7"/></Set_0></TAVO>)",
          [](const Tavo& t) { return t.Servers.value(0).TagDefinitions.value(0).Name; }, "S116_7_1_1"},
         {"no first server", R"(<TAVO><Set_1/></TAVO>)", [](const Tavo& t) { return N(t.Servers.size()); }, "0"},
-        {"tag lists before the settings", R"(<TAVO Result="1"><IntervalUpdate/><OnChangeUpdate/><ControlTagUpdate/><Quantity Result="1"/><OperationMode Result="1"/><Set_0/></TAVO>)",
+        {"tag lists before the settings",
+         R"(<TAVO Result="1"><IntervalUpdate/><OnChangeUpdate/><ControlTagUpdate/><Quantity Result="1"/><OperationMode Result="1"/><Set_0/></TAVO>)",
          [](const Tavo& t) { return N(t.OperationMode) + N(t.Servers.size()); }, "11"},
     });
 }
@@ -92,8 +93,7 @@ TEST_F(ServiceElementRead, EmailAlarmFallsBackToItsLimits)
     using Mail = ALARM_MAIL_SETTINGS;
     Check<Mail>({
         {"port 0", R"(<Email><Port Result="0"/></Email>)", [](const Mail& m) { return N(m.Port); }, "25"},
-        {"port above 65535", R"(<Email><Port Result="65536"/></Email>)", [](const Mail& m) { return N(m.Port); },
-         "25"},
+        {"port above 65535", R"(<Email><Port Result="65536"/></Email>)", [](const Mail& m) { return N(m.Port); }, "25"},
         {"retries above the tries", R"(<Email><ErrorHandlingRetry Result="9"/></Email>)",
          [](const Mail& m) { return N(m.ErrorHandlingRetry); }, "3"},
         {"retries at the tries", R"(<Email><ErrorHandlingRetry Result="5"/></Email>)",
@@ -169,8 +169,7 @@ TEST_F(ServiceElementRead, Dnp3MasterFallsBackToItsTriples)
     const QByteArray tooMany = retry("70000").toUtf8();
     Check<Master>({
         {"retries 100 mean endless", endless.constData(), [](const Master& m) { return N(m.UnsolicitedRetry); }, "100"},
-        {"retries above the triple", tooMany.constData(), [](const Master& m) { return N(m.UnsolicitedRetry); },
-         "0"},
+        {"retries above the triple", tooMany.constData(), [](const Master& m) { return N(m.UnsolicitedRetry); }, "0"},
         {"enable 2", R"(<Set_0><EnableDnp3Master Result="2"/></Set_0>)",
          [](const Master& m) { return N(m.EnableDnp3Master); }, "0"},
         {"port above the triple", R"(<Set_0><BasicSetting><DestinationPort Result="65520"/></BasicSetting></Set_0>)",
@@ -178,7 +177,8 @@ TEST_F(ServiceElementRead, Dnp3MasterFallsBackToItsTriples)
         {"event storage below the triple",
          R"(<Set_0><AdvancedSetting><MaximumBinaryEventStorage Result="99"/></AdvancedSetting></Set_0>)",
          [](const Master& m) { return N(m.MaximumBinaryEventStorage); }, "1000"},
-        {"class flag missing", R"(<Set_0><AdvancedSetting><NumberofUnsolicitedClass2 Result="7"/></AdvancedSetting></Set_0>)",
+        {"class flag missing",
+         R"(<Set_0><AdvancedSetting><NumberofUnsolicitedClass2 Result="7"/></AdvancedSetting></Set_0>)",
          [](const Master& m) { return N(m.EnableUnsolicitedClass2); }, "0"},
         {"name without Result", R"(<Set_0><Name/></Set_0>)", [](const Master& m) { return m.Name; }, "Name"},
         {"no name at all", R"(<Set_0/>)", [](const Master& m) { return m.Name; }, ""},
@@ -234,13 +234,16 @@ TEST_F(ServiceElementRead, DataLogProfileFallsBackAndKeepsTheUploadWithoutItsEle
         {"interval 0", R"(<Set_0><LogCondition><Interval Result="0"/></LogCondition></Set_0>)",
          [](const Profile& p) { return N(p.Profile.LogInterval); }, "5"},
         {"missing name", minimal, [](const Profile& p) { return p.Profile.Name; }, "Set_1"},
-        {"trigger NA", R"(<Set_0><LogCondition><LogTriggerTag><ResID Result="na"/></LogTriggerTag></LogCondition></Set_0>)",
+        {"trigger NA",
+         R"(<Set_0><LogCondition><LogTriggerTag><ResID Result="na"/></LogTriggerTag></LogCondition></Set_0>)",
          [](const Profile& p) { return p.Profile.LogTriggerTag; }, ""},
         {"start/stop NA", R"(<Set_0><StartStopTag><ResID Result="NA"/></StartStopTag></Set_0>)",
          [](const Profile& p) { return p.Profile.StartStopTag; }, ""},
-        {"records below the range", R"(<Set_0><LogSettings><FileSplit><Records Enable="1" Result="99"/></FileSplit></LogSettings></Set_0>)",
+        {"records below the range",
+         R"(<Set_0><LogSettings><FileSplit><Records Enable="1" Result="99"/></FileSplit></LogSettings></Set_0>)",
          [](const Profile& p) { return N(p.Profile.RecordsPerFile) + N(p.Profile.RecordsEnable); }, "5001"},
-        {"selected tags by name", R"(<Set_0><SelectedTag><Quantity Result="9"/><Tag_0 Result="1.1.1" TagName="A"/><Tag_5/><MyTag_x Result="2.2.2"/><Tags/></SelectedTag></Set_0>)",
+        {"selected tags by name",
+         R"(<Set_0><SelectedTag><Quantity Result="9"/><Tag_0 Result="1.1.1" TagName="A"/><Tag_5/><MyTag_x Result="2.2.2"/><Tags/></SelectedTag></Set_0>)",
          [](const Profile& p) {
              QStringList pairs;
              for (const SelectedTag& tag : p.SelectedTags)
@@ -248,11 +251,13 @@ TEST_F(ServiceElementRead, DataLogProfileFallsBackAndKeepsTheUploadWithoutItsEle
              return pairs.join(u'|');
          },
          "A=1.1.1|=|=2.2.2"},
-        {"upload retries above the range", R"(<Set_0><FTPUpload><ErrorHandlingRetry Result="101"/></FTPUpload></Set_0>)",
+        {"upload retries above the range",
+         R"(<Set_0><FTPUpload><ErrorHandlingRetry Result="101"/></FTPUpload></Set_0>)",
          [](const Profile& p) { return N(p.Upload.ErrorHandlingRetry); }, "0"},
         {"upload mode is read back", R"(<Set_0><FTPUpload><Mode Result="1"/></FTPUpload></Set_0>)",
          [](const Profile& p) { return N(p.Upload.Mode); }, "1"},
-        {"upload trigger NA is a text", R"(<Set_0><FTPUpload><FTPUploadTriggerTag><ResID Result="NA"/></FTPUploadTriggerTag></FTPUpload></Set_0>)",
+        {"upload trigger NA is a text",
+         R"(<Set_0><FTPUpload><FTPUploadTriggerTag><ResID Result="NA"/></FTPUploadTriggerTag></FTPUpload></Set_0>)",
          [](const Profile& p) { return p.Upload.FTPUploadTriggerTag; }, "NA"},
     });
 
@@ -301,7 +306,11 @@ TEST_F(ServiceElementRead, ModbusSlaveFallsBackAndTurnsAFlatListIntoSets)
          [](const Slave& s) {
              QStringList sets;
              for (const MODBUS_SLAVE_TAG_SET& set : s.MulitTagSet)
-                 sets.append(QStringLiteral("%1:%2:%3:%4").arg(set.Name).arg(set.Index).arg(set.TagDataType).arg(set.Items.size()));
+                 sets.append(QStringLiteral("%1:%2:%3:%4")
+                                 .arg(set.Name)
+                                 .arg(set.Index)
+                                 .arg(set.TagDataType)
+                                 .arg(set.Items.size()));
              return sets.join(u' ');
          },
          "A:0:999:1 B:1:999:1 C:2:999:1"},
@@ -310,12 +319,16 @@ TEST_F(ServiceElementRead, ModbusSlaveFallsBackAndTurnsAFlatListIntoSets)
          "-1"},
         {"address out of range", flat,
          [](const Slave& s) { return N(s.MulitTagSet.value(0).Items.value(0).ModbusAddress); }, "0"},
-        {"missing data type", flat,
-         [](const Slave& s) { return N(s.MulitTagSet.value(0).Items.value(0).DataType); }, "-1"},
-        {"grouped list wins", R"(<Modbus_Slave><Set_0/><MulitTagSet><Set_0><Set_0><Name Result="x"/></Set_0><Set_1/></Set_0><Other/></MulitTagSet></Modbus_Slave>)",
-         [](const Slave& s) { return N(s.MulitTagSet.size()) + N(s.MulitTagSet.value(0).Items.size()) + N(s.HasMultiTagSet); },
+        {"missing data type", flat, [](const Slave& s) { return N(s.MulitTagSet.value(0).Items.value(0).DataType); },
+         "-1"},
+        {"grouped list wins",
+         R"(<Modbus_Slave><Set_0/><MulitTagSet><Set_0><Set_0><Name Result="x"/></Set_0><Set_1/></Set_0><Other/></MulitTagSet></Modbus_Slave>)",
+         [](const Slave& s) {
+             return N(s.MulitTagSet.size()) + N(s.MulitTagSet.value(0).Items.size()) + N(s.HasMultiTagSet);
+         },
          "121"},
-        {"set without a name takes none of its items'", R"(<Modbus_Slave><MulitTagSet><Set_0><Set_0><Name Result="item"/></Set_0></Set_0></MulitTagSet></Modbus_Slave>)",
+        {"set without a name takes none of its items'",
+         R"(<Modbus_Slave><MulitTagSet><Set_0><Set_0><Name Result="item"/></Set_0></Set_0></MulitTagSet></Modbus_Slave>)",
          [](const Slave& s) { return s.MulitTagSet.value(0).Name + u'/' + N(s.MulitTagSet.value(0).TagDataType); },
          "/999"},
     });
@@ -330,13 +343,19 @@ TEST_F(ServiceElementRead, ModbusDeviceFallsBackAndReadsOlderCommandLists)
         <Set_2><Name Result="Write"/></Set_2></Resource></Set_0>)";
     auto command = [](const Device& d, int i) { return d.Commands.value(i); };
     Check<Device>({
-        {"serial device: address NA", R"(<Set_0><RTUPort Result="S_1-P_2"/><IpAddress Result="NA"/><TCPPort Result="NA"/></Set_0>)",
+        {"serial device: address NA",
+         R"(<Set_0><RTUPort Result="S_1-P_2"/><IpAddress Result="NA"/><TCPPort Result="NA"/></Set_0>)",
          [](const Device& d) { return d.IpAddress + u'/' + N(d.TCPPort); }, "/0"},
         {"keep-alive above a day", R"(<Set_0><KeepAliveInterval Result="86401"/></Set_0>)",
          [](const Device& d) { return N(d.KeepAliveInterval); }, "10"},
         {"missing values", R"(<Set_0/>)",
          [](const Device& d) {
-             return QStringLiteral("%1 %2 %3 %4 %5").arg(d.Polling_Delay).arg(d.Timeout).arg(d.UnitID).arg(d.RecoverDelay).arg(d.FailRetry);
+             return QStringLiteral("%1 %2 %3 %4 %5")
+                 .arg(d.Polling_Delay)
+                 .arg(d.Timeout)
+                 .arg(d.UnitID)
+                 .arg(d.RecoverDelay)
+                 .arg(d.FailRetry);
          },
          "3 5000 1 10 1"},
         {"missing error tag", R"(<Set_0><StatusTag><ResID Result="0.1.105.1"/></StatusTag></Set_0>)",
@@ -347,9 +366,19 @@ TEST_F(ServiceElementRead, ModbusDeviceFallsBackAndReadsOlderCommandLists)
              const MODBUS_COMMAND_SETTINGS c = command(d, 0);
              const MODBUS_COMMAND_RESOURCE r = c.Resources.value(0);
              return QStringLiteral("%1 fc%2 sw%3 start%4 total%5 scan%6 | %7 %8 %9 %10 %11 len%12 n%13")
-                 .arg(c.Name).arg(c.Function_Code).arg(c.SwappedValue).arg(c.Start_Addr).arg(c.TotalLength)
-                 .arg(c.ScanRate).arg(r.ResID).arg(r.Start_Addr).arg(r.ReferenceAddress).arg(r.DataType)
-                 .arg(r.DataTypeSize).arg(r.Length).arg(c.Resources.size());
+                 .arg(c.Name)
+                 .arg(c.Function_Code)
+                 .arg(c.SwappedValue)
+                 .arg(c.Start_Addr)
+                 .arg(c.TotalLength)
+                 .arg(c.ScanRate)
+                 .arg(r.ResID)
+                 .arg(r.Start_Addr)
+                 .arg(r.ReferenceAddress)
+                 .arg(r.DataType)
+                 .arg(r.DataTypeSize)
+                 .arg(r.Length)
+                 .arg(c.Resources.size());
          },
          "Read fc3 sw2 start10 total2 scan1000 | 1.1.1 10 10001 0 0 len2 n1"},
         {"legacy resource without size or length", legacy,
@@ -359,20 +388,30 @@ TEST_F(ServiceElementRead, ModbusDeviceFallsBackAndReadsOlderCommandLists)
          },
          "10001 0 0"},
         {"legacy swap kept", legacy, [=](const Device& d) { return N(command(d, 1).SwappedValue); }, "1"},
-        {"no commands when the count is 0", R"(<Set_0><MultiTagQuantity Result="0"/><MultiTagResource><Set_0/></MultiTagResource></Set_0>)",
+        {"no commands when the count is 0",
+         R"(<Set_0><MultiTagQuantity Result="0"/><MultiTagResource><Set_0/></MultiTagResource></Set_0>)",
          [](const Device& d) { return N(d.Commands.size()); }, "0"},
-        {"count without a number", R"(<Set_0><Resource><Set_0/></Resource><MultiTagQuantity/><MultiTagResource><Set_0/></MultiTagResource></Set_0>)",
+        {"count without a number",
+         R"(<Set_0><Resource><Set_0/></Resource><MultiTagQuantity/><MultiTagResource><Set_0/></MultiTagResource></Set_0>)",
          [](const Device& d) { return N(d.Commands.size()); }, "0"},
-        {"grouped command", R"(<Set_0><MultiTagQuantity Result="1"/><MultiTagResource><Set_0><Name Result="C"/><Resource><Set_0><ResID Result="1.1.1"/><Start_Addr Result="4"/></Set_0><Set_1/></Resource></Set_0></MultiTagResource></Set_0>)",
+        {"grouped command",
+         R"(<Set_0><MultiTagQuantity Result="1"/><MultiTagResource><Set_0><Name Result="C"/><Resource><Set_0><ResID Result="1.1.1"/><Start_Addr Result="4"/></Set_0><Set_1/></Resource></Set_0></MultiTagResource></Set_0>)",
          [=](const Device& d) {
              const MODBUS_COMMAND_SETTINGS c = command(d, 0);
              const MODBUS_COMMAND_RESOURCE r = c.Resources.value(1);
              return QStringLiteral("%1 start%2 sw%3 scan%4 n%5 | %6 %7 %8")
-                 .arg(c.Name).arg(c.Start_Addr).arg(c.SwappedValue).arg(c.ScanRate).arg(c.Resources.size())
-                 .arg(r.ReferenceAddress).arg(r.DataTypeSize).arg(r.Length);
+                 .arg(c.Name)
+                 .arg(c.Start_Addr)
+                 .arg(c.SwappedValue)
+                 .arg(c.ScanRate)
+                 .arg(c.Resources.size())
+                 .arg(r.ReferenceAddress)
+                 .arg(r.DataTypeSize)
+                 .arg(r.Length);
          },
          "C start0 sw2 scan1000 n2 | 10001 0 0"},
-        {"device without a name takes none of its commands'", R"(<Set_0><MultiTagQuantity Result="1"/><MultiTagResource><Set_0><Name Result="C"/></Set_0></MultiTagResource></Set_0>)",
+        {"device without a name takes none of its commands'",
+         R"(<Set_0><MultiTagQuantity Result="1"/><MultiTagResource><Set_0><Name Result="C"/></Set_0></MultiTagResource></Set_0>)",
          [](const Device& d) { return d.Name; }, ""},
         {"automatic tags of the device", R"(<Set_0><Index Result="6"/></Set_0>)",
          [](const Device& d) { return d.TagDefinitions.value(1).Name; }, "S105_6_2_1"},
@@ -383,7 +422,8 @@ TEST_F(ServiceElementRead, SnmpAgentFillsMissingObjectNumbersAndKeepsWhatIsMissi
 {
     using Agent = SNMP_AGENT_SETTINGS;
     Check<Agent>({
-        {"OIDs follow the previous entry read", R"(<SNMP_Agent><TagTable Quantity="3"><Tag_0 TagName="a"/><Tag_2 TagName="c"/></TagTable></SNMP_Agent>)",
+        {"OIDs follow the previous entry read",
+         R"(<SNMP_Agent><TagTable Quantity="3"><Tag_0 TagName="a"/><Tag_2 TagName="c"/></TagTable></SNMP_Agent>)",
          [](const Agent& a) {
              QStringList oids;
              for (const SNMP_AGENT_TAG_ITEM& tag : a.TagTable)
@@ -391,11 +431,14 @@ TEST_F(ServiceElementRead, SnmpAgentFillsMissingObjectNumbersAndKeepsWhatIsMissi
              return oids.join(u' ');
          },
          "a=0 c=1"},
-        {"entries in number order", R"(<SNMP_Agent><TagTable Quantity="2"><Tag_1 OID="4294967295"/><Tag_0 OID="7"/></TagTable></SNMP_Agent>)",
+        {"entries in number order",
+         R"(<SNMP_Agent><TagTable Quantity="2"><Tag_1 OID="4294967295"/><Tag_0 OID="7"/></TagTable></SNMP_Agent>)",
          [](const Agent& a) { return N(a.TagTable.value(0).OID) + u' ' + N(a.TagTable.value(1).OID); }, "7 4294967295"},
-        {"entries beyond the count are not read", R"(<SNMP_Agent><TagTable Quantity="1"><Tag_0/><Tag_1/></TagTable></SNMP_Agent>)",
+        {"entries beyond the count are not read",
+         R"(<SNMP_Agent><TagTable Quantity="1"><Tag_0/><Tag_1/></TagTable></SNMP_Agent>)",
          [](const Agent& a) { return N(a.TagTable.size()); }, "1"},
-        {"a huge count costs nothing", R"(<SNMP_Agent><TagTable Quantity="2147483647"><Tag_0/><Tag_99/></TagTable></SNMP_Agent>)",
+        {"a huge count costs nothing",
+         R"(<SNMP_Agent><TagTable Quantity="2147483647"><Tag_0/><Tag_99/></TagTable></SNMP_Agent>)",
          [](const Agent& a) { return N(a.TagTable.size()); }, "2"},
         {"missing attributes", R"(<SNMP_Agent/>)",
          [](const Agent& a) { return N(a.EnableServer) + N(a.Version) + a.Contact; }, "00"},

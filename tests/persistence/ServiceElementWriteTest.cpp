@@ -26,7 +26,8 @@ TEST_F(ServiceElementWrite, AlarmResultSaysWhichAlarmListsHoldEntries)
         model.AlarmSnmpTrap.Entries.append(ALARM_SNMP_TRAP_ITEM_SETTINGS{}); // traps do not count
         IXMLElement* alarm = SavedServiceElement(model, Names::Alarm);
         EXPECT_EQ(AttributeOf(alarm, ServiceXml::Result), QString::fromLatin1(c.expected)) << c.expected;
-        EXPECT_EQ(ChildNames(alarm), (QStringList{QStringLiteral("Email"), QStringLiteral("SMS"), QStringLiteral("SNMPTrap")}));
+        EXPECT_EQ(ChildNames(alarm),
+                  (QStringList{QStringLiteral("Email"), QStringLiteral("SMS"), QStringLiteral("SNMPTrap")}));
     }
 }
 
@@ -37,8 +38,10 @@ TEST_F(ServiceElementWrite, ServiceElementsSayWhetherTheyHoldItems)
     FillAllServices(full);
     full.SnmpAgent.EnableServer = 0;
     for (const QString& name : {Names::Tavo, Names::ModbusSlave, Names::ModbusMaster, Names::DataLogging}) {
-        EXPECT_EQ(AttributeOf(SavedServiceElement(empty, name), ServiceXml::Result), QStringLiteral("0")) << name.toStdString();
-        EXPECT_EQ(AttributeOf(SavedServiceElement(full, name), ServiceXml::Result), QStringLiteral("1")) << name.toStdString();
+        EXPECT_EQ(AttributeOf(SavedServiceElement(empty, name), ServiceXml::Result), QStringLiteral("0"))
+            << name.toStdString();
+        EXPECT_EQ(AttributeOf(SavedServiceElement(full, name), ServiceXml::Result), QStringLiteral("1"))
+            << name.toStdString();
     }
     IXMLElement* agent = SavedServiceElement(full, Names::SnmpAgent);
     EXPECT_EQ(AttributeOf(agent, ServiceXml::Result), QStringLiteral("1")) << "whatever the agent's switch";
@@ -60,11 +63,10 @@ TEST_F(ServiceElementWrite, ProductServicesAreWrittenOnlyForTheirProducts)
     model.RESTfulEnable = 1;
     IXMLElement* dnp3 = SavedServiceElement(model, Names::Dnp3Outstation);
     EXPECT_EQ(AttributeOf(dnp3, ServiceXml::Result), QStringLiteral("NA")) << "not in the service table";
-    EXPECT_EQ(ChildNames(dnp3), (QStringList{QStringLiteral("LocalAddr"), QStringLiteral("LocalPort"),
-                                             QStringLiteral("Set_0"), QStringLiteral("Set_1"),
-                                             QStringLiteral("BinaryInput"), QStringLiteral("BinaryOutput"),
-                                             QStringLiteral("AnalogInput"), QStringLiteral("AnalogOutput"),
-                                             QStringLiteral("Counter")}));
+    EXPECT_EQ(ChildNames(dnp3),
+              (QStringList{QStringLiteral("LocalAddr"), QStringLiteral("LocalPort"), QStringLiteral("Set_0"),
+                           QStringLiteral("Set_1"), QStringLiteral("BinaryInput"), QStringLiteral("BinaryOutput"),
+                           QStringLiteral("AnalogInput"), QStringLiteral("AnalogOutput"), QStringLiteral("Counter")}));
     IXMLElement* restful = SavedServiceElement(model, Names::RESTfulApi);
     EXPECT_EQ(AttributeOf(restful, ServiceXml::Result), QStringLiteral("1"));
     EXPECT_EQ(ResultOf(restful, ServiceXml::Enable), QStringLiteral("1"));
@@ -81,7 +83,8 @@ TEST_F(ServiceElementWrite, Dnp3PointsCarryTheirChannelsRangeAndExactDeviations)
     point.DeadbandInteger = -5000000000LL;
     point.Class = 3;
     model.Dnp3Groups[2].Points.append(point);
-    IXMLElement* tag = SavedServiceElement(model, Names::Dnp3Outstation)->FindChild(QStringLiteral("AnalogInput"))
+    IXMLElement* tag = SavedServiceElement(model, Names::Dnp3Outstation)
+                           ->FindChild(QStringLiteral("AnalogInput"))
                            ->FindChild(QStringLiteral("Tag_0"));
     EXPECT_EQ(AttributeOf(tag->FindChild(QStringLiteral("AIDeadband")), QStringLiteral("Range")), QStringLiteral("2"));
     EXPECT_EQ(AttributeOf(tag->FindChild(QStringLiteral("AIDeadband")), QStringLiteral("Percentage")),
@@ -100,8 +103,9 @@ TEST_F(ServiceElementWrite, ServiceManagementListsTheProcessesToStart)
     model.Time.TimeServers = {QStringLiteral("127.0.0.1")};
     model.SnmpAgent.EnableServer = 1;
     IXMLElement* management = SavedServiceElement(model, Names::ServiceManagement);
-    EXPECT_EQ(ChildNames(management).join(u' '),
-              QStringLiteral("TAVO AlarmEmail AlarmSMS AlarmSNMP SNMPAgent ModbusSlave ModbusMaster DataLogging TimeSync"));
+    EXPECT_EQ(
+        ChildNames(management).join(u' '),
+        QStringLiteral("TAVO AlarmEmail AlarmSMS AlarmSNMP SNMPAgent ModbusSlave ModbusMaster DataLogging TimeSync"));
     IXMLElement* tavo = management->FindChild(Names::Tavo);
     EXPECT_EQ(ChildNames(tavo).join(u' '), QStringLiteral("Enable Debug StartCmd StartPath StatusTag"));
     EXPECT_EQ(ResultOf(tavo, QStringLiteral("Enable")), QStringLiteral("0"));
@@ -109,8 +113,10 @@ TEST_F(ServiceElementWrite, ServiceManagementListsTheProcessesToStart)
     EXPECT_EQ(ResultOf(tavo, QStringLiteral("StartCmd")), QStringLiteral("tavo_service"));
     EXPECT_EQ(ResultOf(tavo, QStringLiteral("StartPath")), QStringLiteral("/bin/RTU"));
     EXPECT_EQ(ResultOf(tavo, ServiceXml::StatusTag), QStringLiteral("0.0.116.0"));
-    EXPECT_EQ(ResultOf(management->FindChild(QStringLiteral("SNMPAgent")), QStringLiteral("Enable")), QStringLiteral("1"));
-    EXPECT_EQ(ResultOf(management->FindChild(QStringLiteral("TimeSync")), QStringLiteral("Enable")), QStringLiteral("1"));
+    EXPECT_EQ(ResultOf(management->FindChild(QStringLiteral("SNMPAgent")), QStringLiteral("Enable")),
+              QStringLiteral("1"));
+    EXPECT_EQ(ResultOf(management->FindChild(QStringLiteral("TimeSync")), QStringLiteral("Enable")),
+              QStringLiteral("1"));
     EXPECT_EQ(ResultOf(management->FindChild(QStringLiteral("TimeSync")), ServiceXml::StatusTag), QString());
 
     model.CellularSettings.push_back(CellularRecord{});
@@ -118,8 +124,10 @@ TEST_F(ServiceElementWrite, ServiceManagementListsTheProcessesToStart)
     model.Dnp3Supported = 1;
     model.Dnp3Outstation.Masters[1].EnableDnp3Master = 1;
     management = SavedServiceElement(model, Names::ServiceManagement);
-    EXPECT_EQ(ChildNames(management).mid(8).join(u' '), QStringLiteral("RESTfulAPI TimeSync CellularNet DNP3Outstation"));
-    EXPECT_EQ(ResultOf(management->FindChild(QStringLiteral("RESTfulAPI")), QStringLiteral("Enable")), QStringLiteral("0"));
+    EXPECT_EQ(ChildNames(management).mid(8).join(u' '),
+              QStringLiteral("RESTfulAPI TimeSync CellularNet DNP3Outstation"));
+    EXPECT_EQ(ResultOf(management->FindChild(QStringLiteral("RESTfulAPI")), QStringLiteral("Enable")),
+              QStringLiteral("0"));
     IXMLElement* cellular = management->FindChild(QStringLiteral("CellularNet"));
     EXPECT_EQ(ResultOf(cellular, QStringLiteral("Enable")), QStringLiteral("1"));
     EXPECT_EQ(ResultOf(cellular, ServiceXml::StatusTag), QString());
@@ -157,7 +165,8 @@ TEST_F(ServiceElementWrite, TavoWritesEmptyListsAndOnlyPublishedTags)
     EXPECT_EQ(AttributeOf(entry, ServiceXml::Result), all.ResID);
     EXPECT_EQ(AttributeOf(entry, QStringLiteral("Interval")), QStringLiteral("4000000000"));
     EXPECT_EQ(AttributeOf(changes->FindChild(QStringLiteral("Tag_1")), QStringLiteral("Access")), QStringLiteral("0"));
-    EXPECT_EQ(AttributeOf(control->FindChild(QStringLiteral("Tag_0")), QStringLiteral("Control")), QStringLiteral("9.9.9"));
+    EXPECT_EQ(AttributeOf(control->FindChild(QStringLiteral("Tag_0")), QStringLiteral("Control")),
+              QStringLiteral("9.9.9"));
 
     CDataCenter none;
     EXPECT_EQ(ChildNames(SavedServiceElement(none, Names::Tavo)).join(u' '),
@@ -174,7 +183,9 @@ TEST_F(ServiceElementWrite, SnmpAgentEnablesWhatTheVersionAndTextsAllow)
         const char* v1v2c;
         const char* v3ro;
     } cases[] = {
-        {1, "public", "user", "0", "1"}, {0, "public", "user", "1", "0"}, {2, "public", "user", "1", "1"},
+        {1, "public", "user", "0", "1"},
+        {0, "public", "user", "1", "0"},
+        {2, "public", "user", "1", "1"},
         {2, "", "", "0", "0"},
     };
     for (const auto& c : cases) {
@@ -183,9 +194,11 @@ TEST_F(ServiceElementWrite, SnmpAgentEnablesWhatTheVersionAndTextsAllow)
         model.SnmpAgent.ReadCommunity = model.SnmpAgent.WriteCommunity = QString::fromLatin1(c.community);
         model.SnmpAgent.V3RO.UserName = QString::fromLatin1(c.user);
         IXMLElement* agent = SavedServiceElement(model, Names::SnmpAgent);
-        EXPECT_EQ(AttributeOf(agent->FindChild(QStringLiteral("V1V2C")), ServiceXml::Enable), QString::fromLatin1(c.v1v2c))
+        EXPECT_EQ(AttributeOf(agent->FindChild(QStringLiteral("V1V2C")), ServiceXml::Enable),
+                  QString::fromLatin1(c.v1v2c))
             << "version " << c.version;
-        EXPECT_EQ(AttributeOf(agent->FindChild(QStringLiteral("V3RO")), ServiceXml::Enable), QString::fromLatin1(c.v3ro))
+        EXPECT_EQ(AttributeOf(agent->FindChild(QStringLiteral("V3RO")), ServiceXml::Enable),
+                  QString::fromLatin1(c.v3ro))
             << "version " << c.version;
         EXPECT_EQ(AttributeOf(agent->FindChild(QStringLiteral("V3RW")), ServiceXml::Enable), QStringLiteral("0"));
         EXPECT_EQ(AttributeOf(agent->FindChild(QStringLiteral("TagTable")), ServiceXml::Quantity), QStringLiteral("0"));
@@ -213,7 +226,8 @@ TEST_F(ServiceElementWrite, ModbusSlaveWritesTheFlatListAndTheSets)
               QStringLiteral("Quantity Name TagDataType Index Set_0 Set_1"));
     EXPECT_EQ(ChildNames(sets).join(u' '), QStringLiteral("Set_0 Set_1"));
     sets->FindChild(QStringLiteral("Set_0"));
-    EXPECT_EQ(ChildNames(sets->NextChild()).join(u' '), QStringLiteral("Quantity Name TagDataType Index Set_0 Set_1 Set_2"));
+    EXPECT_EQ(ChildNames(sets->NextChild()).join(u' '),
+              QStringLiteral("Quantity Name TagDataType Index Set_0 Set_1 Set_2"));
 }
 
 TEST_F(ServiceElementWrite, ModbusDeviceWritesAddressesOnlyForTheEthernetPort)
@@ -260,7 +274,8 @@ TEST_F(ServiceElementWrite, ModbusDeviceWritesBothCommandLists)
     IXMLElement* flat = set->FindChild(ServiceXml::Resource);
     EXPECT_EQ(ChildNames(flat).join(u' '), QStringLiteral("Set_0 Set_1 Set_2"));
     EXPECT_EQ(ChildNames(flat->FindChild(QStringLiteral("Set_2"))).join(u' '),
-              QStringLiteral("Name Function_Code SwappedValue ResID Start_Addr ReferenceAddress DataType DataTypeSize Quantity"));
+              QStringLiteral(
+                  "Name Function_Code SwappedValue ResID Start_Addr ReferenceAddress DataType DataTypeSize Quantity"));
     EXPECT_EQ(ResultOf(flat->FindChild(QStringLiteral("Set_0")), QStringLiteral("SwappedValue")), QStringLiteral("0"));
     EXPECT_EQ(ResultOf(flat->FindChild(QStringLiteral("Set_2")), QStringLiteral("SwappedValue")), QStringLiteral("NA"));
     IXMLElement* grouped = set->FindChild(QStringLiteral("MultiTagResource"));
@@ -283,7 +298,8 @@ TEST_F(ServiceElementWrite, DataLogProfilesHoldTheirPartsInOrder)
               QStringLiteral("Name StartStopTag LogCondition LogSettings SelectedTag FTPUpload Index"));
     EXPECT_EQ(ChildNames(profile->FindChild(QStringLiteral("LogCondition"))).join(u' '),
               QStringLiteral("Enable Interval OnChange LogTriggerTag LogStatusTag"));
-    EXPECT_EQ(ResultOf(profile->FindChild(QStringLiteral("LogCondition")), QStringLiteral("OnChange")), QStringLiteral("0"));
+    EXPECT_EQ(ResultOf(profile->FindChild(QStringLiteral("LogCondition")), QStringLiteral("OnChange")),
+              QStringLiteral("0"));
     EXPECT_EQ(ChildNames(profile->FindChild(QStringLiteral("SelectedTag"))), QStringList{QStringLiteral("Quantity")});
     EXPECT_EQ(ChildNames(profile->FindChild(QStringLiteral("FTPUpload"))).join(u' '),
               QStringLiteral("ErrorHandlingRetry ErrorHandlingDelay FTPServer Port Username Password Mode "

@@ -29,8 +29,9 @@ TEST_F(ServiceSecretsAndTexts, SecretsAreStoredOnlyScrambled)
     CDataCenter model;
     FillAllServices(model);
     model.AlarmSms.PIN = QStringLiteral("pin-7391");
-    const QStringList secrets{model.AlarmMail.Password, model.AlarmSms.PIN, model.DataLogging.Profiles[3].Upload.Password,
-                              model.SnmpAgent.V3RO.AuthenticationPW, model.SnmpAgent.V3RW.PrivacyPW};
+    const QStringList secrets{model.AlarmMail.Password, model.AlarmSms.PIN,
+                              model.DataLogging.Profiles[3].Upload.Password, model.SnmpAgent.V3RO.AuthenticationPW,
+                              model.SnmpAgent.V3RW.PrivacyPW};
     const QByteArray file = ReadBytes(SaveServices(model, QStringLiteral("secrets.pelx")));
     for (const QString& secret : secrets) {
         EXPECT_FALSE(file.contains(secret.toUtf8())) << secret.toStdString();
@@ -86,8 +87,8 @@ TEST(ExpandLineBreaks, AddsCarriageReturnsWhereTheyAreMissing)
         const char* text;
         const char* expected;
     } cases[] = {
-        {"", ""},           {"plain", "plain"},     {"\n", "\r\n"},       {"\r\n", "\r\n"},
-        {"\r", "\r"},       {"a\n\nb", "a\r\n\r\nb"}, {"\n\r\n", "\r\n\r\n"}, {"\r\r\n", "\r\r\n"},
+        {"", ""},     {"plain", "plain"},       {"\n", "\r\n"},         {"\r\n", "\r\n"},
+        {"\r", "\r"}, {"a\n\nb", "a\r\n\r\nb"}, {"\n\r\n", "\r\n\r\n"}, {"\r\r\n", "\r\r\n"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ServiceFile::ExpandLineBreaks(QString::fromLatin1(c.text)), QString::fromLatin1(c.expected))

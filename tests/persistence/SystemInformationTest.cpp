@@ -56,23 +56,29 @@ TEST_F(SystemInformationTest, ReadingChecksTheModelTypeAndNeedsTheToolVersion)
         const char* name;
         const char* location;
     } cases[] = {
-        {"same type", "<Product><SystemInformation><ModType Result=\"ulTEK-4200\"/><ModLocation Result=\"L\"/>"
-                      "<ModName Result=\"N\"/><CfgToolVersion Result=\"1.9.0\"/></SystemInformation></Product>",
+        {"same type",
+         "<Product><SystemInformation><ModType Result=\"ulTEK-4200\"/><ModLocation Result=\"L\"/>"
+         "<ModName Result=\"N\"/><CfgToolVersion Result=\"1.9.0\"/></SystemInformation></Product>",
          kS_OK, "1.9.0", "N", "L"},
-        {"type in other letter case", "<Product><SystemInformation><ModType Result=\"ULTEK-4200\"/>"
-                                      "<CfgToolVersion Result=\"1.9.0\"/></SystemInformation></Product>",
+        {"type in other letter case",
+         "<Product><SystemInformation><ModType Result=\"ULTEK-4200\"/>"
+         "<CfgToolVersion Result=\"1.9.0\"/></SystemInformation></Product>",
          kS_OK, "1.9.0", "", ""},
-        {"older tool version kept", "<Product><SystemInformation><ModType Result=\"ulTEK-4200\"/>"
-                                    "<CfgToolVersion Result=\"1.2.0\"/></SystemInformation></Product>",
+        {"older tool version kept",
+         "<Product><SystemInformation><ModType Result=\"ulTEK-4200\"/>"
+         "<CfgToolVersion Result=\"1.2.0\"/></SystemInformation></Product>",
          kS_OK, "1.2.0", "", ""},
-        {"another model", "<Product><SystemInformation><ModType Result=\"ulTEK-2300\"/>"
-                          "<CfgToolVersion Result=\"1.9.0\"/></SystemInformation></Product>",
+        {"another model",
+         "<Product><SystemInformation><ModType Result=\"ulTEK-2300\"/>"
+         "<CfgToolVersion Result=\"1.9.0\"/></SystemInformation></Product>",
          kE_FAIL, "unchanged", "preset name", "preset location"},
-        {"type without value", "<Product><SystemInformation><ModType/><CfgToolVersion Result=\"1.9.0\"/>"
-                               "</SystemInformation></Product>",
+        {"type without value",
+         "<Product><SystemInformation><ModType/><CfgToolVersion Result=\"1.9.0\"/>"
+         "</SystemInformation></Product>",
          kE_FAIL, "unchanged", "preset name", "preset location"},
-        {"no tool version", "<Product><SystemInformation><ModType Result=\"ulTEK-4200\"/><ModName Result=\"N\"/>"
-                            "</SystemInformation></Product>",
+        {"no tool version",
+         "<Product><SystemInformation><ModType Result=\"ulTEK-4200\"/><ModName Result=\"N\"/>"
+         "</SystemInformation></Product>",
          kE_FAIL, "unchanged", "preset name", "preset location"},
         {"no group", "<Product><DeviceConfiguration/></Product>", kE_FAIL, "unchanged", "preset name",
          "preset location"},

@@ -40,20 +40,31 @@ TEST_F(SystemSettingTest, TimeSettingFallbacks)
         int syncInterval;
         QStringList servers;
     } cases[] = {
-        {"in range", "<TimeSetting><TimeZone Result=\"62\"/><TimeServer><SyncInterval Result=\"5\"/></TimeServer>"
-                     "</TimeSetting>",
-         62, 5, {}},
+        {"in range",
+         "<TimeSetting><TimeZone Result=\"62\"/><TimeServer><SyncInterval Result=\"5\"/></TimeServer>"
+         "</TimeSetting>",
+         62,
+         5,
+         {}},
         {"zone 63", "<TimeSetting><TimeZone Result=\"63\"/></TimeSetting>", 22, 1440, {}},
         {"zone not a number", "<TimeSetting><TimeZone Result=\"abc\"/></TimeSetting>", 0, 1440, {}},
         {"nothing", "<TimeSetting/>", 22, 1440, {}},
         {"interval below its range",
-         "<TimeSetting><TimeServer><SyncInterval Result=\"4\"/></TimeServer></TimeSetting>", 22, 1440, {}},
+         "<TimeSetting><TimeServer><SyncInterval Result=\"4\"/></TimeServer></TimeSetting>",
+         22,
+         1440,
+         {}},
         {"three items whatever the quantity",
          "<TimeSetting><TimeServer><Quantity Result=\"1\"/><Set_0><TimeServer Result=\"a\"/></Set_0>"
          "<Other><TimeServer Result=\"b\"/></Other><Set_3/></TimeServer></TimeSetting>",
-         22, 1440, {"a", "b", "Set_3"}},
-        {"no Set_0", "<TimeSetting><TimeServer><Set_1><TimeServer Result=\"a\"/></Set_1></TimeServer></TimeSetting>",
-         22, 1440, {}},
+         22,
+         1440,
+         {"a", "b", "Set_3"}},
+        {"no Set_0",
+         "<TimeSetting><TimeServer><Set_1><TimeServer Result=\"a\"/></Set_1></TimeServer></TimeSetting>",
+         22,
+         1440,
+         {}},
     };
     for (const auto& c : cases) {
         CDataCenter model;
@@ -89,8 +100,8 @@ TEST_F(SystemSettingTest, FtpPasswordsAreStoredScrambledOnly)
     EXPECT_EQ(reread.FtpServer.Accounts, written.FtpServer.Accounts);
 
     CDataCenter partial;
-    partial.ReadFtpAccountElement(
-        LoadXml("<FtpAccount><Set_0><Username Result=\"u\"/></Set_0><Set_1/></FtpAccount>"), 0);
+    partial.ReadFtpAccountElement(LoadXml("<FtpAccount><Set_0><Username Result=\"u\"/></Set_0><Set_1/></FtpAccount>"),
+                                  0);
     ASSERT_EQ(partial.FtpServer.Accounts.size(), 2);
     EXPECT_EQ(partial.FtpServer.Accounts[0].UserName, "u");
     EXPECT_EQ(partial.FtpServer.Accounts[0].Password, "");
@@ -141,8 +152,8 @@ TEST_F(SystemSettingTest, LogSwitchesKeepTheirValuesInAttributes)
     model.SaveSystemServiceFlags(slot);
     EXPECT_EQ(ChildNames(At(slot, "Setting/SystemLog")), (QStringList{"System", "Service", "IECEngine"}));
     EXPECT_EQ(ChildNames(At(slot, "Setting/SystemLog/Service")),
-              (QStringList{"EmailAlarm", "SMSAlarm", "DataLogging", "ModbusMaster", "ModbusSlave", "TAVO",
-                           "Cellular", "SNMPTrapAlarm", "SNMPAgent", "RESTfulAPI", "DNP3Outstation"}));
+              (QStringList{"EmailAlarm", "SMSAlarm", "DataLogging", "ModbusMaster", "ModbusSlave", "TAVO", "Cellular",
+                           "SNMPTrapAlarm", "SNMPAgent", "RESTfulAPI", "DNP3Outstation"}));
     EXPECT_EQ(AttributeTexts(At(slot, "Setting/SystemLog/System")),
               (QStringList{"serviceID=65535", "debugFlag=2", "level=4", "storage=0"}));
     EXPECT_EQ(AttributeTexts(At(slot, "Setting/SystemLog/Service/DataLogging")),
@@ -165,7 +176,7 @@ TEST_F(SystemSettingTest, LogSwitchesReadOnlyWhatIsPresent)
     expected.Entries[0].storage = 0; // "debugFlag" 1 means off
     expected.Entries[2].serviceID = 9;
     expected.Entries[2].debugFlag = 1;
-    expected.Entries[7].level = 5; // a service entry has no storage
+    expected.Entries[7].level = 5;       // a service entry has no storage
     expected.Entries[12].serviceID = 77; // also found inside "Service"
     expected.Entries[12].debugFlag = 1;
     EXPECT_EQ(model.LogEnable.Entries, expected.Entries);

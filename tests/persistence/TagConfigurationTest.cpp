@@ -108,7 +108,7 @@ TEST_F(TagConfigurationTest, RoundTripThroughAFile)
 QByteArray tagXml(const char* name, int typeId, const char* skip = "", const char* related = "")
 {
     const std::pair<const char*, QByteArray> values[] = {
-        {"TagName", name}, {"DataType", "0"}, {"ResID", "1.2.3"}, {"ReadWriteDircetion", "1"},
+        {"TagName", name},  {"DataType", "0"},     {"ResID", "1.2.3"},    {"ReadWriteDircetion", "1"},
         {"SlotIndex", "1"}, {"ChannelIndex", "2"}, {"ResourceType", "3"},
     };
     QByteArray xml;
@@ -127,21 +127,22 @@ QByteArray tagXml(const char* name, int typeId, const char* skip = "", const cha
 
 TEST_F(TagConfigurationTest, EveryRequiredValueMustBePresent)
 {
-    for (const char* missing : {"TagName", "ResID", "ReadWriteDircetion", "SlotIndex", "ChannelIndex",
-                                "ResourceType", "ChannelTypeAlias", "ChannelTypeId"}) {
+    for (const char* missing : {"TagName", "ResID", "ReadWriteDircetion", "SlotIndex", "ChannelIndex", "ResourceType",
+                                "ChannelTypeAlias", "ChannelTypeId"}) {
         CDataCenter model;
-        const QByteArray xml = "<Product><TagConfiguration><Tag_0>" + tagXml("First", 1000) + "</Tag_0><Tag_1>"
-            + tagXml("Second", 1000, missing) + "</Tag_1><Tag_2>" + tagXml("Third", 1000)
-            + "</Tag_2></TagConfiguration></Product>";
+        const QByteArray xml = "<Product><TagConfiguration><Tag_0>" + tagXml("First", 1000) + "</Tag_0><Tag_1>" +
+                               tagXml("Second", 1000, missing) + "</Tag_1><Tag_2>" + tagXml("Third", 1000) +
+                               "</Tag_2></TagConfiguration></Product>";
         EXPECT_EQ(model.LoadTagConfiguration(LoadXml(xml)), kE_FAIL) << missing;
         ASSERT_EQ(model.Tags.size(), 1u) << missing; // the tags before it stay
         EXPECT_EQ(model.Tags[0].TagName, "First");
     }
     CDataCenter noDataType; // "DataType" is not read
-    EXPECT_EQ(noDataType.LoadTagConfiguration(
-                  LoadXml("<Product><TagConfiguration><Tag_0>" + tagXml("T", 1000, "DataType") + "</Tag_0>"
-                          "</TagConfiguration></Product>")),
-              kS_OK);
+    EXPECT_EQ(
+        noDataType.LoadTagConfiguration(LoadXml("<Product><TagConfiguration><Tag_0>" + tagXml("T", 1000, "DataType") +
+                                                "</Tag_0>"
+                                                "</TagConfiguration></Product>")),
+        kS_OK);
     CDataCenter noGroup;
     EXPECT_EQ(noGroup.LoadTagConfiguration(LoadXml("<Product/>")), kE_FAIL);
     EXPECT_EQ(noGroup.LoadTagConfiguration(nullptr), kE_FAIL);
@@ -150,9 +151,9 @@ TEST_F(TagConfigurationTest, EveryRequiredValueMustBePresent)
 TEST_F(TagConfigurationTest, TagsAreReadFromTag0OnWhateverTheirNames)
 {
     CDataCenter model;
-    const QByteArray xml = "<Product><TagConfiguration><CoilTagQuantity Result=\"7\"/><Before>" + tagXml("Before", 1000)
-        + "</Before><Tag_0>" + tagXml("A", 1000) + "</Tag_0><Anything>" + tagXml("B", 1001)
-        + "</Anything></TagConfiguration></Product>";
+    const QByteArray xml = "<Product><TagConfiguration><CoilTagQuantity Result=\"7\"/><Before>" +
+                           tagXml("Before", 1000) + "</Before><Tag_0>" + tagXml("A", 1000) + "</Tag_0><Anything>" +
+                           tagXml("B", 1001) + "</Anything></TagConfiguration></Product>";
     ASSERT_EQ(model.LoadTagConfiguration(LoadXml(xml)), kS_OK);
     ASSERT_EQ(model.Tags.size(), 2u);
     EXPECT_EQ(model.Tags[0].TagName, "A");
@@ -162,16 +163,16 @@ TEST_F(TagConfigurationTest, TagsAreReadFromTag0OnWhateverTheirNames)
     EXPECT_EQ(model.Tags[1].SlotIndex, 1);
 
     CDataCenter noTag0;
-    ASSERT_EQ(noTag0.LoadTagConfiguration(LoadXml("<Product><TagConfiguration><Tag_1>" + tagXml("A", 1000)
-                                                  + "</Tag_1></TagConfiguration></Product>")),
+    ASSERT_EQ(noTag0.LoadTagConfiguration(LoadXml("<Product><TagConfiguration><Tag_1>" + tagXml("A", 1000) +
+                                                  "</Tag_1></TagConfiguration></Product>")),
               kS_OK);
     EXPECT_TRUE(noTag0.Tags.empty());
 }
 
 TEST_F(TagConfigurationTest, SmsAlarmTagsNeedAProductWithHspa)
 {
-    const QByteArray xml = "<Product><TagConfiguration><Tag_0>" + tagXml("Sms", 138) + "</Tag_0><Tag_1>"
-        + tagXml("Other", 1000) + "</Tag_1></TagConfiguration></Product>";
+    const QByteArray xml = "<Product><TagConfiguration><Tag_0>" + tagXml("Sms", 138) + "</Tag_0><Tag_1>" +
+                           tagXml("Other", 1000) + "</Tag_1></TagConfiguration></Product>";
     CDataCenter without;
     ASSERT_EQ(without.LoadTagConfiguration(LoadXml(xml)), kS_OK);
     ASSERT_EQ(without.Tags.size(), 1u);
@@ -190,8 +191,8 @@ TEST_F(TagConfigurationTest, ServiceLinksFromSet0OnWithBothValues)
                           "<Set_3><RTUService Result=\"114\"/></Set_3>"
                           "<Set_4><RTUService Result=\"117x\"/><Index Result=\"4\"/></Set_4>";
     CDataCenter model;
-    ASSERT_EQ(model.LoadTagConfiguration(LoadXml("<Product><TagConfiguration><Tag_0>" + tagXml("T", 1000, "", related)
-                                                 + "</Tag_0></TagConfiguration></Product>")),
+    ASSERT_EQ(model.LoadTagConfiguration(LoadXml("<Product><TagConfiguration><Tag_0>" + tagXml("T", 1000, "", related) +
+                                                 "</Tag_0></TagConfiguration></Product>")),
               kS_OK);
     ASSERT_EQ(model.Tags.size(), 1u);
     const std::vector<TagServiceLink> expected{{105, 2}, {117, 4}};

@@ -88,8 +88,8 @@ TEST_F(TagDefinesExportTest, WritesOneLinePerTagInTableOrderAndNothingElse)
 
     ASSERT_TRUE(model_.ExportTagDefines(file));
 
-    const std::string expected = expectedLine("Pump1") + expectedLine("Valve_Open") + expectedLine("Pump1")
-                                 + "#define RTU_Level_2" + std::string(32, ' ') + "\"Level 2\"\r\n";
+    const std::string expected = expectedLine("Pump1") + expectedLine("Valve_Open") + expectedLine("Pump1") +
+                                 "#define RTU_Level_2" + std::string(32, ' ') + "\"Level 2\"\r\n";
     EXPECT_EQ(readFile(file).toStdString(), expected);
 }
 

@@ -16,7 +16,8 @@ TEST_F(TagPageEditsRoundTrip, RenamesVariablesAndDeviceInformationAreKept)
 {
     CDataCenter saved;
     int cursor = 0;
-    ASSERT_TRUE(FilledProject::BuildFilledProject(saved, FilledProject::ChoiceFor(QStringLiteral("ulTEK 4100-CPU15-C-T"), 3), cursor));
+    ASSERT_TRUE(FilledProject::BuildFilledProject(
+        saved, FilledProject::ChoiceFor(QStringLiteral("ulTEK 4100-CPU15-C-T"), 3), cursor));
     ASSERT_FALSE(saved.Tags.empty());
     TagRecord renamed = saved.Tags[0];
     renamed.TagName = QStringLiteral("Renamed_Tag");
@@ -41,7 +42,7 @@ TEST_F(TagPageEditsRoundTrip, RenamesVariablesAndDeviceInformationAreKept)
         EXPECT_EQ(reopened.GetTagNameByAddress(ids[i]), QStringLiteral("Tank%1_Lvl").arg(i + 1));
     }
     EXPECT_EQ(reopened.NextInternalVariableIndex(kWrittenLong), 2);
-    EXPECT_EQ(reopened.GetModuleInfo(), (ModuleInfoPair {QStringLiteral("RTU-7"), QStringLiteral("Well 3")}));
+    EXPECT_EQ(reopened.GetModuleInfo(), (ModuleInfoPair{QStringLiteral("RTU-7"), QStringLiteral("Well 3")}));
 }
 
 } // namespace

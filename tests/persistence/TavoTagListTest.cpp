@@ -13,7 +13,8 @@ protected:
 
     void Read(const char* lists)
     {
-        model_.LoadTavoTagSettings(LoadXml(QStringLiteral("<TAVO Result=\"1\">%1</TAVO>").arg(QString::fromUtf8(lists))));
+        model_.LoadTavoTagSettings(
+            LoadXml(QStringLiteral("<TAVO Result=\"1\">%1</TAVO>").arg(QString::fromUtf8(lists))));
     }
 
     const TagRecord& Tag(int number) const { return model_.Tags[static_cast<size_t>(number)]; }
@@ -30,12 +31,16 @@ TEST_F(TavoTagLists, EntriesOutOfRangeOrNamingNoTagArePassedOver)
         bool applies;
     } cases[] = {
         {"valid", QStringLiteral(R"(<Tag_0 Result="%1" Interval="5" Unit="2" Access="0"/>)").arg(TagAddress(1)), true},
-        {"interval 0", QStringLiteral(R"(<Tag_0 Result="%1" Interval="0" Unit="0" Access="0"/>)").arg(TagAddress(1)), false},
-        {"interval above 65535", QStringLiteral(R"(<Tag_0 Result="%1" Interval="65536" Unit="0" Access="0"/>)").arg(TagAddress(1)), false},
-        {"unit 3", QStringLiteral(R"(<Tag_0 Result="%1" Interval="5" Unit="3" Access="0"/>)").arg(TagAddress(1)), false},
+        {"interval 0", QStringLiteral(R"(<Tag_0 Result="%1" Interval="0" Unit="0" Access="0"/>)").arg(TagAddress(1)),
+         false},
+        {"interval above 65535",
+         QStringLiteral(R"(<Tag_0 Result="%1" Interval="65536" Unit="0" Access="0"/>)").arg(TagAddress(1)), false},
+        {"unit 3", QStringLiteral(R"(<Tag_0 Result="%1" Interval="5" Unit="3" Access="0"/>)").arg(TagAddress(1)),
+         false},
         {"access missing", QStringLiteral(R"(<Tag_0 Result="%1" Interval="5" Unit="0"/>)").arg(TagAddress(1)), false},
         {"no such tag", QStringLiteral(R"(<Tag_0 Result="9.9.9" Interval="5" Unit="0" Access="0"/>)"), false},
-        {"address with a trailing blank", QStringLiteral(R"(<Tag_0 Result="%1" Interval="5" Unit="0" Access="0"/>)").arg(TagAddress(1) + u' '), false},
+        {"address with a trailing blank",
+         QStringLiteral(R"(<Tag_0 Result="%1" Interval="5" Unit="0" Access="0"/>)").arg(TagAddress(1) + u' '), false},
     };
     for (const auto& c : cases) {
         model_.Tags.clear();

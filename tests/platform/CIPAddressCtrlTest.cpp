@@ -14,12 +14,12 @@ TEST(CIPAddressCtrlTest, SetAndGetTextFollowTheDottedTextRules)
         const char* shown; // the address read back
     } cases[] = {
         {"192.168.1.20", "192.168.1.20"},
-        {"192.168.1", "192.168.1.0"},   // missing pieces are 0
-        {"300.1.1.1", "44.1.1.1"},      // low eight bits
-        {"10", ""},                     // no dot: cleared
+        {"192.168.1", "192.168.1.0"}, // missing pieces are 0
+        {"300.1.1.1", "44.1.1.1"},    // low eight bits
+        {"10", ""},                   // no dot: cleared
         {"", ""},
-        {"1.2.3.4.5", "1.2.3.4"},       // pieces after the fourth are ignored
-        {" 7.x.-1.08", "7.0.255.8"},    // leading-number reading of each piece
+        {"1.2.3.4.5", "1.2.3.4"},    // pieces after the fourth are ignored
+        {" 7.x.-1.08", "7.0.255.8"}, // leading-number reading of each piece
     };
     for (const auto& c : cases) {
         CIPAddressCtrl control;

@@ -33,26 +33,26 @@ TEST(ListCompareTest, EachKindComparesAsItsColumnNeeds)
     } cases[] = {
         {kCompareNone, "b", "a", 0},
         {kCompareInteger, "10", "9", 1},
-        {kCompareInteger, "", "0", 0},          // empty reads as 0
-        {kCompareInteger, "12abc", "12", 0},     // leading digits only
+        {kCompareInteger, "", "0", 0},       // empty reads as 0
+        {kCompareInteger, "12abc", "12", 0}, // leading digits only
         {kCompareInteger, "-3", "2", -1},
         {kCompareInteger, "2147483648", "-2147483648", 1}, // no overflow of a difference
         {kCompareReal, "1.5", "1.25", 1},
         {kCompareReal, "", "0.0", 0},
         {kCompareText, "10", "9", -1},
-        {kCompareText, "a", "B", 1},            // case-sensitive: 'B' < 'a'
-        {42, "a", "B", 1},                      // unknown kinds compare as text
+        {kCompareText, "a", "B", 1}, // case-sensitive: 'B' < 'a'
+        {42, "a", "B", 1},           // unknown kinds compare as text
         {kCompareTextNoCase, "a", "B", -1},
         {kCompareTextNoCase, "abc", "ABC", 0},
-        {kCompareMixed, "10", "9", 1},           // plain integers as numbers
-        {kCompareMixed, "007", "7", -1},         // "007" is not its printed 7: text
-        {kCompareMixed, "AI10", "AI9", -1},      // text
-        {kCompareMixed, "0", "5", -1},           // 0 is not a non-zero integer: text
+        {kCompareMixed, "10", "9", 1},      // plain integers as numbers
+        {kCompareMixed, "007", "7", -1},    // "007" is not its printed 7: text
+        {kCompareMixed, "AI10", "AI9", -1}, // text
+        {kCompareMixed, "0", "5", -1},      // 0 is not a non-zero integer: text
         {kCompareMixedNoCase, "b10", "B9", -1},
         {kCompareMixedNoCase, "100", "20", 1},
         {kCompareDateTime, "2024-3-5 14:02:09", "2024-03-05 9:00:00", 1},
         {kCompareDateTime, "2024/01/31", "2024-1-31", 0},
-        {kCompareDateTime, "", "2024-1-1", -1},  // no date sorts first
+        {kCompareDateTime, "", "2024-1-1", -1}, // no date sorts first
         {kCompareDateTime, "", "nonsense", 0},
         {kCompareDateTime, "08:00:00", "17:30:00", -1},
     };
@@ -140,9 +140,9 @@ TEST_F(CListCtrlExTest, CellColoursWinOverRowColoursAsDrawn)
     const QColor base = list.palette().color(QPalette::Base);
     const QColor text = list.palette().color(QPalette::Text);
     list.SetItemColor(0, Qt::yellow, Qt::blue);
-    list.SetCellColor(0, 1, Qt::red, QColor());      // own background, default text
-    list.SetCellColor(0, 2, QColor(), Qt::green);     // own text on the list's default background
-    list.SetCellColor(5, 0, Qt::red, Qt::red);        // out of range: ignored
+    list.SetCellColor(0, 1, Qt::red, QColor());   // own background, default text
+    list.SetCellColor(0, 2, QColor(), Qt::green); // own text on the list's default background
+    list.SetCellColor(5, 0, Qt::red, Qt::red);    // out of range: ignored
     const auto colours = [&](int row, int c) {
         const QModelIndex index = list.model()->index(row, c);
         return std::pair{index.data(Qt::BackgroundRole).value<QBrush>().color(),

@@ -36,8 +36,8 @@ bool enabled(QMenu& menu, int command)
 MenuState stateOf(CMenuEdit& edit)
 {
     std::unique_ptr<QMenu> menu(edit.CreateEditMenu(nullptr));
-    return {enabled(*menu, kMenuEditUndo),      enabled(*menu, kMenuEditCut),    enabled(*menu, kMenuEditCopy),
-            enabled(*menu, kMenuEditPaste),     enabled(*menu, kMenuEditDelete), enabled(*menu, kMenuEditSelectAll),
+    return {enabled(*menu, kMenuEditUndo),     enabled(*menu, kMenuEditCut),    enabled(*menu, kMenuEditCopy),
+            enabled(*menu, kMenuEditPaste),    enabled(*menu, kMenuEditDelete), enabled(*menu, kMenuEditSelectAll),
             enabled(*menu, kMenuEditTagSelect)};
 }
 
@@ -56,8 +56,8 @@ TEST(CMenuEditTest, EntriesAreInOrderWithTheirTexts)
     QStringList texts;
     for (QAction* action : menu->actions())
         texts.append(action->isSeparator() ? QStringLiteral("-") : action->text());
-    EXPECT_EQ(texts, (QStringList{"&Undo", "-", "Cu&t", "&Copy", "&Paste", "&Delete", "-", "Select &All", "-",
-                                  "Tag Select"}));
+    EXPECT_EQ(texts,
+              (QStringList{"&Undo", "-", "Cu&t", "&Copy", "&Paste", "&Delete", "-", "Select &All", "-", "Tag Select"}));
 }
 
 TEST(CMenuEditTest, EntriesAreGreyedByTheEditsState)

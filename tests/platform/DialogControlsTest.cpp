@@ -30,24 +30,23 @@ DialogTemplate parse(const char* source)
     return parsed;
 }
 
-constexpr const char* kPageSource =
-    "dialog 900 text=\"Port\" width=400 height=200\n"
-    "control 10 group row=0 col=0 colspan=2 text=\"Settings\"\n"
-    "control 11 static row=0 col=0 in=10 string=213\n"
-    "control 12 edit row=0 col=1 in=10 number\n"
-    "control 13 droplist row=1 col=1 in=10\n"
-    "control 14 check row=1 col=0 text=\"Enabled\"\n"
-    "control 15 radio row=2 col=0 text=\"A\" group=1\n"
-    "control 16 radio row=2 col=1 text=\"B\" group=1\n"
-    "control 17 radio row=3 col=0 text=\"C\" group=2\n"
-    "control 18 radio row=3 col=1 text=\"D\" group=2\n"
-    "control 19 list row=4 col=0 colspan=2\n"
-    "control 20 ip row=5 col=0\n"
-    "control 21 menuedit row=5 col=1 readonly\n"
-    "control 22 edit row=6 col=0 password disabled\n"
-    "control 23 button row=6 col=1 text=\"Apply\" hidden\n"
-    "control -1 static row=7 col=0 text=\"unnamed\"\n"
-    "control -1 static row=7 col=1 text=\"unnamed too\"\n";
+constexpr const char* kPageSource = "dialog 900 text=\"Port\" width=400 height=200\n"
+                                    "control 10 group row=0 col=0 colspan=2 text=\"Settings\"\n"
+                                    "control 11 static row=0 col=0 in=10 string=213\n"
+                                    "control 12 edit row=0 col=1 in=10 number\n"
+                                    "control 13 droplist row=1 col=1 in=10\n"
+                                    "control 14 check row=1 col=0 text=\"Enabled\"\n"
+                                    "control 15 radio row=2 col=0 text=\"A\" group=1\n"
+                                    "control 16 radio row=2 col=1 text=\"B\" group=1\n"
+                                    "control 17 radio row=3 col=0 text=\"C\" group=2\n"
+                                    "control 18 radio row=3 col=1 text=\"D\" group=2\n"
+                                    "control 19 list row=4 col=0 colspan=2\n"
+                                    "control 20 ip row=5 col=0\n"
+                                    "control 21 menuedit row=5 col=1 readonly\n"
+                                    "control 22 edit row=6 col=0 password disabled\n"
+                                    "control 23 button row=6 col=1 text=\"Apply\" hidden\n"
+                                    "control -1 static row=7 col=0 text=\"unnamed\"\n"
+                                    "control -1 static row=7 col=1 text=\"unnamed too\"\n";
 
 TEST(DialogControlsTest, BuildsEveryControlByIdWithItsTypeTextAndFlags)
 {
@@ -88,7 +87,8 @@ TEST(DialogControlsTest, WrongTypeOrUnknownIdGivesNullAndATraceLine)
     EXPECT_FALSE(controls.setItemText(4242, QStringLiteral("x")));
     EXPECT_FALSE(controls.onClicked(12, [] {}));
     const std::string traced = testing::internal::GetCapturedStderr();
-    EXPECT_NE(traced.find("dialog template 900, control 12: has another type than QComboBox"), std::string::npos) << traced;
+    EXPECT_NE(traced.find("dialog template 900, control 12: has another type than QComboBox"), std::string::npos)
+        << traced;
     EXPECT_NE(traced.find("dialog template 900, control 4242: no such control"), std::string::npos) << traced;
     EXPECT_NE(traced.find("control 12: has no click: QLineEdit"), std::string::npos) << traced;
 }
@@ -184,8 +184,7 @@ public:
                             "control 32 edit row=0 col=1 number\n"
                             "control 1 button row=1 col=0 text=\"OK\" default\n"
                             "control 2 button row=1 col=1 text=\"Cancel\"\n"))
-    {
-    }
+    {}
     int initCount = 0;
     int port = 0;
 

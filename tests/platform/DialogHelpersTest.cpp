@@ -17,7 +17,8 @@ TEST(ComboHelpersTest, FillSelectByDataAndReadBack)
     QComboBox combo;
     int changes = 0;
     QObject::connect(&combo, &QComboBox::currentIndexChanged, [&] { ++changes; });
-    FillCombo(&combo, {{QStringLiteral("9600"), 9600}, {QStringLiteral("19200"), 19200}, {QStringLiteral("115200"), 115200}});
+    FillCombo(&combo,
+              {{QStringLiteral("9600"), 9600}, {QStringLiteral("19200"), 19200}, {QStringLiteral("115200"), 115200}});
     EXPECT_EQ(changes, 0);
     EXPECT_EQ(ComboSelectedData(&combo), 9600);
     EXPECT_TRUE(SelectComboByData(&combo, 115200));
@@ -70,13 +71,17 @@ TEST(DialogValidationTest, MessageLinesNameTheFieldByItsLabel)
     DialogControls dialog(labelsTemplate());
     ASSERT_TRUE(dialog.BuildControls(host));
 
-    EXPECT_EQ(FormatRangeErrorLine(dialog, 1, 10, 600), QStringLiteral("Poll time: the value must be between 10 and 600.\r\n"));
-    EXPECT_EQ(FormatLimitErrorLine(dialog, 1, 64), QStringLiteral("Poll time: the value must not be greater than 64.\r\n"));
+    EXPECT_EQ(FormatRangeErrorLine(dialog, 1, 10, 600),
+              QStringLiteral("Poll time: the value must be between 10 and 600.\r\n"));
+    EXPECT_EQ(FormatLimitErrorLine(dialog, 1, 64),
+              QStringLiteral("Poll time: the value must not be greater than 64.\r\n"));
     EXPECT_EQ(FormatInvalidItemLine(dialog, 1), QStringLiteral("\"Poll time\" is not valid.\r\n"));
     EXPECT_EQ(FormatItemErrorLine(dialog, 1), QStringLiteral("Poll time: please check this setting.\r\n"));
-    EXPECT_EQ(FormatPatternErrorLine(dialog, 1, QStringLiteral("1x")),
-              QStringLiteral("1x: the text entered for Poll time contains characters or a format that is not allowed.\r\n"));
-    EXPECT_EQ(FormatMessageLine(dialog, kStringItemError, 1, QStringLiteral("v")), QStringLiteral("v: please check this setting.\r\n"));
+    EXPECT_EQ(
+        FormatPatternErrorLine(dialog, 1, QStringLiteral("1x")),
+        QStringLiteral("1x: the text entered for Poll time contains characters or a format that is not allowed.\r\n"));
+    EXPECT_EQ(FormatMessageLine(dialog, kStringItemError, 1, QStringLiteral("v")),
+              QStringLiteral("v: please check this setting.\r\n"));
     // An empty or missing label gives no line.
     EXPECT_TRUE(FormatRangeErrorLine(dialog, 2, 1, 2).isEmpty());
     EXPECT_TRUE(FormatItemErrorLine(dialog, 77).isEmpty());

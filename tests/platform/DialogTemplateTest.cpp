@@ -8,17 +8,16 @@ namespace {
 
 TEST(DialogTemplateTest, ParsesDialogLineControlsPlacementTextsAndFlags)
 {
-    const QString source = QStringLiteral(
-        "# a page\n"
-        "dialog 4711 text=\"Serial \\\"port\\\"\" width=420 height=300\n"
-        "\n"
-        "control 10 group row=0 col=0 colspan=2 string=212\n"
-        "control -1 static row=0 col=0 in=10 text=\"Baud rate:\"\n"
-        "control 11 droplist row=0 col=1 in=10\n"
-        "control 12 edit row=1 col=1 rowspan=2 colspan=3 number password readonly\n"
-        "control 13 radio row=3 col=0 group=2 disabled hidden\n"
-        "control 14 picture row=4 col=0 image=562\n"
-        "control 1 button row=5 col=1 text=\"OK\" default\n");
+    const QString source = QStringLiteral("# a page\n"
+                                          "dialog 4711 text=\"Serial \\\"port\\\"\" width=420 height=300\n"
+                                          "\n"
+                                          "control 10 group row=0 col=0 colspan=2 string=212\n"
+                                          "control -1 static row=0 col=0 in=10 text=\"Baud rate:\"\n"
+                                          "control 11 droplist row=0 col=1 in=10\n"
+                                          "control 12 edit row=1 col=1 rowspan=2 colspan=3 number password readonly\n"
+                                          "control 13 radio row=3 col=0 group=2 disabled hidden\n"
+                                          "control 14 picture row=4 col=0 image=562\n"
+                                          "control 1 button row=5 col=1 text=\"OK\" default\n");
     DialogTemplate parsed;
     QString error;
     ASSERT_TRUE(ParseDialogTemplate(source, QStringLiteral("test.dlg"), parsed, error)) << error.toStdString();
@@ -55,11 +54,11 @@ TEST(DialogTemplateTest, ParsesDialogLineControlsPlacementTextsAndFlags)
 
 TEST(DialogTemplateTest, EveryTypeWordRoundTrips)
 {
-    const QStringList words{QStringLiteral("static"),   QStringLiteral("edit"),     QStringLiteral("multiedit"),
-                            QStringLiteral("menuedit"), QStringLiteral("button"),   QStringLiteral("check"),
-                            QStringLiteral("radio"),    QStringLiteral("group"),    QStringLiteral("droplist"),
-                            QStringLiteral("dropdown"), QStringLiteral("list"),     QStringLiteral("tree"),
-                            QStringLiteral("tab"),      QStringLiteral("ip"),       QStringLiteral("spin"),
+    const QStringList words{QStringLiteral("static"),   QStringLiteral("edit"),      QStringLiteral("multiedit"),
+                            QStringLiteral("menuedit"), QStringLiteral("button"),    QStringLiteral("check"),
+                            QStringLiteral("radio"),    QStringLiteral("group"),     QStringLiteral("droplist"),
+                            QStringLiteral("dropdown"), QStringLiteral("list"),      QStringLiteral("tree"),
+                            QStringLiteral("tab"),      QStringLiteral("ip"),        QStringLiteral("spin"),
                             QStringLiteral("progress"), QStringLiteral("hyperlink"), QStringLiteral("colorstatic"),
                             QStringLiteral("picture")};
     for (const QString& word : words) {
@@ -83,20 +82,27 @@ TEST(DialogTemplateTest, MalformedSourcesNameTheLineAndTheProblem)
         {"dialog id not a number", QStringLiteral("dialog abc\n"), "bad.dlg:1: the template id must be a number"},
         {"unknown dialog key", QStringLiteral("dialog 7 title=\"x\"\n"), "bad.dlg:1: unknown setting 'title'"},
         {"unknown keyword", head + QStringLiteral("button 1 row=0 col=0\n"), "bad.dlg:2: unknown keyword 'button'"},
-        {"unknown type", head + QStringLiteral("control 1 combo row=0 col=0\n"), "bad.dlg:2: unknown control type 'combo'"},
+        {"unknown type", head + QStringLiteral("control 1 combo row=0 col=0\n"),
+         "bad.dlg:2: unknown control type 'combo'"},
         {"missing cell", head + QStringLiteral("control 1 edit row=0\n"), "bad.dlg:2: row= and col= are required"},
         {"row not a number", head + QStringLiteral("control 1 edit row=x col=0\n"), "bad.dlg:2: row must be a number"},
-        {"span zero", head + QStringLiteral("control 1 edit row=0 col=0 colspan=0\n"), "colspan must be a number from 1"},
+        {"span zero", head + QStringLiteral("control 1 edit row=0 col=0 colspan=0\n"),
+         "colspan must be a number from 1"},
         {"unknown flag", head + QStringLiteral("control 1 edit row=0 col=0 bold\n"), "bad.dlg:2: unknown flag 'bold'"},
         {"typo in key", head + QStringLiteral("control 1 edit row=0 colm=0\n"), "unknown setting 'colm'"},
-        {"unclosed quote", head + QStringLiteral("control 1 static row=0 col=0 text=\"abc\n"), "bad.dlg:2: unclosed quote"},
-        {"quote glued to next", head + QStringLiteral("control 1 static row=0 col=0 text=\"a\"b\n"), "a blank must follow"},
+        {"unclosed quote", head + QStringLiteral("control 1 static row=0 col=0 text=\"abc\n"),
+         "bad.dlg:2: unclosed quote"},
+        {"quote glued to next", head + QStringLiteral("control 1 static row=0 col=0 text=\"a\"b\n"),
+         "a blank must follow"},
         {"text and string", head + QStringLiteral("control 1 static row=0 col=0 text=\"a\" string=5\n"), "not both"},
-        {"duplicate id", head + QStringLiteral("control 3 edit row=0 col=0\ncontrol 3 edit row=1 col=0\n"), "bad.dlg:3: control id 3 used twice"},
+        {"duplicate id", head + QStringLiteral("control 3 edit row=0 col=0\ncontrol 3 edit row=1 col=0\n"),
+         "bad.dlg:3: control id 3 used twice"},
         {"id zero", head + QStringLiteral("control 0 edit row=0 col=0\n"), "the control id must be -1 or from 1"},
         {"key twice", head + QStringLiteral("control 1 edit row=0 row=1 col=0\n"), "'row' given twice"},
-        {"group box unknown", head + QStringLiteral("control 1 edit row=0 col=0 in=9\n"), "bad.dlg:2: in=9 names no group box above"},
-        {"in names no group box", head + QStringLiteral("control 9 edit row=0 col=0\ncontrol 1 edit row=0 col=0 in=9\n"), "bad.dlg:3: in=9"},
+        {"group box unknown", head + QStringLiteral("control 1 edit row=0 col=0 in=9\n"),
+         "bad.dlg:2: in=9 names no group box above"},
+        {"in names no group box",
+         head + QStringLiteral("control 9 edit row=0 col=0\ncontrol 1 edit row=0 col=0 in=9\n"), "bad.dlg:3: in=9"},
     };
     for (const auto& c : cases) {
         DialogTemplate parsed;
@@ -116,22 +122,22 @@ TEST(DialogTemplateTest, LoadsTemplatesFromTheLanguagePackAndReportsUnknownOnes)
     EXPECT_EQ(logPane->control(2739)->type, ControlType::List);
 
     EXPECT_FALSE(LoadDialogTemplate(64999, &error).has_value());
-    EXPECT_TRUE(error.contains(QStringLiteral("dialog template 64999 is not in the language pack"))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QStringLiteral("dialog template 64999 is not in the language pack")))
+        << error.toStdString();
     EXPECT_EQ(DialogTemplatePath(64999), QStringLiteral(":/pelandrix/lang/dialogs/64999.dlg"));
 }
 
 TEST(MenuTemplateTest, ParsesNestedPopupsAndBuildsAMenuThatReportsCommands)
 {
-    const QString source = QStringLiteral(
-        "menu 300\n"
-        "popup text=\"&File\"\n"
-        "item 10 text=\"&Open\"\n"
-        "separator\n"
-        "popup text=\"Recent\"\n"
-        "item 11 string=212\n"
-        "end\n"
-        "end\n"
-        "item 12 text=\"&Help\"\n");
+    const QString source = QStringLiteral("menu 300\n"
+                                          "popup text=\"&File\"\n"
+                                          "item 10 text=\"&Open\"\n"
+                                          "separator\n"
+                                          "popup text=\"Recent\"\n"
+                                          "item 11 string=212\n"
+                                          "end\n"
+                                          "end\n"
+                                          "item 12 text=\"&Help\"\n");
     MenuTemplate parsed;
     QString error;
     ASSERT_TRUE(ParseMenuTemplate(source, QStringLiteral("m.menu"), parsed, error)) << error.toStdString();
@@ -168,7 +174,8 @@ TEST(MenuTemplateTest, MalformedMenusAreReported)
     for (const auto& c : cases) {
         MenuTemplate parsed;
         QString error;
-        EXPECT_FALSE(ParseMenuTemplate(QString::fromUtf8(c.source), QStringLiteral("m.menu"), parsed, error)) << c.label;
+        EXPECT_FALSE(ParseMenuTemplate(QString::fromUtf8(c.source), QStringLiteral("m.menu"), parsed, error))
+            << c.label;
         EXPECT_TRUE(error.contains(QString::fromUtf8(c.expected))) << c.label << ": " << error.toStdString();
     }
     QString error;

@@ -22,8 +22,7 @@ public:
               opened.append({target, parameters});
               return true;
           }))
-    {
-    }
+    {}
     ~RecordingOpener() { SetShellOpener(previous_); }
     QList<QPair<QString, QString>> opened;
 
@@ -62,8 +61,9 @@ TEST(CHyperlinkStaticTest, AClickOpensTheMailAddressAndTheTarget)
     link.SetMailLink(QStringLiteral("support@example.com"));
     link.show();
     UiDriving::MouseClick(&link);
-    EXPECT_EQ(opener.opened, (QList<QPair<QString, QString>>{{QStringLiteral("mailto:support@example.com"), QString()},
-                                                              {QStringLiteral("/opt/help/manual.html"), QStringLiteral("-page 3")}}));
+    EXPECT_EQ(opener.opened,
+              (QList<QPair<QString, QString>>{{QStringLiteral("mailto:support@example.com"), QString()},
+                                              {QStringLiteral("/opt/help/manual.html"), QStringLiteral("-page 3")}}));
 }
 
 QImage solidImage(QRgb color)
@@ -77,9 +77,9 @@ TEST(CGdipButtonTest, HotLookBrightensEachChannelAndKeepsAlpha)
 {
     const QImage hot = CGdipButton::MakeHotImage(solidImage(qRgba(100, 0, 250, 128)));
     const QRgb pixel = hot.pixel(1, 1);
-    EXPECT_EQ(qRed(pixel), 118);   // 100 * 1.05 + 12.75
-    EXPECT_EQ(qGreen(pixel), 13);  // 0 + 12.75
-    EXPECT_EQ(qBlue(pixel), 255);  // saturates
+    EXPECT_EQ(qRed(pixel), 118);  // 100 * 1.05 + 12.75
+    EXPECT_EQ(qGreen(pixel), 13); // 0 + 12.75
+    EXPECT_EQ(qBlue(pixel), 255); // saturates
     EXPECT_EQ(qAlpha(pixel), 128);
 }
 

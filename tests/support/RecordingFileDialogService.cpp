@@ -1,6 +1,7 @@
 #include "RecordingFileDialogService.h"
 
-RecordingFileDialogService::RecordingFileDialogService() : previous_(SetFileDialogService(this)) {}
+RecordingFileDialogService::RecordingFileDialogService() : previous_(SetFileDialogService(this))
+{}
 
 RecordingFileDialogService::~RecordingFileDialogService()
 {

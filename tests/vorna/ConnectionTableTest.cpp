@@ -204,8 +204,12 @@ TEST_F(ConnectionTableTest, OnlyAWholeMacTextRoutesThroughTheGateway)
         const char* mac;
         bool gateway;
     } cases[] = {
-        {"00-11-22-33-44-55", true}, {"00:11:22:33:44:55", true}, {"00-11-22-33-44-5", false},
-        {"00-11-22-33-44-55-", false}, {"", false}, {nullptr, false},
+        {"00-11-22-33-44-55", true},
+        {"00:11:22:33:44:55", true},
+        {"00-11-22-33-44-5", false},
+        {"00-11-22-33-44-55-", false},
+        {"", false},
+        {nullptr, false},
     };
     for (const auto& c : cases) {
         const char* label = c.mac ? c.mac : "(null)";

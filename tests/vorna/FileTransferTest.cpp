@@ -120,7 +120,8 @@ TEST_F(FileTransferTest, UploadResumesAfterAMatchingPrefixAndRestartsOtherwise)
         Bytes onDevice;
         std::vector<Chunk> chunks;
     } cases[] = {
-        {"first chunk already there", Bytes(content.begin(), content.begin() + 4096),
+        {"first chunk already there",
+         Bytes(content.begin(), content.begin() + 4096),
          {{4096, 4096}, {8192, 1808}, {10000, 0}}},
         {"an odd prefix", Bytes(content.begin(), content.begin() + 5000), {{5000, 4096}, {9096, 904}, {10000, 0}}},
         {"different first chunk", PatternBytes(4096, 9), {{0, 4096}, {4096, 4096}, {8192, 1808}, {10000, 0}}},

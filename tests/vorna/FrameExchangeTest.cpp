@@ -38,8 +38,7 @@ TEST(FrameExchangeTest, RequestBytesOnTheWire)
     const Bytes restart = capturedRequest(kRestart, [](std::int32_t h) { return VORNA_Restart(h); });
     EXPECT_EQ(restart, (Bytes{0x44, 0x41, 0x43, 0x3F, 0x00, 0x01, 0x06, 0x00, 0x00, 0x00, 0x32, 0x75, 0xE6, 0xC4}));
 
-    const Bytes calibration =
-        capturedRequest(kCalibration, [](std::int32_t h) { return VORNA_Calibration(h, 3, 7); });
+    const Bytes calibration = capturedRequest(kCalibration, [](std::int32_t h) { return VORNA_Calibration(h, 3, 7); });
     EXPECT_EQ(calibration,
               (Bytes{0x44, 0x41, 0x43, 0x3F, 0x00, 0x01, 0x08, 0x00, 0x00, 0x00, 0x38, 0x75, 0x03, 0x07, 0x88, 0x95}));
 }
@@ -100,7 +99,8 @@ TEST_F(LoginTest, ScrambledInModeTwoPlainOtherwise)
     for (const auto& c : cases) {
         sim.ClearRequests();
         std::uint16_t status = 0xFFFF;
-        const std::int32_t result = VORNA_VerifyUserNamePwd(handle, c.mode, 4, 4, user.c_str(), password.c_str(), &status);
+        const std::int32_t result =
+            VORNA_VerifyUserNamePwd(handle, c.mode, 4, 4, user.c_str(), password.c_str(), &status);
         const auto requests = sim.Requests(30400);
         ASSERT_EQ(requests.size(), 1u) << "mode " << int(c.mode);
         const Bytes& payload = requests[0].payload();

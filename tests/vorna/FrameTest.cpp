@@ -47,7 +47,8 @@ TEST(FrameTest, Crc16AgreesWithTheBitwiseFormAtEveryLength)
         for (std::uint8_t byte : data) {
             crc ^= byte;
             for (int bit = 0; bit < 8; ++bit)
-                crc = (crc & 1) ? static_cast<std::uint16_t>((crc >> 1) ^ 0xA001) : static_cast<std::uint16_t>(crc >> 1);
+                crc =
+                    (crc & 1) ? static_cast<std::uint16_t>((crc >> 1) ^ 0xA001) : static_cast<std::uint16_t>(crc >> 1);
         }
         return crc;
     };
@@ -66,11 +67,20 @@ TEST(FrameTest, BuildsTheExactBytes)
         Bytes payload;
         Bytes expected;
     } cases[] = {
-        {"restart, no payload", 0, 30002, {},
+        {"restart, no payload",
+         0,
+         30002,
+         {},
          {0x44, 0x41, 0x43, 0x3F, 0x00, 0x01, 0x06, 0x00, 0x00, 0x00, 0x32, 0x75, 0xE6, 0xC4}},
-        {"calibration, two bytes", 1, 30008, {3, 7},
+        {"calibration, two bytes",
+         1,
+         30008,
+         {3, 7},
          {0x44, 0x41, 0x43, 0x3F, 0x00, 0x01, 0x08, 0x00, 0x01, 0x00, 0x38, 0x75, 0x03, 0x07, 0x89, 0x44}},
-        {"status poll at the last sequence", 0xFFFF, 30004, {1},
+        {"status poll at the last sequence",
+         0xFFFF,
+         30004,
+         {1},
          {0x44, 0x41, 0x43, 0x3F, 0x00, 0x01, 0x07, 0x00, 0xFF, 0xFF, 0x34, 0x75, 0x01, 0x50, 0x8B}},
     };
     for (const auto& c : cases)
@@ -93,9 +103,14 @@ TEST(FrameTest, HeaderIsJudgedAsSoonAsItIsIn)
         std::size_t offset;
         std::uint8_t value;
     } cases[] = {
-        {"magic", 0, 0x45},          {"magic, last byte", 3, 0x3E}, {"frame id, byte 4", 4, 0x01},
-        {"frame id, byte 5", 5, 0x00}, {"sequence", 8, 0x01},        {"command", 10, 0x33},
-        {"length below 6", 6, 0x05},  {"length too long for the buffer", 7, 0x11},
+        {"magic", 0, 0x45},
+        {"magic, last byte", 3, 0x3E},
+        {"frame id, byte 4", 4, 0x01},
+        {"frame id, byte 5", 5, 0x00},
+        {"sequence", 8, 0x01},
+        {"command", 10, 0x33},
+        {"length below 6", 6, 0x05},
+        {"length too long for the buffer", 7, 0x11},
     };
     const Bytes reply = EncodeReply(0, 30002, Bytes(40, 0));
     for (const auto& c : cases) {

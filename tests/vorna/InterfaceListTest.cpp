@@ -43,15 +43,15 @@ SystemTables sampleTables()
 {
     SystemTables tables;
     tables.interfaces = {
-        interfaceRow(1, CIPHelp::kTypeLoopback, true, "lo"),
-        interfaceRow(2, CIPHelp::kTypeEthernet, true, "eth0"),
-        interfaceRow(3, CIPHelp::kTypeWireless, false, "wlan0"),
-        interfaceRow(4, CIPHelp::kTypeEthernet, true, "eth1"),
+        interfaceRow(1, CIPHelp::kTypeLoopback, true, "lo"),     interfaceRow(2, CIPHelp::kTypeEthernet, true, "eth0"),
+        interfaceRow(3, CIPHelp::kTypeWireless, false, "wlan0"), interfaceRow(4, CIPHelp::kTypeEthernet, true, "eth1"),
         interfaceRow(5, CIPHelp::kTypeWireless, true, "wlan1"),
     };
     tables.addresses = {
-        {2, ipv4(10, 0, 0, 5), CIPHelp::kAddressPrimary}, {2, ipv4(10, 0, 0, 9), CIPHelp::kAddressPrimary},
-        {1, ipv4(127, 0, 0, 1), CIPHelp::kAddressPrimary}, {3, ipv4(192, 168, 1, 2), CIPHelp::kAddressPrimary},
+        {2, ipv4(10, 0, 0, 5), CIPHelp::kAddressPrimary},
+        {2, ipv4(10, 0, 0, 9), CIPHelp::kAddressPrimary},
+        {1, ipv4(127, 0, 0, 1), CIPHelp::kAddressPrimary},
+        {3, ipv4(192, 168, 1, 2), CIPHelp::kAddressPrimary},
         {5, ipv4(172, 16, 0, 1), 0},
     };
     return tables;
@@ -98,7 +98,8 @@ TEST(InterfaceListTest, LongDescriptionKeepsItsTerminator)
 
 TEST(InterfaceListTest, SelectionTakesTheLastMatchAndIsClearedFirst)
 {
-    const InterfaceRecord records[3] = {recordWith(2, "10.0.0.5"), recordWith(3, "10.0.0.7"), recordWith(2, "10.0.0.9")};
+    const InterfaceRecord records[3] = {recordWith(2, "10.0.0.5"), recordWith(3, "10.0.0.7"),
+                                        recordWith(2, "10.0.0.9")};
     CIPHelp::Select(3, records, 2);
     EXPECT_EQ(CIPHelp::SelectedAddress(), "10.0.0.9");
     EXPECT_EQ(raisedBy([&] { CIPHelp::Select(3, records, 8); }), VORNA_RESULT_INTERFACE_NOT_FOUND);

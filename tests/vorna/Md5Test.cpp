@@ -37,9 +37,9 @@ std::string fourCalls(const Bytes& data, const std::vector<std::size_t>& pieces)
     EXPECT_EQ(counter, 0u);
     std::size_t offset = 0;
     for (std::size_t piece : pieces) {
-        EXPECT_EQ(VORNA_MD5Gen_4_ulTEK_Update(&context, &counter, data.data() + offset,
-                                              static_cast<std::uint32_t>(piece)),
-                  VORNA_RESULT_OK);
+        EXPECT_EQ(
+            VORNA_MD5Gen_4_ulTEK_Update(&context, &counter, data.data() + offset, static_cast<std::uint32_t>(piece)),
+            VORNA_RESULT_OK);
         offset += piece;
     }
     std::uint8_t digest[16] = {};
@@ -82,8 +82,8 @@ TEST(Md5Test, FourCallFormOverPiecesEqualsTheOneShot)
         std::size_t size;
         std::vector<std::size_t> pieces;
     } cases[] = {
-        {100, {64, 36}}, {100, {1, 63, 36}}, {55, {55}}, {56, {56}}, {64, {32, 32}}, {4096 + 7, {4096, 7}},
-        {200, {0, 100, 0, 100}},
+        {100, {64, 36}},       {100, {1, 63, 36}},      {55, {55}}, {56, {56}}, {64, {32, 32}},
+        {4096 + 7, {4096, 7}}, {200, {0, 100, 0, 100}},
     };
     for (const auto& c : cases) {
         const Bytes data = PatternBytes(c.size);

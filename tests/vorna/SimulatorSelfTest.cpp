@@ -44,7 +44,10 @@ public:
 
     bool connected() const { return connected_; }
 
-    void Send(const Bytes& bytes) { ASSERT_EQ(::send(socket_, bytes.data(), bytes.size(), MSG_NOSIGNAL), ssize_t(bytes.size())); }
+    void Send(const Bytes& bytes)
+    {
+        ASSERT_EQ(::send(socket_, bytes.data(), bytes.size(), MSG_NOSIGNAL), ssize_t(bytes.size()));
+    }
 
     // The next whole frame, or nothing when none arrives in time or the server hung up.
     std::optional<SimFrame> ReceiveFrame(std::chrono::milliseconds timeout = kReceiveTimeout)
@@ -53,7 +56,8 @@ public:
         for (;;) {
             SimFrame frame;
             std::size_t consumed = 0;
-            if (!buffer_.empty() && DecodeFrame(buffer_.data(), buffer_.size(), frame, consumed) == SimDecodeResult::Complete) {
+            if (!buffer_.empty() &&
+                DecodeFrame(buffer_.data(), buffer_.size(), frame, consumed) == SimDecodeResult::Complete) {
                 buffer_.erase(buffer_.begin(), buffer_.begin() + consumed);
                 return frame;
             }
@@ -65,8 +69,7 @@ public:
     // Everything that arrives until the server goes quiet for the time-out.
     Bytes ReceiveRaw(std::chrono::milliseconds quiet = 300ms)
     {
-        while (ReceiveSome(std::chrono::steady_clock::now() + quiet)) {
-        }
+        while (ReceiveSome(std::chrono::steady_clock::now() + quiet)) {}
         return std::exchange(buffer_, {});
     }
 
@@ -74,8 +77,7 @@ public:
     bool ClosedByServer()
     {
         const auto deadline = std::chrono::steady_clock::now() + kReceiveTimeout;
-        while (ReceiveSome(deadline)) {
-        }
+        while (ReceiveSome(deadline)) {}
         return closed_;
     }
 
@@ -84,7 +86,8 @@ public:
 private:
     bool ReceiveSome(std::chrono::steady_clock::time_point deadline)
     {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         pollfd fd{socket_, POLLIN, 0};
         if (left.count() <= 0 || ::poll(&fd, 1, static_cast<int>(left.count())) <= 0)
             return false;
@@ -118,7 +121,14 @@ Bytes FileInfoPayload(std::uint8_t type, std::uint32_t size)
 }
 Bytes WriteChunkPayload(std::uint8_t type, std::uint32_t offset, const Bytes& chunk)
 {
-    return SimByteWriter().U8(0).U8(type).U32(offset).U16(static_cast<std::uint16_t>(chunk.size())).U8(0).Append(chunk).Take();
+    return SimByteWriter()
+        .U8(0)
+        .U8(type)
+        .U32(offset)
+        .U16(static_cast<std::uint16_t>(chunk.size()))
+        .U8(0)
+        .Append(chunk)
+        .Take();
 }
 Bytes ReadChunkPayload(std::uint8_t type, std::uint32_t offset, std::uint16_t size)
 {
@@ -152,7 +162,8 @@ TEST(SimulatorSelfTest, ChecksumsMatchTheirPublishedCheckValues)
         for (std::size_t i = 0; i < length; ++i) {
             crc ^= data[i];
             for (int bit = 0; bit < 8; ++bit)
-                crc = (crc & 1) ? static_cast<std::uint16_t>((crc >> 1) ^ 0xA001) : static_cast<std::uint16_t>(crc >> 1);
+                crc =
+                    (crc & 1) ? static_cast<std::uint16_t>((crc >> 1) ^ 0xA001) : static_cast<std::uint16_t>(crc >> 1);
         }
         EXPECT_EQ(SimCrc16Modbus(data.data(), length), crc) << "length " << length;
     }
@@ -169,7 +180,8 @@ TEST(SimulatorSelfTest, ChecksumsMatchTheirPublishedCheckValues)
     for (const auto& c : cases) {
         SimMd5 md5; // fed in uneven pieces so the block buffering is exercised
         for (std::size_t i = 0; i < c.text.size(); i += 13)
-            md5.Update(reinterpret_cast<const std::uint8_t*>(c.text.data()) + i, std::min<std::size_t>(13, c.text.size() - i));
+            md5.Update(reinterpret_cast<const std::uint8_t*>(c.text.data()) + i,
+                       std::min<std::size_t>(13, c.text.size() - i));
         std::string hex;
         for (std::uint8_t byte : md5.Final()) {
             const char digits[] = "0123456789abcdef";
@@ -245,7 +257,9 @@ TEST(SimulatorSelfTest, FaultsShapeTheNextReplyOnly)
         {"wrong command", SimFault::WrongCommand(), [](const SimFrame& f) { return f.crcOk && f.command == 30005; }},
         {"wrong frame id", SimFault::WrongFrameId(), [](const SimFrame& f) { return f.crcOk && f.frameId == 0x0001; }},
         {"raised status", SimFault::RaisedStatus(0x8005),
-         [](const SimFrame& f) { return f.Valid() && f.payload == Bytes{0x05, 0x80, 5, 50}; }},
+         [](const SimFrame& f) {
+             return f.Valid() && f.payload == Bytes{0x05, 0x80, 5, 50};
+         }},
     };
     for (const auto& c : cases) {
         DeviceSimulator sim;
@@ -323,15 +337,18 @@ TEST(SimulatorSelfTest, UploadResumesAndDownloadReadsBack)
     EXPECT_EQ(exchange(30202, FileInfoPayload(5, 0)), SimByteWriter().U16(1).U8(1).U32(0).Append(Bytes(16, 0)).Take());
     EXPECT_EQ(exchange(30203, WriteChunkPayload(5, 0, Bytes(file.begin(), file.begin() + 4096))), (Bytes{0, 0}));
     // The device now holds the first chunk: its size and the digest of the whole prefix.
-    EXPECT_EQ(exchange(30202, FileInfoPayload(5, 0)), SimByteWriter().U16(0).U8(0).U32(4096).Append(Digest(file, 4096)).Take());
+    EXPECT_EQ(exchange(30202, FileInfoPayload(5, 0)),
+              SimByteWriter().U16(0).U8(0).U32(4096).Append(Digest(file, 4096)).Take());
     EXPECT_EQ(exchange(30203, WriteChunkPayload(5, 8192, Bytes(10, 0))), (Bytes{0x01, 0x81})) << "gap behind the end";
-    EXPECT_EQ(exchange(30203, WriteChunkPayload(5, 4096, Bytes(file.begin() + 4096, file.begin() + 8192))), (Bytes{0, 0}));
+    EXPECT_EQ(exchange(30203, WriteChunkPayload(5, 4096, Bytes(file.begin() + 4096, file.begin() + 8192))),
+              (Bytes{0, 0}));
     EXPECT_EQ(exchange(30203, WriteChunkPayload(5, 8192, Bytes(file.begin() + 8192, file.end()))), (Bytes{0, 0}));
     EXPECT_EQ(exchange(30203, WriteChunkPayload(5, 10000, {})), (Bytes{0, 0}));
     EXPECT_EQ(sim.File(5), file);
 
     // A download names its local size: the digest covers that many leading bytes.
-    EXPECT_EQ(exchange(30202, FileInfoPayload(5, 100)), SimByteWriter().U16(0).U8(0).U32(10000).Append(Digest(file, 100)).Take());
+    EXPECT_EQ(exchange(30202, FileInfoPayload(5, 100)),
+              SimByteWriter().U16(0).U8(0).U32(10000).Append(Digest(file, 100)).Take());
     const Bytes tail = exchange(30204, ReadChunkPayload(5, 8192, 4096));
     EXPECT_EQ(tail, SimByteWriter().U16(0).U8(0).U16(1808).Append(Bytes(file.begin() + 8192, file.end())).Take());
     EXPECT_EQ(exchange(30204, ReadChunkPayload(5, 10000, 4096)), (Bytes{0, 0, 1, 0, 0}));

@@ -63,7 +63,8 @@ bool RawPeer::ReadExactly(std::uint8_t* target, std::size_t length, std::chrono:
 {
     std::size_t done = 0;
     while (done < length) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0)
             return false;
         pollfd entry{m_socket, POLLIN, 0};
@@ -180,8 +181,7 @@ Bytes PatternBytes(std::size_t size, std::uint8_t seed)
 
 // ---- ProgressRecorder ----
 
-ProgressRecorder::ProgressRecorder(std::uint8_t answer)
-    : m_answer(answer)
+ProgressRecorder::ProgressRecorder(std::uint8_t answer) : m_answer(answer)
 {
     g_recorder = this;
 }

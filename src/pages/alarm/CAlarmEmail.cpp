@@ -18,7 +18,7 @@ constexpr int kPlainEncryption = 0;
 constexpr int kAccountTextBytes = 64;
 constexpr int kMessageLength = 512;
 
-const AlarmMessageLayout<ALARM_MAIL_ITEM_SETTINGS> kLayout {
+const AlarmMessageLayout<ALARM_MAIL_ITEM_SETTINGS> kLayout{
     .listIds = {kListEntries, kButtonAdd, kButtonModify, kButtonDelete},
     .nameEdit = kEditName,
     .nameLabel = kLabelName,
@@ -65,16 +65,19 @@ CAlarmEmail::CAlarmEmail(IPageHost* host)
       portRange_(SettingsTriple(section(), QStringLiteral("PortValue"), {25, 1, 65535})),
       preset_(MailProviderPreset::Load())
 {
-    Bindings().Bind(kEditFrom, kLabelFrom, &ALARM_MAIL_ITEM_SETTINGS::From, AsEmailAddress {});
+    Bindings().Bind(kEditFrom, kLabelFrom, &ALARM_MAIL_ITEM_SETTINGS::From, AsEmailAddress{});
     BindRecipientsAndContent();
     Bindings().Bind(kEditSubject, kLabelSubject, &ALARM_MAIL_ITEM_SETTINGS::Subject, AsRequiredText(kNoByteLimit));
     BindContent();
-    account_.Bind(kComboServerType, QString(), &ALARM_MAIL_SETTINGS::ServerType, AsIndex {OptionList(section(), QStringLiteral("ServerType"))})
-        .Bind(kComboEncryption, QString(), &ALARM_MAIL_SETTINGS::Encryption, AsIndex {OptionList(section(), QStringLiteral("Encryption"))})
+    account_
+        .Bind(kComboServerType, QString(), &ALARM_MAIL_SETTINGS::ServerType,
+              AsIndex{OptionList(section(), QStringLiteral("ServerType"))})
+        .Bind(kComboEncryption, QString(), &ALARM_MAIL_SETTINGS::Encryption,
+              AsIndex{OptionList(section(), QStringLiteral("Encryption"))})
         .Bind(kComboAuthentication, QString(), &ALARM_MAIL_SETTINGS::Authentication,
-              AsIndex {OptionList(section(), QStringLiteral("Authentication"))})
+              AsIndex{OptionList(section(), QStringLiteral("Authentication"))})
         .Bind(kEditServer, kLabelServer, &ALARM_MAIL_SETTINGS::MailServer, AsAddressText(GetEditLengthLimit()))
-        .Bind(kEditPort, kLabelPort, &ALARM_MAIL_SETTINGS::Port, AsNumber {portRange_})
+        .Bind(kEditPort, kLabelPort, &ALARM_MAIL_SETTINGS::Port, AsNumber{portRange_})
         .Bind(kEditUsername, kLabelUsername, &ALARM_MAIL_SETTINGS::Username, AsRequiredText(kNoByteLimit))
         .Bind(kEditPassword, kLabelPassword, &ALARM_MAIL_SETTINGS::Password, AsRequiredText(kNoByteLimit));
 }

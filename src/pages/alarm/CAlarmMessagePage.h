@@ -37,8 +37,8 @@ struct AlarmMessageLayout {
     ControlId insertTags;
     int contentLength = 0;
     int serviceId = 0;
-    CAutoResource::Kind triggerKind {};
-    CAutoResource::Kind statusKind {};
+    CAutoResource::Kind triggerKind{};
+    CAutoResource::Kind statusKind{};
     const RecipientEditorKind* editor = nullptr;
     QString Entry::*addresses = nullptr;
     QString Entry::*names = nullptr;
@@ -89,7 +89,8 @@ protected:
         Base::SetNameField(layout_.nameEdit, layout_.nameLabel, &Entry::Name);
         Base::SetIndexField(&Entry::Index);
         Base::SetEntryLimit(kAlarmEntryLimit, FormatLangString(kStringTooManyEntries, kAlarmEntryLimit));
-        Base::SetTagHooks(nullptr, [this](CDataCenter& model, const Entry& entry) { return releaseTags(model, entry); });
+        Base::SetTagHooks(nullptr,
+                          [this](CDataCenter& model, const Entry& entry) { return releaseTags(model, entry); });
         recipientEditor_ = [this](QString& addresses, QString& names) { return runRecipientEditor(addresses, names); };
         tagChooser_ = [this] { return ChooseTagsFor(*this, this, false); };
     }
@@ -99,24 +100,36 @@ protected:
     {
         Base::Bindings()
             .Bind(layout_.recipients, layout_.recipientsLabel, layout_.addresses,
-                  AsPageValue {[this](const QString& v) { addresses_ = v; showRecipients(); }, [this] { return addresses_; },
-                               [this](const QString& label) {
-                                   return RecipientList::Split(addresses_, names_).Count() == 0 ? FormatInvalidItemLine(label)
-                                                                                                : QString();
-                               }})
+                  AsPageValue{[this](const QString& v) {
+                                  addresses_ = v;
+                                  showRecipients();
+                              },
+                              [this] { return addresses_; },
+                              [this](const QString& label) {
+                                  return RecipientList::Split(addresses_, names_).Count() == 0
+                                             ? FormatInvalidItemLine(label)
+                                             : QString();
+                              }})
             .Bind(layout_.recipients, QString(), layout_.names,
-                  AsPageValue {[this](const QString& v) { names_ = v; showRecipients(); }, [this] { return names_; }, {}});
+                  AsPageValue{[this](const QString& v) {
+                                  names_ = v;
+                                  showRecipients();
+                              },
+                              [this] { return names_; },
+                              {}});
     }
     void BindContent()
     {
         Base::Bindings().Bind(layout_.content, QString(), &Entry::Content,
-                              AsTagTokens {[this] { return static_cast<const CDataCenter*>(this->GetDataCenter()); }});
+                              AsTagTokens{[this] { return static_cast<const CDataCenter*>(this->GetDataCenter()); }});
     }
 
     bool OnInitDialog() override
     {
-        Base::LayoutListPage({.list = layout_.listIds.list, .leftButton = layout_.listIds.addButton,
-                              .middleButton = layout_.listIds.modifyButton, .rightButton = layout_.listIds.deleteButton});
+        Base::LayoutListPage({.list = layout_.listIds.list,
+                              .leftButton = layout_.listIds.addButton,
+                              .middleButton = layout_.listIds.modifyButton,
+                              .rightButton = layout_.listIds.deleteButton});
         Base::SetMainListId(layout_.listIds.list);
         if (auto* list = this->template item<CListCtrlEx>(layout_.listIds.list)) {
             list->InsertColumn(0, LoadLangString(kStringColumnNumber), kNumberColumnWidth);

@@ -13,7 +13,7 @@ namespace {
 constexpr int kMessageLength = 128;
 constexpr int kPinLength = 64;
 
-const AlarmMessageLayout<ALARM_SMS_ITEM_SETTINGS> kLayout {
+const AlarmMessageLayout<ALARM_SMS_ITEM_SETTINGS> kLayout{
     .listIds = {kListEntries, kButtonAdd, kButtonModify, kButtonDelete},
     .nameEdit = kEditName,
     .nameLabel = kLabelName,

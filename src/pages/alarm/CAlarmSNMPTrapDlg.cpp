@@ -3,14 +3,14 @@
 #include "AlarmPageStrings.h"
 #include "AlarmTagChooser.h"
 #include "CAutoResource.h"
-#include "CListCtrlEx.h"
-#include "LanguagePack.h"
-#include "MessageBoxService.h"
-#include "TextFormat.h"
 #include "CDataCenter.h"
+#include "CListCtrlEx.h"
 #include "CSNMPProfilePage.h"
 #include "CSNMPSelectTagsPage.h"
+#include "LanguagePack.h"
+#include "MessageBoxService.h"
 #include "SnmpTrapTagUses.h"
+#include "TextFormat.h"
 
 #include <QTabWidget>
 
@@ -46,8 +46,8 @@ void CAlarmSNMPTrapDlg::SetTagChooser(const TagChooser& chooser)
 
 bool CAlarmSNMPTrapDlg::OnInitDialog()
 {
-    LayoutListPage({.list = kListEntries, .leftButton = kButtonAdd, .middleButton = kButtonModify,
-                    .rightButton = kButtonDelete});
+    LayoutListPage(
+        {.list = kListEntries, .leftButton = kButtonAdd, .middleButton = kButtonModify, .rightButton = kButtonDelete});
     SetMainListId(kListEntries);
     if (auto* list = item<CListCtrlEx>(kListEntries)) {
         list->InsertColumn(0, LoadLangString(kStringColumnNumber), kNumberColumnWidth);

@@ -15,11 +15,11 @@ class CSNMPSelectTagsPage;
 
 namespace AlarmSnmpTrapIds {
 inline constexpr unsigned kTemplate = 141;
-inline constexpr ControlId kListEntries {1050, ControlType::List};
-inline constexpr ControlId kButtonAdd {1228, ControlType::Button};
-inline constexpr ControlId kButtonModify {1229, ControlType::Button};
-inline constexpr ControlId kButtonDelete {1230, ControlType::Button};
-inline constexpr ControlId kTabs {1227, ControlType::Tab};
+inline constexpr ControlId kListEntries{1050, ControlType::List};
+inline constexpr ControlId kButtonAdd{1228, ControlType::Button};
+inline constexpr ControlId kButtonModify{1229, ControlType::Button};
+inline constexpr ControlId kButtonDelete{1230, ControlType::Button};
+inline constexpr ControlId kTabs{1227, ControlType::Tab};
 inline constexpr ControlId kControls[] = {kListEntries, kButtonAdd, kButtonModify, kButtonDelete, kTabs};
 } // namespace AlarmSnmpTrapIds
 

@@ -78,8 +78,8 @@ void CDataLoggingDlg::SetTagChooser(const TagChooser& chooser)
 
 bool CDataLoggingDlg::OnInitDialog()
 {
-    LayoutListPage({.list = kListProfiles, .leftButton = kButtonAdd, .middleButton = kButtonModify,
-                    .rightButton = kButtonDelete});
+    LayoutListPage(
+        {.list = kListProfiles, .leftButton = kButtonAdd, .middleButton = kButtonModify, .rightButton = kButtonDelete});
     SetMainListId(kListProfiles);
     if (auto* list = item<CListCtrlEx>(kListProfiles)) {
         list->InsertColumn(0, LoadLangString(kStringColumnRowNumber), kRowNumberWidth);
@@ -147,7 +147,7 @@ QStringList CDataLoggingDlg::tagNames(const DATA_LOG_ITEM_SETTINGS& entry) const
 
 QStringList CDataLoggingDlg::RowTexts(const DATA_LOG_ITEM_SETTINGS& entry) const
 {
-    return QStringList {entry.Profile.Name} + tagNames(entry);
+    return QStringList{entry.Profile.Name} + tagNames(entry);
 }
 
 void CDataLoggingDlg::OnEntryShown(const DATA_LOG_ITEM_SETTINGS* entry)
@@ -180,9 +180,8 @@ void CDataLoggingDlg::checkProfile(const DATA_LOG_PROFILE_SETTINGS& profile, int
     QWidget* nameEdit = tab.control(kEditName);
     CheckEntryName(profile.Name, row, FieldLabel(kLabelName).Text(tab), nameEdit, report, profileName);
     QString nameMessage;
-    if (!profile.Name.isEmpty() &&
-        !ValidateInputData(QString::fromLatin1(kNameLabel), profile.Name, kNameCharacters,
-                           QString::fromLatin1(kNamePattern), nameMessage))
+    if (!profile.Name.isEmpty() && !ValidateInputData(QString::fromLatin1(kNameLabel), profile.Name, kNameCharacters,
+                                                      QString::fromLatin1(kNamePattern), nameMessage))
         report.Add(nameMessage, nameEdit);
 
     const qint32 mask = profile.LogCondition;
@@ -199,8 +198,8 @@ void CDataLoggingDlg::checkProfile(const DATA_LOG_PROFILE_SETTINGS& profile, int
         checkRange(profile.RecordsPerFile, profile.RecordsPerFileValue, tab, kRadioSplitByRecords, kEditRecordsPerFile,
                    report);
     if (profile.FileSplitEnable)
-        checkRange(profile.FileSplitInterval, profile.SeperatedIntervalValue, tab, kRadioSplitByTime, kEditSplitInterval,
-                   report);
+        checkRange(profile.FileSplitInterval, profile.SeperatedIntervalValue, tab, kRadioSplitByTime,
+                   kEditSplitInterval, report);
 }
 
 void CDataLoggingDlg::checkUpload(const DATA_LOG_UPLOAD_SETTINGS& upload, ValidationReport& report) const

@@ -16,12 +16,12 @@ class CUploadPage;
 
 namespace DataLoggingIds {
 inline constexpr unsigned kTemplate = 209;
-inline constexpr ControlId kListProfiles {2214, ControlType::List};
-inline constexpr ControlId kButtonAdd {2215, ControlType::Button};
-inline constexpr ControlId kButtonModify {2216, ControlType::Button};
-inline constexpr ControlId kButtonDelete {2218, ControlType::Button};
-inline constexpr ControlId kTabs {3888, ControlType::Tab};
-inline constexpr ControlId kCheckShown {3579, ControlType::CheckBox};
+inline constexpr ControlId kListProfiles{2214, ControlType::List};
+inline constexpr ControlId kButtonAdd{2215, ControlType::Button};
+inline constexpr ControlId kButtonModify{2216, ControlType::Button};
+inline constexpr ControlId kButtonDelete{2218, ControlType::Button};
+inline constexpr ControlId kTabs{3888, ControlType::Tab};
+inline constexpr ControlId kCheckShown{3579, ControlType::CheckBox};
 inline constexpr ControlId kControls[] = {kListProfiles, kButtonAdd, kButtonModify, kButtonDelete, kTabs, kCheckShown};
 // Tab positions.
 inline constexpr int kTabProfile = 0;

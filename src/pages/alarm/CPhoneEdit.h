@@ -5,18 +5,18 @@
 #include "Validation.h"
 
 namespace PhoneEditIds {
-inline constexpr ControlId kListRecipients {1033, ControlType::List};
-inline constexpr ControlId kEditNumber {1039, ControlType::Edit};
-inline constexpr ControlId kEditContactName {1108, ControlType::Edit};
-inline constexpr ControlId kButtonAdd {1036, ControlType::Button};
-inline constexpr ControlId kButtonModify {1040, ControlType::Button};
-inline constexpr ControlId kButtonDelete {1037, ControlType::Button};
-inline constexpr ControlId kButtonOK {1034, ControlType::Button};
+inline constexpr ControlId kListRecipients{1033, ControlType::List};
+inline constexpr ControlId kEditNumber{1039, ControlType::Edit};
+inline constexpr ControlId kEditContactName{1108, ControlType::Edit};
+inline constexpr ControlId kButtonAdd{1036, ControlType::Button};
+inline constexpr ControlId kButtonModify{1040, ControlType::Button};
+inline constexpr ControlId kButtonDelete{1037, ControlType::Button};
+inline constexpr ControlId kButtonOK{1034, ControlType::Button};
 inline constexpr ControlId kControls[] = {kListRecipients, kEditNumber,   kEditContactName, kButtonAdd,
                                           kButtonModify,   kButtonDelete, kButtonOK};
 } // namespace PhoneEditIds
 
-inline const RecipientEditorKind kPhoneRecipientEditor {
+inline const RecipientEditorKind kPhoneRecipientEditor{
     .templateId = 712,
     .list = PhoneEditIds::kListRecipients,
     .addressEdit = PhoneEditIds::kEditNumber,
@@ -37,6 +37,5 @@ class CPhoneEdit : public CRecipientEditDlg {
 public:
     CPhoneEdit(const QString& numbers, const QString& contactNames, QWidget* parent = nullptr)
         : CRecipientEditDlg(kPhoneRecipientEditor, numbers, contactNames, parent)
-    {
-    }
+    {}
 };

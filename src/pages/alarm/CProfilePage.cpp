@@ -19,11 +19,11 @@ QString rangeText(const char* unit, const SettingTriple& range)
 CProfilePage::CProfilePage() : CEntryTab(kTemplate)
 {
     using P = DATA_LOG_PROFILE_SETTINGS;
-    profile_.Bind(kEditName, kLabelName, &P::Name, AsText {kNameLength})
-        .Bind(kEditInterval, kLabelInterval, &P::LogInterval, AsNumber {ranges_.ProfileLogIntervalValue})
-        .Bind(kEditFreeStorage, kLabelFreeStorage, &P::FreeStorageForLogging, AsNumber {ranges_.FreeStorageForLogValue})
-        .Bind(kEditSplitInterval, kRadioSplitByTime, &P::FileSplitInterval, AsNumber {ranges_.SeperatedIntervalValue})
-        .Bind(kEditRecordsPerFile, kRadioSplitByRecords, &P::RecordsPerFile, AsNumber {ranges_.RecordsPerFileValue});
+    profile_.Bind(kEditName, kLabelName, &P::Name, AsText{kNameLength})
+        .Bind(kEditInterval, kLabelInterval, &P::LogInterval, AsNumber{ranges_.ProfileLogIntervalValue})
+        .Bind(kEditFreeStorage, kLabelFreeStorage, &P::FreeStorageForLogging, AsNumber{ranges_.FreeStorageForLogValue})
+        .Bind(kEditSplitInterval, kRadioSplitByTime, &P::FileSplitInterval, AsNumber{ranges_.SeperatedIntervalValue})
+        .Bind(kEditRecordsPerFile, kRadioSplitByRecords, &P::RecordsPerFile, AsNumber{ranges_.RecordsPerFileValue});
 }
 
 bool CProfilePage::OnInitDialog()

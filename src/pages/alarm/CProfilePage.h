@@ -11,34 +11,34 @@
 
 namespace DataLogProfileIds {
 inline constexpr unsigned kTemplate = 155;
-inline constexpr ControlId kLabelName {2220, ControlType::Static};
-inline constexpr ControlId kEditName {2225, ControlType::Edit};
-inline constexpr ControlId kCheckInterval {3674, ControlType::CheckBox};
-inline constexpr ControlId kCheckCondition2 {3676, ControlType::CheckBox};
-inline constexpr ControlId kCheckCondition3 {3679, ControlType::CheckBox};
-inline constexpr ControlId kLabelInterval {2272, ControlType::Static};
-inline constexpr ControlId kEditInterval {2275, ControlType::Edit};
-inline constexpr ControlId kRangeInterval {2279, ControlType::Static};
-inline constexpr ControlId kLabelFreeStorage {2578, ControlType::Static};
-inline constexpr ControlId kEditFreeStorage {1304, ControlType::Edit};
-inline constexpr ControlId kRangeFreeStorage {2622, ControlType::Static};
-inline constexpr ControlId kRadioSplitByTime {1056, ControlType::Radio};
-inline constexpr ControlId kEditSplitInterval {2243, ControlType::Edit};
-inline constexpr ControlId kRangeSplitInterval {2246, ControlType::Static};
-inline constexpr ControlId kCheckTimeGroup {2248, ControlType::CheckBox};
-inline constexpr ControlId kRadioSplitByRecords {1058, ControlType::Radio};
-inline constexpr ControlId kEditRecordsPerFile {2697, ControlType::Edit};
-inline constexpr ControlId kRangeRecordsPerFile {2782, ControlType::Static};
-inline constexpr ControlId kCheckRecordGroup {3611, ControlType::CheckBox};
-inline constexpr ControlId kEditStartStopTag {3582, ControlType::Edit};
-inline constexpr ControlId kEditTriggerTag {3583, ControlType::Edit};
-inline constexpr ControlId kEditStatusTag {3587, ControlType::Edit};
+inline constexpr ControlId kLabelName{2220, ControlType::Static};
+inline constexpr ControlId kEditName{2225, ControlType::Edit};
+inline constexpr ControlId kCheckInterval{3674, ControlType::CheckBox};
+inline constexpr ControlId kCheckCondition2{3676, ControlType::CheckBox};
+inline constexpr ControlId kCheckCondition3{3679, ControlType::CheckBox};
+inline constexpr ControlId kLabelInterval{2272, ControlType::Static};
+inline constexpr ControlId kEditInterval{2275, ControlType::Edit};
+inline constexpr ControlId kRangeInterval{2279, ControlType::Static};
+inline constexpr ControlId kLabelFreeStorage{2578, ControlType::Static};
+inline constexpr ControlId kEditFreeStorage{1304, ControlType::Edit};
+inline constexpr ControlId kRangeFreeStorage{2622, ControlType::Static};
+inline constexpr ControlId kRadioSplitByTime{1056, ControlType::Radio};
+inline constexpr ControlId kEditSplitInterval{2243, ControlType::Edit};
+inline constexpr ControlId kRangeSplitInterval{2246, ControlType::Static};
+inline constexpr ControlId kCheckTimeGroup{2248, ControlType::CheckBox};
+inline constexpr ControlId kRadioSplitByRecords{1058, ControlType::Radio};
+inline constexpr ControlId kEditRecordsPerFile{2697, ControlType::Edit};
+inline constexpr ControlId kRangeRecordsPerFile{2782, ControlType::Static};
+inline constexpr ControlId kCheckRecordGroup{3611, ControlType::CheckBox};
+inline constexpr ControlId kEditStartStopTag{3582, ControlType::Edit};
+inline constexpr ControlId kEditTriggerTag{3583, ControlType::Edit};
+inline constexpr ControlId kEditStatusTag{3587, ControlType::Edit};
 inline constexpr ControlId kControls[] = {
-    kLabelName,        kEditName,          kCheckInterval,      kCheckCondition2,     kCheckCondition3,
-    kLabelInterval,    kEditInterval,      kRangeInterval,      kLabelFreeStorage,    kEditFreeStorage,
-    kRangeFreeStorage, kRadioSplitByTime,  kEditSplitInterval,  kRangeSplitInterval,  kCheckTimeGroup,
-    kRadioSplitByRecords, kEditRecordsPerFile, kRangeRecordsPerFile, kCheckRecordGroup, kEditStartStopTag,
-    kEditTriggerTag,   kEditStatusTag};
+    kLabelName,           kEditName,           kCheckInterval,       kCheckCondition2,    kCheckCondition3,
+    kLabelInterval,       kEditInterval,       kRangeInterval,       kLabelFreeStorage,   kEditFreeStorage,
+    kRangeFreeStorage,    kRadioSplitByTime,   kEditSplitInterval,   kRangeSplitInterval, kCheckTimeGroup,
+    kRadioSplitByRecords, kEditRecordsPerFile, kRangeRecordsPerFile, kCheckRecordGroup,   kEditStartStopTag,
+    kEditTriggerTag,      kEditStatusTag};
 } // namespace DataLogProfileIds
 
 class CProfilePage : public CEntryTab<DATA_LOG_ITEM_SETTINGS> {

@@ -21,8 +21,7 @@ constexpr int kNumberColumnWidth = 40;
 CRecipientEditDlg::CRecipientEditDlg(const RecipientEditorKind& kind, const QString& joinedAddresses,
                                      const QString& joinedNames, QWidget* parent)
     : CDialogBase(kind.templateId, parent), kind_(kind), recipients_(RecipientList::Split(joinedAddresses, joinedNames))
-{
-}
+{}
 
 CListCtrlEx* CRecipientEditDlg::list() const
 {
@@ -66,7 +65,7 @@ void CRecipientEditDlg::refill()
 {
     if (CListCtrlEx* rows = list()) {
         FillNumberedRows(*rows, recipients_.Count(), [this](int row) {
-            return QStringList {recipients_.Names.value(row), recipients_.Addresses.value(row)};
+            return QStringList{recipients_.Names.value(row), recipients_.Addresses.value(row)};
         });
         rows->clearSelection();
     }

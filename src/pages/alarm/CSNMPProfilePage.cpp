@@ -24,8 +24,8 @@ struct MessageVariable {
     bool secondInterface;
 };
 constexpr MessageVariable kVariables[] = {
-    {"Device_Day", "Day", false},     {"Device_Time", "Time", false},   {"Device_IP_0", "IP_0", false},
-    {"Device_IP_1", "IP_1", true},    {"Device_MAC_0", "MAC_0", false}, {"Device_MAC_1", "MAC_1", true},
+    {"Device_Day", "Day", false},  {"Device_Time", "Time", false},   {"Device_IP_0", "IP_0", false},
+    {"Device_IP_1", "IP_1", true}, {"Device_MAC_0", "MAC_0", false}, {"Device_MAC_1", "MAC_1", true},
 };
 
 // The radio group of the SNMP version: the field is the position of the checked radio.
@@ -70,7 +70,8 @@ struct AsHostAddress {
             const int number = part.toInt(&ok);
             numbers = numbers && ok && number >= 0 && number <= 255;
         }
-        SetControlText(control, numbers ? value.trimmed() : QString::fromLatin1(SNMP_TRAP_PROFILE_SETTINGS::kUnsetHost));
+        SetControlText(control,
+                       numbers ? value.trimmed() : QString::fromLatin1(SNMP_TRAP_PROFILE_SETTINGS::kUnsetHost));
     }
     void Store(const QWidget& control, QString& value) const { value = ControlText(control); }
     QString Check(const QWidget&, const QString&) const { return {}; }
@@ -83,16 +84,16 @@ CSNMPProfilePage::CSNMPProfilePage(ModelSource model)
     : CEntryTab(kTemplate), model_(std::move(model)),
       communityRange_(SettingsTriple(QStringLiteral("AlarmSNMP"), QStringLiteral("CommunityLength"), {8, 8, 30}))
 {
-    profile_.Bind(kEditName, QString(), &SNMP_TRAP_PROFILE_SETTINGS::TrapName, AsText {kNoByteLimit})
-        .Bind(kRadioVersion1, QString(), &SNMP_TRAP_PROFILE_SETTINGS::Version, AsVersionRadio {ControlType::Radio, this})
-        .Bind(kComboSpecificTrap, QString(), &SNMP_TRAP_PROFILE_SETTINGS::SpecificTrap, AsSpecificTrap {})
-        .Bind(kIpHost1, QString(), &SNMP_TRAP_PROFILE_SETTINGS::Hostname_1, AsHostAddress {})
-        .Bind(kIpHost2, QString(), &SNMP_TRAP_PROFILE_SETTINGS::Hostname_2, AsHostAddress {})
-        .Bind(kEditCommunity1, QString(), &SNMP_TRAP_PROFILE_SETTINGS::Community_1, AsText {kNoByteLimit})
-        .Bind(kEditCommunity2, QString(), &SNMP_TRAP_PROFILE_SETTINGS::Community_2, AsText {kNoByteLimit})
-        .Bind(kCheckMessage, QString(), &SNMP_TRAP_PROFILE_SETTINGS::MessageEnable, AsCheck {})
-        .Bind(kEditMessage, QString(), &SNMP_TRAP_PROFILE_SETTINGS::MessageTrap, AsTagTokens {model_});
-    tagChooser_ = [] { return std::vector<TagRecord> {}; };
+    profile_.Bind(kEditName, QString(), &SNMP_TRAP_PROFILE_SETTINGS::TrapName, AsText{kNoByteLimit})
+        .Bind(kRadioVersion1, QString(), &SNMP_TRAP_PROFILE_SETTINGS::Version, AsVersionRadio{ControlType::Radio, this})
+        .Bind(kComboSpecificTrap, QString(), &SNMP_TRAP_PROFILE_SETTINGS::SpecificTrap, AsSpecificTrap{})
+        .Bind(kIpHost1, QString(), &SNMP_TRAP_PROFILE_SETTINGS::Hostname_1, AsHostAddress{})
+        .Bind(kIpHost2, QString(), &SNMP_TRAP_PROFILE_SETTINGS::Hostname_2, AsHostAddress{})
+        .Bind(kEditCommunity1, QString(), &SNMP_TRAP_PROFILE_SETTINGS::Community_1, AsText{kNoByteLimit})
+        .Bind(kEditCommunity2, QString(), &SNMP_TRAP_PROFILE_SETTINGS::Community_2, AsText{kNoByteLimit})
+        .Bind(kCheckMessage, QString(), &SNMP_TRAP_PROFILE_SETTINGS::MessageEnable, AsCheck{})
+        .Bind(kEditMessage, QString(), &SNMP_TRAP_PROFILE_SETTINGS::MessageTrap, AsTagTokens{model_});
+    tagChooser_ = [] { return std::vector<TagRecord>{}; };
 }
 
 bool CSNMPProfilePage::OnInitDialog()
@@ -137,7 +138,7 @@ void CSNMPProfilePage::fillVariables()
         return;
     const CDataCenter* model = model_();
     bool secondInterface = false;
-    for (const LanModuleSlotRecord& record : model ? model->NetworkSettings : std::vector<LanModuleSlotRecord> {})
+    for (const LanModuleSlotRecord& record : model ? model->NetworkSettings : std::vector<LanModuleSlotRecord>{})
         secondInterface = secondInterface || record.Interfaces.size() >= 2;
     combo->clear();
     for (const MessageVariable& variable : kVariables) {

@@ -14,24 +14,24 @@ class CDataCenter;
 
 namespace SnmpProfileIds {
 inline constexpr unsigned kTemplate = 809;
-inline constexpr ControlId kLabelName {1239, ControlType::Static};
-inline constexpr ControlId kEditName {1240, ControlType::Edit};
-inline constexpr ControlId kRadioVersion1 {1248, ControlType::Radio};
-inline constexpr ControlId kRadioVersion2 {1249, ControlType::Radio};
-inline constexpr ControlId kLabelSpecificTrap {1250, ControlType::Static};
-inline constexpr ControlId kComboSpecificTrap {1251, ControlType::DropList};
-inline constexpr ControlId kIpHost1 {1254, ControlType::IPAddress};
-inline constexpr ControlId kIpHost2 {1255, ControlType::IPAddress};
-inline constexpr ControlId kEditCommunity1 {1257, ControlType::Edit};
-inline constexpr ControlId kEditCommunity2 {1259, ControlType::Edit};
-inline constexpr ControlId kCheckMessage {1047, ControlType::CheckBox};
-inline constexpr ControlId kEditMessage {1261, ControlType::MenuEdit};
-inline constexpr ControlId kComboVariables {1055, ControlType::DropList};
-inline constexpr ControlId kButtonInsertTags {1260, ControlType::Button};
-inline constexpr ControlId kControls[] = {kLabelName,      kEditName,        kRadioVersion1,  kRadioVersion2,
-                                          kLabelSpecificTrap, kComboSpecificTrap, kIpHost1,     kIpHost2,
-                                          kEditCommunity1, kEditCommunity2, kCheckMessage,   kEditMessage,
-                                          kComboVariables, kButtonInsertTags};
+inline constexpr ControlId kLabelName{1239, ControlType::Static};
+inline constexpr ControlId kEditName{1240, ControlType::Edit};
+inline constexpr ControlId kRadioVersion1{1248, ControlType::Radio};
+inline constexpr ControlId kRadioVersion2{1249, ControlType::Radio};
+inline constexpr ControlId kLabelSpecificTrap{1250, ControlType::Static};
+inline constexpr ControlId kComboSpecificTrap{1251, ControlType::DropList};
+inline constexpr ControlId kIpHost1{1254, ControlType::IPAddress};
+inline constexpr ControlId kIpHost2{1255, ControlType::IPAddress};
+inline constexpr ControlId kEditCommunity1{1257, ControlType::Edit};
+inline constexpr ControlId kEditCommunity2{1259, ControlType::Edit};
+inline constexpr ControlId kCheckMessage{1047, ControlType::CheckBox};
+inline constexpr ControlId kEditMessage{1261, ControlType::MenuEdit};
+inline constexpr ControlId kComboVariables{1055, ControlType::DropList};
+inline constexpr ControlId kButtonInsertTags{1260, ControlType::Button};
+inline constexpr ControlId kControls[] = {kLabelName,         kEditName,          kRadioVersion1, kRadioVersion2,
+                                          kLabelSpecificTrap, kComboSpecificTrap, kIpHost1,       kIpHost2,
+                                          kEditCommunity1,    kEditCommunity2,    kCheckMessage,  kEditMessage,
+                                          kComboVariables,    kButtonInsertTags};
 } // namespace SnmpProfileIds
 
 class CSNMPProfilePage : public CEntryTab<ALARM_SNMP_TRAP_ITEM_SETTINGS> {

@@ -21,11 +21,11 @@ CSNMPSelectTagsPage::CSNMPSelectTagsPage(ModelSource model)
               .rowTexts =
                   [this](const QString& address) {
                       const CDataCenter* m = model_();
-                      return QStringList {m ? m->GetTagNameByAddress(address) : QString()};
+                      return QStringList{m ? m->GetTagNameByAddress(address) : QString()};
                   }},
              kMaxTags, QString::fromLatin1(kTooManyTags).arg(kMaxTags).arg(kMaxTags))
 {
-    tagChooser_ = [] { return std::vector<TagRecord> {}; };
+    tagChooser_ = [] { return std::vector<TagRecord>{}; };
 }
 
 bool CSNMPSelectTagsPage::OnInitDialog()

@@ -14,9 +14,9 @@ class CDataCenter;
 
 namespace SnmpSelectTagsIds {
 inline constexpr unsigned kTemplate = 140;
-inline constexpr ControlId kListTags {1237, ControlType::List};
-inline constexpr ControlId kButtonAdd {1235, ControlType::Button};
-inline constexpr ControlId kButtonRemove {1236, ControlType::Button};
+inline constexpr ControlId kListTags{1237, ControlType::List};
+inline constexpr ControlId kButtonAdd{1235, ControlType::Button};
+inline constexpr ControlId kButtonRemove{1236, ControlType::Button};
 inline constexpr ControlId kControls[] = {kListTags, kButtonAdd, kButtonRemove};
 } // namespace SnmpSelectTagsIds
 

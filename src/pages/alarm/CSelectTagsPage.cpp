@@ -11,12 +11,14 @@ using namespace DataLogSelectTagsIds;
 
 CSelectTagsPage::CSelectTagsPage(ModelSource model)
     : CEntryTab(kTemplate), model_(std::move(model)),
-      picks_({.choose = [this] { return tagChooser_ ? tagChooser_() : std::vector<TagRecord> {}; },
+      picks_({.choose = [this] { return tagChooser_ ? tagChooser_() : std::vector<TagRecord>{}; },
               .address = [](const SelectedTag& tag) { return tag.second; },
-              .make = [](const TagRecord& tag) { return SelectedTag {tag.TagName, tag.ResID}; },
-              .rowTexts = [](const SelectedTag& tag) { return QStringList {tag.first}; }})
-{
-}
+              .make =
+                  [](const TagRecord& tag) {
+                      return SelectedTag{tag.TagName, tag.ResID};
+                  },
+              .rowTexts = [](const SelectedTag& tag) { return QStringList{tag.first}; }})
+{}
 
 bool CSelectTagsPage::OnInitDialog()
 {
@@ -71,8 +73,8 @@ void CSelectTagsPage::keepExistingTags()
     for (const TagRecord& tag : table) {
         const bool selected = std::any_of(selected_.begin(), selected_.end(),
                                           [&tag](const SelectedTag& pick) { return pick.second == tag.ResID; });
-        const bool listed = std::any_of(kept.begin(), kept.end(),
-                                        [&tag](const SelectedTag& pick) { return pick.second == tag.ResID; });
+        const bool listed =
+            std::any_of(kept.begin(), kept.end(), [&tag](const SelectedTag& pick) { return pick.second == tag.ResID; });
         if (selected && !listed)
             kept.push_back({tag.TagName, tag.ResID});
     }

@@ -15,9 +15,9 @@ class CDataCenter;
 
 namespace DataLogSelectTagsIds {
 inline constexpr unsigned kTemplate = 156;
-inline constexpr ControlId kListTags {3184, ControlType::List};
-inline constexpr ControlId kButtonAdd {1025, ControlType::Button};
-inline constexpr ControlId kButtonRemove {3600, ControlType::Button};
+inline constexpr ControlId kListTags{3184, ControlType::List};
+inline constexpr ControlId kButtonAdd{1025, ControlType::Button};
+inline constexpr ControlId kButtonRemove{3600, ControlType::Button};
 inline constexpr ControlId kControls[] = {kListTags, kButtonAdd, kButtonRemove};
 } // namespace DataLogSelectTagsIds
 

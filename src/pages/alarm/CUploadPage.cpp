@@ -21,13 +21,13 @@ QString rangeText(const char* unit, const SettingTriple& range)
 CUploadPage::CUploadPage() : CEntryTab(kTemplate)
 {
     using U = DATA_LOG_UPLOAD_SETTINGS;
-    upload_.Bind(kEditServer, kLabelServer, &U::FTPServer, AsText {kServerLength})
-        .Bind(kEditPort, kLabelPort, &U::Port, AsNumber {ranges_.PortValue})
-        .Bind(kEditUser, kLabelUser, &U::Username, AsText {kAccountTextLength})
-        .Bind(kEditPassword, kLabelUser, &U::Password, AsText {kAccountTextLength})
-        .Bind(kEditConfirm, kLabelUser, &U::PasswordConfirm, AsText {kAccountTextLength})
-        .Bind(kEditRetryCount, kLabelRetryCount, &U::ErrorHandlingRetry, AsNumber {ranges_.UploadTryValue})
-        .Bind(kEditRetryDelay, kLabelRetryDelay, &U::ErrorHandlingDelay, AsNumber {ranges_.UploadTimeoutValue});
+    upload_.Bind(kEditServer, kLabelServer, &U::FTPServer, AsText{kServerLength})
+        .Bind(kEditPort, kLabelPort, &U::Port, AsNumber{ranges_.PortValue})
+        .Bind(kEditUser, kLabelUser, &U::Username, AsText{kAccountTextLength})
+        .Bind(kEditPassword, kLabelUser, &U::Password, AsText{kAccountTextLength})
+        .Bind(kEditConfirm, kLabelUser, &U::PasswordConfirm, AsText{kAccountTextLength})
+        .Bind(kEditRetryCount, kLabelRetryCount, &U::ErrorHandlingRetry, AsNumber{ranges_.UploadTryValue})
+        .Bind(kEditRetryDelay, kLabelRetryDelay, &U::ErrorHandlingDelay, AsNumber{ranges_.UploadTimeoutValue});
 }
 
 bool CUploadPage::OnInitDialog()

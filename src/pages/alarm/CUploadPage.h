@@ -10,28 +10,27 @@
 
 namespace DataLogUploadIds {
 inline constexpr unsigned kTemplate = 157;
-inline constexpr ControlId kLabelServer {3584, ControlType::Static};
-inline constexpr ControlId kEditServer {3585, ControlType::Edit};
-inline constexpr ControlId kLabelPort {3588, ControlType::Static};
-inline constexpr ControlId kEditPort {3589, ControlType::Edit};
-inline constexpr ControlId kRangePort {3247, ControlType::Static};
-inline constexpr ControlId kLabelUser {3590, ControlType::Static};
-inline constexpr ControlId kEditUser {3591, ControlType::Edit};
-inline constexpr ControlId kEditPassword {3593, ControlType::Edit};
-inline constexpr ControlId kEditConfirm {3595, ControlType::Edit};
-inline constexpr ControlId kLabelRetryCount {3592, ControlType::Static};
-inline constexpr ControlId kEditRetryCount {2841, ControlType::Edit};
-inline constexpr ControlId kRangeRetryCount {1280, ControlType::Static};
-inline constexpr ControlId kLabelRetryDelay {3594, ControlType::Static};
-inline constexpr ControlId kEditRetryDelay {2850, ControlType::Edit};
-inline constexpr ControlId kRangeRetryDelay {3255, ControlType::Static};
-inline constexpr ControlId kEditFtpTriggerTag {3596, ControlType::Edit};
-inline constexpr ControlId kEditFtpStatusTag {3598, ControlType::Edit};
-inline constexpr ControlId kControls[] = {kLabelServer,     kEditServer,      kLabelPort,       kEditPort,
-                                          kRangePort,       kLabelUser,       kEditUser,        kEditPassword,
-                                          kEditConfirm,     kLabelRetryCount, kEditRetryCount,  kRangeRetryCount,
-                                          kLabelRetryDelay, kEditRetryDelay,  kRangeRetryDelay, kEditFtpTriggerTag,
-                                          kEditFtpStatusTag};
+inline constexpr ControlId kLabelServer{3584, ControlType::Static};
+inline constexpr ControlId kEditServer{3585, ControlType::Edit};
+inline constexpr ControlId kLabelPort{3588, ControlType::Static};
+inline constexpr ControlId kEditPort{3589, ControlType::Edit};
+inline constexpr ControlId kRangePort{3247, ControlType::Static};
+inline constexpr ControlId kLabelUser{3590, ControlType::Static};
+inline constexpr ControlId kEditUser{3591, ControlType::Edit};
+inline constexpr ControlId kEditPassword{3593, ControlType::Edit};
+inline constexpr ControlId kEditConfirm{3595, ControlType::Edit};
+inline constexpr ControlId kLabelRetryCount{3592, ControlType::Static};
+inline constexpr ControlId kEditRetryCount{2841, ControlType::Edit};
+inline constexpr ControlId kRangeRetryCount{1280, ControlType::Static};
+inline constexpr ControlId kLabelRetryDelay{3594, ControlType::Static};
+inline constexpr ControlId kEditRetryDelay{2850, ControlType::Edit};
+inline constexpr ControlId kRangeRetryDelay{3255, ControlType::Static};
+inline constexpr ControlId kEditFtpTriggerTag{3596, ControlType::Edit};
+inline constexpr ControlId kEditFtpStatusTag{3598, ControlType::Edit};
+inline constexpr ControlId kControls[] = {
+    kLabelServer,     kEditServer,     kLabelPort,       kEditPort,          kRangePort,       kLabelUser,
+    kEditUser,        kEditPassword,   kEditConfirm,     kLabelRetryCount,   kEditRetryCount,  kRangeRetryCount,
+    kLabelRetryDelay, kEditRetryDelay, kRangeRetryDelay, kEditFtpTriggerTag, kEditFtpStatusTag};
 } // namespace DataLogUploadIds
 
 class CUploadPage : public CEntryTab<DATA_LOG_ITEM_SETTINGS> {

@@ -16,8 +16,7 @@ constexpr int kBurnOutDecimals = 3;
 
 AnalogInputEditors::AnalogInputEditors(DialogControls& page, AnalogInputIds ids, QString section)
     : page_(page), ids_(ids), section_(std::move(section))
-{
-}
+{}
 
 ChannelModeTable AnalogInputEditors::ModeTable() const
 {
@@ -91,8 +90,8 @@ bool AnalogInputEditors::CheckBurnOut() const
         return false;
     }
     if (!ChannelRules::IsValidBurnOutText(text)) {
-        ShowMessageBox(FormatLangString(kStringValueRange, page_.itemText(ids_.burnOutLabel), ChannelRules::kBurnOutMinimum,
-                                        ChannelRules::kBurnOutMaximum),
+        ShowMessageBox(FormatLangString(kStringValueRange, page_.itemText(ids_.burnOutLabel),
+                                        ChannelRules::kBurnOutMinimum, ChannelRules::kBurnOutMaximum),
                        MB_OK | MB_ICONWARNING);
         return false;
     }
@@ -102,8 +101,9 @@ bool AnalogInputEditors::CheckBurnOut() const
 void AnalogInputEditors::Read(AISettingBlock& setting) const
 {
     const int code = ShownCode();
-    setting.BurnOutValue = code == ChannelRules::kBurnOutRangeCode ? float(ParseLeadingDouble(page_.itemText(ids_.burnOut)))
-                                                                   : kNoBurnOutValue;
+    setting.BurnOutValue = code == ChannelRules::kBurnOutRangeCode
+                               ? float(ParseLeadingDouble(page_.itemText(ids_.burnOut)))
+                               : kNoBurnOutValue;
     const auto* combo = page_.item<QComboBox>(ids_.range);
     const std::optional<ChannelRules::RangeEntry> entry = ChannelRules::FindRangeEntry(ranges_, combo->currentText());
     setting.InputRangeMin = entry ? ParseLeadingInt(entry->Minimum) : 0;

@@ -29,7 +29,7 @@ const QString kHexFormat = QStringLiteral("0x%X");
 const QString kPortTitle = QStringLiteral("Port");
 const QStringList kColumnTitles = {QStringLiteral("Baudrate"), QStringLiteral("ACC Code"), QStringLiteral("ACC Mask")};
 constexpr int kPortColumnWidth = 40;
-constexpr SettingTriple kBuiltInRange {10000, 10000, 1000000};
+constexpr SettingTriple kBuiltInRange{10000, 10000, 1000000};
 
 QString hexText(quint32 value)
 {
@@ -85,8 +85,10 @@ const std::vector<TagDefinition>& CCanBusSettingDlg::TagDefinitions(int port) co
 QStringList CCanBusSettingDlg::ChannelRowTexts(int port) const
 {
     const CanPortSettingBlock& setting = record_.Ports.at(size_t(port)).Setting;
-    const quint32 rate = setting.BaudrateIndex == kTypedRateItem ? setting.Baudrate : listedRate(int(setting.BaudrateIndex));
-    return {QString::number(rate), FormatText(kHexFormat, {setting.AccCode}), FormatText(kHexFormat, {setting.AccMask})};
+    const quint32 rate =
+        setting.BaudrateIndex == kTypedRateItem ? setting.Baudrate : listedRate(int(setting.BaudrateIndex));
+    return {QString::number(rate), FormatText(kHexFormat, {setting.AccCode}),
+            FormatText(kHexFormat, {setting.AccMask})};
 }
 
 quint32 CCanBusSettingDlg::listedRate(int item) const
@@ -96,7 +98,8 @@ quint32 CCanBusSettingDlg::listedRate(int item) const
 
 void CCanBusSettingDlg::OnModelKeyChanged()
 {
-    const SettingTriple range = ParseSettingTriple(ChannelRules::ReadModelKeyed(kSection, kRangeKey, ModelKey()), kBuiltInRange);
+    const SettingTriple range =
+        ParseSettingTriple(ChannelRules::ReadModelKeyed(kSection, kRangeKey, ModelKey()), kBuiltInRange);
     rangeMinimum_ = range.minimum;
     rangeMaximum_ = range.maximum;
 }
@@ -132,8 +135,8 @@ bool CCanBusSettingDlg::CheckEditors()
     ValidationLines lines;
     const int chosen = item<QComboBox>(kComboBaudRate)->currentIndex();
     if (chosen == kTypedRateItem) {
-        const qint64 typed = std::clamp<qint64>(ParseLeadingInt64(itemText(kEditTypedRate)), 0,
-                                                std::numeric_limits<quint32>::max());
+        const qint64 typed =
+            std::clamp<qint64>(ParseLeadingInt64(itemText(kEditTypedRate)), 0, std::numeric_limits<quint32>::max());
         const quint32 corrected = ChannelRules::NearestCanBaudRate(quint32(typed));
         if (corrected != quint32(typed)) {
             setItemText(kEditTypedRate, QString::number(corrected));
@@ -154,7 +157,8 @@ bool CCanBusSettingDlg::ReadEditors(int port)
     CanPortSettingBlock& setting = record_.Ports.at(size_t(port)).Setting;
     const int chosen = item<QComboBox>(kComboBaudRate)->currentIndex();
     setting.BaudrateIndex = quint32(chosen);
-    setting.Baudrate = chosen == kTypedRateItem ? quint32(ParseLeadingInt64(itemText(kEditTypedRate))) : listedRate(chosen);
+    setting.Baudrate =
+        chosen == kTypedRateItem ? quint32(ParseLeadingInt64(itemText(kEditTypedRate))) : listedRate(chosen);
     setting.AccCode = ChannelRules::ParseHexField(itemText(kEditAccCode)).value_or(0);
     setting.AccMask = ChannelRules::ParseHexField(itemText(kEditAccMask)).value_or(0);
     return true;

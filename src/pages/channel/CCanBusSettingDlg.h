@@ -9,14 +9,14 @@
 
 namespace CanPage {
 inline constexpr unsigned kTemplate = 1501;
-inline constexpr ControlId kListPorts {3701, ControlType::List};
-inline constexpr ControlId kComboBaudRate {3704, ControlType::DropList};
-inline constexpr ControlId kEditTypedRate {1293, ControlType::Edit};
-inline constexpr ControlId kEditAccCode {3707, ControlType::Edit};
-inline constexpr ControlId kEditAccMask {3709, ControlType::Edit};
-inline constexpr ControlId kLabelRateRange {3710, ControlType::Static};
-inline constexpr ControlId kButtonApply {3705, ControlType::Button};
-inline constexpr ControlId kControls[] = {kListPorts, kComboBaudRate, kEditTypedRate, kEditAccCode,
+inline constexpr ControlId kListPorts{3701, ControlType::List};
+inline constexpr ControlId kComboBaudRate{3704, ControlType::DropList};
+inline constexpr ControlId kEditTypedRate{1293, ControlType::Edit};
+inline constexpr ControlId kEditAccCode{3707, ControlType::Edit};
+inline constexpr ControlId kEditAccMask{3709, ControlType::Edit};
+inline constexpr ControlId kLabelRateRange{3710, ControlType::Static};
+inline constexpr ControlId kButtonApply{3705, ControlType::Button};
+inline constexpr ControlId kControls[] = {kListPorts,   kComboBaudRate,  kEditTypedRate, kEditAccCode,
                                           kEditAccMask, kLabelRateRange, kButtonApply};
 } // namespace CanPage
 

@@ -16,7 +16,7 @@ const QString kIntervalRangeFormat = QStringLiteral("sec(s) (%d-%d)");
 const QString kIPURLSection = QStringLiteral("IPURLCtrl");
 const QString kMaxLengthKey = QStringLiteral("MaxLength");
 constexpr int kDefaultAddressLength = 500;
-const QList<int> kFollowers = {kLabelAddress, kEditAddress, kLabelAddressHint, kLabelInterval,
+const QList<int> kFollowers = {kLabelAddress, kEditAddress,        kLabelAddressHint, kLabelInterval,
                                kEditInterval, kLabelIntervalRange, kLabelIntervalHint};
 
 } // namespace

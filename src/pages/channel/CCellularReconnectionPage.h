@@ -13,15 +13,15 @@ class ICellularTabHost;
 
 namespace CellularReconnectionTab {
 inline constexpr unsigned kTemplate = 539;
-inline constexpr ControlId kCheckEnable {3299, ControlType::CheckBox};
-inline constexpr ControlId kLabelAddress {3300, ControlType::Static};
-inline constexpr ControlId kEditAddress {2676, ControlType::Edit};
-inline constexpr ControlId kLabelAddressHint {3312, ControlType::Static};
-inline constexpr ControlId kLabelInterval {3301, ControlType::Static};
-inline constexpr ControlId kEditInterval {3303, ControlType::Edit};
-inline constexpr ControlId kLabelIntervalRange {3304, ControlType::Static};
-inline constexpr ControlId kLabelIntervalHint {3305, ControlType::Static};
-inline constexpr ControlId kControls[] = {kCheckEnable, kLabelAddress, kEditAddress, kLabelAddressHint,
+inline constexpr ControlId kCheckEnable{3299, ControlType::CheckBox};
+inline constexpr ControlId kLabelAddress{3300, ControlType::Static};
+inline constexpr ControlId kEditAddress{2676, ControlType::Edit};
+inline constexpr ControlId kLabelAddressHint{3312, ControlType::Static};
+inline constexpr ControlId kLabelInterval{3301, ControlType::Static};
+inline constexpr ControlId kEditInterval{3303, ControlType::Edit};
+inline constexpr ControlId kLabelIntervalRange{3304, ControlType::Static};
+inline constexpr ControlId kLabelIntervalHint{3305, ControlType::Static};
+inline constexpr ControlId kControls[] = {kCheckEnable,   kLabelAddress, kEditAddress,        kLabelAddressHint,
                                           kLabelInterval, kEditInterval, kLabelIntervalRange, kLabelIntervalHint};
 } // namespace CellularReconnectionTab
 
@@ -33,7 +33,10 @@ public:
     void GetFields(CELLULAR_SETTINGS& fields) const;
     SettingTriple GetRetryRange() const { return retryRange_; }
 
-    void ShowEntry(const CellularConfig& entry) override { SetFields(entry.AutoCheck.AutoCheckEnable, entry.AutoCheck); }
+    void ShowEntry(const CellularConfig& entry) override
+    {
+        SetFields(entry.AutoCheck.AutoCheckEnable, entry.AutoCheck);
+    }
     void Gather(CellularConfig& entry) const override { GetFields(entry.AutoCheck); }
 
 protected:

@@ -19,8 +19,7 @@ const QString kBandKey = QStringLiteral("Band");
 
 CCellularSettingPage::CCellularSettingPage(ICellularTabHost& host)
     : CEntryTab(kTemplate), host_(host), modelKey_(host.GetModelKey())
-{
-}
+{}
 
 bool CCellularSettingPage::OnInitDialog()
 {

@@ -12,15 +12,15 @@ class ICellularTabHost;
 
 namespace CellularSettingTab {
 inline constexpr unsigned kTemplate = 538;
-inline constexpr ControlId kEditUserName {2640, ControlType::Edit};
-inline constexpr ControlId kEditPassword {2641, ControlType::Edit};
-inline constexpr ControlId kEditPasswordAgain {2846, ControlType::Edit};
-inline constexpr ControlId kEditSimPin {2642, ControlType::Edit};
-inline constexpr ControlId kEditApn {2643, ControlType::Edit};
-inline constexpr ControlId kComboBand {2644, ControlType::DropList};
-inline constexpr ControlId kCheckEnable {1074, ControlType::CheckBox};
+inline constexpr ControlId kEditUserName{2640, ControlType::Edit};
+inline constexpr ControlId kEditPassword{2641, ControlType::Edit};
+inline constexpr ControlId kEditPasswordAgain{2846, ControlType::Edit};
+inline constexpr ControlId kEditSimPin{2642, ControlType::Edit};
+inline constexpr ControlId kEditApn{2643, ControlType::Edit};
+inline constexpr ControlId kComboBand{2644, ControlType::DropList};
+inline constexpr ControlId kCheckEnable{1074, ControlType::CheckBox};
 inline constexpr ControlId kControls[] = {kEditUserName, kEditPassword, kEditPasswordAgain, kEditSimPin,
-                                          kEditApn, kComboBand, kCheckEnable};
+                                          kEditApn,      kComboBand,    kCheckEnable};
 } // namespace CellularSettingTab
 
 class CCellularSettingPage : public CEntryTab<CellularConfig> {

@@ -16,8 +16,8 @@
 #include <QPushButton>
 
 #include <algorithm>
-#include <numeric>
 #include <memory>
+#include <numeric>
 
 namespace {
 
@@ -28,8 +28,7 @@ class FocusFilter : public QObject {
 public:
     FocusFilter(QObject* parent, QEvent::Type type, std::function<void()> handler)
         : QObject(parent), type_(type), handler_(std::move(handler))
-    {
-    }
+    {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -46,10 +45,10 @@ private:
 
 } // namespace
 
-CChannelPageBase::CChannelPageBase(unsigned templateId, IPageHost* host, ChannelPageControls controls, int channelTypeId)
+CChannelPageBase::CChannelPageBase(unsigned templateId, IPageHost* host, ChannelPageControls controls,
+                                   int channelTypeId)
     : CPropertyUIDialog(templateId, host), controls_(controls), channelTypeId_(channelTypeId)
-{
-}
+{}
 
 CListCtrlEx* CChannelPageBase::ChannelList() const
 {
@@ -295,7 +294,8 @@ void CChannelPageBase::FillTagList()
             continue;
         }
         const TagDefinition& definition = definitions[size_t(listedTags_[row])];
-        const QString name = definition.BoundTagName.isEmpty() ? ChannelTagName(tagChannel_, definition) : definition.BoundTagName;
+        const QString name =
+            definition.BoundTagName.isEmpty() ? ChannelTagName(tagChannel_, definition) : definition.BoundTagName;
         tags->InsertItem(row, name);
         tags->SetItemText(row, 1, QString::number(tagChannel_));
         tags->SetItemText(row, 2, definition.Name);

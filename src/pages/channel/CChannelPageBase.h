@@ -88,7 +88,7 @@ public:
     static constexpr unsigned kStringTagColumnType = 366;
     static constexpr int kMinimumTagRows = 8;
     static constexpr int kFirstColumnWidth = 90;
-    static inline const QColor kOtherModeTagColour {210, 210, 210};
+    static inline const QColor kOtherModeTagColour{210, 210, 210};
 
     // Apply over the selected rows; false when nothing was written.
     bool Apply();

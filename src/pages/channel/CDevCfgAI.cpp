@@ -15,10 +15,13 @@ constexpr int kBurnOutDecimals = 3;
 
 CDevCfgAI::CDevCfgAI(IPageHost* host)
     : CChannelPageBase(kTemplate, host,
-                       {.channelList = kListChannels, .apply = kButtonApply, .mode = kComboRange,
-                        .tagGroupBox = kGroupTags, .tagList = kListTags},
-                       ChannelType::AnalogInput)
-    , editors_(*this, {kComboRange, kLabelRange, kLabelBurnOut, kEditBurnOut, kLabelBurnOutUnit})
+                       {.channelList = kListChannels,
+                        .apply = kButtonApply,
+                        .mode = kComboRange,
+                        .tagGroupBox = kGroupTags,
+                        .tagList = kListTags},
+                       ChannelType::AnalogInput),
+      editors_(*this, {kComboRange, kLabelRange, kLabelBurnOut, kEditBurnOut, kLabelBurnOutUnit})
 {
     Modes() = editors_.ModeTable();
 }
@@ -66,7 +69,7 @@ void CDevCfgAI::OnModeEditors(int mode)
     const QList<int> selected = SelectedChannels();
     const int first = selected.isEmpty() ? -1 : selected.first();
     const float value = first >= 0 && first < ChannelCount() ? record_.Channels.at(size_t(first)).Setting.BurnOutValue
-                                                               : AnalogInputEditors::kNoBurnOutValue;
+                                                             : AnalogInputEditors::kNoBurnOutValue;
     editors_.OnCode(mode, value);
 }
 

@@ -9,17 +9,17 @@
 
 namespace AIPage {
 inline constexpr unsigned kTemplate = 688;
-inline constexpr ControlId kListChannels {2691, ControlType::List};
-inline constexpr ControlId kComboRange {3442, ControlType::DropList};
-inline constexpr ControlId kLabelRange {3439, ControlType::Static};
-inline constexpr ControlId kLabelBurnOut {3607, ControlType::Static};
-inline constexpr ControlId kEditBurnOut {3512, ControlType::Edit};
-inline constexpr ControlId kLabelBurnOutUnit {3609, ControlType::Static};
-inline constexpr ControlId kButtonApply {3404, ControlType::Button};
-inline constexpr ControlId kGroupTags {1138, ControlType::GroupBox};
-inline constexpr ControlId kListTags {1140, ControlType::List};
-inline constexpr ControlId kControls[] = {kListChannels, kComboRange, kLabelRange, kLabelBurnOut, kEditBurnOut,
-                                          kLabelBurnOutUnit, kButtonApply, kGroupTags, kListTags};
+inline constexpr ControlId kListChannels{2691, ControlType::List};
+inline constexpr ControlId kComboRange{3442, ControlType::DropList};
+inline constexpr ControlId kLabelRange{3439, ControlType::Static};
+inline constexpr ControlId kLabelBurnOut{3607, ControlType::Static};
+inline constexpr ControlId kEditBurnOut{3512, ControlType::Edit};
+inline constexpr ControlId kLabelBurnOutUnit{3609, ControlType::Static};
+inline constexpr ControlId kButtonApply{3404, ControlType::Button};
+inline constexpr ControlId kGroupTags{1138, ControlType::GroupBox};
+inline constexpr ControlId kListTags{1140, ControlType::List};
+inline constexpr ControlId kControls[] = {kListChannels,     kComboRange,  kLabelRange, kLabelBurnOut, kEditBurnOut,
+                                          kLabelBurnOutUnit, kButtonApply, kGroupTags,  kListTags};
 } // namespace AIPage
 
 class CDevCfgAI : public CChannelPageBase {

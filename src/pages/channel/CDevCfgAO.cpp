@@ -46,22 +46,26 @@ QString shown(double value)
 
 CDevCfgAO::CDevCfgAO(IPageHost* host)
     : CChannelPageBase(kTemplate, host,
-                       {.channelList = kListChannels, .apply = kButtonApply, .mode = kComboMode,
-                        .tagGroupBox = kGroupTags, .tagList = kListTags},
+                       {.channelList = kListChannels,
+                        .apply = kButtonApply,
+                        .mode = kComboMode,
+                        .tagGroupBox = kGroupTags,
+                        .tagList = kListTags},
                        ChannelType::AnalogOutput)
 {
     SetFirstColumnWidth(kFirstColumnWidth);
     Modes()
         .Mode(kValueMode, 0, {kLabelValue, kEditValue, kLabelValueRange})
-        .OtherModes(kWaveformModesKey, {kComboWaveform, kLabelFrequency, kEditFrequency, kLabelFrequencyRange,
-                                    kLabelAmplitude, kEditAmplitude, kLabelAmplitudeRange, kLabelOffset,
-                                    kEditOffset, kLabelOffsetRange});
+        .OtherModes(kWaveformModesKey,
+                    {kComboWaveform, kLabelFrequency, kEditFrequency, kLabelFrequencyRange, kLabelAmplitude,
+                     kEditAmplitude, kLabelAmplitudeRange, kLabelOffset, kEditOffset, kLabelOffsetRange});
 }
 
 bool CDevCfgAO::OnInitDialog()
 {
     CChannelPageBase::OnInitDialog();
-    frequency_ = ChannelRules::ParseRealTriple(ChannelRules::ReadModelKeyed(kSection, kFrequencyKey, QString()), kBuiltInFrequency);
+    frequency_ = ChannelRules::ParseRealTriple(ChannelRules::ReadModelKeyed(kSection, kFrequencyKey, QString()),
+                                               kBuiltInFrequency);
     OnUserChange(kComboRange, [this] { onRangeChanged(); });
     return true;
 }
@@ -103,14 +107,22 @@ QStringList CDevCfgAO::ChannelRowTexts(int channel) const
     if (setting.Mode == kValueMode)
         return {range, LoadLangString(kStringFixedValue), shown(setting.InitialValue), enable, {}, {}, {}, {}};
     const QString waveform = setting.WaveformType >= 0 && setting.WaveformType < int(std::size(kWaveformStrings))
-        ? LoadLangString(kWaveformStrings[setting.WaveformType]) : QString();
-    return {range, LoadLangString(kStringWaveform), {}, enable, waveform,
-            shown(setting.Frequency), shown(setting.Amplitude), shown(setting.Offset)};
+                                 ? LoadLangString(kWaveformStrings[setting.WaveformType])
+                                 : QString();
+    return {range,
+            LoadLangString(kStringWaveform),
+            {},
+            enable,
+            waveform,
+            shown(setting.Frequency),
+            shown(setting.Amplitude),
+            shown(setting.Offset)};
 }
 
 void CDevCfgAO::OnModelKeyChanged()
 {
-    frequency_ = ChannelRules::ParseRealTriple(ChannelRules::ReadModelKeyed(kSection, kFrequencyKey, ModelKey()), kBuiltInFrequency);
+    frequency_ = ChannelRules::ParseRealTriple(ChannelRules::ReadModelKeyed(kSection, kFrequencyKey, ModelKey()),
+                                               kBuiltInFrequency);
 }
 
 void CDevCfgAO::FillPageControls()
@@ -248,7 +260,8 @@ bool CDevCfgAO::CheckEditors()
         const double value = ParseLeadingDouble(text);
         if (IsValidDecimal(text, kDecimals) && value >= limit.minimum && value <= limit.maximum)
             continue;
-        report.Add(FormatLangString(kStringValueRange, itemText(limit.label), limit.minimum, limit.maximum), control(limit.edit));
+        report.Add(FormatLangString(kStringValueRange, itemText(limit.label), limit.minimum, limit.maximum),
+                   control(limit.edit));
     }
     return !report.ShowIfAny();
 }

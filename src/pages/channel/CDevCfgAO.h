@@ -13,37 +13,38 @@
 
 namespace AOPage {
 inline constexpr unsigned kTemplate = 687;
-inline constexpr ControlId kListChannels {3444, ControlType::List};
-inline constexpr ControlId kComboRange {3454, ControlType::DropList};
-inline constexpr ControlId kComboMode {2098, ControlType::DropList};
-inline constexpr ControlId kCheckEnable {2079, ControlType::CheckBox};
-inline constexpr ControlId kLabelValue {3605, ControlType::Static};
-inline constexpr ControlId kEditValue {3448, ControlType::Edit};
-inline constexpr ControlId kLabelValueRange {3450, ControlType::Static};
-inline constexpr ControlId kComboWaveform {2100, ControlType::DropList};
-inline constexpr ControlId kLabelFrequency {2244, ControlType::Static};
-inline constexpr ControlId kEditFrequency {2103, ControlType::Edit};
-inline constexpr ControlId kLabelFrequencyRange {2534, ControlType::Static};
-inline constexpr ControlId kLabelAmplitude {2367, ControlType::Static};
-inline constexpr ControlId kEditAmplitude {2069, ControlType::Edit};
-inline constexpr ControlId kLabelAmplitudeRange {2558, ControlType::Static};
-inline constexpr ControlId kLabelOffset {2371, ControlType::Static};
-inline constexpr ControlId kEditOffset {2675, ControlType::Edit};
-inline constexpr ControlId kLabelOffsetRange {2753, ControlType::Static};
-inline constexpr ControlId kButtonApply {1027, ControlType::Button};
-inline constexpr ControlId kGroupTags {1098, ControlType::GroupBox};
-inline constexpr ControlId kListTags {1123, ControlType::List};
+inline constexpr ControlId kListChannels{3444, ControlType::List};
+inline constexpr ControlId kComboRange{3454, ControlType::DropList};
+inline constexpr ControlId kComboMode{2098, ControlType::DropList};
+inline constexpr ControlId kCheckEnable{2079, ControlType::CheckBox};
+inline constexpr ControlId kLabelValue{3605, ControlType::Static};
+inline constexpr ControlId kEditValue{3448, ControlType::Edit};
+inline constexpr ControlId kLabelValueRange{3450, ControlType::Static};
+inline constexpr ControlId kComboWaveform{2100, ControlType::DropList};
+inline constexpr ControlId kLabelFrequency{2244, ControlType::Static};
+inline constexpr ControlId kEditFrequency{2103, ControlType::Edit};
+inline constexpr ControlId kLabelFrequencyRange{2534, ControlType::Static};
+inline constexpr ControlId kLabelAmplitude{2367, ControlType::Static};
+inline constexpr ControlId kEditAmplitude{2069, ControlType::Edit};
+inline constexpr ControlId kLabelAmplitudeRange{2558, ControlType::Static};
+inline constexpr ControlId kLabelOffset{2371, ControlType::Static};
+inline constexpr ControlId kEditOffset{2675, ControlType::Edit};
+inline constexpr ControlId kLabelOffsetRange{2753, ControlType::Static};
+inline constexpr ControlId kButtonApply{1027, ControlType::Button};
+inline constexpr ControlId kGroupTags{1098, ControlType::GroupBox};
+inline constexpr ControlId kListTags{1123, ControlType::List};
 inline constexpr ControlId kControls[] = {
-    kListChannels, kComboRange, kComboMode, kCheckEnable, kLabelValue, kEditValue, kLabelValueRange,
-    kComboWaveform, kLabelFrequency, kEditFrequency, kLabelFrequencyRange, kLabelAmplitude, kEditAmplitude,
-    kLabelAmplitudeRange, kLabelOffset, kEditOffset, kLabelOffsetRange, kButtonApply, kGroupTags, kListTags};
+    kListChannels,        kComboRange,       kComboMode,     kCheckEnable,         kLabelValue,
+    kEditValue,           kLabelValueRange,  kComboWaveform, kLabelFrequency,      kEditFrequency,
+    kLabelFrequencyRange, kLabelAmplitude,   kEditAmplitude, kLabelAmplitudeRange, kLabelOffset,
+    kEditOffset,          kLabelOffsetRange, kButtonApply,   kGroupTags,           kListTags};
 } // namespace AOPage
 
 class CDevCfgAO : public CChannelPageBase {
 public:
     static constexpr unsigned kStringValueRange = 611; // label, minimum, maximum
-    static constexpr ChannelRules::RealTriple kBuiltInFrequency {1.0, 0.1, 125.0};
-    static constexpr ChannelRules::RealTriple kNoRangeValue {0.0, -10.0, 10.0};
+    static constexpr ChannelRules::RealTriple kBuiltInFrequency{1.0, 0.1, 125.0};
+    static constexpr ChannelRules::RealTriple kNoRangeValue{0.0, -10.0, 10.0};
 
     explicit CDevCfgAO(IPageHost* host);
 

@@ -20,11 +20,18 @@ constexpr int kMeasuringMode = 2;
 
 CDevCfgDI::CDevCfgDI(IPageHost* host)
     : CChannelPageBase(kTemplate, host,
-                       {.channelList = kListChannels, .apply = kButtonApply, .mode = kComboMode,
-                        .tagGroupBox = kGroupTags, .tagList = kListTags},
-                       ChannelType::DigitalInput)
-    , editors_(*this, {.mode = kComboMode, .filter = kEditFilter, .filterLabel = kLabelFilter,
-                       .filterRange = kLabelFilterRange, .trigger = kComboTrigger, .measurement = kEditMeasurement,
+                       {.channelList = kListChannels,
+                        .apply = kButtonApply,
+                        .mode = kComboMode,
+                        .tagGroupBox = kGroupTags,
+                        .tagList = kListTags},
+                       ChannelType::DigitalInput),
+      editors_(*this, {.mode = kComboMode,
+                       .filter = kEditFilter,
+                       .filterLabel = kLabelFilter,
+                       .filterRange = kLabelFilterRange,
+                       .trigger = kComboTrigger,
+                       .measurement = kEditMeasurement,
                        .measurementRange = kLabelMeasurementRange})
 {
     Modes() = editors_.ModeTable(0);
@@ -64,7 +71,8 @@ QStringList CDevCfgDI::ChannelRowTexts(int channel) const
 {
     const DISettingBlock& setting = record_.Channels.at(size_t(channel)).Setting;
     const QString trigger = setting.DI_Mode == kTriggerMode ? editors_.TriggerText(setting.Trigger) : QString();
-    const QString measurement = setting.DI_Mode == kMeasuringMode ? QString::number(setting.Measurement_Time) : QString();
+    const QString measurement =
+        setting.DI_Mode == kMeasuringMode ? QString::number(setting.Measurement_Time) : QString();
     return {editors_.ModeNames().value(setting.DI_Mode), QString::number(setting.Filter), trigger, measurement};
 }
 

@@ -9,19 +9,20 @@
 
 namespace DIPage {
 inline constexpr unsigned kTemplate = 686;
-inline constexpr ControlId kListChannels {3639, ControlType::List};
-inline constexpr ControlId kButtonApply {3519, ControlType::Button};
-inline constexpr ControlId kComboMode {3641, ControlType::DropList};
-inline constexpr ControlId kComboTrigger {3517, ControlType::DropList};
-inline constexpr ControlId kLabelFilter {3514, ControlType::Static};
-inline constexpr ControlId kEditFilter {3183, ControlType::Edit};
-inline constexpr ControlId kLabelFilterRange {3515, ControlType::Static};
-inline constexpr ControlId kEditMeasurement {1048, ControlType::Edit};
-inline constexpr ControlId kLabelMeasurementRange {1309, ControlType::Static};
-inline constexpr ControlId kListTags {1073, ControlType::List};
-inline constexpr ControlId kGroupTags {1090, ControlType::GroupBox};
-inline constexpr ControlId kControls[] = {kListChannels, kButtonApply, kComboMode, kComboTrigger, kLabelFilter, kEditFilter,
-                                          kLabelFilterRange, kEditMeasurement, kLabelMeasurementRange, kListTags, kGroupTags};
+inline constexpr ControlId kListChannels{3639, ControlType::List};
+inline constexpr ControlId kButtonApply{3519, ControlType::Button};
+inline constexpr ControlId kComboMode{3641, ControlType::DropList};
+inline constexpr ControlId kComboTrigger{3517, ControlType::DropList};
+inline constexpr ControlId kLabelFilter{3514, ControlType::Static};
+inline constexpr ControlId kEditFilter{3183, ControlType::Edit};
+inline constexpr ControlId kLabelFilterRange{3515, ControlType::Static};
+inline constexpr ControlId kEditMeasurement{1048, ControlType::Edit};
+inline constexpr ControlId kLabelMeasurementRange{1309, ControlType::Static};
+inline constexpr ControlId kListTags{1073, ControlType::List};
+inline constexpr ControlId kGroupTags{1090, ControlType::GroupBox};
+inline constexpr ControlId kControls[] = {kListChannels,          kButtonApply, kComboMode,        kComboTrigger,
+                                          kLabelFilter,           kEditFilter,  kLabelFilterRange, kEditMeasurement,
+                                          kLabelMeasurementRange, kListTags,    kGroupTags};
 } // namespace DIPage
 
 class CDevCfgDI : public CChannelPageBase {

@@ -25,22 +25,29 @@ constexpr unsigned kStringStatusOff = 412;
 constexpr int kTriggerMode = 1;
 constexpr int kMeasuringMode = 2;
 
-const QList<int> kInputControls = {kEditFilter, kLabelFilter, kLabelFilterRange, kLabelTrigger, kComboTrigger,
-                                   kLabelMeasurement, kEditMeasurement, kLabelMeasurementRange};
-const QList<int> kOutputControls = {kLabelStatus, kComboStatus, kLabelFrequency, kEditFrequency,
-                                    kLabelFrequencyRange, kLabelDuty, kEditDuty, kLabelDutyRange};
+const QList<int> kInputControls = {kEditFilter,   kLabelFilter,      kLabelFilterRange, kLabelTrigger,
+                                   kComboTrigger, kLabelMeasurement, kEditMeasurement,  kLabelMeasurementRange};
+const QList<int> kOutputControls = {kLabelStatus,         kComboStatus, kLabelFrequency, kEditFrequency,
+                                    kLabelFrequencyRange, kLabelDuty,   kEditDuty,       kLabelDutyRange};
 
 } // namespace
 
 CDevCfgDIO::CDevCfgDIO(IPageHost* host)
     : CChannelPageBase(kTemplate, host,
-                       {.channelList = kListChannels, .apply = kButtonApply, .mode = kComboMode,
-                        .tagGroupBox = kGroupTags, .tagList = kListTags},
-                       ChannelType::DigitalInputOutput)
-    , input_(*this, {.mode = kComboMode, .filter = kEditFilter, .filterLabel = kLabelFilter,
-                     .filterRange = kLabelFilterRange, .trigger = kComboTrigger, .measurement = kEditMeasurement,
-                     .measurementRange = kLabelMeasurementRange})
-    , output_(*this, {kEditFrequency, kEditDuty, kLabelFrequencyRange, kLabelDutyRange}, kOutputSection)
+                       {.channelList = kListChannels,
+                        .apply = kButtonApply,
+                        .mode = kComboMode,
+                        .tagGroupBox = kGroupTags,
+                        .tagList = kListTags},
+                       ChannelType::DigitalInputOutput),
+      input_(*this, {.mode = kComboMode,
+                     .filter = kEditFilter,
+                     .filterLabel = kLabelFilter,
+                     .filterRange = kLabelFilterRange,
+                     .trigger = kComboTrigger,
+                     .measurement = kEditMeasurement,
+                     .measurementRange = kLabelMeasurementRange}),
+      output_(*this, {kEditFrequency, kEditDuty, kLabelFrequencyRange, kLabelDutyRange}, kOutputSection)
 {
     SetFirstColumnWidth(kFirstColumnWidth);
     Modes() = input_.ModeTable(0);
@@ -99,14 +106,22 @@ QStringList CDevCfgDIO::ChannelRowTexts(int channel) const
         const QString mode = outputModeNames_.value(output.Mode);
         if (output.Mode == 0)
             return {mode, {}, {}, {}, LoadLangString(output.Status ? kStringStatusOn : kStringStatusOff), {}, {}};
-        return {mode, {}, {}, {}, {},
+        return {mode,
+                {},
+                {},
+                {},
+                {},
                 QString::number(output.Frequency, 'f', PulseOutputEditors::kFrequencyDecimals),
                 QString::number(output.DutyCycle, 'f', PulseOutputEditors::kDutyDecimals)};
     }
     const DISettingBlock& input = entry.Setting.DI;
-    return {input_.ModeNames().value(input.DI_Mode), QString::number(input.Filter),
+    return {input_.ModeNames().value(input.DI_Mode),
+            QString::number(input.Filter),
             input.DI_Mode == kTriggerMode ? input_.TriggerText(input.Trigger) : QString(),
-            input.DI_Mode == kMeasuringMode ? QString::number(input.Measurement_Time) : QString(), {}, {}, {}};
+            input.DI_Mode == kMeasuringMode ? QString::number(input.Measurement_Time) : QString(),
+            {},
+            {},
+            {}};
 }
 
 void CDevCfgDIO::OnModelKeyChanged()

@@ -11,33 +11,36 @@
 
 namespace DIOPage {
 inline constexpr unsigned kTemplate = 685;
-inline constexpr ControlId kListChannels {1004, ControlType::List};
-inline constexpr ControlId kButtonApply {1018, ControlType::Button};
-inline constexpr ControlId kComboDirection {3106, ControlType::DropList};
-inline constexpr ControlId kComboMode {3508, ControlType::DropList};
-inline constexpr ControlId kEditFilter {1005, ControlType::Edit};
-inline constexpr ControlId kLabelFilter {1006, ControlType::Static};
-inline constexpr ControlId kLabelFilterRange {1007, ControlType::Static};
-inline constexpr ControlId kLabelTrigger {1008, ControlType::Static};
-inline constexpr ControlId kComboTrigger {1009, ControlType::DropList};
-inline constexpr ControlId kLabelMeasurement {1262, ControlType::Static};
-inline constexpr ControlId kEditMeasurement {1263, ControlType::Edit};
-inline constexpr ControlId kLabelMeasurementRange {1309, ControlType::Static};
-inline constexpr ControlId kLabelStatus {1010, ControlType::Static};
-inline constexpr ControlId kComboStatus {1011, ControlType::DropList};
-inline constexpr ControlId kLabelFrequency {3687, ControlType::Static};
-inline constexpr ControlId kEditFrequency {3688, ControlType::Edit};
-inline constexpr ControlId kLabelFrequencyRange {3689, ControlType::Static};
-inline constexpr ControlId kLabelDuty {3690, ControlType::Static};
-inline constexpr ControlId kEditDuty {3691, ControlType::Edit};
-inline constexpr ControlId kLabelDutyRange {3692, ControlType::Static};
-inline constexpr ControlId kListTags {1106, ControlType::List};
-inline constexpr ControlId kGroupTags {1093, ControlType::GroupBox};
-inline constexpr ControlId kControls[] = {
-    kListChannels, kButtonApply, kComboDirection, kComboMode, kEditFilter, kLabelFilter, kLabelFilterRange,
-    kLabelTrigger, kComboTrigger, kLabelMeasurement, kEditMeasurement, kLabelMeasurementRange, kLabelStatus,
-    kComboStatus, kLabelFrequency, kEditFrequency, kLabelFrequencyRange, kLabelDuty, kEditDuty, kLabelDutyRange,
-    kListTags, kGroupTags};
+inline constexpr ControlId kListChannels{1004, ControlType::List};
+inline constexpr ControlId kButtonApply{1018, ControlType::Button};
+inline constexpr ControlId kComboDirection{3106, ControlType::DropList};
+inline constexpr ControlId kComboMode{3508, ControlType::DropList};
+inline constexpr ControlId kEditFilter{1005, ControlType::Edit};
+inline constexpr ControlId kLabelFilter{1006, ControlType::Static};
+inline constexpr ControlId kLabelFilterRange{1007, ControlType::Static};
+inline constexpr ControlId kLabelTrigger{1008, ControlType::Static};
+inline constexpr ControlId kComboTrigger{1009, ControlType::DropList};
+inline constexpr ControlId kLabelMeasurement{1262, ControlType::Static};
+inline constexpr ControlId kEditMeasurement{1263, ControlType::Edit};
+inline constexpr ControlId kLabelMeasurementRange{1309, ControlType::Static};
+inline constexpr ControlId kLabelStatus{1010, ControlType::Static};
+inline constexpr ControlId kComboStatus{1011, ControlType::DropList};
+inline constexpr ControlId kLabelFrequency{3687, ControlType::Static};
+inline constexpr ControlId kEditFrequency{3688, ControlType::Edit};
+inline constexpr ControlId kLabelFrequencyRange{3689, ControlType::Static};
+inline constexpr ControlId kLabelDuty{3690, ControlType::Static};
+inline constexpr ControlId kEditDuty{3691, ControlType::Edit};
+inline constexpr ControlId kLabelDutyRange{3692, ControlType::Static};
+inline constexpr ControlId kListTags{1106, ControlType::List};
+inline constexpr ControlId kGroupTags{1093, ControlType::GroupBox};
+inline constexpr ControlId kControls[] = {kListChannels,     kButtonApply,         kComboDirection,
+                                          kComboMode,        kEditFilter,          kLabelFilter,
+                                          kLabelFilterRange, kLabelTrigger,        kComboTrigger,
+                                          kLabelMeasurement, kEditMeasurement,     kLabelMeasurementRange,
+                                          kLabelStatus,      kComboStatus,         kLabelFrequency,
+                                          kEditFrequency,    kLabelFrequencyRange, kLabelDuty,
+                                          kEditDuty,         kLabelDutyRange,      kListTags,
+                                          kGroupTags};
 } // namespace DIOPage
 
 class CDevCfgDIO : public CChannelPageBase {

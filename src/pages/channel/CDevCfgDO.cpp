@@ -19,15 +19,18 @@ constexpr unsigned kColumnStrings[] = {738, 741, 742, 743};
 
 } // namespace
 
-CDevCfgDO::CDevCfgDO(IPageHost* host) : CDevCfgDO(host, kSection, ChannelType::DigitalOutput) {}
+CDevCfgDO::CDevCfgDO(IPageHost* host) : CDevCfgDO(host, kSection, ChannelType::DigitalOutput)
+{}
 
 CDevCfgDO::CDevCfgDO(IPageHost* host, const QString& section, int channelTypeId)
     : CChannelPageBase(kTemplate, host,
-                       {.channelList = kListChannels, .apply = kButtonApply, .mode = kComboMode,
-                        .tagGroupBox = kGroupTags, .tagList = kListTags},
-                       channelTypeId)
-    , section_(section)
-    , pulse_(*this, {kEditFrequency, kEditDuty, kLabelFrequencyRange, kLabelDutyRange}, section)
+                       {.channelList = kListChannels,
+                        .apply = kButtonApply,
+                        .mode = kComboMode,
+                        .tagGroupBox = kGroupTags,
+                        .tagList = kListTags},
+                       channelTypeId),
+      section_(section), pulse_(*this, {kEditFrequency, kEditDuty, kLabelFrequencyRange, kLabelDutyRange}, section)
 {
     Modes().Mode(0, 0, {kComboStatus}).OtherModes(1, {kEditFrequency, kEditDuty});
 }

@@ -10,18 +10,19 @@
 
 namespace DOPage {
 inline constexpr unsigned kTemplate = 684;
-inline constexpr ControlId kListChannels {1000, ControlType::List};
-inline constexpr ControlId kButtonApply {1001, ControlType::Button};
-inline constexpr ControlId kComboMode {1003, ControlType::DropList};
-inline constexpr ControlId kComboStatus {3396, ControlType::DropList};
-inline constexpr ControlId kEditFrequency {3525, ControlType::Edit};
-inline constexpr ControlId kEditDuty {3578, ControlType::Edit};
-inline constexpr ControlId kLabelFrequencyRange {3678, ControlType::Static};
-inline constexpr ControlId kLabelDutyRange {1061, ControlType::Static};
-inline constexpr ControlId kListTags {1088, ControlType::List};
-inline constexpr ControlId kGroupTags {1091, ControlType::GroupBox};
-inline constexpr ControlId kControls[] = {kListChannels, kButtonApply, kComboMode, kComboStatus, kEditFrequency,
-                                          kEditDuty, kLabelFrequencyRange, kLabelDutyRange, kListTags, kGroupTags};
+inline constexpr ControlId kListChannels{1000, ControlType::List};
+inline constexpr ControlId kButtonApply{1001, ControlType::Button};
+inline constexpr ControlId kComboMode{1003, ControlType::DropList};
+inline constexpr ControlId kComboStatus{3396, ControlType::DropList};
+inline constexpr ControlId kEditFrequency{3525, ControlType::Edit};
+inline constexpr ControlId kEditDuty{3578, ControlType::Edit};
+inline constexpr ControlId kLabelFrequencyRange{3678, ControlType::Static};
+inline constexpr ControlId kLabelDutyRange{1061, ControlType::Static};
+inline constexpr ControlId kListTags{1088, ControlType::List};
+inline constexpr ControlId kGroupTags{1091, ControlType::GroupBox};
+inline constexpr ControlId kControls[] = {kListChannels,  kButtonApply, kComboMode,           kComboStatus,
+                                          kEditFrequency, kEditDuty,    kLabelFrequencyRange, kLabelDutyRange,
+                                          kListTags,      kGroupTags};
 } // namespace DOPage
 
 class CDevCfgDO : public CChannelPageBase {

@@ -26,11 +26,14 @@ quint32 unsignedText(const QString& text)
 
 CDevCfgHAI::CDevCfgHAI(IPageHost* host)
     : CChannelPageBase(kTemplate, host,
-                       {.channelList = kListChannels, .apply = kButtonApply, .mode = kComboRange,
-                        .tagGroupBox = kGroupTags, .tagList = kListTags},
-                       ChannelType::HighSpeedAnalogInput)
-    , editors_(*this, {kComboRange, kLabelRange, kLabelBurnOut, kEditBurnOut, kLabelBurnOutUnit})
-    , samplingNumbers_(ChannelRules::SamplingNumbersOrBuiltIn({}))
+                       {.channelList = kListChannels,
+                        .apply = kButtonApply,
+                        .mode = kComboRange,
+                        .tagGroupBox = kGroupTags,
+                        .tagList = kListTags},
+                       ChannelType::HighSpeedAnalogInput),
+      editors_(*this, {kComboRange, kLabelRange, kLabelBurnOut, kEditBurnOut, kLabelBurnOutUnit}),
+      samplingNumbers_(ChannelRules::SamplingNumbersOrBuiltIn({}))
 {
     Modes() = editors_.ModeTable();
 }
@@ -107,7 +110,7 @@ void CDevCfgHAI::OnModeEditors(int mode)
     const QList<int> selected = SelectedChannels();
     const int first = selected.isEmpty() ? -1 : selected.first();
     const float value = first >= 0 && first < ChannelCount() ? record_.Channels.at(size_t(first)).Setting.BurnOutValue
-                                                               : AnalogInputEditors::kNoBurnOutValue;
+                                                             : AnalogInputEditors::kNoBurnOutValue;
     editors_.OnCode(mode, value);
 }
 
@@ -178,5 +181,6 @@ bool CDevCfgHAI::ReadEditors(int channel)
 
 void CDevCfgHAI::WriteChannel(CDataCenter& model, int channel)
 {
-    model.SetHighSpeedAIChannelSetting(Slot(), channel, record_.SamplingRate, record_.Channels.at(size_t(channel)).Setting);
+    model.SetHighSpeedAIChannelSetting(Slot(), channel, record_.SamplingRate,
+                                       record_.Channels.at(size_t(channel)).Setting);
 }

@@ -11,23 +11,23 @@
 
 namespace HAIPage {
 inline constexpr unsigned kTemplate = 683;
-inline constexpr ControlId kListChannels {1026, ControlType::List};
-inline constexpr ControlId kComboRange {1020, ControlType::DropList};
-inline constexpr ControlId kLabelRange {1019, ControlType::Static};
-inline constexpr ControlId kLabelBurnOut {1021, ControlType::Static};
-inline constexpr ControlId kEditBurnOut {1022, ControlType::Edit};
-inline constexpr ControlId kLabelBurnOutUnit {1023, ControlType::Static};
-inline constexpr ControlId kButtonApply {1024, ControlType::Button};
-inline constexpr ControlId kGroupTags {1096, ControlType::GroupBox};
-inline constexpr ControlId kListTags {1121, ControlType::List};
-inline constexpr ControlId kEditRate {3621, ControlType::Edit};
-inline constexpr ControlId kLabelRateRange {3615, ControlType::Static};
-inline constexpr ControlId kEditPre {3627, ControlType::Edit};
-inline constexpr ControlId kEditPost {3631, ControlType::Edit};
-inline constexpr ControlId kLabelRecordLimit {3613, ControlType::Static};
-inline constexpr ControlId kControls[] = {kListChannels, kComboRange, kLabelRange, kLabelBurnOut, kEditBurnOut,
-                                          kLabelBurnOutUnit, kButtonApply, kGroupTags, kListTags, kEditRate,
-                                          kLabelRateRange, kEditPre, kEditPost, kLabelRecordLimit};
+inline constexpr ControlId kListChannels{1026, ControlType::List};
+inline constexpr ControlId kComboRange{1020, ControlType::DropList};
+inline constexpr ControlId kLabelRange{1019, ControlType::Static};
+inline constexpr ControlId kLabelBurnOut{1021, ControlType::Static};
+inline constexpr ControlId kEditBurnOut{1022, ControlType::Edit};
+inline constexpr ControlId kLabelBurnOutUnit{1023, ControlType::Static};
+inline constexpr ControlId kButtonApply{1024, ControlType::Button};
+inline constexpr ControlId kGroupTags{1096, ControlType::GroupBox};
+inline constexpr ControlId kListTags{1121, ControlType::List};
+inline constexpr ControlId kEditRate{3621, ControlType::Edit};
+inline constexpr ControlId kLabelRateRange{3615, ControlType::Static};
+inline constexpr ControlId kEditPre{3627, ControlType::Edit};
+inline constexpr ControlId kEditPost{3631, ControlType::Edit};
+inline constexpr ControlId kLabelRecordLimit{3613, ControlType::Static};
+inline constexpr ControlId kControls[] = {kListChannels,     kComboRange,  kLabelRange, kLabelBurnOut,    kEditBurnOut,
+                                          kLabelBurnOutUnit, kButtonApply, kGroupTags,  kListTags,        kEditRate,
+                                          kLabelRateRange,   kEditPre,     kEditPost,   kLabelRecordLimit};
 } // namespace HAIPage
 
 class CDevCfgHAI : public CChannelPageBase {

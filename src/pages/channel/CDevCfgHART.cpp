@@ -26,10 +26,13 @@ constexpr int kValueDecimals = 3;
 
 CDevCfgHART::CDevCfgHART(IPageHost* host)
     : CChannelPageBase(kTemplate, host,
-                       {.channelList = kListChannels, .apply = kButtonApply, .mode = kComboRange,
-                        .tagGroupBox = kGroupTags, .tagList = kListTags},
-                       ChannelType::HartAnalogInput)
-    , editors_(*this, {kComboRange, kLabelRange, kLabelValue, kEditValue, kLabelValueUnit}, kRangeSection)
+                       {.channelList = kListChannels,
+                        .apply = kButtonApply,
+                        .mode = kComboRange,
+                        .tagGroupBox = kGroupTags,
+                        .tagList = kListTags},
+                       ChannelType::HartAnalogInput),
+      editors_(*this, {kComboRange, kLabelRange, kLabelValue, kEditValue, kLabelValueUnit}, kRangeSection)
 {
     Modes() = editors_.ModeTable();
 }
@@ -89,7 +92,8 @@ void CDevCfgHART::ShowChannelEditors(int channel)
 {
     const HARTAISettingBlock& setting = record_.Channels.at(size_t(channel)).Setting;
     editors_.Show(setting);
-    item<QComboBox>(kComboOpMode)->setCurrentIndex(int(setting.HartOpMode) < opModes_.size() ? int(setting.HartOpMode) : -1);
+    item<QComboBox>(kComboOpMode)
+        ->setCurrentIndex(int(setting.HartOpMode) < opModes_.size() ? int(setting.HartOpMode) : -1);
     setItemText(kEditRetries, QString::number(setting.NumRetry));
 }
 
@@ -98,7 +102,7 @@ void CDevCfgHART::OnModeEditors(int mode)
     const QList<int> selected = SelectedChannels();
     const int first = selected.isEmpty() ? -1 : selected.first();
     const float value = first >= 0 && first < ChannelCount() ? record_.Channels.at(size_t(first)).Setting.BurnOutValue
-                                                               : AnalogInputEditors::kNoBurnOutValue;
+                                                             : AnalogInputEditors::kNoBurnOutValue;
     editors_.OnCode(mode, value);
 }
 

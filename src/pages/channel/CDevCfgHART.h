@@ -9,22 +9,22 @@
 
 namespace HARTPage {
 inline constexpr unsigned kTemplate = 1524;
-inline constexpr ControlId kListChannels {3783, ControlType::List};
-inline constexpr ControlId kLabelRange {3785, ControlType::Static};
-inline constexpr ControlId kComboRange {3786, ControlType::DropList};
-inline constexpr ControlId kLabelValue {3787, ControlType::Static};
-inline constexpr ControlId kEditValue {3788, ControlType::Edit};
-inline constexpr ControlId kLabelValueUnit {3789, ControlType::Static};
-inline constexpr ControlId kComboOpMode {1368, ControlType::DropList};
-inline constexpr ControlId kLabelRetries {1370, ControlType::Static};
-inline constexpr ControlId kEditRetries {1372, ControlType::Edit};
-inline constexpr ControlId kButtonSensors {1401, ControlType::Button};
-inline constexpr ControlId kButtonApply {3790, ControlType::Button};
-inline constexpr ControlId kGroupTags {3791, ControlType::GroupBox};
-inline constexpr ControlId kListTags {3792, ControlType::List};
-inline constexpr ControlId kControls[] = {kListChannels, kLabelRange, kComboRange, kLabelValue, kEditValue,
-                                          kLabelValueUnit, kComboOpMode, kLabelRetries, kEditRetries,
-                                          kButtonSensors, kButtonApply, kGroupTags, kListTags};
+inline constexpr ControlId kListChannels{3783, ControlType::List};
+inline constexpr ControlId kLabelRange{3785, ControlType::Static};
+inline constexpr ControlId kComboRange{3786, ControlType::DropList};
+inline constexpr ControlId kLabelValue{3787, ControlType::Static};
+inline constexpr ControlId kEditValue{3788, ControlType::Edit};
+inline constexpr ControlId kLabelValueUnit{3789, ControlType::Static};
+inline constexpr ControlId kComboOpMode{1368, ControlType::DropList};
+inline constexpr ControlId kLabelRetries{1370, ControlType::Static};
+inline constexpr ControlId kEditRetries{1372, ControlType::Edit};
+inline constexpr ControlId kButtonSensors{1401, ControlType::Button};
+inline constexpr ControlId kButtonApply{3790, ControlType::Button};
+inline constexpr ControlId kGroupTags{3791, ControlType::GroupBox};
+inline constexpr ControlId kListTags{3792, ControlType::List};
+inline constexpr ControlId kControls[] = {kListChannels,   kLabelRange,  kComboRange,   kLabelValue,  kEditValue,
+                                          kLabelValueUnit, kComboOpMode, kLabelRetries, kEditRetries, kButtonSensors,
+                                          kButtonApply,    kGroupTags,   kListTags};
 } // namespace HARTPage
 
 class CDevCfgHART : public CChannelPageBase {

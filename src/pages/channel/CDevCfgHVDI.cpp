@@ -29,11 +29,11 @@ QString shownTime(double value)
 } // namespace
 
 CDevCfgHVDI::CDevCfgHVDI(IPageHost* host)
-    : CChannelPageBase(kTemplate, host,
-                       {.channelList = kListChannels, .apply = kButtonApply, .tagGroupBox = kGroupTags,
-                        .tagList = kListTags},
-                       ChannelType::DigitalInput)
-    , limits_(FirstOnTime::kBuiltInLimits)
+    : CChannelPageBase(
+          kTemplate, host,
+          {.channelList = kListChannels, .apply = kButtonApply, .tagGroupBox = kGroupTags, .tagList = kListTags},
+          ChannelType::DigitalInput),
+      limits_(FirstOnTime::kBuiltInLimits)
 {
     Modes().OtherModes(0, {});
 }
@@ -118,7 +118,8 @@ bool CDevCfgHVDI::CheckEditors()
     const QString label = itemText(kLabelFirstOnTime);
     switch (FirstOnTime::Check(typed, limits_)) {
     case FirstOnTime::Fault::OutOfRange:
-        ShowMessageBox(FormatText(kOutOfRangeFormat, {label, limits_.minimum, limits_.maximum}), MB_OK | MB_ICONWARNING);
+        ShowMessageBox(FormatText(kOutOfRangeFormat, {label, limits_.minimum, limits_.maximum}),
+                       MB_OK | MB_ICONWARNING);
         return false;
     case FirstOnTime::Fault::NotAStep:
         ShowMessageBox(FormatText(kInvalidFormat, {label, limits_.minimum, limits_.maximum}), MB_OK | MB_ICONWARNING);

@@ -11,22 +11,24 @@
 
 namespace HVDIPage {
 inline constexpr unsigned kTemplate = 1502;
-inline constexpr ControlId kListChannels {3711, ControlType::List};
-inline constexpr ControlId kCheckFirstOn {1267, ControlType::CheckBox};
-inline constexpr ControlId kEditFirstOnTime {1297, ControlType::Edit};
-inline constexpr ControlId kLabelFirstOnTime {3751, ControlType::Static};
-inline constexpr ControlId kLabelRange {3752, ControlType::Static};
-inline constexpr ControlId kButtonApply {3725, ControlType::Button};
-inline constexpr ControlId kGroupTags {3723, ControlType::GroupBox};
-inline constexpr ControlId kListTags {3724, ControlType::List};
+inline constexpr ControlId kListChannels{3711, ControlType::List};
+inline constexpr ControlId kCheckFirstOn{1267, ControlType::CheckBox};
+inline constexpr ControlId kEditFirstOnTime{1297, ControlType::Edit};
+inline constexpr ControlId kLabelFirstOnTime{3751, ControlType::Static};
+inline constexpr ControlId kLabelRange{3752, ControlType::Static};
+inline constexpr ControlId kButtonApply{3725, ControlType::Button};
+inline constexpr ControlId kGroupTags{3723, ControlType::GroupBox};
+inline constexpr ControlId kListTags{3724, ControlType::List};
 inline constexpr ControlId kControls[] = {kListChannels, kCheckFirstOn, kEditFirstOnTime, kLabelFirstOnTime,
-                                          kLabelRange, kButtonApply, kGroupTags, kListTags};
+                                          kLabelRange,   kButtonApply,  kGroupTags,       kListTags};
 } // namespace HVDIPage
 
 class CDevCfgHVDI : public CChannelPageBase {
 public:
-    static inline const QString kOutOfRangeFormat = QStringLiteral("\"%s\" is out of range. Range: %.1f~%.1fms,increased by 0.5ms.");
-    static inline const QString kInvalidFormat = QStringLiteral("\"%s\" is invalid. Range: %.1f~%.1fms, increased by 0.5ms.");
+    static inline const QString kOutOfRangeFormat =
+        QStringLiteral("\"%s\" is out of range. Range: %.1f~%.1fms,increased by 0.5ms.");
+    static inline const QString kInvalidFormat =
+        QStringLiteral("\"%s\" is invalid. Range: %.1f~%.1fms, increased by 0.5ms.");
     static inline const QString kRangeFormat = QStringLiteral("ms.  (Range: %.1f~%.1fms, increased by 0.5ms)");
 
     explicit CDevCfgHVDI(IPageHost* host);

@@ -5,12 +5,14 @@
 
 CDevCfgRTD::CDevCfgRTD(IPageHost* host)
     : CTemperatureChannelPage(host,
-                              {.templateId = RTDPage::kTemplate, .section = QStringLiteral("RTDSensorType"),
-                               .sensorColumnString = 693, .channelTypeId = ChannelType::Rtd,
-                               .rawRangeFormat = QStringLiteral("(%d - %d)Ω"), .rawRangeIsDecimal = false},
+                              {.templateId = RTDPage::kTemplate,
+                               .section = QStringLiteral("RTDSensorType"),
+                               .sensorColumnString = 693,
+                               .channelTypeId = ChannelType::Rtd,
+                               .rawRangeFormat = QStringLiteral("(%d - %d)Ω"),
+                               .rawRangeIsDecimal = false},
                               RTDPage::kIds)
-{
-}
+{}
 
 bool CDevCfgRTD::CopyRecord(const CDataCenter& model)
 {

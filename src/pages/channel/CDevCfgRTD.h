@@ -5,7 +5,7 @@
 
 namespace RTDPage {
 inline constexpr unsigned kTemplate = 718;
-inline constexpr TemperaturePageIds kIds {
+inline constexpr TemperaturePageIds kIds{
     .channelList = {2702, ControlType::List},
     .tagList = {1150, ControlType::List},
     .tagGroup = {1151, ControlType::GroupBox},

@@ -7,7 +7,8 @@ namespace {
 const QString kSection = QStringLiteral("Relay");
 }
 
-CDevCfgRelay::CDevCfgRelay(IPageHost* host) : CDevCfgDO(host, kSection, ChannelType::Relay) {}
+CDevCfgRelay::CDevCfgRelay(IPageHost* host) : CDevCfgDO(host, kSection, ChannelType::Relay)
+{}
 
 bool CDevCfgRelay::CopyRecord(const CDataCenter& model)
 {

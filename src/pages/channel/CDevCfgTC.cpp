@@ -5,12 +5,14 @@
 
 CDevCfgTC::CDevCfgTC(IPageHost* host)
     : CTemperatureChannelPage(host,
-                              {.templateId = TCPage::kTemplate, .section = QStringLiteral("TCSensorType"),
-                               .sensorColumnString = 758, .channelTypeId = ChannelType::Thermocouple,
-                               .rawRangeFormat = QStringLiteral("(%.3f - %.3f)mV"), .rawRangeIsDecimal = true},
+                              {.templateId = TCPage::kTemplate,
+                               .section = QStringLiteral("TCSensorType"),
+                               .sensorColumnString = 758,
+                               .channelTypeId = ChannelType::Thermocouple,
+                               .rawRangeFormat = QStringLiteral("(%.3f - %.3f)mV"),
+                               .rawRangeIsDecimal = true},
                               TCPage::kIds)
-{
-}
+{}
 
 bool CDevCfgTC::CopyRecord(const CDataCenter& model)
 {

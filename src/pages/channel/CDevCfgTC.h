@@ -6,7 +6,7 @@
 
 namespace TCPage {
 inline constexpr unsigned kTemplate = 822;
-inline constexpr TemperaturePageIds kIds {
+inline constexpr TemperaturePageIds kIds{
     .channelList = {2692, ControlType::List},
     .tagList = {1149, ControlType::List},
     .tagGroup = {1231, ControlType::GroupBox},

@@ -21,7 +21,8 @@ constexpr int kTagColumnWidth = 200;
 const QString kLineBreak = QStringLiteral("\n");
 } // namespace
 
-CDevSettingCellularDlg::CDevSettingCellularDlg(IPageHost* host) : CPropertyUIDialog(kTemplate, host) {}
+CDevSettingCellularDlg::CDevSettingCellularDlg(IPageHost* host) : CPropertyUIDialog(kTemplate, host)
+{}
 
 bool CDevSettingCellularDlg::OnInitDialog()
 {

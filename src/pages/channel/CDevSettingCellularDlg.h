@@ -13,12 +13,12 @@ class CCellularReconnectionPage;
 
 namespace CellularPage {
 inline constexpr unsigned kTemplate = 820;
-inline constexpr ControlId kTabs {3886, ControlType::Tab};
-inline constexpr ControlId kListTags {1071, ControlType::List};
-inline constexpr ControlId kGroupTags {1127, ControlType::GroupBox};
-inline constexpr ControlId kButtonApply {1066, ControlType::Button};
+inline constexpr ControlId kTabs{3886, ControlType::Tab};
+inline constexpr ControlId kListTags{1071, ControlType::List};
+inline constexpr ControlId kGroupTags{1127, ControlType::GroupBox};
+inline constexpr ControlId kButtonApply{1066, ControlType::Button};
 inline constexpr ControlId kControls[] = {kTabs, kListTags, kGroupTags, kButtonApply};
-inline constexpr ControlId kLabelApn {2638, ControlType::Static}; // of the "Setting" tab
+inline constexpr ControlId kLabelApn{2638, ControlType::Static}; // of the "Setting" tab
 } // namespace CellularPage
 
 class CDevSettingCellularDlg : public CPropertyUIDialog, public ICellularTabHost {

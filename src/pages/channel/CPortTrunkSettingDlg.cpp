@@ -5,7 +5,8 @@
 
 using namespace PortTrunkPage;
 
-CPortTrunkSettingDlg::CPortTrunkSettingDlg(IPageHost* host) : CPropertyUIDialog(kTemplate, host) {}
+CPortTrunkSettingDlg::CPortTrunkSettingDlg(IPageHost* host) : CPropertyUIDialog(kTemplate, host)
+{}
 
 void CPortTrunkSettingDlg::OnPageShown()
 {

@@ -4,7 +4,8 @@
 
 using namespace SwitchPage;
 
-CSwitchSettingDlg::CSwitchSettingDlg(IPageHost* host) : CPropertyUIDialog(kTemplate, host) {}
+CSwitchSettingDlg::CSwitchSettingDlg(IPageHost* host) : CPropertyUIDialog(kTemplate, host)
+{}
 
 void CSwitchSettingDlg::OnPageShown()
 {

@@ -8,9 +8,9 @@
 
 namespace SwitchPage {
 inline constexpr unsigned kTemplate = 1523;
-inline constexpr ControlId kLabelSetUp {3777, ControlType::Static};
-inline constexpr ControlId kLabelAddress {3778, ControlType::Static};
-inline constexpr ControlId kLink {3779, ControlType::Hyperlink};
+inline constexpr ControlId kLabelSetUp{3777, ControlType::Static};
+inline constexpr ControlId kLabelAddress{3778, ControlType::Static};
+inline constexpr ControlId kLink{3779, ControlType::Hyperlink};
 inline constexpr ControlId kControls[] = {kLabelSetUp, kLabelAddress, kLink};
 } // namespace SwitchPage
 

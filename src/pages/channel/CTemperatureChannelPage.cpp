@@ -18,14 +18,13 @@ const QString kLabelSeparator = QStringLiteral(":");
 
 } // namespace
 
-CTemperatureChannelPage::CTemperatureChannelPage(IPageHost* host, TemperaturePageKind kind, const TemperaturePageIds& ids)
-    : CChannelPageBase(kind.templateId, host,
-                       {.channelList = ids.channelList, .apply = ids.apply, .tagGroupBox = ids.tagGroup,
-                        .tagList = ids.tagList},
-                       kind.channelTypeId)
-    , kind_(std::move(kind))
-    , ids_(ids)
-    , offsetLimits_(ReadOffsetLimits(kind_.section))
+CTemperatureChannelPage::CTemperatureChannelPage(IPageHost* host, TemperaturePageKind kind,
+                                                 const TemperaturePageIds& ids)
+    : CChannelPageBase(
+          kind.templateId, host,
+          {.channelList = ids.channelList, .apply = ids.apply, .tagGroupBox = ids.tagGroup, .tagList = ids.tagList},
+          kind.channelTypeId),
+      kind_(std::move(kind)), ids_(ids), offsetLimits_(ReadOffsetLimits(kind_.section))
 {
     Modes().OtherModes(ChannelModeTable::kNoTags, {});
 }
@@ -85,11 +84,12 @@ QString CTemperatureChannelPage::RangeText(const SensorType& type, int unit) con
     case Celsius:
         return FormatText(kCelsiusRangeFormat, {ParseLeadingInt(type.Minimum), ParseLeadingInt(type.Maximum)});
     case Fahrenheit:
-        return FormatText(kFahrenheitRangeFormat, {ToFahrenheit(ParseLeadingInt(type.Minimum)),
-                                                   ToFahrenheit(ParseLeadingInt(type.Maximum))});
+        return FormatText(kFahrenheitRangeFormat,
+                          {ToFahrenheit(ParseLeadingInt(type.Minimum)), ToFahrenheit(ParseLeadingInt(type.Maximum))});
     default:
         if (kind_.rawRangeIsDecimal)
-            return FormatText(kind_.rawRangeFormat, {ParseLeadingDouble(type.Minimum), ParseLeadingDouble(type.Maximum)});
+            return FormatText(kind_.rawRangeFormat,
+                              {ParseLeadingDouble(type.Minimum), ParseLeadingDouble(type.Maximum)});
         return FormatText(kind_.rawRangeFormat, {ParseLeadingInt(type.Minimum), ParseLeadingInt(type.Maximum)});
     }
 }
@@ -171,9 +171,10 @@ bool CTemperatureChannelPage::CheckEditors()
     const float offset = RoundOffset(float(ParseLeadingDouble(itemText(ids_.offset))));
     if (offset < offsetLimits_.minimum || offset > offsetLimits_.maximum) {
         FocusControlAndItsTab(control(ids_.offset));
-        ShowMessageBox(itemText(ids_.offsetLabel) + kLabelSeparator
-                           + FormatLangString(kStringOffsetRange, double(offsetLimits_.minimum), double(offsetLimits_.maximum)),
-                       MB_OK | MB_ICONWARNING);
+        ShowMessageBox(
+            itemText(ids_.offsetLabel) + kLabelSeparator +
+                FormatLangString(kStringOffsetRange, double(offsetLimits_.minimum), double(offsetLimits_.maximum)),
+            MB_OK | MB_ICONWARNING);
         return false;
     }
     setItemText(ids_.offset, QString::number(offset, 'f', kOffsetDecimals));

@@ -23,10 +23,10 @@ struct TemperaturePageIds {
 
 struct TemperaturePageKind {
     unsigned templateId = 0;
-    QString section;             // [RTDSensorType] or [TCSensorType]
+    QString section; // [RTDSensorType] or [TCSensorType]
     unsigned sensorColumnString = 0;
     int channelTypeId = 0;
-    QString rawRangeFormat;      // minimum, maximum of a raw sensor
+    QString rawRangeFormat; // minimum, maximum of a raw sensor
     bool rawRangeIsDecimal = false;
 };
 

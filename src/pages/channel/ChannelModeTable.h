@@ -32,7 +32,7 @@ public:
     // Every mode not named: this key and these editors.
     ChannelModeTable& OtherModes(int key, std::initializer_list<int> editors)
     {
-        others_ = Row {key, QList<int>(editors)};
+        others_ = Row{key, QList<int>(editors)};
         addEditors(editors);
         return *this;
     }
@@ -63,8 +63,8 @@ public:
             return false;
         if (keyOffset_ && key >= *keyOffset_)
             return true;
-        return others_.key == key
-            || std::any_of(modes_.begin(), modes_.end(), [key](const auto& mode) { return mode.second.key == key; });
+        return others_.key == key ||
+               std::any_of(modes_.begin(), modes_.end(), [key](const auto& mode) { return mode.second.key == key; });
     }
 
 private:

@@ -25,7 +25,8 @@ constexpr quint32 kOneSecond = 1000;
 
 } // namespace
 
-DigitalInputEditors::DigitalInputEditors(DialogControls& page, DigitalInputIds ids) : page_(page), ids_(ids) {}
+DigitalInputEditors::DigitalInputEditors(DialogControls& page, DigitalInputIds ids) : page_(page), ids_(ids)
+{}
 
 ChannelModeTable DigitalInputEditors::ModeTable(int keyOffset) const
 {
@@ -50,18 +51,21 @@ void DigitalInputEditors::LoadMeasurementRange(const QString& modelKey)
 void DigitalInputEditors::SetFilter(const QString& unit, const std::vector<quint32>& range)
 {
     filterUnit_ = unit;
-    filter_ = range.size() >= 3 ? ChannelRules::UnsignedTriple {range[0], range[1], range[2]} : kBuiltInFilter;
+    filter_ = range.size() >= 3 ? ChannelRules::UnsignedTriple{range[0], range[1], range[2]} : kBuiltInFilter;
 }
 
 QString DigitalInputEditors::TriggerText(int trigger) const
 {
-    return trigger >= 0 && trigger < int(std::size(kTriggerStrings)) ? LoadLangString(kTriggerStrings[trigger]) : QString();
+    return trigger >= 0 && trigger < int(std::size(kTriggerStrings)) ? LoadLangString(kTriggerStrings[trigger])
+                                                                     : QString();
 }
 
 void DigitalInputEditors::FillControls()
 {
-    page_.setItemText(ids_.filterRange, FormatText(kFilterRangeFormat, {filterUnit_, filter_.minimum, filter_.maximum}));
-    page_.setItemText(ids_.measurementRange, FormatText(kMeasurementRangeFormat, {measurement_.minimum, measurement_.maximum}));
+    page_.setItemText(ids_.filterRange,
+                      FormatText(kFilterRangeFormat, {filterUnit_, filter_.minimum, filter_.maximum}));
+    page_.setItemText(ids_.measurementRange,
+                      FormatText(kMeasurementRangeFormat, {measurement_.minimum, measurement_.maximum}));
     if (auto* edit = page_.item<QLineEdit>(ids_.measurement))
         edit->setMaxLength(kMeasurementLength);
     if (auto* mode = page_.item<QComboBox>(ids_.mode)) {
@@ -114,7 +118,8 @@ bool DigitalInputEditors::Read(DISettingBlock& setting)
     const qint64 filter = ParseLeadingInt64(page_.itemText(ids_.filter));
     const qint64 measurement = ParseLeadingInt64(page_.itemText(ids_.measurement));
     if (measurement < qint64(measurement_.minimum) || measurement > qint64(measurement_.maximum)) {
-        ShowMessageBox(FormatText(kMeasurementMessage, {measurement_.minimum, measurement_.maximum}), MB_OK | MB_ICONWARNING);
+        ShowMessageBox(FormatText(kMeasurementMessage, {measurement_.minimum, measurement_.maximum}),
+                       MB_OK | MB_ICONWARNING);
         page_.setItemText(ids_.measurement, kFixedMeasurement);
         return false;
     }

@@ -28,8 +28,8 @@ struct DigitalInputIds {
 class DigitalInputEditors {
 public:
     static constexpr unsigned kTriggerStrings[] = {309, 308, 602};
-    static constexpr ChannelRules::UnsignedTriple kBuiltInMeasurement {1000, 50, 5000};
-    static constexpr ChannelRules::UnsignedTriple kBuiltInFilter {1, 1, 65535};
+    static constexpr ChannelRules::UnsignedTriple kBuiltInMeasurement{1000, 50, 5000};
+    static constexpr ChannelRules::UnsignedTriple kBuiltInFilter{1, 1, 65535};
     static constexpr int kMeasurementLength = 4;
     static inline const QString kFixedMeasurement = QStringLiteral("1000");
     static inline const QString kFixedFilter = QStringLiteral("1");

@@ -21,8 +21,7 @@ QString shown(double value, int decimals)
 
 PulseOutputEditors::PulseOutputEditors(DialogControls& page, PulseEditorIds ids, QString section)
     : page_(page), ids_(ids), section_(std::move(section))
-{
-}
+{}
 
 void PulseOutputEditors::LoadFrequencyRange(const QString& modelKey)
 {
@@ -60,7 +59,8 @@ bool PulseOutputEditors::CheckFrequency()
 {
     const double typed = typedNumber(ids_.frequency);
     if (typed < frequency_.minimum || typed > frequency_.maximum) {
-        ShowMessageBox(FormatLangString(kStringFrequencyRange, frequency_.minimum, frequency_.maximum), MB_OK | MB_ICONWARNING);
+        ShowMessageBox(FormatLangString(kStringFrequencyRange, frequency_.minimum, frequency_.maximum),
+                       MB_OK | MB_ICONWARNING);
         return false;
     }
     UpdateDutyRange(typed);
@@ -81,7 +81,8 @@ bool PulseOutputEditors::CheckOnApply()
 {
     const double typed = typedNumber(ids_.frequency);
     if (typed < frequency_.minimum || typed > frequency_.maximum) {
-        ShowMessageBox(FormatLangString(kStringFrequencyRange, frequency_.minimum, frequency_.maximum), MB_OK | MB_ICONWARNING);
+        ShowMessageBox(FormatLangString(kStringFrequencyRange, frequency_.minimum, frequency_.maximum),
+                       MB_OK | MB_ICONWARNING);
         return false;
     }
     // The duty range of the typed frequency, without resetting what the user typed.

@@ -27,7 +27,7 @@ public:
     static constexpr int kDutyDecimals = 1;
     static constexpr double kResetFrequency = 1.0;
     static constexpr double kResetDuty = 50.0;
-    static constexpr ChannelRules::RealTriple kBuiltInFrequency {1.0, 0.1, 1000.0};
+    static constexpr ChannelRules::RealTriple kBuiltInFrequency{1.0, 0.1, 1000.0};
 
     PulseOutputEditors(DialogControls& page, PulseEditorIds ids, QString section);
 
@@ -58,5 +58,5 @@ private:
     PulseEditorIds ids_;
     QString section_;
     ChannelRules::RealTriple frequency_ = kBuiltInFrequency;
-    ChannelRules::DutyRange duty_ {ChannelRules::kSmallestDuty, ChannelRules::kLargestDuty};
+    ChannelRules::DutyRange duty_{ChannelRules::kSmallestDuty, ChannelRules::kLargestDuty};
 };

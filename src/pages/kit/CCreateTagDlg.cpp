@@ -80,14 +80,12 @@ CCreateTagDlg::CCreateTagDlg(int slot, QString resourceTypeText, int resourceTyp
       resourceTypeText_(std::move(resourceTypeText)), resourceTypeId_(resourceTypeId), channelIndex_(channelIndex),
       resourceIdText_(std::move(resourceIdText)), definitionMode_(true), addPending_(true),
       definition_(std::move(definition))
-{
-}
+{}
 
 CCreateTagDlg::CCreateTagDlg(Selectors selectors, CDataCenter& model, QWidget* parent)
     : CDialogBase(kTemplateCreateTag, parent), model_(model), directionIndex_(kWritableDirection),
       selectors_(std::move(selectors))
-{
-}
+{}
 
 int CCreateTagDlg::AddTagToProject()
 {
@@ -120,7 +118,8 @@ void CCreateTagDlg::LoadSettingsLists()
 {
     const bool iec = model_.IsIECMode() != 0;
     registerTypeNames_ = ReadSettingList(QStringLiteral("IR"), QStringLiteral("ResourceType"));
-    directionNames_ = ReadSettingList(kDirectionSection, iec ? QStringLiteral("CONTENT_IEC") : QStringLiteral("CONTENT_C"));
+    directionNames_ =
+        ReadSettingList(kDirectionSection, iec ? QStringLiteral("CONTENT_IEC") : QStringLiteral("CONTENT_C"));
     setItemText(kLabelCreateTagDirection,
                 ReadSetting(kDirectionSection, iec ? QStringLiteral("STATIC_IEC") : QStringLiteral("STATIC_C")));
 }

@@ -15,12 +15,8 @@ inline constexpr int kComboCreateTagDirection = 3501;
 inline constexpr int kLabelCreateTagDirection = 3538;
 
 inline constexpr TemplateControlSpec kCreateTagControls[] = {
-    {kEditCreateTagName, ControlType::Edit},
-    {kEditCreateTagAlias, ControlType::Edit},
-    {kComboCreateTagSlot, ControlType::DropList},
-    {kComboCreateTagType, ControlType::DropList},
-    {kComboCreateTagChannel, ControlType::DropList},
-    {kComboCreateTagItem, ControlType::DropList},
-    {kComboCreateTagDirection, ControlType::DropList},
-    {kLabelCreateTagDirection, ControlType::Static},
+    {kEditCreateTagName, ControlType::Edit},           {kEditCreateTagAlias, ControlType::Edit},
+    {kComboCreateTagSlot, ControlType::DropList},      {kComboCreateTagType, ControlType::DropList},
+    {kComboCreateTagChannel, ControlType::DropList},   {kComboCreateTagItem, ControlType::DropList},
+    {kComboCreateTagDirection, ControlType::DropList}, {kLabelCreateTagDirection, ControlType::Static},
 };

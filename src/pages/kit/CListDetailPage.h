@@ -33,8 +33,8 @@
 #include "EntryTabs.h"
 #include "ListPageStrings.h"
 #include "ListRows.h"
-#include "RowMoves.h"
 #include "PageBindings.h"
+#include "RowMoves.h"
 #include "TextFormat.h"
 #include "Validation.h"
 #include "ValidationReport.h"
@@ -179,11 +179,12 @@ public:
     }
 
 protected:
-    CListDetailPage(unsigned templateId, IPageHost* host, ListDetailIds ids) : CPropertyUIDialog(templateId, host), ids_(ids) {}
+    CListDetailPage(unsigned templateId, IPageHost* host, ListDetailIds ids)
+        : CPropertyUIDialog(templateId, host), ids_(ids)
+    {}
     CListDetailPage(DialogTemplate dialogTemplate, IPageHost* host, ListDetailIds ids)
         : CPropertyUIDialog(std::move(dialogTemplate), host), ids_(ids)
-    {
-    }
+    {}
 
     // ---- set up in the page's constructor ----
     // The detail controls other than the name.
@@ -219,7 +220,7 @@ protected:
     // The row's texts after the row number in column 0.
     virtual QStringList RowTexts(const Entry& entry) const = 0;
     // What Add starts from.
-    virtual Entry NewEntry() const { return Entry {}; }
+    virtual Entry NewEntry() const { return Entry{}; }
     // The page's own rules; row is the entry's row on Modify, -1 on Add.
     virtual void CheckEntry(const Entry& entry, int row, ValidationReport& report) const {}
     // Rules of the page's controls outside the entry, reported before the entry's name.
@@ -349,7 +350,7 @@ private:
     EntryTabs<Entry> tabs_;
     std::vector<Entry> entries_;
     int nameEdit_ = 0;
-    FieldLabel nameLabel_ {QString()};
+    FieldLabel nameLabel_{QString()};
     QString Entry::*name_ = nullptr;
     qint32 Entry::*index_ = nullptr;
     int limit_ = 0;

@@ -33,8 +33,7 @@ CModbusTagSelectDlg::CModbusTagSelectDlg(const CDataCenter& model, ILogLineSink*
                                          QWidget* parent)
     : CTagChooserDlg(kTemplateModbusTagSelect, model, log, stayOpen, IDOK, parent),
       allowedTypes_(std::move(allowedTypes)), serviceId_(serviceId), objectKind_(objectKind), typeIndex_(typeIndex)
-{
-}
+{}
 
 bool CModbusTagSelectDlg::OnInitDialog()
 {

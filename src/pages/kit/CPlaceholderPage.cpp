@@ -25,8 +25,7 @@ DialogTemplate placeholderTemplate(const PropertyPageKind& kind)
 
 CPlaceholderPage::CPlaceholderPage(const PropertyPageKind& kind, IPageHost* host)
     : CPropertyUIDialog(placeholderTemplate(kind), host)
-{
-}
+{}
 
 QString CPlaceholderPage::ShownText() const
 {

@@ -9,8 +9,8 @@
 #include "MessageBoxService.h"
 #include "Validation.h"
 
-#include <QHeaderView>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QShowEvent>
 

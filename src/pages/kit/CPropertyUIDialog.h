@@ -58,7 +58,7 @@ public:
     static constexpr int kMargin = 3;
     static constexpr int kListHeight = 164;
     static constexpr int kDetailHeight = 340;
-    static constexpr int kRightInset = 15;   // the list and detail end this far from the right edge
+    static constexpr int kRightInset = 15; // the list and detail end this far from the right edge
     static constexpr int kButtonsRightInset = 11;
     static constexpr int kGap = 5;
     static constexpr int kButtonWidth = 75;

@@ -55,12 +55,10 @@ protected:
     // applyButtonId 0: the page calls Apply itself.
     CSettingsPage(unsigned templateId, IPageHost* host, int applyButtonId)
         : CPropertyUIDialog(templateId, host), applyButtonId_(applyButtonId)
-    {
-    }
+    {}
     CSettingsPage(DialogTemplate dialogTemplate, IPageHost* host, int applyButtonId)
         : CPropertyUIDialog(std::move(dialogTemplate), host), applyButtonId_(applyButtonId)
-    {
-    }
+    {}
 
     PageBindings<Record>& Bindings() { return bindings_; }
     const PageBindings<Record>& Bindings() const { return bindings_; }
@@ -105,5 +103,5 @@ private:
     int applyButtonId_ = 0;
     PageBindings<Record> bindings_;
     EntryTabs<Record> tabs_;
-    Record working_ {};
+    Record working_{};
 };

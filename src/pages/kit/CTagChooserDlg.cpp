@@ -27,8 +27,7 @@ constexpr int kMaxRowNumber = 99999; // the number column holds at most five dig
 CTagChooserDlg::CTagChooserDlg(unsigned templateId, const CDataCenter& model, ILogLineSink* log, bool stayOpen,
                                int addAllResult, QWidget* parent)
     : CDialogBase(templateId, parent), model_(model), stayOpen_(stayOpen), log_(log), addAllResult_(addAllResult)
-{
-}
+{}
 
 CListCtrlEx* CTagChooserDlg::tagList() const
 {

@@ -31,8 +31,8 @@ signals:
 
 protected:
     // log: where a double click reports the copied name; may be null (no line).
-    CTagChooserDlg(unsigned templateId, const CDataCenter& model, ILogLineSink* log, bool stayOpen,
-                   int addAllResult, QWidget* parent);
+    CTagChooserDlg(unsigned templateId, const CDataCenter& model, ILogLineSink* log, bool stayOpen, int addAllResult,
+                   QWidget* parent);
 
     // Selection style, columns and the list's handlers; call first in OnInitDialog.
     void SetUpTagList();

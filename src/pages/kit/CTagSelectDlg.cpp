@@ -44,21 +44,18 @@ bool UsedByService(const TagRecord& tag, int chosen)
 
 CTagSelectDlg::CTagSelectDlg(const CDataCenter& model, ILogLineSink* log, bool stayOpen, int formId, QWidget* parent)
     : CTagChooserDlg(kTemplateTagSelect, model, log, stayOpen, kResultAddAll, parent), formId_(formId)
-{
-}
+{}
 
 CTagSelectDlg::CTagSelectDlg(const CDataCenter& model, ILogLineSink* log, bool stayOpen, ByKind kind, QWidget* parent)
     : CTagChooserDlg(kTemplateTagSelect, model, log, stayOpen, kResultAddAll, parent), kind_(kind.kind)
-{
-}
+{}
 
 CTagSelectDlg::CTagSelectDlg(const CDataCenter& model, ILogLineSink* log, bool stayOpen, int formId,
                              ByDataType dataType, QWidget* parent)
     : CTagChooserDlg(kTemplateTagSelect, model, log, stayOpen, kResultAddAll, parent), formId_(formId),
       dataTypeMode_(dataType.showCombo),
       typeIndex_(dataType.typeIndex == kUnknownDataTypeIndex ? kFirstTypeIndex : dataType.typeIndex)
-{
-}
+{}
 
 void CTagSelectDlg::SetTypeList(std::vector<int> typeIds)
 {
@@ -191,7 +188,8 @@ void CTagSelectDlg::FillSlotEntries()
             continue;
         const QString name = model_.GetSlotName(slot);
         const bool cpu = series4100 && name.contains(QLatin1String("CPU"));
-        slotEntries.append({cpu ? FormatText(u"Slot 0(CPU): %s", {name}) : FormatText(u"Slot %d: %s", {slot, name}), slot});
+        slotEntries.append(
+            {cpu ? FormatText(u"Slot 0(CPU): %s", {name}) : FormatText(u"Slot %d: %s", {slot, name}), slot});
     }
     FillCombo(item<QComboBox>(kComboTagSecondLevel), slotEntries);
     OnSecondLevelChanged();

@@ -21,14 +21,10 @@ inline constexpr int kFrameTagTypeList = 1117;
 inline constexpr int kResultAddAll = kButtonTagAddAll;
 
 inline constexpr TemplateControlSpec kTagSelectControls[] = {
-    {kListTagSelect, ControlType::List},
-    {kComboTagFilterKind, ControlType::DropList},
-    {kComboTagSecondLevel, ControlType::DropList},
-    {kComboTagThirdLevel, ControlType::DropList},
-    {kComboTagDataType, ControlType::DropList},
-    {kButtonTagAddAll, ControlType::Button},
-    {kFrameTagFilter, ControlType::GroupBox},
-    {kFrameTagTypeList, ControlType::GroupBox},
+    {kListTagSelect, ControlType::List},           {kComboTagFilterKind, ControlType::DropList},
+    {kComboTagSecondLevel, ControlType::DropList}, {kComboTagThirdLevel, ControlType::DropList},
+    {kComboTagDataType, ControlType::DropList},    {kButtonTagAddAll, ControlType::Button},
+    {kFrameTagFilter, ControlType::GroupBox},      {kFrameTagTypeList, ControlType::GroupBox},
 };
 
 inline constexpr TemplateControlSpec kModbusTagSelectControls[] = {

@@ -15,7 +15,8 @@ int storedDontAsk()
 
 } // namespace
 
-ConfirmDeleteDlg::ConfirmDeleteDlg(QWidget* parent) : CDialogBase(kTemplateConfirmDelete, parent) {}
+ConfirmDeleteDlg::ConfirmDeleteDlg(QWidget* parent) : CDialogBase(kTemplateConfirmDelete, parent)
+{}
 
 int ConfirmDeleteDlg::DoModal()
 {
@@ -28,7 +29,8 @@ bool ConfirmDeleteDlg::OnInitDialog()
 {
     if (hasControl(kIconConfirmDelete))
         ShowWarningIcon(control(kIconConfirmDelete));
-    onChanged(kCheckConfirmDeleteDontAsk, [this] { dontAsk_ = isItemChecked(kCheckConfirmDeleteDontAsk) ? kDontAsk : 0; });
+    onChanged(kCheckConfirmDeleteDontAsk,
+              [this] { dontAsk_ = isItemChecked(kCheckConfirmDeleteDontAsk) ? kDontAsk : 0; });
     onClicked(kButtonConfirmDeleteYes, [this] { OnYes(); });
     onClicked(kButtonConfirmDeleteNo, [this] { OnNo(); });
     return true;

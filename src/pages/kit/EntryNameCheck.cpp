@@ -3,8 +3,8 @@
 #include "ListPageStrings.h"
 #include "Validation.h"
 
-void CheckEntryName(const QString& name, const QString& label, const QStringList& names, int skipRow,
-                    QWidget* edit, ValidationReport& report)
+void CheckEntryName(const QString& name, const QString& label, const QStringList& names, int skipRow, QWidget* edit,
+                    ValidationReport& report)
 {
     if (name.trimmed().isEmpty()) {
         report.Add(FormatInvalidItemLine(label), edit);

@@ -10,5 +10,5 @@
 class QWidget;
 
 // names: the stored entries' names; skipRow: the row being modified (-1 on Add).
-void CheckEntryName(const QString& name, const QString& label, const QStringList& names, int skipRow,
-                    QWidget* edit, ValidationReport& report);
+void CheckEntryName(const QString& name, const QString& label, const QStringList& names, int skipRow, QWidget* edit,
+                    ValidationReport& report);

@@ -22,4 +22,3 @@ private:
     int controlId_ = 0;
     QString text_;
 };
-

@@ -2,8 +2,8 @@
 // Language-pack strings of the list pages.
 
 inline constexpr unsigned kStringNoEntrySelected = 613;
-inline constexpr unsigned kStringEntryAdded = 616;    // name, row number
-inline constexpr unsigned kStringEntryModified = 618; // name, row number
+inline constexpr unsigned kStringEntryAdded = 616;     // name, row number
+inline constexpr unsigned kStringEntryModified = 618;  // name, row number
 inline constexpr unsigned kStringEntriesDeleted = 619; // name
 inline constexpr unsigned kStringTagReleased = 681;    // tag name
 inline constexpr unsigned kStringTagCreated = 732;     // tag name

@@ -34,10 +34,16 @@ public:
     template <class Field, class Conversion>
     PageBindings& Bind(ControlId control, FieldLabel label, Field Record::*field, Conversion conversion)
     {
-        Binding binding {control, std::move(label), {}, {}, {}, {}};
-        binding.fill = [field, conversion](QWidget& widget, const Record& record) { conversion.Fill(widget, record.*field); };
-        binding.store = [field, conversion](const QWidget& widget, Record& record) { conversion.Store(widget, record.*field); };
-        binding.check = [conversion](const QWidget& widget, const QString& text) { return conversion.Check(widget, text); };
+        Binding binding{control, std::move(label), {}, {}, {}, {}};
+        binding.fill = [field, conversion](QWidget& widget, const Record& record) {
+            conversion.Fill(widget, record.*field);
+        };
+        binding.store = [field, conversion](const QWidget& widget, Record& record) {
+            conversion.Store(widget, record.*field);
+        };
+        binding.check = [conversion](const QWidget& widget, const QString& text) {
+            return conversion.Check(widget, text);
+        };
         binding.column = [field, conversion](const Record& record) { return conversion.Column(record.*field); };
         if (control.type != conversion.type)
             TraceLog("control %d is declared as another control type than its binding needs", control.id);
@@ -51,10 +57,16 @@ public:
     template <class Access, class Conversion>
     PageBindings& BindAt(ControlId control, FieldLabel label, Access access, Conversion conversion)
     {
-        Binding binding {control, std::move(label), {}, {}, {}, {}};
-        binding.fill = [access, conversion](QWidget& widget, const Record& record) { conversion.Fill(widget, access(record)); };
-        binding.store = [access, conversion](const QWidget& widget, Record& record) { conversion.Store(widget, access(record)); };
-        binding.check = [conversion](const QWidget& widget, const QString& text) { return conversion.Check(widget, text); };
+        Binding binding{control, std::move(label), {}, {}, {}, {}};
+        binding.fill = [access, conversion](QWidget& widget, const Record& record) {
+            conversion.Fill(widget, access(record));
+        };
+        binding.store = [access, conversion](const QWidget& widget, Record& record) {
+            conversion.Store(widget, access(record));
+        };
+        binding.check = [conversion](const QWidget& widget, const QString& text) {
+            return conversion.Check(widget, text);
+        };
         binding.column = [access, conversion](const Record& record) { return conversion.Column(access(record)); };
         if (control.type != conversion.type)
             TraceLog("control %d is declared as another control type than its binding needs", control.id);

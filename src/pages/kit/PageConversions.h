@@ -51,12 +51,21 @@ struct AsIndex {
     ControlType type = ControlType::DropList;
 
     template <class V>
-    void Fill(QWidget& control, V value) const { fillIndex(control, static_cast<int>(value)); }
+    void Fill(QWidget& control, V value) const
+    {
+        fillIndex(control, static_cast<int>(value));
+    }
     template <class V>
-    void Store(const QWidget& control, V& value) const { value = static_cast<V>(currentIndex(control)); }
+    void Store(const QWidget& control, V& value) const
+    {
+        value = static_cast<V>(currentIndex(control));
+    }
     QString Check(const QWidget& control, const QString& label) const;
     template <class V>
-    QString Column(V value) const { return options.value(static_cast<int>(value)); }
+    QString Column(V value) const
+    {
+        return options.value(static_cast<int>(value));
+    }
 
 private:
     void fillIndex(QWidget& control, int index) const;
@@ -69,18 +78,30 @@ struct AsNumber {
     ControlType type = ControlType::Edit;
 
     template <class V>
-    void Fill(QWidget& control, V value) const { SetControlText(control, QString::number(value)); }
+    void Fill(QWidget& control, V value) const
+    {
+        SetControlText(control, QString::number(value));
+    }
     template <class V>
-    void Store(const QWidget& control, V& value) const { value = static_cast<V>(number(control)); }
+    void Store(const QWidget& control, V& value) const
+    {
+        value = static_cast<V>(number(control));
+    }
     QString Check(const QWidget& control, const QString& label) const;
     template <class V>
-    QString Column(V value) const { return QString::number(value); }
+    QString Column(V value) const
+    {
+        return QString::number(value);
+    }
 
 private:
     static qint64 number(const QWidget& control);
 };
 
-inline AsNumber AsEditNumber(const SettingTriple& range) { return AsNumber {range, 849}; }
+inline AsNumber AsEditNumber(const SettingTriple& range)
+{
+    return AsNumber{range, 849};
+}
 
 struct AsText {
     int maxBytes = 64;
@@ -94,8 +115,14 @@ struct AsText {
     QString Column(const QString& value) const { return value; }
 };
 
-inline AsText AsRequiredText(int maxBytes) { return AsText {maxBytes, true}; }
-inline AsText AsAddressText(int maxBytes) { return AsText {maxBytes, true, kStringAddressTooLong}; }
+inline AsText AsRequiredText(int maxBytes)
+{
+    return AsText{maxBytes, true};
+}
+inline AsText AsAddressText(int maxBytes)
+{
+    return AsText{maxBytes, true, kStringAddressTooLong};
+}
 
 struct AsIPv4 {
     ControlType type = ControlType::Edit; // ControlType::IPAddress for an IP address control
@@ -110,12 +137,21 @@ struct AsCheck {
     ControlType type = ControlType::CheckBox;
 
     template <class V>
-    void Fill(QWidget& control, V value) const { setChecked(control, value != V {}); }
+    void Fill(QWidget& control, V value) const
+    {
+        setChecked(control, value != V{});
+    }
     template <class V>
-    void Store(const QWidget& control, V& value) const { value = static_cast<V>(isChecked(control) ? 1 : 0); }
+    void Store(const QWidget& control, V& value) const
+    {
+        value = static_cast<V>(isChecked(control) ? 1 : 0);
+    }
     QString Check(const QWidget&, const QString&) const { return {}; }
     template <class V>
-    QString Column(V value) const { return QString::number(value != V {} ? 1 : 0); }
+    QString Column(V value) const
+    {
+        return QString::number(value != V{} ? 1 : 0);
+    }
 
 private:
     static void setChecked(QWidget& control, bool checked);
@@ -127,12 +163,21 @@ struct AsHex {
     ControlType type = ControlType::Edit;
 
     template <class V>
-    void Fill(QWidget& control, V value) const { SetControlText(control, hexText(static_cast<quint32>(value))); }
+    void Fill(QWidget& control, V value) const
+    {
+        SetControlText(control, hexText(static_cast<quint32>(value)));
+    }
     template <class V>
-    void Store(const QWidget& control, V& value) const { value = static_cast<V>(number(control)); }
+    void Store(const QWidget& control, V& value) const
+    {
+        value = static_cast<V>(number(control));
+    }
     QString Check(const QWidget& control, const QString& label) const;
     template <class V>
-    QString Column(V value) const { return hexText(static_cast<quint32>(value)); }
+    QString Column(V value) const
+    {
+        return hexText(static_cast<quint32>(value));
+    }
 
     static QString hexText(quint32 value) { return QString::number(value, 16).toUpper(); }
 
@@ -158,12 +203,21 @@ struct AsItemData {
     ControlType type = ControlType::DropList;
 
     template <class V>
-    void Fill(QWidget& control, V value) const { fillData(control, static_cast<int>(value)); }
+    void Fill(QWidget& control, V value) const
+    {
+        fillData(control, static_cast<int>(value));
+    }
     template <class V>
-    void Store(const QWidget& control, V& value) const { value = static_cast<V>(currentData(control)); }
+    void Store(const QWidget& control, V& value) const
+    {
+        value = static_cast<V>(currentData(control));
+    }
     QString Check(const QWidget& control, const QString& label) const;
     template <class V>
-    QString Column(V value) const { return textOf(static_cast<int>(value)); }
+    QString Column(V value) const
+    {
+        return textOf(static_cast<int>(value));
+    }
 
 private:
     void fillData(QWidget& control, int value) const;

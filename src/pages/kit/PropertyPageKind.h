@@ -19,7 +19,7 @@ struct PropertyPageKind {
     int formId;
     const char* pageClass;
     unsigned templateId;
-    int channelTypeId;        // the system-variable pages: the channel type they list; 0 for the others
+    int channelTypeId;          // the system-variable pages: the channel type they list; 0 for the others
     PageFactory make = nullptr; // null: the page is not part of the program yet
 };
 

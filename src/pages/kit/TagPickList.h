@@ -27,20 +27,22 @@ template <class Item>
 class TagPickList {
 public:
     struct Hooks {
-        std::function<std::vector<TagRecord>()> choose; // the chosen tags; none when cancelled
-        std::function<QString(const Item&)> address;    // the listed item's tag address (ResID)
-        std::function<Item(const TagRecord&)> make;     // a new item for a chosen tag
+        std::function<std::vector<TagRecord>()> choose;   // the chosen tags; none when cancelled
+        std::function<QString(const Item&)> address;      // the listed item's tag address (ResID)
+        std::function<Item(const TagRecord&)> make;       // a new item for a chosen tag
         std::function<QStringList(const Item&)> rowTexts; // the row's texts after its number
     };
 
     explicit TagPickList(Hooks hooks, int limit = 0, QString limitMessage = {})
         : hooks_(std::move(hooks)), limit_(limit), limitMessage_(std::move(limitMessage))
-    {
-    }
+    {}
 
     // Opens the chooser and appends the chosen tags not listed yet, up to the limit (its message
     // shown once when tags were left out for it). The number of items added.
-    int Pick(std::vector<Item>& items) const { return Append(items, hooks_.choose ? hooks_.choose() : std::vector<TagRecord> {}); }
+    int Pick(std::vector<Item>& items) const
+    {
+        return Append(items, hooks_.choose ? hooks_.choose() : std::vector<TagRecord>{});
+    }
 
     int Append(std::vector<Item>& items, const std::vector<TagRecord>& chosen) const
     {

@@ -13,7 +13,7 @@ const QString kSecondsFormat = QStringLiteral("(%d-%d seconds)");
 const QString kCountFormat = QStringLiteral("(%d-%d)");
 const QString kRetryFormat = QStringLiteral("(%d-%d, 100 for infinite)");
 const QStringList kDLConfirmModes = {QStringLiteral("Never"), QStringLiteral("Always")};
-const FieldLabel kNoLabel {QString()};
+const FieldLabel kNoLabel{QString()};
 
 // A choice of a fixed list; an empty list leaves nothing to check.
 struct AsChoice : AsIndex {
@@ -63,27 +63,30 @@ void CDNP3AdvanceSettingDlg::bindControls()
 {
     const Master& w = working_;
     // Table order is the order of the validation lines; the event storages are not checked.
-    bindings_.Bind(kEditFragmentSize, kLabelFragmentSize, &Master::FragmentMaxSize, AsNumber {w.FragmentSizeValue})
+    bindings_.Bind(kEditFragmentSize, kLabelFragmentSize, &Master::FragmentMaxSize, AsNumber{w.FragmentSizeValue})
         .Bind(kEditAppConfirmTimeout, kLabelAppConfirmTimeout, &Master::ApplicationConfirmTimeout,
-              AsNumber {w.APConfirmTimeoutValue})
-        .Bind(kComboDLConfirmMode, kNoLabel, &Master::DLConfirmMode, AsChoice {{kDLConfirmModes}})
+              AsNumber{w.APConfirmTimeoutValue})
+        .Bind(kComboDLConfirmMode, kNoLabel, &Master::DLConfirmMode, AsChoice{{kDLConfirmModes}})
         .Bind(kEditDLConfirmTimeout, kLabelDLConfirmTimeout, &Master::DLConfirmTimeout,
-              AsNumber {w.DLResponseTimeoutValue})
-        .Bind(kEditDLConfirmRetry, kLabelDLConfirmRetry, &Master::DLConfirmRetry, AsNumber {w.DLMaxRetryValue})
-        .Bind(kComboBufferOverflow, kNoLabel, &Master::EventBufferOverflow, AsChoice {{w.EventBufferOverflowOptions}})
-        .Bind(kEditBinaryStorage, kNoLabel, &Master::MaximumBinaryEventStorage, AsNumber {})
-        .Bind(kEditAnalogStorage, kNoLabel, &Master::MaximumAnalogEventStorage, AsNumber {})
-        .Bind(kEditCounterStorage, kNoLabel, &Master::MaximumCounterEventStorage, AsNumber {})
+              AsNumber{w.DLResponseTimeoutValue})
+        .Bind(kEditDLConfirmRetry, kLabelDLConfirmRetry, &Master::DLConfirmRetry, AsNumber{w.DLMaxRetryValue})
+        .Bind(kComboBufferOverflow, kNoLabel, &Master::EventBufferOverflow, AsChoice{{w.EventBufferOverflowOptions}})
+        .Bind(kEditBinaryStorage, kNoLabel, &Master::MaximumBinaryEventStorage, AsNumber{})
+        .Bind(kEditAnalogStorage, kNoLabel, &Master::MaximumAnalogEventStorage, AsNumber{})
+        .Bind(kEditCounterStorage, kNoLabel, &Master::MaximumCounterEventStorage, AsNumber{})
         .Bind(kEditUnsolicitedTimeout, kLabelUnsolicitedTimeout, &Master::UnsolicitedTimeout,
-              AsNumber {w.UnsoliciteTimeoutValue})
-        .Bind(kEditHoldingTime, kLabelHoldingTime, &Master::UnsolicitedHoldingTime, AsNumber {w.UnsoliciteHoldTimeValue})
+              AsNumber{w.UnsoliciteTimeoutValue})
+        .Bind(kEditHoldingTime, kLabelHoldingTime, &Master::UnsolicitedHoldingTime, AsNumber{w.UnsoliciteHoldTimeValue})
         .Bind(kCheckClass1, kNoLabel, &Master::EnableUnsolicitedClass1, AsCheck())
-        .Bind(kEditClass1Count, kLabelClass1Count, &Master::NumberofUnsolicitedClass1, AsNumber {w.UnsoliciteTriggerClass1})
+        .Bind(kEditClass1Count, kLabelClass1Count, &Master::NumberofUnsolicitedClass1,
+              AsNumber{w.UnsoliciteTriggerClass1})
         .Bind(kCheckClass2, kNoLabel, &Master::EnableUnsolicitedClass2, AsCheck())
-        .Bind(kEditClass2Count, kLabelClass2Count, &Master::NumberofUnsolicitedClass2, AsNumber {w.UnsoliciteTriggerClass2})
+        .Bind(kEditClass2Count, kLabelClass2Count, &Master::NumberofUnsolicitedClass2,
+              AsNumber{w.UnsoliciteTriggerClass2})
         .Bind(kCheckClass3, kNoLabel, &Master::EnableUnsolicitedClass3, AsCheck())
-        .Bind(kEditClass3Count, kLabelClass3Count, &Master::NumberofUnsolicitedClass3, AsNumber {w.UnsoliciteTriggerClass3})
-        .Bind(kEditRetry, kLabelRetry, &Master::UnsolicitedRetry, AsRetryCount {{w.UnsolicitedRetryValue}});
+        .Bind(kEditClass3Count, kLabelClass3Count, &Master::NumberofUnsolicitedClass3,
+              AsNumber{w.UnsoliciteTriggerClass3})
+        .Bind(kEditRetry, kLabelRetry, &Master::UnsolicitedRetry, AsRetryCount{{w.UnsolicitedRetryValue}});
 }
 
 bool CDNP3AdvanceSettingDlg::OnInitDialog()

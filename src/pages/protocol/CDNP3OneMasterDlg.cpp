@@ -35,7 +35,7 @@ struct AsFreeText : AsText {
     QString Check(const QWidget&, const QString&) const { return {}; }
 };
 
-const FieldLabel kNoLabel {QString()};
+const FieldLabel kNoLabel{QString()};
 
 // A cleared number edit counts as 0.
 struct AsNumberOrZero : AsNumber {
@@ -63,13 +63,13 @@ void CDNP3OneMasterDlg::bindControls()
     Bindings()
         .Bind(kCheckEnable, kNoLabel, MasterField(&DNP3_MASTER_ITEM_SETTINGS::EnableDnp3Master), AsCheck())
         .Bind(kEditName, kNoLabel, MasterField(&DNP3_MASTER_ITEM_SETTINGS::Name), AsFreeText())
-        .Bind(kEditLocalAddr, kLabelLocalAddr, &Dnp3MasterPageRecord::LocalAddr, AsNumberOrZero {{localAddrRange_}})
-        .Bind(kEditLocalPort, kLabelLocalPort, &Dnp3MasterPageRecord::LocalPort, AsNumberOrZero {{localPortRange_}})
+        .Bind(kEditLocalAddr, kLabelLocalAddr, &Dnp3MasterPageRecord::LocalAddr, AsNumberOrZero{{localAddrRange_}})
+        .Bind(kEditLocalPort, kLabelLocalPort, &Dnp3MasterPageRecord::LocalPort, AsNumberOrZero{{localPortRange_}})
         .Bind(kEditDestAddr, kLabelDestAddr, MasterField(&DNP3_MASTER_ITEM_SETTINGS::DestinationAddr),
-              AsNumberOrZero {{master.DestAddrValue}})
+              AsNumberOrZero{{master.DestAddrValue}})
         .Bind(kEditMasterIP, kLabelMasterIP, MasterField(&DNP3_MASTER_ITEM_SETTINGS::MasterIP), AsMasterIP())
         .Bind(kEditDestPort, kLabelDestPort, MasterField(&DNP3_MASTER_ITEM_SETTINGS::DestinationPort),
-              AsNumberOrZero {{master.DestPortValue}})
+              AsNumberOrZero{{master.DestPortValue}})
         .Bind(kCheckUnsolicited, kNoLabel, MasterField(&DNP3_MASTER_ITEM_SETTINGS::EnableUnsolicited), AsCheck());
 }
 
@@ -133,7 +133,8 @@ void CDNP3OneMasterDlg::OnRecordShown()
 void CDNP3OneMasterDlg::updateUnsolicitedControls()
 {
     const bool unsolicited = isItemChecked(kCheckUnsolicited);
-    for (int id : {int(kLabelMasterIP), int(kEditMasterIP), int(kLabelDestPort), int(kEditDestPort), int(kRangeDestPort)})
+    for (int id :
+         {int(kLabelMasterIP), int(kEditMasterIP), int(kLabelDestPort), int(kEditDestPort), int(kRangeDestPort)})
         enableItem(id, unsolicited);
 }
 

@@ -8,30 +8,30 @@
 
 namespace Dnp3MasterPage {
 inline constexpr unsigned kTemplate = 884;
-inline constexpr ControlId kCheckEnable {1429, ControlType::CheckBox};
-inline constexpr ControlId kEditName {3866, ControlType::Edit};
-inline constexpr ControlId kLabelLocalAddr {3868, ControlType::Static};
-inline constexpr ControlId kEditLocalAddr {3869, ControlType::Edit};
-inline constexpr ControlId kRangeLocalAddr {3870, ControlType::Static};
-inline constexpr ControlId kLabelLocalPort {3874, ControlType::Static};
-inline constexpr ControlId kEditLocalPort {3875, ControlType::Edit};
-inline constexpr ControlId kRangeLocalPort {3876, ControlType::Static};
-inline constexpr ControlId kLabelDestAddr {3871, ControlType::Static};
-inline constexpr ControlId kEditDestAddr {3872, ControlType::Edit};
-inline constexpr ControlId kRangeDestAddr {1428, ControlType::Static};
-inline constexpr ControlId kCheckUnsolicited {3877, ControlType::CheckBox};
-inline constexpr ControlId kLabelMasterIP {3878, ControlType::Static};
-inline constexpr ControlId kEditMasterIP {3879, ControlType::Edit};
-inline constexpr ControlId kLabelDestPort {3880, ControlType::Static};
-inline constexpr ControlId kEditDestPort {3881, ControlType::Edit};
-inline constexpr ControlId kRangeDestPort {3882, ControlType::Static};
-inline constexpr ControlId kButtonAdvanced {3883, ControlType::Button};
-inline constexpr ControlId kButtonApply {3884, ControlType::Button};
-inline constexpr ControlId kControls[] = {
-    kCheckEnable,   kEditName,      kLabelLocalAddr,   kEditLocalAddr, kRangeLocalAddr, kLabelLocalPort,
-    kEditLocalPort, kRangeLocalPort, kLabelDestAddr,   kEditDestAddr,  kRangeDestAddr,  kCheckUnsolicited,
-    kLabelMasterIP, kEditMasterIP,  kLabelDestPort,    kEditDestPort,  kRangeDestPort,  kButtonAdvanced,
-    kButtonApply};
+inline constexpr ControlId kCheckEnable{1429, ControlType::CheckBox};
+inline constexpr ControlId kEditName{3866, ControlType::Edit};
+inline constexpr ControlId kLabelLocalAddr{3868, ControlType::Static};
+inline constexpr ControlId kEditLocalAddr{3869, ControlType::Edit};
+inline constexpr ControlId kRangeLocalAddr{3870, ControlType::Static};
+inline constexpr ControlId kLabelLocalPort{3874, ControlType::Static};
+inline constexpr ControlId kEditLocalPort{3875, ControlType::Edit};
+inline constexpr ControlId kRangeLocalPort{3876, ControlType::Static};
+inline constexpr ControlId kLabelDestAddr{3871, ControlType::Static};
+inline constexpr ControlId kEditDestAddr{3872, ControlType::Edit};
+inline constexpr ControlId kRangeDestAddr{1428, ControlType::Static};
+inline constexpr ControlId kCheckUnsolicited{3877, ControlType::CheckBox};
+inline constexpr ControlId kLabelMasterIP{3878, ControlType::Static};
+inline constexpr ControlId kEditMasterIP{3879, ControlType::Edit};
+inline constexpr ControlId kLabelDestPort{3880, ControlType::Static};
+inline constexpr ControlId kEditDestPort{3881, ControlType::Edit};
+inline constexpr ControlId kRangeDestPort{3882, ControlType::Static};
+inline constexpr ControlId kButtonAdvanced{3883, ControlType::Button};
+inline constexpr ControlId kButtonApply{3884, ControlType::Button};
+inline constexpr ControlId kControls[] = {kCheckEnable,    kEditName,       kLabelLocalAddr, kEditLocalAddr,
+                                          kRangeLocalAddr, kLabelLocalPort, kEditLocalPort,  kRangeLocalPort,
+                                          kLabelDestAddr,  kEditDestAddr,   kRangeDestAddr,  kCheckUnsolicited,
+                                          kLabelMasterIP,  kEditMasterIP,   kLabelDestPort,  kEditDestPort,
+                                          kRangeDestPort,  kButtonAdvanced, kButtonApply};
 inline constexpr int kMasterIndex = 0; // the page edits the first master only
 inline constexpr int kNameLength = 64;
 inline constexpr char kUnsetMasterIP[] = "0.0.0.0";

@@ -19,7 +19,8 @@ const QString kIecDataTypeKey = QStringLiteral("IECDataType");
 
 } // namespace
 
-CDNP3SelectTagDlg::CDNP3SelectTagDlg(IPageHost* host) : CPropertyUIDialog(kTemplate, host) {}
+CDNP3SelectTagDlg::CDNP3SelectTagDlg(IPageHost* host) : CPropertyUIDialog(kTemplate, host)
+{}
 
 bool CDNP3SelectTagDlg::OnInitDialog()
 {

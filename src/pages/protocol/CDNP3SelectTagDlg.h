@@ -10,7 +10,7 @@ class CDnp3SelTagPage;
 
 namespace Dnp3PointsPage {
 inline constexpr unsigned kTemplate = 191;
-inline constexpr ControlId kTabTypes {3885, ControlType::Tab};
+inline constexpr ControlId kTabTypes{3885, ControlType::Tab};
 inline constexpr ControlId kControls[] = {kTabTypes};
 // Tab order: binary input, binary output, analog input, analog output, counter.
 inline constexpr int kTabTypeCodes[] = {1, 3, 2, 4, 5};

@@ -58,8 +58,7 @@ void fillCombo(QComboBox* combo, const QStringList& items)
 
 CDnp3SelTagPage::CDnp3SelTagPage(int objectType, CPropertyUIDialog& host)
     : CFormBase(kTemplate), objectType_(objectType), host_(host)
-{
-}
+{}
 
 CDataCenter* CDnp3SelTagPage::model() const
 {
@@ -74,8 +73,8 @@ CListCtrlEx* CDnp3SelTagPage::list() const
 QString CDnp3SelTagPage::LogCaption() const
 {
     const CDataCenter* m = model();
-    return m ? FormatText(QStringLiteral("%s %s"), {m->GetResourceName(ServiceId::Dnp3Outstation),
-                                                   m->GetResourceName(ServiceId::Dnp3Point)})
+    return m ? FormatText(QStringLiteral("%s %s"),
+                          {m->GetResourceName(ServiceId::Dnp3Outstation), m->GetResourceName(ServiceId::Dnp3Point)})
              : QString();
 }
 
@@ -97,8 +96,14 @@ bool CDnp3SelTagPage::OnInitDialog()
     onClicked(kButtonUp, [this] { onMove(-1); });
     onClicked(kButtonDown, [this] { onMove(+1); });
     onClicked(kButtonApply, [this] { onApply(); });
-    onChanged(kComboClass, [this] { if (!filling_) onClassChanged(); });
-    onChanged(kComboDeviation, [this] { if (!filling_) onDeviationChanged(); });
+    onChanged(kComboClass, [this] {
+        if (!filling_)
+            onClassChanged();
+    });
+    onChanged(kComboDeviation, [this] {
+        if (!filling_)
+            onDeviationChanged();
+    });
     return true;
 }
 
@@ -107,8 +112,8 @@ void CDnp3SelTagPage::arrangeForType()
     const bool counter = HasFrozenVariations(objectType_);
     if (counter) {
         swapGridCells(control(kComboEvent), control(kComboFrozen));
-        for (auto [counterId, analogId] : {std::pair {kLabelChange, kLabelDeadband}, {kEditChange, kEditDeadband},
-                                           {kRangeChange, kRangeDeadband}})
+        for (auto [counterId, analogId] :
+             {std::pair{kLabelChange, kLabelDeadband}, {kEditChange, kEditDeadband}, {kRangeChange, kRangeDeadband}})
             swapGridCells(control(counterId), control(analogId));
     }
     setItemText(kLabelEvent, counter ? kFrozenVariationTitle : kEventVariationTitle);
@@ -181,7 +186,7 @@ bool CDnp3SelTagPage::canCarryEvents(const DNP3_POINT_SETTINGS& point) const
 
 QStringList CDnp3SelTagPage::rowTexts(int index, const DNP3_POINT_SETTINGS& point) const
 {
-    QStringList texts {QString::number(index), point.Name, QString(), QString()};
+    QStringList texts{QString::number(index), point.Name, QString(), QString()};
     if (const std::optional<TagRecord> tag = tagOf(point)) {
         texts[2] = dataTypeNames_.value(MapDataTypeCode(tag->DataTypeCode));
         texts[3] = options_.ClassLevel.value(point.Class);
@@ -233,8 +238,8 @@ void CDnp3SelTagPage::showGroup()
     item<QComboBox>(kComboClass)->setCurrentIndex(-1);
     enableItem(kComboClass, false);
     item<QComboBox>(kComboDeviation)->setCurrentIndex(0);
-    for (int id : {int(kLabelDeadband), int(kComboDeviation), int(kEditDeadband), int(kRangeDeadband), int(kLabelChange),
-                   int(kEditChange), int(kRangeChange)})
+    for (int id : {int(kLabelDeadband), int(kComboDeviation), int(kEditDeadband), int(kRangeDeadband),
+                   int(kLabelChange), int(kEditChange), int(kRangeChange)})
         enableItem(id, false);
     setItemText(kEditDeadband, QString());
     setItemText(kEditChange, QString());
@@ -289,8 +294,9 @@ void CDnp3SelTagPage::enableDeadbandByClass()
     if (!analog && objectType_ != Dnp3ObjectType::Counter)
         return;
     const int edit = analog ? kEditDeadband : kEditChange;
-    const std::vector<int> ids = analog ? std::vector<int> {kLabelDeadband, kComboDeviation, kEditDeadband, kRangeDeadband}
-                                        : std::vector<int> {kLabelChange, kEditChange, kRangeChange};
+    const std::vector<int> ids = analog
+                                     ? std::vector<int>{kLabelDeadband, kComboDeviation, kEditDeadband, kRangeDeadband}
+                                     : std::vector<int>{kLabelChange, kEditChange, kRangeChange};
     for (int id : ids)
         enableItem(id, eventClass);
     if (!eventClass)

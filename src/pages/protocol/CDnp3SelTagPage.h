@@ -19,34 +19,34 @@ struct TagRecord;
 
 namespace Dnp3PointTab {
 inline constexpr unsigned kTemplate = 205;
-inline constexpr ControlId kListPoints {3151, ControlType::List};
-inline constexpr ControlId kButtonAdd {1153, ControlType::Button};
-inline constexpr ControlId kButtonRemove {3084, ControlType::Button};
-inline constexpr ControlId kButtonUp {3837, ControlType::Button};
-inline constexpr ControlId kButtonDown {3838, ControlType::Button};
-inline constexpr ControlId kButtonApply {3862, ControlType::Button};
-inline constexpr ControlId kLabelStatic {3840, ControlType::Static};
-inline constexpr ControlId kComboStatic {3841, ControlType::DropList};
-inline constexpr ControlId kLabelEvent {3842, ControlType::Static};
-inline constexpr ControlId kComboEvent {3843, ControlType::DropList};
-inline constexpr ControlId kLabelFrozen {3844, ControlType::Static};
-inline constexpr ControlId kComboFrozen {3845, ControlType::DropList};
-inline constexpr ControlId kLabelFrozenEvent {1418, ControlType::Static};
-inline constexpr ControlId kComboFrozenEvent {1420, ControlType::DropList};
-inline constexpr ControlId kComboClass {3858, ControlType::DropList};
-inline constexpr ControlId kGroupDeadband {3846, ControlType::GroupBox};
-inline constexpr ControlId kComboDeviation {1422, ControlType::DropList};
-inline constexpr ControlId kLabelDeadband {1432, ControlType::Static};
-inline constexpr ControlId kEditDeadband {1416, ControlType::Edit};
-inline constexpr ControlId kRangeDeadband {1426, ControlType::Static};
-inline constexpr ControlId kLabelChange {1430, ControlType::Static};
-inline constexpr ControlId kEditChange {1406, ControlType::Edit};
-inline constexpr ControlId kRangeChange {1424, ControlType::Static};
+inline constexpr ControlId kListPoints{3151, ControlType::List};
+inline constexpr ControlId kButtonAdd{1153, ControlType::Button};
+inline constexpr ControlId kButtonRemove{3084, ControlType::Button};
+inline constexpr ControlId kButtonUp{3837, ControlType::Button};
+inline constexpr ControlId kButtonDown{3838, ControlType::Button};
+inline constexpr ControlId kButtonApply{3862, ControlType::Button};
+inline constexpr ControlId kLabelStatic{3840, ControlType::Static};
+inline constexpr ControlId kComboStatic{3841, ControlType::DropList};
+inline constexpr ControlId kLabelEvent{3842, ControlType::Static};
+inline constexpr ControlId kComboEvent{3843, ControlType::DropList};
+inline constexpr ControlId kLabelFrozen{3844, ControlType::Static};
+inline constexpr ControlId kComboFrozen{3845, ControlType::DropList};
+inline constexpr ControlId kLabelFrozenEvent{1418, ControlType::Static};
+inline constexpr ControlId kComboFrozenEvent{1420, ControlType::DropList};
+inline constexpr ControlId kComboClass{3858, ControlType::DropList};
+inline constexpr ControlId kGroupDeadband{3846, ControlType::GroupBox};
+inline constexpr ControlId kComboDeviation{1422, ControlType::DropList};
+inline constexpr ControlId kLabelDeadband{1432, ControlType::Static};
+inline constexpr ControlId kEditDeadband{1416, ControlType::Edit};
+inline constexpr ControlId kRangeDeadband{1426, ControlType::Static};
+inline constexpr ControlId kLabelChange{1430, ControlType::Static};
+inline constexpr ControlId kEditChange{1406, ControlType::Edit};
+inline constexpr ControlId kRangeChange{1424, ControlType::Static};
 inline constexpr ControlId kControls[] = {
-    kListPoints, kButtonAdd, kButtonRemove, kButtonUp, kButtonDown, kButtonApply, kLabelStatic, kComboStatic,
-    kLabelEvent, kComboEvent, kLabelFrozen, kComboFrozen, kLabelFrozenEvent, kComboFrozenEvent, kComboClass,
-    kGroupDeadband, kComboDeviation, kLabelDeadband, kEditDeadband, kRangeDeadband, kLabelChange, kEditChange,
-    kRangeChange};
+    kListPoints,       kButtonAdd,        kButtonRemove, kButtonUp,      kButtonDown,     kButtonApply,
+    kLabelStatic,      kComboStatic,      kLabelEvent,   kComboEvent,    kLabelFrozen,    kComboFrozen,
+    kLabelFrozenEvent, kComboFrozenEvent, kComboClass,   kGroupDeadband, kComboDeviation, kLabelDeadband,
+    kEditDeadband,     kRangeDeadband,    kLabelChange,  kEditChange,    kRangeChange};
 } // namespace Dnp3PointTab
 
 class CDnp3SelTagPage : public CFormBase {
@@ -56,9 +56,9 @@ public:
     static constexpr unsigned kStringTagName = 421;
     static constexpr unsigned kStringDataType = 492;
     static constexpr unsigned kStringSelectFirst = 613;
-    static constexpr unsigned kStringPointAdded = 616;   // caption, index
-    static constexpr unsigned kStringGroupApplied = 617; // caption
-    static constexpr unsigned kStringPointApplied = 618; // caption, index
+    static constexpr unsigned kStringPointAdded = 616;    // caption, index
+    static constexpr unsigned kStringGroupApplied = 617;  // caption
+    static constexpr unsigned kStringPointApplied = 618;  // caption, index
     static constexpr unsigned kStringPointsRemoved = 619; // caption
 
     CDnp3SelTagPage(int objectType, CPropertyUIDialog& host);

@@ -51,10 +51,11 @@ void CDnp3SelTagPage::writeVariations()
         const int number = selectedVariation(comboId, options);
         return number < 0 ? stored : number;
     };
-    model()->SetDnp3GroupSetting(objectType_, chosen(kComboStatic, options_.StaticVariations, group_.StaticVariation),
-                                 chosen(kComboEvent, options_.EventVariations, group_.EventVariation),
-                                 chosen(kComboFrozen, options_.FrozenVariations, group_.FrozenVariation),
-                                 chosen(kComboFrozenEvent, options_.FrozenEventVariations, group_.FrozenEventVariation));
+    model()->SetDnp3GroupSetting(
+        objectType_, chosen(kComboStatic, options_.StaticVariations, group_.StaticVariation),
+        chosen(kComboEvent, options_.EventVariations, group_.EventVariation),
+        chosen(kComboFrozen, options_.FrozenVariations, group_.FrozenVariation),
+        chosen(kComboFrozenEvent, options_.FrozenEventVariations, group_.FrozenEventVariation));
 }
 
 // The row's point with the editors' values, the deadband converted for the point's own tag.
@@ -138,8 +139,9 @@ void CDnp3SelTagPage::onAdd()
     if (!m)
         return;
     ILogLineSink* log = host_.GetHost() ? &host_.GetHost()->LogLines() : nullptr;
-    CTagSelectDlg chooser(*m, log, false, CTagSelectDlg::ByKind {objectType_}, this);
-    connect(&chooser, &CTagSelectDlg::TagsSelected, this, [this](const std::vector<TagRecord>& tags) { AddTags(tags); });
+    CTagSelectDlg chooser(*m, log, false, CTagSelectDlg::ByKind{objectType_}, this);
+    connect(&chooser, &CTagSelectDlg::TagsSelected, this,
+            [this](const std::vector<TagRecord>& tags) { AddTags(tags); });
     chooser.DoModal();
 }
 

@@ -52,8 +52,7 @@ int numberIn(const QString& text)
 
 CExternalDeviceSettingDlg::CExternalDeviceSettingDlg(CDataCenter& model, int deviceRow, CPropertyUIDialog* owner)
     : CDialogBase(kTemplate, owner), model_(model), deviceRow_(deviceRow), owner_(owner)
-{
-}
+{}
 
 bool CExternalDeviceSettingDlg::OnInitDialog()
 {
@@ -83,7 +82,8 @@ bool CExternalDeviceSettingDlg::OnInitDialog()
     });
     connect(item<QLineEdit>(kEditStart), &QLineEdit::editingFinished, this, [this] { rebuildResources(false); });
     connect(item<QLineEdit>(kEditTotal), &QLineEdit::editingFinished, this, [this] { rebuildResources(false); });
-    connect(item<CListCtrlEx>(kListCommands), &CListCtrlEx::itemSelectionChanged, this, [this] { showSelectedCommand(); });
+    connect(item<CListCtrlEx>(kListCommands), &CListCtrlEx::itemSelectionChanged, this,
+            [this] { showSelectedCommand(); });
     refillCommands(0);
     return true;
 }
@@ -104,8 +104,9 @@ void CExternalDeviceSettingDlg::insertColumns()
 QVector<MODBUS_COMMAND_SETTINGS> CExternalDeviceSettingDlg::commands() const
 {
     const auto devices = model_.GetModbusMasterDevices();
-    return deviceRow_ >= 0 && deviceRow_ < static_cast<int>(devices.size()) ? devices[static_cast<size_t>(deviceRow_)].Commands
-                                                                             : QVector<MODBUS_COMMAND_SETTINGS> {};
+    return deviceRow_ >= 0 && deviceRow_ < static_cast<int>(devices.size())
+               ? devices[static_cast<size_t>(deviceRow_)].Commands
+               : QVector<MODBUS_COMMAND_SETTINGS>{};
 }
 
 void CExternalDeviceSettingDlg::refillCommands(int selectRow)
@@ -117,11 +118,15 @@ void CExternalDeviceSettingDlg::refillCommands(int selectRow)
         FillNumberedRows(*rows, static_cast<int>(list.size()), [&](int row) {
             const MODBUS_COMMAND_SETTINGS& command = list[row];
             TagRecord first;
-            const bool swapShown = !command.Resources.isEmpty() && model_.FindTagByName(command.Resources.front().ResID, first)
-                                   && Layout::SwapApplies(first.DataTypeCode);
-            return QStringList {command.Name, QString::number(command.Start_Addr), functionNums_.value(command.Function_Code),
-                                QString::number(command.TotalLength), QString::number(command.ScanRate),
-                                swapShown ? (command.SwappedValue == 1 ? "TRUE" : "FALSE") : QString()};
+            const bool swapShown = !command.Resources.isEmpty() &&
+                                   model_.FindTagByName(command.Resources.front().ResID, first) &&
+                                   Layout::SwapApplies(first.DataTypeCode);
+            return QStringList{command.Name,
+                               QString::number(command.Start_Addr),
+                               functionNums_.value(command.Function_Code),
+                               QString::number(command.TotalLength),
+                               QString::number(command.ScanRate),
+                               swapShown ? (command.SwappedValue == 1 ? "TRUE" : "FALSE") : QString()};
         });
     }
     if (selectRow >= 0 && selectRow < rows->GetItemCount()) {
@@ -140,12 +145,13 @@ void CExternalDeviceSettingDlg::showSelectedCommand()
 
 void CExternalDeviceSettingDlg::showCommand(const MODBUS_COMMAND_SETTINGS* command)
 {
-    const MODBUS_COMMAND_SETTINGS shown = command ? *command : MODBUS_COMMAND_SETTINGS {};
+    const MODBUS_COMMAND_SETTINGS shown = command ? *command : MODBUS_COMMAND_SETTINGS{};
     const QScopedValueRollback<bool> showing(showing_, true);
     setItemText(kEditName, shown.Name);
     item<QComboBox>(kComboFunction)->setCurrentIndex(shown.Function_Code);
     setItemText(kEditStart, QString::number(shown.Start_Addr));
-    setItemText(kEditReference, command ? QString::number(Layout::ReferenceAddress(shown.Function_Code, shown.Start_Addr)) : QString());
+    setItemText(kEditReference,
+                command ? QString::number(Layout::ReferenceAddress(shown.Function_Code, shown.Start_Addr)) : QString());
     setItemText(kEditScanRate, QString::number(shown.ScanRate));
     tags_.clear();
     for (const MODBUS_COMMAND_RESOURCE& resource : shown.Resources) {
@@ -181,7 +187,8 @@ void CExternalDeviceSettingDlg::ChooseTags()
         types.push_back(RegisterType::Base + code);
     const int typeIndex = tags_.empty() ? 0 : MapDataTypeCode(firstTagCode());
     CModbusTagSelectDlg chooser(model_, nullptr, false, types, ServiceId::ModbusMaster, function(), typeIndex, this);
-    connect(&chooser, &CModbusTagSelectDlg::TagsSelected, this, [this](const std::vector<TagRecord>& tags) { SetChosenTags(tags); });
+    connect(&chooser, &CModbusTagSelectDlg::TagsSelected, this,
+            [this](const std::vector<TagRecord>& tags) { SetChosenTags(tags); });
     chooser.DoModal();
 }
 
@@ -190,8 +197,9 @@ void CExternalDeviceSettingDlg::SetChosenTags(const std::vector<TagRecord>& chos
     if (chosen.empty())
         return;
     // Checked before anything changes: a refused choice leaves the command as it was.
-    const bool suited = std::all_of(chosen.begin(), chosen.end(),
-                                    [this](const TagRecord& tag) { return Layout::IsAllowedCode(function(), tag.DataTypeCode); });
+    const bool suited = std::all_of(chosen.begin(), chosen.end(), [this](const TagRecord& tag) {
+        return Layout::IsAllowedCode(function(), tag.DataTypeCode);
+    });
     if (!suited) {
         ShowMessageBox(LoadLangString(kStringUnsuitedTags), MB_OK | MB_ICONWARNING);
         return;
@@ -199,7 +207,8 @@ void CExternalDeviceSettingDlg::SetChosenTags(const std::vector<TagRecord>& chos
     if (!tags_.empty() && firstTagCode() != chosen.front().DataTypeCode)
         tags_.clear();
     for (const TagRecord& tag : chosen) {
-        if (std::none_of(tags_.begin(), tags_.end(), [&](const TagRecord& listed) { return listed.ResID == tag.ResID; }))
+        if (std::none_of(tags_.begin(), tags_.end(),
+                         [&](const TagRecord& listed) { return listed.ResID == tag.ResID; }))
             tags_.push_back(tag);
     }
     showTotalRange();
@@ -244,8 +253,9 @@ void CExternalDeviceSettingDlg::refillTagList()
 {
     FillNumberedRows(*item<CListCtrlEx>(kListTags), static_cast<int>(resources_.size()), [this](int row) {
         const MODBUS_COMMAND_RESOURCE& resource = resources_[row];
-        return QStringList {model_.GetTagNameByAddress(resource.ResID), QString::number(resource.Start_Addr),
-                            QString::number(resource.Length), Layout::ReferenceText(function(), resource.ReferenceAddress)};
+        return QStringList{model_.GetTagNameByAddress(resource.ResID), QString::number(resource.Start_Addr),
+                           QString::number(resource.Length),
+                           Layout::ReferenceText(function(), resource.ReferenceAddress)};
     });
 }
 
@@ -303,7 +313,8 @@ MODBUS_COMMAND_SETTINGS CExternalDeviceSettingDlg::readCommand()
     setItemText(kEditReference, QString::number(Layout::ReferenceAddress(command.Function_Code, command.Start_Addr)));
     command.TotalLength = numberIn(itemText(kEditTotal));
     const bool swapApplies = control(kCheckSwap)->isEnabled();
-    command.SwappedValue = swapApplies ? (isItemChecked(kCheckSwap) ? 1 : 0) : MODBUS_COMMAND_SETTINGS::kSwapNotApplicable;
+    command.SwappedValue =
+        swapApplies ? (isItemChecked(kCheckSwap) ? 1 : 0) : MODBUS_COMMAND_SETTINGS::kSwapNotApplicable;
     command.ScanRate = numberIn(itemText(kEditScanRate));
     rebuildResources(false);
     command.Resources = resources_;

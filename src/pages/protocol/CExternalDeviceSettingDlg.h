@@ -19,35 +19,35 @@ class CPropertyUIDialog;
 
 namespace ExternalDeviceIds {
 inline constexpr unsigned kTemplate = 167;
-inline constexpr ControlId kListCommands {2451, ControlType::List};
-inline constexpr ControlId kLabelName {2453, ControlType::Static};
-inline constexpr ControlId kEditName {2454, ControlType::Edit};
-inline constexpr ControlId kComboFunction {2458, ControlType::DropList};
-inline constexpr ControlId kLabelStart {2455, ControlType::Static};
-inline constexpr ControlId kEditStart {2456, ControlType::Edit};
-inline constexpr ControlId kEditReference {2462, ControlType::Edit};
-inline constexpr ControlId kComboDataType {2464, ControlType::DropList};
-inline constexpr ControlId kComboByteOrder {2460, ControlType::DropList};
-inline constexpr ControlId kCheckSwap {3144, ControlType::CheckBox};
-inline constexpr ControlId kEditTotal {3188, ControlType::Edit};
-inline constexpr ControlId kTextTotalRange {1079, ControlType::Static};
-inline constexpr ControlId kEditScanRate {1292, ControlType::Edit};
-inline constexpr ControlId kTextScanRange {3698, ControlType::Static};
-inline constexpr ControlId kLabelTags {2466, ControlType::Static};
-inline constexpr ControlId kListTags {3696, ControlType::List};
-inline constexpr ControlId kButtonAdd {2785, ControlType::Button};
-inline constexpr ControlId kButtonModify {2786, ControlType::Button};
-inline constexpr ControlId kButtonDelete {2789, ControlType::Button};
-inline constexpr ControlId kButtonSelectTags {3672, ControlType::Button};
-inline constexpr ControlId kButtonRemoveTags {1284, ControlType::Button};
-inline constexpr ControlId kButtonTagUp {3699, ControlType::Button};
-inline constexpr ControlId kButtonTagDown {3700, ControlType::Button};
-inline constexpr ControlId kButtonClose {3416, ControlType::Button};
+inline constexpr ControlId kListCommands{2451, ControlType::List};
+inline constexpr ControlId kLabelName{2453, ControlType::Static};
+inline constexpr ControlId kEditName{2454, ControlType::Edit};
+inline constexpr ControlId kComboFunction{2458, ControlType::DropList};
+inline constexpr ControlId kLabelStart{2455, ControlType::Static};
+inline constexpr ControlId kEditStart{2456, ControlType::Edit};
+inline constexpr ControlId kEditReference{2462, ControlType::Edit};
+inline constexpr ControlId kComboDataType{2464, ControlType::DropList};
+inline constexpr ControlId kComboByteOrder{2460, ControlType::DropList};
+inline constexpr ControlId kCheckSwap{3144, ControlType::CheckBox};
+inline constexpr ControlId kEditTotal{3188, ControlType::Edit};
+inline constexpr ControlId kTextTotalRange{1079, ControlType::Static};
+inline constexpr ControlId kEditScanRate{1292, ControlType::Edit};
+inline constexpr ControlId kTextScanRange{3698, ControlType::Static};
+inline constexpr ControlId kLabelTags{2466, ControlType::Static};
+inline constexpr ControlId kListTags{3696, ControlType::List};
+inline constexpr ControlId kButtonAdd{2785, ControlType::Button};
+inline constexpr ControlId kButtonModify{2786, ControlType::Button};
+inline constexpr ControlId kButtonDelete{2789, ControlType::Button};
+inline constexpr ControlId kButtonSelectTags{3672, ControlType::Button};
+inline constexpr ControlId kButtonRemoveTags{1284, ControlType::Button};
+inline constexpr ControlId kButtonTagUp{3699, ControlType::Button};
+inline constexpr ControlId kButtonTagDown{3700, ControlType::Button};
+inline constexpr ControlId kButtonClose{3416, ControlType::Button};
 inline constexpr ControlId kDialogControls[] = {
-    kListCommands, kLabelName, kEditName, kComboFunction, kLabelStart, kEditStart, kEditReference, kComboDataType,
-    kComboByteOrder, kCheckSwap, kEditTotal, kTextTotalRange, kEditScanRate, kTextScanRange, kLabelTags, kListTags,
-    kButtonAdd, kButtonModify, kButtonDelete, kButtonSelectTags, kButtonRemoveTags, kButtonTagUp, kButtonTagDown,
-    kButtonClose};
+    kListCommands,  kLabelName,        kEditName,         kComboFunction, kLabelStart,    kEditStart,
+    kEditReference, kComboDataType,    kComboByteOrder,   kCheckSwap,     kEditTotal,     kTextTotalRange,
+    kEditScanRate,  kTextScanRange,    kLabelTags,        kListTags,      kButtonAdd,     kButtonModify,
+    kButtonDelete,  kButtonSelectTags, kButtonRemoveTags, kButtonTagUp,   kButtonTagDown, kButtonClose};
 } // namespace ExternalDeviceIds
 
 class CExternalDeviceSettingDlg : public CDialogBase {
@@ -100,7 +100,7 @@ private:
     QStringList functionCodes_;
     QStringList functionNums_;
     QStringList dataTypes_;
-    SettingTriple scanRate_ {};
+    SettingTriple scanRate_{};
     std::vector<TagRecord> tags_;
     QVector<MODBUS_COMMAND_RESOURCE> resources_;
     ModbusCommandLayout::TotalRange range_;

@@ -37,7 +37,7 @@ const QString kDefaultTcpPort = QStringLiteral("502");
 
 // An edit holding a number: empty is invalid (647), outside the triple out of range (646).
 struct AsRequiredNumber {
-    SettingTriple range {0, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()};
+    SettingTriple range{0, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()};
     ControlType type = ControlType::Edit;
 
     void Fill(QWidget& control, qint32 value) const { SetControlText(control, QString::number(value)); }
@@ -61,17 +61,18 @@ struct AsRequiredNumber {
 CModbusMasterDlg::CModbusMasterDlg(IPageHost* host)
     : CPropertyUIDialog(kTemplate, host), ports_(LoadLangString(kStringEthernetPort), kEthernetPortKey)
 {
-    tcpPort_.Bind(kEditTcpPort, kLabelTcpPort, &Device::TCPPort, AsRequiredNumber {defaults_.TCPPortValue});
-    numbers_.Bind(kEditUnitId, kLabelUnitId, &Device::UnitID, AsRequiredNumber {defaults_.UnitIDValue})
-        .Bind(kEditPolling, kLabelPolling, &Device::Polling_Delay, AsRequiredNumber {defaults_.PollingDelayValue})
-        .Bind(kEditTimeout, kLabelTimeout, &Device::Timeout, AsRequiredNumber {})
-        .Bind(kEditRecover, kLabelRecover, &Device::RecoverDelay, AsRequiredNumber {defaults_.RecoverDelayValue})
-        .Bind(kEditRetry, kLabelRetry, &Device::FailRetry, AsRequiredNumber {defaults_.FailRetryValue});
+    tcpPort_.Bind(kEditTcpPort, kLabelTcpPort, &Device::TCPPort, AsRequiredNumber{defaults_.TCPPortValue});
+    numbers_.Bind(kEditUnitId, kLabelUnitId, &Device::UnitID, AsRequiredNumber{defaults_.UnitIDValue})
+        .Bind(kEditPolling, kLabelPolling, &Device::Polling_Delay, AsRequiredNumber{defaults_.PollingDelayValue})
+        .Bind(kEditTimeout, kLabelTimeout, &Device::Timeout, AsRequiredNumber{})
+        .Bind(kEditRecover, kLabelRecover, &Device::RecoverDelay, AsRequiredNumber{defaults_.RecoverDelayValue})
+        .Bind(kEditRetry, kLabelRetry, &Device::FailRetry, AsRequiredNumber{defaults_.FailRetryValue});
 }
 
 bool CModbusMasterDlg::OnInitDialog()
 {
-    LayoutListPage({.list = kListDevices, .leftButton = kButtonAdd, .middleButton = kButtonModify, .rightButton = kButtonDelete});
+    LayoutListPage(
+        {.list = kListDevices, .leftButton = kButtonAdd, .middleButton = kButtonModify, .rightButton = kButtonDelete});
     SetMainListId(kListDevices);
     auto* list = item<CListCtrlEx>(kListDevices);
     for (int column = 0; column < static_cast<int>(std::size(kColumns)); ++column)
@@ -120,10 +121,17 @@ void CModbusMasterDlg::OnPageShown()
 
 QStringList CModbusMasterDlg::rowTexts(const Device& device) const
 {
-    const auto definitionName = [&device](int i) { return i < device.TagDefinitions.size() ? device.TagDefinitions[i].Name : QString(); };
+    const auto definitionName = [&device](int i) {
+        return i < device.TagDefinitions.size() ? device.TagDefinitions[i].Name : QString();
+    };
     const bool unitShown = device.UnitID >= 0 && device.UnitID <= kHighestUnitShown;
-    return {device.Name, definitionName(0), definitionName(1), ports_.TextOf(device.RTUPort), device.IpAddress,
-            QString::number(device.TCPPort), QString::number(unitShown ? device.UnitID : 1),
+    return {device.Name,
+            definitionName(0),
+            definitionName(1),
+            ports_.TextOf(device.RTUPort),
+            device.IpAddress,
+            QString::number(device.TCPPort),
+            QString::number(unitShown ? device.UnitID : 1),
             QString::number(device.Timeout),
             device.KeepAliveEnable ? QString::number(device.KeepAliveInterval) : QString(),
             QString::number(device.Polling_Delay)};
@@ -202,7 +210,8 @@ Device CModbusMasterDlg::readFields(Device device) const
     if (ethernet)
         tcpPort_.Store(*this, device);
     device.KeepAliveEnable = ethernet && isItemChecked(kCheckKeepAlive) ? 1 : 0;
-    device.KeepAliveInterval = device.KeepAliveEnable ? itemText(kEditKeepAlive).trimmed().toInt() : kKeepAliveOffInterval;
+    device.KeepAliveInterval =
+        device.KeepAliveEnable ? itemText(kEditKeepAlive).trimmed().toInt() : kKeepAliveOffInterval;
     return device;
 }
 
@@ -232,11 +241,12 @@ void CModbusMasterDlg::checkEthernet(const Device& device, int row, ValidationRe
         if (interval.isEmpty())
             report.Add(FormatInvalidNameLine(kKeepAliveName), control(kEditKeepAlive));
         else if (interval.toLongLong() < kMinKeepAlive || interval.toLongLong() > kMaxKeepAlive)
-            report.Add(QStringLiteral("\"%1\" Range: %2 - %3 \r\n").arg(kKeepAliveName).arg(kMinKeepAlive).arg(kMaxKeepAlive),
-                       control(kEditKeepAlive));
+            report.Add(
+                QStringLiteral("\"%1\" Range: %2 - %3 \r\n").arg(kKeepAliveName).arg(kMinKeepAlive).arg(kMaxKeepAlive),
+                control(kEditKeepAlive));
     }
     const QString ipLabel = FieldLabel(kLabelIp).Text(*this);
-    if (!AsIPv4 {ControlType::IPAddress}.Check(*control(kIpAddress), ipLabel).isEmpty())
+    if (!AsIPv4{ControlType::IPAddress}.Check(*control(kIpAddress), ipLabel).isEmpty())
         report.Add(FormatInvalidItemLine(ipLabel), control(kIpAddress));
     const bool ipTaken = std::any_of(devices_.begin(), devices_.end(), [&](const Device& other) {
         return &other - devices_.data() != row && other.IpAddress.compare(device.IpAddress, Qt::CaseInsensitive) == 0;

@@ -33,7 +33,7 @@ constexpr int kNumberColumnWidth = 40;
 constexpr int kColumnWidth = 105;
 const QString kSection = QStringLiteral("ModbusSlave");
 const QString kNoneText = QStringLiteral("None");
-constexpr int kEthernetControls[] = {kLabelPort, kEditPort, kRangePort, kLabelUnitId, kEditUnitId,
+constexpr int kEthernetControls[] = {kLabelPort,   kEditPort,         kRangePort,       kLabelUnitId,     kEditUnitId,
                                      kRangeUnitId, kLabelIdleTimeout, kEditIdleTimeout, kRangeIdleTimeout};
 constexpr int kSerialControls[] = {kLabelSerialUnitId, kEditSerialUnitId, kRangeSerialUnitId};
 
@@ -55,19 +55,20 @@ void insertColumns(CListCtrlEx& list, const unsigned* ids, int count)
 CModbusSlaveDlg::CModbusSlaveDlg(IPageHost* host)
     : CPropertyUIDialog(kTemplate, host), serialPorts_(kNoneText, QString())
 {
-    general_.Bind(kEditPort, kLabelPort, &MODBUS_SLAVE_SETTINGS::ListenPort, AsNumber {slaveTriple("PortValue")})
-        .Bind(kEditUnitId, kLabelUnitId, &MODBUS_SLAVE_SETTINGS::UnitID, AsNumber {slaveTriple("UnitIDValue")})
+    general_.Bind(kEditPort, kLabelPort, &MODBUS_SLAVE_SETTINGS::ListenPort, AsNumber{slaveTriple("PortValue")})
+        .Bind(kEditUnitId, kLabelUnitId, &MODBUS_SLAVE_SETTINGS::UnitID, AsNumber{slaveTriple("UnitIDValue")})
         .Bind(kEditIdleTimeout, kLabelIdleTimeout, &MODBUS_SLAVE_SETTINGS::Timeout,
-              AsNumber {slaveTriple("IdleTimeoutValue")})
+              AsNumber{slaveTriple("IdleTimeoutValue")})
         .Bind(kComboEthernet, QString(), &MODBUS_SLAVE_SETTINGS::EnEthernet,
-              AsIndex {{kNoneText, LoadLangString(kStringEthernetPort)}})
+              AsIndex{{kNoneText, LoadLangString(kStringEthernetPort)}})
         .Bind(kEditSerialUnitId, kLabelSerialUnitId, &MODBUS_SLAVE_SETTINGS::SerialUnitID,
-              AsNumber {slaveTriple("UnitIDValue")});
+              AsNumber{slaveTriple("UnitIDValue")});
 }
 
 bool CModbusSlaveDlg::OnInitDialog()
 {
-    LayoutListPage({.list = kListSets, .leftButton = kButtonAdd, .middleButton = kButtonModify, .rightButton = kButtonDelete});
+    LayoutListPage(
+        {.list = kListSets, .leftButton = kButtonAdd, .middleButton = kButtonModify, .rightButton = kButtonDelete});
     SetMainListId(kListSets);
     ::insertColumns(*item<CListCtrlEx>(kListSets), kSetColumns, std::size(kSetColumns));
     ::insertColumns(*item<CListCtrlEx>(kListTags), kTagColumns, std::size(kTagColumns));
@@ -141,8 +142,8 @@ void CModbusSlaveDlg::refillSets()
     FillNumberedRows(*item<CListCtrlEx>(kListSets), static_cast<int>(stored_.size()), [this](int row) {
         const MODBUS_SLAVE_TAG_SET& set = stored_[row];
         if (set.Items.isEmpty())
-            return QStringList {set.Name, QString(), QString()};
-        return QStringList {set.Name, functionName(set.Items.front()), QString::number(set.Items.front().ModbusAddress)};
+            return QStringList{set.Name, QString(), QString()};
+        return QStringList{set.Name, functionName(set.Items.front()), QString::number(set.Items.front().ModbusAddress)};
     });
 }
 
@@ -223,9 +224,9 @@ void CModbusSlaveDlg::refillTags()
         const MODBUS_SLAVE_TAG_ITEM& tag = working_.Items[row];
         TagRecord record;
         if (!model || !model->FindTagByName(tag.Tag, record))
-            return QStringList {};
-        return QStringList {record.TagName, functionName(tag), QString::number(tag.ModbusAddress),
-                            ModbusSlaveMap::AreaAddressText(tag.ModbusMap, tag.ModbusAddress)};
+            return QStringList{};
+        return QStringList{record.TagName, functionName(tag), QString::number(tag.ModbusAddress),
+                           ModbusSlaveMap::AreaAddressText(tag.ModbusMap, tag.ModbusAddress)};
     });
 }
 
@@ -251,8 +252,9 @@ void CModbusSlaveDlg::ChooseTags()
     if (working_.Items.isEmpty())
         working_.TagDataType = MODBUS_SLAVE_TAG_SET::kNoTagDataType;
     CTagSelectDlg chooser(*GetDataCenter(), GetHost() ? &GetHost()->LogLines() : nullptr, false, GetNodeInfo().formId,
-                          CTagSelectDlg::ByDataType {working_.TagDataType}, this);
-    connect(&chooser, &CTagSelectDlg::TagsSelected, this, [this](const std::vector<TagRecord>& tags) { AddChosenTags(tags); });
+                          CTagSelectDlg::ByDataType{working_.TagDataType}, this);
+    connect(&chooser, &CTagSelectDlg::TagsSelected, this,
+            [this](const std::vector<TagRecord>& tags) { AddChosenTags(tags); });
     chooser.DoModal();
 }
 

@@ -16,42 +16,42 @@
 
 namespace ModbusSlaveIds {
 inline constexpr unsigned kTemplate = 158;
-inline constexpr ControlId kListSets {1264, ControlType::List};
-inline constexpr ControlId kButtonAdd {2327, ControlType::Button};
-inline constexpr ControlId kButtonModify {2328, ControlType::Button};
-inline constexpr ControlId kButtonDelete {2331, ControlType::Button};
-inline constexpr ControlId kLabelSetName {2307, ControlType::Static};
-inline constexpr ControlId kEditSetName {2310, ControlType::Edit};
-inline constexpr ControlId kLabelFunction {2319, ControlType::Static};
-inline constexpr ControlId kComboFunction {2320, ControlType::DropList};
-inline constexpr ControlId kTextReadWrite {3528, ControlType::Static};
-inline constexpr ControlId kLabelStart {2323, ControlType::Static};
-inline constexpr ControlId kEditStart {2324, ControlType::Edit};
-inline constexpr ControlId kListTags {1265, ControlType::List};
-inline constexpr ControlId kButtonAddTags {3573, ControlType::Button};
-inline constexpr ControlId kButtonRemoveTags {1285, ControlType::Button};
-inline constexpr ControlId kButtonTagUp {1286, ControlType::Button};
-inline constexpr ControlId kButtonTagDown {1288, ControlType::Button};
-inline constexpr ControlId kComboEthernet {1269, ControlType::DropList};
-inline constexpr ControlId kLabelPort {3237, ControlType::Static};
-inline constexpr ControlId kEditPort {3189, ControlType::Edit};
-inline constexpr ControlId kRangePort {3249, ControlType::Static};
-inline constexpr ControlId kLabelUnitId {3190, ControlType::Static};
-inline constexpr ControlId kEditUnitId {3191, ControlType::Edit};
-inline constexpr ControlId kRangeUnitId {3250, ControlType::Static};
-inline constexpr ControlId kLabelIdleTimeout {3192, ControlType::Static};
-inline constexpr ControlId kEditIdleTimeout {3193, ControlType::Edit};
-inline constexpr ControlId kRangeIdleTimeout {3251, ControlType::Static};
-inline constexpr ControlId kComboSerialPort {1271, ControlType::DropList};
-inline constexpr ControlId kLabelSerialUnitId {1273, ControlType::Static};
-inline constexpr ControlId kEditSerialUnitId {1275, ControlType::Edit};
-inline constexpr ControlId kRangeSerialUnitId {1281, ControlType::Static};
+inline constexpr ControlId kListSets{1264, ControlType::List};
+inline constexpr ControlId kButtonAdd{2327, ControlType::Button};
+inline constexpr ControlId kButtonModify{2328, ControlType::Button};
+inline constexpr ControlId kButtonDelete{2331, ControlType::Button};
+inline constexpr ControlId kLabelSetName{2307, ControlType::Static};
+inline constexpr ControlId kEditSetName{2310, ControlType::Edit};
+inline constexpr ControlId kLabelFunction{2319, ControlType::Static};
+inline constexpr ControlId kComboFunction{2320, ControlType::DropList};
+inline constexpr ControlId kTextReadWrite{3528, ControlType::Static};
+inline constexpr ControlId kLabelStart{2323, ControlType::Static};
+inline constexpr ControlId kEditStart{2324, ControlType::Edit};
+inline constexpr ControlId kListTags{1265, ControlType::List};
+inline constexpr ControlId kButtonAddTags{3573, ControlType::Button};
+inline constexpr ControlId kButtonRemoveTags{1285, ControlType::Button};
+inline constexpr ControlId kButtonTagUp{1286, ControlType::Button};
+inline constexpr ControlId kButtonTagDown{1288, ControlType::Button};
+inline constexpr ControlId kComboEthernet{1269, ControlType::DropList};
+inline constexpr ControlId kLabelPort{3237, ControlType::Static};
+inline constexpr ControlId kEditPort{3189, ControlType::Edit};
+inline constexpr ControlId kRangePort{3249, ControlType::Static};
+inline constexpr ControlId kLabelUnitId{3190, ControlType::Static};
+inline constexpr ControlId kEditUnitId{3191, ControlType::Edit};
+inline constexpr ControlId kRangeUnitId{3250, ControlType::Static};
+inline constexpr ControlId kLabelIdleTimeout{3192, ControlType::Static};
+inline constexpr ControlId kEditIdleTimeout{3193, ControlType::Edit};
+inline constexpr ControlId kRangeIdleTimeout{3251, ControlType::Static};
+inline constexpr ControlId kComboSerialPort{1271, ControlType::DropList};
+inline constexpr ControlId kLabelSerialUnitId{1273, ControlType::Static};
+inline constexpr ControlId kEditSerialUnitId{1275, ControlType::Edit};
+inline constexpr ControlId kRangeSerialUnitId{1281, ControlType::Static};
 inline constexpr ControlId kPageControls[] = {
-    kListSets, kButtonAdd, kButtonModify, kButtonDelete, kLabelSetName, kEditSetName, kLabelFunction,
-    kComboFunction, kTextReadWrite, kLabelStart, kEditStart, kListTags, kButtonAddTags, kButtonRemoveTags,
-    kButtonTagUp, kButtonTagDown, kComboEthernet, kLabelPort, kEditPort, kRangePort, kLabelUnitId, kEditUnitId,
-    kRangeUnitId, kLabelIdleTimeout, kEditIdleTimeout, kRangeIdleTimeout, kComboSerialPort, kLabelSerialUnitId,
-    kEditSerialUnitId, kRangeSerialUnitId};
+    kListSets,        kButtonAdd,        kButtonModify,    kButtonDelete,      kLabelSetName,     kEditSetName,
+    kLabelFunction,   kComboFunction,    kTextReadWrite,   kLabelStart,        kEditStart,        kListTags,
+    kButtonAddTags,   kButtonRemoveTags, kButtonTagUp,     kButtonTagDown,     kComboEthernet,    kLabelPort,
+    kEditPort,        kRangePort,        kLabelUnitId,     kEditUnitId,        kRangeUnitId,      kLabelIdleTimeout,
+    kEditIdleTimeout, kRangeIdleTimeout, kComboSerialPort, kLabelSerialUnitId, kEditSerialUnitId, kRangeSerialUnitId};
 } // namespace ModbusSlaveIds
 
 class CModbusSlaveDlg : public CPropertyUIDialog {

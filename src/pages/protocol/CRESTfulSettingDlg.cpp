@@ -6,7 +6,7 @@ using namespace RestfulPage;
 
 CRESTfulSettingDlg::CRESTfulSettingDlg(IPageHost* host) : CSettingsPage(kTemplate, host, kButtonApply)
 {
-    Bindings().Bind(kCheckEnable, QString(), &RestfulRecord::Enable, AsCheck {});
+    Bindings().Bind(kCheckEnable, QString(), &RestfulRecord::Enable, AsCheck{});
 }
 
 bool CRESTfulSettingDlg::OnInitDialog()

@@ -2,13 +2,13 @@
 // The RESTful access page: one switch, written on Apply.
 
 #include "CSettingsPage.h"
-#include "PageConversions.h"
 #include "ControlId.h"
+#include "PageConversions.h"
 
 namespace RestfulPage {
 inline constexpr unsigned kTemplate = 881;
-inline constexpr ControlId kCheckEnable {1210, ControlType::CheckBox};
-inline constexpr ControlId kButtonApply {3758, ControlType::Button};
+inline constexpr ControlId kCheckEnable{1210, ControlType::CheckBox};
+inline constexpr ControlId kButtonApply{3758, ControlType::Button};
 inline constexpr ControlId kControls[] = {kCheckEnable, kButtonApply};
 } // namespace RestfulPage
 

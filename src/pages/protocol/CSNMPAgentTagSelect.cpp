@@ -32,13 +32,13 @@ CSNMPAgentTagSelect::CSNMPAgentTagSelect(IPageHost* host)
     : CPropertyUIDialog(kTemplate, host),
       picks_({.choose = {},
               .address = [](const SNMP_AGENT_TAG_ITEM& item) { return item.TagResID; },
-              .make = [](const TagRecord& tag) {
-                  return SNMP_AGENT_TAG_ITEM {tag.TagName, tag.ResID, tag.Direction == 0 ? 1 : 0, 0};
-              },
+              .make =
+                  [](const TagRecord& tag) {
+                      return SNMP_AGENT_TAG_ITEM{tag.TagName, tag.ResID, tag.Direction == 0 ? 1 : 0, 0};
+                  },
               .rowTexts = {}},
              kTagLimit, kTooManyTags.arg(kTagLimit).arg(kTagLimit))
-{
-}
+{}
 
 bool CSNMPAgentTagSelect::OnInitDialog()
 {
@@ -85,8 +85,9 @@ std::vector<TagRecord> CSNMPAgentTagSelect::chooseTags()
     if (!model || !GetHost())
         return chosen;
     CTagSelectDlg chooser(*model, &GetHost()->LogLines(), true, GetNodeInfo().formId, this);
-    QObject::connect(&chooser, &CTagChooserDlg::TagsSelected, this,
-                     [&chosen](const std::vector<TagRecord>& tags) { chosen.insert(chosen.end(), tags.begin(), tags.end()); });
+    QObject::connect(&chooser, &CTagChooserDlg::TagsSelected, this, [&chosen](const std::vector<TagRecord>& tags) {
+        chosen.insert(chosen.end(), tags.begin(), tags.end());
+    });
     chooser.DoModal();
     return chosen;
 }
@@ -107,7 +108,7 @@ void CSNMPAgentTagSelect::removeSelected()
         return;
     const int next = RemoveRows(items_, rows);
     renumber();
-    refill(next >= 0 ? QList<int> {next} : QList<int> {});
+    refill(next >= 0 ? QList<int>{next} : QList<int>{});
 }
 
 void CSNMPAgentTagSelect::moveSelected(int step)
@@ -177,7 +178,7 @@ void CSNMPAgentTagSelect::updateSelectButton()
 QList<int> CSNMPAgentTagSelect::selectedRows() const
 {
     const CListCtrlEx* list = item<CListCtrlEx>(kListTags);
-    return list ? list->GetSelectedRows() : QList<int> {};
+    return list ? list->GetSelectedRows() : QList<int>{};
 }
 
 void CSNMPAgentTagSelect::apply()

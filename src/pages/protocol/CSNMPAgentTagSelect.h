@@ -14,16 +14,16 @@
 
 namespace SnmpAgentTagPage {
 inline constexpr unsigned kTemplate = 810;
-inline constexpr ControlId kListTags {1243, ControlType::List};
-inline constexpr ControlId kButtonSelect {1244, ControlType::Button};
-inline constexpr ControlId kButtonRemove {1043, ControlType::Button};
-inline constexpr ControlId kButtonUp {3746, ControlType::Button};
-inline constexpr ControlId kButtonDown {3747, ControlType::Button};
-inline constexpr ControlId kLabelStart {3748, ControlType::Static};
-inline constexpr ControlId kEditStart {3749, ControlType::Edit};
-inline constexpr ControlId kButtonApply {1245, ControlType::Button};
-inline constexpr ControlId kControls[] = {kListTags, kButtonSelect, kButtonRemove, kButtonUp,
-                                          kButtonDown, kLabelStart, kEditStart, kButtonApply};
+inline constexpr ControlId kListTags{1243, ControlType::List};
+inline constexpr ControlId kButtonSelect{1244, ControlType::Button};
+inline constexpr ControlId kButtonRemove{1043, ControlType::Button};
+inline constexpr ControlId kButtonUp{3746, ControlType::Button};
+inline constexpr ControlId kButtonDown{3747, ControlType::Button};
+inline constexpr ControlId kLabelStart{3748, ControlType::Static};
+inline constexpr ControlId kEditStart{3749, ControlType::Edit};
+inline constexpr ControlId kButtonApply{1245, ControlType::Button};
+inline constexpr ControlId kControls[] = {kListTags,   kButtonSelect, kButtonRemove, kButtonUp,
+                                          kButtonDown, kLabelStart,   kEditStart,    kButtonApply};
 } // namespace SnmpAgentTagPage
 
 class CSNMPAgentTagSelect : public CPropertyUIDialog {

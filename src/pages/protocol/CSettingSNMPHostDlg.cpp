@@ -14,9 +14,9 @@ const QString kSection = QStringLiteral("SNMPAgent");
 const QString kMinimumAuthenticationLength = QStringLiteral("The minmum length of Authentication Password is %1\r\n");
 const QString kMinimumPrivacyLength = QStringLiteral("The minmum length of Privacy Password is %1\r\n");
 
-const std::vector<int> kGeneralGroup {2474, 2475, 2476, kComboVersion, kEditContact, kEditLocation};
-const std::vector<int> kCommunityGroup {kLabelReadCommunity, kLabelWriteCommunity, kEditReadCommunity,
-                                                  kEditWriteCommunity};
+const std::vector<int> kGeneralGroup{2474, 2475, 2476, kComboVersion, kEditContact, kEditLocation};
+const std::vector<int> kCommunityGroup{kLabelReadCommunity, kLabelWriteCommunity, kEditReadCommunity,
+                                       kEditWriteCommunity};
 
 bool UsesCommunities(quint32 version)
 {
@@ -30,8 +30,10 @@ bool UsesAccounts(quint32 version)
 
 std::vector<int> AccountGroup(const AccountControls& c)
 {
-    return {c.userLabel, c.userEdit, c.authLabel, c.authCombo, c.authPasswordLabel, c.authPasswordEdit,
-            c.privacyLabel, c.privacyCombo, c.privacyPasswordLabel, c.privacyPasswordEdit};
+    return {c.userLabel,          c.userEdit,          c.authLabel,
+            c.authCombo,          c.authPasswordLabel, c.authPasswordEdit,
+            c.privacyLabel,       c.privacyCombo,      c.privacyPasswordLabel,
+            c.privacyPasswordEdit};
 }
 
 } // namespace
@@ -43,31 +45,36 @@ CSettingSNMPHostDlg::CSettingSNMPHostDlg(IPageHost* host)
 {
     // Labels are left out: the page's own rules make the lines (CheckRecord).
     Bindings()
-        .Bind(kCheckEnable, QString(), &SNMP_AGENT_SETTINGS::EnableServer, AsCheck {})
+        .Bind(kCheckEnable, QString(), &SNMP_AGENT_SETTINGS::EnableServer, AsCheck{})
         .Bind(kComboVersion, QString(), &SNMP_AGENT_SETTINGS::Version,
-              AsIndex {OptionList(kSection, QStringLiteral("VersionType"))})
-        .Bind(kEditContact, QString(), &SNMP_AGENT_SETTINGS::Contact, AsText {})
-        .Bind(kEditLocation, QString(), &SNMP_AGENT_SETTINGS::Location, AsText {})
-        .Bind(kEditReadCommunity, QString(), &SNMP_AGENT_SETTINGS::ReadCommunity, AsText {})
-        .Bind(kEditWriteCommunity, QString(), &SNMP_AGENT_SETTINGS::WriteCommunity, AsText {});
+              AsIndex{OptionList(kSection, QStringLiteral("VersionType"))})
+        .Bind(kEditContact, QString(), &SNMP_AGENT_SETTINGS::Contact, AsText{})
+        .Bind(kEditLocation, QString(), &SNMP_AGENT_SETTINGS::Location, AsText{})
+        .Bind(kEditReadCommunity, QString(), &SNMP_AGENT_SETTINGS::ReadCommunity, AsText{})
+        .Bind(kEditWriteCommunity, QString(), &SNMP_AGENT_SETTINGS::WriteCommunity, AsText{});
     bindAccount(kReadOnly, &SNMP_AGENT_SETTINGS::V3RO);
     bindAccount(kReadWrite, &SNMP_AGENT_SETTINGS::V3RW);
 }
 
 void CSettingSNMPHostDlg::bindAccount(const AccountControls& controls, Account account)
 {
-    const AsIndex authentication {OptionList(kSection, QStringLiteral("AuthProtocolType"))};
-    const AsIndex privacy {OptionList(kSection, QStringLiteral("PrivacyType"))};
+    const AsIndex authentication{OptionList(kSection, QStringLiteral("AuthProtocolType"))};
+    const AsIndex privacy{OptionList(kSection, QStringLiteral("PrivacyType"))};
     Bindings()
-        .BindAt(controls.userEdit, QString(), [account](auto& r) -> auto& { return (r.*account).UserName; }, AsText {})
-        .BindAt(controls.authCombo, QString(),
-                [account](auto& r) -> auto& { return (r.*account).EnableAuthentication; }, authentication)
-        .BindAt(controls.authPasswordEdit, QString(),
-                [account](auto& r) -> auto& { return (r.*account).AuthenticationPW; }, AsText {})
-        .BindAt(controls.privacyCombo, QString(), [account](auto& r) -> auto& { return (r.*account).EnablePrivacy; },
-                privacy)
-        .BindAt(controls.privacyPasswordEdit, QString(),
-                [account](auto& r) -> auto& { return (r.*account).PrivacyPW; }, AsText {});
+        .BindAt(
+            controls.userEdit, QString(), [account](auto& r) -> auto& { return (r.*account).UserName; }, AsText{})
+        .BindAt(
+            controls.authCombo, QString(), [account](auto& r) -> auto& { return (r.*account).EnableAuthentication; },
+            authentication)
+        .BindAt(
+            controls.authPasswordEdit, QString(), [account](auto& r) -> auto& { return (r.*account).AuthenticationPW; },
+            AsText{})
+        .BindAt(
+            controls.privacyCombo, QString(), [account](auto& r) -> auto& { return (r.*account).EnablePrivacy; },
+            privacy)
+        .BindAt(
+            controls.privacyPasswordEdit, QString(), [account](auto& r) -> auto& { return (r.*account).PrivacyPW; },
+            AsText{});
 }
 
 bool CSettingSNMPHostDlg::OnInitDialog()

@@ -4,23 +4,23 @@
 // field but the published tags, which the agent tag page edits.
 
 #include "CSettingsPage.h"
-#include "PageConversions.h"
 #include "ControlId.h"
+#include "PageConversions.h"
 #include "SNMP_AGENT_SETTINGS.h"
 
 #include <vector>
 
 namespace SnmpAgentPage {
 inline constexpr unsigned kTemplate = 168;
-inline constexpr ControlId kCheckEnable {2472, ControlType::CheckBox};
-inline constexpr ControlId kComboVersion {2477, ControlType::DropList};
-inline constexpr ControlId kEditContact {2478, ControlType::Edit};
-inline constexpr ControlId kEditLocation {2479, ControlType::Edit};
-inline constexpr ControlId kLabelReadCommunity {2481, ControlType::Static};
-inline constexpr ControlId kLabelWriteCommunity {2482, ControlType::Static};
-inline constexpr ControlId kEditReadCommunity {2483, ControlType::Edit};
-inline constexpr ControlId kEditWriteCommunity {2484, ControlType::Edit};
-inline constexpr ControlId kButtonApply {2509, ControlType::Button};
+inline constexpr ControlId kCheckEnable{2472, ControlType::CheckBox};
+inline constexpr ControlId kComboVersion{2477, ControlType::DropList};
+inline constexpr ControlId kEditContact{2478, ControlType::Edit};
+inline constexpr ControlId kEditLocation{2479, ControlType::Edit};
+inline constexpr ControlId kLabelReadCommunity{2481, ControlType::Static};
+inline constexpr ControlId kLabelWriteCommunity{2482, ControlType::Static};
+inline constexpr ControlId kEditReadCommunity{2483, ControlType::Edit};
+inline constexpr ControlId kEditWriteCommunity{2484, ControlType::Edit};
+inline constexpr ControlId kButtonApply{2509, ControlType::Button};
 
 // The controls of one v3 user.
 struct AccountControls {
@@ -28,24 +28,44 @@ struct AccountControls {
     ControlId authLabel, authCombo, authPasswordLabel, authPasswordEdit;
     ControlId privacyLabel, privacyCombo, privacyPasswordLabel, privacyPasswordEdit;
 };
-inline constexpr AccountControls kReadOnly {
-    {2487, ControlType::Static}, {2492, ControlType::Edit},
-    {2489, ControlType::Static}, {2494, ControlType::DropList}, {2488, ControlType::Static}, {2493, ControlType::Edit},
-    {2491, ControlType::Static}, {2496, ControlType::DropList}, {2490, ControlType::Static}, {2495, ControlType::Edit}};
-inline constexpr AccountControls kReadWrite {
-    {2497, ControlType::Static}, {2503, ControlType::Edit},
-    {2500, ControlType::Static}, {2505, ControlType::DropList}, {2499, ControlType::Static}, {2504, ControlType::Edit},
-    {2502, ControlType::Static}, {2507, ControlType::DropList}, {2501, ControlType::Static}, {2506, ControlType::Edit}};
+inline constexpr AccountControls kReadOnly{
+    {2487, ControlType::Static}, {2492, ControlType::Edit}, {2489, ControlType::Static}, {2494, ControlType::DropList},
+    {2488, ControlType::Static}, {2493, ControlType::Edit}, {2491, ControlType::Static}, {2496, ControlType::DropList},
+    {2490, ControlType::Static}, {2495, ControlType::Edit}};
+inline constexpr AccountControls kReadWrite{
+    {2497, ControlType::Static}, {2503, ControlType::Edit}, {2500, ControlType::Static}, {2505, ControlType::DropList},
+    {2499, ControlType::Static}, {2504, ControlType::Edit}, {2502, ControlType::Static}, {2507, ControlType::DropList},
+    {2501, ControlType::Static}, {2506, ControlType::Edit}};
 
-inline constexpr ControlId kControls[] = {
-    kCheckEnable, kComboVersion, kEditContact, kEditLocation, kLabelReadCommunity, kLabelWriteCommunity,
-    kEditReadCommunity, kEditWriteCommunity, kButtonApply,
-    kReadOnly.userLabel, kReadOnly.userEdit, kReadOnly.authLabel, kReadOnly.authCombo, kReadOnly.authPasswordLabel,
-    kReadOnly.authPasswordEdit, kReadOnly.privacyLabel, kReadOnly.privacyCombo, kReadOnly.privacyPasswordLabel,
-    kReadOnly.privacyPasswordEdit,
-    kReadWrite.userLabel, kReadWrite.userEdit, kReadWrite.authLabel, kReadWrite.authCombo, kReadWrite.authPasswordLabel,
-    kReadWrite.authPasswordEdit, kReadWrite.privacyLabel, kReadWrite.privacyCombo, kReadWrite.privacyPasswordLabel,
-    kReadWrite.privacyPasswordEdit};
+inline constexpr ControlId kControls[] = {kCheckEnable,
+                                          kComboVersion,
+                                          kEditContact,
+                                          kEditLocation,
+                                          kLabelReadCommunity,
+                                          kLabelWriteCommunity,
+                                          kEditReadCommunity,
+                                          kEditWriteCommunity,
+                                          kButtonApply,
+                                          kReadOnly.userLabel,
+                                          kReadOnly.userEdit,
+                                          kReadOnly.authLabel,
+                                          kReadOnly.authCombo,
+                                          kReadOnly.authPasswordLabel,
+                                          kReadOnly.authPasswordEdit,
+                                          kReadOnly.privacyLabel,
+                                          kReadOnly.privacyCombo,
+                                          kReadOnly.privacyPasswordLabel,
+                                          kReadOnly.privacyPasswordEdit,
+                                          kReadWrite.userLabel,
+                                          kReadWrite.userEdit,
+                                          kReadWrite.authLabel,
+                                          kReadWrite.authCombo,
+                                          kReadWrite.authPasswordLabel,
+                                          kReadWrite.authPasswordEdit,
+                                          kReadWrite.privacyLabel,
+                                          kReadWrite.privacyCombo,
+                                          kReadWrite.privacyPasswordLabel,
+                                          kReadWrite.privacyPasswordEdit};
 
 // Version list positions.
 inline constexpr quint32 kVersionV1V2c = 0;
@@ -56,7 +76,7 @@ inline constexpr int kTextLength = 64;
 
 class CSettingSNMPHostDlg : public CSettingsPage<SNMP_AGENT_SETTINGS> {
 public:
-    static inline const SettingTriple kBuiltInLength {8, 8, 30};
+    static inline const SettingTriple kBuiltInLength{8, 8, 30};
 
     explicit CSettingSNMPHostDlg(IPageHost* host);
 

@@ -49,14 +49,15 @@ Range AnalogRange(const CDataCenter& model, const TagRecord* tag, int deviationT
         range.known = model.GetTagFloatRange(*tag, range.floatMinimum, range.floatMaximum) != 0 &&
                       range.floatMinimum < range.floatMaximum;
     } else {
-        range.known = model.GetTagIntegerRange(*tag, range.minimum, range.maximum) != 0 && range.minimum < range.maximum;
+        range.known =
+            model.GetTagIntegerRange(*tag, range.minimum, range.maximum) != 0 && range.minimum < range.maximum;
     }
     return range;
 }
 
 Range CounterRange(const TagRecord* tag)
 {
-    return tag ? integerRange(kChangeMinimum, kChangeMaximum) : Range {};
+    return tag ? integerRange(kChangeMinimum, kChangeMaximum) : Range{};
 }
 
 QString AnalogRangeText(const Range& range, int deviationType)

@@ -17,12 +17,12 @@ inline constexpr qint64 kPercentMinimum = 1;
 inline constexpr qint64 kPercentMaximum = 100;
 inline constexpr qint64 kChangeMinimum = 1;
 inline constexpr qint64 kChangeMaximum = 4294967295LL;
-inline constexpr qint64 kDefaultPercentage = 50;   // put into an empty edit when a class is chosen
+inline constexpr qint64 kDefaultPercentage = 50; // put into an empty edit when a class is chosen
 inline constexpr qint64 kDefaultChangeDeviation = 100;
 
 struct Range {
-    bool known = false;    // no range: nothing to check
-    bool isFloat = false;  // a floating-point tag in value mode
+    bool known = false;   // no range: nothing to check
+    bool isFloat = false; // a floating-point tag in value mode
     qint64 minimum = 0;
     qint64 maximum = 0;
     float floatMinimum = 0.0f;

@@ -7,8 +7,7 @@
 
 SerialPortComboList::SerialPortComboList(QString firstText, QString firstKey)
     : firstText_(std::move(firstText)), firstKey_(std::move(firstKey))
-{
-}
+{}
 
 void SerialPortComboList::Rebuild(const CDataCenter& model, int serviceType, QComboBox& combo)
 {

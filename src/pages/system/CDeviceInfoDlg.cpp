@@ -6,7 +6,8 @@
 
 using namespace DeviceInfoIds;
 
-CDeviceInfoDlg::CDeviceInfoDlg(IPageHost* host) : CPropertyUIDialog(kTemplate, host) {}
+CDeviceInfoDlg::CDeviceInfoDlg(IPageHost* host) : CPropertyUIDialog(kTemplate, host)
+{}
 
 bool CDeviceInfoDlg::OnInitDialog()
 {

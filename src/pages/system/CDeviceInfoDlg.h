@@ -7,9 +7,9 @@
 
 namespace DeviceInfoIds {
 inline constexpr unsigned kTemplate = 200;
-inline constexpr ControlId kEditModuleName {2855, ControlType::Edit};
-inline constexpr ControlId kEditModuleLocation {2866, ControlType::Edit};
-inline constexpr ControlId kButtonApply {3033, ControlType::Button};
+inline constexpr ControlId kEditModuleName{2855, ControlType::Edit};
+inline constexpr ControlId kEditModuleLocation{2866, ControlType::Edit};
+inline constexpr ControlId kButtonApply{3033, ControlType::Button};
 inline constexpr ControlId kControls[] = {kEditModuleName, kEditModuleLocation, kButtonApply};
 inline constexpr int kTextLimit = 64;
 } // namespace DeviceInfoIds

@@ -6,7 +6,8 @@
 
 using namespace FunctionListIds;
 
-CFunctionListDlg::CFunctionListDlg(IPageHost* host) : CPropertyUIDialog(kTemplate, host) {}
+CFunctionListDlg::CFunctionListDlg(IPageHost* host) : CPropertyUIDialog(kTemplate, host)
+{}
 
 void CFunctionListDlg::OnPageShown()
 {
@@ -25,8 +26,7 @@ void CFunctionListDlg::ResetColumns(CListCtrlEx& list) const
 {
     list.DeleteAllColumns();
     list.InsertColumn(0, GetNodeInfo().shownText, kFirstColumnWidth);
-    list.InsertColumn(1, LoadLangString(kStringNameHeader),
-                      std::max(0, list.viewport()->width() - kFirstColumnWidth));
+    list.InsertColumn(1, LoadLangString(kStringNameHeader), std::max(0, list.viewport()->width() - kFirstColumnWidth));
 }
 
 void CFunctionListDlg::FillServices(CListCtrlEx& list)
@@ -39,7 +39,8 @@ void CFunctionListDlg::FillServices(CListCtrlEx& list)
         if (service.Present == 0)
             continue;
         TagDefinition definition;
-        const QString alias = model->GetServiceTagList(service.ServiceId, definition) ? definition.BoundTagName : QString();
+        const QString alias =
+            model->GetServiceTagList(service.ServiceId, definition) ? definition.BoundTagName : QString();
         const int row = list.InsertItem(list.GetItemCount(), service.ServiceText2);
         list.SetItemText(row, 1, alias);
         list.SetItemData(row, static_cast<quint32>(service.ServiceId));

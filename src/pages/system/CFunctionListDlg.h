@@ -9,7 +9,7 @@
 
 namespace FunctionListIds {
 inline constexpr unsigned kTemplate = 663;
-inline constexpr ControlId kListServices {3637, ControlType::List};
+inline constexpr ControlId kListServices{3637, ControlType::List};
 inline constexpr ControlId kControls[] = {kListServices};
 inline constexpr int kFunctionListFormId = 99;
 inline constexpr unsigned kStringNameHeader = 665;

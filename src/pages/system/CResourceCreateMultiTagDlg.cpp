@@ -31,13 +31,14 @@ QString withLineEnd(const QString& line)
 
 CResourceCreateMultiTagDlg::CResourceCreateMultiTagDlg(CResourceInternalVariable& page)
     : CDialogBase(kTemplate, &page), page_(page)
-{
-}
+{}
 
 bool CResourceCreateMultiTagDlg::OnInitDialog()
 {
-    const std::pair<int, int> limits[] = {
-        {kEditPrefix, kPartLimit}, {kEditSuffix, kPartLimit}, {kEditQuantity, kQuantityDigits}, {kEditStart, kStartDigits}};
+    const std::pair<int, int> limits[] = {{kEditPrefix, kPartLimit},
+                                          {kEditSuffix, kPartLimit},
+                                          {kEditQuantity, kQuantityDigits},
+                                          {kEditStart, kStartDigits}};
     for (const auto& [id, limit] : limits) {
         if (auto* edit = item<QLineEdit>(id))
             edit->setMaxLength(limit);
@@ -76,7 +77,8 @@ QString CResourceCreateMultiTagDlg::InputErrors() const
         lines += withLineEnd(QStringLiteral("Start Number is empty!"));
     else if (CheckEditRange(start, 0, kStartMaximum, message, QStringLiteral("Start")) != kS_OK)
         lines += withLineEnd(message);
-    if (CheckEditRange(itemText(kEditQuantity), kQuantityMinimum, kQuantityMaximum, message, QStringLiteral("Quantity")) != kS_OK)
+    if (CheckEditRange(itemText(kEditQuantity), kQuantityMinimum, kQuantityMaximum, message,
+                       QStringLiteral("Quantity")) != kS_OK)
         lines += withLineEnd(message);
     return lines;
 }
@@ -104,7 +106,8 @@ void CResourceCreateMultiTagDlg::OnCreate()
     if (!model)
         return;
     const QStringList names = BatchNames();
-    const bool allFree = std::all_of(names.begin(), names.end(), [model](const QString& name) { return model->IsTagNameFree(name) != 0; });
+    const bool allFree = std::all_of(names.begin(), names.end(),
+                                     [model](const QString& name) { return model->IsTagNameFree(name) != 0; });
     if (!allFree) {
         ShowMessageBox(LoadLangString(kStringNameTaken), MB_OK | MB_ICONWARNING);
         return;

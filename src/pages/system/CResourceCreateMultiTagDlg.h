@@ -11,15 +11,15 @@ class CResourceInternalVariable;
 
 namespace MultiTagIds {
 inline constexpr unsigned kTemplate = 823;
-inline constexpr ControlId kEditPrefix {1221, ControlType::Edit};
-inline constexpr ControlId kEditSuffix {1053, ControlType::Edit};
-inline constexpr ControlId kEditQuantity {1223, ControlType::Edit};
-inline constexpr ControlId kEditStart {1225, ControlType::Edit};
-inline constexpr ControlId kComboDataType {3060, ControlType::DropList};
-inline constexpr ControlId kButtonOk {IDOK, ControlType::Button};
-inline constexpr ControlId kButtonCancel {IDCANCEL, ControlType::Button};
-inline constexpr ControlId kControls[] = {kEditPrefix, kEditSuffix, kEditQuantity, kEditStart, kComboDataType,
-                                          kButtonOk, kButtonCancel};
+inline constexpr ControlId kEditPrefix{1221, ControlType::Edit};
+inline constexpr ControlId kEditSuffix{1053, ControlType::Edit};
+inline constexpr ControlId kEditQuantity{1223, ControlType::Edit};
+inline constexpr ControlId kEditStart{1225, ControlType::Edit};
+inline constexpr ControlId kComboDataType{3060, ControlType::DropList};
+inline constexpr ControlId kButtonOk{IDOK, ControlType::Button};
+inline constexpr ControlId kButtonCancel{IDCANCEL, ControlType::Button};
+inline constexpr ControlId kControls[] = {kEditPrefix,    kEditSuffix, kEditQuantity, kEditStart,
+                                          kComboDataType, kButtonOk,   kButtonCancel};
 inline constexpr unsigned kStringNameTaken = 846;
 inline constexpr unsigned kStringNamesTooLong = 854;
 } // namespace MultiTagIds

@@ -46,13 +46,13 @@ void setComboItems(QComboBox* combo, const QStringList& items, int current)
 CResourceInternalVariable::CResourceInternalVariable(IPageHost* host)
     : CPropertyUIDialog(kTemplate, host),
       runBatch_([](CResourceInternalVariable& page) { CResourceCreateMultiTagDlg(page).DoModal(); })
-{
-}
+{}
 
 bool CResourceInternalVariable::OnInitDialog()
 {
     LayoutListPage({.list = kListVariables, .leftButton = kButtonAdd, .rightButton = kButtonDelete});
-    const std::pair<int, int> limits[] = {{kEditName, kNameLimit}, {kEditQuantity, kQuantityLimit}, {kEditStart, kStartLimit}};
+    const std::pair<int, int> limits[] = {
+        {kEditName, kNameLimit}, {kEditQuantity, kQuantityLimit}, {kEditStart, kStartLimit}};
     for (const auto& [id, limit] : limits) {
         if (auto* edit = item<QLineEdit>(id))
             edit->setMaxLength(limit);
@@ -73,8 +73,9 @@ void CResourceInternalVariable::InitColumns()
         return;
     int used = 0;
     for (int column = 0; column < static_cast<int>(std::size(kColumns)); ++column) {
-        const int width = kColumns[column].width > 0 ? kColumns[column].width
-                                                      : std::max(kColumns[column - 1].width, list->viewport()->width() - used);
+        const int width = kColumns[column].width > 0
+                              ? kColumns[column].width
+                              : std::max(kColumns[column - 1].width, list->viewport()->width() - used);
         list->InsertColumn(column, LoadLangString(kColumns[column].header), width);
         used += width;
     }
@@ -205,7 +206,8 @@ void CResourceInternalVariable::AddVariable(const QString& name)
     if (resourceId.isEmpty())
         return;
     const int row = list->GetItemCount();
-    list->AppendItems({{QString::number(row + 1), dataTypeNames_.value(typeIndex), DirectionTextOf(record), name, resourceId}});
+    list->AppendItems(
+        {{QString::number(row + 1), dataTypeNames_.value(typeIndex), DirectionTextOf(record), name, resourceId}});
     list->SelectRow(row);
 }
 

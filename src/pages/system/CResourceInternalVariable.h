@@ -11,17 +11,18 @@
 
 namespace InternalVariableIds {
 inline constexpr unsigned kTemplate = 203;
-inline constexpr ControlId kListVariables {3048, ControlType::List};
-inline constexpr ControlId kComboDataType {3060, ControlType::DropList};
-inline constexpr ControlId kComboDirection {3058, ControlType::DropList};
-inline constexpr ControlId kStaticDirectionCaption {3057, ControlType::Static};
-inline constexpr ControlId kButtonAdd {3051, ControlType::Button};
-inline constexpr ControlId kButtonDelete {3067, ControlType::Button};
-inline constexpr ControlId kEditName {1221, ControlType::Edit};
-inline constexpr ControlId kEditQuantity {1223, ControlType::Edit};
-inline constexpr ControlId kEditStart {1225, ControlType::Edit};
+inline constexpr ControlId kListVariables{3048, ControlType::List};
+inline constexpr ControlId kComboDataType{3060, ControlType::DropList};
+inline constexpr ControlId kComboDirection{3058, ControlType::DropList};
+inline constexpr ControlId kStaticDirectionCaption{3057, ControlType::Static};
+inline constexpr ControlId kButtonAdd{3051, ControlType::Button};
+inline constexpr ControlId kButtonDelete{3067, ControlType::Button};
+inline constexpr ControlId kEditName{1221, ControlType::Edit};
+inline constexpr ControlId kEditQuantity{1223, ControlType::Edit};
+inline constexpr ControlId kEditStart{1225, ControlType::Edit};
 inline constexpr ControlId kControls[] = {kListVariables, kComboDataType, kComboDirection, kStaticDirectionCaption,
-                                          kButtonAdd, kButtonDelete, kEditName, kEditQuantity, kEditStart};
+                                          kButtonAdd,     kButtonDelete,  kEditName,       kEditQuantity,
+                                          kEditStart};
 inline constexpr unsigned kStringTagInUse = 406;
 } // namespace InternalVariableIds
 

@@ -8,7 +8,8 @@
 
 using namespace SystemVariableIds;
 
-CResourceSystemVariable::CResourceSystemVariable(IPageHost* host) : CPropertyUIDialog(kTemplate, host) {}
+CResourceSystemVariable::CResourceSystemVariable(IPageHost* host) : CPropertyUIDialog(kTemplate, host)
+{}
 
 CResourceSystemVariable::CResourceSystemVariable(const PropertyPageKind& kind, IPageHost* host)
     : CResourceSystemVariable(host)

@@ -11,8 +11,8 @@ struct PropertyPageKind;
 
 namespace SystemVariableIds {
 inline constexpr unsigned kTemplate = 202;
-inline constexpr ControlId kListVariables {3043, ControlType::List};
-inline constexpr ControlId kStaticBelowList {3047, ControlType::Static};
+inline constexpr ControlId kListVariables{3043, ControlType::List};
+inline constexpr ControlId kStaticBelowList{3047, ControlType::Static};
 inline constexpr ControlId kControls[] = {kListVariables, kStaticBelowList};
 inline constexpr unsigned kStringNameHeader = 366;
 inline constexpr unsigned kStringTagNameHeader = 369;

@@ -11,6 +11,5 @@ public:
     explicit CRotarySWSettingDlg(IPageHost* host)
         : CSwitchSettingPage(kTemplateId, host, &CDataCenter::RotarySwitchEnable,
                              QStringLiteral("[Rotary Switch] Apply setting successfully"))
-    {
-    }
+    {}
 };

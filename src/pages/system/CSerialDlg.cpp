@@ -17,13 +17,13 @@ namespace {
 
 constexpr const char* kSection = "Serial";
 // Data bit counts the ports do not offer; the stored value still indexes the full list.
-const QStringList kDataBitsLeftOut {QStringLiteral("5"), QStringLiteral("6")};
+const QStringList kDataBitsLeftOut{QStringLiteral("5"), QStringLiteral("6")};
 // Modes whose item number locks flow control at its first option.
 constexpr int kModesWithoutFlowControl[] = {2, 3};
 
-const QStringList kColumnTitles {QStringLiteral("Port"),      QStringLiteral("Mode"),      QStringLiteral("Baudrate"),
-                                 QStringLiteral("Parity"),    QStringLiteral("Data Bits"), QStringLiteral("Stop Bits"),
-                                 QStringLiteral("Flow Control")};
+const QStringList kColumnTitles{QStringLiteral("Port"),        QStringLiteral("Mode"),      QStringLiteral("Baudrate"),
+                                QStringLiteral("Parity"),      QStringLiteral("Data Bits"), QStringLiteral("Stop Bits"),
+                                QStringLiteral("Flow Control")};
 
 QStringList options(const char* key)
 {
@@ -58,11 +58,11 @@ AsItemData dataBits()
 CSerialDlg::CSerialDlg(IPageHost* host) : CPropertyUIDialog(kTemplateId, host)
 {
     bindings_.Bind(kComboMode, "Mode", &SerialPortSettingBlock::Mode, modes())
-        .Bind(kComboBaudrate, "Baudrate", &SerialPortSettingBlock::Baudrate, AsIndex {options("Baudrate")})
-        .Bind(kComboParity, "Parity", &SerialPortSettingBlock::Parity, AsIndex {options("Parity")})
+        .Bind(kComboBaudrate, "Baudrate", &SerialPortSettingBlock::Baudrate, AsIndex{options("Baudrate")})
+        .Bind(kComboParity, "Parity", &SerialPortSettingBlock::Parity, AsIndex{options("Parity")})
         .Bind(kComboDataBits, "Data Bits", &SerialPortSettingBlock::Databit, dataBits())
-        .Bind(kComboStopBits, "Stop Bits", &SerialPortSettingBlock::Stopbit, AsIndex {options("StopBits")})
-        .Bind(kComboFlowControl, "Flow Control", &SerialPortSettingBlock::FlowControl, AsIndex {options("FlowControl")});
+        .Bind(kComboStopBits, "Stop Bits", &SerialPortSettingBlock::Stopbit, AsIndex{options("StopBits")})
+        .Bind(kComboFlowControl, "Flow Control", &SerialPortSettingBlock::FlowControl, AsIndex{options("FlowControl")});
 }
 
 CListCtrlEx* CSerialDlg::list() const
@@ -79,7 +79,7 @@ bool CSerialDlg::OnInitDialog()
     }
     {
         BusyGuard busy(Busy());
-        bindings_.Fill(*this, SerialPortSettingBlock {}); // the lists, before any port is shown
+        bindings_.Fill(*this, SerialPortSettingBlock{}); // the lists, before any port is shown
     }
     OnUserChange(kComboMode, [this] { applyModeRule(); });
     onClicked(kButtonApply, [this] { Apply(); });
@@ -110,9 +110,9 @@ void CSerialDlg::refillList()
     BusyGuard busy(Busy());
     const int count = std::min<int>(record_.ChannelCount, static_cast<int>(record_.Ports.size()));
     FillNumberedRows(*ports, count, [this](int row) {
-        return bindings_.ColumnTexts({kComboMode, kComboBaudrate, kComboParity, kComboDataBits, kComboStopBits,
-                                      kComboFlowControl},
-                                     record_.Ports[row].Setting);
+        return bindings_.ColumnTexts(
+            {kComboMode, kComboBaudrate, kComboParity, kComboDataBits, kComboStopBits, kComboFlowControl},
+            record_.Ports[row].Setting);
     });
 }
 
@@ -155,8 +155,8 @@ void CSerialDlg::applyModeRule()
     if (!mode || !flow)
         return;
     const int number = mode->currentIndex() >= 0 ? mode->currentData().toInt() : -1;
-    const bool locked = std::find(std::begin(kModesWithoutFlowControl), std::end(kModesWithoutFlowControl), number)
-                        != std::end(kModesWithoutFlowControl);
+    const bool locked = std::find(std::begin(kModesWithoutFlowControl), std::end(kModesWithoutFlowControl), number) !=
+                        std::end(kModesWithoutFlowControl);
     if (locked)
         flow->setCurrentIndex(0);
     flow->setEnabled(!locked);

@@ -12,15 +12,15 @@ class CSerialDlg : public CPropertyUIDialog {
 public:
     static constexpr unsigned kTemplateId = 164;
 
-    static constexpr ControlId kListPorts {2418, ControlType::List};
-    static constexpr ControlId kComboMode {2427, ControlType::DropList};
-    static constexpr ControlId kComboBaudrate {2435, ControlType::DropList};
-    static constexpr ControlId kComboParity {2436, ControlType::DropList};
-    static constexpr ControlId kComboDataBits {2437, ControlType::DropList};
-    static constexpr ControlId kComboStopBits {2438, ControlType::DropList};
-    static constexpr ControlId kComboFlowControl {2428, ControlType::DropList};
-    static constexpr ControlId kButtonApply {2439, ControlType::Button};
-    static constexpr ControlId kControls[] = {kListPorts, kComboMode, kComboBaudrate, kComboParity,
+    static constexpr ControlId kListPorts{2418, ControlType::List};
+    static constexpr ControlId kComboMode{2427, ControlType::DropList};
+    static constexpr ControlId kComboBaudrate{2435, ControlType::DropList};
+    static constexpr ControlId kComboParity{2436, ControlType::DropList};
+    static constexpr ControlId kComboDataBits{2437, ControlType::DropList};
+    static constexpr ControlId kComboStopBits{2438, ControlType::DropList};
+    static constexpr ControlId kComboFlowControl{2428, ControlType::DropList};
+    static constexpr ControlId kButtonApply{2439, ControlType::Button};
+    static constexpr ControlId kControls[] = {kListPorts,     kComboMode,     kComboBaudrate,    kComboParity,
                                               kComboDataBits, kComboStopBits, kComboFlowControl, kButtonApply};
 
     explicit CSerialDlg(IPageHost* host);

@@ -19,25 +19,24 @@ constexpr int kPasswordCharacterLimit = 64;
 constexpr const char* kPasswordWord = "password";
 constexpr const char* kLogNamePrefix = "FTP ";
 // Names the controller keeps for itself (CPU35 layout); compared with their letter case.
-const QStringList kReservedUserNames {QStringLiteral("zerv"), QStringLiteral("root")};
+const QStringList kReservedUserNames{QStringLiteral("zerv"), QStringLiteral("root")};
 constexpr int kUncheckedText = std::numeric_limits<int>::max();
 
 } // namespace
 
-CSettingFTPHostDlg::CSettingFTPHostDlg(IPageHost* host)
-    : CListDetailPage(kTemplateId, host, {kListAccounts, 0, 0, 0})
+CSettingFTPHostDlg::CSettingFTPHostDlg(IPageHost* host) : CListDetailPage(kTemplateId, host, {kListAccounts, 0, 0, 0})
 {
     SetNameField(kEditUserName, kLabelUserName, &FtpAccountRecord::UserName);
     Bindings()
-        .Bind(kEditFirstText, "", &FtpAccountRecord::FirstText, AsText {kUncheckedText})
-        .Bind(kEditPassword, kLabelPassword, &FtpAccountRecord::Password, AsText {kEntryNameByteLimit})
-        .Bind(kEditConfirmPassword, "", &FtpAccountRecord::Password, AsConfirmationOf {this, kEditPassword});
+        .Bind(kEditFirstText, "", &FtpAccountRecord::FirstText, AsText{kUncheckedText})
+        .Bind(kEditPassword, kLabelPassword, &FtpAccountRecord::Password, AsText{kEntryNameByteLimit})
+        .Bind(kEditConfirmPassword, "", &FtpAccountRecord::Password, AsConfirmationOf{this, kEditPassword});
 }
 
 bool CSettingFTPHostDlg::OnInitDialog()
 {
-    LayoutListPage({.list = kListAccounts, .leftButton = kButtonAdd, .middleButton = kButtonModify,
-                    .rightButton = kButtonDelete});
+    LayoutListPage(
+        {.list = kListAccounts, .leftButton = kButtonAdd, .middleButton = kButtonModify, .rightButton = kButtonDelete});
     SetMainListId(kListAccounts);
     InsertNumberedColumns(*item<CListCtrlEx>(kListAccounts), kColumnTitles);
     onClicked(kButtonAdd, [this] { onAdd(); });
@@ -97,8 +96,8 @@ void CSettingFTPHostDlg::CheckEntry(const FtpAccountRecord& account, int row, Va
         if (isCpu35() && !isTakenByAnother(account.UserName, row) && kReservedUserNames.contains(account.UserName))
             report.Add(FormatItemErrorLine(label), userEdit);
     }
-    if (account.Password.size() <= kPasswordCharacterLimit
-        && !RegexMatch(account.Password, QString::fromUtf8(kPasswordPattern)))
+    if (account.Password.size() <= kPasswordCharacterLimit &&
+        !RegexMatch(account.Password, QString::fromUtf8(kPasswordPattern)))
         report.Add(FormatMessageLine(kStringPasswordPattern, FieldLabel(kLabelPassword).Text(*this),
                                      QString::fromUtf8(kPasswordWord)),
                    control(kEditPassword));

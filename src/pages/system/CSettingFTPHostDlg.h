@@ -13,22 +13,23 @@ public:
     static constexpr unsigned kStringUserNameColumn = 705;
     static constexpr unsigned kStringPasswordPattern = 707;
 
-    static constexpr ControlId kListAccounts {2797, ControlType::List};
-    static constexpr ControlId kCheckEnable {1308, ControlType::CheckBox};
-    static constexpr ControlId kGroupEnable {3760, ControlType::GroupBox};
-    static constexpr ControlId kStaticEnable {3762, ControlType::Static};
-    static constexpr ControlId kEditFirstText {2810, ControlType::Edit};
-    static constexpr ControlId kLabelUserName {2801, ControlType::Static};
-    static constexpr ControlId kEditUserName {2802, ControlType::Edit};
-    static constexpr ControlId kLabelPassword {2803, ControlType::Static};
-    static constexpr ControlId kEditPassword {2804, ControlType::Edit};
-    static constexpr ControlId kEditConfirmPassword {3269, ControlType::Edit};
-    static constexpr ControlId kButtonAdd {2799, ControlType::Button};
-    static constexpr ControlId kButtonModify {2800, ControlType::Button};
-    static constexpr ControlId kButtonDelete {2806, ControlType::Button};
-    static constexpr ControlId kControls[] = {
-        kListAccounts, kCheckEnable, kGroupEnable, kStaticEnable, kEditFirstText, kLabelUserName, kEditUserName,
-        kLabelPassword, kEditPassword, kEditConfirmPassword, kButtonAdd, kButtonModify, kButtonDelete};
+    static constexpr ControlId kListAccounts{2797, ControlType::List};
+    static constexpr ControlId kCheckEnable{1308, ControlType::CheckBox};
+    static constexpr ControlId kGroupEnable{3760, ControlType::GroupBox};
+    static constexpr ControlId kStaticEnable{3762, ControlType::Static};
+    static constexpr ControlId kEditFirstText{2810, ControlType::Edit};
+    static constexpr ControlId kLabelUserName{2801, ControlType::Static};
+    static constexpr ControlId kEditUserName{2802, ControlType::Edit};
+    static constexpr ControlId kLabelPassword{2803, ControlType::Static};
+    static constexpr ControlId kEditPassword{2804, ControlType::Edit};
+    static constexpr ControlId kEditConfirmPassword{3269, ControlType::Edit};
+    static constexpr ControlId kButtonAdd{2799, ControlType::Button};
+    static constexpr ControlId kButtonModify{2800, ControlType::Button};
+    static constexpr ControlId kButtonDelete{2806, ControlType::Button};
+    static constexpr ControlId kControls[] = {kListAccounts,  kCheckEnable,         kGroupEnable,  kStaticEnable,
+                                              kEditFirstText, kLabelUserName,       kEditUserName, kLabelPassword,
+                                              kEditPassword,  kEditConfirmPassword, kButtonAdd,    kButtonModify,
+                                              kButtonDelete};
 
     explicit CSettingFTPHostDlg(IPageHost* host);
 

@@ -38,8 +38,7 @@ CSettingLanDlg::CSettingLanDlg(IPageHost* host)
     : CPropertyUIDialog(kTemplateId, host),
       ipConfigOptions_(OptionList(QString::fromUtf8(kSection), QStringLiteral("IPConfig"))),
       interfaceNames_(OptionList(QString::fromUtf8(kSection), QStringLiteral("GatewayCfg")))
-{
-}
+{}
 
 bool CSettingLanDlg::OnInitDialog()
 {

@@ -21,23 +21,24 @@ public:
     static constexpr unsigned kStringSameNetwork = 828;
     static constexpr unsigned kStringOverlappingNetwork = 829;
 
-    static constexpr ControlId kListInterfaces {2386, ControlType::List};
-    static constexpr ControlId kComboIPConfig {2388, ControlType::DropList};
-    static constexpr ControlId kIpAddress {3124, ControlType::IPAddress};
-    static constexpr ControlId kIpNetmask {3129, ControlType::IPAddress};
-    static constexpr ControlId kIpGateway {3128, ControlType::IPAddress};
-    static constexpr ControlId kIpDns0 {3130, ControlType::IPAddress};
-    static constexpr ControlId kIpDns1 {3132, ControlType::IPAddress};
-    static constexpr ControlId kComboGateway {3502, ControlType::DropList};
-    static constexpr ControlId kCheckLock {3504, ControlType::CheckBox};
-    static constexpr ControlId kLabelEthernetMode {1218, ControlType::Static};
-    static constexpr ControlId kComboEthernetMode {1219, ControlType::DropList};
-    static constexpr ControlId kStaticCaption {2518, ControlType::Static};
-    static constexpr ControlId kLabelAddress {2391, ControlType::Static};
-    static constexpr ControlId kButtonApply {2417, ControlType::Button};
+    static constexpr ControlId kListInterfaces{2386, ControlType::List};
+    static constexpr ControlId kComboIPConfig{2388, ControlType::DropList};
+    static constexpr ControlId kIpAddress{3124, ControlType::IPAddress};
+    static constexpr ControlId kIpNetmask{3129, ControlType::IPAddress};
+    static constexpr ControlId kIpGateway{3128, ControlType::IPAddress};
+    static constexpr ControlId kIpDns0{3130, ControlType::IPAddress};
+    static constexpr ControlId kIpDns1{3132, ControlType::IPAddress};
+    static constexpr ControlId kComboGateway{3502, ControlType::DropList};
+    static constexpr ControlId kCheckLock{3504, ControlType::CheckBox};
+    static constexpr ControlId kLabelEthernetMode{1218, ControlType::Static};
+    static constexpr ControlId kComboEthernetMode{1219, ControlType::DropList};
+    static constexpr ControlId kStaticCaption{2518, ControlType::Static};
+    static constexpr ControlId kLabelAddress{2391, ControlType::Static};
+    static constexpr ControlId kButtonApply{2417, ControlType::Button};
     static constexpr ControlId kControls[] = {
-        kListInterfaces, kComboIPConfig, kIpAddress, kIpNetmask, kIpGateway, kIpDns0, kIpDns1, kComboGateway,
-        kCheckLock, kLabelEthernetMode, kComboEthernetMode, kStaticCaption, kLabelAddress, kButtonApply};
+        kListInterfaces, kComboIPConfig, kIpAddress, kIpNetmask,         kIpGateway,         kIpDns0,
+        kIpDns1,         kComboGateway,  kCheckLock, kLabelEthernetMode, kComboEthernetMode, kStaticCaption,
+        kLabelAddress,   kButtonApply};
 
     explicit CSettingLanDlg(IPageHost* host);
 

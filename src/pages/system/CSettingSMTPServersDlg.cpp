@@ -24,21 +24,22 @@ CSettingSMTPServersDlg::CSettingSMTPServersDlg(IPageHost* host)
 {
     SetNameField(kEditName, kLabelName, &SMTP_SERVER_SETTINGS::Name);
     Bindings()
-        .Bind(kEditDescription, kLabelDescription, &SMTP_SERVER_SETTINGS::Description, AsText {kEntryNameByteLimit})
+        .Bind(kEditDescription, kLabelDescription, &SMTP_SERVER_SETTINGS::Description, AsText{kEntryNameByteLimit})
         .Bind(kEditAddress, kLabelAddress, &SMTP_SERVER_SETTINGS::ServerAddress, AsAddressText(GetEditLengthLimit()))
-        .Bind(kEditPort, kLabelPort, &SMTP_SERVER_SETTINGS::Port, AsNumber {portRange_})
-        .Bind(kEditAccount, "", &SMTP_SERVER_SETTINGS::Account, AsText {kUncheckedText})
-        .Bind(kEditPassword, "", &SMTP_SERVER_SETTINGS::Password, AsText {kUncheckedText})
-        .Bind(kEditConfirmPassword, "", &SMTP_SERVER_SETTINGS::Password, AsConfirmationOf {this, kEditPassword});
+        .Bind(kEditPort, kLabelPort, &SMTP_SERVER_SETTINGS::Port, AsNumber{portRange_})
+        .Bind(kEditAccount, "", &SMTP_SERVER_SETTINGS::Account, AsText{kUncheckedText})
+        .Bind(kEditPassword, "", &SMTP_SERVER_SETTINGS::Password, AsText{kUncheckedText})
+        .Bind(kEditConfirmPassword, "", &SMTP_SERVER_SETTINGS::Password, AsConfirmationOf{this, kEditPassword});
 }
 
 bool CSettingSMTPServersDlg::OnInitDialog()
 {
-    LayoutListPage({.list = kListServers, .leftButton = kButtonAdd, .middleButton = kButtonModify,
-                    .rightButton = kButtonDelete});
+    LayoutListPage(
+        {.list = kListServers, .leftButton = kButtonAdd, .middleButton = kButtonModify, .rightButton = kButtonDelete});
     SetMainListId(kListServers);
     InsertNumberedColumns(*item<CListCtrlEx>(kListServers), kColumnTitles);
-    setItemText(kStaticPortRange, FormatText(QString::fromUtf8(kPortRangeFormat), {portRange_.minimum, portRange_.maximum}));
+    setItemText(kStaticPortRange,
+                FormatText(QString::fromUtf8(kPortRangeFormat), {portRange_.minimum, portRange_.maximum}));
     LimitIPURLEdit(kEditAddress);
     return true;
 }
@@ -74,9 +75,9 @@ QString CSettingSMTPServersDlg::DeleteRefusal(const SMTP_SERVER_SETTINGS& server
     QString message = LoadLangString(kStringServerInUse);
     for (const ServiceItemReference& user : server.Users) {
         message += u'\n';
-        message += FormatText(QString::fromUtf8(kServerUserFormat),
-                              {model->GetResourceName(user.first), user.second + 1,
-                               model->GetServiceUseName(user.first, user.second)});
+        message +=
+            FormatText(QString::fromUtf8(kServerUserFormat), {model->GetResourceName(user.first), user.second + 1,
+                                                              model->GetServiceUseName(user.first, user.second)});
     }
     return message;
 }

@@ -12,26 +12,26 @@ public:
     static constexpr unsigned kTemplateId = 144;
     static constexpr unsigned kStringServerInUse = 513;
 
-    static constexpr ControlId kListServers {2196, ControlType::List};
-    static constexpr ControlId kLabelName {2126, ControlType::Static};
-    static constexpr ControlId kEditName {2128, ControlType::Edit};
-    static constexpr ControlId kLabelDescription {2130, ControlType::Static};
-    static constexpr ControlId kEditDescription {2199, ControlType::Edit};
-    static constexpr ControlId kLabelAddress {2141, ControlType::Static};
-    static constexpr ControlId kEditAddress {2143, ControlType::Edit};
-    static constexpr ControlId kLabelPort {2132, ControlType::Static};
-    static constexpr ControlId kEditPort {2200, ControlType::Edit};
-    static constexpr ControlId kStaticPortRange {3246, ControlType::Static};
-    static constexpr ControlId kEditAccount {2133, ControlType::Edit};
-    static constexpr ControlId kEditPassword {2134, ControlType::Edit};
-    static constexpr ControlId kEditConfirmPassword {2138, ControlType::Edit};
-    static constexpr ControlId kButtonAdd {2135, ControlType::Button};
-    static constexpr ControlId kButtonModify {2136, ControlType::Button};
-    static constexpr ControlId kButtonDelete {2139, ControlType::Button};
+    static constexpr ControlId kListServers{2196, ControlType::List};
+    static constexpr ControlId kLabelName{2126, ControlType::Static};
+    static constexpr ControlId kEditName{2128, ControlType::Edit};
+    static constexpr ControlId kLabelDescription{2130, ControlType::Static};
+    static constexpr ControlId kEditDescription{2199, ControlType::Edit};
+    static constexpr ControlId kLabelAddress{2141, ControlType::Static};
+    static constexpr ControlId kEditAddress{2143, ControlType::Edit};
+    static constexpr ControlId kLabelPort{2132, ControlType::Static};
+    static constexpr ControlId kEditPort{2200, ControlType::Edit};
+    static constexpr ControlId kStaticPortRange{3246, ControlType::Static};
+    static constexpr ControlId kEditAccount{2133, ControlType::Edit};
+    static constexpr ControlId kEditPassword{2134, ControlType::Edit};
+    static constexpr ControlId kEditConfirmPassword{2138, ControlType::Edit};
+    static constexpr ControlId kButtonAdd{2135, ControlType::Button};
+    static constexpr ControlId kButtonModify{2136, ControlType::Button};
+    static constexpr ControlId kButtonDelete{2139, ControlType::Button};
     static constexpr ControlId kControls[] = {
-        kListServers, kLabelName, kEditName, kLabelDescription, kEditDescription, kLabelAddress, kEditAddress,
-        kLabelPort, kEditPort, kStaticPortRange, kEditAccount, kEditPassword, kEditConfirmPassword,
-        kButtonAdd, kButtonModify, kButtonDelete};
+        kListServers,         kLabelName, kEditName,     kLabelDescription, kEditDescription, kLabelAddress,
+        kEditAddress,         kLabelPort, kEditPort,     kStaticPortRange,  kEditAccount,     kEditPassword,
+        kEditConfirmPassword, kButtonAdd, kButtonModify, kButtonDelete};
 
     explicit CSettingSMTPServersDlg(IPageHost* host);
 

@@ -6,7 +6,7 @@
 CSwitchSettingPage::CSwitchSettingPage(unsigned templateId, IPageHost* host, ModelFlag flag, QString appliedLogLine)
     : CSettingsPage(templateId, host, kButtonApply), flag_(flag), appliedLogLine_(std::move(appliedLogLine))
 {
-    Bindings().Bind(kCheckEnable, kCheckEnable, &SwitchState::Enable, AsCheck {});
+    Bindings().Bind(kCheckEnable, kCheckEnable, &SwitchState::Enable, AsCheck{});
 }
 
 bool CSwitchSettingPage::OnInitDialog()

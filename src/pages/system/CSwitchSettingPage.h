@@ -18,8 +18,8 @@ struct SwitchState {
 
 class CSwitchSettingPage : public CSettingsPage<SwitchState> {
 public:
-    static constexpr ControlId kCheckEnable {1068, ControlType::CheckBox};
-    static constexpr ControlId kButtonApply {1120, ControlType::Button};
+    static constexpr ControlId kCheckEnable{1068, ControlType::CheckBox};
+    static constexpr ControlId kButtonApply{1120, ControlType::Button};
     static constexpr ControlId kControls[] = {kCheckEnable, kButtonApply};
 
     using ModelFlag = int CDataCenter::*;

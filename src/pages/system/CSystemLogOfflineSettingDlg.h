@@ -21,9 +21,9 @@ public:
     // Service debug flags (entries 1 to 11) that may be on at once.
     static constexpr int kMaxServiceDebugFlags = 6;
 
-    static constexpr ControlId kComboStorage {1190, ControlType::DropList};
-    static constexpr ControlId kStaticStorage {2809, ControlType::Static};
-    static constexpr ControlId kButtonApply {1120, ControlType::Button};
+    static constexpr ControlId kComboStorage{1190, ControlType::DropList};
+    static constexpr ControlId kStaticStorage{2809, ControlType::Static};
+    static constexpr ControlId kButtonApply{1120, ControlType::Button};
 
     // When a row is shown.
     enum class Shown { Always, WithCellular, WithRestful, WithDnp3, WithIec };

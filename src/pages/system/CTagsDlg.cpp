@@ -26,7 +26,7 @@ struct Column {
 };
 
 constexpr Column kColumns[] = {
-    {360, 40, false, false}, {361, 180, true, false}, {604, 80, true, true}, {363, 100, true, true},
+    {360, 40, false, false}, {361, 180, true, false}, {604, 80, true, true},   {363, 100, true, true},
     {365, 140, true, true},  {587, 120, false, true}, {364, 100, false, true}, {366, 150, true, true},
 };
 
@@ -37,7 +37,8 @@ QString channelText(const TagRecord& tag)
 
 } // namespace
 
-CTagsDlg::CTagsDlg(IPageHost* host) : CPropertyUIDialog(kTemplate, host) {}
+CTagsDlg::CTagsDlg(IPageHost* host) : CPropertyUIDialog(kTemplate, host)
+{}
 
 bool CTagsDlg::OnInitDialog()
 {
@@ -224,7 +225,8 @@ void CTagsDlg::OnSelectTags()
     if (!model)
         return;
     CTagSelectDlg chooser(*model, GetHost() ? &GetHost()->LogLines() : nullptr, true, GetNodeInfo().formId, this);
-    connect(&chooser, &CTagSelectDlg::TagsSelected, this, [this](const std::vector<TagRecord>& tags) { OnTagsSelected(tags); });
+    connect(&chooser, &CTagSelectDlg::TagsSelected, this,
+            [this](const std::vector<TagRecord>& tags) { OnTagsSelected(tags); });
     chooser.DoModal();
 }
 

@@ -12,23 +12,23 @@
 
 namespace TagsPageIds {
 inline constexpr unsigned kTemplate = 137;
-inline constexpr ControlId kListTags {2035, ControlType::List};
-inline constexpr ControlId kEditName {2043, ControlType::Edit};
-inline constexpr ControlId kStaticSlot {3557, ControlType::Static};
-inline constexpr ControlId kStaticChannelType {3558, ControlType::Static};
-inline constexpr ControlId kStaticDirection {3559, ControlType::Static};
-inline constexpr ControlId kStaticChannel {3560, ControlType::Static};
-inline constexpr ControlId kStaticItemName {3561, ControlType::Static};
-inline constexpr ControlId kStaticItemResource {2857, ControlType::Static};
-inline constexpr ControlId kStaticDirectionCaption {3375, ControlType::Static};
-inline constexpr ControlId kLabelName {3412, ControlType::Static};
-inline constexpr ControlId kButtonRename {2045, ControlType::Button};
-inline constexpr ControlId kButtonSelectTags {3555, ControlType::Button};
-inline constexpr ControlId kButtonClear {3556, ControlType::Button};
-inline constexpr ControlId kControls[] = {kListTags, kEditName, kStaticSlot, kStaticChannelType, kStaticDirection,
-                                          kStaticChannel, kStaticItemName, kStaticItemResource,
-                                          kStaticDirectionCaption, kLabelName, kButtonRename, kButtonSelectTags,
-                                          kButtonClear};
+inline constexpr ControlId kListTags{2035, ControlType::List};
+inline constexpr ControlId kEditName{2043, ControlType::Edit};
+inline constexpr ControlId kStaticSlot{3557, ControlType::Static};
+inline constexpr ControlId kStaticChannelType{3558, ControlType::Static};
+inline constexpr ControlId kStaticDirection{3559, ControlType::Static};
+inline constexpr ControlId kStaticChannel{3560, ControlType::Static};
+inline constexpr ControlId kStaticItemName{3561, ControlType::Static};
+inline constexpr ControlId kStaticItemResource{2857, ControlType::Static};
+inline constexpr ControlId kStaticDirectionCaption{3375, ControlType::Static};
+inline constexpr ControlId kLabelName{3412, ControlType::Static};
+inline constexpr ControlId kButtonRename{2045, ControlType::Button};
+inline constexpr ControlId kButtonSelectTags{3555, ControlType::Button};
+inline constexpr ControlId kButtonClear{3556, ControlType::Button};
+inline constexpr ControlId kControls[] = {
+    kListTags,      kEditName,         kStaticSlot,         kStaticChannelType,      kStaticDirection,
+    kStaticChannel, kStaticItemName,   kStaticItemResource, kStaticDirectionCaption, kLabelName,
+    kButtonRename,  kButtonSelectTags, kButtonClear};
 inline constexpr int kNameLimit = 64;
 // Columns of the table.
 inline constexpr int kColumnName = 1;
@@ -73,7 +73,7 @@ private:
     const TagRecord* RecordOfRow(int row) const;
 
     TagDirectionTexts directions_;
-    QString usedMark_; // the text of a tag that services use
+    QString usedMark_;                  // the text of a tag that services use
     std::vector<TagRecord> rowRecords_; // the rows' tags; a row's item data is its position here
     int displayType_ = 0;
     bool listReplaced_ = false;

@@ -27,7 +27,8 @@ constexpr int kTreeWidth = 150;
 
 } // namespace
 
-CTagsMapDlg::CTagsMapDlg(IPageHost* host) : CPropertyUIDialog(kTemplate, host) {}
+CTagsMapDlg::CTagsMapDlg(IPageHost* host) : CPropertyUIDialog(kTemplate, host)
+{}
 
 CTagsMapDlg::~CTagsMapDlg() = default;
 
@@ -62,7 +63,8 @@ void CTagsMapDlg::InitColumns()
         return;
     list->DeleteAllColumns();
     for (int column = 0; column < TagMapRows::kColumnCount; ++column) {
-        list->InsertColumn(column, LoadLangString(TagMapRows::kColumns[column].header), TagMapRows::kColumns[column].width);
+        list->InsertColumn(column, LoadLangString(TagMapRows::kColumns[column].header),
+                           TagMapRows::kColumns[column].width);
         list->SetColumnHideable(column, column >= kFirstHideableColumn);
         if (TagMapRows::IsSortable(column))
             list->SetColumnSortType(column, CListCtrlEx::kSortAscending | CListCtrlEx::kSortToggle, kCompareText);
@@ -73,7 +75,8 @@ void CTagsMapDlg::InitColumns()
             OnListItemChanged();
     });
     // After the list's own sorting, which is connected first.
-    connect(list->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) { OnHeaderClick(column); });
+    connect(list->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [this](int column) { OnHeaderClick(column); });
 }
 
 void CTagsMapDlg::FillCombo(int comboId, const std::vector<FilterEntry>& entries)

@@ -5,8 +5,8 @@
 
 #include "CPropertyUIDialog.h"
 #include "ControlId.h"
-#include "TagMapRows.h"
 #include "TagMapFilter.h"
+#include "TagMapRows.h"
 #include "TagRecord.h"
 
 #include <memory>
@@ -17,18 +17,18 @@ struct FilterEntry;
 
 namespace TagMapIds {
 inline constexpr unsigned kTemplate = 175;
-inline constexpr ControlId kListTags {2623, ControlType::List};
-inline constexpr ControlId kTree {2627, ControlType::Tree};
-inline constexpr ControlId kComboKind {1087, ControlType::DropList};
-inline constexpr ControlId kComboTarget {1110, ControlType::DropList};
-inline constexpr ControlId kComboType {1119, ControlType::DropList};
-inline constexpr ControlId kComboMode {1124, ControlType::DropList};
-inline constexpr ControlId kButtonFilter {1122, ControlType::Button};
-inline constexpr ControlId kEditName {1072, ControlType::Edit};
-inline constexpr ControlId kLabelName {1070, ControlType::Static};
-inline constexpr ControlId kButtonRename {2080, ControlType::Button};
-inline constexpr ControlId kControls[] = {kListTags, kComboKind, kComboTarget, kComboType, kComboMode, kButtonFilter,
-                                          kEditName, kLabelName, kButtonRename, kTree};
+inline constexpr ControlId kListTags{2623, ControlType::List};
+inline constexpr ControlId kTree{2627, ControlType::Tree};
+inline constexpr ControlId kComboKind{1087, ControlType::DropList};
+inline constexpr ControlId kComboTarget{1110, ControlType::DropList};
+inline constexpr ControlId kComboType{1119, ControlType::DropList};
+inline constexpr ControlId kComboMode{1124, ControlType::DropList};
+inline constexpr ControlId kButtonFilter{1122, ControlType::Button};
+inline constexpr ControlId kEditName{1072, ControlType::Edit};
+inline constexpr ControlId kLabelName{1070, ControlType::Static};
+inline constexpr ControlId kButtonRename{2080, ControlType::Button};
+inline constexpr ControlId kControls[] = {kListTags,     kComboKind, kComboTarget, kComboType,    kComboMode,
+                                          kButtonFilter, kEditName,  kLabelName,   kButtonRename, kTree};
 inline constexpr int kNameLimit = 30;
 inline constexpr int kColumnName = 1;
 inline constexpr int kColumnSlot = 2;

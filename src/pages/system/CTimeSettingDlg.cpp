@@ -37,8 +37,8 @@ unsigned CTimeSettingDlg::TimeZoneStringId(int position)
 
 bool CTimeSettingDlg::OnInitDialog()
 {
-    LayoutListPage({.list = kListServers, .leftButton = kButtonAdd, .middleButton = kButtonModify,
-                    .rightButton = kButtonDelete});
+    LayoutListPage(
+        {.list = kListServers, .leftButton = kButtonAdd, .middleButton = kButtonModify, .rightButton = kButtonDelete});
     SetMainListId(kListServers);
     InsertNumberedColumns(*item<CListCtrlEx>(kListServers), kColumnTitles);
     setItemText(kStaticIntervalRange,
@@ -112,7 +112,7 @@ bool CTimeSettingDlg::storeInterval()
     if (!model)
         return false;
     ValidationReport report;
-    report.Add(AsNumber {intervalRange_}.Check(*control(kEditInterval), FieldLabel(kLabelInterval).Text(*this)),
+    report.Add(AsNumber{intervalRange_}.Check(*control(kEditInterval), FieldLabel(kLabelInterval).Text(*this)),
                control(kEditInterval));
     if (report.ShowIfAny())
         return false;

@@ -29,20 +29,20 @@ public:
     // The service-table entry the page switches on whenever it is shown.
     static constexpr int kTimeService = 133;
 
-    static constexpr ControlId kListServers {3536, ControlType::List};
-    static constexpr ControlId kLabelServer {3021, ControlType::Static};
-    static constexpr ControlId kEditServer {2856, ControlType::Edit};
-    static constexpr ControlId kLabelInterval {3024, ControlType::Static};
-    static constexpr ControlId kEditInterval {2858, ControlType::Edit};
-    static constexpr ControlId kStaticIntervalRange {3248, ControlType::Static};
-    static constexpr ControlId kComboTimeZone {3522, ControlType::DropList};
-    static constexpr ControlId kStaticNote {2682, ControlType::Static};
-    static constexpr ControlId kButtonAdd {3104, ControlType::Button};
-    static constexpr ControlId kButtonModify {3107, ControlType::Button};
-    static constexpr ControlId kButtonDelete {3109, ControlType::Button};
-    static constexpr ControlId kControls[] = {
-        kListServers, kLabelServer, kEditServer, kLabelInterval, kEditInterval, kStaticIntervalRange,
-        kComboTimeZone, kStaticNote, kButtonAdd, kButtonModify, kButtonDelete};
+    static constexpr ControlId kListServers{3536, ControlType::List};
+    static constexpr ControlId kLabelServer{3021, ControlType::Static};
+    static constexpr ControlId kEditServer{2856, ControlType::Edit};
+    static constexpr ControlId kLabelInterval{3024, ControlType::Static};
+    static constexpr ControlId kEditInterval{2858, ControlType::Edit};
+    static constexpr ControlId kStaticIntervalRange{3248, ControlType::Static};
+    static constexpr ControlId kComboTimeZone{3522, ControlType::DropList};
+    static constexpr ControlId kStaticNote{2682, ControlType::Static};
+    static constexpr ControlId kButtonAdd{3104, ControlType::Button};
+    static constexpr ControlId kButtonModify{3107, ControlType::Button};
+    static constexpr ControlId kButtonDelete{3109, ControlType::Button};
+    static constexpr ControlId kControls[] = {kListServers,  kLabelServer,         kEditServer,    kLabelInterval,
+                                              kEditInterval, kStaticIntervalRange, kComboTimeZone, kStaticNote,
+                                              kButtonAdd,    kButtonModify,        kButtonDelete};
 
     explicit CTimeSettingDlg(IPageHost* host);
 

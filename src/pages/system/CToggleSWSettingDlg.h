@@ -11,6 +11,5 @@ public:
     explicit CToggleSWSettingDlg(IPageHost* host)
         : CSwitchSettingPage(kTemplateId, host, &CDataCenter::ToggleSwitchEnable,
                              QStringLiteral("[Toggle Switch] Apply setting successfully"))
-    {
-    }
+    {}
 };

@@ -25,7 +25,7 @@ std::optional<Octets> StoredOctets(const QString& text)
     const QStringList parts = text.split(u'.');
     if (parts.size() < kOctetCount)
         return std::nullopt;
-    Octets octets {};
+    Octets octets{};
     for (int i = 0; i < kOctetCount; ++i)
         octets[i] = static_cast<quint32>(ParseLeadingInt(parts[i])) & kOctetMask;
     return octets;

@@ -20,7 +20,8 @@ constexpr char kTagNameCharacters[] = "_0123456789abcdefghijklmnopqrstuvwxyzABCD
 QString readDefault(const char* section, const char* key)
 {
     const QString path = GetDefaultSettingsPath();
-    return path.isEmpty() ? QString() : GetPrivateProfileString(QLatin1String(section), QLatin1String(key), QString(), path);
+    return path.isEmpty() ? QString()
+                          : GetPrivateProfileString(QLatin1String(section), QLatin1String(key), QString(), path);
 }
 
 QString serviceTagAddress(const char* key)
@@ -44,16 +45,15 @@ TagDirectionTexts TagDirectionTexts::Load(bool iecMode)
 }
 
 TagItemNamer::TagItemNamer(const CDataCenter& model)
-    : model_(model),
-      tavoServiceAddress_(serviceTagAddress("ServiceTAVOResourceID")),
+    : model_(model), tavoServiceAddress_(serviceTagAddress("ServiceTAVOResourceID")),
       tavoUpdateTriggerAddress_(serviceTagAddress("UpdateTriggerTagResourceID"))
-{
-}
+{}
 
 const std::vector<TagDefinition>& TagItemNamer::DefinitionsOf(const TagRecord& tag)
 {
-    const quint64 key = (static_cast<quint64>(static_cast<quint16>(tag.SlotIndex)) << 48)
-        | (static_cast<quint64>(static_cast<quint16>(tag.ChannelTypeId)) << 32) | static_cast<quint32>(tag.ChannelIndex);
+    const quint64 key = (static_cast<quint64>(static_cast<quint16>(tag.SlotIndex)) << 48) |
+                        (static_cast<quint64>(static_cast<quint16>(tag.ChannelTypeId)) << 32) |
+                        static_cast<quint32>(tag.ChannelIndex);
     auto found = collected_.find(key);
     if (found == collected_.end())
         found = collected_.insert(key, model_.CollectResourceTags(tag.SlotIndex, tag.ChannelTypeId, tag.ChannelIndex));

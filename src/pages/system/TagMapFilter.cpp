@@ -25,33 +25,48 @@ bool inRange(int value, int low, int high)
 bool digitalInputMode(int mode, int rt)
 {
     switch (mode) {
-    case 0: return true;
-    case 1: return rt == 0;
-    case 2: return rt != 0 && rt != 5;
-    case 3: return !inRange(rt, 0, 4);
-    default: return false;
+    case 0:
+        return true;
+    case 1:
+        return rt == 0;
+    case 2:
+        return rt != 0 && rt != 5;
+    case 3:
+        return !inRange(rt, 0, 4);
+    default:
+        return false;
     }
 }
 
 bool digitalInputOutputMode(int mode, int rt)
 {
     switch (mode) {
-    case 0: return rt != 0;
-    case 1: return rt == 1;
-    case 2: return inRange(rt, 2, 5);
-    case 4: return rt == 6;
-    case 5: return inRange(rt, 7, 8);
-    default: return false;
+    case 0:
+        return rt != 0;
+    case 1:
+        return rt == 1;
+    case 2:
+        return inRange(rt, 2, 5);
+    case 4:
+        return rt == 6;
+    case 5:
+        return inRange(rt, 7, 8);
+    default:
+        return false;
     }
 }
 
 bool outputMode(int mode, int rt)
 {
     switch (mode) {
-    case 0: return true;
-    case 4: return rt != 1 && rt != 2;
-    case 5: return rt != 0;
-    default: return false;
+    case 0:
+        return true;
+    case 4:
+        return rt != 1 && rt != 2;
+    case 5:
+        return rt != 0;
+    default:
+        return false;
     }
 }
 
@@ -64,7 +79,8 @@ void appendModes(std::vector<FilterEntry>& entries, const char* section, int fir
 
 bool isPowerModule(const QString& name)
 {
-    static const QStringList kPowerModules = {QStringLiteral("ulTEK 4100-PK1-15W-T"), QStringLiteral("ulTEK 4100-PK1-30W-T"),
+    static const QStringList kPowerModules = {QStringLiteral("ulTEK 4100-PK1-15W-T"),
+                                              QStringLiteral("ulTEK 4100-PK1-30W-T"),
                                               QStringLiteral("ulTEK 4100-PK2-50W-T")};
     return kPowerModules.contains(name);
 }
@@ -74,21 +90,29 @@ bool isPowerModule(const QString& name)
 bool ModePasses(int channelType, int mode, int resourceType)
 {
     switch (channelType) {
-    case ChannelType::DigitalInput: return digitalInputMode(mode, resourceType);
-    case ChannelType::DigitalInputOutput: return digitalInputOutputMode(mode, resourceType);
+    case ChannelType::DigitalInput:
+        return digitalInputMode(mode, resourceType);
+    case ChannelType::DigitalInputOutput:
+        return digitalInputOutputMode(mode, resourceType);
     case ChannelType::DigitalOutput:
-    case ChannelType::Relay: return outputMode(mode, resourceType);
-    default: return true;
+    case ChannelType::Relay:
+        return outputMode(mode, resourceType);
+    default:
+        return true;
     }
 }
 
 int ServiceNodeId(int serviceId)
 {
     switch (serviceId) {
-    case ServiceId::Tavo: return ServiceId::TavoServer;
-    case ServiceId::Dnp3Outstation: return ServiceId::Dnp3Master;
-    case ServiceId::SnmpAgent: return ServiceId::SnmpAgentLink;
-    default: return serviceId;
+    case ServiceId::Tavo:
+        return ServiceId::TavoServer;
+    case ServiceId::Dnp3Outstation:
+        return ServiceId::Dnp3Master;
+    case ServiceId::SnmpAgent:
+        return ServiceId::SnmpAgentLink;
+    default:
+        return serviceId;
     }
 }
 
@@ -140,7 +164,8 @@ QString SlotLabel(const CDataCenter& model, int slot)
     if (slot == kPowerSlot || isPowerModule(module))
         return QStringLiteral("%1 0(PWR): %2").arg(slotWord, module);
     if (slot == 0)
-        return QStringLiteral("%1 0(CPU): %2").arg(slotWord, model.IsSeries4100() ? model.GetResourceName(kCpuNameResource) : module);
+        return QStringLiteral("%1 0(CPU): %2")
+            .arg(slotWord, model.IsSeries4100() ? model.GetResourceName(kCpuNameResource) : module);
     return QStringLiteral("%1 %2: %3").arg(slotWord).arg(slot).arg(module);
 }
 

@@ -15,7 +15,8 @@ constexpr unsigned kStringNoChannel = 388;
 void TagMapRows::Load(const CDataCenter& model)
 {
     iec_ = model.IsIECMode();
-    dataTypeNames_ = ServiceDefaults::ReadList(QStringLiteral("Tag"), iec_ ? QStringLiteral("IECDataType") : QStringLiteral("DataType"));
+    dataTypeNames_ = ServiceDefaults::ReadList(QStringLiteral("Tag"),
+                                               iec_ ? QStringLiteral("IECDataType") : QStringLiteral("DataType"));
     directions_ = TagDirectionTexts::Load(iec_);
     usedMark_ = LoadLangString(kStringTagUsedMark);
     noChannel_ = LoadLangString(kStringNoChannel);

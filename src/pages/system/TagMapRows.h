@@ -19,8 +19,9 @@ public:
         int width;
         bool sortable;
     };
-    static constexpr Column kColumns[] = {{360, 30, false}, {361, 130, true}, {363, 65, true},  {492, 85, true}, {749, 60, true},
-                                          {365, 80, true},  {748, 75, false}, {364, 85, false}, {366, 150, true}};
+    static constexpr Column kColumns[] = {{360, 30, false}, {361, 130, true}, {363, 65, true},
+                                          {492, 85, true},  {749, 60, true},  {365, 80, true},
+                                          {748, 75, false}, {364, 85, false}, {366, 150, true}};
     static constexpr int kColumnCount = static_cast<int>(std::size(kColumns));
     static bool IsSortable(int column) { return column >= 0 && column < kColumnCount && kColumns[column].sortable; }
 

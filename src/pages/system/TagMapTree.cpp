@@ -12,9 +12,9 @@
 namespace {
 
 // The uses the tree draws, by the id of the use.
-constexpr int kDrawnServices[] = {ServiceId::ModbusMaster, ServiceId::DataLogging, ServiceId::ModbusSlave,
-                                  ServiceId::Dnp3Master,   ServiceId::Dnp3Point,   ServiceId::TavoServer,
-                                  ServiceId::TavoTagLink,  ServiceId::AlarmMail,   ServiceId::AlarmSms,
+constexpr int kDrawnServices[] = {ServiceId::ModbusMaster,  ServiceId::DataLogging,   ServiceId::ModbusSlave,
+                                  ServiceId::Dnp3Master,    ServiceId::Dnp3Point,     ServiceId::TavoServer,
+                                  ServiceId::TavoTagLink,   ServiceId::AlarmMail,     ServiceId::AlarmSms,
                                   ServiceId::AlarmSnmpTrap, ServiceId::SnmpAgentLink, ServiceId::SnmpAgentLink2,
                                   ServiceId::RESTfulApi};
 
@@ -71,7 +71,8 @@ void TagMapTree::Clear()
     leaves_.clear();
 }
 
-void TagMapTree::Build(const CDataCenter& model, const std::vector<TagRecord>& tags, const std::vector<size_t>& positions)
+void TagMapTree::Build(const CDataCenter& model, const std::vector<TagRecord>& tags,
+                       const std::vector<size_t>& positions)
 {
     Clear();
     // Built apart from the view, then handed over at once.
@@ -143,7 +144,8 @@ QTreeWidgetItem* TagMapTree::UseNode(const CDataCenter& model, QTreeWidgetItem* 
     if (known)
         return known;
     QTreeWidgetItem* service = ServiceNode(model, root, ServiceNodeId(use.ServiceId));
-    const QString text = QStringLiteral("No.%1: %2").arg(use.ItemIndex + 1).arg(model.GetServiceUseName(use.ServiceId, use.ItemIndex));
+    const QString text =
+        QStringLiteral("No.%1: %2").arg(use.ItemIndex + 1).arg(model.GetServiceUseName(use.ServiceId, use.ItemIndex));
     QTreeWidgetItem*& entry = serviceItems_[service][text];
     if (!entry)
         entry = node(service, text, use.ItemIndex);

@@ -19,42 +19,42 @@ extern "C" {
 
 /* Results. */
 #define VORNA_RESULT_OK 0
-#define VORNA_RESULT_TIMEOUT 2001          /* connect or request not done within the time-out */
-#define VORNA_RESULT_SOCKET_STARTUP 2002   /* socket library not started */
-#define VORNA_RESULT_SOCKET_CREATE 2003    /* socket creation, bind, or no free handle */
-#define VORNA_RESULT_BAD_REPLY 2004        /* malformed or refused reply */
-#define VORNA_RESULT_CONNECTION 2005       /* send or receive failed, connection closed */
-#define VORNA_RESULT_BAD_HANDLE 4002       /* handle not in the connection table */
-#define VORNA_RESULT_LIST_TOO_SHORT 4007   /* list reply too short for its count */
-#define VORNA_RESULT_LIST_COUNT 4013       /* list count above its limit */
+#define VORNA_RESULT_TIMEOUT 2001               /* connect or request not done within the time-out */
+#define VORNA_RESULT_SOCKET_STARTUP 2002        /* socket library not started */
+#define VORNA_RESULT_SOCKET_CREATE 2003         /* socket creation, bind, or no free handle */
+#define VORNA_RESULT_BAD_REPLY 2004             /* malformed or refused reply */
+#define VORNA_RESULT_CONNECTION 2005            /* send or receive failed, connection closed */
+#define VORNA_RESULT_BAD_HANDLE 4002            /* handle not in the connection table */
+#define VORNA_RESULT_LIST_TOO_SHORT 4007        /* list reply too short for its count */
+#define VORNA_RESULT_LIST_COUNT 4013            /* list count above its limit */
 #define VORNA_RESULT_INTERFACE_TABLE 0x8050     /* the PC's interface tables cannot be read */
 #define VORNA_RESULT_INTERFACE_NOT_FOUND 0x8051 /* no interface with the index to select */
 #define VORNA_RESULT_LOCAL_FILE 0x8060          /* a transfer's local file cannot be opened, read or written */
 #define VORNA_RESULT_INVALID_ARGUMENT 0x8061    /* null pointer, bad address text, request too large for its frame */
 #define VORNA_RESULT_OUT_OF_MEMORY 0x8062
-#define VORNA_RESULT_INTERNAL_ERROR 0x8063      /* an unexpected failure inside the library */
-#define VORNA_RESULT_CANCELLED 0x8064           /* the progress callback stopped a transfer */
-#define VORNA_RESULT_DIRECT_REFUSED 0x8100      /* direct command: reply shorter than 2 bytes or status 00 81 */
-#define VORNA_RESULT_DIRECT_REJECTED 0x8101     /* direct command: status 01 81 */
+#define VORNA_RESULT_INTERNAL_ERROR 0x8063  /* an unexpected failure inside the library */
+#define VORNA_RESULT_CANCELLED 0x8064       /* the progress callback stopped a transfer */
+#define VORNA_RESULT_DIRECT_REFUSED 0x8100  /* direct command: reply shorter than 2 bytes or status 00 81 */
+#define VORNA_RESULT_DIRECT_REJECTED 0x8101 /* direct command: status 01 81 */
 
 /* Limits and fixed values of the protocol. */
 #define VORNA_DEFAULT_PORT 10124
 #define VORNA_FIRST_HANDLE 10001
 #define VORNA_LAST_HANDLE 19999
-#define VORNA_FRAME_BUFFER_SIZE 4400  /* a whole frame, request or reply */
-#define VORNA_MAX_PAYLOAD 4386        /* VORNA_FRAME_BUFFER_SIZE less header and CRC */
-#define VORNA_CHUNK_SIZE 4096         /* file transfer chunk */
-#define VORNA_LIST_LIMIT 50           /* entries of the IEC, error and log lists */
-#define VORNA_LOG_INDEX_LIMIT 10      /* entries of the log retrieve index */
-#define VORNA_PUSHED_PAYLOAD_SIZE 32  /* caller's area of VORNA_GetFwUpgradePpercentage */
+#define VORNA_FRAME_BUFFER_SIZE 4400 /* a whole frame, request or reply */
+#define VORNA_MAX_PAYLOAD 4386       /* VORNA_FRAME_BUFFER_SIZE less header and CRC */
+#define VORNA_CHUNK_SIZE 4096        /* file transfer chunk */
+#define VORNA_LIST_LIMIT 50          /* entries of the IEC, error and log lists */
+#define VORNA_LOG_INDEX_LIMIT 10     /* entries of the log retrieve index */
+#define VORNA_PUSHED_PAYLOAD_SIZE 32 /* caller's area of VORNA_GetFwUpgradePpercentage */
 #define VORNA_MAX_DOWNLOAD_SIZE (256u * 1024u * 1024u)
 
 /* Transfer progress: status byte values and the answers to VORNA_TRANSFER_COMPLETE. */
-#define VORNA_TRANSFER_LAST 0     /* the end of the data has been reached */
-#define VORNA_TRANSFER_MORE 1     /* more data follows */
-#define VORNA_TRANSFER_COMPLETE 2 /* the file on the other side is already complete */
-#define VORNA_TRANSFER_AGAIN 0xF1 /* answer: transfer the file again from the start */
-#define VORNA_TRANSFER_KEEP 0xF2  /* answer: keep the file */
+#define VORNA_TRANSFER_LAST 0      /* the end of the data has been reached */
+#define VORNA_TRANSFER_MORE 1      /* more data follows */
+#define VORNA_TRANSFER_COMPLETE 2  /* the file on the other side is already complete */
+#define VORNA_TRANSFER_AGAIN 0xF1  /* answer: transfer the file again from the start */
+#define VORNA_TRANSFER_KEEP 0xF2   /* answer: keep the file */
 #define VORNA_TRANSFER_CANCEL 0xF3 /* answer to any report: stop the transfer (VORNA_RESULT_CANCELLED) */
 
 /* The user name and password scrambling mode of the account commands. */
@@ -147,7 +147,7 @@ typedef struct FileAttribute {
 /* One PC interface address. */
 typedef struct InterfaceRecord {
     uint32_t index;
-    char address[16];         /* dotted IPv4 text, NUL-terminated */
+    char address[16]; /* dotted IPv4 text, NUL-terminated */
     uint8_t mac[6];
     uint8_t description[256]; /* the last byte is always 0 */
     uint32_t type;            /* 6 Ethernet, 71 IEEE 802.11, ... */
@@ -177,8 +177,7 @@ VORNA_API int32_t VORNA_Exit(void);
 VORNA_API int32_t VORNA_Connect(const char* ip, int32_t port, uint32_t timeoutMs, int32_t* handle);
 /* mac: "AA-BB-CC-DD-EE-FF" (17 characters) routes every command through the gateway to that
  * controller; null or any other text connects directly. */
-VORNA_API int32_t VORNA_ConnectEx(const char* ip, int32_t port, uint32_t timeoutMs, int32_t* handle,
-                                  const char* mac);
+VORNA_API int32_t VORNA_ConnectEx(const char* ip, int32_t port, uint32_t timeoutMs, int32_t* handle, const char* mac);
 VORNA_API int32_t VORNA_Disconnect(int32_t handle);
 VORNA_API int32_t VORNA_SetByGatewayEnable(int32_t handle, int32_t enable);
 VORNA_API int32_t VORNA_SetByGatewayMacAddress(int32_t handle, const uint8_t* mac6);
@@ -204,8 +203,7 @@ VORNA_API int32_t VORNA_UpgradeModelInfo(int32_t handle, uint16_t count, const u
 VORNA_API int32_t VORNA_ReadChannelStatus(int32_t handle, uint8_t first, uint8_t second, uint16_t* value,
                                           uint8_t* data);
 /* items: count entries of 8 bytes; results: count words. */
-VORNA_API int32_t VORNA_WriteChannelStatus(int32_t handle, uint16_t count, const uint8_t* items,
-                                           uint16_t* results);
+VORNA_API int32_t VORNA_WriteChannelStatus(int32_t handle, uint16_t count, const uint8_t* items, uint16_t* results);
 VORNA_API int32_t VORNA_VerifyUserNamePwd(int32_t handle, uint8_t mode, uint8_t nameLength, uint8_t passwordLength,
                                           const char* name, const char* password, uint16_t* status);
 VORNA_API int32_t VORNA_SetUserNamePwd(int32_t handle, uint8_t mode, uint8_t nameLength, uint8_t passwordLength,
@@ -240,8 +238,8 @@ VORNA_API int32_t VORNA_GetFileInfo(int32_t handle, const char* localPath, const
                                     uint16_t* state);
 VORNA_API int32_t VORNA_DownloadFile(int32_t handle, const char* localPath, const char* remoteName, uint8_t fileType,
                                      TransferProgressCallback callback);
-VORNA_API int32_t VORNA_DownloadFile_Ex(int32_t handle, const char* localPath, const char* remoteName,
-                                        uint8_t fileType, TransferProgressCallback callback);
+VORNA_API int32_t VORNA_DownloadFile_Ex(int32_t handle, const char* localPath, const char* remoteName, uint8_t fileType,
+                                        TransferProgressCallback callback);
 VORNA_API int32_t VORNA_DownloadFile_Retrieve_Log(int32_t handle, const char* localPath, const char* remoteName,
                                                   uint8_t fileType, uint32_t chunkSize, uint32_t* firstValue,
                                                   uint32_t* secondValue, TransferProgressCallback callback);

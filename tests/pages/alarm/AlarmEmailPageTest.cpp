@@ -101,7 +101,7 @@ TEST_F(AlarmEmailPageTest, ANinthEntryIsRefused)
     ASSERT_EQ(service().Entries.size(), 8);
     harness.Forget();
     Add("Mail8");
-    EXPECT_EQ(harness.messages(), QStringList {FormatLangString(751, 8)});
+    EXPECT_EQ(harness.messages(), QStringList{FormatLangString(751, 8)});
     EXPECT_EQ(service().Entries.size(), 8);
     EXPECT_TRUE(harness.logLines().isEmpty());
 }
@@ -112,7 +112,7 @@ TEST_F(AlarmEmailPageTest, TheNextIndexFollowsTheLastEntry)
         int deletedRow;
         QList<qint32> after;
     };
-    for (const Case& c : {Case {0, {1, 2, 3}}, Case {2, {0, 1, 2}}}) {
+    for (const Case& c : {Case{0, {1, 2, 3}}, Case{2, {0, 1, 2}}}) {
         SCOPED_TRACE(c.deletedRow);
         PageHarness<CAlarmEmail> fresh;
         fresh.page().SetRecipientEditor([](QString& addresses, QString& names) {
@@ -122,10 +122,14 @@ TEST_F(AlarmEmailPageTest, TheNextIndexFollowsTheLastEntry)
         });
         fresh.Show(node);
         for (const char* name : {"A", "B", "C"}) {
-            fresh.Set({{kEditName, QString::fromUtf8(name)}, {kEditFrom, QStringLiteral("rtu@plant.org")},
-                       {kEditSubject, QStringLiteral("Alarm")}, {kEditServer, QStringLiteral("mail.plant.example")},
-                       {kEditPort, QStringLiteral("25")}, {kEditUsername, QStringLiteral("rtu")},
-                       {kEditPassword, QStringLiteral("pw")}, {kEditConfirmation, QStringLiteral("pw")}});
+            fresh.Set({{kEditName, QString::fromUtf8(name)},
+                       {kEditFrom, QStringLiteral("rtu@plant.org")},
+                       {kEditSubject, QStringLiteral("Alarm")},
+                       {kEditServer, QStringLiteral("mail.plant.example")},
+                       {kEditPort, QStringLiteral("25")},
+                       {kEditUsername, QStringLiteral("rtu")},
+                       {kEditPassword, QStringLiteral("pw")},
+                       {kEditConfirmation, QStringLiteral("pw")}});
             fresh.page().EditRecipients();
             fresh.Press(kButtonAdd);
         }
@@ -153,13 +157,18 @@ TEST_F(AlarmEmailPageTest, ValidationNamesEveryBadFieldInOneBox)
     };
     const QString fromLine = QStringLiteral("\"From\" - %1\r\n").arg(LoadLangString(413));
     const Case cases[] = {
-        {"confirmation differs in case", {{kEditConfirmation, QStringLiteral("secret")}}, kTo,
+        {"confirmation differs in case",
+         {{kEditConfirmation, QStringLiteral("secret")}},
+         kTo,
          {LoadLangString(635) + "\r\n"}},
         {"From not an address", {{kEditFrom, QStringLiteral("foo")}}, kTo, {fromLine}},
         {"From with text before the address", {{kEditFrom, QStringLiteral("x a@b.com")}}, kTo, {fromLine}},
         {"five empty fields",
-         {{kEditServer, QString()}, {kEditUsername, QString()}, {kEditPassword, QString()},
-          {kEditConfirmation, QString()}, {kEditSubject, QString()}},
+         {{kEditServer, QString()},
+          {kEditUsername, QString()},
+          {kEditPassword, QString()},
+          {kEditConfirmation, QString()},
+          {kEditSubject, QString()}},
          QString(),
          {FormatInvalidItemLine("Mail server"), FormatInvalidItemLine("User name"), FormatInvalidItemLine("Password"),
           FormatInvalidItemLine("To"), FormatInvalidItemLine("Subject")}},
@@ -183,7 +192,7 @@ TEST_F(AlarmEmailPageTest, NamesAreUniqueIgnoringCaseExceptForTheEntryItself)
 {
     Add("Mail1");
     Add("MAIL1");
-    EXPECT_EQ(harness.messages(), QStringList {FormatItemErrorLine("Name")});
+    EXPECT_EQ(harness.messages(), QStringList{FormatItemErrorLine("Name")});
     EXPECT_EQ(service().Entries.size(), 1);
     harness.Forget();
     page().SelectRow(0);
@@ -238,7 +247,7 @@ TEST_F(AlarmEmailPageTest, AnEntryWhoseTagsCannotBeMadeIsNotKept)
 {
     harness.model().AppendTag(MakeTestTag(QStringLiteral("MailStatus_0"), QStringLiteral("9.9.9")));
     Add("Mail");
-    EXPECT_EQ(harness.messages(), QStringList {FormatLangString(9251, QStringLiteral("MailTrigger_0"))});
+    EXPECT_EQ(harness.messages(), QStringList{FormatLangString(9251, QStringLiteral("MailTrigger_0"))});
     EXPECT_TRUE(service().Entries.isEmpty());
     EXPECT_TRUE(harness.logLines().isEmpty()) << "no tag and no entry is reported as made";
     EXPECT_EQ(harness.model().IsTagNameFree(QStringLiteral("MailTrigger_0")), 1);

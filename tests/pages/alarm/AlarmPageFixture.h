@@ -45,5 +45,6 @@ inline void SelectListRows(CListCtrlEx& list, std::initializer_list<int> rows)
 {
     list.clearSelection();
     for (int row : rows)
-        list.selectionModel()->select(list.model()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        list.selectionModel()->select(list.model()->index(row, 0),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }

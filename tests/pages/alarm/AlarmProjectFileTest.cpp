@@ -51,16 +51,20 @@ TEST(AlarmProjectFileTest, EntriesMadeOnThePagesReopenUnchanged)
         return true;
     });
     harness.Show(NodeFor(ServiceId::AlarmMail, QStringLiteral("E-mail")));
-    harness.Set({{AlarmEmailIds::kEditName, QStringLiteral("Mail")}, {AlarmEmailIds::kEditFrom, QStringLiteral("rtu@plant.org")},
-                 {AlarmEmailIds::kEditSubject, QStringLiteral("Alarm")}, {AlarmEmailIds::kComboServerType, 1},
-                 {AlarmEmailIds::kEditServer, QStringLiteral("mail.plant.org")}, {AlarmEmailIds::kEditUsername, QStringLiteral("rtu")},
-                 {AlarmEmailIds::kEditPassword, QStringLiteral("pw")}, {AlarmEmailIds::kEditConfirmation, QStringLiteral("pw")},
+    harness.Set({{AlarmEmailIds::kEditName, QStringLiteral("Mail")},
+                 {AlarmEmailIds::kEditFrom, QStringLiteral("rtu@plant.org")},
+                 {AlarmEmailIds::kEditSubject, QStringLiteral("Alarm")},
+                 {AlarmEmailIds::kComboServerType, 1},
+                 {AlarmEmailIds::kEditServer, QStringLiteral("mail.plant.org")},
+                 {AlarmEmailIds::kEditUsername, QStringLiteral("rtu")},
+                 {AlarmEmailIds::kEditPassword, QStringLiteral("pw")},
+                 {AlarmEmailIds::kEditConfirmation, QStringLiteral("pw")},
                  {AlarmEmailIds::kEditContent, QStringLiteral("Level {{%1}}\nat {{Time}}").arg(watched.TagName)}});
     harness.page().EditRecipients();
     harness.Press(AlarmEmailIds::kButtonAdd);
 
     auto trap = showPage<CAlarmSNMPTrapDlg>(harness.host(), ServiceId::AlarmSnmpTrap);
-    trap->SetTagChooser([&] { return std::vector<TagRecord> {watched}; });
+    trap->SetTagChooser([&] { return std::vector<TagRecord>{watched}; });
     for (const char* name : {"T0", "T1"}) {
         trap->item<CListCtrlEx>(AlarmSnmpTrapIds::kListEntries)->clearSelection();
         SetControl(trap->ProfileTab(), {SnmpProfileIds::kEditName, QString::fromUtf8(name)});

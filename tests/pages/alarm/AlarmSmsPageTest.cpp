@@ -73,7 +73,7 @@ TEST_F(AlarmSmsPageTest, AnEntryWithoutNumbersIsRefused)
 {
     editorNumbers.clear();
     Add("Pump");
-    EXPECT_EQ(harness.messages(), QStringList {FormatInvalidItemLine("Phone numbers")});
+    EXPECT_EQ(harness.messages(), QStringList{FormatInvalidItemLine("Phone numbers")});
     EXPECT_TRUE(service().Entries.isEmpty());
 }
 
@@ -84,7 +84,7 @@ TEST_F(AlarmSmsPageTest, TagInsertionsBeyond128CharactersAreDropped)
         int before;
         bool inserted;
     };
-    for (const Case& c : {Case {119, true}, Case {120, false}}) {
+    for (const Case& c : {Case{119, true}, Case{120, false}}) {
         SCOPED_TRACE(c.before);
         const QString text(c.before, QChar(u'x'));
         harness.Set({{kEditContent, text}});

@@ -83,7 +83,7 @@ TEST_F(AlarmSnmpTrapPageTest, AFreshEntryHasUnsetHostsDefaultCommunitiesAndTrapO
     EXPECT_EQ(entry.Profile.SpecificTrap, 1);
     EXPECT_EQ(entry.Profile.Hostname_1, "0.0.0.0");
     EXPECT_EQ(entry.Profile.Community_2, "tarnel");
-    EXPECT_EQ(entry.TagAddresses, QStringList {"0.99.0"});
+    EXPECT_EQ(entry.TagAddresses, QStringList{"0.99.0"});
     EXPECT_EQ(entry.TriggerTag, "0.0.143.1");
     EXPECT_TRUE(carriesOnly("0.0.143.1", 0));
     EXPECT_TRUE(carriesOnly("0.99.0", 0));
@@ -99,7 +99,7 @@ TEST_F(AlarmSnmpTrapPageTest, TenChosenTagsListEightWithTheLimitMessage)
     chosen = tags;
     page().TagsTab().AddTags();
     EXPECT_EQ(page().TagsTab().SelectedTags().size(), 8u);
-    EXPECT_EQ(harness.messages(), QStringList {"More than 8 tags were selected, only first 8 tags have been included"});
+    EXPECT_EQ(harness.messages(), QStringList{"More than 8 tags were selected, only first 8 tags have been included"});
     EXPECT_FALSE(page().TagsTab().control(SnmpSelectTagsIds::kButtonAdd)->isEnabled());
 
     harness.Forget();
@@ -119,14 +119,14 @@ TEST_F(AlarmSnmpTrapPageTest, ASeventeenthEntryAndDuplicateNamesAreRefused)
     ASSERT_EQ(service().Entries.size(), 16);
     harness.Forget();
     Add(QStringLiteral("Trap16"));
-    EXPECT_EQ(harness.messages(), QStringList {FormatLangString(751, 16)});
+    EXPECT_EQ(harness.messages(), QStringList{FormatLangString(751, 16)});
 
     harness.Forget();
     harness.page().ProfileTab().setFocus();
     page().SelectRow(3);
     SetControl(profile(), {SnmpProfileIds::kEditName, QStringLiteral("TRAP4")});
     harness.Press(kButtonModify);
-    EXPECT_EQ(harness.messages(), QStringList {FormatItemErrorLine("Trap name")});
+    EXPECT_EQ(harness.messages(), QStringList{FormatItemErrorLine("Trap name")});
     SetControl(profile(), {SnmpProfileIds::kEditName, QStringLiteral("TRAP3")});
     harness.Press(kButtonModify);
     EXPECT_EQ(service().Entries[3].Profile.TrapName, "TRAP3") << "its own name in another case";

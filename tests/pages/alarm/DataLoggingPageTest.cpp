@@ -44,9 +44,13 @@ protected:
         page().item<CListCtrlEx>(kListProfiles)->clearSelection();
         SetControl(profile(), {P::kEditName, name});
         profile().checkItem(P::kCheckInterval, true);
-        for (const ControlInput& input : std::initializer_list<ControlInput> {
-                 {U::kEditServer, server}, {U::kEditUser, user}, {U::kEditPort, "21"}, {U::kEditPassword, ""},
-                 {U::kEditConfirm, ""}, {U::kEditRetryCount, "0"}, {U::kEditRetryDelay, "1"}})
+        for (const ControlInput& input : std::initializer_list<ControlInput>{{U::kEditServer, server},
+                                                                             {U::kEditUser, user},
+                                                                             {U::kEditPort, "21"},
+                                                                             {U::kEditPassword, ""},
+                                                                             {U::kEditConfirm, ""},
+                                                                             {U::kEditRetryCount, "0"},
+                                                                             {U::kEditRetryDelay, "1"}})
             SetControl(upload(), input);
         chosen = std::move(logged);
         page().TagsTab().AddTags();
@@ -61,7 +65,7 @@ protected:
         TagRecord tag;
         if (!harness.model().FindTagByAddress(address, tag))
             return false;
-        return tag.RelatedServices == std::vector<TagServiceLink> {MakeIntPair(ServiceId::DataLogging, number)};
+        return tag.RelatedServices == std::vector<TagServiceLink>{MakeIntPair(ServiceId::DataLogging, number)};
     }
 
     ScopedDeleteConfirmationSkipped unasked;
@@ -99,7 +103,7 @@ TEST_F(DataLoggingPageTest, TheFirstProfileWithoutServerGetsFourTagsAndItsUses)
     EXPECT_EQ(stored.Upload.FTPUploadRemainStorageTag, "0.0.124.2");
     EXPECT_EQ(stored.Profile.LogCondition, CProfilePage::kLogAtInterval);
     EXPECT_EQ(stored.Profile.FileSplitEnable, 1) << "splitting by time is shown for a new profile";
-    EXPECT_EQ(stored.SelectedTags, (QVector<SelectedTag> {{"Logged0", "0.98.0"}, {"Logged1", "0.98.1"}}));
+    EXPECT_EQ(stored.SelectedTags, (QVector<SelectedTag>{{"Logged0", "0.98.0"}, {"Logged1", "0.98.1"}}));
     for (const char* address : {"0.0.114.1", "0.0.114.2", "0.0.114.3", "0.0.124.2", "0.98.0", "0.98.1"})
         EXPECT_TRUE(carriesOnly(address, 0)) << address;
     EXPECT_EQ(harness.logLines(),
@@ -127,21 +131,38 @@ TEST_F(DataLoggingPageTest, ValidationStopsAfterTheFirstStageWithLines)
         bool noCondition;
         QStringList messages;
     } cases[] = {
-        {"empty name, bad port", {{P::kEditName, ""}}, {{U::kEditPort, "0"}}, false, false,
+        {"empty name, bad port",
+         {{P::kEditName, ""}},
+         {{U::kEditPort, "0"}},
+         false,
+         false,
          {FormatInvalidItemLine(name)}},
-        {"name starting with a digit", {{P::kEditName, "1abc"}}, {}, false, false,
+        {"name starting with a digit",
+         {{P::kEditName, "1abc"}},
+         {},
+         false,
+         false,
          {FormatPatternErrorLine("Name", "Name")}},
         {"31 characters", {{P::kEditName, QString(31, 'a')}}, {}, false, false, {}},
         {"no log condition", {}, {}, false, true, {LoadLangString(757) + "\r\n"}},
-        {"server without user", {}, {{U::kEditServer, "127.0.0.1"}}, false, false, {FormatInvalidItemLine("User name")}},
-        {"password differs", {}, {{U::kEditServer, "127.0.0.1"}, {U::kEditUser, "me"}, {U::kEditPassword, "a"}},
-         false, false, {LoadLangString(635) + "\r\n"}},
+        {"server without user",
+         {},
+         {{U::kEditServer, "127.0.0.1"}},
+         false,
+         false,
+         {FormatInvalidItemLine("User name")}},
+        {"password differs",
+         {},
+         {{U::kEditServer, "127.0.0.1"}, {U::kEditUser, "me"}, {U::kEditPassword, "a"}},
+         false,
+         false,
+         {LoadLangString(635) + "\r\n"}},
         {"retry count", {}, {{U::kEditRetryCount, "101"}}, false, false, {FormatRangeErrorLine("Retry count", 0, 100)}},
         {"retry delay", {}, {{U::kEditRetryDelay, "0"}}, false, false, {FormatRangeErrorLine("Retry delay", 1, 3600)}},
         {"no tags", {}, {}, true, false, {LoadLangString(709) + "\r\n"}},
     };
     for (const auto& c : cases) {
-        Fill(QStringLiteral("Good_1"), c.noTags ? std::vector<TagRecord> {} : std::vector<TagRecord> {tags[0]});
+        Fill(QStringLiteral("Good_1"), c.noTags ? std::vector<TagRecord>{} : std::vector<TagRecord>{tags[0]});
         profile().checkItem(P::kCheckInterval, !c.noCondition);
         for (const ControlInput& input : c.profileInputs)
             SetControl(profile(), input);
@@ -179,7 +200,7 @@ TEST_F(DataLoggingPageTest, IntervalWithTheThirdConditionWarnsAndStillChecksTheI
     SetControl(profile(), {P::kEditInterval, "60"});
     harness.Forget();
     harness.Press(kButtonAdd);
-    EXPECT_EQ(harness.messages(), QStringList {LoadLangString(865)});
+    EXPECT_EQ(harness.messages(), QStringList{LoadLangString(865)});
     ASSERT_EQ(profiles().size(), 1) << "the warning does not stop the add";
     EXPECT_EQ(profiles()[0].Profile.LogCondition, CProfilePage::kLogAtInterval | CProfilePage::kCondition3);
 }
@@ -214,13 +235,13 @@ TEST_F(DataLoggingPageTest, LimitsNamesAndNumbers)
     ASSERT_EQ(profiles().size(), 8);
     harness.Forget();
     Add(QStringLiteral("Log8"));
-    EXPECT_EQ(harness.messages(), QStringList {FormatLangString(751, 8)});
+    EXPECT_EQ(harness.messages(), QStringList{FormatLangString(751, 8)});
 
     harness.Forget();
     page().SelectRow(1);
     SetControl(profile(), {P::kEditName, "LOG2"});
     harness.Press(kButtonModify);
-    EXPECT_EQ(harness.messages(), QStringList {FormatItemErrorLine("Profile name")});
+    EXPECT_EQ(harness.messages(), QStringList{FormatItemErrorLine("Profile name")});
     SetControl(profile(), {P::kEditName, "LOG1"});
     harness.Press(kButtonModify);
     EXPECT_EQ(profiles()[1].Profile.Name, "LOG1") << "its own name in another case";
@@ -242,7 +263,7 @@ TEST_F(DataLoggingPageTest, AProfileWhoseTagCannotBeMadeIsNotKept)
     EXPECT_TRUE(profiles().isEmpty());
     EXPECT_FALSE(harness.model().TagAddressExists("0.0.114.1"));
     EXPECT_TRUE(harness.model().FindTagByAddress("0.98.0", tags[0]) && tags[0].RelatedServices.empty());
-    EXPECT_EQ(harness.messages(), QStringList {FormatLangString(9251, "LogStatus_0")});
+    EXPECT_EQ(harness.messages(), QStringList{FormatLangString(9251, "LogStatus_0")});
     EXPECT_TRUE(harness.logLines().isEmpty());
 }
 
@@ -251,11 +272,13 @@ TEST_F(DataLoggingPageTest, ADeletedTagLeavesTheListAndModifyStoresNoPairOfIt)
     Fill(QStringLiteral("Tags"), {tags[0], tags[1], tags[2]});
     harness.Press(kButtonAdd);
     harness.model().DeleteTagsByAddress(QStringLiteral("0.98.1"), 1);
-    harness.model().UpdateTag(QStringLiteral("0.98.2"), MakeTestTag(QStringLiteral("Renamed"), QStringLiteral("0.98.2")));
+    harness.model().UpdateTag(QStringLiteral("0.98.2"),
+                              MakeTestTag(QStringLiteral("Renamed"), QStringLiteral("0.98.2")));
 
     page().item<CListCtrlEx>(kListProfiles)->clearSelection();
     page().SelectRow(0);
-    EXPECT_EQ(page().TagsTab().SelectedTags(), (std::vector<SelectedTag> {{"Logged0", "0.98.0"}, {"Renamed", "0.98.2"}}));
+    EXPECT_EQ(page().TagsTab().SelectedTags(),
+              (std::vector<SelectedTag>{{"Logged0", "0.98.0"}, {"Renamed", "0.98.2"}}));
     harness.Press(kButtonModify);
-    EXPECT_EQ(profiles()[0].SelectedTags, (QVector<SelectedTag> {{"Logged0", "0.98.0"}, {"Renamed", "0.98.2"}}));
+    EXPECT_EQ(profiles()[0].SelectedTags, (QVector<SelectedTag>{{"Logged0", "0.98.0"}, {"Renamed", "0.98.2"}}));
 }

@@ -29,7 +29,7 @@ protected:
     }
 
     RecordingMessageBoxService boxes;
-    ScopedMessageBoxService scoped {boxes};
+    ScopedMessageBoxService scoped{boxes};
     ScopedDeleteConfirmationSkipped unasked;
 };
 
@@ -97,7 +97,7 @@ TEST_F(RecipientEditTest, AddressesAreCheckedAndBadOnesLeaveTheListAlone)
         auto editor = Open(*c.kind);
         Add(*editor, c.address, c.name);
         EXPECT_EQ(editor->Recipients().Count(), c.message ? 0 : 1);
-        EXPECT_EQ(boxes.texts(), c.message ? QStringList {LoadLangString(c.message)} : QStringList {});
+        EXPECT_EQ(boxes.texts(), c.message ? QStringList{LoadLangString(c.message)} : QStringList{});
     }
 }
 
@@ -121,7 +121,7 @@ TEST_F(RecipientEditTest, TheLimitRefusesThe33rdAddressAndThe17thNumber)
         EXPECT_TRUE(boxes.texts().isEmpty());
         Add(*editor, c.address(c.limit));
         EXPECT_EQ(editor->Recipients().Count(), c.limit);
-        EXPECT_EQ(boxes.texts(), QStringList {FormatLangString(c.message, c.limit)});
+        EXPECT_EQ(boxes.texts(), QStringList{FormatLangString(c.message, c.limit)});
     }
 }
 

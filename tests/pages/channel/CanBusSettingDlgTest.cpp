@@ -53,7 +53,8 @@ TEST_F(CanBusSettingDlgTest, TypedRatesAreKeptOrCorrected)
             EXPECT_EQ(harness.logLines(), QStringList{FormatLangString(618, QStringLiteral("Slot 7"), 2)});
             continue;
         }
-        EXPECT_EQ(harness.messages(), QStringList{FormatLangString(869, QString(c.typed).toLongLong(), c.corrected) + "\r\n"});
+        EXPECT_EQ(harness.messages(),
+                  QStringList{FormatLangString(869, QString(c.typed).toLongLong(), c.corrected) + "\r\n"});
         EXPECT_EQ(Text(kEditTypedRate), QString::number(c.corrected));
         EXPECT_EQ(Stored(1), before);
         harness.Forget();

@@ -52,9 +52,12 @@ TEST_F(CellularTabsTest, EachUserChangeSendsOneNotice)
 {
     using namespace CellularSettingTab;
     const std::vector<std::pair<DialogControls*, ControlInput>> inputs = {
-        {setting, {kEditUserName, QString("user")}},      {setting, {kEditPassword, QString("pw")}},
-        {setting, {kEditPasswordAgain, QString("pw")}},   {setting, {kEditSimPin, QString("1234")}},
-        {setting, {kEditApn, QString("internet")}},       {setting, {kComboBand, 2}},
+        {setting, {kEditUserName, QString("user")}},
+        {setting, {kEditPassword, QString("pw")}},
+        {setting, {kEditPasswordAgain, QString("pw")}},
+        {setting, {kEditSimPin, QString("1234")}},
+        {setting, {kEditApn, QString("internet")}},
+        {setting, {kComboBand, 2}},
         {setting, {kCheckEnable, true}},
         {reconnection, {CellularReconnectionTab::kEditAddress, QString("127.0.0.1")}},
         {reconnection, {CellularReconnectionTab::kEditInterval, QString("60")}},
@@ -102,7 +105,8 @@ TEST_F(CellularTabsTest, UncheckingReconnectionDisablesItsControlsButKeepsTheirV
     reconnection->SetFields(1, check);
     EXPECT_TRUE(reconnection->control(kEditAddress)->isEnabled());
     SetControl(*reconnection, {kCheckEnable, false});
-    for (int id : {int(kLabelAddress), int(kEditAddress), int(kLabelInterval), int(kEditInterval), int(kLabelIntervalRange)})
+    for (int id :
+         {int(kLabelAddress), int(kEditAddress), int(kLabelInterval), int(kEditInterval), int(kLabelIntervalRange)})
         EXPECT_FALSE(reconnection->control(id)->isEnabled()) << id;
     CELLULAR_SETTINGS back;
     reconnection->GetFields(back);

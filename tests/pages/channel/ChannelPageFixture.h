@@ -23,16 +23,16 @@ struct PlacedModule {
 
 inline constexpr const char* kProductModel = "ulTEK 4100-CPU35-C-T";
 inline constexpr int kSlotCount = 12;
-inline constexpr PlacedModule kDI {1, "41M-2116-T", 201};
-inline constexpr PlacedModule kDO {2, "41M-2216-T", 202};
-inline constexpr PlacedModule kDIO {3, "41M-2816-T", 203};
-inline constexpr PlacedModule kAI {4, "41M-5470-T", 204};
-inline constexpr PlacedModule kHSAI {5, "41M-5430-T", 206};
-inline constexpr PlacedModule kAO {6, "41M-5404-T", 205};
-inline constexpr PlacedModule kCAN {7, "41M-3602-T", 1016};
-inline constexpr PlacedModule kCellular {8, "41M-6720-T", 207};
-inline constexpr PlacedModule kOthers[] = {{9, "41M-2416-T", 211}, {10, "41M-2308-T", 210}, {11, "41M-5480-T", 212},
-                                           {12, "41M-5308-T", 208}};
+inline constexpr PlacedModule kDI{1, "41M-2116-T", 201};
+inline constexpr PlacedModule kDO{2, "41M-2216-T", 202};
+inline constexpr PlacedModule kDIO{3, "41M-2816-T", 203};
+inline constexpr PlacedModule kAI{4, "41M-5470-T", 204};
+inline constexpr PlacedModule kHSAI{5, "41M-5430-T", 206};
+inline constexpr PlacedModule kAO{6, "41M-5404-T", 205};
+inline constexpr PlacedModule kCAN{7, "41M-3602-T", 1016};
+inline constexpr PlacedModule kCellular{8, "41M-6720-T", 207};
+inline constexpr PlacedModule kOthers[] = {
+    {9, "41M-2416-T", 211}, {10, "41M-2308-T", 210}, {11, "41M-5480-T", 212}, {12, "41M-5308-T", 208}};
 
 // The model rebuilt as a project holding every module kind.
 inline bool BuildEveryModuleProject(CDataCenter& model)

@@ -18,7 +18,8 @@ TEST(ChannelPagesSaveTest, AppliedChannelsAreSavedAndReadBack)
     CDataCenter& model = outputs.model();
     outputs.Show(NodeOf(kDO, 16, 4));
     outputs.page().SelectChannels({1, 2});
-    outputs.Set({{DOPage::kComboMode, 1}, {DOPage::kEditFrequency, QString("12.5")}, {DOPage::kEditDuty, QString("30.0")}});
+    outputs.Set(
+        {{DOPage::kComboMode, 1}, {DOPage::kEditFrequency, QString("12.5")}, {DOPage::kEditDuty, QString("30.0")}});
     outputs.Press(DOPage::kButtonApply);
 
     RecordingPageHost canHost(&model);

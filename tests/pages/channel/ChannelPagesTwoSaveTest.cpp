@@ -32,7 +32,7 @@ std::unique_ptr<Page> ShowOn(RecordingPageHost& host, const TreeNodeInfo& node)
 TEST(ChannelPagesTwoSaveTest, AppliedValuesAreSavedAndReadBack)
 {
     RecordingMessageBoxService boxes;
-    ScopedMessageBoxService scopedBoxes {boxes};
+    ScopedMessageBoxService scopedBoxes{boxes};
     CDataCenter model;
     ASSERT_TRUE(BuildEveryModuleProject(model));
     boxes.Clear(); // the notices of placing the modules

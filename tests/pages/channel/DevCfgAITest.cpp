@@ -1,12 +1,12 @@
 // The analog input page: the range list, the burn-out value's checks, and the burn-out tags that
 // follow a move into or out of the burn-out range.
 #include "CDevCfgAI.h"
-#include <QBrush>
 #include "ChannelPageFixture.h"
 #include "LanguagePack.h"
 #include "SlotKeyedLookup.h"
 #include "TextFormat.h"
 #include "TypeIds.h"
+#include <QBrush>
 
 using namespace ChannelFixture;
 using namespace AIPage;
@@ -95,7 +95,8 @@ TEST_F(DevCfgAITest, TheBurnOutRangeCreatesAndRemovesItsTags)
     harness.Press(kButtonApply);
     const QString created = BurnOutTag();
     EXPECT_FALSE(created.isEmpty());
-    EXPECT_EQ(harness.logLines(), QStringList({FormatLangString(732, created), FormatLangString(618, QStringLiteral("Slot 4"), 1)}));
+    EXPECT_EQ(harness.logLines(),
+              QStringList({FormatLangString(732, created), FormatLangString(618, QStringLiteral("Slot 4"), 1)}));
     EXPECT_EQ(Stored(0).InputRangeMin, 4);
     EXPECT_EQ(Stored(0).InputRangeMax, 20);
     EXPECT_EQ(harness.page().ChannelList()->GetItemText(0, 2), "2.500");
@@ -104,7 +105,8 @@ TEST_F(DevCfgAITest, TheBurnOutRangeCreatesAndRemovesItsTags)
     harness.Forget();
     harness.Set({{kComboRange, 0}});
     harness.Press(kButtonApply);
-    EXPECT_EQ(harness.logLines(), QStringList({FormatLangString(681, created), FormatLangString(618, QStringLiteral("Slot 4"), 1)}));
+    EXPECT_EQ(harness.logLines(),
+              QStringList({FormatLangString(681, created), FormatLangString(618, QStringLiteral("Slot 4"), 1)}));
     harness.Forget();
     harness.Set({{kComboRange, 1}});
     harness.Press(kButtonApply);
@@ -136,7 +138,9 @@ TEST_F(DevCfgAITest, TheBurnOutEditFollowsTheRangeAndTheTagColours)
     const CListCtrlEx* tags = harness.page().TagList();
     const int burnOutRow = kTagLines;
     EXPECT_EQ(tags->GetItemText(burnOutRow, 2), "BurnOut");
-    const auto textColour = [&](int row) { return tags->model()->index(row, 0).data(Qt::ForegroundRole).value<QBrush>().color(); };
+    const auto textColour = [&](int row) {
+        return tags->model()->index(row, 0).data(Qt::ForegroundRole).value<QBrush>().color();
+    };
     EXPECT_EQ(textColour(burnOutRow), CChannelPageBase::kOtherModeTagColour);
     harness.Set({{kComboRange, kBurnOutItem}});
     EXPECT_TRUE(Enabled(kEditBurnOut));

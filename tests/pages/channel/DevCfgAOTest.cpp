@@ -58,12 +58,15 @@ TEST_F(DevCfgAOTest, FailingEditorsGiveOneLineEachAndFocusTheFirst)
 {
     SelectChannels({0, 1});
     const AOSettingBlock before = Stored(0);
-    harness.Set({{kComboRange, kVoltRange}, {kComboMode, 1}, {kEditOffset, QString("11")},
-                 {kEditAmplitude, QString("10.5")}, {kEditFrequency, QString("2.5")}});
+    harness.Set({{kComboRange, kVoltRange},
+                 {kComboMode, 1},
+                 {kEditOffset, QString("11")},
+                 {kEditAmplitude, QString("10.5")},
+                 {kEditFrequency, QString("2.5")}});
     QApplication::setActiveWindow(&harness.page());
     harness.Press(kButtonApply);
-    const QString expected = FormatLangString(611, QStringLiteral("Amplitude"), 0.0, 10.0) + QStringLiteral("\r\n")
-        + FormatLangString(611, QStringLiteral("Offset"), 0.0, 10.0) + QStringLiteral("\r\n");
+    const QString expected = FormatLangString(611, QStringLiteral("Amplitude"), 0.0, 10.0) + QStringLiteral("\r\n") +
+                             FormatLangString(611, QStringLiteral("Offset"), 0.0, 10.0) + QStringLiteral("\r\n");
     EXPECT_EQ(harness.messages(), QStringList{expected});
     EXPECT_EQ(Stored(0), before);
     EXPECT_EQ(QApplication::focusWidget(), harness.page().control(kEditAmplitude));
@@ -86,11 +89,15 @@ TEST_F(DevCfgAOTest, AModeChangeSwapsKeyZeroForKeyOne)
     const QString valueTag = harness.model().GetTagNameByAddress(valueAddress);
     ASSERT_FALSE(valueTag.isEmpty());
     SelectChannels({2});
-    harness.Set({{kComboRange, kVoltRange}, {kComboMode, 1}, {kEditFrequency, QString("10")},
-                 {kEditAmplitude, QString("5")}, {kEditOffset, QString("5")}});
+    harness.Set({{kComboRange, kVoltRange},
+                 {kComboMode, 1},
+                 {kEditFrequency, QString("10")},
+                 {kEditAmplitude, QString("5")},
+                 {kEditOffset, QString("5")}});
     harness.Press(kButtonApply);
     // The template's key-1 list is empty: the value tag goes, the always-present tags stay.
-    EXPECT_EQ(harness.logLines(), QStringList({FormatLangString(681, valueTag), FormatLangString(618, QStringLiteral("Slot 6"), 3)}));
+    EXPECT_EQ(harness.logLines(),
+              QStringList({FormatLangString(681, valueTag), FormatLangString(618, QStringLiteral("Slot 6"), 3)}));
     EXPECT_TRUE(harness.model().GetTagNameByAddress(valueAddress).isEmpty());
     EXPECT_EQ(Stored(2).Mode, 1);
     EXPECT_FLOAT_EQ(Stored(2).Amplitude, 5.0f);

@@ -88,9 +88,11 @@ TEST_F(DevCfgDITest, OutOfRangeNumbersWriteNoChannel)
     } cases[] = {
         {"filter 0", {{kEditFilter, QString("0")}}, QStringLiteral("\"Digital Filter\" Range: 1-65535.")},
         {"negative filter", {{kEditFilter, QString("-3")}}, QStringLiteral("\"Digital Filter\" Range: 1-65535.")},
-        {"measurement too short", {{kComboMode, 2}, {kEditMeasurement, QString("10")}},
+        {"measurement too short",
+         {{kComboMode, 2}, {kEditMeasurement, QString("10")}},
          QStringLiteral("\"Measurement Time\" Range: 50 - 5000 \r\n")},
-        {"measurement too long", {{kComboMode, 2}, {kEditMeasurement, QString("9999")}},
+        {"measurement too long",
+         {{kComboMode, 2}, {kEditMeasurement, QString("9999")}},
          QStringLiteral("\"Measurement Time\" Range: 50 - 5000 \r\n")},
     };
     for (const auto& c : cases) {

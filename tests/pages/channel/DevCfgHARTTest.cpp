@@ -12,10 +12,10 @@ using namespace HARTPage;
 
 namespace {
 
-constexpr PlacedModule kHART {11, "41M-5480-T", 212};
+constexpr PlacedModule kHART{11, "41M-5480-T", 212};
 constexpr int kChannels = 8;
 constexpr int kTagLines = 5;
-const QList<EditedDefaultSettings::Edit> kValueRange {
+const QList<EditedDefaultSettings::Edit> kValueRange{
     {"HARTAIRange", "Valued", "4,20,4"},
     {"HARTAIRange", "41M-5480-T", "4-20mA,Valued"},
 };
@@ -47,8 +47,8 @@ TEST_F(DevCfgHARTTest, TheValueOfRangeFourIsADecimalNumberUpToFour)
         const char* typed;
         bool accepted;
     };
-    const Case cases[] = {{"4", true},      {"3.125", true},  {"0.5", true}, {"4.001", false},
-                          {"123", false},   {"1.2345", false}, {"1a", false}, {"1a5", false}};
+    const Case cases[] = {{"4", true},    {"3.125", true},   {"0.5", true}, {"4.001", false},
+                          {"123", false}, {"1.2345", false}, {"1a", false}, {"1a5", false}};
     const QString refused = FormatLangString(611, Text(kLabelValue), 0.0, 4.0);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);

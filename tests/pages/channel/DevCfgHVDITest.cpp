@@ -13,7 +13,7 @@ using namespace HVDIPage;
 
 namespace {
 
-constexpr PlacedModule kHVDI {9, "41M-2416-T", 211};
+constexpr PlacedModule kHVDI{9, "41M-2416-T", 211};
 constexpr int kChannels = 16;
 constexpr int kTagLines = 2;
 const QString kNode = QStringLiteral("Slot 9");
@@ -38,7 +38,7 @@ TEST_F(DevCfgHVDITest, TheFirstOnTimeIsCheckedAgainstTheBuiltInLimitsWhenTheKeyI
 {
     EditedDefaultSettings settings({{"DI", "HV-FirstOnTime", ""}});
     ShowPage(kHVDI, kChannels, kTagLines);
-    EXPECT_EQ(harness.page().Limits(), (ChannelRules::RealTriple {15.0, 1.0, 15.0}));
+    EXPECT_EQ(harness.page().Limits(), (ChannelRules::RealTriple{15.0, 1.0, 15.0}));
     EXPECT_EQ(Text(kLabelRange), "ms.  (Range: 1.0~15.0ms, increased by 0.5ms)");
 
     struct Case {
@@ -106,8 +106,8 @@ TEST_F(DevCfgHVDITest, TheCheckBoxEnablesTheTimeAndTheTagListShowsThePowerGroup)
     const CListCtrlEx* tags = harness.page().TagList();
     ASSERT_GE(tags->GetItemCount(), 4);
     const auto grey = [&](int row) {
-        return tags->model()->index(row, 0).data(Qt::ForegroundRole).value<QBrush>().color()
-            == CChannelPageBase::kOtherModeTagColour;
+        return tags->model()->index(row, 0).data(Qt::ForegroundRole).value<QBrush>().color() ==
+               CChannelPageBase::kOtherModeTagColour;
     };
     EXPECT_FALSE(grey(0));
     EXPECT_TRUE(grey(1));

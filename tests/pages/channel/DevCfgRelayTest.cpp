@@ -13,7 +13,7 @@ using namespace DOPage;
 
 namespace {
 
-constexpr PlacedModule kRelay {10, "41M-2308-T", 210};
+constexpr PlacedModule kRelay{10, "41M-2308-T", 210};
 constexpr int kChannels = 8;
 constexpr int kTagLines = 3;
 constexpr int kRelayKey = 0;
@@ -66,7 +66,8 @@ TEST_F(DevCfgRelayTest, TheDutyRangeFollowsTheFrequencyAndOutOfRangeValuesAreNev
     harness.Forget();
     harness.Set({{kEditFrequency, QString("1000.5")}, {kEditDuty, QString("50.0")}});
     harness.Press(kButtonApply);
-    EXPECT_EQ(harness.messages(), QStringList{FormatLangString(PulseOutputEditors::kStringFrequencyRange, 0.1, 1000.0)});
+    EXPECT_EQ(harness.messages(),
+              QStringList{FormatLangString(PulseOutputEditors::kStringFrequencyRange, 0.1, 1000.0)});
     EXPECT_EQ(Stored(0), before);
     EXPECT_TRUE(harness.logLines().isEmpty());
 

@@ -54,9 +54,10 @@ TEST_F(DevSettingCellularTest, EveryFailingRuleIsOneLineOfOneBox)
     Fill(Reconnection(), {{kEditAddress, ""}, {kEditInterval, "5"}});
     harness.Press(kButtonApply);
     const SettingTriple range = Reconnection().GetRetryRange();
-    const QString expected = LoadLangString(579) + "\n" + FormatInvalidItemLine(Setting().itemText(kLabelApn))
-        + FormatInvalidItemLine(Reconnection().itemText(kLabelAddress))
-        + FormatRangeErrorLine(Reconnection().itemText(kLabelInterval), quint32(range.minimum), quint32(range.maximum));
+    const QString expected =
+        LoadLangString(579) + "\n" + FormatInvalidItemLine(Setting().itemText(kLabelApn)) +
+        FormatInvalidItemLine(Reconnection().itemText(kLabelAddress)) +
+        FormatRangeErrorLine(Reconnection().itemText(kLabelInterval), quint32(range.minimum), quint32(range.maximum));
     EXPECT_EQ(harness.messages(), QStringList{expected});
     EXPECT_EQ(Stored(), before);
     EXPECT_TRUE(harness.logLines().isEmpty());

@@ -24,7 +24,11 @@ public:
     };
 
     // No DefaultSettings.ini at all.
-    EditedDefaultSettings() { linkRuntimeFolder(); SetProgramDirectory(folder_.path()); }
+    EditedDefaultSettings()
+    {
+        linkRuntimeFolder();
+        SetProgramDirectory(folder_.path());
+    }
     explicit EditedDefaultSettings(const QList<Edit>& edits)
     {
         linkRuntimeFolder();

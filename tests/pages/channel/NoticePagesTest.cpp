@@ -32,8 +32,8 @@ struct Opened {
 void Click(QWidget* widget)
 {
     const QPointF inside(1, 1);
-    QMouseEvent release(QEvent::MouseButtonRelease, inside, widget->mapToGlobal(inside), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, inside, widget->mapToGlobal(inside), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
     QCoreApplication::sendEvent(widget, &release);
 }
 
@@ -61,7 +61,8 @@ TEST_F(PortTrunkPageTest, TheHelpTargetFollowsTheLinkSettingAndTheMode)
         QString twoWire;
     };
     const Case cases[] = {
-        {"help file", "Pelandrix.chm", "ms-its:" + kHelpFile + "::" + kTrunkPage, "ms-its:" + kHelpFile + "::" + kTwoWirePage},
+        {"help file", "Pelandrix.chm", "ms-its:" + kHelpFile + "::" + kTrunkPage,
+         "ms-its:" + kHelpFile + "::" + kTwoWirePage},
         {"built-in address", kBuiltInAddress, kBuiltInAddress, kBuiltInAddress},
         {"no key", QString(), kBuiltInAddress, kBuiltInAddress},
     };

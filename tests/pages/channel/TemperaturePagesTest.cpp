@@ -13,12 +13,12 @@ using namespace ChannelFixture;
 
 namespace {
 
-constexpr PlacedModule kTC {12, "41M-5308-T", 208};
-constexpr PlacedModule kRTD {1, "41M-5506-T", 209};
+constexpr PlacedModule kTC{12, "41M-5308-T", 208};
+constexpr PlacedModule kRTD{1, "41M-5506-T", 209};
 constexpr int kTCChannels = 8;
 constexpr int kRTDChannels = 6;
 // Raw sensors the tests add to the shipped sensor types.
-const QList<EditedDefaultSettings::Edit> kRawSensors {
+const QList<EditedDefaultSettings::Edit> kRawSensors{
     {"TCSensorType", "mV", "-80,80,9,V"},
     {"TCSensorType", "41M-5308-T", "K,J,T,E,mV"},
     {"RTDSensorType", "Ohm", "0,4000,9,R"},
@@ -39,10 +39,11 @@ bool BuildRTDProject(CDataCenter& model)
 
 TEST(TemperaturePageTemplates, EveryControlIsInTheTemplates)
 {
-    for (auto [templateId, ids] : {std::pair {RTDPage::kTemplate, RTDPage::kIds}, std::pair {TCPage::kTemplate, TCPage::kIds}}) {
-        const ControlId controls[] = {ids.channelList, ids.tagList, ids.tagGroup, ids.sensorType, ids.unitRadios[0],
-                                      ids.unitRadios[1], ids.unitRadios[2], ids.offsetLabel, ids.offset,
-                                      ids.offsetRange, ids.inputRange, ids.apply};
+    for (auto [templateId, ids] :
+         {std::pair{RTDPage::kTemplate, RTDPage::kIds}, std::pair{TCPage::kTemplate, TCPage::kIds}}) {
+        const ControlId controls[] = {ids.channelList,   ids.tagList,       ids.tagGroup,      ids.sensorType,
+                                      ids.unitRadios[0], ids.unitRadios[1], ids.unitRadios[2], ids.offsetLabel,
+                                      ids.offset,        ids.offsetRange,   ids.inputRange,    ids.apply};
         ExpectControlsMatchTemplate(templateId, controls);
     }
 }

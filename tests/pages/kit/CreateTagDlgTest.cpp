@@ -99,7 +99,7 @@ TEST_F(CreateTagProfileTest, AReadableChoiceOfAWritableRegisterTypeCreatesItsRea
 TEST_F(CreateTagProfileTest, OnlyWritableRegisterTypesTurnIntoTheirReadableTwins)
 {
     model.AppendSlotChannelGroup(0, QStringLiteral("IR"), kReadableFloatRegister);
-    UseDefaultSettings("[TagIOType]\nCONTENT_C=Read,Write\n"); // no [IR] list: the new register has no name
+    UseDefaultSettings("[TagIOType]\nCONTENT_C=Read,Write\n");             // no [IR] list: the new register has no name
     CCreateTagDlg dialog(CCreateTagDlg::Selectors{{}, {2}, false}, model); // analog inputs
     ASSERT_TRUE(dialog.Create());
     ASSERT_TRUE(PickData(dialog.item<QComboBox>(kComboCreateTagSlot), 0));

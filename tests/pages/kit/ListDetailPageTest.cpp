@@ -20,13 +20,13 @@ struct Pump {
 
 std::vector<Pump> g_pumps; // the model's list, as the page writes it
 
-constexpr ControlId kListPumps {40, ControlType::List};
-constexpr ControlId kLabelName {41, ControlType::Static};
-constexpr ControlId kEditName {42, ControlType::Edit};
-constexpr ControlId kEditSpeed {43, ControlType::Edit};
-constexpr ControlId kButtonAdd {44, ControlType::Button};
-constexpr ControlId kButtonModify {45, ControlType::Button};
-constexpr ControlId kButtonDelete {46, ControlType::Button};
+constexpr ControlId kListPumps{40, ControlType::List};
+constexpr ControlId kLabelName{41, ControlType::Static};
+constexpr ControlId kEditName{42, ControlType::Edit};
+constexpr ControlId kEditSpeed{43, ControlType::Edit};
+constexpr ControlId kButtonAdd{44, ControlType::Button};
+constexpr ControlId kButtonModify{45, ControlType::Button};
+constexpr ControlId kButtonDelete{46, ControlType::Button};
 constexpr int kPumpLimit = 5;
 const QString kLimitMessage = QStringLiteral("No more than 5 pumps.");
 
@@ -45,9 +45,10 @@ public:
         SetNameField(kEditName, kLabelName, &Pump::Name);
         SetIndexField(&Pump::Index);
         SetEntryLimit(kPumpLimit, kLimitMessage);
-        SetTagHooks([](CDataCenter&, const Pump& pump) { return QStringList {QStringLiteral("Run_%1").arg(pump.Index)}; },
-                    [](CDataCenter&, const Pump& pump) { return QStringList {QStringLiteral("Run_%1").arg(pump.Index)}; });
-        Bindings().Bind(kEditSpeed, "Speed", &Pump::Speed, AsNumber {{0, 0, 3000}});
+        SetTagHooks(
+            [](CDataCenter&, const Pump& pump) { return QStringList{QStringLiteral("Run_%1").arg(pump.Index)}; },
+            [](CDataCenter&, const Pump& pump) { return QStringList{QStringLiteral("Run_%1").arg(pump.Index)}; });
+        Bindings().Bind(kEditSpeed, "Speed", &Pump::Speed, AsNumber{{0, 0, 3000}});
     }
     bool answerNo = false; // the user's answer to the delete confirmation
 
@@ -62,7 +63,10 @@ protected:
     }
     std::vector<Pump> ReadEntries(const CDataCenter&) const override { return g_pumps; }
     void WriteEntries(CDataCenter&, const std::vector<Pump>& pumps) override { g_pumps = pumps; }
-    QStringList RowTexts(const Pump& pump) const override { return {pump.Name, Bindings().ColumnText(kEditSpeed, pump)}; }
+    QStringList RowTexts(const Pump& pump) const override
+    {
+        return {pump.Name, Bindings().ColumnText(kEditSpeed, pump)};
+    }
     QString LogName() const override { return QStringLiteral("Pumps"); }
     bool ConfirmDelete() override { return !answerNo && CListDetailPage::ConfirmDelete(); }
 };
@@ -117,8 +121,8 @@ TEST_F(ListDetailPageTest, AddNumbersEntriesCreatesTheirTagsAndStopsAtTheLimit)
 {
     ShowWith({});
     Add("P1");
-    EXPECT_EQ(harness_.logLines(), (QStringList {FormatLangString(kStringTagCreated, QStringLiteral("Run_0")),
-                                                 FormatLangString(kStringEntryAdded, QStringLiteral("Pumps"), 1)}));
+    EXPECT_EQ(harness_.logLines(), (QStringList{FormatLangString(kStringTagCreated, QStringLiteral("Run_0")),
+                                                FormatLangString(kStringEntryAdded, QStringLiteral("Pumps"), 1)}));
     for (const char* name : {"P2", "P3", "P4", "P5"})
         Add(name);
     ASSERT_EQ(g_pumps.size(), 5u);
@@ -126,7 +130,7 @@ TEST_F(ListDetailPageTest, AddNumbersEntriesCreatesTheirTagsAndStopsAtTheLimit)
     EXPECT_EQ(page_.SelectedRow(), 4) << "the new entry is selected";
     harness_.Forget();
     Add("P6");
-    EXPECT_EQ(harness_.messages(), QStringList {kLimitMessage});
+    EXPECT_EQ(harness_.messages(), QStringList{kLimitMessage});
     EXPECT_EQ(g_pumps.size(), 5u);
     EXPECT_TRUE(harness_.logLines().isEmpty());
     harness_.Screenshot(QStringLiteral("kit-list-detail-page"));
@@ -146,7 +150,9 @@ TEST_F(ListDetailPageTest, EntryNamesAreCheckedIgnoringCaseAndSkipTheSelectedEnt
         {"add: a name taken in another case", -1, "PUMP", {FormatItemErrorLine(label)}},
         {"add: empty", -1, "", {FormatInvalidItemLine(label)}},
         {"add: blanks only", -1, "   ", {FormatInvalidItemLine(label)}},
-        {"add: 65 bytes", -1, "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa",
+        {"add: 65 bytes",
+         -1,
+         "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa",
          {FormatLimitErrorLine(label, 64)}},
         {"modify: the selected entry in another case", 0, "pump", {}},
         {"modify: another entry's name", 1, "pUMP", {FormatItemErrorLine(label)}},
@@ -164,7 +170,7 @@ TEST_F(ListDetailPageTest, EntryNamesAreCheckedIgnoringCaseAndSkipTheSelectedEnt
             EXPECT_EQ(g_pumps, before);
         }
     }
-    EXPECT_EQ(names(g_pumps), (QStringList {QStringLiteral("pump"), QStringLiteral("Valve")}));
+    EXPECT_EQ(names(g_pumps), (QStringList{QStringLiteral("pump"), QStringLiteral("Valve")}));
 }
 
 TEST_F(ListDetailPageTest, SelectingARowShowsItsEntryAndModifyWritesIt)
@@ -177,13 +183,13 @@ TEST_F(ListDetailPageTest, SelectingARowShowsItsEntryAndModifyWritesIt)
     harness_.Press(kButtonModify);
     EXPECT_EQ(g_pumps[1].Speed, 2500);
     EXPECT_EQ(g_pumps[1].Index, 1) << "Modify keeps the entry's number";
-    EXPECT_EQ(harness_.logLines(), QStringList {FormatLangString(kStringEntryModified, QStringLiteral("Pumps"), 2)});
+    EXPECT_EQ(harness_.logLines(), QStringList{FormatLangString(kStringEntryModified, QStringLiteral("Pumps"), 2)});
     EXPECT_EQ(page_.item<CListCtrlEx>(kListPumps)->GetItemText(1, 2), QStringLiteral("2500"));
 
     harness_.Forget();
     harness_.Set({{kEditSpeed, QStringLiteral("3001")}});
     harness_.Press(kButtonModify);
-    EXPECT_EQ(harness_.messages(), QStringList {FormatRangeErrorLine(QStringLiteral("Speed"), 0, 3000)});
+    EXPECT_EQ(harness_.messages(), QStringList{FormatRangeErrorLine(QStringLiteral("Speed"), 0, 3000)});
     EXPECT_EQ(g_pumps[1].Speed, 2500);
 }
 
@@ -192,12 +198,12 @@ TEST_F(ListDetailPageTest, DeletingRowsOneAndThreeOfFiveCorrectsTheIndicesAndSel
     ShowWith(pumpsNamed({"A", "B", "C", "D", "E"}));
     SelectRows({3, 1});
     page_.DeleteEntries();
-    EXPECT_EQ(names(g_pumps), (QStringList {QStringLiteral("A"), QStringLiteral("C"), QStringLiteral("E")}));
+    EXPECT_EQ(names(g_pumps), (QStringList{QStringLiteral("A"), QStringLiteral("C"), QStringLiteral("E")}));
     EXPECT_EQ(page_.SelectedRow(), 2);
     EXPECT_EQ(page_.itemText(kEditName), QStringLiteral("E"));
-    EXPECT_EQ(harness_.logLines(), (QStringList {FormatLangString(kStringTagReleased, QStringLiteral("Run_1")),
-                                                 FormatLangString(kStringTagReleased, QStringLiteral("Run_3")),
-                                                 FormatLangString(kStringEntriesDeleted, QStringLiteral("Pumps"))}));
+    EXPECT_EQ(harness_.logLines(), (QStringList{FormatLangString(kStringTagReleased, QStringLiteral("Run_1")),
+                                                FormatLangString(kStringTagReleased, QStringLiteral("Run_3")),
+                                                FormatLangString(kStringEntriesDeleted, QStringLiteral("Pumps"))}));
     EXPECT_EQ(page_.item<CListCtrlEx>(kListPumps)->GetItemText(2, 0), QStringLiteral("3")) << "rows renumbered";
 }
 
@@ -224,12 +230,12 @@ TEST_F(ListDetailPageTest, ModifyAndDeleteNeedEntriesAndASelection)
     harness_.Press(kButtonDelete);
     harness_.Press(kButtonModify);
     const QString empty = LoadLangString(CPropertyUIDialog::kStringListEmpty);
-    EXPECT_EQ(harness_.messages(), (QStringList {empty, empty}));
+    EXPECT_EQ(harness_.messages(), (QStringList{empty, empty}));
 
     ShowWith(pumpsNamed({"A"}));
     page_.item<CListCtrlEx>(kListPumps)->clearSelection();
     harness_.Press(kButtonDelete);
-    EXPECT_EQ(harness_.messages(), QStringList {LoadLangString(kStringNoEntrySelected)});
+    EXPECT_EQ(harness_.messages(), QStringList{LoadLangString(kStringNoEntrySelected)});
     EXPECT_EQ(g_pumps.size(), 1u);
 
     page_.SelectRow(0);

@@ -20,11 +20,11 @@ protected:
     {
         TagDialogTest::SetUp();
         MakeProject(model, false, 3);
-        model.AppendTag(MakeTag("Switch", ChannelType::DigitalInput, "1.0.1", 1));      // BOOL: 0
-        model.AppendTag(MakeTag("Level", ChannelType::AnalogInput, "2.0.2", 4));        // LONG: 3
-        model.AppendTag(MakeTag("Relay", ChannelType::DigitalOutput, "1.1.3", 10));     // not allowed
-        model.AppendTag(MakeTag("Count", ChannelType::DigitalInput, "1.2.1", 13));      // LONG: 3
-        model.AppendTag(MakeTag("Flow", ChannelType::AnalogInput, "2.1.2", 3));         // FLOAT: 7
+        model.AppendTag(MakeTag("Switch", ChannelType::DigitalInput, "1.0.1", 1));  // BOOL: 0
+        model.AppendTag(MakeTag("Level", ChannelType::AnalogInput, "2.0.2", 4));    // LONG: 3
+        model.AppendTag(MakeTag("Relay", ChannelType::DigitalOutput, "1.1.3", 10)); // not allowed
+        model.AppendTag(MakeTag("Count", ChannelType::DigitalInput, "1.2.1", 13));  // LONG: 3
+        model.AppendTag(MakeTag("Flow", ChannelType::AnalogInput, "2.1.2", 3));     // FLOAT: 7
     }
 
     struct Shown {
@@ -54,7 +54,11 @@ TEST_F(ModbusTagSelectDlgTest, CoilKindsTakeTheCoilTypesAndHigherKindsTheRegiste
     } cases[] = {
         {"coil, last BOOL entry wins", 2, 0, {"BOOL", "BOOL"}, 1, {"Switch"}},
         {"coil kind 0", 0, 0, {"BOOL", "BOOL"}, 1, {"Switch"}},
-        {"registers, last LONG entry wins", kRegisters, 3, {"SHORT", "LONG", "FLOAT", "LONG", "EXTRA"}, 3,
+        {"registers, last LONG entry wins",
+         kRegisters,
+         3,
+         {"SHORT", "LONG", "FLOAT", "LONG", "EXTRA"},
+         3,
          {"Level", "Count"}},
         {"registers, no entry of the type", kRegisters, 5, {"SHORT", "LONG", "FLOAT", "LONG", "EXTRA"}, 0, {}},
         {"registers, float", 7, 7, {"SHORT", "LONG", "FLOAT", "LONG", "EXTRA"}, 2, {"Flow"}},

@@ -9,21 +9,23 @@ namespace {
 
 class OwnPage : public CPropertyUIDialog {
 public:
-    explicit OwnPage(IPageHost* host) : CPropertyUIDialog(DialogTemplate {}, host) {}
+    explicit OwnPage(IPageHost* host) : CPropertyUIDialog(DialogTemplate{}, host) {}
 };
 
 class SharedPage : public CPropertyUIDialog {
 public:
-    SharedPage(const PropertyPageKind& kind, IPageHost* host) : CPropertyUIDialog(DialogTemplate {}, host), channelType(kind.channelTypeId) {}
+    SharedPage(const PropertyPageKind& kind, IPageHost* host)
+        : CPropertyUIDialog(DialogTemplate{}, host), channelType(kind.channelTypeId)
+    {}
     int channelType = 0;
 };
 
 TEST(PageTableTest, RowsMakeTheirPageOrThePlaceholder)
 {
     RecordingPageHost host;
-    const PropertyPageKind own {201, "OwnPage", 686, 0, &MakePage<OwnPage>};
-    const PropertyPageKind shared {1015, "SharedPage", 202, 1015, &MakePage<SharedPage>};
-    const PropertyPageKind missing {133, "CTimeSettingDlg", 201, 0};
+    const PropertyPageKind own{201, "OwnPage", 686, 0, &MakePage<OwnPage>};
+    const PropertyPageKind shared{1015, "SharedPage", 202, 1015, &MakePage<SharedPage>};
+    const PropertyPageKind missing{133, "CTimeSettingDlg", 201, 0};
 
     const auto ownPage = MakePageOrPlaceholder(own, host);
     EXPECT_NE(dynamic_cast<OwnPage*>(ownPage.get()), nullptr);

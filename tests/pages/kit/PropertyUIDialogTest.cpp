@@ -14,15 +14,15 @@
 
 namespace {
 
-constexpr ControlId kList {10, ControlType::List};
-constexpr ControlId kDetail {11, ControlType::GroupBox};
-constexpr ControlId kLeft {12, ControlType::Button};
-constexpr ControlId kMiddle {13, ControlType::Button};
-constexpr ControlId kRight {14, ControlType::Button};
-constexpr ControlId kReference {15, ControlType::Static};
-constexpr ControlId kEditAddress {16, ControlType::Edit};
-constexpr ControlId kOtherList {17, ControlType::List};
-constexpr ControlId kGroup {20, ControlType::GroupBox};
+constexpr ControlId kList{10, ControlType::List};
+constexpr ControlId kDetail{11, ControlType::GroupBox};
+constexpr ControlId kLeft{12, ControlType::Button};
+constexpr ControlId kMiddle{13, ControlType::Button};
+constexpr ControlId kRight{14, ControlType::Button};
+constexpr ControlId kReference{15, ControlType::Static};
+constexpr ControlId kEditAddress{16, ControlType::Edit};
+constexpr ControlId kOtherList{17, ControlType::List};
+constexpr ControlId kGroup{20, ControlType::GroupBox};
 
 class ListPage : public CPropertyUIDialog {
 public:
@@ -35,9 +35,8 @@ public:
                                                {kEditAddress, 3, 0},
                                                {kOtherList, 4, 0}}),
                             host)
-    {
-    }
-    ListPageIds layout {.list = kList, .leftButton = kLeft, .middleButton = kMiddle, .rightButton = kRight};
+    {}
+    ListPageIds layout{.list = kList, .leftButton = kLeft, .middleButton = kMiddle, .rightButton = kRight};
     int shown = 0;
 
 protected:
@@ -103,7 +102,8 @@ TEST_F(PropertyUIDialogTest, ChannelPageLayoutPutsTheListInItsGroupBelowTheRefer
 {
     PageHarness<CPropertyUIDialog> channel([](IPageHost* host) -> std::unique_ptr<CPropertyUIDialog> {
         return std::make_unique<CPropertyUIDialog>(
-            KitTemplate(9002, {{kReference, 0, 0, "Module"}, {kGroup, 1, 0, "Tags"}, {kList, 0, 0, "", kGroup.id}}), host);
+            KitTemplate(9002, {{kReference, 0, 0, "Module"}, {kGroup, 1, 0, "Tags"}, {kList, 0, 0, "", kGroup.id}}),
+            host);
     });
     channel.page().resize(500, 400);
     channel.page().LayoutChannelPage({.groupBox = kGroup, .list = kList, .reference = kReference});
@@ -138,7 +138,7 @@ TEST_F(PropertyUIDialogTest, RenumberingHasNoFiveDigitLimit)
 TEST_F(PropertyUIDialogTest, EmptyMainListWarnsOnceAndSelectingChangesNothing)
 {
     EXPECT_TRUE(page_.WarnIfListEmpty());
-    EXPECT_EQ(harness_.messages(), QStringList {LoadLangString(CPropertyUIDialog::kStringListEmpty)});
+    EXPECT_EQ(harness_.messages(), QStringList{LoadLangString(CPropertyUIDialog::kStringListEmpty)});
     page_.SelectFirstListItem(kList);
     page_.RenumberListRows();
     EXPECT_EQ(listOf(page_).GetItemCount(), 0);
@@ -147,7 +147,7 @@ TEST_F(PropertyUIDialogTest, EmptyMainListWarnsOnceAndSelectingChangesNothing)
     fillRows(listOf(page_), {"5", "6"});
     EXPECT_FALSE(page_.WarnIfListEmpty());
     page_.SelectFirstListItem(kList);
-    EXPECT_EQ(listOf(page_).GetSelectedRows(), QList<int> {0});
+    EXPECT_EQ(listOf(page_).GetSelectedRows(), QList<int>{0});
     // Ids that name no list are left alone.
     page_.SelectFirstListItem(kEditAddress);
     page_.SelectFirstListItem(4711);
@@ -178,7 +178,7 @@ TEST(PropertyUIDialogTextTest, ByteLengthCountsUtf8Bytes)
         {QString(), true},
         {QString(64, u'a'), true},
         {QString(65, u'a'), false},
-        {QString(32, QChar(0x00E9)), true},  // two bytes each
+        {QString(32, QChar(0x00E9)), true}, // two bytes each
         {QString(33, QChar(0x00E9)), false},
     };
     for (const Case& c : cases)

@@ -29,20 +29,20 @@ struct ServerRecord {
 // Where the test page keeps its record, standing in for the model's setter and getter.
 ServerRecord g_stored;
 
-constexpr ControlId kLabelHost {30, ControlType::Static};
-constexpr ControlId kEditHost {31, ControlType::Edit};
-constexpr ControlId kLabelPort {32, ControlType::Static};
-constexpr ControlId kEditPort {33, ControlType::Edit};
-constexpr ControlId kComboMode {34, ControlType::DropList};
-constexpr ControlId kEditAddress {35, ControlType::Edit};
-constexpr ControlId kCheckEnable {36, ControlType::CheckBox};
-constexpr ControlId kEditMask {37, ControlType::Edit};
-constexpr ControlId kButtonApply {38, ControlType::Button};
-constexpr ControlId kServerControls[] = {kLabelHost, kEditHost, kLabelPort, kEditPort, kComboMode,
-                                         kEditAddress, kCheckEnable, kEditMask, kButtonApply};
+constexpr ControlId kLabelHost{30, ControlType::Static};
+constexpr ControlId kEditHost{31, ControlType::Edit};
+constexpr ControlId kLabelPort{32, ControlType::Static};
+constexpr ControlId kEditPort{33, ControlType::Edit};
+constexpr ControlId kComboMode{34, ControlType::DropList};
+constexpr ControlId kEditAddress{35, ControlType::Edit};
+constexpr ControlId kCheckEnable{36, ControlType::CheckBox};
+constexpr ControlId kEditMask{37, ControlType::Edit};
+constexpr ControlId kButtonApply{38, ControlType::Button};
+constexpr ControlId kServerControls[] = {kLabelHost,   kEditHost,    kLabelPort, kEditPort,   kComboMode,
+                                         kEditAddress, kCheckEnable, kEditMask,  kButtonApply};
 
-constexpr SettingTriple kPortTriple {25, 1, 65535};
-const QStringList kModes {QStringLiteral("Off"), QStringLiteral("Plain"), QStringLiteral("TLS")};
+constexpr SettingTriple kPortTriple{25, 1, 65535};
+const QStringList kModes{QStringLiteral("Off"), QStringLiteral("Plain"), QStringLiteral("TLS")};
 
 class ServerPage : public CSettingsPage<ServerRecord> {
 public:
@@ -60,11 +60,11 @@ public:
     {
         Bindings()
             .Bind(kEditHost, kLabelHost, &ServerRecord::Host, AsRequiredText(64))
-            .Bind(kEditPort, kLabelPort, &ServerRecord::Port, AsNumber {kPortTriple})
-            .Bind(kComboMode, "Mode", &ServerRecord::Mode, AsIndex {kModes})
-            .Bind(kEditAddress, "Address", &ServerRecord::Address, AsIPv4 {})
-            .Bind(kCheckEnable, "Enable", &ServerRecord::Enable, AsCheck {})
-            .Bind(kEditMask, "Mask", &ServerRecord::Mask, AsHex {0xFFFF});
+            .Bind(kEditPort, kLabelPort, &ServerRecord::Port, AsNumber{kPortTriple})
+            .Bind(kComboMode, "Mode", &ServerRecord::Mode, AsIndex{kModes})
+            .Bind(kEditAddress, "Address", &ServerRecord::Address, AsIPv4{})
+            .Bind(kCheckEnable, "Enable", &ServerRecord::Enable, AsCheck{})
+            .Bind(kEditMask, "Mask", &ServerRecord::Mask, AsHex{0xFFFF});
     }
     int userEdits = 0;
 
@@ -125,26 +125,52 @@ TEST_F(SettingsPageTest, ApplyWritesWhatPassesAndReportsEveryBadField)
     const QString logLine = QStringLiteral("[Server] Apply setting successfully");
     const std::vector<PageCase<ServerRecord>> cases = {
         {"all fields changed",
-         {{kEditHost, QStringLiteral("smtp.example")}, {kEditPort, QStringLiteral("2525")}, {kComboMode, 2},
-          {kEditAddress, QStringLiteral("192.168.1.20")}, {kCheckEnable, false}, {kEditMask, QStringLiteral("ff")}},
+         {{kEditHost, QStringLiteral("smtp.example")},
+          {kEditPort, QStringLiteral("2525")},
+          {kComboMode, 2},
+          {kEditAddress, QStringLiteral("192.168.1.20")},
+          {kCheckEnable, false},
+          {kEditMask, QStringLiteral("ff")}},
          kButtonApply,
-         [](ServerRecord& r) { r = {QStringLiteral("smtp.example"), 2525, 2, QStringLiteral("192.168.1.20"), 0, 0xFF}; },
+         [](ServerRecord& r) {
+             r = {QStringLiteral("smtp.example"), 2525, 2, QStringLiteral("192.168.1.20"), 0, 0xFF};
+         },
          {logLine},
          {}},
-        {"bounds of the triple pass", {{kEditPort, QStringLiteral("65535")}}, kButtonApply,
-         [](ServerRecord& r) { r.Port = 65535; }, {logLine}, {}},
+        {"bounds of the triple pass",
+         {{kEditPort, QStringLiteral("65535")}},
+         kButtonApply,
+         [](ServerRecord& r) { r.Port = 65535; },
+         {logLine},
+         {}},
         {"every bad field in one box, in table order",
-         {{kEditHost, QString()}, {kEditPort, QStringLiteral("0")}, {kEditAddress, QStringLiteral("10.0.0")},
+         {{kEditHost, QString()},
+          {kEditPort, QStringLiteral("0")},
+          {kEditAddress, QStringLiteral("10.0.0")},
           {kEditMask, QStringLiteral("10000")}},
-         kButtonApply, nullptr, {},
-         {FormatInvalidItemLine(QStringLiteral("Host name")) + FormatRangeErrorLine(QStringLiteral("Port"), 1, 65535)
-          + FormatInvalidItemLine(QStringLiteral("Address")) + FormatItemErrorLine(QStringLiteral("Mask"))}},
-        {"text over 64 bytes", {{kEditHost, hostTooLong}}, kButtonApply, nullptr, {},
+         kButtonApply,
+         nullptr,
+         {},
+         {FormatInvalidItemLine(QStringLiteral("Host name")) + FormatRangeErrorLine(QStringLiteral("Port"), 1, 65535) +
+          FormatInvalidItemLine(QStringLiteral("Address")) + FormatItemErrorLine(QStringLiteral("Mask"))}},
+        {"text over 64 bytes",
+         {{kEditHost, hostTooLong}},
+         kButtonApply,
+         nullptr,
+         {},
          {FormatLimitErrorLine(QStringLiteral("Host name"), 64)}},
-        {"a number with text after it", {{kEditPort, QStringLiteral("25x")}}, kButtonApply, nullptr, {},
+        {"a number with text after it",
+         {{kEditPort, QStringLiteral("25x")}},
+         kButtonApply,
+         nullptr,
+         {},
          {FormatRangeErrorLine(QStringLiteral("Port"), 1, 65535)}},
-        {"the page's own rule across fields", {{kComboMode, 2}, {kEditPort, QStringLiteral("25")}}, kButtonApply,
-         nullptr, {}, {FormatItemErrorLine(QStringLiteral("Port"))}},
+        {"the page's own rule across fields",
+         {{kComboMode, 2}, {kEditPort, QStringLiteral("25")}},
+         kButtonApply,
+         nullptr,
+         {},
+         {FormatItemErrorLine(QStringLiteral("Port"))}},
     };
     for (const auto& row : cases)
         RunPageCase(harness_, row, storedRecord, node_);
@@ -191,11 +217,11 @@ TEST(PageBindingsTest, FocusBringsTheTabOfTheControlToTheFront)
 TEST(PageBindingsTest, ColumnsShowFieldsAsTheirControlsDo)
 {
     PageBindings<ServerRecord> bindings;
-    bindings.Bind(kComboMode, "Mode", &ServerRecord::Mode, AsIndex {kModes})
-        .Bind(kEditMask, "Mask", &ServerRecord::Mask, AsHex {})
-        .Bind(kCheckEnable, "Enable", &ServerRecord::Enable, AsCheck {});
+    bindings.Bind(kComboMode, "Mode", &ServerRecord::Mode, AsIndex{kModes})
+        .Bind(kEditMask, "Mask", &ServerRecord::Mask, AsHex{})
+        .Bind(kCheckEnable, "Enable", &ServerRecord::Enable, AsCheck{});
     EXPECT_EQ(bindings.ColumnTexts({kComboMode, kEditMask, kCheckEnable, kEditHost}, sampleRecord()),
-              (QStringList {QStringLiteral("Plain"), QStringLiteral("1A"), QStringLiteral("1"), QString()}));
+              (QStringList{QStringLiteral("Plain"), QStringLiteral("1A"), QStringLiteral("1"), QString()}));
     ServerRecord outOfList = sampleRecord();
     outOfList.Mode = 7;
     EXPECT_EQ(bindings.ColumnText(kComboMode, outOfList), QString());

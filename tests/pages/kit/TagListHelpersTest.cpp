@@ -33,7 +33,7 @@ TEST(RowMovesTest, RemovingSelectedRowsCorrectsPositionsAndNamesTheRowToSelect)
     };
     const Case cases[] = {
         {"ABCDE", {3, 1}, "ACE", 2},
-        {"ABCDE", {4}, "ABCD", 3},      // the last row: the new last row
+        {"ABCDE", {4}, "ABCD", 3}, // the last row: the new last row
         {"ABC", {0, 1, 2}, "", -1},
         {"ABC", {1, 1, 9, -1}, "AC", 1}, // repeats and rows out of range are ignored
     };
@@ -84,8 +84,12 @@ TagPickList<PickedTag>::Hooks pickHooks(std::vector<TagRecord> chosen)
     return {
         [chosen] { return chosen; },
         [](const PickedTag& item) { return item.Address; },
-        [](const TagRecord& tag) { return PickedTag {tag.TagName, tag.ResID}; },
-        [](const PickedTag& item) { return QStringList {item.Name, item.Address}; },
+        [](const TagRecord& tag) {
+            return PickedTag{tag.TagName, tag.ResID};
+        },
+        [](const PickedTag& item) {
+            return QStringList{item.Name, item.Address};
+        },
     };
 }
 
@@ -93,9 +97,9 @@ TEST(TagPickListTest, ChosenTagsAlreadyListedAreSkippedAndTheLimitStopsWithItsMe
 {
     RecordingMessageBoxService boxes;
     ScopedMessageBoxService scoped(boxes);
-    std::vector<PickedTag> items {{QStringLiteral("Level"), QStringLiteral("1.0.3")}};
-    const std::vector<TagRecord> chosen {tagAt("Level", "1.0.3"), tagAt("Flow", "1.1.3"), tagAt("Flow", "1.1.3"),
-                                         tagAt("Temp", "2.0.3"), tagAt("Alarm", "0.0.1")};
+    std::vector<PickedTag> items{{QStringLiteral("Level"), QStringLiteral("1.0.3")}};
+    const std::vector<TagRecord> chosen{tagAt("Level", "1.0.3"), tagAt("Flow", "1.1.3"), tagAt("Flow", "1.1.3"),
+                                        tagAt("Temp", "2.0.3"), tagAt("Alarm", "0.0.1")};
     const TagPickList<PickedTag> unlimited(pickHooks(chosen));
     std::vector<PickedTag> all = items;
     EXPECT_EQ(unlimited.Pick(all), 3);
@@ -105,7 +109,7 @@ TEST(TagPickListTest, ChosenTagsAlreadyListedAreSkippedAndTheLimitStopsWithItsMe
     EXPECT_EQ(limited.Pick(items), 2);
     ASSERT_EQ(items.size(), 3u);
     EXPECT_EQ(items.back().Name, QStringLiteral("Temp"));
-    EXPECT_EQ(boxes.texts(), QStringList {QStringLiteral("At most 3 tags.")});
+    EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("At most 3 tags.")});
 
     CListCtrlEx list;
     for (int column = 0; column < 3; ++column)
@@ -127,10 +131,10 @@ struct Profile {
 };
 Profile g_profile;
 
-constexpr ControlId kEditName {50, ControlType::Edit};
-constexpr ControlId kTabs {51, ControlType::Tab};
-constexpr ControlId kButtonApply {52, ControlType::Button};
-constexpr ControlId kEditInterval {60, ControlType::Edit};
+constexpr ControlId kEditName{50, ControlType::Edit};
+constexpr ControlId kTabs{51, ControlType::Tab};
+constexpr ControlId kButtonApply{52, ControlType::Button};
+constexpr ControlId kEditInterval{60, ControlType::Edit};
 
 class ProfilePage : public CSettingsPage<Profile> {
 public:
@@ -148,7 +152,7 @@ protected:
         auto* tabs = item<QTabWidget>(kTabs);
         tabs->addTab(new QWidget, QStringLiteral("General"));
         auto tab = std::make_unique<CEntryTab<Profile>>(KitTemplate(9301, {{kEditInterval, 0, 0}}));
-        tab->Bindings().Bind(kEditInterval, "Interval", &Profile::Interval, AsNumber {{60, 1, 3600}});
+        tab->Bindings().Bind(kEditInterval, "Interval", &Profile::Interval, AsNumber{{60, 1, 3600}});
         return Tabs().Attach(*tabs, QStringLiteral("Timing"), std::move(tab));
     }
     Profile ReadRecord(const CDataCenter&) const override { return g_profile; }
@@ -167,9 +171,9 @@ TEST(EntryTabsTest, TheHostGathersItsTabsAndReportsTheirBadFieldsWithItsOwn)
     harness.Set({{kEditName, QString()}});
     SetControl(tab, {kEditInterval, QStringLiteral("0")});
     harness.Press(kButtonApply);
-    EXPECT_EQ(harness.messages(), QStringList {FormatInvalidItemLine(QStringLiteral("Name"))
-                                               + FormatRangeErrorLine(QStringLiteral("Interval"), 1, 3600)});
-    EXPECT_EQ(g_profile, (Profile {QStringLiteral("Daily"), 60}));
+    EXPECT_EQ(harness.messages(), QStringList{FormatInvalidItemLine(QStringLiteral("Name")) +
+                                              FormatRangeErrorLine(QStringLiteral("Interval"), 1, 3600)});
+    EXPECT_EQ(g_profile, (Profile{QStringLiteral("Daily"), 60}));
 
     harness.Forget();
     harness.Set({{kEditName, QStringLiteral("Hourly")}});
@@ -181,8 +185,8 @@ TEST(EntryTabsTest, TheHostGathersItsTabsAndReportsTheirBadFieldsWithItsOwn)
     SetControl(tab, {kEditInterval, QStringLiteral("900")});
     harness.Forget();
     harness.Press(kButtonApply);
-    EXPECT_EQ(g_profile, (Profile {QStringLiteral("Hourly"), 900}));
-    EXPECT_EQ(harness.logLines(), QStringList {QStringLiteral("[Profile] Apply setting successfully")});
+    EXPECT_EQ(g_profile, (Profile{QStringLiteral("Hourly"), 900}));
+    EXPECT_EQ(harness.logLines(), QStringList{QStringLiteral("[Profile] Apply setting successfully")});
 }
 
 } // namespace

@@ -30,10 +30,18 @@ TEST(IecTypeNameTest, LongerCNamesAreFoundBeforeTheNamesTheyContain)
         const char* cName;
         const char* iecName;
     } cases[] = {
-        {"UNSIGNED CHAR", "USINT"}, {"UNSIGNED LONG", "UDINT"}, {"UNSIGNED SHORT", "UINT"},
-        {"BOOL", "BOOL"},           {"CHAR", "SINT"},           {"FLOAT", "REAL"},
-        {"LONG", "DINT"},           {"SHORT", "INT"},           {"STRING", "STRING"},
-        {"ARRAY OF LONG", "ARRAY OF DINT"}, {"DOUBLE", ""},     {"", ""},
+        {"UNSIGNED CHAR", "USINT"},
+        {"UNSIGNED LONG", "UDINT"},
+        {"UNSIGNED SHORT", "UINT"},
+        {"BOOL", "BOOL"},
+        {"CHAR", "SINT"},
+        {"FLOAT", "REAL"},
+        {"LONG", "DINT"},
+        {"SHORT", "INT"},
+        {"STRING", "STRING"},
+        {"ARRAY OF LONG", "ARRAY OF DINT"},
+        {"DOUBLE", ""},
+        {"", ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ToIecTypeName(QString::fromUtf8(c.cName)), QString::fromUtf8(c.iecName)) << c.cName;
@@ -116,8 +124,9 @@ TEST_F(TagSelectDlgTest, TheSlotFilterListsSlotsThenTheirResourceTypes)
     CTagSelectDlg dialog(model, &log, false, kFormId);
     ASSERT_TRUE(dialog.Create());
     PickData(combo(dialog, kComboTagFilterKind), 1);
-    EXPECT_EQ(ComboTexts(combo(dialog, kComboTagSecondLevel)),
-              (QStringList{QStringLiteral("Slot 0(CPU): ulTEK 4100-CPU15-C-T"), QStringLiteral("Slot 2: ulTEK 4117-T")}));
+    EXPECT_EQ(
+        ComboTexts(combo(dialog, kComboTagSecondLevel)),
+        (QStringList{QStringLiteral("Slot 0(CPU): ulTEK 4100-CPU15-C-T"), QStringLiteral("Slot 2: ulTEK 4117-T")}));
     EXPECT_EQ(TagNames(dialog.GetShownTags()), names({"Sys"}));
     PickData(combo(dialog, kComboTagSecondLevel), 2);
     EXPECT_EQ(ComboData(combo(dialog, kComboTagThirdLevel)),
@@ -228,8 +237,7 @@ TEST_F(TagSelectDlgTest, StayOpenOKSendsTheSelectionAndWaitsForAnother)
     dialog.show();
     CListCtrlEx* rows = list(dialog);
     EXPECT_EQ(rows->GetSelectedRows(), QList<int>{0});
-    rows->selectionModel()->select(rows->model()->index(3, 0),
-                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    rows->selectionModel()->select(rows->model()->index(3, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     Click(dialog.control(IDOK));
     EXPECT_EQ(receiver.batches, QList<QStringList>{names({"In0", "Push"})});
     EXPECT_TRUE(dialog.isVisible());

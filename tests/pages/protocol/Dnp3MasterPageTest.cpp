@@ -59,7 +59,7 @@ TEST_F(Dnp3MasterPageTest, AnEmptyMasterIPIsShownAndStoredAsTheAnyAddress)
     harness.Press(kButtonApply);
     EXPECT_TRUE(harness.messages().isEmpty());
     EXPECT_EQ(StoredMaster().MasterIP, "0.0.0.0");
-    EXPECT_EQ(harness.logLines(), QStringList {AppliedLine()});
+    EXPECT_EQ(harness.logLines(), QStringList{AppliedLine()});
     harness.Screenshot(QStringLiteral("dnp3-master-page"));
 }
 
@@ -106,11 +106,16 @@ TEST_F(Dnp3MasterPageTest, BadFieldsGiveOneBoxWithTheFocusOnTheFirst)
          kEditLocalPort},
         {"master IP is not an IPv4 text",
          {{kCheckUnsolicited, true}, {kEditMasterIP, QString("300.1.1.1")}, {kEditDestPort, QString("-1")}},
-         FormatInvalidItemLine("Master IP") + FormatRangeErrorLine("Destination port", 0, 65519), kEditMasterIP},
-        {"empty master IP", {{kCheckUnsolicited, true}, {kEditMasterIP, QString("")}}, FormatInvalidItemLine("Master IP"), kEditMasterIP},
+         FormatInvalidItemLine("Master IP") + FormatRangeErrorLine("Destination port", 0, 65519),
+         kEditMasterIP},
+        {"empty master IP",
+         {{kCheckUnsolicited, true}, {kEditMasterIP, QString("")}},
+         FormatInvalidItemLine("Master IP"),
+         kEditMasterIP},
         {"unsolicited off, bad port still blocks",
          {{kCheckUnsolicited, false}, {kEditDestPort, QString("65520")}},
-         FormatRangeErrorLine("Destination port", 0, 65519), 0}, // a disabled edit takes no focus
+         FormatRangeErrorLine("Destination port", 0, 65519),
+         0}, // a disabled edit takes no focus
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -118,7 +123,7 @@ TEST_F(Dnp3MasterPageTest, BadFieldsGiveOneBoxWithTheFocusOnTheFirst)
         for (const ControlInput& input : c.inputs)
             SetControl(harness.page(), input);
         harness.Press(kButtonApply);
-        EXPECT_EQ(harness.messages(), QStringList {c.lines});
+        EXPECT_EQ(harness.messages(), QStringList{c.lines});
         if (c.focus != 0)
             EXPECT_EQ(harness.page().window()->focusWidget(), harness.page().control(c.focus));
         EXPECT_TRUE(Stored() == before);
@@ -146,7 +151,7 @@ TEST_F(Dnp3MasterPageTest, StoredAdvancedSettingsApplyThePageToo)
     harness.Press(kButtonAdvanced);
     EXPECT_EQ(Stored().LocalAddr, 7);
     EXPECT_EQ(StoredMaster().FragmentMaxSize, 512);
-    EXPECT_EQ(harness.logLines(), (QStringList {AppliedLine(), AppliedLine()}));
+    EXPECT_EQ(harness.logLines(), (QStringList{AppliedLine(), AppliedLine()}));
 
     harness.Show(NodeFor(129, kNodeText));
     harness.Set({{kEditLocalAddr, QString("99999")}});
@@ -158,7 +163,7 @@ TEST_F(Dnp3MasterPageTest, StoredAdvancedSettingsApplyThePageToo)
     EXPECT_EQ(StoredMaster().FragmentMaxSize, 256) << "the dialog's store stays";
     EXPECT_EQ(Stored().LocalAddr, 7);
     EXPECT_EQ(harness.messages().size(), 1);
-    EXPECT_EQ(harness.logLines(), QStringList {AppliedLine()});
+    EXPECT_EQ(harness.logLines(), QStringList{AppliedLine()});
 
     harness.Forget();
     harness.page().advanced = [](CDataCenter&) { return false; }; // closed without storing
@@ -210,7 +215,7 @@ protected:
     const DNP3_MASTER_ITEM_SETTINGS& Stored() { return outstation->Masters.front(); }
 
     RecordingMessageBoxService boxes;
-    ScopedMessageBoxService scopedBoxes {boxes};
+    ScopedMessageBoxService scopedBoxes{boxes};
     std::unique_ptr<DNP3_OUTSTATION_SETTINGS> outstation;
     std::unique_ptr<CDNP3AdvanceSettingDlg> dialog;
 };
@@ -254,7 +259,9 @@ TEST_F(Dnp3AdvancedDialogTest, StoreChecksEveryRangeAndTheInfiniteRetry)
     } cases[] = {
         {"retry 100 is infinite", {{kEditRetry, QString("100")}}, ""},
         {"retry 101", {{kEditRetry, QString("101")}}, FormatRangeErrorLine("Unsolicited retries", 0, 10)},
-        {"event storages are not checked", {{kEditAnalogStorage, QString("0")}, {kEditCounterStorage, QString("77777")}}, ""},
+        {"event storages are not checked",
+         {{kEditAnalogStorage, QString("0")}, {kEditCounterStorage, QString("77777")}},
+         ""},
         {"two bad fields",
          {{kEditHoldingTime, QString("0")}, {kEditClass3Count, QString("61")}},
          FormatRangeErrorLine("Unsolicited holding time", 1, 60) + FormatRangeErrorLine("Class 3 event count", 1, 60)},
@@ -275,7 +282,7 @@ TEST_F(Dnp3AdvancedDialogTest, StoreChecksEveryRangeAndTheInfiniteRetry)
             EXPECT_EQ(Stored().EnableUnsolicitedClass2, 0);
             EXPECT_TRUE(dialog->isVisible()) << "the dialog stays open";
         } else {
-            EXPECT_EQ(boxes.texts(), QStringList {c.lines});
+            EXPECT_EQ(boxes.texts(), QStringList{c.lines});
             EXPECT_TRUE(Stored() == before);
         }
     }

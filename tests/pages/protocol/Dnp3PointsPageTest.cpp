@@ -15,7 +15,13 @@ namespace {
 
 using namespace Dnp3PointTab;
 
-enum TabPosition { kBinaryInputTab = 0, kBinaryOutputTab = 1, kAnalogInputTab = 2, kAnalogOutputTab = 3, kCounterTab = 4 };
+enum TabPosition {
+    kBinaryInputTab = 0,
+    kBinaryOutputTab = 1,
+    kAnalogInputTab = 2,
+    kAnalogOutputTab = 3,
+    kCounterTab = 4
+};
 constexpr int kTabTypes[] = {1, 3, 2, 4, 5};
 
 class Dnp3PointsPageTest : public testing::Test {
@@ -107,9 +113,9 @@ TEST_F(Dnp3PointsPageTest, PointsAreAddedRemovedAndMovedWithTheirIndices)
     ASSERT_EQ(tags.size(), 5u);
     const QString a = tags[0].TagName, b = tags[1].TagName, c = tags[2].TagName, d = tags[3].TagName,
                   e = tags[4].TagName;
-    EXPECT_EQ(StoredNames(kAnalogInputTab), (QStringList {a, b, c, d, e}));
-    EXPECT_EQ(Column(tab, 0), (QStringList {"0", "1", "2", "3", "4"}));
-    EXPECT_EQ(harness.logLines(), (QStringList {Line(616, 0), Line(616, 1), Line(616, 2), Line(616, 3), Line(616, 4)}));
+    EXPECT_EQ(StoredNames(kAnalogInputTab), (QStringList{a, b, c, d, e}));
+    EXPECT_EQ(Column(tab, 0), (QStringList{"0", "1", "2", "3", "4"}));
+    EXPECT_EQ(harness.logLines(), (QStringList{Line(616, 0), Line(616, 1), Line(616, 2), Line(616, 3), Line(616, 4)}));
 
     harness.Forget();
     tab.AddTags({tags[2]}); // already a point
@@ -118,26 +124,26 @@ TEST_F(Dnp3PointsPageTest, PointsAreAddedRemovedAndMovedWithTheirIndices)
 
     Select(tab, {1, 3});
     PressButton(tab, kButtonRemove);
-    EXPECT_EQ(StoredNames(kAnalogInputTab), (QStringList {a, c, e}));
-    EXPECT_EQ(Column(tab, 0), (QStringList {"0", "1", "2"}));
-    EXPECT_EQ(Column(tab, 1), (QStringList {a, c, e}));
-    EXPECT_EQ(List(tab)->GetSelectedRows(), QList<int> {2});
-    EXPECT_EQ(harness.logLines(), QStringList {Line(619)});
+    EXPECT_EQ(StoredNames(kAnalogInputTab), (QStringList{a, c, e}));
+    EXPECT_EQ(Column(tab, 0), (QStringList{"0", "1", "2"}));
+    EXPECT_EQ(Column(tab, 1), (QStringList{a, c, e}));
+    EXPECT_EQ(List(tab)->GetSelectedRows(), QList<int>{2});
+    EXPECT_EQ(harness.logLines(), QStringList{Line(619)});
 
     Select(tab, {0, 2});
     PressButton(tab, kButtonUp);
-    EXPECT_EQ(StoredNames(kAnalogInputTab), (QStringList {a, c, e})) << "row 0 cannot move up";
+    EXPECT_EQ(StoredNames(kAnalogInputTab), (QStringList{a, c, e})) << "row 0 cannot move up";
 
     Select(tab, {0});
     PressButton(tab, kButtonDown);
-    EXPECT_EQ(StoredNames(kAnalogInputTab), (QStringList {c, a, e}));
-    EXPECT_EQ(List(tab)->GetSelectedRows(), QList<int> {1});
+    EXPECT_EQ(StoredNames(kAnalogInputTab), (QStringList{c, a, e}));
+    EXPECT_EQ(List(tab)->GetSelectedRows(), QList<int>{1});
     Select(tab, {1, 2});
     PressButton(tab, kButtonUp);
-    EXPECT_EQ(StoredNames(kAnalogInputTab), (QStringList {a, e, c}));
-    EXPECT_EQ(List(tab)->GetSelectedRows(), (QList<int> {0, 1}));
-    EXPECT_EQ(Column(tab, 0), (QStringList {"0", "1", "2"}));
-    EXPECT_EQ(harness.logLines(), QStringList {Line(619)}) << "moves log nothing";
+    EXPECT_EQ(StoredNames(kAnalogInputTab), (QStringList{a, e, c}));
+    EXPECT_EQ(List(tab)->GetSelectedRows(), (QList<int>{0, 1}));
+    EXPECT_EQ(Column(tab, 0), (QStringList{"0", "1", "2"}));
+    EXPECT_EQ(harness.logLines(), QStringList{Line(619)}) << "moves log nothing";
 }
 
 TEST_F(Dnp3PointsPageTest, RemovingWithoutASelectionAsksForOne)
@@ -148,7 +154,7 @@ TEST_F(Dnp3PointsPageTest, RemovingWithoutASelectionAsksForOne)
     Select(tab, {});
     harness.Forget();
     PressButton(tab, kButtonRemove);
-    EXPECT_EQ(harness.messages(), QStringList {LoadLangString(613)});
+    EXPECT_EQ(harness.messages(), QStringList{LoadLangString(613)});
     EXPECT_EQ(Stored(kBinaryInputTab).Points.size(), 1);
 }
 
@@ -161,9 +167,8 @@ TEST_F(Dnp3PointsPageTest, OutputsOfferClassZeroOnly)
         EXPECT_EQ(tab.item<QComboBox>(kComboClass)->count(), expected);
         if (FreeTags(position).empty())
             continue;
-        AddPoints(tab, position, 1, [this, position](const TagRecord& t) {
-            return CarriesEvents(t) || position == kBinaryOutputTab;
-        });
+        AddPoints(tab, position, 1,
+                  [this, position](const TagRecord& t) { return CarriesEvents(t) || position == kBinaryOutputTab; });
         Select(tab, {0});
         EXPECT_EQ(tab.item<QComboBox>(kComboClass)->count(), expected);
         EXPECT_TRUE(tab.control(kComboClass)->isEnabled());
@@ -173,7 +178,9 @@ TEST_F(Dnp3PointsPageTest, OutputsOfferClassZeroOnly)
 
 TEST_F(Dnp3PointsPageTest, DeadbandsAreCheckedForThePointsTag)
 {
-    const auto integerTag = [this](const TagRecord& t) { return CarriesEvents(t) && t.DataTypeCode != 3 && t.DataTypeCode != 12; };
+    const auto integerTag = [this](const TagRecord& t) {
+        return CarriesEvents(t) && t.DataTypeCode != 3 && t.DataTypeCode != 12;
+    };
     CDnp3SelTagPage& analog = Open(kAnalogInputTab);
     AddPoints(analog, kAnalogInputTab, 1, integerTag);
     CDnp3SelTagPage& counter = Open(kCounterTab);
@@ -185,22 +192,42 @@ TEST_F(Dnp3PointsPageTest, DeadbandsAreCheckedForThePointsTag)
         QString message; // empty: stored
         std::function<void(const DNP3_POINT_SETTINGS&)> check;
     } cases[] = {
-        {"percentage 0", kAnalogInputTab, {{kComboClass, 1}, {kComboDeviation, 0}, {kEditDeadband, QString("0")}},
-         "Value Range: 1-100.\r\n", nullptr},
-        {"percentage 101", kAnalogInputTab, {{kComboClass, 2}, {kEditDeadband, QString("101")}}, "Value Range: 1-100.\r\n", nullptr},
-        {"percentage 100", kAnalogInputTab, {{kComboClass, 2}, {kComboDeviation, 0}, {kEditDeadband, QString("100")}}, "",
+        {"percentage 0",
+         kAnalogInputTab,
+         {{kComboClass, 1}, {kComboDeviation, 0}, {kEditDeadband, QString("0")}},
+         "Value Range: 1-100.\r\n",
+         nullptr},
+        {"percentage 101",
+         kAnalogInputTab,
+         {{kComboClass, 2}, {kEditDeadband, QString("101")}},
+         "Value Range: 1-100.\r\n",
+         nullptr},
+        {"percentage 100",
+         kAnalogInputTab,
+         {{kComboClass, 2}, {kComboDeviation, 0}, {kEditDeadband, QString("100")}},
+         "",
          [](const DNP3_POINT_SETTINGS& p) {
              EXPECT_EQ(p.Class, 2);
              EXPECT_EQ(p.AIDeadbandEnable, 1);
              EXPECT_EQ(p.DeadbandInteger, 100);
          }},
-        {"class 0 clears the deadband", kAnalogInputTab, {{kComboClass, 0}}, "",
+        {"class 0 clears the deadband",
+         kAnalogInputTab,
+         {{kComboClass, 0}},
+         "",
          [](const DNP3_POINT_SETTINGS& p) {
              EXPECT_EQ(p.AIDeadbandEnable, 0);
              EXPECT_EQ(p.DeadbandInteger, 0);
          }},
-        {"counter 0", kCounterTab, {{kComboClass, 1}, {kEditChange, QString("0")}}, "Value Range: 1-4294967295.\r\n", nullptr},
-        {"counter largest", kCounterTab, {{kComboClass, 3}, {kEditChange, QString("4294967295")}}, "",
+        {"counter 0",
+         kCounterTab,
+         {{kComboClass, 1}, {kEditChange, QString("0")}},
+         "Value Range: 1-4294967295.\r\n",
+         nullptr},
+        {"counter largest",
+         kCounterTab,
+         {{kComboClass, 3}, {kEditChange, QString("4294967295")}},
+         "",
          [](const DNP3_POINT_SETTINGS& p) {
              EXPECT_EQ(p.CounterConditionEnable, 1);
              EXPECT_EQ(p.ChangeDeviation, 4294967295LL);
@@ -216,10 +243,10 @@ TEST_F(Dnp3PointsPageTest, DeadbandsAreCheckedForThePointsTag)
         PressButton(tab, kButtonApply);
         if (c.message.isEmpty()) {
             EXPECT_TRUE(harness.messages().isEmpty());
-            EXPECT_EQ(harness.logLines(), (QStringList {Line(618, 0), Line(617)}));
+            EXPECT_EQ(harness.logLines(), (QStringList{Line(618, 0), Line(617)}));
             c.check(Stored(c.position).Points.front());
         } else {
-            EXPECT_EQ(harness.messages(), QStringList {c.message});
+            EXPECT_EQ(harness.messages(), QStringList{c.message});
             EXPECT_TRUE(Stored(c.position).Points.front() == before);
         }
     }
@@ -231,7 +258,9 @@ TEST_F(Dnp3PointsPageTest, DeadbandsAreCheckedForThePointsTag)
 
 TEST_F(Dnp3PointsPageTest, AFloatTagInValueModeTakesAFraction)
 {
-    const auto floatTag = [this](const TagRecord& t) { return CarriesEvents(t) && (t.DataTypeCode == 3 || t.DataTypeCode == 12); };
+    const auto floatTag = [this](const TagRecord& t) {
+        return CarriesEvents(t) && (t.DataTypeCode == 3 || t.DataTypeCode == 12);
+    };
     CDnp3SelTagPage& tab = Open(kAnalogInputTab);
     if (FreeTags(kAnalogInputTab, floatTag).empty())
         GTEST_SKIP() << "the project has no floating-point analog tag";
@@ -249,8 +278,12 @@ TEST_F(Dnp3PointsPageTest, AFloatTagInValueModeTakesAFraction)
 // Several rows: each point's value is checked and stored for its own tag.
 TEST_F(Dnp3PointsPageTest, AValueForSeveralPointsIsConvertedPerPoint)
 {
-    const auto floatTag = [this](const TagRecord& t) { return CarriesEvents(t) && (t.DataTypeCode == 3 || t.DataTypeCode == 12); };
-    const auto integerTag = [this](const TagRecord& t) { return CarriesEvents(t) && t.DataTypeCode != 3 && t.DataTypeCode != 12; };
+    const auto floatTag = [this](const TagRecord& t) {
+        return CarriesEvents(t) && (t.DataTypeCode == 3 || t.DataTypeCode == 12);
+    };
+    const auto integerTag = [this](const TagRecord& t) {
+        return CarriesEvents(t) && t.DataTypeCode != 3 && t.DataTypeCode != 12;
+    };
     CDnp3SelTagPage& tab = Open(kAnalogInputTab);
     if (FreeTags(kAnalogInputTab, floatTag).empty() || FreeTags(kAnalogInputTab, integerTag).empty())
         GTEST_SKIP() << "the project lacks a floating-point or an integer analog tag";
@@ -272,7 +305,7 @@ TEST_F(Dnp3PointsPageTest, AValueForSeveralPointsIsConvertedPerPoint)
     EXPECT_EQ(group.Points[0].DeadbandInteger, 0);
     EXPECT_EQ(group.Points[1].DeadbandInteger, 3);
     EXPECT_FLOAT_EQ(group.Points[1].DeadbandFloat, 0.0f);
-    EXPECT_EQ(harness.logLines(), (QStringList {Line(618, 0), Line(618, 1), Line(617)}));
+    EXPECT_EQ(harness.logLines(), (QStringList{Line(618, 0), Line(618, 1), Line(617)}));
 }
 
 TEST_F(Dnp3PointsPageTest, ATagWithoutEventsStoresClassZeroWhateverIsShown)
@@ -305,7 +338,8 @@ TEST_F(Dnp3PointsPageTest, ApplyWithoutASelectionWritesOnlyTheVariations)
     AddPoints(tab, kAnalogInputTab, 1);
     const Dnp3PointOptions options = Dnp3PointOptions::Load(2);
     EXPECT_EQ(tab.item<QComboBox>(kComboStatic)->currentIndex(), 0);
-    EXPECT_EQ(tab.item<QComboBox>(kComboEvent)->currentIndex(), Dnp3PointRules::VariationIndex(options.EventVariations, 3));
+    EXPECT_EQ(tab.item<QComboBox>(kComboEvent)->currentIndex(),
+              Dnp3PointRules::VariationIndex(options.EventVariations, 3));
     const DNP3_POINT_SETTINGS point = Stored(kAnalogInputTab).Points.front();
     Select(tab, {});
     harness.Forget();

@@ -66,16 +66,16 @@ TEST_F(ExternalDeviceDialogTest, TagsAreLaidOutFromTheStartAddress)
     choose(Function::ReadHoldingRegisters, "0", AddTags(harness.model(), "Long", 4, 3));
     EXPECT_EQ(dialog->itemText(kTextTotalRange), "(Range 5-6)");
     EXPECT_EQ(dialog->itemText(kEditTotal), "6");
-    EXPECT_EQ(tagColumn(2), (QStringList {"0", "2", "4"}));
-    EXPECT_EQ(tagColumn(4), (QStringList {"40001", "40003", "40005"}));
-    EXPECT_EQ(tagColumn(3), (QStringList {"2", "2", "2"}));
+    EXPECT_EQ(tagColumn(2), (QStringList{"0", "2", "4"}));
+    EXPECT_EQ(tagColumn(4), (QStringList{"40001", "40003", "40005"}));
+    EXPECT_EQ(tagColumn(3), (QStringList{"2", "2", "2"}));
     harness.page().grab();
     SaveScreenshot(*dialog, QStringLiteral("modbus-command-editor"));
 
     choose(Function::ReadCoils, "9", AddTags(harness.model(), "Short", 5, 2));
     EXPECT_EQ(dialog->itemText(kEditTotal), "32");
-    EXPECT_EQ(tagColumn(2), (QStringList {"9", "25"}));
-    EXPECT_EQ(tagColumn(4), (QStringList {"00010", "00026"}));
+    EXPECT_EQ(tagColumn(2), (QStringList{"9", "25"}));
+    EXPECT_EQ(tagColumn(4), (QStringList{"00010", "00026"}));
 }
 
 TEST_F(ExternalDeviceDialogTest, UnsuitedTagsAreRefusedAndAFunctionChangeEmptiesTheTags)
@@ -86,14 +86,14 @@ TEST_F(ExternalDeviceDialogTest, UnsuitedTagsAreRefusedAndAFunctionChangeEmpties
     const auto before = dialog->Resources();
     for (int code = 1; code <= 9; ++code) {
         dialog->SetChosenTags(AddTags(harness.model(), "In", code, 1));
-        EXPECT_EQ(messages(), QStringList {LoadLangString(700)}) << code;
+        EXPECT_EQ(messages(), QStringList{LoadLangString(700)}) << code;
         EXPECT_EQ(dialog->ChosenTags().size(), 2u) << code;
         EXPECT_EQ(dialog->Resources(), before) << code;
         harness.Forget();
     }
     SetControl(*dialog, {kComboFunction, Function::ReadCoils});
     EXPECT_TRUE(dialog->ChosenTags().empty());
-    EXPECT_EQ(tagColumn(1), QStringList {});
+    EXPECT_EQ(tagColumn(1), QStringList{});
     EXPECT_EQ(dialog->itemText(kEditTotal), "1");
 }
 
@@ -108,7 +108,7 @@ TEST_F(ExternalDeviceDialogTest, CommandsAreCheckedBeforeTheyAreStored)
     EXPECT_EQ(harness.host().logLines().size(), 1);
     TagRecord used;
     ASSERT_TRUE(harness.model().FindTagByName(tags[0].ResID, used));
-    EXPECT_EQ(used.RelatedServices, (std::vector<TagServiceLink> {MakeIntPair(105, 0)}));
+    EXPECT_EQ(used.RelatedServices, (std::vector<TagServiceLink>{MakeIntPair(105, 0)}));
 
     const struct {
         const char* name;

@@ -57,21 +57,21 @@ TEST_F(ModbusMasterPageTest, DeviceIdsGrowAndTheAutomaticTagsCarryThem)
         list().clearSelection();
         addDevice(name, {{kIpAddress, QStringLiteral("127.0.0.%1").arg(list().GetItemCount() + 1)}});
     }
-    EXPECT_EQ(ids(), (std::vector<qint32> {0, 1, 2}));
+    EXPECT_EQ(ids(), (std::vector<qint32>{0, 1, 2}));
     SelectListRows(list(), {1});
     harness.Press(kButtonDelete);
     list().clearSelection();
     addDevice("D", {{kIpAddress, QStringLiteral("127.0.0.9")}});
-    EXPECT_EQ(ids(), (std::vector<qint32> {0, 2, 3}));
+    EXPECT_EQ(ids(), (std::vector<qint32>{0, 2, 3}));
     SelectListRows(list(), {2});
     harness.Press(kButtonDelete);
     list().clearSelection();
     addDevice("E", {{kIpAddress, QStringLiteral("127.0.0.9")}});
-    EXPECT_EQ(ids(), (std::vector<qint32> {0, 2, 3}));
+    EXPECT_EQ(ids(), (std::vector<qint32>{0, 2, 3}));
     TagRecord status;
     ASSERT_TRUE(harness.model().FindTagByName("0.3.105.1", status));
     EXPECT_EQ(status.TagName, "DeviceStatus_3");
-    EXPECT_EQ(status.RelatedServices, (std::vector<TagServiceLink> {MakeIntPair(105, 3)}));
+    EXPECT_EQ(status.RelatedServices, (std::vector<TagServiceLink>{MakeIntPair(105, 3)}));
     EXPECT_EQ(list().GetItemText(2, 2), "DeviceStatus_3");
     EXPECT_EQ(list().GetItemText(2, 3), "DeviceError_3");
     harness.Screenshot(QStringLiteral("modbus-master-page"));
@@ -89,10 +89,10 @@ TEST_F(ModbusMasterPageTest, ADeviceAddedWhileAnotherIsSelectedCopiesItsCommands
     SelectListRows(list(), {0});
     addDevice("B", {{kIpAddress, QStringLiteral("127.0.0.2")}});
     ASSERT_EQ(harness.model().ModbusMasterDevices.size(), 2u);
-    EXPECT_EQ(harness.model().ModbusMasterDevices[1].Commands, QVector<MODBUS_COMMAND_SETTINGS> {command});
+    EXPECT_EQ(harness.model().ModbusMasterDevices[1].Commands, QVector<MODBUS_COMMAND_SETTINGS>{command});
     TagRecord used;
     ASSERT_TRUE(harness.model().FindTagByName(tags[0].ResID, used));
-    EXPECT_EQ(used.RelatedServices, (std::vector<TagServiceLink> {MakeIntPair(105, 0), MakeIntPair(105, 1)}));
+    EXPECT_EQ(used.RelatedServices, (std::vector<TagServiceLink>{MakeIntPair(105, 0), MakeIntPair(105, 1)}));
 }
 
 TEST_F(ModbusMasterPageTest, DevicesAreCheckedAgainstEachOther)
@@ -114,18 +114,31 @@ TEST_F(ModbusMasterPageTest, DevicesAreCheckedAgainstEachOther)
         QStringList messages;
         size_t devices;
     } cases[] = {
-        {"same serial port, same unit", {{kEditName, QStringLiteral("S2")}, {kComboPort, 1}, {kEditUnitId, QStringLiteral("5")}},
-         {LoadLangString(448) + "\r\n"}, 2},
-        {"same IP", {{kEditName, QStringLiteral("E2")}, {kIpAddress, QStringLiteral("127.0.0.1")}},
-         {FormatItemErrorLine(ipLabel)}, 2},
-        {"a name in other case", {{kEditName, QStringLiteral("FIRST")}, {kIpAddress, QStringLiteral("127.0.0.3")}},
-         {FormatItemErrorLine("Device Name")}, 2},
+        {"same serial port, same unit",
+         {{kEditName, QStringLiteral("S2")}, {kComboPort, 1}, {kEditUnitId, QStringLiteral("5")}},
+         {LoadLangString(448) + "\r\n"},
+         2},
+        {"same IP",
+         {{kEditName, QStringLiteral("E2")}, {kIpAddress, QStringLiteral("127.0.0.1")}},
+         {FormatItemErrorLine(ipLabel)},
+         2},
+        {"a name in other case",
+         {{kEditName, QStringLiteral("FIRST")}, {kIpAddress, QStringLiteral("127.0.0.3")}},
+         {FormatItemErrorLine("Device Name")},
+         2},
         {"keep-alive out of range",
-         {{kEditName, QStringLiteral("E3")}, {kIpAddress, QStringLiteral("127.0.0.3")}, {kCheckKeepAlive, true},
+         {{kEditName, QStringLiteral("E3")},
+          {kIpAddress, QStringLiteral("127.0.0.3")},
+          {kCheckKeepAlive, true},
           {kEditKeepAlive, QStringLiteral("0")}},
-         {"\"Keep Alive Interval\" Range: 1 - 86400 \r\n"}, 2},
+         {"\"Keep Alive Interval\" Range: 1 - 86400 \r\n"},
+         2},
         {"same unit on Ethernet is allowed",
-         {{kEditName, QStringLiteral("E4")}, {kIpAddress, QStringLiteral("127.0.0.4")}, {kEditUnitId, QStringLiteral("1")}}, {}, 3},
+         {{kEditName, QStringLiteral("E4")},
+          {kIpAddress, QStringLiteral("127.0.0.4")},
+          {kEditUnitId, QStringLiteral("1")}},
+         {},
+         3},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -55,7 +55,7 @@ TEST(ModbusProjectRoundTripTest, DevicesCommandsSetsAndPortMarksSurviveSaveAndRe
     EXPECT_EQ(PortMark(reopened, SerialPortKey(0, 1)).UsedServiceType, SerialPortUser::ModbusSlave);
     TagRecord level;
     ASSERT_TRUE(reopened.FindTagByName("0.0.105.1", level));
-    EXPECT_EQ(level.RelatedServices, (std::vector<TagServiceLink> {MakeIntPair(105, 0)}));
+    EXPECT_EQ(level.RelatedServices, (std::vector<TagServiceLink>{MakeIntPair(105, 0)}));
 }
 
 } // namespace

@@ -56,11 +56,12 @@ TEST_F(ModbusSlavePageTest, SetsOfOneAreaMayNotShareAddresses)
     const auto longs = AddTags(harness.model(), "Long", 4, 3);
     addSet("A", 100, longs, kHoldingRegisters);
     ASSERT_EQ(sets().size(), 1);
-    EXPECT_EQ(Column(tagList(), 3), (QStringList {"100", "102", "104"}));
-    EXPECT_EQ(Column(tagList(), 4), (QStringList {"40101", "40103", "40105"}));
-    EXPECT_EQ(Column(setList(), 1), QStringList {"A"});
+    EXPECT_EQ(Column(tagList(), 3), (QStringList{"100", "102", "104"}));
+    EXPECT_EQ(Column(tagList(), 4), (QStringList{"40101", "40103", "40105"}));
+    EXPECT_EQ(Column(setList(), 1), QStringList{"A"});
     EXPECT_EQ(sets()[0].Items[2].ModbusMap, 3);
-    EXPECT_EQ(harness.logLines(), (QStringList {FormatLangString(617, "Modbus Slave"), FormatLangString(616, "Modbus Slave", 1)}));
+    EXPECT_EQ(harness.logLines(),
+              (QStringList{FormatLangString(617, "Modbus Slave"), FormatLangString(616, "Modbus Slave", 1)}));
     harness.Screenshot(QStringLiteral("modbus-slave-page"));
 
     const struct {
@@ -100,10 +101,11 @@ TEST_F(ModbusSlavePageTest, TagsTakeTheStepOfTheirDataTypeUpToTheLastAddress)
         SCOPED_TRACE(c.name);
         harness.Show(node);
         const qsizetype before = sets().size();
-        addSet(QString::fromUtf8(c.name).left(10), c.start, AddTags(harness.model(), "T", c.code, c.count), kInputRegisters);
+        addSet(QString::fromUtf8(c.name).left(10), c.start, AddTags(harness.model(), "T", c.code, c.count),
+               kInputRegisters);
         EXPECT_EQ(Column(tagList(), 3), c.addresses);
         EXPECT_EQ(sets().size(), before + (c.added ? 1 : 0));
-        EXPECT_EQ(harness.messages(), c.added ? QStringList {} : QStringList {addressTaken()});
+        EXPECT_EQ(harness.messages(), c.added ? QStringList{} : QStringList{addressTaken()});
     }
 }
 
@@ -129,7 +131,7 @@ TEST_F(ModbusSlavePageTest, NumbersOfDeletedSetsAreNotGivenAgainAndTheTagsCarryT
     EXPECT_EQ(sets()[2].Index, 3);
     TagRecord used;
     ASSERT_TRUE(harness.model().FindTagByName(next[0].ResID, used));
-    EXPECT_EQ(used.RelatedServices, (std::vector<TagServiceLink> {MakeIntPair(117, 3)}));
+    EXPECT_EQ(used.RelatedServices, (std::vector<TagServiceLink>{MakeIntPair(117, 3)}));
 }
 
 TEST_F(ModbusSlavePageTest, The513thSetIsRefused)
@@ -142,7 +144,7 @@ TEST_F(ModbusSlavePageTest, The513thSetIsRefused)
     }
     harness.Show(node);
     addSet("One more", 0, AddTags(harness.model(), "T", 5, 1), kInputRegisters);
-    EXPECT_EQ(harness.messages(), QStringList {FormatLangString(751, 512)});
+    EXPECT_EQ(harness.messages(), QStringList{FormatLangString(751, 512)});
     EXPECT_EQ(sets().size(), 512);
 }
 
@@ -154,15 +156,15 @@ TEST_F(ModbusSlavePageTest, MovingATagKeepsTheAddressColumn)
     const QStringList addresses = Column(tagList(), 3);
     SelectListRows(tagList(), {1});
     harness.Press(kButtonTagUp);
-    EXPECT_EQ(Column(tagList(), 1), (QStringList {names[1], names[0], names[2]}));
+    EXPECT_EQ(Column(tagList(), 1), (QStringList{names[1], names[0], names[2]}));
     EXPECT_EQ(Column(tagList(), 3), addresses);
-    EXPECT_EQ(tagList().GetSelectedRows(), QList<int> {0});
+    EXPECT_EQ(tagList().GetSelectedRows(), QList<int>{0});
     harness.Press(kButtonTagUp);
-    EXPECT_EQ(Column(tagList(), 1), (QStringList {names[1], names[0], names[2]})) << "row 0 stays";
+    EXPECT_EQ(Column(tagList(), 1), (QStringList{names[1], names[0], names[2]})) << "row 0 stays";
     SelectListRows(tagList(), {0});
     harness.Press(kButtonRemoveTags);
-    EXPECT_EQ(Column(tagList(), 1), (QStringList {names[0], names[2]}));
-    EXPECT_EQ(Column(tagList(), 3), (QStringList {"10", "12"}));
+    EXPECT_EQ(Column(tagList(), 1), (QStringList{names[0], names[2]}));
+    EXPECT_EQ(Column(tagList(), 3), (QStringList{"10", "12"}));
 }
 
 TEST_F(ModbusSlavePageTest, TheSerialPortIsTakenWithASetAndFreedWithTheLast)
@@ -198,7 +200,9 @@ TEST_F(ModbusSlavePageTest, BadSetsAndSettingsAreRefusedWithOneMessage)
         QStringList messages;
     } cases[] = {
         {"no tags", {{kEditSetName, QStringLiteral("X")}}, false, {LoadLangString(709) + "\r\n"}},
-        {"no name, no function", {{kEditSetName, QString()}}, true,
+        {"no name, no function",
+         {{kEditSetName, QString()}},
+         true,
          {FormatInvalidItemLine("Set Name") + FormatInvalidItemLine("Function")}},
         {"port out of range", {{kEditSetName, QStringLiteral("X")}, {kEditPort, QStringLiteral("0")}}, true, {port}},
     };

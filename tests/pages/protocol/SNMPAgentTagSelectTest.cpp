@@ -50,7 +50,8 @@ protected:
         TagRecord tag;
         if (!harness.model().FindTagByName(address, tag))
             return false;
-        return std::find(tag.RelatedServices.begin(), tag.RelatedServices.end(), kAgentUse) != tag.RelatedServices.end();
+        return std::find(tag.RelatedServices.begin(), tag.RelatedServices.end(), kAgentUse) !=
+               tag.RelatedServices.end();
     }
     void SelectRows(const QList<int>& rows) { SelectListRows(List(), rows); }
 
@@ -68,19 +69,19 @@ TEST_F(SNMPAgentTagSelectTest, EntriesAreNumberedFromTheStartNumberAndColumnZero
     Show();
     harness.Set({{kEditStart, QStringLiteral("100")}});
     harness.page().OnTagsChosen(Tags(0, 3));
-    EXPECT_EQ(Oids(), (std::vector<quint32> {100, 101, 102}));
-    EXPECT_EQ(Column(0), (QStringList {"100", "101", "102"}));
+    EXPECT_EQ(Oids(), (std::vector<quint32>{100, 101, 102}));
+    EXPECT_EQ(Column(0), (QStringList{"100", "101", "102"}));
     harness.page().OnTagsChosen(Tags(1, 1));
     EXPECT_EQ(Oids().size(), 3u) << "a published tag is not added twice";
 
     SelectRows({1});
     harness.Press(kButtonRemove);
-    EXPECT_EQ(Oids(), (std::vector<quint32> {100, 101}));
-    EXPECT_EQ(Column(1), (QStringList {tags[0].TagName, tags[2].TagName}));
+    EXPECT_EQ(Oids(), (std::vector<quint32>{100, 101}));
+    EXPECT_EQ(Column(1), (QStringList{tags[0].TagName, tags[2].TagName}));
 
     harness.Press(kButtonApply);
     Show();
-    EXPECT_EQ(Column(0), (QStringList {"100", "101"})) << "shown again: the numbers, not positions";
+    EXPECT_EQ(Column(0), (QStringList{"100", "101"})) << "shown again: the numbers, not positions";
     EXPECT_EQ(harness.page().itemText(kEditStart), QStringLiteral("100"));
     harness.Screenshot(QStringLiteral("snmp-agent-tags-page"));
 }
@@ -105,7 +106,7 @@ TEST_F(SNMPAgentTagSelectTest, MovesSwapTheTagsWhilePositionsKeepTheirNumbers)
         SelectRows(c.selected);
         harness.Press(c.button);
         EXPECT_EQ(Column(1), c.names);
-        EXPECT_EQ(Column(0), (QStringList {"0", "1", "2"}));
+        EXPECT_EQ(Column(0), (QStringList{"0", "1", "2"}));
     }
 }
 
@@ -119,8 +120,8 @@ TEST_F(SNMPAgentTagSelectTest, TheLimitStopsAdditionsAndDisablesSelect)
     EXPECT_TRUE(harness.page().control(kButtonSelect)->isEnabled());
     harness.page().OnTagsChosen(Tags(0, 10));
     EXPECT_EQ(harness.page().Items().size(), 1024u);
-    EXPECT_EQ(harness.messages(),
-              QStringList {QStringLiteral("More than 1024 tags were selected, only first 1024 tags have been included")});
+    EXPECT_EQ(harness.messages(), QStringList{QStringLiteral(
+                                      "More than 1024 tags were selected, only first 1024 tags have been included")});
     EXPECT_FALSE(harness.page().control(kButtonSelect)->isEnabled());
     EXPECT_EQ(harness.page().Items().back().TagResID, tags[3].ResID);
 }
@@ -135,7 +136,7 @@ TEST_F(SNMPAgentTagSelectTest, TheStartNumberMustLieInItsRange)
         harness.Forget();
         harness.Set({{kEditStart, QString(bad)}});
         harness.Press(kButtonApply);
-        EXPECT_EQ(harness.messages(), QStringList {rangeLine});
+        EXPECT_EQ(harness.messages(), QStringList{rangeLine});
         EXPECT_TRUE(harness.model().SnmpAgent.TagTable.isEmpty());
     }
     harness.Forget();
@@ -151,7 +152,7 @@ TEST_F(SNMPAgentTagSelectTest, EntriesOfMissingTagsStayListedInGrey)
                                           {QStringLiteral("Gone"), QStringLiteral("9.9.9"), 0, 6}};
     Show();
     ASSERT_EQ(List().GetItemCount(), 2);
-    EXPECT_EQ(Column(1), (QStringList {tags[0].TagName, QStringLiteral("Gone")}));
+    EXPECT_EQ(Column(1), (QStringList{tags[0].TagName, QStringLiteral("Gone")}));
     EXPECT_EQ(List().listModel().data(List().listModel().index(1, 0), Qt::BackgroundRole).value<QBrush>().color(),
               QColor(210, 210, 210));
     harness.Press(kButtonApply);

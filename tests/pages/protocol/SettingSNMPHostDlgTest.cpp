@@ -35,27 +35,43 @@ TEST(SettingSNMPHostDlgTemplate, EveryControlIsInTheTemplate)
 
 TEST_F(SettingSNMPHostDlgTest, ApplyRefusesWhatTheChosenVersionsLack)
 {
-    const ControlInput enable {kCheckEnable, true};
-    const ControlInput v1 {kComboVersion, int(kVersionV1V2c)};
-    const ControlInput v3 {kComboVersion, int(kVersionV3)};
+    const ControlInput enable{kCheckEnable, true};
+    const ControlInput v1{kComboVersion, int(kVersionV1V2c)};
+    const ControlInput v3{kComboVersion, int(kVersionV3)};
     const QString roName = QStringLiteral("User name");
     const std::vector<PageCase<SNMP_AGENT_SETTINGS>> cases = {
-        {"v1/v2c without communities", {enable, v1}, kButtonApply, nullptr, {},
+        {"v1/v2c without communities",
+         {enable, v1},
+         kButtonApply,
+         nullptr,
+         {},
          {FormatInvalidItemLine(QStringLiteral("Read community"))}},
-        {"v1/v2c with only the write community", {enable, v1, {kEditWriteCommunity, QStringLiteral("private")}},
+        {"v1/v2c with only the write community",
+         {enable, v1, {kEditWriteCommunity, QStringLiteral("private")}},
          kButtonApply,
          [](SNMP_AGENT_SETTINGS& r) {
              r.EnableServer = 1;
              r.WriteCommunity = QStringLiteral("private");
          },
-         {}, {}},
+         {},
+         {}},
         {"v3 without user names: one line, though both users authenticate",
-         {enable, v3, {kReadOnly.authCombo, 1}, {kReadOnly.authPasswordEdit, kPassword}, {kReadWrite.authCombo, 1},
+         {enable,
+          v3,
+          {kReadOnly.authCombo, 1},
+          {kReadOnly.authPasswordEdit, kPassword},
+          {kReadWrite.authCombo, 1},
           {kReadWrite.authPasswordEdit, kPassword}},
-         kButtonApply, nullptr, {}, {FormatInvalidItemLine(roName)}},
-        {"two users of one name", {enable, v3, {kReadOnly.userEdit, QStringLiteral("ops")},
-                                   {kReadWrite.userEdit, QStringLiteral("ops")}},
-         kButtonApply, nullptr, {}, {FormatItemErrorLine(roName)}},
+         kButtonApply,
+         nullptr,
+         {},
+         {FormatInvalidItemLine(roName)}},
+        {"two users of one name",
+         {enable, v3, {kReadOnly.userEdit, QStringLiteral("ops")}, {kReadWrite.userEdit, QStringLiteral("ops")}},
+         kButtonApply,
+         nullptr,
+         {},
+         {FormatItemErrorLine(roName)}},
         {"names that differ in case only",
          {enable, v3, {kReadOnly.userEdit, QStringLiteral("ops")}, {kReadWrite.userEdit, QStringLiteral("OPS")}},
          kButtonApply,
@@ -65,26 +81,41 @@ TEST_F(SettingSNMPHostDlgTest, ApplyRefusesWhatTheChosenVersionsLack)
              r.V3RO.UserName = QStringLiteral("ops");
              r.V3RW.UserName = QStringLiteral("OPS");
          },
-         {}, {}},
+         {},
+         {}},
         {"authentication and privacy without passwords",
-         {enable, v3, {kReadOnly.userEdit, QStringLiteral("ops")}, {kReadOnly.authCombo, 2},
+         {enable,
+          v3,
+          {kReadOnly.userEdit, QStringLiteral("ops")},
+          {kReadOnly.authCombo, 2},
           {kReadOnly.privacyCombo, 1}},
-         kButtonApply, nullptr, {},
-         {FormatInvalidItemLine(QStringLiteral("Authentication password"))
-          + FormatInvalidItemLine(QStringLiteral("Privacy password"))}},
+         kButtonApply,
+         nullptr,
+         {},
+         {FormatInvalidItemLine(QStringLiteral("Authentication password")) +
+          FormatInvalidItemLine(QStringLiteral("Privacy password"))}},
         {"passwords of seven characters",
-         {enable, v3, {kReadWrite.userEdit, QStringLiteral("admin")}, {kReadWrite.authCombo, 1},
-          {kReadWrite.authPasswordEdit, QStringLiteral("1234567")}, {kReadWrite.privacyCombo, 2},
+         {enable,
+          v3,
+          {kReadWrite.userEdit, QStringLiteral("admin")},
+          {kReadWrite.authCombo, 1},
+          {kReadWrite.authPasswordEdit, QStringLiteral("1234567")},
+          {kReadWrite.privacyCombo, 2},
           {kReadWrite.privacyPasswordEdit, QStringLiteral("abcdefg")}},
-         kButtonApply, nullptr, {}, {kMinimumAuthLine + kMinimumPrivacyLine}},
+         kButtonApply,
+         nullptr,
+         {},
+         {kMinimumAuthLine + kMinimumPrivacyLine}},
         {"a disabled agent is stored without checks",
-         {enable, v3, {kEditContact, QStringLiteral("ops desk")}, {kCheckEnable, false}}, kButtonApply,
+         {enable, v3, {kEditContact, QStringLiteral("ops desk")}, {kCheckEnable, false}},
+         kButtonApply,
          [](SNMP_AGENT_SETTINGS& r) {
              r.EnableServer = 0;
              r.Version = kVersionV3;
              r.Contact = QStringLiteral("ops desk");
          },
-         {}, {}},
+         {},
+         {}},
     };
     for (const auto& row : cases)
         RunPageCase(harness, row, Stored, node);
@@ -93,9 +124,13 @@ TEST_F(SettingSNMPHostDlgTest, ApplyRefusesWhatTheChosenVersionsLack)
 TEST_F(SettingSNMPHostDlgTest, AuthenticationBackToNoneEmptiesItsPasswordsAndPrivacy)
 {
     harness.Show(node);
-    harness.Set({{kCheckEnable, true}, {kComboVersion, int(kVersionBoth)}, {kEditReadCommunity, QStringLiteral("public")},
-                 {kReadOnly.userEdit, QStringLiteral("ops")}, {kReadOnly.authCombo, 1},
-                 {kReadOnly.authPasswordEdit, kPassword}, {kReadOnly.privacyCombo, 1},
+    harness.Set({{kCheckEnable, true},
+                 {kComboVersion, int(kVersionBoth)},
+                 {kEditReadCommunity, QStringLiteral("public")},
+                 {kReadOnly.userEdit, QStringLiteral("ops")},
+                 {kReadOnly.authCombo, 1},
+                 {kReadOnly.authPasswordEdit, kPassword},
+                 {kReadOnly.privacyCombo, 1},
                  {kReadOnly.privacyPasswordEdit, kPassword}});
     CSettingSNMPHostDlg& page = harness.page();
     EXPECT_TRUE(page.control(kReadOnly.privacyPasswordEdit)->isEnabled());
@@ -107,7 +142,7 @@ TEST_F(SettingSNMPHostDlgTest, AuthenticationBackToNoneEmptiesItsPasswordsAndPri
         EXPECT_FALSE(page.control(id)->isEnabled()) << id;
     harness.Press(kButtonApply);
     EXPECT_TRUE(harness.messages().isEmpty()) << harness.messages().join(QString()).toStdString();
-    EXPECT_EQ(harness.model().SnmpAgent.V3RO, (SNMP_AGENT_ACCOUNT {QStringLiteral("ops"), 0, {}, 0, {}}));
+    EXPECT_EQ(harness.model().SnmpAgent.V3RO, (SNMP_AGENT_ACCOUNT{QStringLiteral("ops"), 0, {}, 0, {}}));
     harness.Screenshot(QStringLiteral("snmp-agent-page"));
 }
 
@@ -136,16 +171,20 @@ TEST_F(SettingSNMPHostDlgTest, VersionsEnableTheirGroupsAndEditsTakeTheirLimits)
 
 TEST_F(SettingSNMPHostDlgTest, AppliedSettingsKeepThePublishedTagsAndSurviveReopening)
 {
-    const SNMP_AGENT_TAG_ITEM published {QStringLiteral("T1"), QStringLiteral("0.1.2.3"), 1, 100};
+    const SNMP_AGENT_TAG_ITEM published{QStringLiteral("T1"), QStringLiteral("0.1.2.3"), 1, 100};
     harness.model().SnmpAgent.TagTable = {published};
     harness.Show(node);
-    harness.Set({{kCheckEnable, true}, {kComboVersion, int(kVersionBoth)}, {kEditReadCommunity, QStringLiteral("public")},
-                 {kEditLocation, QStringLiteral("Plant 2")}, {kReadWrite.userEdit, QStringLiteral("admin")},
-                 {kReadWrite.authCombo, 2}, {kReadWrite.authPasswordEdit, kPassword}});
+    harness.Set({{kCheckEnable, true},
+                 {kComboVersion, int(kVersionBoth)},
+                 {kEditReadCommunity, QStringLiteral("public")},
+                 {kEditLocation, QStringLiteral("Plant 2")},
+                 {kReadWrite.userEdit, QStringLiteral("admin")},
+                 {kReadWrite.authCombo, 2},
+                 {kReadWrite.authPasswordEdit, kPassword}});
     harness.Press(kButtonApply);
     ASSERT_TRUE(harness.messages().isEmpty()) << harness.messages().join(QString()).toStdString();
     const SNMP_AGENT_SETTINGS applied = harness.model().SnmpAgent;
-    EXPECT_EQ(applied.TagTable, QVector<SNMP_AGENT_TAG_ITEM> {published});
+    EXPECT_EQ(applied.TagTable, QVector<SNMP_AGENT_TAG_ITEM>{published});
     EXPECT_EQ(applied.V3RW.AuthenticationPW, kPassword);
     const auto reopened = SaveAndReopen(harness.model());
     EXPECT_EQ(reopened->SnmpAgent.EnableServer, 1u);

@@ -32,5 +32,6 @@ ScopedDeleteConfirmationSkipped::ScopedDeleteConfirmationSkipped()
 
 ScopedDeleteConfirmationSkipped::~ScopedDeleteConfirmationSkipped()
 {
-    WriteProfileValue(kProfileConfirmDeleteSection, kProfileDontAskStatusKey, QString::number(kProfileDontAskStatusDefault));
+    WriteProfileValue(kProfileConfirmDeleteSection, kProfileDontAskStatusKey,
+                      QString::number(kProfileDontAskStatusDefault));
 }

@@ -111,9 +111,9 @@ public:
 
 private:
     RecordingMessageBoxService boxes_;
-    ScopedMessageBoxService scopedBoxes_ {boxes_};
+    ScopedMessageBoxService scopedBoxes_{boxes_};
     CDataCenter model_;
-    RecordingPageHost host_ {&model_};
+    RecordingPageHost host_{&model_};
     std::unique_ptr<Page> page_;
 };
 

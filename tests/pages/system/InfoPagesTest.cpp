@@ -53,7 +53,7 @@ TEST(DeviceInfoPageTest, ApplyStoresBothTextsWithoutLogLine)
     harness.model().SetModified(0);
     harness.Set({{kEditModuleName, QStringLiteral("RTU-7")}, {kEditModuleLocation, QStringLiteral("Well 3")}});
     harness.Press(kButtonApply);
-    EXPECT_EQ(harness.model().GetModuleInfo(), (ModuleInfoPair {QStringLiteral("RTU-7"), QStringLiteral("Well 3")}));
+    EXPECT_EQ(harness.model().GetModuleInfo(), (ModuleInfoPair{QStringLiteral("RTU-7"), QStringLiteral("Well 3")}));
     EXPECT_TRUE(harness.model().IsModified());
     EXPECT_FALSE(harness.page().control(kButtonApply)->isEnabled());
     EXPECT_TRUE(harness.logLines().isEmpty());
@@ -98,7 +98,8 @@ TEST(FunctionListPageTest, AbsentServiceIsLeftOutAndOtherNodeShowsNoRows)
     using namespace FunctionListIds;
     PageHarness<CFunctionListDlg> harness;
     const std::vector<ServiceRecord> services = harness.model().GetServiceList();
-    const auto present = std::find_if(services.begin(), services.end(), [](const ServiceRecord& s) { return s.Present != 0; });
+    const auto present =
+        std::find_if(services.begin(), services.end(), [](const ServiceRecord& s) { return s.Present != 0; });
     ASSERT_NE(present, services.end());
     harness.model().Services[static_cast<size_t>(present - services.begin())].Present = 0;
     harness.Show(NodeFor(kFunctionListFormId, "Function List"));
@@ -130,7 +131,7 @@ TEST(SystemVariablePageTest, BothTypesListNamesAndTagNamesReadOnly)
     };
     for (const Case& row : cases) {
         SCOPED_TRACE(row.name);
-        const PropertyPageKind kind {row.channelType, "CResourceSystemVariable", kTemplate, row.channelType};
+        const PropertyPageKind kind{row.channelType, "CResourceSystemVariable", kTemplate, row.channelType};
         PageHarness<CResourceSystemVariable> harness(
             [&kind](IPageHost* host) { return std::make_unique<CResourceSystemVariable>(kind, host); });
         EXPECT_EQ(harness.page().GetChannelTypeId(), row.channelType);
@@ -153,7 +154,8 @@ TEST(SystemVariablePageTest, BothTypesListNamesAndTagNamesReadOnly)
 TEST(SystemVariablePageTest, SlotRegistersFollowTheNodeAndAnEmptySlotShowsNothing)
 {
     using namespace SystemVariableIds;
-    const PropertyPageKind kind {ChannelType::ResourceGroup, "CResourceSystemVariable", kTemplate, ChannelType::ResourceGroup};
+    const PropertyPageKind kind{ChannelType::ResourceGroup, "CResourceSystemVariable", kTemplate,
+                                ChannelType::ResourceGroup};
     PageHarness<CResourceSystemVariable> harness(
         [&kind](IPageHost* host) { return std::make_unique<CResourceSystemVariable>(kind, host); });
     TagDefinition reg;
@@ -162,7 +164,7 @@ TEST(SystemVariablePageTest, SlotRegistersFollowTheNodeAndAnEmptySlotShowsNothin
     harness.model().ResourceGroups.push_back({3, 1, 1, 0, 0, QStringLiteral("SR"), {reg}, {}});
     const auto* list = harness.page().item<CListCtrlEx>(kListVariables);
     harness.Show(NodeFor(ChannelType::ResourceGroup, "System Register", 3));
-    EXPECT_EQ(columnTexts(*list, 1), QStringList {"S3_Watchdog"});
+    EXPECT_EQ(columnTexts(*list, 1), QStringList{"S3_Watchdog"});
     harness.Show(NodeFor(ChannelType::ResourceGroup, "System Register", 12));
     EXPECT_EQ(list->GetItemCount(), 0);
 }

@@ -98,7 +98,7 @@ TEST_F(InternalVariablePageTest, BatchMakesNamedVariablesContinuingAfterTheLastI
     add({"Tank", "1", "3", "_Lvl", 2});
     EXPECT_EQ(dialogResult, IDOK);
     EXPECT_TRUE(harness.messages().isEmpty());
-    EXPECT_EQ(names().mid(names().size() - 3), (QStringList {"Tank1_Lvl", "Tank2_Lvl", "Tank3_Lvl"}));
+    EXPECT_EQ(names().mid(names().size() - 3), (QStringList{"Tank1_Lvl", "Tank2_Lvl", "Tank3_Lvl"}));
     add({"Pump", "0", "2", "", 2});
     const std::vector<InternalVariableRecord> made = variables(2);
     ASSERT_EQ(made.size(), 5u);
@@ -129,16 +129,19 @@ TEST_F(InternalVariablePageTest, BadBatchesCreateNothing)
         {"quantity 101", {"Tank", "1", "101", ""}, range("Quantity", 1, 100)},
         {"start 10000", {"Tank", "10000", "1", ""}, range("Start", 0, 9999)},
         {"start empty", {"Tank", "", "1", ""}, QStringLiteral("Start Number is empty!\r\n")},
-        {"prefix and suffix too long", {"Abcdefghijklmn", "1", "1", "_opqrstuvwxyz"},
+        {"prefix and suffix too long",
+         {"Abcdefghijklmn", "1", "1", "_opqrstuvwxyz"},
          LoadLangString(MultiTagIds::kStringNamesTooLong) + QStringLiteral("\r\n")},
-        {"name starts with a digit", {"9Tank", "1", "1", ""}, FormatPatternErrorLine(QStringLiteral("Name"), QStringLiteral("Name"))},
+        {"name starts with a digit",
+         {"9Tank", "1", "1", ""},
+         FormatPatternErrorLine(QStringLiteral("Name"), QStringLiteral("Name"))},
     };
     for (const Case& row : cases) {
         SCOPED_TRACE(row.name);
         const TagTable before = harness.model().Tags;
         harness.Forget();
         add(row.batch);
-        EXPECT_EQ(harness.messages(), QStringList {row.message});
+        EXPECT_EQ(harness.messages(), QStringList{row.message});
         EXPECT_NE(dialogResult, IDOK);
         EXPECT_EQ(harness.model().Tags, before);
     }
@@ -150,12 +153,12 @@ TEST_F(InternalVariablePageTest, TakenSecondNameCreatesNothingAndEmptyPartsGiveB
     harness.Forget();
     const TagTable before = harness.model().Tags;
     add({"Valve", "1", "3", ""}); // Valve2 is taken
-    EXPECT_EQ(harness.messages(), QStringList {LoadLangString(MultiTagIds::kStringNameTaken)});
+    EXPECT_EQ(harness.messages(), QStringList{LoadLangString(MultiTagIds::kStringNameTaken)});
     EXPECT_EQ(harness.model().Tags, before);
 
     add({"", "700", "2", ""});
     EXPECT_EQ(dialogResult, IDOK);
-    EXPECT_EQ(names().mid(names().size() - 2), (QStringList {"700", "701"}));
+    EXPECT_EQ(names().mid(names().size() - 2), (QStringList{"700", "701"}));
 }
 
 TEST_F(InternalVariablePageTest, DeleteStopsAtAVariableInUse)
@@ -170,8 +173,8 @@ TEST_F(InternalVariablePageTest, DeleteStopsAtAVariableInUse)
     SelectListRows(list(), {first, first + 1, first + 2});
     harness.Forget();
     harness.Press(kButtonDelete);
-    EXPECT_EQ(harness.messages(), QStringList {LoadLangString(kStringTagInUse)});
-    EXPECT_EQ(names().mid(first), (QStringList {"Del2", "Del3"}));
+    EXPECT_EQ(harness.messages(), QStringList{LoadLangString(kStringTagInUse)});
+    EXPECT_EQ(names().mid(first), (QStringList{"Del2", "Del3"}));
     EXPECT_EQ(variables(0).size(), 2u);
     EXPECT_FALSE(harness.model().TagAddressExists(made[0].Definition.ResourceText));
     EXPECT_TRUE(harness.model().TagAddressExists(made[2].Definition.ResourceText));
@@ -184,10 +187,10 @@ TEST_F(InternalVariablePageTest, DeleteNeedsRowsAndRenumbers)
     SelectListRows(list(), {});
     harness.Forget();
     harness.Press(kButtonDelete);
-    EXPECT_EQ(harness.messages(), QStringList {LoadLangString(613)});
+    EXPECT_EQ(harness.messages(), QStringList{LoadLangString(613)});
     SelectListRows(list(), {0});
     harness.Press(kButtonDelete);
-    EXPECT_EQ(names(), (QStringList {"R2", "R3"}));
+    EXPECT_EQ(names(), (QStringList{"R2", "R3"}));
     EXPECT_EQ(list().GetItemText(0, 0), "1");
 }
 

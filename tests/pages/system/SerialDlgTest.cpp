@@ -61,7 +61,8 @@ TEST_F(SerialPageTest, ApplyGivesTheSettingsToEverySelectedPortWithALineEach)
     ports()[1].Setting.UsedServiceType = 105;
     harness_.Show(node_);
     SelectRows({0, 1});
-    harness_.Set({{Page::kComboBaudrate, QStringLiteral("115200")}, {Page::kComboParity, QStringLiteral("Even")},
+    harness_.Set({{Page::kComboBaudrate, QStringLiteral("115200")},
+                  {Page::kComboParity, QStringLiteral("Even")},
                   {Page::kComboStopBits, QStringLiteral("2")}});
     harness_.Press(Page::kButtonApply);
     for (int port : {0, 1}) {
@@ -72,12 +73,12 @@ TEST_F(SerialPageTest, ApplyGivesTheSettingsToEverySelectedPortWithALineEach)
     }
     EXPECT_EQ(ports()[1].Setting.IsUsedByService, 1) << "the service use stays";
     EXPECT_EQ(ports()[1].Setting.UsedServiceType, 105);
-    EXPECT_EQ(harness_.logLines(), (QStringList {FormatLangString(kStringEntryModified, QStringLiteral("Serial"), 1),
-                                                 FormatLangString(kStringEntryModified, QStringLiteral("Serial"), 2)}));
+    EXPECT_EQ(harness_.logLines(), (QStringList{FormatLangString(kStringEntryModified, QStringLiteral("Serial"), 1),
+                                                FormatLangString(kStringEntryModified, QStringLiteral("Serial"), 2)}));
     harness_.Forget();
     SelectRows({});
     harness_.Press(Page::kButtonApply);
-    EXPECT_EQ(harness_.messages(), QStringList {LoadLangString(kStringNoEntrySelected)});
+    EXPECT_EQ(harness_.messages(), QStringList{LoadLangString(kStringNoEntrySelected)});
 }
 
 TEST_F(SerialPageTest, ModesTwoAndThreeLockFlowControl)
@@ -89,7 +90,7 @@ TEST_F(SerialPageTest, ModesTwoAndThreeLockFlowControl)
         bool locked;
         int flow;
     };
-    for (const Case c : {Case {"RS-485 2-wire", true, 0}, {"RS-232", false, 0}, {"RS-485 4-wire", true, 0}}) {
+    for (const Case c : {Case{"RS-485 2-wire", true, 0}, {"RS-232", false, 0}, {"RS-485 4-wire", true, 0}}) {
         SCOPED_TRACE(c.mode);
         harness_.Set({{Page::kComboMode, QString::fromUtf8(c.mode)}});
         EXPECT_EQ(combo(Page::kComboFlowControl)->isEnabled(), !c.locked);
@@ -107,7 +108,7 @@ TEST_F(SerialPageTest, AStoredValueOutsideItsListShowsNoSelection)
     EXPECT_EQ(combo(Page::kComboBaudrate)->currentIndex(), -1);
     EXPECT_EQ(harness_.page().item<CListCtrlEx>(Page::kListPorts)->GetItemText(0, 2), QString());
     harness_.Press(Page::kButtonApply);
-    EXPECT_EQ(harness_.messages(), QStringList {FormatInvalidItemLine(QStringLiteral("Baudrate"))});
+    EXPECT_EQ(harness_.messages(), QStringList{FormatInvalidItemLine(QStringLiteral("Baudrate"))});
     EXPECT_EQ(ports()[0].Setting.Baudrate, 40);
 }
 

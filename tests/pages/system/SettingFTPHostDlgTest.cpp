@@ -33,8 +33,8 @@ protected:
     }
     void Type(const QString& user, const QString& password, const QString& confirmation)
     {
-        harness_.Set({{Page::kEditUserName, user}, {Page::kEditPassword, password},
-                      {Page::kEditConfirmPassword, confirmation}});
+        harness_.Set(
+            {{Page::kEditUserName, user}, {Page::kEditPassword, password}, {Page::kEditConfirmPassword, confirmation}});
     }
 
     PageHarness<Page> harness_;
@@ -58,16 +58,28 @@ TEST_F(FtpPageTest, AddChecksTheUserNameAndPasswordRules)
         {"a password with a blank and punctuation", 0, "Op3", "a b~!", "a b~!", {}},
         {"a leading digit", 0, "1admin", "pw", "pw", {FormatPatternErrorLine(kUser, "1admin")}},
         {"a hyphen", 0, "ad-min", "pw", "pw", {FormatPatternErrorLine(kUser, "ad-min")}},
-        {"a non-ASCII letter in the name", 0, QStringLiteral("J\u00fcrgen"), "pw", "pw",
+        {"a non-ASCII letter in the name",
+         0,
+         QStringLiteral("J\u00fcrgen"),
+         "pw",
+         "pw",
          {FormatPatternErrorLine(kUser, QStringLiteral("J\u00fcrgen"))}},
-        {"a name of 65 bytes", 0, "a" + QString(64, u'b'), "pw", "pw",
+        {"a name of 65 bytes",
+         0,
+         "a" + QString(64, u'b'),
+         "pw",
+         "pw",
          {FormatLimitErrorLine(kUser, 64) + FormatPatternErrorLine(kUser, "a" + QString(64, u'b'))}},
         {"a duplicate in another case", 0, "OPERATOR", "pw", "pw", {FormatItemErrorLine(kUser)}},
         {"an empty name with a password", 0, "", "pw", "pw", {FormatInvalidItemLine(kUser)}},
         {"a 65-character password", 0, "Op4", pw64 + "p", pw64 + "p", {FormatLimitErrorLine(kPassword, 64)}},
         {"a mismatching confirmation", 0, "Op5", "pw", "px", {LoadLangString(kStringConfirmationDiffers) + "\r\n"}},
         {"a tab in the password", 0, "Op6", "a\tb", "a\tb", {FormatMessageLine(707, kPassword, "password")}},
-        {"a non-ASCII letter in the password", 0, "Op7", QStringLiteral("\u00e9t\u00e9"), QStringLiteral("\u00e9t\u00e9"),
+        {"a non-ASCII letter in the password",
+         0,
+         "Op7",
+         QStringLiteral("\u00e9t\u00e9"),
+         QStringLiteral("\u00e9t\u00e9"),
          {FormatMessageLine(707, kPassword, "password")}},
         {"root refused in the CPU35 layout", 1, "root", "pw", "pw", {FormatItemErrorLine(kUser)}},
         {"zerv refused in the CPU35 layout", 1, "zerv", "pw", "pw", {FormatItemErrorLine(kUser)}},
@@ -87,7 +99,8 @@ TEST_F(FtpPageTest, AddChecksTheUserNameAndPasswordRules)
         ASSERT_EQ(model().FtpServer.Accounts.size(), 2);
         EXPECT_EQ(model().FtpServer.Accounts[1].UserName, c.user);
         EXPECT_EQ(model().FtpServer.Accounts[1].Password, c.password);
-        EXPECT_EQ(harness_.logLines(), QStringList {FormatLangString(kStringEntryAdded, QStringLiteral("FTP Accounts"), 2)});
+        EXPECT_EQ(harness_.logLines(),
+                  QStringList{FormatLangString(kStringEntryAdded, QStringLiteral("FTP Accounts"), 2)});
     }
 }
 
@@ -115,7 +128,8 @@ TEST_F(FtpPageTest, ModifyKeepsItsOwnNameInAnotherCaseAndDeleteRemovesTheSelecti
     harness_.Press(Page::kButtonModify);
     EXPECT_TRUE(harness_.messages().isEmpty());
     EXPECT_EQ(model().FtpServer.Accounts[0].UserName, QStringLiteral("Operator"));
-    EXPECT_EQ(harness_.logLines(), QStringList {FormatLangString(kStringEntryModified, QStringLiteral("FTP Accounts"), 1)});
+    EXPECT_EQ(harness_.logLines(),
+              QStringList{FormatLangString(kStringEntryModified, QStringLiteral("FTP Accounts"), 1)});
     harness_.Screenshot(QStringLiteral("system-ftp-accounts-page"));
 
     ScopedDeleteConfirmationSkipped unasked;
@@ -124,7 +138,8 @@ TEST_F(FtpPageTest, ModifyKeepsItsOwnNameInAnotherCaseAndDeleteRemovesTheSelecti
     harness_.Press(Page::kButtonDelete);
     ASSERT_EQ(model().FtpServer.Accounts.size(), 1);
     EXPECT_EQ(model().FtpServer.Accounts[0].UserName, QStringLiteral("Operator"));
-    EXPECT_EQ(harness_.logLines(), QStringList {FormatLangString(kStringEntriesDeleted, QStringLiteral("FTP Accounts"))});
+    EXPECT_EQ(harness_.logLines(),
+              QStringList{FormatLangString(kStringEntriesDeleted, QStringLiteral("FTP Accounts"))});
 
     ShowWith({account("operator")}, 0);
     EXPECT_FALSE(page.control(Page::kCheckEnable)->isVisible()) << "the switch belongs to the CPU35 layout";

@@ -56,20 +56,50 @@ TEST_F(LanPageTest, ApplyChecksTheFirstInterfaceAgainstTheSecond)
         QStringList messages; // empty: written
     };
     const Case cases[] = {
-        {"same network", "192.168.1.20", "255.255.255.0", 0, "192.168.1.10", "255.255.255.0",
+        {"same network",
+         "192.168.1.20",
+         "255.255.255.0",
+         0,
+         "192.168.1.10",
+         "255.255.255.0",
          {LoadLangString(Page::kStringSameNetwork)}},
-        {"overlapping networks", "192.168.2.20", "255.255.255.0", 0, "192.168.1.10", "255.255.0.0",
+        {"overlapping networks",
+         "192.168.2.20",
+         "255.255.255.0",
+         0,
+         "192.168.1.10",
+         "255.255.0.0",
          {LoadLangString(Page::kStringOverlappingNetwork)}},
-        {"the same address", "192.168.1.20", "255.255.255.0", 0, "192.168.1.20", "255.255.255.0",
+        {"the same address",
+         "192.168.1.20",
+         "255.255.255.0",
+         0,
+         "192.168.1.20",
+         "255.255.255.0",
          {sameAddress + LoadLangString(Page::kStringSameNetwork)}},
         {"apart", "192.168.1.20", "255.255.255.0", 0, "10.0.0.1", "255.0.0.0", {}},
         {"switch mode: no comparisons", "192.168.1.20", "255.255.255.0", 1, "192.168.1.20", "255.255.255.0", {}},
-        {"a stored address of three parts counts as blank", "192.168.1", "255.255.255.0", 0, "192.168.1.0",
-         "255.255.255.0", {}},
-        {"0.0.0.0", "192.168.1.20", "255.255.255.0", 0, "0.0.0.0", "255.255.255.0",
+        {"a stored address of three parts counts as blank",
+         "192.168.1",
+         "255.255.255.0",
+         0,
+         "192.168.1.0",
+         "255.255.255.0",
+         {}},
+        {"0.0.0.0",
+         "192.168.1.20",
+         "255.255.255.0",
+         0,
+         "0.0.0.0",
+         "255.255.255.0",
          {LoadLangString(Page::kStringBadAddress)}},
         {"blank", "192.168.1.20", "255.255.255.0", 0, "", "255.255.255.0", {LoadLangString(Page::kStringBadAddress)}},
-        {"broadcast", "192.168.1.20", "255.255.255.0", 1, "255.255.255.255", "255.255.255.0",
+        {"broadcast",
+         "192.168.1.20",
+         "255.255.255.0",
+         1,
+         "255.255.255.255",
+         "255.255.255.0",
          {LoadLangString(Page::kStringBadAddress)}},
     };
     for (const Case& c : cases) {
@@ -87,7 +117,7 @@ TEST_F(LanPageTest, ApplyChecksTheFirstInterfaceAgainstTheSecond)
         EXPECT_EQ(interfaceAt(0).IpAddress, QString::fromUtf8(c.address));
         EXPECT_EQ(interfaceAt(0).Netmask, QString::fromUtf8(c.mask));
         EXPECT_EQ(record().EthernetMode, c.ethernetMode);
-        EXPECT_EQ(harness_.logLines(), QStringList {written});
+        EXPECT_EQ(harness_.logLines(), QStringList{written});
     }
 }
 

@@ -44,8 +44,10 @@ protected:
     void Type(const char* name, const char* address, const char* port, const char* password = "",
               const char* confirmation = "")
     {
-        harness_.Set({{Page::kEditName, QString::fromUtf8(name)}, {Page::kEditAddress, QString::fromUtf8(address)},
-                      {Page::kEditPort, QString::fromUtf8(port)}, {Page::kEditPassword, QString::fromUtf8(password)},
+        harness_.Set({{Page::kEditName, QString::fromUtf8(name)},
+                      {Page::kEditAddress, QString::fromUtf8(address)},
+                      {Page::kEditPort, QString::fromUtf8(port)},
+                      {Page::kEditPassword, QString::fromUtf8(password)},
                       {Page::kEditConfirmPassword, QString::fromUtf8(confirmation)}});
     }
     void SelectRows(std::initializer_list<int> rows)
@@ -79,22 +81,39 @@ TEST_F(SmtpPageTest, AddChecksEveryFieldIntoOneBox)
     const Case cases[] = {
         {"port at the minimum, address of the maximum length", "Mail2", longAddress, "1", "pw", "pw", {}},
         {"port at the maximum", "Mail3", "10.0.0.1", "65535", "", "", {}},
-        {"a name taken in another case", "MAIL1", "10.0.0.1", "25", "", "",
+        {"a name taken in another case",
+         "MAIL1",
+         "10.0.0.1",
+         "25",
+         "",
+         "",
          {FormatItemErrorLine(QStringLiteral("Server name"))}},
-        {"every bad field at once", "", tooLongAddress, "0", "a", "b",
-         {FormatInvalidItemLine(QStringLiteral("Server name"))
-          + FormatLangString(kStringAddressTooLong, QStringLiteral("Server address"), maxLength) + "\r\n"
-          + FormatRangeErrorLine(QStringLiteral("Port"), 1, 65535) + LoadLangString(kStringConfirmationDiffers)
-          + "\r\n"}},
+        {"every bad field at once",
+         "",
+         tooLongAddress,
+         "0",
+         "a",
+         "b",
+         {FormatInvalidItemLine(QStringLiteral("Server name")) +
+          FormatLangString(kStringAddressTooLong, QStringLiteral("Server address"), maxLength) + "\r\n" +
+          FormatRangeErrorLine(QStringLiteral("Port"), 1, 65535) + LoadLangString(kStringConfirmationDiffers) +
+          "\r\n"}},
         {"empty address", "Mail4", "", "25", "", "", {FormatInvalidItemLine(QStringLiteral("Server address"))}},
-        {"name over 64 bytes", QString(65, u'n'), "10.0.0.1", "25", "", "",
+        {"name over 64 bytes",
+         QString(65, u'n'),
+         "10.0.0.1",
+         "25",
+         "",
+         "",
          {FormatLimitErrorLine(QStringLiteral("Server name"), 64)}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ShowWith({server("Mail1")});
-        harness_.Set({{Page::kEditName, c.typedName}, {Page::kEditAddress, c.address},
-                      {Page::kEditPort, QString::fromUtf8(c.port)}, {Page::kEditPassword, QString::fromUtf8(c.password)},
+        harness_.Set({{Page::kEditName, c.typedName},
+                      {Page::kEditAddress, c.address},
+                      {Page::kEditPort, QString::fromUtf8(c.port)},
+                      {Page::kEditPassword, QString::fromUtf8(c.password)},
                       {Page::kEditConfirmPassword, QString::fromUtf8(c.confirmation)}});
         harness_.Press(Page::kButtonAdd);
         EXPECT_EQ(harness_.messages(), c.messages);
@@ -107,7 +126,8 @@ TEST_F(SmtpPageTest, AddChecksEveryFieldIntoOneBox)
         EXPECT_EQ(model().SmtpServers[1].ServerAddress, c.address);
         EXPECT_EQ(model().SmtpServers[1].Port, QString::fromUtf8(c.port).toInt());
         EXPECT_EQ(model().SmtpServers[1].Password, QString::fromUtf8(c.password));
-        EXPECT_EQ(harness_.logLines(), QStringList {FormatLangString(kStringEntryAdded, QStringLiteral("SMTP Servers"), 2)});
+        EXPECT_EQ(harness_.logLines(),
+                  QStringList{FormatLangString(kStringEntryAdded, QStringLiteral("SMTP Servers"), 2)});
     }
 }
 
@@ -143,7 +163,8 @@ TEST_F(SmtpPageTest, RenamingAServerRenamesItInEveryAlarmEntry)
     EXPECT_EQ(model().MailAlarmRecords[0].ServerName, QStringLiteral("Relay"));
     EXPECT_EQ(model().MailAlarmRecords[1].ServerName, QStringLiteral("Other"));
     EXPECT_EQ(model().MailAlarmRecords[2].ServerName, QStringLiteral("Relay"));
-    EXPECT_EQ(harness_.logLines(), QStringList {FormatLangString(kStringEntryModified, QStringLiteral("SMTP Servers"), 1)});
+    EXPECT_EQ(harness_.logLines(),
+              QStringList{FormatLangString(kStringEntryModified, QStringLiteral("SMTP Servers"), 1)});
 
     harness_.Forget();
     harness_.Set({{Page::kEditName, QStringLiteral("RELAY")}});
@@ -168,25 +189,27 @@ TEST_F(SmtpPageTest, DeletingStopsAtAServerInUseAndNamesItsUsers)
     SelectRows({0, 1, 2});
     harness_.Press(Page::kButtonDelete);
 
-    EXPECT_EQ(names(model().SmtpServers), (QStringList {QStringLiteral("Second"), QStringLiteral("Third")}));
+    EXPECT_EQ(names(model().SmtpServers), (QStringList{QStringLiteral("Second"), QStringLiteral("Third")}));
     const QString service = model().GetResourceName(kAlarmMailService);
-    const QString expected = LoadLangString(Page::kStringServerInUse) + u'\n' + service
-                             + QStringLiteral("\u2192No.1_High%sLevel\n") + service + QStringLiteral("\u2192No.4_DoorOpen");
-    EXPECT_EQ(harness_.messages(), QStringList {expected});
+    const QString expected = LoadLangString(Page::kStringServerInUse) + u'\n' + service +
+                             QStringLiteral("\u2192No.1_High%sLevel\n") + service +
+                             QStringLiteral("\u2192No.4_DoorOpen");
+    EXPECT_EQ(harness_.messages(), QStringList{expected});
     EXPECT_TRUE(model().MailAlarmRecords[0].ServerName.isEmpty()) << "the deleted server's references are cleared";
     EXPECT_EQ(model().MailAlarmRecords[1].ServerName, QStringLiteral("Second"));
-    EXPECT_EQ(harness_.logLines(), QStringList {FormatLangString(kStringEntriesDeleted, QStringLiteral("SMTP Servers"))});
+    EXPECT_EQ(harness_.logLines(),
+              QStringList{FormatLangString(kStringEntriesDeleted, QStringLiteral("SMTP Servers"))});
 }
 
 TEST_F(SmtpPageTest, DeleteNeedsARowAndAList)
 {
     ShowWith({});
     harness_.Press(Page::kButtonDelete);
-    EXPECT_EQ(harness_.messages(), QStringList {LoadLangString(CPropertyUIDialog::kStringListEmpty)});
+    EXPECT_EQ(harness_.messages(), QStringList{LoadLangString(CPropertyUIDialog::kStringListEmpty)});
     ShowWith({server("First")});
     SelectRows({});
     harness_.Press(Page::kButtonDelete);
-    EXPECT_EQ(harness_.messages(), QStringList {LoadLangString(kStringNoEntrySelected)});
+    EXPECT_EQ(harness_.messages(), QStringList{LoadLangString(kStringNoEntrySelected)});
     EXPECT_EQ(model().SmtpServers.size(), 1u);
 }
 

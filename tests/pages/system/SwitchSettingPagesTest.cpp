@@ -43,7 +43,7 @@ void RunSwitchPage(int CDataCenter::*flag, int formId, const QString& logLine, c
         harness.Press(Page::kButtonApply);
         EXPECT_EQ(harness.model().*flag, row.written);
         EXPECT_TRUE(harness.model().IsModified());
-        EXPECT_EQ(harness.logLines(), QStringList {logLine});
+        EXPECT_EQ(harness.logLines(), QStringList{logLine});
         EXPECT_TRUE(harness.messages().isEmpty());
     }
     harness.Show(node);

@@ -62,7 +62,7 @@ TEST_F(SystemLogPageTest, ShowsTheModelsTableWithRowsByProduct)
     model().LogEnable.Entries[0].storage = 0;
     Show();
     Page& page = harness_.page();
-    EXPECT_EQ(checkedEntries(), QList<int> {3});
+    EXPECT_EQ(checkedEntries(), QList<int>{3});
     EXPECT_EQ(page.item<QComboBox>(row(3).levelCombo)->currentIndex(), 0);
     EXPECT_EQ(page.item<QComboBox>(row(4).levelCombo)->currentIndex(), 1);
     EXPECT_EQ(page.item<QComboBox>(Page::kComboStorage)->currentIndex(), 0);
@@ -73,8 +73,8 @@ TEST_F(SystemLogPageTest, ShowsTheModelsTableWithRowsByProduct)
         int entry;
         bool visible;
     };
-    for (const Visibility& v : {Visibility {0, true}, {1, true}, {2, false}, {7, false}, {10, false}, {11, false},
-                                {12, false}}) {
+    for (const Visibility& v :
+         {Visibility{0, true}, {1, true}, {2, false}, {7, false}, {10, false}, {11, false}, {12, false}}) {
         SCOPED_TRACE(v.entry);
         EXPECT_EQ(page.control(row(v.entry).debugCheck)->isVisible(), v.visible);
         EXPECT_EQ(page.control(row(v.entry).label)->isVisible(), v.visible);
@@ -107,7 +107,7 @@ TEST_F(SystemLogPageTest, ApplyWritesFlagsLevelsAndStorageButNeverTheServiceIds)
     expected.Entries[0].storage = 0;
     for (int entry = 0; entry < LogEnableTable::kEntryCount; ++entry)
         EXPECT_EQ(model().LogEnable.Entries[entry], expected.Entries[entry]) << entry;
-    EXPECT_EQ(harness_.logLines(), QStringList {kApplied});
+    EXPECT_EQ(harness_.logLines(), QStringList{kApplied});
     EXPECT_TRUE(harness_.messages().isEmpty());
 }
 
@@ -139,11 +139,11 @@ TEST_F(SystemLogPageTest, AtMostSixServiceDebugFlags)
         }
         if (c.accepted) {
             EXPECT_EQ(debugFlags(), expectedFlags);
-            EXPECT_EQ(harness_.logLines(), QStringList {kApplied});
+            EXPECT_EQ(harness_.logLines(), QStringList{kApplied});
             EXPECT_TRUE(harness_.messages().isEmpty());
             continue;
         }
-        EXPECT_EQ(harness_.messages(), QStringList {LoadLangString(Page::kStringTooManyDebugFlags)});
+        EXPECT_EQ(harness_.messages(), QStringList{LoadLangString(Page::kStringTooManyDebugFlags)});
         EXPECT_EQ(debugFlags(), before) << "the model keeps its flags";
         EXPECT_TRUE(harness_.logLines().isEmpty());
         EXPECT_EQ(checkedEntries(), keptBoxes) << "every service box is cleared, the others stay";
@@ -157,8 +157,8 @@ TEST_F(SystemLogPageTest, AfterTheRefusalASecondApplyWritesEveryServiceFlagOff)
     harness_.Press(Page::kButtonApply);
     harness_.Forget();
     harness_.Press(Page::kButtonApply);
-    EXPECT_EQ(debugFlags(), (QList<int> {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(harness_.logLines(), QStringList {kApplied});
+    EXPECT_EQ(debugFlags(), (QList<int>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(harness_.logLines(), QStringList{kApplied});
 }
 
 TEST_F(SystemLogPageTest, HiddenRowsKeepAndWriteBackTheirValues)
@@ -185,7 +185,7 @@ TEST_F(SystemLogPageTest, AStoredLevelOutsideTheListShowsNoSelectionAndIsNotAppl
     Show();
     EXPECT_EQ(harness_.page().item<QComboBox>(row(4).levelCombo)->currentIndex(), -1);
     harness_.Press(Page::kButtonApply);
-    EXPECT_EQ(harness_.messages(), QStringList {FormatInvalidItemLine(QStringLiteral("Modbus master"))});
+    EXPECT_EQ(harness_.messages(), QStringList{FormatInvalidItemLine(QStringLiteral("Modbus master"))});
     EXPECT_EQ(model().LogEnable.Entries[4].level, 5);
     harness_.Set({{row(4).levelCombo, 1}});
     harness_.Press(Page::kButtonApply);

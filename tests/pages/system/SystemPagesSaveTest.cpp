@@ -28,7 +28,7 @@ TEST(SystemPagesSaveTest, TimeSettingsAndSwitchesWrittenByThePagesAreReopened)
     ASSERT_TRUE(model.SaveProject(path));
     CDataCenter reopened;
     ASSERT_EQ(CProjectLoader(reopened).LoadProject(path, 0), 0);
-    EXPECT_EQ(reopened.Time.TimeServers, QStringList {QStringLiteral("pool.example")});
+    EXPECT_EQ(reopened.Time.TimeServers, QStringList{QStringLiteral("pool.example")});
     EXPECT_EQ(reopened.GetTimeZone(), 35);
     EXPECT_EQ(reopened.Time.SyncInterval, 90);
     EXPECT_EQ(reopened.RotarySwitchEnable, 1);

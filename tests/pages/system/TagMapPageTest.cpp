@@ -103,8 +103,8 @@ TEST(TagMapFilterTest, ModeRulesAndServiceIds)
     tag.RelatedServices = {{ServiceId::TavoTagLink, 0}};
     EXPECT_TRUE(ServiceUseMatches(tag, ServiceId::Tavo));
     EXPECT_FALSE(ServiceUseMatches(tag, ServiceId::SnmpAgent));
-    EXPECT_TRUE((TagMapFilter {TagMapFilter::kByService, TagMapFilter::kAllServices}).Passes(tag));
-    EXPECT_FALSE((TagMapFilter {TagMapFilter::kByService, TagMapFilter::kAllServices}).Passes(TagRecord {}));
+    EXPECT_TRUE((TagMapFilter{TagMapFilter::kByService, TagMapFilter::kAllServices}).Passes(tag));
+    EXPECT_FALSE((TagMapFilter{TagMapFilter::kByService, TagMapFilter::kAllServices}).Passes(TagRecord{}));
 }
 
 TEST_F(TagMapPageTest, RenamesATagInUseAndRefusesATakenName)
@@ -179,7 +179,8 @@ TEST_F(TagMapPageTest, ExpandingABranchShowsItsChannelsAndLeaves)
     channel->setExpanded(true);
     QStringList expected;
     for (const TagRecord& tag : tags)
-        if (tag.SlotIndex == other->SlotIndex && tag.ChannelTypeId == other->ChannelTypeId && tag.ChannelIndex == other->ChannelIndex)
+        if (tag.SlotIndex == other->SlotIndex && tag.ChannelTypeId == other->ChannelTypeId &&
+            tag.ChannelIndex == other->ChannelIndex)
             expected << tag.TagName;
     EXPECT_EQ(childTexts(channel), expected);
     group->setExpanded(false);

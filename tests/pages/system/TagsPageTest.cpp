@@ -88,11 +88,16 @@ TEST_F(TagsPageTest, RenameRules)
     const std::vector<Case> cases = {
         {"new valid name", [](TagsPageTest&) { return QStringLiteral("Pump_Run1"); }, false, {}},
         {"case-only change", [](TagsPageTest& t) { return t.tag(0).TagName.toUpper(); }, false, {}},
-        {"another tag's name in other case", [](TagsPageTest& t) { return t.tag(1).TagName.toLower(); }, false, {taken}},
+        {"another tag's name in other case",
+         [](TagsPageTest& t) { return t.tag(1).TagName.toLower(); },
+         false,
+         {taken}},
         {"blank inside", [](TagsPageTest&) { return QStringLiteral("Pump Run"); }, false, {characters}},
         {"hyphen", [](TagsPageTest&) { return QStringLiteral("Pump-Run"); }, false, {characters}},
         {"empty", [](TagsPageTest&) { return QString(); }, false, {FormatInvalidItemLine(kNameLabel)}},
-        {"tag in use", [](TagsPageTest&) { return QStringLiteral("Pump_Run2"); }, true,
+        {"tag in use",
+         [](TagsPageTest&) { return QStringLiteral("Pump_Run2"); },
+         true,
          {LoadLangString(kStringTagInUseNoRename) + QStringLiteral("\r\n")}},
     };
     for (const Case& row : cases) {
@@ -119,7 +124,7 @@ TEST_F(TagsPageTest, RenameWithoutOneSelectedRowShows613)
 {
     list().clearSelection();
     harness.Press(kButtonRename);
-    EXPECT_EQ(harness.messages(), QStringList {LoadLangString(613)});
+    EXPECT_EQ(harness.messages(), QStringList{LoadLangString(613)});
 }
 
 TEST_F(TagsPageTest, PickedBatchesReplaceThenAppendNumberedOn)
@@ -130,7 +135,7 @@ TEST_F(TagsPageTest, PickedBatchesReplaceThenAppendNumberedOn)
     EXPECT_EQ(column(kColumnName), namesOf(first));
     harness.page().OnTagsSelected(second);
     EXPECT_EQ(column(kColumnName), namesOf(first) + namesOf(second)); // tag 2 twice: not merged
-    EXPECT_EQ(column(0), (QStringList {"1", "2", "3", "4"}));
+    EXPECT_EQ(column(0), (QStringList{"1", "2", "3", "4"}));
     EXPECT_EQ(list().GetFirstSelectedRow(), 0);
 }
 
@@ -139,9 +144,9 @@ TEST_F(TagsPageTest, AfterClearTheNextBatchIsAppendedToTheEmptyTable)
     harness.Press(kButtonClear);
     EXPECT_EQ(list().GetItemCount(), 0);
     harness.page().OnTagsSelected({tag(1)});
-    EXPECT_EQ(column(kColumnName), QStringList {tag(1).TagName});
+    EXPECT_EQ(column(kColumnName), QStringList{tag(1).TagName});
     harness.page().OnTagsSelected({tag(0)});
-    EXPECT_EQ(column(kColumnName), (QStringList {tag(1).TagName, tag(0).TagName}));
+    EXPECT_EQ(column(kColumnName), (QStringList{tag(1).TagName, tag(0).TagName}));
 }
 
 TEST_F(TagsPageTest, DoubleClickCopiesTheNameAndLogs)
@@ -149,7 +154,7 @@ TEST_F(TagsPageTest, DoubleClickCopiesTheNameAndLogs)
     list().setCurrentIndex(list().model()->index(1, kColumnName));
     emit list().doubleClicked(list().model()->index(1, kColumnName));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), tag(1).TagName);
-    EXPECT_EQ(harness.logLines(), QStringList {FormatLangString(kStringTagCopied, tag(1).TagName)});
+    EXPECT_EQ(harness.logLines(), QStringList{FormatLangString(kStringTagCopied, tag(1).TagName)});
 }
 
 TEST_F(TagsPageTest, ScreenshotOfTheTable)

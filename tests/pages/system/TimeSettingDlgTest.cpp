@@ -54,12 +54,12 @@ TEST_F(TimePageTest, TheZoneListAndTheStoredZone)
         int stored;
         int shown;
     };
-    for (const Case c : {Case {35, 36}, {36, 35}, {10, 10}, {63, 22}, {-1, 22}}) {
+    for (const Case c : {Case{35, 36}, {36, 35}, {10, 10}, {63, 22}, {-1, 22}}) {
         SCOPED_TRACE(c.stored);
         ShowWith({}, c.stored);
         EXPECT_EQ(zones()->currentIndex(), c.shown);
     }
-    for (const Case c : {Case {35, 36}, {36, 35}, {0, 0}}) {
+    for (const Case c : {Case{35, 36}, {36, 35}, {0, 0}}) {
         SCOPED_TRACE(c.stored);
         ShowWith({QStringLiteral("a")});
         harness_.Set({{Page::kComboTimeZone, c.stored}});
@@ -82,25 +82,27 @@ TEST_F(TimePageTest, AddChecksTheServerAndLogs)
         {"longest address", QString(maxLength, u'a'), {}},
         {"a listed server in another case", "SERVER1", {FormatItemErrorLine(label)}},
         {"empty", "", {FormatInvalidItemLine(label)}},
-        {"too long in bytes (the edit holds no more characters)", QString(maxLength / 2 + 1, QChar(0xE9)),
+        {"too long in bytes (the edit holds no more characters)",
+         QString(maxLength / 2 + 1, QChar(0xE9)),
          {FormatLangString(628, label, maxLength) + QStringLiteral("\r\n")}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ShowWith({QStringLiteral("server1")});
-        harness_.Set({{Page::kEditServer, c.typed}, {Page::kComboTimeZone, 5}, {Page::kEditInterval, QStringLiteral("60")}});
+        harness_.Set(
+            {{Page::kEditServer, c.typed}, {Page::kComboTimeZone, 5}, {Page::kEditInterval, QStringLiteral("60")}});
         harness_.Press(Page::kButtonAdd);
         EXPECT_EQ(harness_.messages(), c.messages);
         EXPECT_EQ(model().Time.TimeZone, 5) << "the zone is stored first";
         EXPECT_EQ(model().Time.SyncInterval, 60);
         if (!c.messages.isEmpty()) {
-            EXPECT_EQ(model().Time.TimeServers, QStringList {QStringLiteral("server1")});
-            EXPECT_EQ(harness_.logLines(), QStringList {zoneLine()});
+            EXPECT_EQ(model().Time.TimeServers, QStringList{QStringLiteral("server1")});
+            EXPECT_EQ(harness_.logLines(), QStringList{zoneLine()});
             continue;
         }
-        EXPECT_EQ(model().Time.TimeServers, (QStringList {QStringLiteral("server1"), c.typed}));
+        EXPECT_EQ(model().Time.TimeServers, (QStringList{QStringLiteral("server1"), c.typed}));
         EXPECT_EQ(harness_.logLines(),
-                  (QStringList {zoneLine(), serversLine(), FormatLangString(kStringEntryAdded, kNode, 2)}));
+                  (QStringList{zoneLine(), serversLine(), FormatLangString(kStringEntryAdded, kNode, 2)}));
     }
 }
 
@@ -109,14 +111,15 @@ TEST_F(TimePageTest, TheIntervalOutsideItsRangeStopsAfterTheZoneIsStored)
     for (const char* interval : {"4", "20001"}) {
         SCOPED_TRACE(interval);
         ShowWith({QStringLiteral("server1")}, 22, 1440);
-        harness_.Set({{Page::kEditServer, QStringLiteral("other")}, {Page::kComboTimeZone, 7},
+        harness_.Set({{Page::kEditServer, QStringLiteral("other")},
+                      {Page::kComboTimeZone, 7},
                       {Page::kEditInterval, QString::fromUtf8(interval)}});
         harness_.Press(Page::kButtonAdd);
-        EXPECT_EQ(harness_.messages(), QStringList {FormatRangeErrorLine(QStringLiteral("Sync interval"), 5, 20000)});
+        EXPECT_EQ(harness_.messages(), QStringList{FormatRangeErrorLine(QStringLiteral("Sync interval"), 5, 20000)});
         EXPECT_EQ(model().Time.TimeZone, 7);
         EXPECT_EQ(model().Time.SyncInterval, 1440);
         EXPECT_EQ(model().Time.TimeServers.size(), 1);
-        EXPECT_EQ(harness_.logLines(), QStringList {zoneLine()});
+        EXPECT_EQ(harness_.logLines(), QStringList{zoneLine()});
     }
     ShowWith({}, 22, 1440);
     harness_.Set({{Page::kEditInterval, QStringLiteral("5")}});
@@ -132,23 +135,23 @@ TEST_F(TimePageTest, ModifyAndDelete)
     harness_.Set({{Page::kEditServer, QStringLiteral("SERVER1")}});
     harness_.Press(Page::kButtonModify);
     EXPECT_TRUE(harness_.messages().isEmpty());
-    EXPECT_EQ(model().Time.TimeServers, (QStringList {QStringLiteral("SERVER1"), QStringLiteral("server2")}));
+    EXPECT_EQ(model().Time.TimeServers, (QStringList{QStringLiteral("SERVER1"), QStringLiteral("server2")}));
     EXPECT_EQ(harness_.logLines(),
-              (QStringList {zoneLine(), serversLine(), FormatLangString(kStringEntryModified, kNode, 1)}));
+              (QStringList{zoneLine(), serversLine(), FormatLangString(kStringEntryModified, kNode, 1)}));
     harness_.Screenshot(QStringLiteral("system-time-page"));
 
     harness_.Forget();
     harness_.Set({{Page::kEditServer, QStringLiteral("Server2")}});
     harness_.Press(Page::kButtonModify);
-    EXPECT_EQ(harness_.messages(), QStringList {FormatItemErrorLine(QStringLiteral("Time server"))});
+    EXPECT_EQ(harness_.messages(), QStringList{FormatItemErrorLine(QStringLiteral("Time server"))});
 
     ScopedDeleteConfirmationSkipped unasked;
     ShowWith({"a", "b", "c", "d", "e"});
     SelectRows({1, 3});
     harness_.Press(Page::kButtonDelete);
-    EXPECT_EQ(model().Time.TimeServers, (QStringList {"a", "c", "e"}));
+    EXPECT_EQ(model().Time.TimeServers, (QStringList{"a", "c", "e"}));
     EXPECT_EQ(harness_.page().item<CListCtrlEx>(Page::kListServers)->GetFirstSelectedRow(), 2);
-    EXPECT_EQ(harness_.logLines(), QStringList {FormatLangString(kStringEntriesDeleted, kNode)});
+    EXPECT_EQ(harness_.logLines(), QStringList{FormatLangString(kStringEntriesDeleted, kNode)});
 }
 
 } // namespace

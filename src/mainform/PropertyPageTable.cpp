@@ -35,6 +35,7 @@
 #include "CSettingSMTPServersDlg.h"
 #include "CSettingSNMPHostDlg.h"
 #include "CSwitchSettingDlg.h"
+#include "CTAVOServerDlg.h"
 #include "CSystemLogOfflineSettingDlg.h"
 #include "CTagsDlg.h"
 #include "CTagsMapDlg.h"
@@ -57,7 +58,7 @@ const std::array<PropertyPageKind, kPropertyPageCount> kPropertyPageTable = {{
     {143, "CAlarmSNMPTrapDlg", 141, 0, &MakePage<CAlarmSNMPTrapDlg>},
     {114, "CDataLoggingDlg", 209, 0, &MakePage<CDataLoggingDlg>},
     {136, "CHSDataLoggingDlg", 819, 0},
-    {131, "CTAVOServerDlg", 159, 0},
+    {131, "CTAVOServerDlg", 159, 0, &MakePage<CTAVOServerDlg>},
     {132, "CTAVOTagSelectionDlg", 161, 0},
     {117, "CModbusSlaveDlg", 158, 0, &MakePage<CModbusSlaveDlg>},
     {129, "CDNP3OneMasterDlg", 884, 0, &MakePage<CDNP3OneMasterDlg>},

@@ -15,11 +15,11 @@ using namespace TavoServerIds;
 
 namespace {
 
-constexpr unsigned kStringTooManyServers = 521;     // limit
-constexpr unsigned kStringSettingsApplied = 617;    // service text
-constexpr unsigned kStringAutoTagNotMade = 9251;    // tag name
-constexpr std::array<unsigned, 6> kColumnTitles {360 /* row number */, 9401 /* server name */, 753 /* address */, 9402 /* port */,
-                                                  615 /* control tag */, 608 /* status tag */};
+constexpr unsigned kStringTooManyServers = 521;  // limit
+constexpr unsigned kStringSettingsApplied = 617; // service text
+constexpr unsigned kStringAutoTagNotMade = 9251; // tag name
+constexpr std::array<unsigned, 6> kColumnTitles{360 /* row number */, 9401 /* server name */, 753 /* address */,
+                                                9402 /* port */,      615 /* control tag */,  608 /* status tag */};
 constexpr int kAliasFlag = 1;
 constexpr int kOperationModeServers = 2; // pushing to both servers needs two
 
@@ -53,25 +53,35 @@ CTAVOServerDlg::CTAVOServerDlg(IPageHost* host)
 {
     SetNameField(kEditName, kLabelName, &TAVO_SERVER_ITEM_SETTINGS::Name);
     SetIndexField(&TAVO_SERVER_ITEM_SETTINGS::Index);
-    SetEntryLimit(serviceDefaults_.LimitServerCount, FormatLangString(kStringTooManyServers, serviceDefaults_.LimitServerCount));
-    SetTagHooks(nullptr, [this](CDataCenter& model, const TAVO_SERVER_ITEM_SETTINGS& server) { return releaseTags(model, server); });
+    SetEntryLimit(serviceDefaults_.LimitServerCount,
+                  FormatLangString(kStringTooManyServers, serviceDefaults_.LimitServerCount));
+    SetTagHooks(nullptr, [this](CDataCenter& model, const TAVO_SERVER_ITEM_SETTINGS& server) {
+        return releaseTags(model, server);
+    });
     Bindings()
         .Bind(kEditAddress, kLabelAddress, &TAVO_SERVER_ITEM_SETTINGS::IpAddress, AsAddressText(GetEditLengthLimit()))
-        .Bind(kEditPort, kLabelPort, &TAVO_SERVER_ITEM_SETTINGS::Port, AsNumber {serverDefaults_.PortValue})
-        .Bind(kEditTimeout, kLabelTimeout, &TAVO_SERVER_ITEM_SETTINGS::Timeout, AsNumber {serverDefaults_.ConnectTimeoutValue})
-        .Bind(kCheckHeartbeat, QString(), &TAVO_SERVER_ITEM_SETTINGS::Heartbeat, AsCheck {})
+        .Bind(kEditPort, kLabelPort, &TAVO_SERVER_ITEM_SETTINGS::Port, AsNumber{serverDefaults_.PortValue})
+        .Bind(kEditTimeout, kLabelTimeout, &TAVO_SERVER_ITEM_SETTINGS::Timeout,
+              AsNumber{serverDefaults_.ConnectTimeoutValue})
+        .Bind(kCheckHeartbeat, QString(), &TAVO_SERVER_ITEM_SETTINGS::Heartbeat, AsCheck{})
         // checked whether or not the heartbeat is on: the stored interval is always valid
-        .Bind(kEditInterval, kCheckHeartbeat, &TAVO_SERVER_ITEM_SETTINGS::Interval, AsNumber {serverDefaults_.HeartbeatValue})
-        .Bind(kComboUnit, QString(), &TAVO_SERVER_ITEM_SETTINGS::Unit, AsIndex {OptionList(section(), QStringLiteral("UpdateTagUnit"))});
-    service_.Bind(kCheckOperationMode, QString(), &TAVO_SETTINGS::OperationMode, AsCheck {})
-        .Bind(kEditQueue, kLabelQueue, &TAVO_SETTINGS::QueueSize, AsNumber {serviceDefaults_.QueueValue})
-        .Bind(kEditReconnect, kLabelReconnect, &TAVO_SETTINGS::ReconnectTimeout, AsNumber {serviceDefaults_.ReconnectTimeoutValue})
-        .Bind(kComboQueueFullAction, QString(), &TAVO_SETTINGS::QueueFullAction, AsIndex {OptionList(section(), QStringLiteral("Action"))});
+        .Bind(kEditInterval, kCheckHeartbeat, &TAVO_SERVER_ITEM_SETTINGS::Interval,
+              AsNumber{serverDefaults_.HeartbeatValue})
+        .Bind(kComboUnit, QString(), &TAVO_SERVER_ITEM_SETTINGS::Unit,
+              AsIndex{OptionList(section(), QStringLiteral("UpdateTagUnit"))});
+    service_.Bind(kCheckOperationMode, QString(), &TAVO_SETTINGS::OperationMode, AsCheck{})
+        .Bind(kEditQueue, kLabelQueue, &TAVO_SETTINGS::QueueSize, AsNumber{serviceDefaults_.QueueValue})
+        .Bind(kEditReconnect, kLabelReconnect, &TAVO_SETTINGS::ReconnectTimeout,
+              AsNumber{serviceDefaults_.ReconnectTimeoutValue})
+        .Bind(kComboQueueFullAction, QString(), &TAVO_SETTINGS::QueueFullAction,
+              AsIndex{OptionList(section(), QStringLiteral("Action"))});
 }
 
 bool CTAVOServerDlg::OnInitDialog()
 {
-    LayoutListPage({.list = kListServers.id, .leftButton = kButtonAdd.id, .middleButton = kButtonModify.id,
+    LayoutListPage({.list = kListServers.id,
+                    .leftButton = kButtonAdd.id,
+                    .middleButton = kButtonModify.id,
                     .rightButton = kButtonDelete.id});
     SetMainListId(kListServers);
     if (auto* list = item<CListCtrlEx>(kListServers))
@@ -145,7 +155,8 @@ bool CTAVOServerDlg::CreateEntryTags(CDataCenter& model, TAVO_SERVER_ITEM_SETTIN
     const int position = static_cast<int>(Entries().size());
     std::vector<CDataCenter::TagChange> made;
     CAutoResource* resources = CAutoResource::GetInstance();
-    if (!model.RegisterServiceItemTags(ServiceId::Tavo, server.Index, server.TagDefinitions, made, kAliasFlag, position)) {
+    if (!model.RegisterServiceItemTags(ServiceId::Tavo, server.Index, server.TagDefinitions, made, kAliasFlag,
+                                       position)) {
         const QString name = resources->TagName(CAutoResource::Kind::TavoTrigger, server.Index);
         ShowMessageBox(FormatLangString(kStringAutoTagNotMade, name), MB_OK | MB_ICONERROR);
         return false;

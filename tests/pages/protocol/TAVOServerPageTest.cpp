@@ -24,9 +24,13 @@ protected:
     // Every field good, then the given changes.
     void Fill(const QString& name, const QString& address, std::initializer_list<ControlInput> changes = {})
     {
-        harness.Set({{kEditName, name}, {kEditAddress, address}, {kEditPort, QStringLiteral("2000")},
-                     {kEditTimeout, QStringLiteral("10")}, {kEditInterval, QStringLiteral("5")},
-                     {kEditReconnect, QStringLiteral("60")}, {kEditQueue, QStringLiteral("500")}});
+        harness.Set({{kEditName, name},
+                     {kEditAddress, address},
+                     {kEditPort, QStringLiteral("2000")},
+                     {kEditTimeout, QStringLiteral("10")},
+                     {kEditInterval, QStringLiteral("5")},
+                     {kEditReconnect, QStringLiteral("60")},
+                     {kEditQueue, QStringLiteral("500")}});
         harness.Set(changes);
     }
     void Add(const QString& name, const QString& address, std::initializer_list<ControlInput> changes = {})
@@ -52,7 +56,8 @@ TEST_F(TAVOServerPageTest, TheFirstServerGetsIndexZeroItsTwoTagsAndTheirUses)
 {
     EXPECT_EQ(page().itemText(kStaticControlTag), "TAVOTrigger_0") << "the next server's tag names";
     EXPECT_EQ(page().itemText(kStaticStatusTag), "TAVOServerStatus_0");
-    Add(QStringLiteral("Alpha"), QStringLiteral("127.0.0.1"), {{kEditQueue, QStringLiteral("800")}, {kCheckHeartbeat, true}});
+    Add(QStringLiteral("Alpha"), QStringLiteral("127.0.0.1"),
+        {{kEditQueue, QStringLiteral("800")}, {kCheckHeartbeat, true}});
     ASSERT_EQ(service().Servers.size(), 1);
     const TAVO_SERVER_ITEM_SETTINGS& server = service().Servers[0];
     EXPECT_EQ(server.Index, 0);
@@ -81,14 +86,21 @@ TEST_F(TAVOServerPageTest, BadFieldsAreRefusedWithOneLineEach)
     };
     const QString longName(65, QLatin1Char('n'));
     const Case cases[] = {
-        {"empty name and address", QString(), {{kEditAddress, QString()}},
+        {"empty name and address",
+         QString(),
+         {{kEditAddress, QString()}},
          {FormatInvalidItemLine("Server name"), FormatInvalidItemLine("Server address")}},
         {"name of 65 bytes", longName, {}, {FormatLimitErrorLine("Server name", 64)}},
-        {"port 0 and timeout 301", QStringLiteral("B"), {{kEditPort, QStringLiteral("0")}, {kEditTimeout, QStringLiteral("301")}},
+        {"port 0 and timeout 301",
+         QStringLiteral("B"),
+         {{kEditPort, QStringLiteral("0")}, {kEditTimeout, QStringLiteral("301")}},
          {FormatRangeErrorLine("Port", 1, 65535), FormatRangeErrorLine("Connect timeout", 1, 300)}},
-        {"interval 0 with the heartbeat off", QStringLiteral("B"), {{kEditInterval, QStringLiteral("0")}},
+        {"interval 0 with the heartbeat off",
+         QStringLiteral("B"),
+         {{kEditInterval, QStringLiteral("0")}},
          {FormatRangeErrorLine("Heartbeat interval", 1, 65535)}},
-        {"queue and reconnect out of range", QStringLiteral("B"),
+        {"queue and reconnect out of range",
+         QStringLiteral("B"),
          {{kEditQueue, QStringLiteral("99")}, {kEditReconnect, QStringLiteral("3601")}},
          {FormatRangeErrorLine("Queue size", 100, 5000), FormatRangeErrorLine("Reconnect timeout", 1, 3600)}},
     };
@@ -116,10 +128,10 @@ TEST_F(TAVOServerPageTest, NamesAreUniqueIgnoringCaseAndTheLimitIsTwo)
     Add(QStringLiteral("Alpha"), QStringLiteral("127.0.0.1"));
     harness.Forget();
     Add(QStringLiteral("ALPHA"), QStringLiteral("127.0.0.2"));
-    EXPECT_EQ(harness.messages(), QStringList {FormatItemErrorLine("Server name")});
+    EXPECT_EQ(harness.messages(), QStringList{FormatItemErrorLine("Server name")});
     harness.Forget();
     Add(QStringLiteral("Beta"), QStringLiteral("127.0.0.1"));
-    EXPECT_EQ(harness.messages(), QStringList {FormatItemErrorLine("Server address")});
+    EXPECT_EQ(harness.messages(), QStringList{FormatItemErrorLine("Server address")});
     harness.Forget();
     page().SelectRow(0);
     Fill(QStringLiteral("ALPHA"), QStringLiteral("127.0.0.1"));
@@ -133,7 +145,7 @@ TEST_F(TAVOServerPageTest, NamesAreUniqueIgnoringCaseAndTheLimitIsTwo)
     EXPECT_TRUE(OperationModeOffered());
     harness.Forget();
     Add(QStringLiteral("Gamma"), QStringLiteral("127.0.0.3"));
-    EXPECT_EQ(harness.messages(), QStringList {FormatLangString(521, 2)});
+    EXPECT_EQ(harness.messages(), QStringList{FormatLangString(521, 2)});
     EXPECT_EQ(service().Servers.size(), 2);
 }
 
@@ -149,9 +161,11 @@ TEST_F(TAVOServerPageTest, DeletingShiftsTheUsesAndKeepsTheNumbersGrowing)
     ASSERT_EQ(service().Servers.size(), 1);
     const TAVO_SERVER_ITEM_SETTINGS& left = service().Servers[0];
     EXPECT_EQ(left.Index, 1);
-    EXPECT_TRUE(CarriesUse(harness.model(), left.ControlTag, ServiceId::TavoServer, 0)) << "the use moved to position 0";
+    EXPECT_TRUE(CarriesUse(harness.model(), left.ControlTag, ServiceId::TavoServer, 0))
+        << "the use moved to position 0";
     EXPECT_TRUE(CarriesUse(harness.model(), left.StatusTag, ServiceId::TavoServer, 0));
-    EXPECT_EQ(harness.model().IsTagNameFree(QStringLiteral("TAVOTrigger_0")), 1) << "the deleted server's tags are gone";
+    EXPECT_EQ(harness.model().IsTagNameFree(QStringLiteral("TAVOTrigger_0")), 1)
+        << "the deleted server's tags are gone";
     EXPECT_EQ(page().NextEntryIndex(), 2) << "numbers are not reused";
     EXPECT_FALSE(OperationModeOffered());
     EXPECT_EQ(service().OperationMode, 0);

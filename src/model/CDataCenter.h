@@ -35,6 +35,7 @@
 
 #include <array>
 #include <map>
+#include <optional>
 #include <vector>
 
 class CAutoResource;
@@ -301,10 +302,12 @@ public:
     // The automatic tags of item `itemIndex` of the service (CAutoResource): their definitions
     // are appended to `definitions`, each becomes a tag under the service's resource name, and
     // each tag gets the use (serviceId, itemIndex). 1 and the created tags in `created`; 0 and
-    // nothing changed when a name or an address is taken. useItem, when not negative, is the item
-    // number of the use in place of itemIndex (services that number uses by list position).
+    // nothing changed when a name or an address is taken. `use`, when given, is the use the tags get
+    // in place of (serviceId, itemIndex): services that number uses by list position, or whose
+    // items carry a use of their own.
     int RegisterServiceItemTags(int serviceId, int itemIndex, QVector<TagDefinition>& definitions,
-                                std::vector<TagChange>& created, int aliasFlag = 0, int useItem = -1);
+                                std::vector<TagChange>& created, int aliasFlag = 0,
+                                std::optional<TagServiceLink> use = std::nullopt);
     // Releases the use from the tags at the addresses, then removes those tags (with their
     // service-list entries). The removed tags, in address order; an address without a tag is skipped.
     std::vector<TagChange> ReleaseServiceItemTags(TagServiceLink use, std::vector<QString> addresses);

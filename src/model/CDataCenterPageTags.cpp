@@ -29,7 +29,8 @@ void forEachOfKey(const Definitions& definitions, int key, Visit visit)
 } // namespace
 
 int CDataCenter::RegisterServiceItemTags(int serviceId, int itemIndex, QVector<TagDefinition>& definitions,
-                                         std::vector<TagChange>& created, int aliasFlag, int useItem)
+                                         std::vector<TagChange>& created, int aliasFlag,
+                                         std::optional<TagServiceLink> use)
 {
     created.clear();
     QVector<TagDefinition> made;
@@ -54,9 +55,9 @@ int CDataCenter::RegisterServiceItemTags(int serviceId, int itemIndex, QVector<T
         }
         created.push_back({definition.Name, definition.ResourceText});
     }
-    const TagServiceLink use = MakeIntPair(serviceId, useItem < 0 ? itemIndex : useItem);
+    const TagServiceLink link = use.value_or(MakeIntPair(serviceId, itemIndex));
     for (const TagChange& tag : created)
-        AddTagServiceUse(tag.Address, use);
+        AddTagServiceUse(tag.Address, link);
     return 1;
 }
 

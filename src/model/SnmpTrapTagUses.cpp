@@ -52,7 +52,7 @@ bool CreateEntryTags(CDataCenter& model, ALARM_SNMP_TRAP_ITEM_SETTINGS& entry, i
     constexpr int kAliasFlag = 1;
     QVector<TagDefinition> definitions;
     if (!model.RegisterServiceItemTags(ServiceId::AlarmSnmpTrap, entry.Index, definitions, created, kAliasFlag,
-                                       position))
+                                       MakeIntPair(ServiceId::AlarmSnmpTrap, position)))
         return false;
     entry.TagDefinitions = definitions;
     entry.TriggerTag = definitions.value(0).ResourceText;

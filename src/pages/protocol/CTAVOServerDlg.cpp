@@ -156,15 +156,10 @@ bool CTAVOServerDlg::CreateEntryTags(CDataCenter& model, TAVO_SERVER_ITEM_SETTIN
     std::vector<CDataCenter::TagChange> made;
     CAutoResource* resources = CAutoResource::GetInstance();
     if (!model.RegisterServiceItemTags(ServiceId::Tavo, server.Index, server.TagDefinitions, made, kAliasFlag,
-                                       position)) {
+                                       MakeIntPair(ServiceId::TavoServer, position))) {
         const QString name = resources->TagName(CAutoResource::Kind::TavoTrigger, server.Index);
         ShowMessageBox(FormatLangString(kStringAutoTagNotMade, name), MB_OK | MB_ICONERROR);
         return false;
-    }
-    // the server's uses are its own (131), not the service's
-    for (const CDataCenter::TagChange& tag : made) {
-        model.RemoveTagServiceUse(tag.Address, MakeIntPair(ServiceId::Tavo, position));
-        model.AddTagServiceUse(tag.Address, MakeIntPair(ServiceId::TavoServer, position));
     }
     server.ControlTag = resources->TagAddress(CAutoResource::Kind::TavoTrigger, server.Index);
     server.StatusTag = resources->TagAddress(CAutoResource::Kind::TavoStatus, server.Index);

@@ -4,6 +4,7 @@
 
 #include "CDataCenter.h"
 #include "CTemplateTagReader.h"
+#include "HartSensorRules.h"
 #include "ModuleDefaultsApplier.h"
 #include "SlotKeyedLookup.h"
 #include "TemplateAttributes.h"
@@ -17,7 +18,7 @@ namespace {
 namespace Element = TemplateElement;
 
 // Each HART channel carries the sensor tags of this many sensor variables.
-constexpr int kHartSensorVariables = 5;
+constexpr int kHartSensorVariables = HartSensorRules::kMaximumSensors;
 
 int containerSize(IXMLElement* container)
 {
@@ -32,16 +33,6 @@ int numberAfterLastDot(const QString& text)
 TagNameEntry nameEntryOf(const CTemplateTagReader& reader, const TagDefinition& definition)
 {
     return {reader.TagName(), 0, static_cast<qint32>(definition.Min), static_cast<qint32>(definition.Max)};
-}
-
-QString sensorResourceText(int slot, int channel, const TagDefinition& definition, int variable)
-{
-    return QStringLiteral("%1.%2.%3.%4.%5")
-        .arg(slot)
-        .arg(channel)
-        .arg(definition.ResourceText)
-        .arg(variable)
-        .arg(definition.ResType);
 }
 
 } // namespace
@@ -144,7 +135,7 @@ void CSlotResourceBuilder::BuildHARTSensorTags(IXMLElement* element, const Resou
         for (int variable = 0; variable < kHartSensorVariables; ++variable) {
             for (const TagDefinition& definition : sensorTemplate) {
                 TagDefinition tag = definition;
-                tag.ResourceText = sensorResourceText(slot_, channel, definition, variable);
+                tag.ResourceText = HartSensorRules::SensorTagAddress(slot_, channel, definition, variable);
                 sensorTags.push_back(std::move(tag));
             }
         }

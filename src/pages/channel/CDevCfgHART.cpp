@@ -4,6 +4,8 @@
 #include "LanguagePack.h"
 #include "MessageBoxService.h"
 #include "TextConversion.h"
+#include "TextFormat.h"
+#include "TraceLog.h"
 #include "TypeIds.h"
 #include "Validation.h"
 #include "ValidationReport.h"
@@ -17,8 +19,8 @@ using namespace HARTPage;
 namespace {
 
 const QString kRangeSection = QStringLiteral("HARTAIRange");
-const QString kSensorSection = QStringLiteral("HARTSENSOR");
-const QString kOpModeKey = QStringLiteral("HARTOpMode");
+const QString kRefusedSensorsLine = QStringLiteral("Sensor index from %d to %d\n");
+constexpr unsigned kStringTagNotCreated = 9251;
 constexpr unsigned kColumnStrings[] = {744, 745, 883};
 constexpr int kValueDecimals = 3;
 
@@ -40,15 +42,72 @@ CDevCfgHART::CDevCfgHART(IPageHost* host)
 bool CDevCfgHART::OnInitDialog()
 {
     CChannelPageBase::OnInitDialog();
-    opModes_ = ChannelRules::ReadNames(kSensorSection, kOpModeKey);
+    opModes_ = ChannelRules::ReadNames(HartSensorRules::kSection, HartSensorRules::kOpModeKey);
     auto* modes = item<QComboBox>(kComboOpMode);
     modes->addItems(opModes_);
     modes->setCurrentIndex(opModes_.isEmpty() ? -1 : 0);
-    onClicked(kButtonSensors, [this] {
-        if (SelectedChannels().isEmpty())
-            ShowMessageBox(LoadLangString(kStringNoChannelSelected), MB_OK | MB_ICONWARNING);
-    });
+    onClicked(kButtonSensors, [this] { onSensorList(); });
     return true;
+}
+
+std::optional<ChannelRules::UnsignedTriple> CDevCfgHART::SensorLimit(const QString& key) const
+{
+    return HartSensorRules::LimitOfKey(sensorLimits_, key);
+}
+
+std::optional<std::vector<HARTSensorEntry>> CDevCfgHART::RunSensorDialog(int channel,
+                                                                         const std::vector<HARTSensorEntry>& sensors)
+{
+    CHARTSensorSettingDlg dialog(channel, sensors, this, this);
+    if (dialog.DoModal() != IDOK)
+        return std::nullopt;
+    return dialog.Sensors();
+}
+
+void CDevCfgHART::onSensorList()
+{
+    const QList<int> selected = SelectedChannels();
+    if (selected.isEmpty()) {
+        ShowMessageBox(LoadLangString(kStringNoChannelSelected), MB_OK | MB_ICONWARNING);
+        return;
+    }
+    const int channel = selected.first();
+    if (channel >= StoredChannelCount())
+        return;
+    if (const auto edited = RunSensorDialog(channel, record_.Channels.at(size_t(channel)).Sensors))
+        storeSensors(channel, *edited);
+}
+
+void CDevCfgHART::storeSensors(int channel, const std::vector<HARTSensorEntry>& sensors)
+{
+    CDataCenter* model = GetDataCenter();
+    if (!model)
+        return;
+    using Outcome = HartSensorRules::SensorListChange::Outcome;
+    const HartSensorRules::SensorListChange change =
+        HartSensorRules::StoreChannelSensors(*model, Slot(), channel, sensors);
+    if (change.Result == Outcome::TagInUse) {
+        ShowMessageBox(FormatText(kRefusedSensorsLine, {change.FirstRemoved, change.LastRemoved}) +
+                           LoadLangString(kStringChannelsRefused),
+                       MB_OK | MB_ICONWARNING);
+        return;
+    }
+    if (change.Result != Outcome::Stored) {
+        TraceLog("%s:%d sensors of slot %d channel %d not stored (%d)", __FILE__, __LINE__, Slot(), channel,
+                 int(change.Result));
+        return;
+    }
+    for (const CDataCenter::TagChange& tag : change.Removed)
+        AddLogLine(FormatLangString(kStringTagDeleted, tag.Name));
+    for (const CDataCenter::TagChange& tag : change.Created)
+        AddLogLine(FormatLangString(kStringTagCreated, tag.Name));
+    QStringList notCreated;
+    for (const QString& name : change.NotCreated)
+        notCreated << FormatLangString(kStringTagNotCreated, name);
+    if (!notCreated.isEmpty())
+        ShowMessageBox(notCreated.join(u'\n'), MB_OK | MB_ICONWARNING);
+    record_.Channels.at(size_t(channel)).Sensors = sensors;
+    UpdateChannelRow(channel);
 }
 
 QList<ChannelColumn> CDevCfgHART::ChannelColumns() const
@@ -85,6 +144,7 @@ QStringList CDevCfgHART::ChannelRowTexts(int channel) const
 
 void CDevCfgHART::FillPageControls()
 {
+    sensorLimits_ = HartSensorRules::ReadSensorIdLimits();
     editors_.LoadRanges(GetNodeInfo().templateName);
 }
 

@@ -1,11 +1,17 @@
 #pragma once
 // The HART analog input page: per channel an input range of [HARTAIRange] (range code 4 has a
-// value and the tags of key 4), the HART operating mode and the number of retries.
+// value and the tags of key 4), the HART operating mode and the number of retries, and the HART
+// sensors of one channel (edited in CHARTSensorSettingDlg; each sensor owns a set of tags).
 
 #include "AnalogInputEditors.h"
 #include "CChannelPageBase.h"
+#include "CHARTSensorSettingDlg.h"
 #include "ControlId.h"
+#include "HartSensorRules.h"
 #include "ModuleRecords.h"
+
+#include <optional>
+#include <vector>
 
 namespace HARTPage {
 inline constexpr unsigned kTemplate = 1524;
@@ -27,7 +33,7 @@ inline constexpr ControlId kControls[] = {kListChannels,   kLabelRange,  kComboR
                                           kButtonApply,    kGroupTags,   kListTags};
 } // namespace HARTPage
 
-class CDevCfgHART : public CChannelPageBase {
+class CDevCfgHART : public CChannelPageBase, public IHartSensorLimitSource {
 public:
     static constexpr unsigned kStringNoRanges = 21002;
     static constexpr quint32 kMaximumRetries = 5;
@@ -36,8 +42,13 @@ public:
     explicit CDevCfgHART(IPageHost* host);
 
     const HARTAISetting& Record() const { return record_; }
+    std::optional<ChannelRules::UnsignedTriple> SensorLimit(const QString& key) const override;
 
 protected:
+    // Runs the sensor dialog over a copy of the channel's sensors: the edited list after OK.
+    virtual std::optional<std::vector<HARTSensorEntry>> RunSensorDialog(int channel,
+                                                                        const std::vector<HARTSensorEntry>& sensors);
+
     QList<ChannelColumn> ChannelColumns() const override;
     bool CopyRecord(const CDataCenter& model) override;
     int StoredChannelCount() const override { return int(record_.Channels.size()); }
@@ -55,7 +66,11 @@ protected:
     bool OnInitDialog() override;
 
 private:
+    void onSensorList();
+    void storeSensors(int channel, const std::vector<HARTSensorEntry>& sensors);
+
     HARTAISetting record_;
     AnalogInputEditors editors_;
     QStringList opModes_;
+    HartSensorRules::SensorIdLimits sensorLimits_;
 };

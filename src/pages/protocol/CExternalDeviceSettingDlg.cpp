@@ -9,7 +9,6 @@
 #include "ListPageStrings.h"
 #include "ListRows.h"
 #include "PageConversions.h"
-#include "RowMoves.h"
 #include "TextFormat.h"
 #include "TypeIds.h"
 #include "Validation.h"
@@ -51,7 +50,17 @@ int numberIn(const QString& text)
 } // namespace
 
 CExternalDeviceSettingDlg::CExternalDeviceSettingDlg(CDataCenter& model, int deviceRow, CPropertyUIDialog* owner)
-    : CDialogBase(kTemplate, owner), model_(model), deviceRow_(deviceRow), owner_(owner)
+    : CDialogBase(kTemplate, owner), model_(model), deviceRow_(deviceRow), owner_(owner),
+      tagList_(*this, tags_,
+               {.list = kListTags,
+                .choose = kButtonSelectTags,
+                .remove = kButtonRemoveTags,
+                .up = kButtonTagUp,
+                .down = kButtonTagDown,
+                .start = kEditStart,
+                .warnWithoutSelection = true,
+                .selectAfterRemoval = false},
+               tagHooks())
 {}
 
 bool CExternalDeviceSettingDlg::OnInitDialog()
@@ -71,16 +80,12 @@ bool CExternalDeviceSettingDlg::OnInitDialog()
     onClicked(kButtonAdd, [this] { AddCommand(); });
     onClicked(kButtonModify, [this] { ModifyCommand(); });
     onClicked(kButtonDelete, [this] { DeleteCommand(); });
-    onClicked(kButtonSelectTags, [this] { ChooseTags(); });
-    onClicked(kButtonRemoveTags, [this] { RemoveTags(); });
-    onClicked(kButtonTagUp, [this] { MoveTags(-1); });
-    onClicked(kButtonTagDown, [this] { MoveTags(+1); });
+    tagList_.Connect();
     onClicked(kButtonClose, [this] { EndDialog(IDOK); });
     onChanged(kComboFunction, [this] {
         if (!showing_)
             onFunctionChanged();
     });
-    connect(item<QLineEdit>(kEditStart), &QLineEdit::editingFinished, this, [this] { rebuildResources(false); });
     connect(item<QLineEdit>(kEditTotal), &QLineEdit::editingFinished, this, [this] { rebuildResources(false); });
     connect(item<CListCtrlEx>(kListCommands), &CListCtrlEx::itemSelectionChanged, this,
             [this] { showSelectedCommand(); });
@@ -192,28 +197,49 @@ void CExternalDeviceSettingDlg::ChooseTags()
     chooser.DoModal();
 }
 
+AddressedTagList<std::vector<TagRecord>>::Hooks CExternalDeviceSettingDlg::tagHooks()
+{
+    return {.choose = [this] { ChooseTags(); },
+            .accepts = [this](const std::vector<TagRecord>& chosen) { return suited(chosen); },
+            // All tags of one command share one data type.
+            .replaces = [this](const TagRecord& first) { return firstTagCode() != first.DataTypeCode; },
+            .key = [](const TagRecord& tag) { return tag.ResID; },
+            .make = [](const TagRecord& tag) { return tag; },
+            .layout = [this](AddressedTagChange change) { layTagsOut(change); },
+            .rowCount = [this] { return static_cast<int>(resources_.size()); },
+            .rowTexts =
+                [this](int row) {
+                    const MODBUS_COMMAND_RESOURCE& resource = resources_[row];
+                    return QStringList{model_.GetTagNameByAddress(resource.ResID), QString::number(resource.Start_Addr),
+                                       QString::number(resource.Length),
+                                       Layout::ReferenceText(function(), resource.ReferenceAddress)};
+                }};
+}
+
 void CExternalDeviceSettingDlg::SetChosenTags(const std::vector<TagRecord>& chosen)
 {
-    if (chosen.empty())
-        return;
-    // Checked before anything changes: a refused choice leaves the command as it was.
+    tagList_.Append(chosen);
+}
+
+// Checked before anything changes: a refused choice leaves the command as it was.
+bool CExternalDeviceSettingDlg::suited(const std::vector<TagRecord>& chosen) const
+{
     const bool suited = std::all_of(chosen.begin(), chosen.end(), [this](const TagRecord& tag) {
         return Layout::IsAllowedCode(function(), tag.DataTypeCode);
     });
-    if (!suited) {
+    if (!suited)
         ShowMessageBox(LoadLangString(kStringUnsuitedTags), MB_OK | MB_ICONWARNING);
-        return;
+    return suited;
+}
+
+void CExternalDeviceSettingDlg::layTagsOut(AddressedTagChange change)
+{
+    const bool tagsChanged = change != AddressedTagChange::Moved && change != AddressedTagChange::StartEdited;
+    if (tagsChanged) {
+        showTotalRange();
+        followFirstTag();
     }
-    if (!tags_.empty() && firstTagCode() != chosen.front().DataTypeCode)
-        tags_.clear();
-    for (const TagRecord& tag : chosen) {
-        if (std::none_of(tags_.begin(), tags_.end(),
-                         [&](const TagRecord& listed) { return listed.ResID == tag.ResID; }))
-            tags_.push_back(tag);
-    }
-    showTotalRange();
-    followFirstTag();
-    rebuildResources(true);
+    buildResources(tagsChanged);
 }
 
 void CExternalDeviceSettingDlg::showTotalRange()
@@ -236,6 +262,12 @@ void CExternalDeviceSettingDlg::followFirstTag()
 
 void CExternalDeviceSettingDlg::rebuildResources(bool computedTotal)
 {
+    buildResources(computedTotal);
+    tagList_.Refill();
+}
+
+void CExternalDeviceSettingDlg::buildResources(bool computedTotal)
+{
     if (computedTotal)
         setItemText(kEditTotal, QString::number(range_.Current));
     std::vector<QString> keys;
@@ -246,17 +278,6 @@ void CExternalDeviceSettingDlg::rebuildResources(bool computedTotal)
     }
     resources_ = Layout::BuildResources(function(), numberIn(itemText(kEditStart)), numberIn(itemText(kEditTotal)),
                                         range_.PerTag, keys, codes, item<QComboBox>(kComboDataType)->currentIndex());
-    refillTagList();
-}
-
-void CExternalDeviceSettingDlg::refillTagList()
-{
-    FillNumberedRows(*item<CListCtrlEx>(kListTags), static_cast<int>(resources_.size()), [this](int row) {
-        const MODBUS_COMMAND_RESOURCE& resource = resources_[row];
-        return QStringList{model_.GetTagNameByAddress(resource.ResID), QString::number(resource.Start_Addr),
-                           QString::number(resource.Length),
-                           Layout::ReferenceText(function(), resource.ReferenceAddress)};
-    });
 }
 
 void CExternalDeviceSettingDlg::clearTags()
@@ -264,7 +285,7 @@ void CExternalDeviceSettingDlg::clearTags()
     tags_.clear();
     resources_.clear();
     range_ = {};
-    refillTagList();
+    tagList_.Refill();
 }
 
 void CExternalDeviceSettingDlg::onFunctionChanged()
@@ -274,32 +295,6 @@ void CExternalDeviceSettingDlg::onFunctionChanged()
     setItemText(kEditTotal, QStringLiteral("1"));
     enableItem(kEditTotal, Layout::CountsBits(function()));
     followFirstTag();
-}
-
-void CExternalDeviceSettingDlg::RemoveTags()
-{
-    const QList<int> rows = item<CListCtrlEx>(kListTags)->GetSelectedRows();
-    if (rows.isEmpty()) {
-        ShowMessageBox(LoadLangString(kStringNoEntrySelected), MB_OK | MB_ICONWARNING);
-        return;
-    }
-    RemoveRows(tags_, rows);
-    showTotalRange();
-    followFirstTag();
-    rebuildResources(true);
-}
-
-void CExternalDeviceSettingDlg::MoveTags(int step)
-{
-    auto* list = item<CListCtrlEx>(kListTags);
-    const QList<int> rows = list->GetSelectedRows();
-    if (rows.isEmpty()) {
-        ShowMessageBox(LoadLangString(kStringNoEntrySelected), MB_OK | MB_ICONWARNING);
-        return;
-    }
-    const QList<int> moved = MoveRows(tags_, rows, step);
-    rebuildResources(false);
-    SelectListRows(*list, moved);
 }
 
 // ---- Add, Modify, Delete ----
@@ -369,16 +364,10 @@ bool CExternalDeviceSettingDlg::AddCommand()
 
 bool CExternalDeviceSettingDlg::ModifyCommand()
 {
-    auto* rows = item<CListCtrlEx>(kListCommands);
-    if (rows->GetItemCount() == 0) {
-        ShowMessageBox(LoadLangString(CPropertyUIDialog::kStringListEmpty), MB_OK);
+    const QList<int> rows = RowsToChange(*item<CListCtrlEx>(kListCommands));
+    if (rows.isEmpty())
         return false;
-    }
-    const int row = rows->GetFirstSelectedRow();
-    if (row < 0) {
-        ShowMessageBox(LoadLangString(kStringNoEntrySelected), MB_OK | MB_ICONWARNING);
-        return false;
-    }
+    const int row = rows.front();
     const MODBUS_COMMAND_SETTINGS command = readCommand();
     if (!check(command, Mode::Modify, row) || !model_.UpdateModbusCommandTagUse(deviceRow_, row, command))
         return false;
@@ -389,16 +378,9 @@ bool CExternalDeviceSettingDlg::ModifyCommand()
 
 bool CExternalDeviceSettingDlg::DeleteCommand()
 {
-    auto* rows = item<CListCtrlEx>(kListCommands);
-    if (rows->GetItemCount() == 0) {
-        ShowMessageBox(LoadLangString(CPropertyUIDialog::kStringListEmpty), MB_OK);
+    QList<int> selected = RowsToChange(*item<CListCtrlEx>(kListCommands));
+    if (selected.isEmpty())
         return false;
-    }
-    QList<int> selected = rows->GetSelectedRows();
-    if (selected.isEmpty()) {
-        ShowMessageBox(LoadLangString(kStringNoEntrySelected), MB_OK | MB_ICONWARNING);
-        return false;
-    }
     std::sort(selected.rbegin(), selected.rend());
     for (int row : selected)
         model_.DeleteModbusMasterCommand(deviceRow_, row);

@@ -284,13 +284,10 @@ bool CModbusMasterDlg::AddDevice()
 bool CModbusMasterDlg::ModifyDevice()
 {
     CDataCenter* model = GetDataCenter();
-    if (!model || WarnIfListEmpty())
+    const QList<int> rows = RowsToChange(*item<CListCtrlEx>(kListDevices));
+    if (!model || rows.isEmpty() || rows.front() >= static_cast<int>(devices_.size()))
         return false;
-    const int row = selectedRow();
-    if (row < 0 || row >= static_cast<int>(devices_.size())) {
-        ShowMessageBox(LoadLangString(kStringNoEntrySelected), MB_OK | MB_ICONWARNING);
-        return false;
-    }
+    const int row = rows.front();
     const Device device = readFields(devices_[static_cast<size_t>(row)]);
     if (!check(device, Mode::Modify, row))
         return false;
@@ -303,17 +300,12 @@ bool CModbusMasterDlg::ModifyDevice()
 bool CModbusMasterDlg::DeleteDevices()
 {
     CDataCenter* model = GetDataCenter();
-    if (!model || WarnIfListEmpty())
+    const QList<int> rows = RowsToChange(*item<CListCtrlEx>(kListDevices));
+    if (!model || rows.isEmpty())
         return false;
-    QList<int> rows = item<CListCtrlEx>(kListDevices)->GetSelectedRows();
-    if (rows.isEmpty()) {
-        ShowMessageBox(LoadLangString(kStringNoEntrySelected), MB_OK | MB_ICONWARNING);
-        return false;
-    }
     ConfirmDeleteDlg confirm(this);
     if (confirm.DoModal() != IDYES)
         return false;
-    std::sort(rows.begin(), rows.end());
     model->DeleteModbusMasterDevices(std::vector<int>(rows.begin(), rows.end()));
     const int left = static_cast<int>(model->ModbusMasterDevices.size());
     const int next = std::min(rows.back() - static_cast<int>(rows.size()) + 1, left - 1);

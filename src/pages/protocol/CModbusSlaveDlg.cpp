@@ -6,11 +6,11 @@
 #include "ConfirmDeleteDlg.h"
 #include "EntryNameCheck.h"
 #include "IPageHost.h"
+#include "ListColumns.h"
 #include "ListPageStrings.h"
 #include "ListRows.h"
 #include "ModbusSlaveMap.h"
 #include "PageConversions.h"
-#include "RowMoves.h"
 #include "TextFormat.h"
 #include "TypeIds.h"
 #include "Validation.h"
@@ -29,8 +29,6 @@ constexpr unsigned kStringSetWithoutTags = 709;
 constexpr unsigned kStringTooManySets = 751;
 constexpr unsigned kSetColumns[] = {360, 361, 762, 862};
 constexpr unsigned kTagColumns[] = {360, 623, 762, 625, 761};
-constexpr int kNumberColumnWidth = 40;
-constexpr int kColumnWidth = 105;
 const QString kSection = QStringLiteral("ModbusSlave");
 const QString kNoneText = QStringLiteral("None");
 constexpr int kEthernetControls[] = {kLabelPort,   kEditPort,         kRangePort,       kLabelUnitId,     kEditUnitId,
@@ -44,16 +42,18 @@ SettingTriple slaveTriple(const char* key)
     return triple;
 }
 
-void insertColumns(CListCtrlEx& list, const unsigned* ids, int count)
-{
-    for (int column = 0; column < count; ++column)
-        list.InsertColumn(column, LoadLangString(ids[column]), column == 0 ? kNumberColumnWidth : kColumnWidth);
-}
-
 } // namespace
 
 CModbusSlaveDlg::CModbusSlaveDlg(IPageHost* host)
-    : CPropertyUIDialog(kTemplate, host), serialPorts_(kNoneText, QString())
+    : CPropertyUIDialog(kTemplate, host), serialPorts_(kNoneText, QString()),
+      tags_(*this, working_.Items,
+            {.list = kListTags,
+             .choose = kButtonAddTags,
+             .remove = kButtonRemoveTags,
+             .up = kButtonTagUp,
+             .down = kButtonTagDown,
+             .start = kEditStart},
+            tagHooks())
 {
     general_.Bind(kEditPort, kLabelPort, &MODBUS_SLAVE_SETTINGS::ListenPort, AsNumber{slaveTriple("PortValue")})
         .Bind(kEditUnitId, kLabelUnitId, &MODBUS_SLAVE_SETTINGS::UnitID, AsNumber{slaveTriple("UnitIDValue")})
@@ -70,8 +70,8 @@ bool CModbusSlaveDlg::OnInitDialog()
     LayoutListPage(
         {.list = kListSets, .leftButton = kButtonAdd, .middleButton = kButtonModify, .rightButton = kButtonDelete});
     SetMainListId(kListSets);
-    ::insertColumns(*item<CListCtrlEx>(kListSets), kSetColumns, std::size(kSetColumns));
-    ::insertColumns(*item<CListCtrlEx>(kListTags), kTagColumns, std::size(kTagColumns));
+    InsertNumberedColumns(*item<CListCtrlEx>(kListSets), kSetColumns);
+    InsertNumberedColumns(*item<CListCtrlEx>(kListTags), kTagColumns);
     funcDigit_ = OptionList(kSection, QStringLiteral("FuncDigit"));
     funcAnalog_ = OptionList(kSection, QStringLiteral("FuncAnalog"));
     readWrite_ = OptionList(kSection, QStringLiteral("RW"));
@@ -80,15 +80,11 @@ bool CModbusSlaveDlg::OnInitDialog()
     onClicked(kButtonAdd, [this] { AddSet(); });
     onClicked(kButtonModify, [this] { ModifySet(); });
     onClicked(kButtonDelete, [this] { DeleteSets(); });
-    onClicked(kButtonAddTags, [this] { ChooseTags(); });
-    onClicked(kButtonRemoveTags, [this] { RemoveTags(); });
-    onClicked(kButtonTagUp, [this] { MoveTags(-1); });
-    onClicked(kButtonTagDown, [this] { MoveTags(+1); });
+    tags_.Connect();
     OnUserChange(kComboFunction, [this] { onFunctionChosen(); });
     OnUserChange(kComboEthernet, [this] { updateEnabling(); });
     OnUserChange(kComboSerialPort, [this] { updateEnabling(); });
     connect(item<CListCtrlEx>(kListSets), &CListCtrlEx::itemSelectionChanged, this, [this] { showSelectedSet(); });
-    connect(item<QLineEdit>(kEditStart), &QLineEdit::editingFinished, this, [this] { renumberFromStartEdit(); });
     return true;
 }
 
@@ -171,7 +167,7 @@ void CModbusSlaveDlg::showWorkingSet()
         item<QComboBox>(kComboFunction)->setCurrentIndex(map >= funcDigit_.size() ? map - funcDigit_.size() : map);
         setItemText(kTextReadWrite, readWrite_.value(item<QComboBox>(kComboFunction)->currentIndex()));
     }
-    refillTags();
+    tags_.Refill();
 }
 
 bool CModbusSlaveDlg::isDigital(const MODBUS_SLAVE_TAG_SET& set) const
@@ -200,7 +196,7 @@ void CModbusSlaveDlg::onFunctionChosen()
     const int position = item<QComboBox>(kComboFunction)->currentIndex();
     setItemText(kTextReadWrite, readWrite_.value(position));
     ModbusSlaveMap::SetFunction(working_, selectedFunction());
-    refillTags();
+    tags_.Refill();
 }
 
 int CModbusSlaveDlg::selectedFunction() const
@@ -217,19 +213,6 @@ QString CModbusSlaveDlg::functionName(const MODBUS_SLAVE_TAG_ITEM& item) const
     return (MapDataTypeCode(item.TagType) == MapDataTypeCode(1) ? funcDigit_ : funcAnalog_).value(position);
 }
 
-void CModbusSlaveDlg::refillTags()
-{
-    const CDataCenter* model = GetDataCenter();
-    FillNumberedRows(*item<CListCtrlEx>(kListTags), static_cast<int>(working_.Items.size()), [&](int row) {
-        const MODBUS_SLAVE_TAG_ITEM& tag = working_.Items[row];
-        TagRecord record;
-        if (!model || !model->FindTagByName(tag.Tag, record))
-            return QStringList{};
-        return QStringList{record.TagName, functionName(tag), QString::number(tag.ModbusAddress),
-                           ModbusSlaveMap::AreaAddressText(tag.ModbusMap, tag.ModbusAddress)};
-    });
-}
-
 int CModbusSlaveDlg::startAddress() const
 {
     bool ok = false;
@@ -237,13 +220,65 @@ int CModbusSlaveDlg::startAddress() const
     return ok ? start : -1;
 }
 
-void CModbusSlaveDlg::renumberFromStartEdit()
+// ---- the tags of the working set ----
+
+AddressedTagList<QVector<MODBUS_SLAVE_TAG_ITEM>>::Hooks CModbusSlaveDlg::tagHooks()
 {
-    ModbusSlaveMap::RenumberSet(working_, startAddress());
-    refillTags();
+    return {.choose = [this] { ChooseTags(); },
+            .replaces = [this](const TagRecord& first) { return ModbusSlaveMap::ChosenTagsReplaceItems(working_, {first}); },
+            .key = [](const MODBUS_SLAVE_TAG_ITEM& item) { return item.Tag; },
+            .make =
+                [this](const TagRecord& tag) {
+                    return MODBUS_SLAVE_TAG_ITEM{itemText(kEditSetName), tag.ResID, selectedFunction(), 0, 0,
+                                                 ModbusSlaveMap::SizeClass(tag.DataTypeCode), tag.DataTypeCode};
+                },
+            .layout = [this](AddressedTagChange change) { layTagsOut(change); },
+            // The addresses stay with the row positions.
+            .keepAtRow = [](MODBUS_SLAVE_TAG_ITEM& moved,
+                            const MODBUS_SLAVE_TAG_ITEM& before) { moved.ModbusAddress = before.ModbusAddress; },
+            .rowTexts = [this](int row) { return tagRowTexts(row); }};
 }
 
-// ---- the tags of the working set ----
+void CModbusSlaveDlg::layTagsOut(AddressedTagChange change)
+{
+    switch (change) {
+    case AddressedTagChange::Added:
+    case AddressedTagChange::Replaced: {
+        // New tags of another type than the set had: no function chosen yet for them.
+        const int type = MapDataTypeCode(working_.Items.front().TagType);
+        const bool newType = working_.TagDataType != type;
+        working_.TagDataType = type;
+        if (change == AddressedTagChange::Replaced)
+            ModbusSlaveMap::SetFunction(working_, ModbusSlaveMap::kNoFunction);
+        ModbusSlaveMap::RenumberSet(working_, std::max(startAddress(), 0));
+        if (newType)
+            refillFunctions();
+        break;
+    }
+    case AddressedTagChange::Removed:
+        ModbusSlaveMap::RenumberSet(working_, startAddress());
+        if (working_.Items.isEmpty()) {
+            working_.TagDataType = MODBUS_SLAVE_TAG_SET::kNoTagDataType;
+            refillFunctions();
+        }
+        break;
+    case AddressedTagChange::StartEdited:
+        ModbusSlaveMap::RenumberSet(working_, startAddress());
+        break;
+    case AddressedTagChange::Moved:
+        break;
+    }
+}
+
+QStringList CModbusSlaveDlg::tagRowTexts(int row) const
+{
+    const MODBUS_SLAVE_TAG_ITEM& tag = working_.Items[row];
+    TagRecord record;
+    if (!GetDataCenter() || !GetDataCenter()->FindTagByName(tag.Tag, record))
+        return {};
+    return {record.TagName, functionName(tag), QString::number(tag.ModbusAddress),
+            ModbusSlaveMap::AreaAddressText(tag.ModbusMap, tag.ModbusAddress)};
+}
 
 void CModbusSlaveDlg::ChooseTags()
 {
@@ -260,49 +295,7 @@ void CModbusSlaveDlg::ChooseTags()
 
 void CModbusSlaveDlg::AddChosenTags(const std::vector<TagRecord>& chosen)
 {
-    if (chosen.empty())
-        return;
-    const bool replaced = ModbusSlaveMap::ChosenTagsReplaceItems(working_, chosen);
-    const bool wasEmpty = working_.Items.isEmpty();
-    if (replaced)
-        working_.Items.clear();
-    const int function = replaced || wasEmpty ? ModbusSlaveMap::kNoFunction : selectedFunction();
-    ModbusSlaveMap::AppendChosenTags(working_, chosen, std::max(startAddress(), 0), function, itemText(kEditSetName));
-    if (replaced || wasEmpty)
-        refillFunctions();
-    refillTags();
-}
-
-void CModbusSlaveDlg::RemoveTags()
-{
-    CListCtrlEx* list = item<CListCtrlEx>(kListTags);
-    const QList<int> rows = list->GetSelectedRows();
-    if (rows.isEmpty())
-        return;
-    std::vector<MODBUS_SLAVE_TAG_ITEM> items(working_.Items.begin(), working_.Items.end());
-    const int next = RemoveRows(items, rows);
-    working_.Items = QVector<MODBUS_SLAVE_TAG_ITEM>(items.begin(), items.end());
-    ModbusSlaveMap::RenumberSet(working_, startAddress());
-    if (working_.Items.isEmpty()) {
-        working_.TagDataType = MODBUS_SLAVE_TAG_SET::kNoTagDataType;
-        refillFunctions();
-    }
-    refillTags();
-    if (next >= 0)
-        SelectListRows(*list, {next});
-}
-
-void CModbusSlaveDlg::MoveTags(int step)
-{
-    CListCtrlEx* list = item<CListCtrlEx>(kListTags);
-    std::vector<MODBUS_SLAVE_TAG_ITEM> items(working_.Items.begin(), working_.Items.end());
-    const QList<int> moved = MoveRows(items, list->GetSelectedRows(), step);
-    // The addresses stay with the row positions.
-    for (size_t i = 0; i < items.size(); ++i)
-        items[i].ModbusAddress = working_.Items[static_cast<qsizetype>(i)].ModbusAddress;
-    working_.Items = QVector<MODBUS_SLAVE_TAG_ITEM>(items.begin(), items.end());
-    refillTags();
-    SelectListRows(*list, moved);
+    tags_.Append(chosen);
 }
 
 // ---- Add, Modify, Delete ----
@@ -406,13 +399,9 @@ bool CModbusSlaveDlg::ModifySet()
 bool CModbusSlaveDlg::DeleteSets()
 {
     CDataCenter* model = GetDataCenter();
-    if (!model || WarnIfListEmpty())
+    const QList<int> rows = RowsToChange(*item<CListCtrlEx>(kListSets));
+    if (!model || rows.isEmpty())
         return false;
-    const QList<int> rows = item<CListCtrlEx>(kListSets)->GetSelectedRows();
-    if (rows.isEmpty()) {
-        ShowMessageBox(LoadLangString(kStringNoEntrySelected), MB_OK | MB_ICONWARNING);
-        return false;
-    }
     ConfirmDeleteDlg confirm(this);
     if (confirm.DoModal() != IDYES)
         return false;

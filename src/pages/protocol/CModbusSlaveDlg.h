@@ -3,6 +3,7 @@
 // map, a list of tag sets each mapping tags of one data type to consecutive addresses of one
 // function area. Add, Modify and Delete write the set and the settings into the model at once.
 
+#include "AddressedTagList.h"
 #include "CPropertyUIDialog.h"
 #include "ControlId.h"
 #include "MODBUS_SLAVE_SETTINGS.h"
@@ -64,8 +65,6 @@ public:
     bool DeleteSets();
     // The tags the tag chooser hands over (its TagsSelected).
     void AddChosenTags(const std::vector<TagRecord>& chosen);
-    void RemoveTags();
-    void MoveTags(int step);
 
     const MODBUS_SLAVE_TAG_SET& WorkingSet() const { return working_; }
 
@@ -78,16 +77,16 @@ protected:
 private:
     enum class Mode { Add, Modify };
 
-    void insertColumns();
+    AddressedTagList<QVector<MODBUS_SLAVE_TAG_ITEM>>::Hooks tagHooks();
+    void layTagsOut(AddressedTagChange change);
+    QStringList tagRowTexts(int row) const;
     void writeRangeTexts();
     void refillSets();
     void showWorkingSet();
     void refillFunctions();
-    void refillTags();
     void showSelectedSet();
     void updateEnabling();
     void onFunctionChosen();
-    void renumberFromStartEdit();
     void readSetControls();
     int startAddress() const;
     int selectedFunction() const;
@@ -100,6 +99,7 @@ private:
     PageBindings<MODBUS_SLAVE_SETTINGS> general_;
     SerialPortComboList serialPorts_;
     MODBUS_SLAVE_TAG_SET working_;
+    AddressedTagList<QVector<MODBUS_SLAVE_TAG_ITEM>> tags_;
     QVector<MODBUS_SLAVE_TAG_SET> stored_;
     QStringList funcDigit_;
     QStringList funcAnalog_;

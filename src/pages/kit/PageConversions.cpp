@@ -179,3 +179,8 @@ QString AsItemData::textOf(int value) const
     }
     return {};
 }
+
+QString RangeTextOf(const SettingTriple& triple, const char* format)
+{
+    return QString::fromLatin1(format).arg(triple.minimum).arg(triple.maximum);
+}

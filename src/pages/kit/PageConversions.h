@@ -41,6 +41,8 @@ class DialogControls;
 QStringList OptionList(const QString& section, const QString& key);
 // A DefaultSettings.ini triple: exactly three numbers, else the built-in triple whole.
 SettingTriple SettingsTriple(const QString& section, const QString& key, const SettingTriple& builtIn);
+// The triple's limits as a range label shows them: "(1-247)", or in a format such as "ms (%1-%2)".
+QString RangeTextOf(const SettingTriple& triple, const char* format = "(%1-%2)");
 
 // The control's text (edit, IP address control, combo box's current text).
 QString ControlText(const QWidget& control);

@@ -6,6 +6,7 @@
 #include "CPropertyUIDialog.h"
 #include "EntryNameCheck.h"
 #include "FieldLabel.h"
+#include "ListColumns.h"
 #include "ListPageStrings.h"
 #include "ListRows.h"
 #include "PageConversions.h"
@@ -31,8 +32,7 @@ constexpr unsigned kStringLittleEndian = 462;
 constexpr unsigned kCommandColumns[] = {449, 450, 763, 453, 676, 150, 456};
 constexpr unsigned kTagColumns[] = {449, 859, 860, 861, 452};
 constexpr int kTagColumnWidths[] = {30, 115, 88, 45, 113};
-constexpr int kFirstCommandColumnWidth = 40;
-constexpr int kCommandColumnWidth = 110;
+constexpr int kCommandColumnWidths[] = {40, 110};
 constexpr int kStartEditLength = 6;
 const QString kSection = QStringLiteral("ModbusMaster");
 const QString kScanRateName = QStringLiteral("scan rate");
@@ -70,12 +70,13 @@ bool CExternalDeviceSettingDlg::OnInitDialog()
     dataTypes_ = OptionList(kSection, QStringLiteral("DataType"));
     scanRate_ = SettingsTriple(kSection, QStringLiteral("ScanRate"),
                                {MODBUS_COMMAND_SETTINGS::kDefaultScanRate, Layout::kMinScanRate, Layout::kMaxScanRate});
-    insertColumns();
+    InsertColumns(*item<CListCtrlEx>(kListCommands), kCommandColumns, kCommandColumnWidths);
+    InsertColumns(*item<CListCtrlEx>(kListTags), kTagColumns, kTagColumnWidths);
     item<QComboBox>(kComboFunction)->addItems(functionCodes_);
     item<QComboBox>(kComboByteOrder)->addItems({LoadLangString(kStringBigEndian), LoadLangString(kStringLittleEndian)});
     item<QComboBox>(kComboDataType)->addItems(dataTypes_);
     item<QLineEdit>(kEditStart)->setMaxLength(kStartEditLength);
-    setItemText(kTextScanRange, QStringLiteral("ms(%1-%2)").arg(scanRate_.minimum).arg(scanRate_.maximum));
+    setItemText(kTextScanRange, RangeTextOf(scanRate_, "ms(%1-%2)"));
     showCommand(nullptr);
     onClicked(kButtonAdd, [this] { AddCommand(); });
     onClicked(kButtonModify, [this] { ModifyCommand(); });
@@ -91,17 +92,6 @@ bool CExternalDeviceSettingDlg::OnInitDialog()
             [this] { showSelectedCommand(); });
     refillCommands(0);
     return true;
-}
-
-void CExternalDeviceSettingDlg::insertColumns()
-{
-    auto* commandList = item<CListCtrlEx>(kListCommands);
-    for (int column = 0; column < static_cast<int>(std::size(kCommandColumns)); ++column)
-        commandList->InsertColumn(column, LoadLangString(kCommandColumns[column]),
-                                  column == 0 ? kFirstCommandColumnWidth : kCommandColumnWidth);
-    auto* tagList = item<CListCtrlEx>(kListTags);
-    for (int column = 0; column < static_cast<int>(std::size(kTagColumns)); ++column)
-        tagList->InsertColumn(column, LoadLangString(kTagColumns[column]), kTagColumnWidths[column]);
 }
 
 // ---- the command list ----
@@ -164,7 +154,7 @@ void CExternalDeviceSettingDlg::showCommand(const MODBUS_COMMAND_SETTINGS* comma
         if (model_.FindTagByName(resource.ResID, tag))
             tags_.push_back(tag);
     }
-    range_ = Layout::ComputeTotalRange(shown.Function_Code, {});
+    range_ = Layout::ComputeTotalRange(shown.Function_Code, std::vector<TagRecord>{});
     followFirstTag();
     checkItem(kCheckSwap, command && Layout::SwapApplies(firstTagCode()) && shown.SwappedValue == 1);
     enableItem(kEditTotal, !command || Layout::CountsBits(shown.Function_Code));
@@ -244,10 +234,7 @@ void CExternalDeviceSettingDlg::layTagsOut(AddressedTagChange change)
 
 void CExternalDeviceSettingDlg::showTotalRange()
 {
-    std::vector<int> codes;
-    for (const TagRecord& tag : tags_)
-        codes.push_back(tag.DataTypeCode);
-    range_ = Layout::ComputeTotalRange(function(), codes);
+    range_ = Layout::ComputeTotalRange(function(), tags_);
     setItemText(kTextTotalRange, rangeText(range_.Minimum, range_.Maximum));
 }
 
@@ -270,14 +257,8 @@ void CExternalDeviceSettingDlg::buildResources(bool computedTotal)
 {
     if (computedTotal)
         setItemText(kEditTotal, QString::number(range_.Current));
-    std::vector<QString> keys;
-    std::vector<int> codes;
-    for (const TagRecord& tag : tags_) {
-        keys.push_back(tag.ResID);
-        codes.push_back(tag.DataTypeCode);
-    }
     resources_ = Layout::BuildResources(function(), numberIn(itemText(kEditStart)), numberIn(itemText(kEditTotal)),
-                                        range_.PerTag, keys, codes, item<QComboBox>(kComboDataType)->currentIndex());
+                                        range_.PerTag, tags_, item<QComboBox>(kComboDataType)->currentIndex());
 }
 
 void CExternalDeviceSettingDlg::clearTags()

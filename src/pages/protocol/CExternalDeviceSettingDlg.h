@@ -75,7 +75,6 @@ protected:
 private:
     enum class Mode { Add, Modify };
 
-    void insertColumns();
     QVector<MODBUS_COMMAND_SETTINGS> commands() const;
     void refillCommands(int selectRow);
     void showSelectedCommand();

@@ -5,6 +5,7 @@
 #include "CListCtrlEx.h"
 #include "ConfirmDeleteDlg.h"
 #include "EntryNameCheck.h"
+#include "ListColumns.h"
 #include "ListPageStrings.h"
 #include "ListRows.h"
 #include "PageConversions.h"
@@ -26,8 +27,7 @@ constexpr unsigned kStringTagTaken = 372;
 constexpr unsigned kStringAskAddDevice = 638;
 constexpr unsigned kStringCommand = 639;
 constexpr unsigned kColumns[] = {432, 433, 857, 858, 435, 436, 437, 438, 441, 825, 439};
-constexpr int kNumberColumnWidth = 30;
-constexpr int kColumnWidth = 100;
+constexpr int kColumnWidths[] = {30, 100};
 constexpr int kHighestUnitShown = 255;
 constexpr int kKeepAliveOffInterval = 10;
 constexpr int kMinKeepAlive = 1;
@@ -75,8 +75,7 @@ bool CModbusMasterDlg::OnInitDialog()
         {.list = kListDevices, .leftButton = kButtonAdd, .middleButton = kButtonModify, .rightButton = kButtonDelete});
     SetMainListId(kListDevices);
     auto* list = item<CListCtrlEx>(kListDevices);
-    for (int column = 0; column < static_cast<int>(std::size(kColumns)); ++column)
-        list->InsertColumn(column, LoadLangString(kColumns[column]), column == 0 ? kNumberColumnWidth : kColumnWidth);
+    InsertColumns(*list, kColumns, kColumnWidths);
     setItemText(kButtonCommands, LoadLangString(kStringCommand) + QStringLiteral("..."));
     control(kIpAddress)->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed); // one row, as the edits
     writeRangeTexts();
@@ -92,14 +91,11 @@ bool CModbusMasterDlg::OnInitDialog()
 
 void CModbusMasterDlg::writeRangeTexts()
 {
-    const auto range = [](const SettingTriple& triple, const char* format) {
-        return QString::fromLatin1(format).arg(triple.minimum).arg(triple.maximum);
-    };
-    setItemText(kRangeUnitId, range(defaults_.UnitIDValue, "(%1-%2)"));
-    setItemText(kRangeTcpPort, range(defaults_.TCPPortValue, "(%1-%2)"));
-    setItemText(kRangeRetry, range(defaults_.FailRetryValue, "(%1-%2)"));
-    setItemText(kRangePolling, range(defaults_.PollingDelayValue, "ms (%1-%2)"));
-    setItemText(kRangeRecover, range(defaults_.RecoverDelayValue, "sec(s) (%1-%2)"));
+    setItemText(kRangeUnitId, RangeTextOf(defaults_.UnitIDValue));
+    setItemText(kRangeTcpPort, RangeTextOf(defaults_.TCPPortValue));
+    setItemText(kRangeRetry, RangeTextOf(defaults_.FailRetryValue));
+    setItemText(kRangePolling, RangeTextOf(defaults_.PollingDelayValue, "ms (%1-%2)"));
+    setItemText(kRangeRecover, RangeTextOf(defaults_.RecoverDelayValue, "sec(s) (%1-%2)"));
 }
 
 void CModbusMasterDlg::OnPageShown()

@@ -72,9 +72,8 @@ bool CModbusSlaveDlg::OnInitDialog()
     SetMainListId(kListSets);
     InsertNumberedColumns(*item<CListCtrlEx>(kListSets), kSetColumns);
     InsertNumberedColumns(*item<CListCtrlEx>(kListTags), kTagColumns);
-    funcDigit_ = OptionList(kSection, QStringLiteral("FuncDigit"));
-    funcAnalog_ = OptionList(kSection, QStringLiteral("FuncAnalog"));
-    readWrite_ = OptionList(kSection, QStringLiteral("RW"));
+    areas_ = {OptionList(kSection, QStringLiteral("FuncDigit")), OptionList(kSection, QStringLiteral("FuncAnalog")),
+              OptionList(kSection, QStringLiteral("RW"))};
     setItemText(kTextReadWrite, QString());
     writeRangeTexts();
     onClicked(kButtonAdd, [this] { AddSet(); });
@@ -90,13 +89,10 @@ bool CModbusSlaveDlg::OnInitDialog()
 
 void CModbusSlaveDlg::writeRangeTexts()
 {
-    const auto range = [](const SettingTriple& triple, const char* format) {
-        return QString::fromLatin1(format).arg(triple.minimum).arg(triple.maximum);
-    };
-    setItemText(kRangePort, range(slaveTriple("PortValue"), "(%1-%2)"));
-    setItemText(kRangeUnitId, range(slaveTriple("UnitIDValue"), "(%1-%2)"));
-    setItemText(kRangeSerialUnitId, range(slaveTriple("UnitIDValue"), "(%1-%2)"));
-    setItemText(kRangeIdleTimeout, range(slaveTriple("IdleTimeoutValue"), "sec(s) (%1-%2)"));
+    setItemText(kRangePort, RangeTextOf(slaveTriple("PortValue")));
+    setItemText(kRangeUnitId, RangeTextOf(slaveTriple("UnitIDValue")));
+    setItemText(kRangeSerialUnitId, RangeTextOf(slaveTriple("UnitIDValue")));
+    setItemText(kRangeIdleTimeout, RangeTextOf(slaveTriple("IdleTimeoutValue"), "sec(s) (%1-%2)"));
 }
 
 void CModbusSlaveDlg::OnPageShown()
@@ -139,7 +135,7 @@ void CModbusSlaveDlg::refillSets()
         const MODBUS_SLAVE_TAG_SET& set = stored_[row];
         if (set.Items.isEmpty())
             return QStringList{set.Name, QString(), QString()};
-        return QStringList{set.Name, functionName(set.Items.front()), QString::number(set.Items.front().ModbusAddress)};
+        return QStringList{set.Name, areas_.Name(set.Items.front()), QString::number(set.Items.front().ModbusAddress)};
     });
 }
 
@@ -163,16 +159,10 @@ void CModbusSlaveDlg::showWorkingSet()
     setItemText(kEditStart, QString::number(working_.Items.isEmpty() ? 0 : working_.Items.front().ModbusAddress));
     refillFunctions();
     if (!working_.Items.isEmpty()) {
-        const int map = working_.Items.front().ModbusMap;
-        item<QComboBox>(kComboFunction)->setCurrentIndex(map >= funcDigit_.size() ? map - funcDigit_.size() : map);
-        setItemText(kTextReadWrite, readWrite_.value(item<QComboBox>(kComboFunction)->currentIndex()));
+        item<QComboBox>(kComboFunction)->setCurrentIndex(areas_.Position(working_.Items.front().ModbusMap));
+        setItemText(kTextReadWrite, areas_.ReadWrite.value(item<QComboBox>(kComboFunction)->currentIndex()));
     }
     tags_.Refill();
-}
-
-bool CModbusSlaveDlg::isDigital(const MODBUS_SLAVE_TAG_SET& set) const
-{
-    return !set.Items.isEmpty() && MapDataTypeCode(set.Items.front().TagType) == MapDataTypeCode(1);
 }
 
 void CModbusSlaveDlg::refillFunctions()
@@ -181,11 +171,10 @@ void CModbusSlaveDlg::refillFunctions()
     auto* combo = item<QComboBox>(kComboFunction);
     combo->clear();
     if (!working_.Items.isEmpty()) {
-        const bool digital = isDigital(working_);
-        const QStringList& names = digital ? funcDigit_ : funcAnalog_;
-        const int first = digital ? 0 : static_cast<int>(funcDigit_.size());
+        const int code = working_.Items.front().TagType;
+        const QStringList& names = areas_.NamesFor(code);
         for (int i = 0; i < names.size(); ++i)
-            combo->addItem(names[i], first + i);
+            combo->addItem(names[i], areas_.FirstMap(code) + i);
     }
     combo->setCurrentIndex(-1);
     setItemText(kTextReadWrite, QString());
@@ -194,7 +183,7 @@ void CModbusSlaveDlg::refillFunctions()
 void CModbusSlaveDlg::onFunctionChosen()
 {
     const int position = item<QComboBox>(kComboFunction)->currentIndex();
-    setItemText(kTextReadWrite, readWrite_.value(position));
+    setItemText(kTextReadWrite, areas_.ReadWrite.value(position));
     ModbusSlaveMap::SetFunction(working_, selectedFunction());
     tags_.Refill();
 }
@@ -203,14 +192,6 @@ int CModbusSlaveDlg::selectedFunction() const
 {
     const auto* combo = item<QComboBox>(kComboFunction);
     return combo->currentIndex() < 0 ? ModbusSlaveMap::kNoFunction : combo->currentData().toInt();
-}
-
-QString CModbusSlaveDlg::functionName(const MODBUS_SLAVE_TAG_ITEM& item) const
-{
-    if (item.ModbusMap < 0)
-        return {};
-    const int position = item.ModbusMap >= funcDigit_.size() ? item.ModbusMap - funcDigit_.size() : item.ModbusMap;
-    return (MapDataTypeCode(item.TagType) == MapDataTypeCode(1) ? funcDigit_ : funcAnalog_).value(position);
 }
 
 int CModbusSlaveDlg::startAddress() const
@@ -276,7 +257,7 @@ QStringList CModbusSlaveDlg::tagRowTexts(int row) const
     TagRecord record;
     if (!GetDataCenter() || !GetDataCenter()->FindTagByName(tag.Tag, record))
         return {};
-    return {record.TagName, functionName(tag), QString::number(tag.ModbusAddress),
+    return {record.TagName, areas_.Name(tag), QString::number(tag.ModbusAddress),
             ModbusSlaveMap::AreaAddressText(tag.ModbusMap, tag.ModbusAddress)};
 }
 
@@ -341,14 +322,8 @@ bool CModbusSlaveDlg::checkGeneral() const
 void CModbusSlaveDlg::applyGeneral()
 {
     CDataCenter& model = *GetDataCenter();
-    MODBUS_SLAVE_SETTINGS settings = model.ModbusSlave;
-    general_.Store(*this, settings);
     model.SetModbusSlaveSerialPort(serialPorts_.KeyAt(item<QComboBox>(kComboSerialPort)->currentIndex()));
-    model.ModbusSlave.ListenPort = settings.ListenPort;
-    model.ModbusSlave.UnitID = settings.UnitID;
-    model.ModbusSlave.Timeout = settings.Timeout;
-    model.ModbusSlave.EnEthernet = settings.EnEthernet;
-    model.ModbusSlave.SerialUnitID = settings.SerialUnitID;
+    general_.Store(*this, model.ModbusSlave); // the bound fields only
     model.MarkModified();
     AddLogLine(FormatLangString(kStringSettingsApplied, GetNodeInfo().shownText));
 }

@@ -7,6 +7,7 @@
 #include "CPropertyUIDialog.h"
 #include "ControlId.h"
 #include "MODBUS_SLAVE_SETTINGS.h"
+#include "ModbusSlaveMap.h"
 #include "PageBindings.h"
 #include "SerialPortComboList.h"
 #include "TagRecord.h"
@@ -90,8 +91,6 @@ private:
     void readSetControls();
     int startAddress() const;
     int selectedFunction() const;
-    QString functionName(const MODBUS_SLAVE_TAG_ITEM& item) const;
-    bool isDigital(const MODBUS_SLAVE_TAG_SET& set) const;
     bool checkSet(Mode mode, int row) const;
     bool checkGeneral() const;
     void applyGeneral();
@@ -101,7 +100,5 @@ private:
     MODBUS_SLAVE_TAG_SET working_;
     AddressedTagList<QVector<MODBUS_SLAVE_TAG_ITEM>> tags_;
     QVector<MODBUS_SLAVE_TAG_SET> stored_;
-    QStringList funcDigit_;
-    QStringList funcAnalog_;
-    QStringList readWrite_;
+    ModbusSlaveMap::FunctionAreas areas_;
 };

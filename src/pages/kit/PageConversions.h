@@ -32,6 +32,8 @@
 #include <QWidget>
 #include <QtGlobal>
 
+#include <limits>
+
 inline constexpr unsigned kStringAddressTooLong = 628; // label, maximum
 inline constexpr unsigned kStringConfirmationDiffers = 635;
 
@@ -78,6 +80,7 @@ struct AsNumber {
     SettingTriple range;
     unsigned messageId = 646; // 646: "between"; 849: the edit-range wording
     ControlType type = ControlType::Edit;
+    bool required = false; // an empty edit is a missing entry (647), not a number out of range
 
     template <class V>
     void Fill(QWidget& control, V value) const
@@ -103,6 +106,12 @@ private:
 inline AsNumber AsEditNumber(const SettingTriple& range)
 {
     return AsNumber{range, 849};
+}
+// Any whole number unless a range is given; empty is a missing entry (647).
+inline AsNumber AsRequiredNumber(const SettingTriple& range = {0, std::numeric_limits<int>::min(),
+                                                                std::numeric_limits<int>::max()})
+{
+    return AsNumber{range, 646, ControlType::Edit, true};
 }
 
 struct AsText {

@@ -15,7 +15,6 @@
 
 #include <QComboBox>
 
-#include <limits>
 
 using namespace ModbusMasterIds;
 using Device = MODBUS_EXTERNAL_DEVICE_SETTINGS;
@@ -35,38 +34,17 @@ constexpr int kMaxKeepAlive = 86400;
 const QString kKeepAliveName = QStringLiteral("Keep Alive Interval");
 const QString kDefaultTcpPort = QStringLiteral("502");
 
-// An edit holding a number: empty is invalid (647), outside the triple out of range (646).
-struct AsRequiredNumber {
-    SettingTriple range{0, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()};
-    ControlType type = ControlType::Edit;
-
-    void Fill(QWidget& control, qint32 value) const { SetControlText(control, QString::number(value)); }
-    void Store(const QWidget& control, qint32& value) const { value = ControlText(control).trimmed().toInt(); }
-    QString Check(const QWidget& control, const QString& label) const
-    {
-        const QString text = ControlText(control).trimmed();
-        if (text.isEmpty())
-            return FormatInvalidItemLine(label);
-        bool ok = false;
-        const qint64 value = text.toLongLong(&ok);
-        return ok && value >= range.minimum && value <= range.maximum
-                   ? QString()
-                   : FormatRangeErrorLine(label, quint32(range.minimum), quint32(range.maximum));
-    }
-    QString Column(qint32 value) const { return QString::number(value); }
-};
-
 } // namespace
 
 CModbusMasterDlg::CModbusMasterDlg(IPageHost* host)
     : CPropertyUIDialog(kTemplate, host), ports_(LoadLangString(kStringEthernetPort), kEthernetPortKey)
 {
-    tcpPort_.Bind(kEditTcpPort, kLabelTcpPort, &Device::TCPPort, AsRequiredNumber{defaults_.TCPPortValue});
-    numbers_.Bind(kEditUnitId, kLabelUnitId, &Device::UnitID, AsRequiredNumber{defaults_.UnitIDValue})
-        .Bind(kEditPolling, kLabelPolling, &Device::Polling_Delay, AsRequiredNumber{defaults_.PollingDelayValue})
-        .Bind(kEditTimeout, kLabelTimeout, &Device::Timeout, AsRequiredNumber{})
-        .Bind(kEditRecover, kLabelRecover, &Device::RecoverDelay, AsRequiredNumber{defaults_.RecoverDelayValue})
-        .Bind(kEditRetry, kLabelRetry, &Device::FailRetry, AsRequiredNumber{defaults_.FailRetryValue});
+    tcpPort_.Bind(kEditTcpPort, kLabelTcpPort, &Device::TCPPort, AsRequiredNumber(defaults_.TCPPortValue));
+    numbers_.Bind(kEditUnitId, kLabelUnitId, &Device::UnitID, AsRequiredNumber(defaults_.UnitIDValue))
+        .Bind(kEditPolling, kLabelPolling, &Device::Polling_Delay, AsRequiredNumber(defaults_.PollingDelayValue))
+        .Bind(kEditTimeout, kLabelTimeout, &Device::Timeout, AsRequiredNumber())
+        .Bind(kEditRecover, kLabelRecover, &Device::RecoverDelay, AsRequiredNumber(defaults_.RecoverDelayValue))
+        .Bind(kEditRetry, kLabelRetry, &Device::FailRetry, AsRequiredNumber(defaults_.FailRetryValue));
 }
 
 bool CModbusMasterDlg::OnInitDialog()

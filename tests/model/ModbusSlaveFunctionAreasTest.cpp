@@ -25,11 +25,8 @@ TEST(ModbusSlaveFunctionAreasTest, BitTagsChooseTheDigitalAreasAndOthersTheAnalo
         QStringList names;
         int firstMap;
     } cases[] = {
-        {1, kAreas.Digital, 0},
-        {10, kAreas.Digital, 0}, // codes x and x + 9 are one kind
-        {2, kAreas.Analog, 2},
-        {4, kAreas.Analog, 2},
-        {15, kAreas.Analog, 2},
+        {1, kAreas.Digital, 0}, {10, kAreas.Digital, 0}, // codes x and x + 9 are one kind
+        {2, kAreas.Analog, 2},  {4, kAreas.Analog, 2},   {15, kAreas.Analog, 2},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(kAreas.NamesFor(c.code), c.names) << c.code;

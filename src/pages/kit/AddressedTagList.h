@@ -79,15 +79,15 @@ public:
     using Item = typename Items::value_type;
 
     struct Hooks {
-        std::function<void()> choose;                                // opens the chooser (its tags: Append)
-        std::function<bool(const std::vector<TagRecord>&)> accepts;  // optional: false refuses the choice whole
-        std::function<bool(const TagRecord& first)> replaces;        // the listed items give way to these tags
-        std::function<QString(const Item&)> key;                     // the item's tag key (ResID)
-        std::function<Item(const TagRecord&)> make;                  // a new item for a chosen tag
-        std::function<void(AddressedTagChange)> layout;              // lays the items out again
+        std::function<void()> choose;                                   // opens the chooser (its tags: Append)
+        std::function<bool(const std::vector<TagRecord>&)> accepts;     // optional: false refuses the choice whole
+        std::function<bool(const TagRecord& first)> replaces;           // the listed items give way to these tags
+        std::function<QString(const Item&)> key;                        // the item's tag key (ResID)
+        std::function<Item(const TagRecord&)> make;                     // a new item for a chosen tag
+        std::function<void(AddressedTagChange)> layout;                 // lays the items out again
         std::function<void(Item& moved, const Item& before)> keepAtRow; // optional: fields a moved row keeps
-        std::function<int()> rowCount;                               // optional: rows shown (default: the items)
-        std::function<QStringList(int row)> rowTexts;                // a row's texts after its number
+        std::function<int()> rowCount;                                  // optional: rows shown (default: the items)
+        std::function<QStringList(int row)> rowTexts;                   // a row's texts after its number
     };
 
     AddressedTagList(DialogControls& dialog, Items& items, AddressedTagControls controls, Hooks hooks)

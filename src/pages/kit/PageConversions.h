@@ -109,7 +109,7 @@ inline AsNumber AsEditNumber(const SettingTriple& range)
 }
 // Any whole number unless a range is given; empty is a missing entry (647).
 inline AsNumber AsRequiredNumber(const SettingTriple& range = {0, std::numeric_limits<int>::min(),
-                                                                std::numeric_limits<int>::max()})
+                                                               std::numeric_limits<int>::max()})
 {
     return AsNumber{range, 646, ControlType::Edit, true};
 }

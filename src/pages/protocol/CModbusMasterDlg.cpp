@@ -15,7 +15,6 @@
 
 #include <QComboBox>
 
-
 using namespace ModbusMasterIds;
 using Device = MODBUS_EXTERNAL_DEVICE_SETTINGS;
 

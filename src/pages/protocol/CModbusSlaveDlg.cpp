@@ -11,6 +11,7 @@
 #include "ListRows.h"
 #include "ModbusSlaveMap.h"
 #include "PageConversions.h"
+#include "RowMoves.h"
 #include "TextFormat.h"
 #include "TypeIds.h"
 #include "Validation.h"
@@ -45,15 +46,14 @@ SettingTriple slaveTriple(const char* key)
 } // namespace
 
 CModbusSlaveDlg::CModbusSlaveDlg(IPageHost* host)
-    : CPropertyUIDialog(kTemplate, host), serialPorts_(kNoneText, QString()),
-      tags_(*this, working_.Items,
-            {.list = kListTags,
-             .choose = kButtonAddTags,
-             .remove = kButtonRemoveTags,
-             .up = kButtonTagUp,
-             .down = kButtonTagDown,
-             .start = kEditStart},
-            tagHooks())
+    : CPropertyUIDialog(kTemplate, host), serialPorts_(kNoneText, QString()), tags_(*this, working_.Items,
+                                                                                    {.list = kListTags,
+                                                                                     .choose = kButtonAddTags,
+                                                                                     .remove = kButtonRemoveTags,
+                                                                                     .up = kButtonTagUp,
+                                                                                     .down = kButtonTagDown,
+                                                                                     .start = kEditStart},
+                                                                                    tagHooks())
 {
     general_.Bind(kEditPort, kLabelPort, &MODBUS_SLAVE_SETTINGS::ListenPort, AsNumber{slaveTriple("PortValue")})
         .Bind(kEditUnitId, kLabelUnitId, &MODBUS_SLAVE_SETTINGS::UnitID, AsNumber{slaveTriple("UnitIDValue")})
@@ -107,8 +107,7 @@ void CModbusSlaveDlg::OnPageShown()
         general_.Fill(*this, model->ModbusSlave);
         const int serial = model->ModbusSlave.EnSerial ? serialPorts_.IndexOf(model->ModbusSlave.SerialPort) : 0;
         item<QComboBox>(kComboSerialPort)->setCurrentIndex(std::max(serial, 0));
-        stored_ = model->ModbusSlave.MulitTagSet;
-        refillSets();
+        reloadSets({});
         working_.Reset();
         showWorkingSet();
         updateEnabling();
@@ -128,15 +127,20 @@ void CModbusSlaveDlg::updateEnabling()
 
 // ---- the set list and the working set ----
 
-void CModbusSlaveDlg::refillSets()
+void CModbusSlaveDlg::reloadSets(const QList<int>& selectRows)
 {
-    BusyGuard busy(Busy());
-    FillNumberedRows(*item<CListCtrlEx>(kListSets), static_cast<int>(stored_.size()), [this](int row) {
-        const MODBUS_SLAVE_TAG_SET& set = stored_[row];
-        if (set.Items.isEmpty())
-            return QStringList{set.Name, QString(), QString()};
-        return QStringList{set.Name, areas_.Name(set.Items.front()), QString::number(set.Items.front().ModbusAddress)};
-    });
+    stored_ = GetDataCenter()->ModbusSlave.MulitTagSet;
+    {
+        BusyGuard busy(Busy());
+        FillNumberedRows(*item<CListCtrlEx>(kListSets), static_cast<int>(stored_.size()), [this](int row) {
+            const MODBUS_SLAVE_TAG_SET& set = stored_[row];
+            if (set.Items.isEmpty())
+                return QStringList{set.Name, QString(), QString()};
+            return QStringList{set.Name, areas_.Name(set.Items.front()),
+                               QString::number(set.Items.front().ModbusAddress)};
+        });
+    }
+    SelectListRows(*item<CListCtrlEx>(kListSets), selectRows);
 }
 
 void CModbusSlaveDlg::showSelectedSet()
@@ -206,12 +210,18 @@ int CModbusSlaveDlg::startAddress() const
 AddressedTagList<QVector<MODBUS_SLAVE_TAG_ITEM>>::Hooks CModbusSlaveDlg::tagHooks()
 {
     return {.choose = [this] { ChooseTags(); },
-            .replaces = [this](const TagRecord& first) { return ModbusSlaveMap::ChosenTagsReplaceItems(working_, {first}); },
+            .replaces =
+                [this](const TagRecord& first) { return ModbusSlaveMap::ChosenTagsReplaceItems(working_, {first}); },
             .key = [](const MODBUS_SLAVE_TAG_ITEM& item) { return item.Tag; },
             .make =
                 [this](const TagRecord& tag) {
-                    return MODBUS_SLAVE_TAG_ITEM{itemText(kEditSetName), tag.ResID, selectedFunction(), 0, 0,
-                                                 ModbusSlaveMap::SizeClass(tag.DataTypeCode), tag.DataTypeCode};
+                    return MODBUS_SLAVE_TAG_ITEM{itemText(kEditSetName),
+                                                 tag.ResID,
+                                                 selectedFunction(),
+                                                 0,
+                                                 0,
+                                                 ModbusSlaveMap::SizeClass(tag.DataTypeCode),
+                                                 tag.DataTypeCode};
                 },
             .layout = [this](AddressedTagChange change) { layTagsOut(change); },
             // The addresses stay with the row positions.
@@ -335,8 +345,7 @@ bool CModbusSlaveDlg::AddSet()
         return false;
     if (stored_.size() >= ModbusSlaveMap::kMaxTagSets) {
         ShowMessageBox(FormatLangString(kStringTooManySets, ModbusSlaveMap::kMaxTagSets), MB_OK | MB_ICONWARNING);
-        refillSets();
-        SelectListRows(*item<CListCtrlEx>(kListSets), {static_cast<int>(stored_.size()) - 1});
+        reloadSets({static_cast<int>(stored_.size()) - 1});
         return false;
     }
     readSetControls();
@@ -344,9 +353,7 @@ bool CModbusSlaveDlg::AddSet()
         return false;
     applyGeneral();
     model->AddModbusSlaveTagSet(working_);
-    stored_ = model->ModbusSlave.MulitTagSet;
-    refillSets();
-    SelectListRows(*item<CListCtrlEx>(kListSets), {static_cast<int>(stored_.size()) - 1});
+    reloadSets({static_cast<int>(model->ModbusSlave.MulitTagSet.size()) - 1});
     AddLogLine(FormatLangString(kStringEntryAdded, GetNodeInfo().shownText, stored_.size()));
     return true;
 }
@@ -364,9 +371,7 @@ bool CModbusSlaveDlg::ModifySet()
     if (rows.size() != 1 || !checkSet(Mode::Modify, rows.front()) || working_.Name.isEmpty())
         return false;
     model->SetModbusSlaveTagSet(rows.front(), working_);
-    stored_ = model->ModbusSlave.MulitTagSet;
-    refillSets();
-    SelectListRows(*item<CListCtrlEx>(kListSets), rows);
+    reloadSets(rows);
     AddLogLine(FormatLangString(kStringEntryModified, GetNodeInfo().shownText, rows.front() + 1));
     return true;
 }
@@ -381,12 +386,8 @@ bool CModbusSlaveDlg::DeleteSets()
     if (confirm.DoModal() != IDYES)
         return false;
     model->DeleteModbusSlaveTagSets(std::vector<int>(rows.begin(), rows.end()));
-    std::vector<MODBUS_SLAVE_TAG_SET> left(stored_.begin(), stored_.end());
-    const int next = RemoveRows(left, rows);
-    stored_ = model->ModbusSlave.MulitTagSet;
-    refillSets();
-    if (next >= 0)
-        SelectListRows(*item<CListCtrlEx>(kListSets), {next});
+    QVector<MODBUS_SLAVE_TAG_SET> left = stored_;
+    reloadSets({RemoveRows(left, rows)});
     AddLogLine(FormatLangString(kStringEntriesDeleted, GetNodeInfo().shownText));
     if (stored_.isEmpty()) {
         // No set left: the serial port goes back.

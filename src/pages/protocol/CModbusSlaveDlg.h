@@ -82,7 +82,8 @@ private:
     void layTagsOut(AddressedTagChange change);
     QStringList tagRowTexts(int row) const;
     void writeRangeTexts();
-    void refillSets();
+    // The model's sets into the list, the rows selected.
+    void reloadSets(const QList<int>& selectRows);
     void showWorkingSet();
     void refillFunctions();
     void showSelectedSet();

@@ -80,7 +80,10 @@ private:
         return {.accepts = [this](const std::vector<TagRecord>&) { return !refuse; },
                 .replaces = [this](const TagRecord& first) { return held.front().width != first.DataTypeCode; },
                 .key = [](const Slot& slot) { return slot.key; },
-                .make = [](const TagRecord& tag) { return Slot{tag.ResID, tag.DataTypeCode, -1}; },
+                .make =
+                    [](const TagRecord& tag) {
+                        return Slot{tag.ResID, tag.DataTypeCode, -1};
+                    },
                 .layout =
                     [this](AddressedTagChange change) {
                         changes << change;
@@ -92,9 +95,10 @@ private:
                     },
                 .keepAtRow = [this](Slot& moved,
                                     const Slot& before) { moved.address = keepAddresses ? before.address : -1; },
-                .rowTexts = [this](int row) {
-                    return QStringList{held[row].key, QString::number(held[row].address)};
-                }};
+                .rowTexts =
+                    [this](int row) {
+                        return QStringList{held[row].key, QString::number(held[row].address)};
+                    }};
     }
 };
 
@@ -136,9 +140,17 @@ TEST_F(AddressedTagListTest, ChosenTagsAreMergedOrReplaceTheItemsOfAnotherType)
          {"A", "B", "C", "D"},
          {"10", "12", "14", "16"},
          AddressedTagChange::Added},
-        {"another type replaces the items", {tagOf("E", 1), tagOf("F", 1)}, false, {"E", "F"}, {"10", "11"},
+        {"another type replaces the items",
+         {tagOf("E", 1), tagOf("F", 1)},
+         false,
+         {"E", "F"},
+         {"10", "11"},
          AddressedTagChange::Replaced},
-        {"a refused choice changes nothing", {tagOf("G", 1)}, true, {"A", "B", "C"}, {"10", "12", "14"},
+        {"a refused choice changes nothing",
+         {tagOf("G", 1)},
+         true,
+         {"A", "B", "C"},
+         {"10", "12", "14"},
          AddressedTagChange::Added},
     };
     for (const Case& c : cases) {

@@ -18,8 +18,12 @@ TEST(NumberConversionTest, AnEmptyRequiredNumberIsMissingRatherThanOutOfRange)
         QString optional;
         QString required;
     } cases[] = {
-        {"", range, missing},       {"   ", range, missing}, {"0", range, range},
-        {"65536", range, range},    {"5x", range, range},    {" 502 ", QString(), QString()},
+        {"", range, missing},
+        {"   ", range, missing},
+        {"0", range, range},
+        {"65536", range, range},
+        {"5x", range, range},
+        {" 502 ", QString(), QString()},
         {"65535", QString(), QString()},
     };
     QLineEdit edit;

@@ -139,7 +139,6 @@ TEST_F(ExternalDeviceDialogTest, CommandsAreCheckedBeforeTheyAreStored)
     }
 }
 
-
 // Commands "A" (two 16-bit tags) and "B" (one 32-bit tag) stored through the dialog.
 class ExternalDeviceCommandsTest : public ExternalDeviceDialogTest {
 protected:

@@ -300,10 +300,7 @@ MODBUS_COMMAND_SETTINGS CExternalDeviceSettingDlg::readCommand()
 bool CExternalDeviceSettingDlg::check(const MODBUS_COMMAND_SETTINGS& command, Mode mode, int row) const
 {
     ValidationReport report;
-    QStringList names;
-    for (const MODBUS_COMMAND_SETTINGS& stored : commands())
-        names << stored.Name;
-    CheckEntryName(command.Name, FieldLabel(kLabelName).Text(*this), names, mode == Mode::Add ? -1 : row,
+    CheckEntryName(command.Name, FieldLabel(kLabelName).Text(*this), commands(), mode == Mode::Add ? -1 : row,
                    control(kEditName), report);
     if (tags_.empty())
         report.Add(FormatInvalidItemLine(FieldLabel(kLabelTags).Text(*this)));

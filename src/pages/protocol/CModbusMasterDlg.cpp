@@ -191,10 +191,7 @@ Device CModbusMasterDlg::readFields(Device device) const
 bool CModbusMasterDlg::check(const Device& device, Mode mode, int row) const
 {
     ValidationReport report;
-    QStringList names;
-    for (const Device& stored : devices_)
-        names << stored.Name;
-    CheckEntryName(device.Name, FieldLabel(kLabelName).Text(*this), names, mode == Mode::Add ? -1 : row,
+    CheckEntryName(device.Name, FieldLabel(kLabelName).Text(*this), devices_, mode == Mode::Add ? -1 : row,
                    control(kEditName), report);
     if (isEthernet())
         checkEthernet(device, mode == Mode::Add ? -1 : row, report);

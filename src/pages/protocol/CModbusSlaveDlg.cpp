@@ -306,10 +306,7 @@ bool CModbusSlaveDlg::checkSet(Mode mode, int row) const
         return false;
     }
     ValidationReport report;
-    QStringList names;
-    for (const MODBUS_SLAVE_TAG_SET& set : stored_)
-        names << set.Name;
-    CheckEntryName(working_.Name, FieldLabel(kLabelSetName).Text(*this), names, mode == Mode::Modify ? row : -1,
+    CheckEntryName(working_.Name, FieldLabel(kLabelSetName).Text(*this), stored_, mode == Mode::Modify ? row : -1,
                    control(kEditSetName), report);
     if (selectedFunction() < 0)
         report.Add(FormatInvalidItemLine(FieldLabel(kLabelFunction).Text(*this)), control(kComboFunction));

@@ -79,11 +79,14 @@ public:
     using Item = typename Items::value_type;
 
     struct Hooks {
-        std::function<void()> choose;                                   // opens the chooser (its tags: Append)
-        std::function<bool(const std::vector<TagRecord>&)> accepts;     // optional: false refuses the choice whole
-        std::function<bool(const TagRecord& first)> replaces;           // the listed items give way to these tags
-        std::function<QString(const Item&)> key;                        // the item's tag key (ResID)
-        std::function<Item(const TagRecord&)> make;                     // a new item for a chosen tag
+        std::function<void()> choose;                               // opens the chooser (its tags: Append)
+        std::function<bool(const std::vector<TagRecord>&)> accepts; // optional: false refuses the choice whole
+        std::function<bool(const TagRecord& first)> replaces;       // the listed items give way to these tags
+        std::function<QString(const Item&)> key;                    // the item's tag key (ResID)
+        std::function<Item(const TagRecord&)> make;                 // a new item for a chosen tag
+        // Optional: the model's own rule appending the chosen tags not listed yet, instead of
+        // key and make; the number appended.
+        std::function<int(const std::vector<TagRecord>&)> merge;
         std::function<void(AddressedTagChange)> layout;                 // lays the items out again
         std::function<void(Item& moved, const Item& before)> keepAtRow; // optional: fields a moved row keeps
         std::function<int()> rowCount;                                  // optional: rows shown (default: the items)
@@ -104,7 +107,7 @@ public:
         const bool replaced = !items_.empty() && hooks_.replaces && hooks_.replaces(chosen.front());
         if (replaced)
             items_.clear();
-        const int added = picks_.Append(items_, chosen);
+        const int added = hooks_.merge ? hooks_.merge(chosen) : picks_.Append(items_, chosen);
         changed(replaced ? AddressedTagChange::Replaced : AddressedTagChange::Added);
         return added;
     }

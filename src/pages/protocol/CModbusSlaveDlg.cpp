@@ -212,17 +212,7 @@ AddressedTagList<QVector<MODBUS_SLAVE_TAG_ITEM>>::Hooks CModbusSlaveDlg::tagHook
     return {.choose = [this] { ChooseTags(); },
             .replaces =
                 [this](const TagRecord& first) { return ModbusSlaveMap::ChosenTagsReplaceItems(working_, {first}); },
-            .key = [](const MODBUS_SLAVE_TAG_ITEM& item) { return item.Tag; },
-            .make =
-                [this](const TagRecord& tag) {
-                    return MODBUS_SLAVE_TAG_ITEM{itemText(kEditSetName),
-                                                 tag.ResID,
-                                                 selectedFunction(),
-                                                 0,
-                                                 0,
-                                                 ModbusSlaveMap::SizeClass(tag.DataTypeCode),
-                                                 tag.DataTypeCode};
-                },
+            .merge = [this](const std::vector<TagRecord>& chosen) { return appendTags(chosen); },
             .layout = [this](AddressedTagChange change) { layTagsOut(change); },
             // The addresses stay with the row positions.
             .keepAtRow = [](MODBUS_SLAVE_TAG_ITEM& moved,
@@ -230,34 +220,25 @@ AddressedTagList<QVector<MODBUS_SLAVE_TAG_ITEM>>::Hooks CModbusSlaveDlg::tagHook
             .rowTexts = [this](int row) { return tagRowTexts(row); }};
 }
 
+int CModbusSlaveDlg::appendTags(const std::vector<TagRecord>& chosen)
+{
+    // Tags of a new type (the set was empty or its tags were replaced) have no function yet.
+    const bool newType = working_.Items.isEmpty();
+    const int function = newType ? ModbusSlaveMap::kNoFunction : selectedFunction();
+    const int added = ModbusSlaveMap::AppendChosenTags(working_, chosen, std::max(startAddress(), 0), function,
+                                                       itemText(kEditSetName));
+    if (newType)
+        refillFunctions();
+    return added;
+}
+
 void CModbusSlaveDlg::layTagsOut(AddressedTagChange change)
 {
-    switch (change) {
-    case AddressedTagChange::Added:
-    case AddressedTagChange::Replaced: {
-        // New tags of another type than the set had: no function chosen yet for them.
-        const int type = MapDataTypeCode(working_.Items.front().TagType);
-        const bool newType = working_.TagDataType != type;
-        working_.TagDataType = type;
-        if (change == AddressedTagChange::Replaced)
-            ModbusSlaveMap::SetFunction(working_, ModbusSlaveMap::kNoFunction);
-        ModbusSlaveMap::RenumberSet(working_, std::max(startAddress(), 0));
-        if (newType)
-            refillFunctions();
-        break;
-    }
-    case AddressedTagChange::Removed:
+    if (change == AddressedTagChange::Removed || change == AddressedTagChange::StartEdited)
         ModbusSlaveMap::RenumberSet(working_, startAddress());
-        if (working_.Items.isEmpty()) {
-            working_.TagDataType = MODBUS_SLAVE_TAG_SET::kNoTagDataType;
-            refillFunctions();
-        }
-        break;
-    case AddressedTagChange::StartEdited:
-        ModbusSlaveMap::RenumberSet(working_, startAddress());
-        break;
-    case AddressedTagChange::Moved:
-        break;
+    if (change == AddressedTagChange::Removed && working_.Items.isEmpty()) {
+        working_.TagDataType = MODBUS_SLAVE_TAG_SET::kNoTagDataType;
+        refillFunctions();
     }
 }
 

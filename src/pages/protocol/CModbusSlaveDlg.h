@@ -79,6 +79,7 @@ private:
     enum class Mode { Add, Modify };
 
     AddressedTagList<QVector<MODBUS_SLAVE_TAG_ITEM>>::Hooks tagHooks();
+    int appendTags(const std::vector<TagRecord>& chosen);
     void layTagsOut(AddressedTagChange change);
     QStringList tagRowTexts(int row) const;
     void writeRangeTexts();

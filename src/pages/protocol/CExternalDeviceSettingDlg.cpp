@@ -36,6 +36,14 @@ constexpr int kCommandColumnWidths[] = {40, 110};
 constexpr int kStartEditLength = 6;
 const QString kSection = QStringLiteral("ModbusMaster");
 const QString kScanRateName = QStringLiteral("scan rate");
+constexpr AddressedTagControls kTagControls{.list = kListTags,
+                                            .choose = kButtonSelectTags,
+                                            .remove = kButtonRemoveTags,
+                                            .up = kButtonTagUp,
+                                            .down = kButtonTagDown,
+                                            .start = kEditStart,
+                                            .warnWithoutSelection = true,
+                                            .selectAfterRemoval = false};
 
 QString rangeText(int minimum, int maximum)
 {
@@ -51,16 +59,7 @@ int numberIn(const QString& text)
 
 CExternalDeviceSettingDlg::CExternalDeviceSettingDlg(CDataCenter& model, int deviceRow, CPropertyUIDialog* owner)
     : CDialogBase(kTemplate, owner), model_(model), deviceRow_(deviceRow), owner_(owner),
-      tagList_(*this, tags_,
-               {.list = kListTags,
-                .choose = kButtonSelectTags,
-                .remove = kButtonRemoveTags,
-                .up = kButtonTagUp,
-                .down = kButtonTagDown,
-                .start = kEditStart,
-                .warnWithoutSelection = true,
-                .selectAfterRemoval = false},
-               tagHooks())
+      tagList_(*this, tags_, kTagControls, tagHooks())
 {}
 
 bool CExternalDeviceSettingDlg::OnInitDialog()

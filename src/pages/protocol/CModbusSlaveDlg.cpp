@@ -35,6 +35,12 @@ const QString kNoneText = QStringLiteral("None");
 constexpr int kEthernetControls[] = {kLabelPort,   kEditPort,         kRangePort,       kLabelUnitId,     kEditUnitId,
                                      kRangeUnitId, kLabelIdleTimeout, kEditIdleTimeout, kRangeIdleTimeout};
 constexpr int kSerialControls[] = {kLabelSerialUnitId, kEditSerialUnitId, kRangeSerialUnitId};
+constexpr AddressedTagControls kTagControls{.list = kListTags,
+                                            .choose = kButtonAddTags,
+                                            .remove = kButtonRemoveTags,
+                                            .up = kButtonTagUp,
+                                            .down = kButtonTagDown,
+                                            .start = kEditStart};
 
 SettingTriple slaveTriple(const char* key)
 {
@@ -46,14 +52,8 @@ SettingTriple slaveTriple(const char* key)
 } // namespace
 
 CModbusSlaveDlg::CModbusSlaveDlg(IPageHost* host)
-    : CPropertyUIDialog(kTemplate, host), serialPorts_(kNoneText, QString()), tags_(*this, working_.Items,
-                                                                                    {.list = kListTags,
-                                                                                     .choose = kButtonAddTags,
-                                                                                     .remove = kButtonRemoveTags,
-                                                                                     .up = kButtonTagUp,
-                                                                                     .down = kButtonTagDown,
-                                                                                     .start = kEditStart},
-                                                                                    tagHooks())
+    : CPropertyUIDialog(kTemplate, host), serialPorts_(kNoneText, QString()),
+      tags_(*this, working_.Items, kTagControls, tagHooks())
 {
     general_.Bind(kEditPort, kLabelPort, &MODBUS_SLAVE_SETTINGS::ListenPort, AsNumber{slaveTriple("PortValue")})
         .Bind(kEditUnitId, kLabelUnitId, &MODBUS_SLAVE_SETTINGS::UnitID, AsNumber{slaveTriple("UnitIDValue")})

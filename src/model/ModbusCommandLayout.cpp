@@ -161,4 +161,30 @@ bool FitsAddressSpace(int start, int total)
     return start >= 0 && static_cast<qint64>(start) + total - 1 <= kLastAddress;
 }
 
+namespace {
+
+std::vector<int> codesOf(const std::vector<TagRecord>& tags)
+{
+    std::vector<int> codes;
+    for (const TagRecord& tag : tags)
+        codes.push_back(tag.DataTypeCode);
+    return codes;
+}
+
+} // namespace
+
+TotalRange ComputeTotalRange(int function, const std::vector<TagRecord>& tags)
+{
+    return ComputeTotalRange(function, codesOf(tags));
+}
+
+QVector<MODBUS_COMMAND_RESOURCE> BuildResources(int function, int start, int total, int step,
+                                                const std::vector<TagRecord>& tags, int dataTypeEntry)
+{
+    std::vector<QString> keys;
+    for (const TagRecord& tag : tags)
+        keys.push_back(tag.ResID);
+    return BuildResources(function, start, total, step, keys, codesOf(tags), dataTypeEntry);
+}
+
 } // namespace ModbusCommandLayout

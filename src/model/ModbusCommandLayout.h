@@ -4,6 +4,7 @@
 // and the resources (address, reference number, quantity) of each tag.
 
 #include "MODBUS_EXTERNAL_DEVICE_SETTINGS.h"
+#include "TagRecord.h"
 
 #include <QString>
 
@@ -50,6 +51,7 @@ struct TotalRange {
     int PerTag = 0; // the size of the last tag
 };
 TotalRange ComputeTotalRange(int function, const std::vector<int>& dataTypeCodes);
+TotalRange ComputeTotalRange(int function, const std::vector<TagRecord>& tags);
 
 // The resources of the tags (their keys and codes in command order), laid out from start with
 // the step; the last tag takes what the total leaves. Empty when the total is below
@@ -57,6 +59,9 @@ TotalRange ComputeTotalRange(int function, const std::vector<int>& dataTypeCodes
 QVector<MODBUS_COMMAND_RESOURCE> BuildResources(int function, int start, int total, int step,
                                                 const std::vector<QString>& tagKeys,
                                                 const std::vector<int>& dataTypeCodes, int dataTypeEntry);
+// The same for the tags themselves, in command order.
+QVector<MODBUS_COMMAND_RESOURCE> BuildResources(int function, int start, int total, int step,
+                                                const std::vector<TagRecord>& tags, int dataTypeEntry);
 
 // The data-type list entry the command editor shows for a tag code, and whether word swapping
 // applies to it.

@@ -122,4 +122,35 @@ void SetFunction(MODBUS_SLAVE_TAG_SET& set, int function)
         item.ModbusMap = function;
 }
 
+namespace {
+
+constexpr int kBitCode = 1; // and 10
+
+bool isBitCode(int dataTypeCode)
+{
+    return MapDataTypeCode(dataTypeCode) == MapDataTypeCode(kBitCode);
+}
+
+} // namespace
+
+const QStringList& FunctionAreas::NamesFor(int dataTypeCode) const
+{
+    return isBitCode(dataTypeCode) ? Digital : Analog;
+}
+
+int FunctionAreas::FirstMap(int dataTypeCode) const
+{
+    return isBitCode(dataTypeCode) ? 0 : static_cast<int>(Digital.size());
+}
+
+int FunctionAreas::Position(int modbusMap) const
+{
+    return modbusMap >= Digital.size() ? modbusMap - static_cast<int>(Digital.size()) : modbusMap;
+}
+
+QString FunctionAreas::Name(const MODBUS_SLAVE_TAG_ITEM& item) const
+{
+    return item.ModbusMap < 0 ? QString() : NamesFor(item.TagType).value(Position(item.ModbusMap));
+}
+
 } // namespace ModbusSlaveMap

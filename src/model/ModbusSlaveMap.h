@@ -6,6 +6,7 @@
 #include "TagRecord.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -46,5 +47,22 @@ int AppendChosenTags(MODBUS_SLAVE_TAG_SET& set, const std::vector<TagRecord>& ch
 
 // Every item takes the function area.
 void SetFunction(MODBUS_SLAVE_TAG_SET& set, int function);
+
+// The function areas a set chooses from: the digital names for bit tags (maps 0, 1, ...), the
+// analog names for the others (maps following the digital ones), and the read/write text of
+// each position in its list.
+struct FunctionAreas {
+    QStringList Digital;
+    QStringList Analog;
+    QStringList ReadWrite;
+
+    // The names offered to tags of the code, and the map of the first of them.
+    const QStringList& NamesFor(int dataTypeCode) const;
+    int FirstMap(int dataTypeCode) const;
+    // The position of the map in the list its tags are offered.
+    int Position(int modbusMap) const;
+    // The name of the item's area; empty when none is chosen.
+    QString Name(const MODBUS_SLAVE_TAG_ITEM& item) const;
+};
 
 } // namespace ModbusSlaveMap

@@ -12,3 +12,18 @@ class QWidget;
 // names: the stored entries' names; skipRow: the row being modified (-1 on Add).
 void CheckEntryName(const QString& name, const QString& label, const QStringList& names, int skipRow, QWidget* edit,
                     ValidationReport& report);
+
+// The same among stored entries that carry a Name.
+template <class Entries>
+requires requires(const typename Entries::value_type& entry)
+{
+    QString(entry.Name);
+}
+void CheckEntryName(const QString& name, const QString& label, const Entries& entries, int skipRow, QWidget* edit,
+                    ValidationReport& report)
+{
+    QStringList names;
+    for (const auto& entry : entries)
+        names << entry.Name;
+    CheckEntryName(name, label, names, skipRow, edit, report);
+}

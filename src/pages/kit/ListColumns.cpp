@@ -34,3 +34,11 @@ void InsertNumberedColumns(CListCtrlEx& list, std::span<const unsigned> titleStr
         titles << LoadLangString(id);
     InsertNumberedColumns(list, titles);
 }
+
+void InsertColumns(CListCtrlEx& list, std::span<const unsigned> titleStringIds, std::span<const int> widths)
+{
+    for (size_t column = 0; column < titleStringIds.size(); ++column) {
+        const int width = widths.empty() ? 0 : widths[std::min(column, widths.size() - 1)];
+        list.InsertColumn(static_cast<int>(column), LoadLangString(titleStringIds[column]), width);
+    }
+}

@@ -1,6 +1,10 @@
 #include "ListRows.h"
 
 #include "CListCtrlEx.h"
+#include "CPropertyUIDialog.h"
+#include "LanguagePack.h"
+#include "ListPageStrings.h"
+#include "MessageBoxService.h"
 
 #include <QItemSelectionModel>
 
@@ -25,4 +29,16 @@ void SelectListRows(CListCtrlEx& list, const QList<int>& rows)
     }
     if (!rows.isEmpty() && rows.first() >= 0 && rows.first() < list.GetItemCount())
         selection->setCurrentIndex(list.model()->index(rows.first(), 0), QItemSelectionModel::NoUpdate);
+}
+
+QList<int> RowsToChange(const CListCtrlEx& list)
+{
+    if (list.GetItemCount() == 0) {
+        ShowMessageBox(LoadLangString(CPropertyUIDialog::kStringListEmpty), MB_OK);
+        return {};
+    }
+    const QList<int> rows = list.GetSelectedRows();
+    if (rows.isEmpty())
+        ShowMessageBox(LoadLangString(kStringNoEntrySelected), MB_OK | MB_ICONWARNING);
+    return rows;
 }

@@ -77,6 +77,8 @@ QString AsNumber::Check(const QWidget& control, const QString& label) const
     const std::optional<qint64> value = wholeNumber(ControlText(control));
     if ((value && *value >= range.minimum && *value <= range.maximum) || label.isEmpty())
         return {};
+    if (required && ControlText(control).trimmed().isEmpty())
+        return FormatInvalidItemLine(label);
     return FormatLangString(messageId, label, quint32(range.minimum), quint32(range.maximum)) + QStringLiteral("\r\n");
 }
 
@@ -178,4 +180,9 @@ QString AsItemData::textOf(int value) const
             return text;
     }
     return {};
+}
+
+QString RangeTextOf(const SettingTriple& triple, const char* format)
+{
+    return QString::fromLatin1(format).arg(triple.minimum).arg(triple.maximum);
 }

@@ -32,6 +32,8 @@
 #include <QWidget>
 #include <QtGlobal>
 
+#include <limits>
+
 inline constexpr unsigned kStringAddressTooLong = 628; // label, maximum
 inline constexpr unsigned kStringConfirmationDiffers = 635;
 
@@ -41,6 +43,8 @@ class DialogControls;
 QStringList OptionList(const QString& section, const QString& key);
 // A DefaultSettings.ini triple: exactly three numbers, else the built-in triple whole.
 SettingTriple SettingsTriple(const QString& section, const QString& key, const SettingTriple& builtIn);
+// The triple's limits as a range label shows them: "(1-247)", or in a format such as "ms (%1-%2)".
+QString RangeTextOf(const SettingTriple& triple, const char* format = "(%1-%2)");
 
 // The control's text (edit, IP address control, combo box's current text).
 QString ControlText(const QWidget& control);
@@ -76,6 +80,7 @@ struct AsNumber {
     SettingTriple range;
     unsigned messageId = 646; // 646: "between"; 849: the edit-range wording
     ControlType type = ControlType::Edit;
+    bool required = false; // an empty edit is a missing entry (647), not a number out of range
 
     template <class V>
     void Fill(QWidget& control, V value) const
@@ -101,6 +106,12 @@ private:
 inline AsNumber AsEditNumber(const SettingTriple& range)
 {
     return AsNumber{range, 849};
+}
+// Any whole number unless a range is given; empty is a missing entry (647).
+inline AsNumber AsRequiredNumber(const SettingTriple& range = {0, std::numeric_limits<int>::min(),
+                                                               std::numeric_limits<int>::max()})
+{
+    return AsNumber{range, 646, ControlType::Edit, true};
 }
 
 struct AsText {

@@ -15,11 +15,14 @@
 //   OfElement           binds a field of one element of an array field (ElementConversion.h).
 //   EntryTabs<E>        tab pages of a host, validated and gathered with the host's controls.
 //   TagPickList<I>      a list of tags picked with the chooser; RowMoves.h removes and moves rows.
+//   AddressedTagList<V> a working list of tags laid out at addresses with its list and buttons;
+//                       the page's model gives the layout rule.
 //   ControlId           one constant per control: id and expected type (checked by page tests).
 //   MakePage<T>         the page table's factory of a page class (PropertyPageKind.h).
 //
 // Tests: tests/pages/support/PageHarness.h.
 
+#include "AddressedTagList.h"
 #include "BusyFlag.h"
 #include "CListDetailPage.h"
 #include "CPropertyUIDialog.h"

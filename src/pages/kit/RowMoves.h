@@ -1,6 +1,7 @@
 #pragma once
-// Removing and moving the selected rows of a list held as a vector, as the tag lists of the
-// service pages do. Rows are positions in the vector; the results say what to select after.
+// Removing and moving the selected rows of a list held as a vector (std::vector or QVector), as
+// the tag lists of the service pages do. Rows are positions in the vector; the results say what
+// to select after.
 
 #include <QList>
 
@@ -10,8 +11,8 @@
 // Removes the rows (any order, out-of-range ones ignored) from the lowest up, each position
 // corrected by the rows already removed. The row to select after: the last removal's position,
 // or the last row when that is past the end; -1 when nothing is left.
-template <class T>
-int RemoveRows(std::vector<T>& items, QList<int> rows)
+template <class Items>
+int RemoveRows(Items& items, QList<int> rows)
 {
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
@@ -32,8 +33,8 @@ int RemoveRows(std::vector<T>& items, QList<int> rows)
 
 // Moves each selected row one place up (step -1) or down (step +1); a selected row at the end it
 // moves to, or behind another selected row that cannot move, stays. The rows' new positions.
-template <class T>
-QList<int> MoveRows(std::vector<T>& items, QList<int> rows, int step)
+template <class Items>
+QList<int> MoveRows(Items& items, QList<int> rows, int step)
 {
     std::sort(rows.begin(), rows.end());
     if (step > 0)
@@ -57,14 +58,14 @@ QList<int> MoveRows(std::vector<T>& items, QList<int> rows, int step)
     return moved;
 }
 
-template <class T>
-QList<int> MoveRowsUp(std::vector<T>& items, const QList<int>& rows)
+template <class Items>
+QList<int> MoveRowsUp(Items& items, const QList<int>& rows)
 {
     return MoveRows(items, rows, -1);
 }
 
-template <class T>
-QList<int> MoveRowsDown(std::vector<T>& items, const QList<int>& rows)
+template <class Items>
+QList<int> MoveRowsDown(Items& items, const QList<int>& rows)
 {
     return MoveRows(items, rows, +1);
 }

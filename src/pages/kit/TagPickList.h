@@ -39,12 +39,14 @@ public:
 
     // Opens the chooser and appends the chosen tags not listed yet, up to the limit (its message
     // shown once when tags were left out for it). The number of items added.
-    int Pick(std::vector<Item>& items) const
+    template <class Items> // std::vector<Item> or QVector<Item>
+    int Pick(Items& items) const
     {
         return Append(items, hooks_.choose ? hooks_.choose() : std::vector<TagRecord>{});
     }
 
-    int Append(std::vector<Item>& items, const std::vector<TagRecord>& chosen) const
+    template <class Items>
+    int Append(Items& items, const std::vector<TagRecord>& chosen) const
     {
         QSet<QString> listed;
         for (const Item& item : items)
@@ -65,7 +67,8 @@ public:
         return added;
     }
 
-    void Rebuild(CListCtrlEx& list, const std::vector<Item>& items) const
+    template <class Items>
+    void Rebuild(CListCtrlEx& list, const Items& items) const
     {
         FillNumberedRows(list, static_cast<int>(items.size()), [&](int row) { return hooks_.rowTexts(items[row]); });
     }

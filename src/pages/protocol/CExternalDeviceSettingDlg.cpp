@@ -6,10 +6,10 @@
 #include "CPropertyUIDialog.h"
 #include "EntryNameCheck.h"
 #include "FieldLabel.h"
+#include "ListColumns.h"
 #include "ListPageStrings.h"
 #include "ListRows.h"
 #include "PageConversions.h"
-#include "RowMoves.h"
 #include "TextFormat.h"
 #include "TypeIds.h"
 #include "Validation.h"
@@ -32,11 +32,18 @@ constexpr unsigned kStringLittleEndian = 462;
 constexpr unsigned kCommandColumns[] = {449, 450, 763, 453, 676, 150, 456};
 constexpr unsigned kTagColumns[] = {449, 859, 860, 861, 452};
 constexpr int kTagColumnWidths[] = {30, 115, 88, 45, 113};
-constexpr int kFirstCommandColumnWidth = 40;
-constexpr int kCommandColumnWidth = 110;
+constexpr int kCommandColumnWidths[] = {40, 110};
 constexpr int kStartEditLength = 6;
 const QString kSection = QStringLiteral("ModbusMaster");
 const QString kScanRateName = QStringLiteral("scan rate");
+constexpr AddressedTagControls kTagControls{.list = kListTags,
+                                            .choose = kButtonSelectTags,
+                                            .remove = kButtonRemoveTags,
+                                            .up = kButtonTagUp,
+                                            .down = kButtonTagDown,
+                                            .start = kEditStart,
+                                            .warnWithoutSelection = true,
+                                            .selectAfterRemoval = false};
 
 QString rangeText(int minimum, int maximum)
 {
@@ -51,7 +58,8 @@ int numberIn(const QString& text)
 } // namespace
 
 CExternalDeviceSettingDlg::CExternalDeviceSettingDlg(CDataCenter& model, int deviceRow, CPropertyUIDialog* owner)
-    : CDialogBase(kTemplate, owner), model_(model), deviceRow_(deviceRow), owner_(owner)
+    : CDialogBase(kTemplate, owner), model_(model), deviceRow_(deviceRow), owner_(owner),
+      tagList_(*this, tags_, kTagControls, tagHooks())
 {}
 
 bool CExternalDeviceSettingDlg::OnInitDialog()
@@ -61,42 +69,28 @@ bool CExternalDeviceSettingDlg::OnInitDialog()
     dataTypes_ = OptionList(kSection, QStringLiteral("DataType"));
     scanRate_ = SettingsTriple(kSection, QStringLiteral("ScanRate"),
                                {MODBUS_COMMAND_SETTINGS::kDefaultScanRate, Layout::kMinScanRate, Layout::kMaxScanRate});
-    insertColumns();
+    InsertColumns(*item<CListCtrlEx>(kListCommands), kCommandColumns, kCommandColumnWidths);
+    InsertColumns(*item<CListCtrlEx>(kListTags), kTagColumns, kTagColumnWidths);
     item<QComboBox>(kComboFunction)->addItems(functionCodes_);
     item<QComboBox>(kComboByteOrder)->addItems({LoadLangString(kStringBigEndian), LoadLangString(kStringLittleEndian)});
     item<QComboBox>(kComboDataType)->addItems(dataTypes_);
     item<QLineEdit>(kEditStart)->setMaxLength(kStartEditLength);
-    setItemText(kTextScanRange, QStringLiteral("ms(%1-%2)").arg(scanRate_.minimum).arg(scanRate_.maximum));
+    setItemText(kTextScanRange, RangeTextOf(scanRate_, "ms(%1-%2)"));
     showCommand(nullptr);
     onClicked(kButtonAdd, [this] { AddCommand(); });
     onClicked(kButtonModify, [this] { ModifyCommand(); });
     onClicked(kButtonDelete, [this] { DeleteCommand(); });
-    onClicked(kButtonSelectTags, [this] { ChooseTags(); });
-    onClicked(kButtonRemoveTags, [this] { RemoveTags(); });
-    onClicked(kButtonTagUp, [this] { MoveTags(-1); });
-    onClicked(kButtonTagDown, [this] { MoveTags(+1); });
+    tagList_.Connect();
     onClicked(kButtonClose, [this] { EndDialog(IDOK); });
     onChanged(kComboFunction, [this] {
         if (!showing_)
             onFunctionChanged();
     });
-    connect(item<QLineEdit>(kEditStart), &QLineEdit::editingFinished, this, [this] { rebuildResources(false); });
     connect(item<QLineEdit>(kEditTotal), &QLineEdit::editingFinished, this, [this] { rebuildResources(false); });
     connect(item<CListCtrlEx>(kListCommands), &CListCtrlEx::itemSelectionChanged, this,
             [this] { showSelectedCommand(); });
     refillCommands(0);
     return true;
-}
-
-void CExternalDeviceSettingDlg::insertColumns()
-{
-    auto* commandList = item<CListCtrlEx>(kListCommands);
-    for (int column = 0; column < static_cast<int>(std::size(kCommandColumns)); ++column)
-        commandList->InsertColumn(column, LoadLangString(kCommandColumns[column]),
-                                  column == 0 ? kFirstCommandColumnWidth : kCommandColumnWidth);
-    auto* tagList = item<CListCtrlEx>(kListTags);
-    for (int column = 0; column < static_cast<int>(std::size(kTagColumns)); ++column)
-        tagList->InsertColumn(column, LoadLangString(kTagColumns[column]), kTagColumnWidths[column]);
 }
 
 // ---- the command list ----
@@ -159,7 +153,7 @@ void CExternalDeviceSettingDlg::showCommand(const MODBUS_COMMAND_SETTINGS* comma
         if (model_.FindTagByName(resource.ResID, tag))
             tags_.push_back(tag);
     }
-    range_ = Layout::ComputeTotalRange(shown.Function_Code, {});
+    range_ = Layout::ComputeTotalRange(shown.Function_Code, std::vector<TagRecord>{});
     followFirstTag();
     checkItem(kCheckSwap, command && Layout::SwapApplies(firstTagCode()) && shown.SwappedValue == 1);
     enableItem(kEditTotal, !command || Layout::CountsBits(shown.Function_Code));
@@ -192,36 +186,54 @@ void CExternalDeviceSettingDlg::ChooseTags()
     chooser.DoModal();
 }
 
+AddressedTagList<std::vector<TagRecord>>::Hooks CExternalDeviceSettingDlg::tagHooks()
+{
+    return {.choose = [this] { ChooseTags(); },
+            .accepts = [this](const std::vector<TagRecord>& chosen) { return suited(chosen); },
+            // All tags of one command share one data type.
+            .replaces = [this](const TagRecord& first) { return firstTagCode() != first.DataTypeCode; },
+            .key = [](const TagRecord& tag) { return tag.ResID; },
+            .make = [](const TagRecord& tag) { return tag; },
+            .layout = [this](AddressedTagChange change) { layTagsOut(change); },
+            .rowCount = [this] { return static_cast<int>(resources_.size()); },
+            .rowTexts =
+                [this](int row) {
+                    const MODBUS_COMMAND_RESOURCE& resource = resources_[row];
+                    return QStringList{model_.GetTagNameByAddress(resource.ResID), QString::number(resource.Start_Addr),
+                                       QString::number(resource.Length),
+                                       Layout::ReferenceText(function(), resource.ReferenceAddress)};
+                }};
+}
+
 void CExternalDeviceSettingDlg::SetChosenTags(const std::vector<TagRecord>& chosen)
 {
-    if (chosen.empty())
-        return;
-    // Checked before anything changes: a refused choice leaves the command as it was.
+    tagList_.Append(chosen);
+}
+
+// Checked before anything changes: a refused choice leaves the command as it was.
+bool CExternalDeviceSettingDlg::suited(const std::vector<TagRecord>& chosen) const
+{
     const bool suited = std::all_of(chosen.begin(), chosen.end(), [this](const TagRecord& tag) {
         return Layout::IsAllowedCode(function(), tag.DataTypeCode);
     });
-    if (!suited) {
+    if (!suited)
         ShowMessageBox(LoadLangString(kStringUnsuitedTags), MB_OK | MB_ICONWARNING);
-        return;
+    return suited;
+}
+
+void CExternalDeviceSettingDlg::layTagsOut(AddressedTagChange change)
+{
+    const bool tagsChanged = change != AddressedTagChange::Moved && change != AddressedTagChange::StartEdited;
+    if (tagsChanged) {
+        showTotalRange();
+        followFirstTag();
     }
-    if (!tags_.empty() && firstTagCode() != chosen.front().DataTypeCode)
-        tags_.clear();
-    for (const TagRecord& tag : chosen) {
-        if (std::none_of(tags_.begin(), tags_.end(),
-                         [&](const TagRecord& listed) { return listed.ResID == tag.ResID; }))
-            tags_.push_back(tag);
-    }
-    showTotalRange();
-    followFirstTag();
-    rebuildResources(true);
+    buildResources(tagsChanged);
 }
 
 void CExternalDeviceSettingDlg::showTotalRange()
 {
-    std::vector<int> codes;
-    for (const TagRecord& tag : tags_)
-        codes.push_back(tag.DataTypeCode);
-    range_ = Layout::ComputeTotalRange(function(), codes);
+    range_ = Layout::ComputeTotalRange(function(), tags_);
     setItemText(kTextTotalRange, rangeText(range_.Minimum, range_.Maximum));
 }
 
@@ -236,27 +248,16 @@ void CExternalDeviceSettingDlg::followFirstTag()
 
 void CExternalDeviceSettingDlg::rebuildResources(bool computedTotal)
 {
-    if (computedTotal)
-        setItemText(kEditTotal, QString::number(range_.Current));
-    std::vector<QString> keys;
-    std::vector<int> codes;
-    for (const TagRecord& tag : tags_) {
-        keys.push_back(tag.ResID);
-        codes.push_back(tag.DataTypeCode);
-    }
-    resources_ = Layout::BuildResources(function(), numberIn(itemText(kEditStart)), numberIn(itemText(kEditTotal)),
-                                        range_.PerTag, keys, codes, item<QComboBox>(kComboDataType)->currentIndex());
-    refillTagList();
+    buildResources(computedTotal);
+    tagList_.Refill();
 }
 
-void CExternalDeviceSettingDlg::refillTagList()
+void CExternalDeviceSettingDlg::buildResources(bool computedTotal)
 {
-    FillNumberedRows(*item<CListCtrlEx>(kListTags), static_cast<int>(resources_.size()), [this](int row) {
-        const MODBUS_COMMAND_RESOURCE& resource = resources_[row];
-        return QStringList{model_.GetTagNameByAddress(resource.ResID), QString::number(resource.Start_Addr),
-                           QString::number(resource.Length),
-                           Layout::ReferenceText(function(), resource.ReferenceAddress)};
-    });
+    if (computedTotal)
+        setItemText(kEditTotal, QString::number(range_.Current));
+    resources_ = Layout::BuildResources(function(), numberIn(itemText(kEditStart)), numberIn(itemText(kEditTotal)),
+                                        range_.PerTag, tags_, item<QComboBox>(kComboDataType)->currentIndex());
 }
 
 void CExternalDeviceSettingDlg::clearTags()
@@ -264,7 +265,7 @@ void CExternalDeviceSettingDlg::clearTags()
     tags_.clear();
     resources_.clear();
     range_ = {};
-    refillTagList();
+    tagList_.Refill();
 }
 
 void CExternalDeviceSettingDlg::onFunctionChanged()
@@ -274,32 +275,6 @@ void CExternalDeviceSettingDlg::onFunctionChanged()
     setItemText(kEditTotal, QStringLiteral("1"));
     enableItem(kEditTotal, Layout::CountsBits(function()));
     followFirstTag();
-}
-
-void CExternalDeviceSettingDlg::RemoveTags()
-{
-    const QList<int> rows = item<CListCtrlEx>(kListTags)->GetSelectedRows();
-    if (rows.isEmpty()) {
-        ShowMessageBox(LoadLangString(kStringNoEntrySelected), MB_OK | MB_ICONWARNING);
-        return;
-    }
-    RemoveRows(tags_, rows);
-    showTotalRange();
-    followFirstTag();
-    rebuildResources(true);
-}
-
-void CExternalDeviceSettingDlg::MoveTags(int step)
-{
-    auto* list = item<CListCtrlEx>(kListTags);
-    const QList<int> rows = list->GetSelectedRows();
-    if (rows.isEmpty()) {
-        ShowMessageBox(LoadLangString(kStringNoEntrySelected), MB_OK | MB_ICONWARNING);
-        return;
-    }
-    const QList<int> moved = MoveRows(tags_, rows, step);
-    rebuildResources(false);
-    SelectListRows(*list, moved);
 }
 
 // ---- Add, Modify, Delete ----
@@ -324,10 +299,7 @@ MODBUS_COMMAND_SETTINGS CExternalDeviceSettingDlg::readCommand()
 bool CExternalDeviceSettingDlg::check(const MODBUS_COMMAND_SETTINGS& command, Mode mode, int row) const
 {
     ValidationReport report;
-    QStringList names;
-    for (const MODBUS_COMMAND_SETTINGS& stored : commands())
-        names << stored.Name;
-    CheckEntryName(command.Name, FieldLabel(kLabelName).Text(*this), names, mode == Mode::Add ? -1 : row,
+    CheckEntryName(command.Name, FieldLabel(kLabelName).Text(*this), commands(), mode == Mode::Add ? -1 : row,
                    control(kEditName), report);
     if (tags_.empty())
         report.Add(FormatInvalidItemLine(FieldLabel(kLabelTags).Text(*this)));
@@ -369,16 +341,10 @@ bool CExternalDeviceSettingDlg::AddCommand()
 
 bool CExternalDeviceSettingDlg::ModifyCommand()
 {
-    auto* rows = item<CListCtrlEx>(kListCommands);
-    if (rows->GetItemCount() == 0) {
-        ShowMessageBox(LoadLangString(CPropertyUIDialog::kStringListEmpty), MB_OK);
+    const QList<int> rows = RowsToChange(*item<CListCtrlEx>(kListCommands));
+    if (rows.isEmpty())
         return false;
-    }
-    const int row = rows->GetFirstSelectedRow();
-    if (row < 0) {
-        ShowMessageBox(LoadLangString(kStringNoEntrySelected), MB_OK | MB_ICONWARNING);
-        return false;
-    }
+    const int row = rows.front();
     const MODBUS_COMMAND_SETTINGS command = readCommand();
     if (!check(command, Mode::Modify, row) || !model_.UpdateModbusCommandTagUse(deviceRow_, row, command))
         return false;
@@ -389,16 +355,9 @@ bool CExternalDeviceSettingDlg::ModifyCommand()
 
 bool CExternalDeviceSettingDlg::DeleteCommand()
 {
-    auto* rows = item<CListCtrlEx>(kListCommands);
-    if (rows->GetItemCount() == 0) {
-        ShowMessageBox(LoadLangString(CPropertyUIDialog::kStringListEmpty), MB_OK);
+    QList<int> selected = RowsToChange(*item<CListCtrlEx>(kListCommands));
+    if (selected.isEmpty())
         return false;
-    }
-    QList<int> selected = rows->GetSelectedRows();
-    if (selected.isEmpty()) {
-        ShowMessageBox(LoadLangString(kStringNoEntrySelected), MB_OK | MB_ICONWARNING);
-        return false;
-    }
     std::sort(selected.rbegin(), selected.rend());
     for (int row : selected)
         model_.DeleteModbusMasterCommand(deviceRow_, row);

@@ -4,6 +4,7 @@
 // it reads or writes. The dialog lays the tags out from the start address and writes each added,
 // modified or deleted command into the model at once.
 
+#include "AddressedTagList.h"
 #include "CDialogBase.h"
 #include "ControlId.h"
 #include "MODBUS_EXTERNAL_DEVICE_SETTINGS.h"
@@ -62,8 +63,6 @@ public:
     bool DeleteCommand();
     // The tags the tag chooser hands over: refused (700) unless the function takes their types.
     void SetChosenTags(const std::vector<TagRecord>& chosen);
-    void RemoveTags();
-    void MoveTags(int step);
 
     const QVector<MODBUS_COMMAND_RESOURCE>& Resources() const { return resources_; }
     const std::vector<TagRecord>& ChosenTags() const { return tags_; }
@@ -76,17 +75,19 @@ protected:
 private:
     enum class Mode { Add, Modify };
 
-    void insertColumns();
     QVector<MODBUS_COMMAND_SETTINGS> commands() const;
     void refillCommands(int selectRow);
     void showSelectedCommand();
     void showCommand(const MODBUS_COMMAND_SETTINGS* command);
     void onFunctionChanged();
+    AddressedTagList<std::vector<TagRecord>>::Hooks tagHooks();
+    bool suited(const std::vector<TagRecord>& chosen) const;
+    void layTagsOut(AddressedTagChange change);
     void clearTags();
     void showTotalRange();
     void followFirstTag();
+    void buildResources(bool computedTotal);
     void rebuildResources(bool computedTotal);
-    void refillTagList();
     int function() const;
     int firstTagCode() const;
     MODBUS_COMMAND_SETTINGS readCommand();
@@ -103,6 +104,7 @@ private:
     SettingTriple scanRate_{};
     std::vector<TagRecord> tags_;
     QVector<MODBUS_COMMAND_RESOURCE> resources_;
+    AddressedTagList<std::vector<TagRecord>> tagList_;
     ModbusCommandLayout::TotalRange range_;
     bool showing_ = false; // a command is being shown: the function combo follows it
 };

@@ -5,6 +5,7 @@
 #include "CListCtrlEx.h"
 #include "ConfirmDeleteDlg.h"
 #include "EntryNameCheck.h"
+#include "ListColumns.h"
 #include "ListPageStrings.h"
 #include "ListRows.h"
 #include "PageConversions.h"
@@ -13,8 +14,6 @@
 #include "ValidationReport.h"
 
 #include <QComboBox>
-
-#include <limits>
 
 using namespace ModbusMasterIds;
 using Device = MODBUS_EXTERNAL_DEVICE_SETTINGS;
@@ -26,8 +25,7 @@ constexpr unsigned kStringTagTaken = 372;
 constexpr unsigned kStringAskAddDevice = 638;
 constexpr unsigned kStringCommand = 639;
 constexpr unsigned kColumns[] = {432, 433, 857, 858, 435, 436, 437, 438, 441, 825, 439};
-constexpr int kNumberColumnWidth = 30;
-constexpr int kColumnWidth = 100;
+constexpr int kColumnWidths[] = {30, 100};
 constexpr int kHighestUnitShown = 255;
 constexpr int kKeepAliveOffInterval = 10;
 constexpr int kMinKeepAlive = 1;
@@ -35,38 +33,17 @@ constexpr int kMaxKeepAlive = 86400;
 const QString kKeepAliveName = QStringLiteral("Keep Alive Interval");
 const QString kDefaultTcpPort = QStringLiteral("502");
 
-// An edit holding a number: empty is invalid (647), outside the triple out of range (646).
-struct AsRequiredNumber {
-    SettingTriple range{0, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()};
-    ControlType type = ControlType::Edit;
-
-    void Fill(QWidget& control, qint32 value) const { SetControlText(control, QString::number(value)); }
-    void Store(const QWidget& control, qint32& value) const { value = ControlText(control).trimmed().toInt(); }
-    QString Check(const QWidget& control, const QString& label) const
-    {
-        const QString text = ControlText(control).trimmed();
-        if (text.isEmpty())
-            return FormatInvalidItemLine(label);
-        bool ok = false;
-        const qint64 value = text.toLongLong(&ok);
-        return ok && value >= range.minimum && value <= range.maximum
-                   ? QString()
-                   : FormatRangeErrorLine(label, quint32(range.minimum), quint32(range.maximum));
-    }
-    QString Column(qint32 value) const { return QString::number(value); }
-};
-
 } // namespace
 
 CModbusMasterDlg::CModbusMasterDlg(IPageHost* host)
     : CPropertyUIDialog(kTemplate, host), ports_(LoadLangString(kStringEthernetPort), kEthernetPortKey)
 {
-    tcpPort_.Bind(kEditTcpPort, kLabelTcpPort, &Device::TCPPort, AsRequiredNumber{defaults_.TCPPortValue});
-    numbers_.Bind(kEditUnitId, kLabelUnitId, &Device::UnitID, AsRequiredNumber{defaults_.UnitIDValue})
-        .Bind(kEditPolling, kLabelPolling, &Device::Polling_Delay, AsRequiredNumber{defaults_.PollingDelayValue})
-        .Bind(kEditTimeout, kLabelTimeout, &Device::Timeout, AsRequiredNumber{})
-        .Bind(kEditRecover, kLabelRecover, &Device::RecoverDelay, AsRequiredNumber{defaults_.RecoverDelayValue})
-        .Bind(kEditRetry, kLabelRetry, &Device::FailRetry, AsRequiredNumber{defaults_.FailRetryValue});
+    tcpPort_.Bind(kEditTcpPort, kLabelTcpPort, &Device::TCPPort, AsRequiredNumber(defaults_.TCPPortValue));
+    numbers_.Bind(kEditUnitId, kLabelUnitId, &Device::UnitID, AsRequiredNumber(defaults_.UnitIDValue))
+        .Bind(kEditPolling, kLabelPolling, &Device::Polling_Delay, AsRequiredNumber(defaults_.PollingDelayValue))
+        .Bind(kEditTimeout, kLabelTimeout, &Device::Timeout, AsRequiredNumber())
+        .Bind(kEditRecover, kLabelRecover, &Device::RecoverDelay, AsRequiredNumber(defaults_.RecoverDelayValue))
+        .Bind(kEditRetry, kLabelRetry, &Device::FailRetry, AsRequiredNumber(defaults_.FailRetryValue));
 }
 
 bool CModbusMasterDlg::OnInitDialog()
@@ -75,8 +52,7 @@ bool CModbusMasterDlg::OnInitDialog()
         {.list = kListDevices, .leftButton = kButtonAdd, .middleButton = kButtonModify, .rightButton = kButtonDelete});
     SetMainListId(kListDevices);
     auto* list = item<CListCtrlEx>(kListDevices);
-    for (int column = 0; column < static_cast<int>(std::size(kColumns)); ++column)
-        list->InsertColumn(column, LoadLangString(kColumns[column]), column == 0 ? kNumberColumnWidth : kColumnWidth);
+    InsertColumns(*list, kColumns, kColumnWidths);
     setItemText(kButtonCommands, LoadLangString(kStringCommand) + QStringLiteral("..."));
     control(kIpAddress)->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed); // one row, as the edits
     writeRangeTexts();
@@ -92,14 +68,11 @@ bool CModbusMasterDlg::OnInitDialog()
 
 void CModbusMasterDlg::writeRangeTexts()
 {
-    const auto range = [](const SettingTriple& triple, const char* format) {
-        return QString::fromLatin1(format).arg(triple.minimum).arg(triple.maximum);
-    };
-    setItemText(kRangeUnitId, range(defaults_.UnitIDValue, "(%1-%2)"));
-    setItemText(kRangeTcpPort, range(defaults_.TCPPortValue, "(%1-%2)"));
-    setItemText(kRangeRetry, range(defaults_.FailRetryValue, "(%1-%2)"));
-    setItemText(kRangePolling, range(defaults_.PollingDelayValue, "ms (%1-%2)"));
-    setItemText(kRangeRecover, range(defaults_.RecoverDelayValue, "sec(s) (%1-%2)"));
+    setItemText(kRangeUnitId, RangeTextOf(defaults_.UnitIDValue));
+    setItemText(kRangeTcpPort, RangeTextOf(defaults_.TCPPortValue));
+    setItemText(kRangeRetry, RangeTextOf(defaults_.FailRetryValue));
+    setItemText(kRangePolling, RangeTextOf(defaults_.PollingDelayValue, "ms (%1-%2)"));
+    setItemText(kRangeRecover, RangeTextOf(defaults_.RecoverDelayValue, "sec(s) (%1-%2)"));
 }
 
 void CModbusMasterDlg::OnPageShown()
@@ -218,10 +191,7 @@ Device CModbusMasterDlg::readFields(Device device) const
 bool CModbusMasterDlg::check(const Device& device, Mode mode, int row) const
 {
     ValidationReport report;
-    QStringList names;
-    for (const Device& stored : devices_)
-        names << stored.Name;
-    CheckEntryName(device.Name, FieldLabel(kLabelName).Text(*this), names, mode == Mode::Add ? -1 : row,
+    CheckEntryName(device.Name, FieldLabel(kLabelName).Text(*this), devices_, mode == Mode::Add ? -1 : row,
                    control(kEditName), report);
     if (isEthernet())
         checkEthernet(device, mode == Mode::Add ? -1 : row, report);
@@ -284,13 +254,10 @@ bool CModbusMasterDlg::AddDevice()
 bool CModbusMasterDlg::ModifyDevice()
 {
     CDataCenter* model = GetDataCenter();
-    if (!model || WarnIfListEmpty())
+    const QList<int> rows = RowsToChange(*item<CListCtrlEx>(kListDevices));
+    if (!model || rows.isEmpty() || rows.front() >= static_cast<int>(devices_.size()))
         return false;
-    const int row = selectedRow();
-    if (row < 0 || row >= static_cast<int>(devices_.size())) {
-        ShowMessageBox(LoadLangString(kStringNoEntrySelected), MB_OK | MB_ICONWARNING);
-        return false;
-    }
+    const int row = rows.front();
     const Device device = readFields(devices_[static_cast<size_t>(row)]);
     if (!check(device, Mode::Modify, row))
         return false;
@@ -303,17 +270,12 @@ bool CModbusMasterDlg::ModifyDevice()
 bool CModbusMasterDlg::DeleteDevices()
 {
     CDataCenter* model = GetDataCenter();
-    if (!model || WarnIfListEmpty())
+    const QList<int> rows = RowsToChange(*item<CListCtrlEx>(kListDevices));
+    if (!model || rows.isEmpty())
         return false;
-    QList<int> rows = item<CListCtrlEx>(kListDevices)->GetSelectedRows();
-    if (rows.isEmpty()) {
-        ShowMessageBox(LoadLangString(kStringNoEntrySelected), MB_OK | MB_ICONWARNING);
-        return false;
-    }
     ConfirmDeleteDlg confirm(this);
     if (confirm.DoModal() != IDYES)
         return false;
-    std::sort(rows.begin(), rows.end());
     model->DeleteModbusMasterDevices(std::vector<int>(rows.begin(), rows.end()));
     const int left = static_cast<int>(model->ModbusMasterDevices.size());
     const int next = std::min(rows.back() - static_cast<int>(rows.size()) + 1, left - 1);

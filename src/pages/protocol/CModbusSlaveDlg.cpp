@@ -6,6 +6,7 @@
 #include "ConfirmDeleteDlg.h"
 #include "EntryNameCheck.h"
 #include "IPageHost.h"
+#include "ListColumns.h"
 #include "ListPageStrings.h"
 #include "ListRows.h"
 #include "ModbusSlaveMap.h"
@@ -29,13 +30,17 @@ constexpr unsigned kStringSetWithoutTags = 709;
 constexpr unsigned kStringTooManySets = 751;
 constexpr unsigned kSetColumns[] = {360, 361, 762, 862};
 constexpr unsigned kTagColumns[] = {360, 623, 762, 625, 761};
-constexpr int kNumberColumnWidth = 40;
-constexpr int kColumnWidth = 105;
 const QString kSection = QStringLiteral("ModbusSlave");
 const QString kNoneText = QStringLiteral("None");
 constexpr int kEthernetControls[] = {kLabelPort,   kEditPort,         kRangePort,       kLabelUnitId,     kEditUnitId,
                                      kRangeUnitId, kLabelIdleTimeout, kEditIdleTimeout, kRangeIdleTimeout};
 constexpr int kSerialControls[] = {kLabelSerialUnitId, kEditSerialUnitId, kRangeSerialUnitId};
+constexpr AddressedTagControls kTagControls{.list = kListTags,
+                                            .choose = kButtonAddTags,
+                                            .remove = kButtonRemoveTags,
+                                            .up = kButtonTagUp,
+                                            .down = kButtonTagDown,
+                                            .start = kEditStart};
 
 SettingTriple slaveTriple(const char* key)
 {
@@ -44,16 +49,11 @@ SettingTriple slaveTriple(const char* key)
     return triple;
 }
 
-void insertColumns(CListCtrlEx& list, const unsigned* ids, int count)
-{
-    for (int column = 0; column < count; ++column)
-        list.InsertColumn(column, LoadLangString(ids[column]), column == 0 ? kNumberColumnWidth : kColumnWidth);
-}
-
 } // namespace
 
 CModbusSlaveDlg::CModbusSlaveDlg(IPageHost* host)
-    : CPropertyUIDialog(kTemplate, host), serialPorts_(kNoneText, QString())
+    : CPropertyUIDialog(kTemplate, host), serialPorts_(kNoneText, QString()),
+      tags_(*this, working_.Items, kTagControls, tagHooks())
 {
     general_.Bind(kEditPort, kLabelPort, &MODBUS_SLAVE_SETTINGS::ListenPort, AsNumber{slaveTriple("PortValue")})
         .Bind(kEditUnitId, kLabelUnitId, &MODBUS_SLAVE_SETTINGS::UnitID, AsNumber{slaveTriple("UnitIDValue")})
@@ -70,37 +70,29 @@ bool CModbusSlaveDlg::OnInitDialog()
     LayoutListPage(
         {.list = kListSets, .leftButton = kButtonAdd, .middleButton = kButtonModify, .rightButton = kButtonDelete});
     SetMainListId(kListSets);
-    ::insertColumns(*item<CListCtrlEx>(kListSets), kSetColumns, std::size(kSetColumns));
-    ::insertColumns(*item<CListCtrlEx>(kListTags), kTagColumns, std::size(kTagColumns));
-    funcDigit_ = OptionList(kSection, QStringLiteral("FuncDigit"));
-    funcAnalog_ = OptionList(kSection, QStringLiteral("FuncAnalog"));
-    readWrite_ = OptionList(kSection, QStringLiteral("RW"));
+    InsertNumberedColumns(*item<CListCtrlEx>(kListSets), kSetColumns);
+    InsertNumberedColumns(*item<CListCtrlEx>(kListTags), kTagColumns);
+    areas_ = {OptionList(kSection, QStringLiteral("FuncDigit")), OptionList(kSection, QStringLiteral("FuncAnalog")),
+              OptionList(kSection, QStringLiteral("RW"))};
     setItemText(kTextReadWrite, QString());
     writeRangeTexts();
     onClicked(kButtonAdd, [this] { AddSet(); });
     onClicked(kButtonModify, [this] { ModifySet(); });
     onClicked(kButtonDelete, [this] { DeleteSets(); });
-    onClicked(kButtonAddTags, [this] { ChooseTags(); });
-    onClicked(kButtonRemoveTags, [this] { RemoveTags(); });
-    onClicked(kButtonTagUp, [this] { MoveTags(-1); });
-    onClicked(kButtonTagDown, [this] { MoveTags(+1); });
+    tags_.Connect();
     OnUserChange(kComboFunction, [this] { onFunctionChosen(); });
     OnUserChange(kComboEthernet, [this] { updateEnabling(); });
     OnUserChange(kComboSerialPort, [this] { updateEnabling(); });
     connect(item<CListCtrlEx>(kListSets), &CListCtrlEx::itemSelectionChanged, this, [this] { showSelectedSet(); });
-    connect(item<QLineEdit>(kEditStart), &QLineEdit::editingFinished, this, [this] { renumberFromStartEdit(); });
     return true;
 }
 
 void CModbusSlaveDlg::writeRangeTexts()
 {
-    const auto range = [](const SettingTriple& triple, const char* format) {
-        return QString::fromLatin1(format).arg(triple.minimum).arg(triple.maximum);
-    };
-    setItemText(kRangePort, range(slaveTriple("PortValue"), "(%1-%2)"));
-    setItemText(kRangeUnitId, range(slaveTriple("UnitIDValue"), "(%1-%2)"));
-    setItemText(kRangeSerialUnitId, range(slaveTriple("UnitIDValue"), "(%1-%2)"));
-    setItemText(kRangeIdleTimeout, range(slaveTriple("IdleTimeoutValue"), "sec(s) (%1-%2)"));
+    setItemText(kRangePort, RangeTextOf(slaveTriple("PortValue")));
+    setItemText(kRangeUnitId, RangeTextOf(slaveTriple("UnitIDValue")));
+    setItemText(kRangeSerialUnitId, RangeTextOf(slaveTriple("UnitIDValue")));
+    setItemText(kRangeIdleTimeout, RangeTextOf(slaveTriple("IdleTimeoutValue"), "sec(s) (%1-%2)"));
 }
 
 void CModbusSlaveDlg::OnPageShown()
@@ -115,8 +107,7 @@ void CModbusSlaveDlg::OnPageShown()
         general_.Fill(*this, model->ModbusSlave);
         const int serial = model->ModbusSlave.EnSerial ? serialPorts_.IndexOf(model->ModbusSlave.SerialPort) : 0;
         item<QComboBox>(kComboSerialPort)->setCurrentIndex(std::max(serial, 0));
-        stored_ = model->ModbusSlave.MulitTagSet;
-        refillSets();
+        reloadSets({});
         working_.Reset();
         showWorkingSet();
         updateEnabling();
@@ -136,15 +127,20 @@ void CModbusSlaveDlg::updateEnabling()
 
 // ---- the set list and the working set ----
 
-void CModbusSlaveDlg::refillSets()
+void CModbusSlaveDlg::reloadSets(const QList<int>& selectRows)
 {
-    BusyGuard busy(Busy());
-    FillNumberedRows(*item<CListCtrlEx>(kListSets), static_cast<int>(stored_.size()), [this](int row) {
-        const MODBUS_SLAVE_TAG_SET& set = stored_[row];
-        if (set.Items.isEmpty())
-            return QStringList{set.Name, QString(), QString()};
-        return QStringList{set.Name, functionName(set.Items.front()), QString::number(set.Items.front().ModbusAddress)};
-    });
+    stored_ = GetDataCenter()->ModbusSlave.MulitTagSet;
+    {
+        BusyGuard busy(Busy());
+        FillNumberedRows(*item<CListCtrlEx>(kListSets), static_cast<int>(stored_.size()), [this](int row) {
+            const MODBUS_SLAVE_TAG_SET& set = stored_[row];
+            if (set.Items.isEmpty())
+                return QStringList{set.Name, QString(), QString()};
+            return QStringList{set.Name, areas_.Name(set.Items.front()),
+                               QString::number(set.Items.front().ModbusAddress)};
+        });
+    }
+    SelectListRows(*item<CListCtrlEx>(kListSets), selectRows);
 }
 
 void CModbusSlaveDlg::showSelectedSet()
@@ -167,16 +163,10 @@ void CModbusSlaveDlg::showWorkingSet()
     setItemText(kEditStart, QString::number(working_.Items.isEmpty() ? 0 : working_.Items.front().ModbusAddress));
     refillFunctions();
     if (!working_.Items.isEmpty()) {
-        const int map = working_.Items.front().ModbusMap;
-        item<QComboBox>(kComboFunction)->setCurrentIndex(map >= funcDigit_.size() ? map - funcDigit_.size() : map);
-        setItemText(kTextReadWrite, readWrite_.value(item<QComboBox>(kComboFunction)->currentIndex()));
+        item<QComboBox>(kComboFunction)->setCurrentIndex(areas_.Position(working_.Items.front().ModbusMap));
+        setItemText(kTextReadWrite, areas_.ReadWrite.value(item<QComboBox>(kComboFunction)->currentIndex()));
     }
-    refillTags();
-}
-
-bool CModbusSlaveDlg::isDigital(const MODBUS_SLAVE_TAG_SET& set) const
-{
-    return !set.Items.isEmpty() && MapDataTypeCode(set.Items.front().TagType) == MapDataTypeCode(1);
+    tags_.Refill();
 }
 
 void CModbusSlaveDlg::refillFunctions()
@@ -185,11 +175,10 @@ void CModbusSlaveDlg::refillFunctions()
     auto* combo = item<QComboBox>(kComboFunction);
     combo->clear();
     if (!working_.Items.isEmpty()) {
-        const bool digital = isDigital(working_);
-        const QStringList& names = digital ? funcDigit_ : funcAnalog_;
-        const int first = digital ? 0 : static_cast<int>(funcDigit_.size());
+        const int code = working_.Items.front().TagType;
+        const QStringList& names = areas_.NamesFor(code);
         for (int i = 0; i < names.size(); ++i)
-            combo->addItem(names[i], first + i);
+            combo->addItem(names[i], areas_.FirstMap(code) + i);
     }
     combo->setCurrentIndex(-1);
     setItemText(kTextReadWrite, QString());
@@ -198,36 +187,15 @@ void CModbusSlaveDlg::refillFunctions()
 void CModbusSlaveDlg::onFunctionChosen()
 {
     const int position = item<QComboBox>(kComboFunction)->currentIndex();
-    setItemText(kTextReadWrite, readWrite_.value(position));
+    setItemText(kTextReadWrite, areas_.ReadWrite.value(position));
     ModbusSlaveMap::SetFunction(working_, selectedFunction());
-    refillTags();
+    tags_.Refill();
 }
 
 int CModbusSlaveDlg::selectedFunction() const
 {
     const auto* combo = item<QComboBox>(kComboFunction);
     return combo->currentIndex() < 0 ? ModbusSlaveMap::kNoFunction : combo->currentData().toInt();
-}
-
-QString CModbusSlaveDlg::functionName(const MODBUS_SLAVE_TAG_ITEM& item) const
-{
-    if (item.ModbusMap < 0)
-        return {};
-    const int position = item.ModbusMap >= funcDigit_.size() ? item.ModbusMap - funcDigit_.size() : item.ModbusMap;
-    return (MapDataTypeCode(item.TagType) == MapDataTypeCode(1) ? funcDigit_ : funcAnalog_).value(position);
-}
-
-void CModbusSlaveDlg::refillTags()
-{
-    const CDataCenter* model = GetDataCenter();
-    FillNumberedRows(*item<CListCtrlEx>(kListTags), static_cast<int>(working_.Items.size()), [&](int row) {
-        const MODBUS_SLAVE_TAG_ITEM& tag = working_.Items[row];
-        TagRecord record;
-        if (!model || !model->FindTagByName(tag.Tag, record))
-            return QStringList{};
-        return QStringList{record.TagName, functionName(tag), QString::number(tag.ModbusAddress),
-                           ModbusSlaveMap::AreaAddressText(tag.ModbusMap, tag.ModbusAddress)};
-    });
 }
 
 int CModbusSlaveDlg::startAddress() const
@@ -237,13 +205,52 @@ int CModbusSlaveDlg::startAddress() const
     return ok ? start : -1;
 }
 
-void CModbusSlaveDlg::renumberFromStartEdit()
+// ---- the tags of the working set ----
+
+AddressedTagList<QVector<MODBUS_SLAVE_TAG_ITEM>>::Hooks CModbusSlaveDlg::tagHooks()
 {
-    ModbusSlaveMap::RenumberSet(working_, startAddress());
-    refillTags();
+    return {.choose = [this] { ChooseTags(); },
+            .replaces =
+                [this](const TagRecord& first) { return ModbusSlaveMap::ChosenTagsReplaceItems(working_, {first}); },
+            .merge = [this](const std::vector<TagRecord>& chosen) { return appendTags(chosen); },
+            .layout = [this](AddressedTagChange change) { layTagsOut(change); },
+            // The addresses stay with the row positions.
+            .keepAtRow = [](MODBUS_SLAVE_TAG_ITEM& moved,
+                            const MODBUS_SLAVE_TAG_ITEM& before) { moved.ModbusAddress = before.ModbusAddress; },
+            .rowTexts = [this](int row) { return tagRowTexts(row); }};
 }
 
-// ---- the tags of the working set ----
+int CModbusSlaveDlg::appendTags(const std::vector<TagRecord>& chosen)
+{
+    // Tags of a new type (the set was empty or its tags were replaced) have no function yet.
+    const bool newType = working_.Items.isEmpty();
+    const int function = newType ? ModbusSlaveMap::kNoFunction : selectedFunction();
+    const int added = ModbusSlaveMap::AppendChosenTags(working_, chosen, std::max(startAddress(), 0), function,
+                                                       itemText(kEditSetName));
+    if (newType)
+        refillFunctions();
+    return added;
+}
+
+void CModbusSlaveDlg::layTagsOut(AddressedTagChange change)
+{
+    if (change == AddressedTagChange::Removed || change == AddressedTagChange::StartEdited)
+        ModbusSlaveMap::RenumberSet(working_, startAddress());
+    if (change == AddressedTagChange::Removed && working_.Items.isEmpty()) {
+        working_.TagDataType = MODBUS_SLAVE_TAG_SET::kNoTagDataType;
+        refillFunctions();
+    }
+}
+
+QStringList CModbusSlaveDlg::tagRowTexts(int row) const
+{
+    const MODBUS_SLAVE_TAG_ITEM& tag = working_.Items[row];
+    TagRecord record;
+    if (!GetDataCenter() || !GetDataCenter()->FindTagByName(tag.Tag, record))
+        return {};
+    return {record.TagName, areas_.Name(tag), QString::number(tag.ModbusAddress),
+            ModbusSlaveMap::AreaAddressText(tag.ModbusMap, tag.ModbusAddress)};
+}
 
 void CModbusSlaveDlg::ChooseTags()
 {
@@ -260,49 +267,7 @@ void CModbusSlaveDlg::ChooseTags()
 
 void CModbusSlaveDlg::AddChosenTags(const std::vector<TagRecord>& chosen)
 {
-    if (chosen.empty())
-        return;
-    const bool replaced = ModbusSlaveMap::ChosenTagsReplaceItems(working_, chosen);
-    const bool wasEmpty = working_.Items.isEmpty();
-    if (replaced)
-        working_.Items.clear();
-    const int function = replaced || wasEmpty ? ModbusSlaveMap::kNoFunction : selectedFunction();
-    ModbusSlaveMap::AppendChosenTags(working_, chosen, std::max(startAddress(), 0), function, itemText(kEditSetName));
-    if (replaced || wasEmpty)
-        refillFunctions();
-    refillTags();
-}
-
-void CModbusSlaveDlg::RemoveTags()
-{
-    CListCtrlEx* list = item<CListCtrlEx>(kListTags);
-    const QList<int> rows = list->GetSelectedRows();
-    if (rows.isEmpty())
-        return;
-    std::vector<MODBUS_SLAVE_TAG_ITEM> items(working_.Items.begin(), working_.Items.end());
-    const int next = RemoveRows(items, rows);
-    working_.Items = QVector<MODBUS_SLAVE_TAG_ITEM>(items.begin(), items.end());
-    ModbusSlaveMap::RenumberSet(working_, startAddress());
-    if (working_.Items.isEmpty()) {
-        working_.TagDataType = MODBUS_SLAVE_TAG_SET::kNoTagDataType;
-        refillFunctions();
-    }
-    refillTags();
-    if (next >= 0)
-        SelectListRows(*list, {next});
-}
-
-void CModbusSlaveDlg::MoveTags(int step)
-{
-    CListCtrlEx* list = item<CListCtrlEx>(kListTags);
-    std::vector<MODBUS_SLAVE_TAG_ITEM> items(working_.Items.begin(), working_.Items.end());
-    const QList<int> moved = MoveRows(items, list->GetSelectedRows(), step);
-    // The addresses stay with the row positions.
-    for (size_t i = 0; i < items.size(); ++i)
-        items[i].ModbusAddress = working_.Items[static_cast<qsizetype>(i)].ModbusAddress;
-    working_.Items = QVector<MODBUS_SLAVE_TAG_ITEM>(items.begin(), items.end());
-    refillTags();
-    SelectListRows(*list, moved);
+    tags_.Append(chosen);
 }
 
 // ---- Add, Modify, Delete ----
@@ -322,10 +287,7 @@ bool CModbusSlaveDlg::checkSet(Mode mode, int row) const
         return false;
     }
     ValidationReport report;
-    QStringList names;
-    for (const MODBUS_SLAVE_TAG_SET& set : stored_)
-        names << set.Name;
-    CheckEntryName(working_.Name, FieldLabel(kLabelSetName).Text(*this), names, mode == Mode::Modify ? row : -1,
+    CheckEntryName(working_.Name, FieldLabel(kLabelSetName).Text(*this), stored_, mode == Mode::Modify ? row : -1,
                    control(kEditSetName), report);
     if (selectedFunction() < 0)
         report.Add(FormatInvalidItemLine(FieldLabel(kLabelFunction).Text(*this)), control(kComboFunction));
@@ -348,14 +310,8 @@ bool CModbusSlaveDlg::checkGeneral() const
 void CModbusSlaveDlg::applyGeneral()
 {
     CDataCenter& model = *GetDataCenter();
-    MODBUS_SLAVE_SETTINGS settings = model.ModbusSlave;
-    general_.Store(*this, settings);
     model.SetModbusSlaveSerialPort(serialPorts_.KeyAt(item<QComboBox>(kComboSerialPort)->currentIndex()));
-    model.ModbusSlave.ListenPort = settings.ListenPort;
-    model.ModbusSlave.UnitID = settings.UnitID;
-    model.ModbusSlave.Timeout = settings.Timeout;
-    model.ModbusSlave.EnEthernet = settings.EnEthernet;
-    model.ModbusSlave.SerialUnitID = settings.SerialUnitID;
+    general_.Store(*this, model.ModbusSlave); // the bound fields only
     model.MarkModified();
     AddLogLine(FormatLangString(kStringSettingsApplied, GetNodeInfo().shownText));
 }
@@ -367,8 +323,7 @@ bool CModbusSlaveDlg::AddSet()
         return false;
     if (stored_.size() >= ModbusSlaveMap::kMaxTagSets) {
         ShowMessageBox(FormatLangString(kStringTooManySets, ModbusSlaveMap::kMaxTagSets), MB_OK | MB_ICONWARNING);
-        refillSets();
-        SelectListRows(*item<CListCtrlEx>(kListSets), {static_cast<int>(stored_.size()) - 1});
+        reloadSets({static_cast<int>(stored_.size()) - 1});
         return false;
     }
     readSetControls();
@@ -376,9 +331,7 @@ bool CModbusSlaveDlg::AddSet()
         return false;
     applyGeneral();
     model->AddModbusSlaveTagSet(working_);
-    stored_ = model->ModbusSlave.MulitTagSet;
-    refillSets();
-    SelectListRows(*item<CListCtrlEx>(kListSets), {static_cast<int>(stored_.size()) - 1});
+    reloadSets({static_cast<int>(model->ModbusSlave.MulitTagSet.size()) - 1});
     AddLogLine(FormatLangString(kStringEntryAdded, GetNodeInfo().shownText, stored_.size()));
     return true;
 }
@@ -396,9 +349,7 @@ bool CModbusSlaveDlg::ModifySet()
     if (rows.size() != 1 || !checkSet(Mode::Modify, rows.front()) || working_.Name.isEmpty())
         return false;
     model->SetModbusSlaveTagSet(rows.front(), working_);
-    stored_ = model->ModbusSlave.MulitTagSet;
-    refillSets();
-    SelectListRows(*item<CListCtrlEx>(kListSets), rows);
+    reloadSets(rows);
     AddLogLine(FormatLangString(kStringEntryModified, GetNodeInfo().shownText, rows.front() + 1));
     return true;
 }
@@ -406,23 +357,15 @@ bool CModbusSlaveDlg::ModifySet()
 bool CModbusSlaveDlg::DeleteSets()
 {
     CDataCenter* model = GetDataCenter();
-    if (!model || WarnIfListEmpty())
+    const QList<int> rows = RowsToChange(*item<CListCtrlEx>(kListSets));
+    if (!model || rows.isEmpty())
         return false;
-    const QList<int> rows = item<CListCtrlEx>(kListSets)->GetSelectedRows();
-    if (rows.isEmpty()) {
-        ShowMessageBox(LoadLangString(kStringNoEntrySelected), MB_OK | MB_ICONWARNING);
-        return false;
-    }
     ConfirmDeleteDlg confirm(this);
     if (confirm.DoModal() != IDYES)
         return false;
     model->DeleteModbusSlaveTagSets(std::vector<int>(rows.begin(), rows.end()));
-    std::vector<MODBUS_SLAVE_TAG_SET> left(stored_.begin(), stored_.end());
-    const int next = RemoveRows(left, rows);
-    stored_ = model->ModbusSlave.MulitTagSet;
-    refillSets();
-    if (next >= 0)
-        SelectListRows(*item<CListCtrlEx>(kListSets), {next});
+    QVector<MODBUS_SLAVE_TAG_SET> left = stored_;
+    reloadSets({RemoveRows(left, rows)});
     AddLogLine(FormatLangString(kStringEntriesDeleted, GetNodeInfo().shownText));
     if (stored_.isEmpty()) {
         // No set left: the serial port goes back.

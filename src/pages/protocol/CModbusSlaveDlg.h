@@ -3,9 +3,11 @@
 // map, a list of tag sets each mapping tags of one data type to consecutive addresses of one
 // function area. Add, Modify and Delete write the set and the settings into the model at once.
 
+#include "AddressedTagList.h"
 #include "CPropertyUIDialog.h"
 #include "ControlId.h"
 #include "MODBUS_SLAVE_SETTINGS.h"
+#include "ModbusSlaveMap.h"
 #include "PageBindings.h"
 #include "SerialPortComboList.h"
 #include "TagRecord.h"
@@ -64,8 +66,6 @@ public:
     bool DeleteSets();
     // The tags the tag chooser hands over (its TagsSelected).
     void AddChosenTags(const std::vector<TagRecord>& chosen);
-    void RemoveTags();
-    void MoveTags(int step);
 
     const MODBUS_SLAVE_TAG_SET& WorkingSet() const { return working_; }
 
@@ -78,21 +78,21 @@ protected:
 private:
     enum class Mode { Add, Modify };
 
-    void insertColumns();
+    AddressedTagList<QVector<MODBUS_SLAVE_TAG_ITEM>>::Hooks tagHooks();
+    int appendTags(const std::vector<TagRecord>& chosen);
+    void layTagsOut(AddressedTagChange change);
+    QStringList tagRowTexts(int row) const;
     void writeRangeTexts();
-    void refillSets();
+    // The model's sets into the list, the rows selected.
+    void reloadSets(const QList<int>& selectRows);
     void showWorkingSet();
     void refillFunctions();
-    void refillTags();
     void showSelectedSet();
     void updateEnabling();
     void onFunctionChosen();
-    void renumberFromStartEdit();
     void readSetControls();
     int startAddress() const;
     int selectedFunction() const;
-    QString functionName(const MODBUS_SLAVE_TAG_ITEM& item) const;
-    bool isDigital(const MODBUS_SLAVE_TAG_SET& set) const;
     bool checkSet(Mode mode, int row) const;
     bool checkGeneral() const;
     void applyGeneral();
@@ -100,8 +100,7 @@ private:
     PageBindings<MODBUS_SLAVE_SETTINGS> general_;
     SerialPortComboList serialPorts_;
     MODBUS_SLAVE_TAG_SET working_;
+    AddressedTagList<QVector<MODBUS_SLAVE_TAG_ITEM>> tags_;
     QVector<MODBUS_SLAVE_TAG_SET> stored_;
-    QStringList funcDigit_;
-    QStringList funcAnalog_;
-    QStringList readWrite_;
+    ModbusSlaveMap::FunctionAreas areas_;
 };

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -136,6 +137,128 @@ TEST_F(ExternalDeviceDialogTest, CommandsAreCheckedBeforeTheyAreStored)
         EXPECT_EQ(messages(), c.messages);
         EXPECT_EQ(stored().size(), 1);
     }
+}
+
+// Commands "A" (two 16-bit tags) and "B" (one 32-bit tag) stored through the dialog.
+class ExternalDeviceCommandsTest : public ExternalDeviceDialogTest {
+protected:
+    void SetUp() override
+    {
+        ExternalDeviceDialogTest::SetUp();
+        tagsA = AddTags(harness.model(), "RegA", 5, 2);
+        tagsB = AddTags(harness.model(), "RegB", 4, 1);
+        add("A", tagsA);
+        add("B", tagsB);
+        ASSERT_EQ(stored().size(), 2);
+        harness.Forget();
+    }
+    void add(const char* name, const std::vector<TagRecord>& tags)
+    {
+        commandList().clearSelection();
+        choose(Function::ReadHoldingRegisters, "0", tags);
+        SetControl(*dialog, {kEditName, QString::fromUtf8(name)});
+        dialog->AddCommand();
+    }
+    CListCtrlEx& commandList() { return *dialog->item<CListCtrlEx>(kListCommands); }
+    QStringList storedNames()
+    {
+        QStringList names;
+        for (const MODBUS_COMMAND_SETTINGS& command : stored())
+            names << command.Name;
+        return names;
+    }
+    std::vector<TagServiceLink> usesOf(const TagRecord& tag)
+    {
+        TagRecord found;
+        EXPECT_TRUE(harness.model().FindTagByName(tag.ResID, found));
+        return found.RelatedServices;
+    }
+    QString logLine(unsigned id, std::optional<int> row = {})
+    {
+        const QString prefix = LoadLangString(639) + " " + harness.model().GetResourceName(105);
+        return row ? FormatLangString(id, prefix, *row) : FormatLangString(id, prefix);
+    }
+
+    std::vector<TagRecord> tagsA;
+    std::vector<TagRecord> tagsB;
+};
+
+TEST_F(ExternalDeviceCommandsTest, ModifyRefusesWithoutASelectedCommandOrWithATakenName)
+{
+    const struct {
+        const char* name;
+        QList<int> rows;
+        const char* newName;
+        QStringList messages;
+    } cases[] = {
+        {"no command selected", {}, "C", {LoadLangString(613)}},
+        {"the other command's name in other case", {1}, "a", {FormatItemErrorLine("Command Name")}},
+        {"an empty name", {0}, "", {FormatInvalidItemLine("Command Name")}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SelectListRows(commandList(), c.rows);
+        SetControl(*dialog, {kEditName, QString::fromUtf8(c.newName)});
+        harness.Forget();
+        EXPECT_FALSE(dialog->ModifyCommand());
+        EXPECT_EQ(messages(), c.messages);
+        EXPECT_EQ(storedNames(), (QStringList{"A", "B"}));
+        EXPECT_TRUE(harness.host().logLines().isEmpty());
+    }
+}
+
+TEST_F(ExternalDeviceCommandsTest, ModifyStoresTheFieldsAndMovesTheTagUses)
+{
+    SelectListRows(commandList(), {0});
+    SetControl(*dialog, {kEditName, QStringLiteral("a")}); // its own name in other case
+    SetControl(*dialog, {kEditScanRate, QStringLiteral("250")});
+    const auto replacing = AddTags(harness.model(), "RegC", 4, 2);
+    dialog->SetChosenTags(replacing); // another data type: replaces the command's tags
+    harness.Forget();
+    ASSERT_TRUE(dialog->ModifyCommand());
+    EXPECT_TRUE(messages().isEmpty());
+    EXPECT_EQ(storedNames(), (QStringList{"a", "B"}));
+    EXPECT_EQ(stored()[0].ScanRate, 250);
+    EXPECT_EQ(stored()[0].TotalLength, 4);
+    ASSERT_EQ(stored()[0].Resources.size(), 2);
+    EXPECT_EQ(stored()[0].Resources[1].ResID, replacing[1].ResID);
+    EXPECT_EQ(stored()[0].Resources[1].ReferenceAddress, 40003);
+    EXPECT_TRUE(usesOf(tagsA[0]).empty());
+    EXPECT_EQ(usesOf(replacing[0]), (std::vector<TagServiceLink>{MakeIntPair(105, 0)}));
+    EXPECT_EQ(Column(commandList(), 1), (QStringList{"a", "B"}));
+    EXPECT_EQ(commandList().GetSelectedRows(), QList<int>{0});
+    EXPECT_EQ(harness.host().logLines(), QStringList{logLine(618, 1)});
+}
+
+TEST_F(ExternalDeviceCommandsTest, DeleteReleasesTheTagsAndSelectsWhatIsLeft)
+{
+    const struct {
+        const char* name;
+        QList<int> rows;
+        QStringList namesAfter;
+        QStringList messages;
+        QString nameShown; // the command shown after
+    } cases[] = {
+        {"no command selected", {}, {"A", "B"}, {LoadLangString(613)}, QString()},
+        {"the first: the next takes its row", {0}, {"B"}, {}, "B"},
+        {"the last command: the fields are cleared", {0}, {}, {}, QString()},
+        {"an empty list", {}, {}, {LoadLangString(614)}, QString()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SelectListRows(commandList(), c.rows);
+        harness.Forget();
+        EXPECT_EQ(dialog->DeleteCommand(), c.messages.isEmpty());
+        EXPECT_EQ(messages(), c.messages);
+        EXPECT_EQ(storedNames(), c.namesAfter);
+        EXPECT_EQ(Column(commandList(), 1), c.namesAfter);
+        EXPECT_EQ(dialog->itemText(kEditName), c.nameShown);
+        EXPECT_EQ(harness.host().logLines(), c.messages.isEmpty() ? QStringList{logLine(619)} : QStringList{});
+    }
+    EXPECT_TRUE(usesOf(tagsA[1]).empty());
+    EXPECT_TRUE(usesOf(tagsB[0]).empty());
+    EXPECT_TRUE(dialog->ChosenTags().empty());
+    EXPECT_EQ(dialog->itemText(kEditTotal), "1");
 }
 
 } // namespace

@@ -181,4 +181,58 @@ TEST_F(ModbusMasterPageTest, APortOfOneServiceIsNotOfferedToTheOther)
     EXPECT_FALSE(ComboTexts(page.control(kComboPort)).contains(port));
 }
 
+// The master page with the command editor's run recorded instead of shown.
+class CommandsRecordingPage : public CModbusMasterDlg {
+public:
+    using CModbusMasterDlg::CModbusMasterDlg;
+    QList<int> editorRows;
+
+protected:
+    void RunCommandEditor(int row) override { editorRows << row; }
+};
+
+TEST(ModbusMasterCommandsButtonTest, WithoutASelectedDeviceTheUserIsAskedToAddOne)
+{
+    const struct {
+        const char* name;
+        bool deviceSelected;
+        int answer;
+        const char* newName;
+        QStringList messages;
+        size_t devicesAfter;
+        QList<int> editorRows;
+    } cases[] = {
+        {"a selected device opens at once", true, IDNO, "", {}, 1, {0}},
+        {"no device selected, the user declines", false, IDNO, "B", {LoadLangString(638)}, 1, {}},
+        {"no device selected, the device is added", false, IDYES, "B", {LoadLangString(638)}, 2, {1}},
+        {"no device selected, the new device is refused",
+         false,
+         IDYES,
+         "A",
+         {LoadLangString(638), FormatItemErrorLine("Device Name")},
+         1,
+         {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        PageHarness<CommandsRecordingPage> harness;
+        const TreeNodeInfo node = NodeFor(105, QStringLiteral("Modbus Master"));
+        harness.Show(node);
+        harness.Set({{kEditName, QStringLiteral("A")}, {kIpAddress, QStringLiteral("127.0.0.1")}});
+        harness.Press(kButtonAdd);
+        ASSERT_EQ(harness.model().ModbusMasterDevices.size(), 1u);
+        auto& list = *harness.page().item<CListCtrlEx>(kListDevices);
+        SelectListRows(list, c.deviceSelected ? QList<int>{0} : QList<int>{});
+        harness.Set({{kEditName, QString::fromUtf8(c.newName)}, {kIpAddress, QStringLiteral("127.0.0.2")}});
+        harness.Forget();
+        harness.boxes().QueueAnswer(c.answer);
+        harness.Press(kButtonCommands);
+        EXPECT_EQ(harness.messages(), c.messages);
+        EXPECT_EQ(harness.model().ModbusMasterDevices.size(), c.devicesAfter);
+        EXPECT_EQ(harness.page().editorRows, c.editorRows);
+        if (!c.editorRows.isEmpty())
+            EXPECT_EQ(list.GetSelectedRows(), c.editorRows) << "the device stays selected after the editor";
+    }
+}
+
 } // namespace

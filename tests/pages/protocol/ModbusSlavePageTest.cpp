@@ -221,4 +221,36 @@ TEST_F(ModbusSlavePageTest, BadSetsAndSettingsAreRefusedWithOneMessage)
     }
 }
 
+TEST_F(ModbusSlavePageTest, ChosenTagsJoinTheSetOrReplaceItsTagsOfAnotherType)
+{
+    const auto longs = AddTags(harness.model(), "L", 4, 3);
+    const auto shorts = AddTags(harness.model(), "S", 5, 1);
+    const struct {
+        const char* name;
+        std::vector<TagRecord> chosen;
+        QStringList names;
+        QStringList addresses;
+        QStringList functions;
+    } cases[] = {
+        {"a listed tag takes no address",
+         {longs[1], longs[2]},
+         {"L0", "L1", "L2"},
+         {"10", "12", "14"},
+         {"Holding Registers", "Holding Registers", "Holding Registers"}},
+        {"another data type replaces the tags, no function chosen yet", shorts, {"S0"}, {"10"}, {""}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        harness.Show(node);
+        harness.Set({{kEditStart, QStringLiteral("10")}});
+        page.AddChosenTags({longs[0], longs[1]});
+        harness.Set({{kComboFunction, kHoldingRegisters}});
+        page.AddChosenTags(c.chosen);
+        EXPECT_EQ(Column(tagList(), 1), c.names);
+        EXPECT_EQ(Column(tagList(), 3), c.addresses);
+        EXPECT_EQ(Column(tagList(), 2), c.functions);
+        EXPECT_EQ(page.item<QComboBox>(kComboFunction)->currentIndex(), c.functions.front().isEmpty() ? -1 : 1);
+    }
+}
+
 } // namespace

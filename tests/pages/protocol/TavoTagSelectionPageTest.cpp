@@ -3,12 +3,17 @@
 // and Apply with the tag uses it leaves, through a save and reopen.
 #include "CTAVOTagSelectionDlg.h"
 
+#include "CTagSelectDlg.h"
+#include "CTagSelectDlgIds.h"
+
 #include "../alarm/AlarmPageFixture.h"
 #include "ServicePagesReopen.h"
 #include "TypeIds.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -108,6 +113,32 @@ TEST_F(TavoTagSelectionPageTest, ChosenTagsAreAddedOnceWithTheDefaultUpdateKind)
     EXPECT_EQ(Tag(kOutput).PublishToTavo, 0) << "nothing reaches the model before Apply";
     Select({0});
     harness.Screenshot(QStringLiteral("tavo-tags-page"));
+}
+
+TEST_F(TavoTagSelectionPageTest, TheChooserDeliversWhileOpenAndTheFirstNewRowIsSelected)
+{
+    Choose({kOutput});
+    QStringList offered;
+    QTimer::singleShot(0, [&] {
+        auto* chooser = qobject_cast<CTagSelectDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(chooser, nullptr);
+        auto* tags = chooser->item<CListCtrlEx>(kListTagSelect);
+        for (const QList<int>& rows : {QList<int>{0, 1}, QList<int>{1, 2}}) { // OK twice: it stays open
+            SelectListRows(*tags, rows);
+            for (int row : rows)
+                offered << tags->GetItemText(row, 1);
+            chooser->control(IDOK)->setFocus();
+            qobject_cast<QAbstractButton*>(chooser->control(IDOK))->click();
+        }
+        static_cast<QDialog*>(chooser)->reject(); // Cancel
+    });
+    harness.Press(kButtonSelect);
+    offered.removeDuplicates();
+    ASSERT_EQ(offered.size(), 3);
+    EXPECT_EQ(Rows(), QStringList{Tag(kOutput).TagName} + offered);
+    EXPECT_EQ(list().GetSelectedRows(), QList<int>{1});
+    EXPECT_TRUE(Enabled(kButtonRemove));
+    EXPECT_TRUE(Checked(kCheckInterval)) << "the form shows the selected new row";
 }
 
 TEST_F(TavoTagSelectionPageTest, UncheckingTheOnlyUpdateKindChecksItAgain)

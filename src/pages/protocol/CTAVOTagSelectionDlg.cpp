@@ -4,6 +4,7 @@
 #include "CListCtrlEx.h"
 #include "CTagSelectDlg.h"
 #include "ConfigFiles.h"
+#include "DialogHelpers.h"
 #include "IPageHost.h"
 #include "ListColumns.h"
 #include "ListRows.h"
@@ -24,27 +25,6 @@ namespace {
 
 const QString kSection = QStringLiteral("TAVO");
 const QString kControlTagPrefix = QStringLiteral("0.0.");
-
-void fillCombo(QComboBox* combo, const QStringList& items)
-{
-    if (!combo)
-        return;
-    combo->clear();
-    combo->addItems(items);
-    combo->setCurrentIndex(0);
-}
-
-int comboIndex(const DialogControls& page, int id)
-{
-    const auto* combo = page.item<QComboBox>(id);
-    return combo ? std::max(0, combo->currentIndex()) : 0;
-}
-
-void selectComboItem(const DialogControls& page, int id, int index)
-{
-    if (auto* combo = page.item<QComboBox>(id); combo && index >= 0 && index < combo->count())
-        combo->setCurrentIndex(index);
-}
 
 } // namespace
 
@@ -87,11 +67,11 @@ void CTAVOTagSelectionDlg::fillOptionLists()
     if (GetDefaultSettingsPath().isEmpty())
         return;
     BusyGuard busy(Busy());
-    fillCombo(item<QComboBox>(kComboUnit), OptionList(kSection, QStringLiteral("UpdateTagUnit")));
+    FillCombo(item<QComboBox>(kComboUnit), OptionList(kSection, QStringLiteral("UpdateTagUnit")));
     defaultInterval_ =
         quint32(std::max(0, ServiceDefaults::ReadInt(kSection, QStringLiteral("UpdateTagInterval"), kDefaultInterval)));
     defaultUpdateType_ = ServiceDefaults::ReadInt(kSection, QStringLiteral("DefaultUpdateType "), kUpdateByInterval);
-    fillCombo(item<QComboBox>(kComboDirection), OptionList(kSection, QStringLiteral("Direction")));
+    FillCombo(item<QComboBox>(kComboDirection), OptionList(kSection, QStringLiteral("Direction")));
     resetForm();
 }
 
@@ -190,7 +170,7 @@ void CTAVOTagSelectionDlg::onUpdateKindClicked(int clicked)
         return;
     enableIntervalFields(isItemChecked(kCheckInterval));
     BusyGuard busy(Busy()); // the stored unit follows at the next write
-    selectComboItem(*this, kComboUnit, 0);
+    SelectComboByData(item<QComboBox>(kComboUnit), 0);
 }
 
 void CTAVOTagSelectionDlg::onIntervalLeft()
@@ -240,7 +220,7 @@ void CTAVOTagSelectionDlg::showSettings(const TagRecordExtra& settings, bool dir
     enableItem(kCheckInterval, true);
     checkItem(kCheckInterval, settings.IntervalUpdate != 0);
     setItemText(kEditInterval, QString::number(settings.IntervalUpdate ? settings.Interval : defaultInterval_));
-    selectComboItem(*this, kComboUnit, settings.Unit);
+    SelectComboByData(item<QComboBox>(kComboUnit), settings.Unit);
     enableIntervalFields(settings.IntervalUpdate != 0);
     enableItem(kCheckOnChange, !onChangeForbidden);
     checkItem(kCheckOnChange, settings.OnChangeUpdate != 0 && !onChangeForbidden);
@@ -248,7 +228,7 @@ void CTAVOTagSelectionDlg::showSettings(const TagRecordExtra& settings, bool dir
     checkItem(kCheckControlTag, settings.ControlTagUpdate != 0);
     enableItem(kComboDirection, !directionLocked);
     enableItem(kLabelDirection, !directionLocked);
-    selectComboItem(*this, kComboDirection, !directionLocked && settings.Access != 0 ? 1 : 0);
+    SelectComboByData(item<QComboBox>(kComboDirection), !directionLocked && settings.Access != 0 ? 1 : 0);
 }
 
 void CTAVOTagSelectionDlg::resetForm()
@@ -257,12 +237,12 @@ void CTAVOTagSelectionDlg::resetForm()
     checkItem(kCheckInterval, false);
     enableItem(kCheckInterval, false);
     setItemText(kEditInterval, QString::number(defaultInterval_));
-    selectComboItem(*this, kComboUnit, 0);
+    SelectComboByData(item<QComboBox>(kComboUnit), 0);
     for (int box : {kCheckOnChange.id, kCheckControlTag.id}) {
         checkItem(box, false);
         enableItem(box, false);
     }
-    selectComboItem(*this, kComboDirection, 0);
+    SelectComboByData(item<QComboBox>(kComboDirection), 0);
     enableItem(kComboDirection, false);
     enableItem(kLabelDirection, false);
 }
@@ -280,11 +260,11 @@ TagRecordExtra CTAVOTagSelectionDlg::readForm() const
     if (isItemChecked(kCheckInterval)) {
         settings.IntervalUpdate = 1;
         settings.Interval = quint32(std::clamp<qint64>(ParseLeadingInt64(itemText(kEditInterval)), 0, kMaxInterval));
-        settings.Unit = comboIndex(*this, kComboUnit);
+        settings.Unit = ComboSelectedData(item<QComboBox>(kComboUnit), 0);
     }
     settings.OnChangeUpdate = isItemChecked(kCheckOnChange) ? 1 : 0;
     settings.ControlTagUpdate = isItemChecked(kCheckControlTag) ? 1 : 0;
-    settings.Access = comboIndex(*this, kComboDirection) > 0 ? 1 : 0;
+    settings.Access = ComboSelectedData(item<QComboBox>(kComboDirection), 0) > 0 ? 1 : 0;
     if (settings.ControlTagUpdate) {
         settings.ControlTagName = control_.Name;
         settings.Control = control_.Id;

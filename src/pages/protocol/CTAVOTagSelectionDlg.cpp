@@ -56,7 +56,7 @@ bool CTAVOTagSelectionDlg::OnInitDialog()
         onClicked(box, [this, box] { onUpdateKindClicked(box); });
     OnUserChange(kComboUnit, [this] { writeFormToSelected(); });
     OnUserChange(kComboDirection, [this] { writeFormToSelected(); });
-    // Checked once the user is done typing: each keystroke on the way to "30" would be refused.
+    // Checked when the user leaves the edit: emptying it to type a new number would be refused at once.
     OnFocusLost(kEditInterval, [this] { onIntervalLeft(); });
     fillOptionLists();
     return true;

@@ -113,6 +113,8 @@ TEST_F(TavoTagSelectionPageTest, ChosenTagsAreAddedOnceWithTheDefaultUpdateKind)
     EXPECT_EQ(Tag(kOutput).PublishToTavo, 0) << "nothing reaches the model before Apply";
     Select({0});
     harness.Screenshot(QStringLiteral("tavo-tags-page"));
+    harness.Show(node);
+    EXPECT_EQ(list().GetItemCount(), 0) << "shown again: what was not applied is dropped";
 }
 
 TEST_F(TavoTagSelectionPageTest, TheChooserDeliversWhileOpenAndTheFirstNewRowIsSelected)

@@ -37,6 +37,7 @@
 #include "CSwitchSettingDlg.h"
 #include "CSystemLogOfflineSettingDlg.h"
 #include "CTAVOServerDlg.h"
+#include "CTAVOTagSelectionDlg.h"
 #include "CTagsDlg.h"
 #include "CTagsMapDlg.h"
 #include "CTimeSettingDlg.h"
@@ -59,7 +60,7 @@ const std::array<PropertyPageKind, kPropertyPageCount> kPropertyPageTable = {{
     {114, "CDataLoggingDlg", 209, 0, &MakePage<CDataLoggingDlg>},
     {136, "CHSDataLoggingDlg", 819, 0},
     {131, "CTAVOServerDlg", 159, 0, &MakePage<CTAVOServerDlg>},
-    {132, "CTAVOTagSelectionDlg", 161, 0},
+    {132, "CTAVOTagSelectionDlg", 161, 0, &MakePage<CTAVOTagSelectionDlg>},
     {117, "CModbusSlaveDlg", 158, 0, &MakePage<CModbusSlaveDlg>},
     {129, "CDNP3OneMasterDlg", 884, 0, &MakePage<CDNP3OneMasterDlg>},
     {130, "CDNP3SelectTagDlg", 191, 0, &MakePage<CDNP3SelectTagDlg>},

@@ -344,6 +344,9 @@ public:
     void RemoveTagFromServiceLists(QString address); // every occurrence in every list
     int AddTavoTagUses(QString address, TagRecordExtra extra);
     void ReleaseTavoItemTagUse(QString address);
+    // The listed tags (address and settings) become the pushed tags: every other tag's push settings
+    // and every TAVO use, stale ones included, go first. Entries naming no tag are passed over.
+    void ReplaceTavoPushedTags(const std::vector<TagRecord>& pushed);
     void AddDnp3PointTagUses(int objectType, DNP3_POINT_SETTINGS point);
     // 1 after the point at index of that type, named name (any letter case), left its group.
     int ReleaseDnp3PointTagUse(int objectType, int index, QString name);

@@ -2,7 +2,9 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPixmap>
 #include <gtest/gtest.h>
@@ -71,6 +73,17 @@ bool PressButton(const DialogControls& page, int buttonId)
     if (pressable)
         button->click();
     return pressable;
+}
+
+bool LeaveControl(const DialogControls& page, int id)
+{
+    QWidget* widget = page.hasControl(id) ? page.control(id) : nullptr;
+    EXPECT_NE(widget, nullptr) << "control " << id;
+    if (!widget)
+        return false;
+    QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(widget, &focusOut);
+    return true;
 }
 
 QString SaveScreenshot(QWidget& widget, const QString& name)

@@ -19,5 +19,7 @@ struct ControlInput {
 bool SetControl(const DialogControls& page, const ControlInput& input);
 // Clicks the button; false (and a test failure) when the id names no enabled button.
 bool PressButton(const DialogControls& page, int buttonId);
+// The control loses the focus, as when the user tabs away; false when the id names none.
+bool LeaveControl(const DialogControls& page, int id);
 // Saves the widget's picture as build/test-artefacts/<name>.png; the file's path.
 QString SaveScreenshot(QWidget& widget, const QString& name);

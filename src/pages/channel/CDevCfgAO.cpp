@@ -72,10 +72,7 @@ bool CDevCfgAO::OnInitDialog()
 
 QList<ChannelColumn> CDevCfgAO::ChannelColumns() const
 {
-    QList<ChannelColumn> columns;
-    for (size_t i = 0; i < std::size(kColumnStrings); ++i)
-        columns.append({LoadLangString(kColumnStrings[i]), kColumnExtras[i]});
-    return columns;
+    return ChannelColumnsOf(kColumnStrings, kColumnExtras);
 }
 
 bool CDevCfgAO::CopyRecord(const CDataCenter& model)

@@ -70,10 +70,7 @@ bool CDevCfgDIO::OnInitDialog()
 
 QList<ChannelColumn> CDevCfgDIO::ChannelColumns() const
 {
-    QList<ChannelColumn> columns;
-    for (size_t i = 0; i < std::size(kColumnStrings); ++i)
-        columns.append({LoadLangString(kColumnStrings[i]), kColumnExtras[i]});
-    return columns;
+    return ChannelColumnsOf(kColumnStrings, kColumnExtras);
 }
 
 bool CDevCfgDIO::CopyRecord(const CDataCenter& model)

@@ -48,10 +48,7 @@ bool CDevCfgDO::OnInitDialog()
 
 QList<ChannelColumn> CDevCfgDO::ChannelColumns() const
 {
-    QList<ChannelColumn> columns;
-    for (unsigned id : kColumnStrings)
-        columns.append({LoadLangString(id)});
-    return columns;
+    return ChannelColumnsOf(kColumnStrings);
 }
 
 bool CDevCfgDO::CopyRecord(const CDataCenter& model)

@@ -3,6 +3,7 @@
 #include "DialogControls.h"
 #include "LanguagePack.h"
 #include "MessageBoxService.h"
+#include "RangeCombo.h"
 #include "TextConversion.h"
 #include "TextFormat.h"
 
@@ -30,38 +31,26 @@ void AnalogInputEditors::LoadRanges(const QString& moduleName)
 {
     ranges_ = ChannelRules::ReadRangeEntries(section_, moduleName, ChannelRules::kAIRangeFields);
     auto* combo = page_.item<QComboBox>(ids_.range);
-    combo->clear();
-    bool burnOut = false;
-    for (const ChannelRules::RangeEntry& entry : ranges_) {
-        const int code = ParseLeadingInt(entry.Code);
-        combo->addItem(entry.Name, code);
-        burnOut = burnOut || code == ChannelRules::kBurnOutRangeCode;
-    }
-    combo->setCurrentIndex(ranges_.empty() ? -1 : 0);
+    RangeCombo::Fill(*combo, ranges_);
+    const bool burnOut = combo->findData(ChannelRules::kBurnOutRangeCode) >= 0;
     for (int id : {ids_.burnOutLabel, ids_.burnOut, ids_.burnOutUnit})
         page_.showItem(id, burnOut);
 }
 
 QString AnalogInputEditors::RangeName(int code) const
 {
-    for (const ChannelRules::RangeEntry& entry : ranges_) {
-        if (ParseLeadingInt(entry.Code) == code)
-            return entry.Name;
-    }
-    return {};
+    return RangeCombo::NameOf(ranges_, code);
 }
 
 int AnalogInputEditors::ShownCode() const
 {
     const auto* combo = page_.item<QComboBox>(ids_.range);
-    return combo && combo->currentIndex() >= 0 ? combo->currentData().toInt() : kNoRange;
+    return combo ? RangeCombo::ShownCode(*combo, kNoRange) : kNoRange;
 }
 
 void AnalogInputEditors::Show(const AISettingBlock& setting)
 {
-    auto* combo = page_.item<QComboBox>(ids_.range);
-    const int index = combo->findData(setting.InputRange);
-    combo->setCurrentIndex(index >= 0 ? index : (combo->count() > 0 ? 0 : -1));
+    RangeCombo::ShowCode(*page_.item<QComboBox>(ids_.range), setting.InputRange);
     page_.enableItem(ids_.range, true);
     page_.enableItem(ids_.rangeLabel, true);
 }

@@ -2,6 +2,8 @@
 
 #include "CDataCenter.h"
 #include "CListCtrlEx.h"
+#include "ChannelTagLog.h"
+#include "EditFocusHooks.h"
 #include "LanguagePack.h"
 #include "ListRows.h"
 #include "MessageBoxService.h"
@@ -9,46 +11,25 @@
 #include "TextFormat.h"
 
 #include <QComboBox>
-#include <QEvent>
-#include <QHeaderView>
 #include <QLineEdit>
-#include <QPalette>
-#include <QPushButton>
 
 #include <algorithm>
-#include <memory>
-#include <numeric>
-
-namespace {
-
-const QString kRefusedChannelLine = QStringLiteral("Ch-%d\n");
-
-// Runs a handler when its edit gets or loses the focus.
-class FocusFilter : public QObject {
-public:
-    FocusFilter(QObject* parent, QEvent::Type type, std::function<void()> handler)
-        : QObject(parent), type_(type), handler_(std::move(handler))
-    {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == type_)
-            handler_();
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QEvent::Type type_;
-    std::function<void()> handler_;
-};
-
-} // namespace
 
 CChannelPageBase::CChannelPageBase(unsigned templateId, IPageHost* host, ChannelPageControls controls,
                                    int channelTypeId)
-    : CPropertyUIDialog(templateId, host), controls_(controls), channelTypeId_(channelTypeId)
+    : CPropertyUIDialog(templateId, host), controls_(controls), channelTypeId_(channelTypeId),
+      columns_(kFirstColumnWidth), tags_(tagSource())
 {}
+
+ChannelTagList::Source CChannelPageBase::tagSource()
+{
+    return {.channelCount = [this] { return ChannelCount(); },
+            .definitions = [this](int channel) -> const std::vector<TagDefinition>& { return TagDefinitions(channel); },
+            .isListed = [this](const TagDefinition& definition) { return IsTagListed(definition); },
+            .isActive = [this](const TagDefinition& definition) { return IsTagActive(definition); },
+            .tagName = [this](int channel,
+                              const TagDefinition& definition) { return ChannelTagName(channel, definition); }};
+}
 
 CListCtrlEx* CChannelPageBase::ChannelList() const
 {
@@ -78,40 +59,19 @@ bool CChannelPageBase::OnInitDialog()
 
 void CChannelPageBase::insertColumns()
 {
-    const QList<ChannelColumn> columns = ChannelColumns();
-    if (CListCtrlEx* channels = ChannelList()) {
-        channels->InsertColumn(0, FirstColumnTitle(), firstColumnWidth_);
-        for (int i = 0; i < columns.size(); ++i) {
-            channels->InsertColumn(i + 1, columns[i].title, firstColumnWidth_);
-            columnExtras_.append(columns[i].extraWidth);
-        }
-    }
-    if (CListCtrlEx* tags = TagList()) {
-        tags->setSelectionMode(QAbstractItemView::NoSelection);
-        tags->InsertColumn(0, LoadLangString(kStringTagColumnName), kFirstColumnWidth);
-        tags->InsertColumn(1, LoadLangString(kStringTagColumnChannel), kFirstColumnWidth);
-        tags->InsertColumn(2, LoadLangString(kStringTagColumnType), kFirstColumnWidth);
-    }
+    if (CListCtrlEx* channels = ChannelList())
+        columns_.Insert(*channels, FirstColumnTitle(), ChannelColumns());
+    if (CListCtrlEx* tags = TagList())
+        tags_.InsertColumns(*tags, kFirstColumnWidth);
     fitColumns();
 }
 
 void CChannelPageBase::fitColumns()
 {
-    constexpr int kScrollBarRoom = 20;
-    constexpr int kSmallestColumn = 40;
-    if (CListCtrlEx* channels = ChannelList(); channels && !columnExtras_.isEmpty()) {
-        const int extras = std::accumulate(columnExtras_.begin(), columnExtras_.end(), 0);
-        const int rest = channels->width() - kScrollBarRoom - firstColumnWidth_ - extras;
-        const int share = std::max(kSmallestColumn, rest / int(columnExtras_.size()));
-        channels->SetColumnWidth(0, firstColumnWidth_);
-        for (int i = 0; i < columnExtras_.size(); ++i)
-            channels->SetColumnWidth(i + 1, share + columnExtras_[i]);
-    }
-    if (CListCtrlEx* tags = TagList()) {
-        const int third = std::max(kSmallestColumn, (tags->width() - kScrollBarRoom) / 3);
-        for (int column = 0; column < 3; ++column)
-            tags->SetColumnWidth(column, third);
-    }
+    if (CListCtrlEx* channels = ChannelList())
+        columns_.Fit(*channels);
+    if (CListCtrlEx* tags = TagList())
+        tags_.FitColumns(*tags);
 }
 
 void CChannelPageBase::resizeEvent(QResizeEvent* event)
@@ -122,12 +82,8 @@ void CChannelPageBase::resizeEvent(QResizeEvent* event)
 
 void CChannelPageBase::RenameChannelColumn(int column, const QString& title)
 {
-    CListCtrlEx* channels = ChannelList();
-    if (!channels || column <= 0 || column >= channels->GetColumnCount() || channels->GetColumnTitle(column) == title)
-        return;
-    const int width = channels->GetColumnWidth(column);
-    channels->DeleteColumn(column);
-    channels->InsertColumn(column, title, width);
+    if (CListCtrlEx* channels = ChannelList())
+        ChannelListColumns::Rename(*channels, column, title);
 }
 
 QString CChannelPageBase::FirstColumnTitle() const
@@ -272,35 +228,9 @@ QString CChannelPageBase::ChannelTagName(int channel, const TagDefinition& defin
 
 void CChannelPageBase::FillTagList()
 {
-    CListCtrlEx* tags = TagList();
-    if (!tags)
-        return;
-    tags->DeleteAllItems();
-    listedTags_.clear();
     const QList<int> rows = SelectedChannels();
-    tagChannel_ = rows.isEmpty() ? -1 : rows.first();
-    if (tagChannel_ < 0 || tagChannel_ >= ChannelCount())
-        return;
-    // Only the channel's own definitions are listed, however many tag lines the node names.
-    const std::vector<TagDefinition>& definitions = TagDefinitions(tagChannel_);
-    for (int i = 0; i < int(definitions.size()); ++i) {
-        if (IsTagListed(definitions[size_t(i)]))
-            listedTags_.append(i);
-    }
-    const int rowCount = std::max<int>(kMinimumTagRows, int(listedTags_.size()));
-    for (int row = 0; row < rowCount; ++row) {
-        if (row >= listedTags_.size()) {
-            tags->InsertItem(row, QString());
-            continue;
-        }
-        const TagDefinition& definition = definitions[size_t(listedTags_[row])];
-        const QString name =
-            definition.BoundTagName.isEmpty() ? ChannelTagName(tagChannel_, definition) : definition.BoundTagName;
-        tags->InsertItem(row, name);
-        tags->SetItemText(row, 1, QString::number(tagChannel_));
-        tags->SetItemText(row, 2, definition.Name);
-    }
-    ColourTagList();
+    if (CListCtrlEx* tags = TagList())
+        tags_.Fill(*tags, rows.isEmpty() ? -1 : rows.first(), palette());
 }
 
 bool CChannelPageBase::IsTagActive(const TagDefinition& definition) const
@@ -310,18 +240,8 @@ bool CChannelPageBase::IsTagActive(const TagDefinition& definition) const
 
 void CChannelPageBase::ColourTagList()
 {
-    CListCtrlEx* tags = TagList();
-    if (!tags || tagChannel_ < 0 || tagChannel_ >= ChannelCount())
-        return;
-    const std::vector<TagDefinition>& definitions = TagDefinitions(tagChannel_);
-    const QColor background = palette().color(QPalette::Base);
-    const QColor text = palette().color(QPalette::Text);
-    for (int row = 0; row < listedTags_.size(); ++row) {
-        const size_t index = size_t(listedTags_[row]);
-        if (index >= definitions.size())
-            continue;
-        tags->SetItemColor(row, background, IsTagActive(definitions[index]) ? text : kOtherModeTagColour);
-    }
+    if (CListCtrlEx* tags = TagList())
+        tags_.Colour(*tags, palette());
 }
 
 // ---- Apply ----
@@ -338,7 +258,7 @@ bool CChannelPageBase::Apply()
     }
     if (!CheckEditors())
         return false;
-    QString refused;
+    ChannelRefusals refused;
     bool wrote = false;
     for (int channel : rows) {
         if (channel >= ChannelCount())
@@ -349,7 +269,7 @@ bool CChannelPageBase::Apply()
         const int newKey = StoredModeKey(channel);
         if (oldKey != newKey && model->IsModeKeyTagInUse(TagDefinitions(channel), oldKey)) {
             CopyRecord(*model); // drops what the page has not applied
-            refused += FormatText(kRefusedChannelLine, {channel});
+            refused.AddChannel(channel);
             continue;
         }
         WriteChannel(*model, channel);
@@ -358,10 +278,7 @@ bool CChannelPageBase::Apply()
             const std::vector<TagDefinition> definitions = TagDefinitions(channel);
             const CDataCenter::ChannelTagRebuild rebuild =
                 model->RebuildChannelTags(Slot(), channelTypeId_, channel, definitions, oldKey, newKey);
-            for (const CDataCenter::TagChange& tag : rebuild.Removed)
-                AddLogLine(FormatLangString(kStringTagDeleted, tag.Name));
-            for (const CDataCenter::TagChange& tag : rebuild.Created)
-                AddLogLine(FormatLangString(kStringTagCreated, tag.Name));
+            LogChannelTagChanges(*this, rebuild.Removed, rebuild.Created);
         }
         CopyRecord(*model);
         {
@@ -372,11 +289,11 @@ bool CChannelPageBase::Apply()
         if (LogsAppliedChannels())
             AddLogLine(FormatLangString(kStringChannelApplied, GetNodeInfo().shownText, channel + 1));
     }
-    if (!refused.isEmpty()) {
+    if (!refused.IsEmpty()) {
         const QList<int> selected = SelectedChannels();
         if (!selected.isEmpty())
             ShowChannel(selected.first());
-        ShowMessageBox(refused + LoadLangString(kStringChannelsRefused), MB_OK | MB_ICONWARNING);
+        refused.ShowIfAny();
     }
     return wrote;
 }
@@ -385,30 +302,19 @@ bool CChannelPageBase::Apply()
 
 void CChannelPageBase::CheckOnFocusLoss(int editId, std::function<bool()> check)
 {
-    auto* edit = hasControl(editId) ? qobject_cast<QLineEdit*>(control(editId)) : nullptr;
-    if (!edit)
-        return;
-    auto edited = std::make_shared<bool>(false);
-    QObject::connect(edit, &QLineEdit::textEdited, this, [edited] { *edited = true; });
-    edit->installEventFilter(new FocusFilter(edit, QEvent::FocusOut, [this, edit, edited, check = std::move(check)] {
-        if (!shown_ || !*edited)
-            return;
-        *edited = false;
-        if (check())
-            return;
-        *edited = true;
-        edit->setFocus();
-    }));
+    if (auto* edit = hasControl(editId) ? qobject_cast<QLineEdit*>(control(editId)) : nullptr)
+        CheckEditOnFocusLoss(
+            *edit, [this] { return shown_; }, std::move(check));
 }
 
 void CChannelPageBase::OnEditFocusLost(int editId, std::function<void()> handler)
 {
     if (QWidget* edit = hasControl(editId) ? control(editId) : nullptr)
-        edit->installEventFilter(new FocusFilter(edit, QEvent::FocusOut, std::move(handler)));
+        OnFocusEvent(*edit, QEvent::FocusOut, std::move(handler));
 }
 
 void CChannelPageBase::OnEditFocusGot(int editId, std::function<void()> handler)
 {
     if (QWidget* edit = hasControl(editId) ? control(editId) : nullptr)
-        edit->installEventFilter(new FocusFilter(edit, QEvent::FocusIn, std::move(handler)));
+        OnFocusEvent(*edit, QEvent::FocusIn, std::move(handler));
 }

@@ -5,14 +5,14 @@
 //
 //   - the channel list (one row per channel, column 0 the channel number) and its selection:
 //     no row selected resets the editors, one row shows that channel, several keep the editors;
-//   - the tag list of the selected channel (at least 8 rows; rows of another mode's key grey);
+//   - the tag list of the selected channel (ChannelTagList.h);
 //   - the mode table (ChannelModeTable.h): which editors each mode enables and its tag key;
 //   - Apply over every selected row: the page reads its editors into the channel, a channel whose
 //     tag key changes while a tag of its old key is used by a service is refused (its page copy
-//     reloaded, "Ch-n" gathered into one box with 760), the others are written, their tags rebuilt
-//     through the model (CDataCenter::RebuildChannelTags, 681 / 732 lines) and logged with 618;
+//     reloaded, gathered in ChannelRefusals.h), the others are written, their tags rebuilt
+//     through the model (CDataCenter::RebuildChannelTags, logged by ChannelTagLog.h) and logged;
 //   - the model key (the slot's APID) for limits that depend on the module model;
-//   - edits checked when they lose the focus (CheckOnFocusLoss).
+//   - edits checked when they lose the focus (CheckOnFocusLoss, EditFocusHooks.h).
 //
 // A page derives, names its controls in the constructor and fills in the hooks:
 //
@@ -45,8 +45,12 @@
 // list shows, and which in the normal colour).
 
 #include "CPropertyUIDialog.h"
+#include "ChannelListColumns.h"
 #include "ChannelModeTable.h"
+#include "ChannelRefusals.h"
+#include "ChannelTagList.h"
 #include "ControlId.h"
+#include "ListPageStrings.h"
 #include "TagDefinition.h"
 
 #include <QColor>
@@ -68,27 +72,18 @@ struct ChannelPageControls {
     int tagList = 0;
 };
 
-// A column of the channel list after the first: its title and its share of the width.
-struct ChannelColumn {
-    QString title;
-    int extraWidth = 0; // pixels added to the equal share
-};
-
 class CChannelPageBase : public CPropertyUIDialog {
 public:
     // Language-pack strings of the frame.
     static constexpr unsigned kStringNoChannelSelected = 613;
     static constexpr unsigned kStringChannelApplied = 618;
-    static constexpr unsigned kStringTagDeleted = 681;
-    static constexpr unsigned kStringTagCreated = 732;
-    static constexpr unsigned kStringChannelsRefused = 760;
+    static constexpr unsigned kStringTagDeleted = kStringTagReleased;
+    static constexpr unsigned kStringTagCreated = ::kStringTagCreated;
+    static constexpr unsigned kStringChannelsRefused = ChannelRefusals::kStringRefused;
     static constexpr unsigned kStringColumnChannel = 737;
-    static constexpr unsigned kStringTagColumnName = 369;
-    static constexpr unsigned kStringTagColumnChannel = 364;
-    static constexpr unsigned kStringTagColumnType = 366;
-    static constexpr int kMinimumTagRows = 8;
+    static constexpr int kMinimumTagRows = ChannelTagList::kMinimumRows;
     static constexpr int kFirstColumnWidth = 90;
-    static inline const QColor kOtherModeTagColour{210, 210, 210};
+    static inline const QColor kOtherModeTagColour = ChannelTagList::kOtherModeColour;
 
     // Apply over the selected rows; false when nothing was written.
     bool Apply();
@@ -107,7 +102,7 @@ protected:
     const ChannelModeTable& Modes() const { return modes_; }
     const ChannelPageControls& FrameControls() const { return controls_; }
     // The first column's width; the others share the rest.
-    void SetFirstColumnWidth(int width) { firstColumnWidth_ = width; }
+    void SetFirstColumnWidth(int width) { columns_.SetFirstWidth(width); }
 
     // ---- hooks ----
     virtual QList<ChannelColumn> ChannelColumns() const = 0;
@@ -171,19 +166,17 @@ protected:
 
 private:
     void insertColumns();
-    // The columns share the lists' widths: the channel list's first column fixed, the tag list in thirds.
     void fitColumns();
+    ChannelTagList::Source tagSource();
     void onChannelSelectionChanged();
     void checkModelKey();
 
     ChannelPageControls controls_;
     int channelTypeId_ = 0;
-    int firstColumnWidth_ = kFirstColumnWidth;
     ChannelModeTable modes_;
     QString modelKey_;
     bool modelKeyRead_ = false;
     bool shown_ = false;
-    QList<int> columnExtras_;
-    QList<int> listedTags_; // definition index of each filled tag row
-    int tagChannel_ = -1;
+    ChannelListColumns columns_;
+    ChannelTagList tags_;
 };

@@ -28,7 +28,7 @@ CDevCfgAI::CDevCfgAI(IPageHost* host)
 
 QList<ChannelColumn> CDevCfgAI::ChannelColumns() const
 {
-    return {{LoadLangString(kColumnStrings[0])}, {LoadLangString(kColumnStrings[1])}};
+    return ChannelColumnsOf(kColumnStrings);
 }
 
 bool CDevCfgAI::CopyRecord(const CDataCenter& model)

@@ -2,6 +2,7 @@
 
 #include "CDataCenter.h"
 #include "LanguagePack.h"
+#include "RangeCombo.h"
 #include "TextConversion.h"
 #include "TextFormat.h"
 #include "TypeIds.h"
@@ -36,6 +37,7 @@ constexpr unsigned kWaveformStrings[] = {802, 804, 803};
 constexpr int kDecimals = 3;
 constexpr int kValueMode = 0;
 constexpr int kWaveformModesKey = 1;
+constexpr int kNoOutputRange = -1;
 
 QString shown(double value)
 {
@@ -72,10 +74,7 @@ bool CDevCfgAO::OnInitDialog()
 
 QList<ChannelColumn> CDevCfgAO::ChannelColumns() const
 {
-    QList<ChannelColumn> columns;
-    for (size_t i = 0; i < std::size(kColumnStrings); ++i)
-        columns.append({LoadLangString(kColumnStrings[i]), kColumnExtras[i]});
-    return columns;
+    return ChannelColumnsOf(kColumnStrings, kColumnExtras);
 }
 
 bool CDevCfgAO::CopyRecord(const CDataCenter& model)
@@ -96,13 +95,7 @@ int CDevCfgAO::StoredMode(int channel) const
 QStringList CDevCfgAO::ChannelRowTexts(int channel) const
 {
     const AOSettingBlock& setting = record_.Channels.at(size_t(channel)).Setting;
-    QString range;
-    for (const ChannelRules::RangeEntry& entry : ranges_) {
-        if (ParseLeadingInt(entry.Code) == setting.OutputRange) {
-            range = entry.Name;
-            break;
-        }
-    }
+    const QString range = RangeCombo::NameOf(ranges_, setting.OutputRange);
     const QString enable = LoadLangString(setting.Enable ? kStringEnabled : kStringDisabled);
     if (setting.Mode == kValueMode)
         return {range, LoadLangString(kStringFixedValue), shown(setting.InitialValue), enable, {}, {}, {}, {}};
@@ -128,11 +121,7 @@ void CDevCfgAO::OnModelKeyChanged()
 void CDevCfgAO::FillPageControls()
 {
     ranges_ = ChannelRules::ReadRangeEntries(kRangeSection, GetNodeInfo().templateName, ChannelRules::kAORangeFields);
-    auto* range = item<QComboBox>(kComboRange);
-    range->clear();
-    for (const ChannelRules::RangeEntry& entry : ranges_)
-        range->addItem(entry.Name, ParseLeadingInt(entry.Code));
-    range->setCurrentIndex(ranges_.empty() ? -1 : 0);
+    RangeCombo::Fill(*item<QComboBox>(kComboRange), ranges_);
     modeNames_ = ChannelRules::ReadNames(kSection, kModeKey);
     waveformNames_ = ChannelRules::ReadNames(kSection, kWaveformKey);
     auto* waveform = item<QComboBox>(kComboWaveform);
@@ -184,9 +173,7 @@ void CDevCfgAO::resetWaveformValues()
 void CDevCfgAO::ShowChannelEditors(int channel)
 {
     const AOSettingBlock& setting = record_.Channels.at(size_t(channel)).Setting;
-    auto* range = item<QComboBox>(kComboRange);
-    const int index = range->findData(setting.OutputRange);
-    range->setCurrentIndex(index >= 0 ? index : (range->count() > 0 ? 0 : -1));
+    RangeCombo::ShowCode(*item<QComboBox>(kComboRange), setting.OutputRange);
     useShownRange();
     for (int id : {int(kComboRange), int(kComboMode), int(kCheckEnable)})
         enableItem(id, true);
@@ -276,8 +263,7 @@ bool CDevCfgAO::ReadEditors(int channel)
     setting.Enable = isItemChecked(kCheckEnable) ? 1 : 0;
     setting.Mode = item<QComboBox>(kComboMode)->currentIndex();
     setting.WaveformType = item<QComboBox>(kComboWaveform)->currentIndex();
-    auto* range = item<QComboBox>(kComboRange);
-    setting.OutputRange = range->currentIndex() >= 0 ? range->currentData().toInt() : -1;
+    setting.OutputRange = RangeCombo::ShownCode(*item<QComboBox>(kComboRange), kNoOutputRange);
     const std::optional<ChannelRules::RangeEntry> entry = shownRange();
     setting.RangeMin = entry ? ParseLeadingInt(entry->Minimum) : 0;
     setting.RangeMax = entry ? ParseLeadingInt(entry->Maximum) : 0;

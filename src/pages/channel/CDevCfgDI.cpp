@@ -46,10 +46,7 @@ bool CDevCfgDI::OnInitDialog()
 
 QList<ChannelColumn> CDevCfgDI::ChannelColumns() const
 {
-    QList<ChannelColumn> columns;
-    for (unsigned id : kColumnStrings)
-        columns.append({LoadLangString(id)});
-    return columns;
+    return ChannelColumnsOf(kColumnStrings);
 }
 
 bool CDevCfgDI::CopyRecord(const CDataCenter& model)

@@ -20,8 +20,6 @@ const QString kFilterColumnTitle = QStringLiteral("Digit Filter");
 const QStringList kDirections = {QStringLiteral("DI"), QStringLiteral("DO")};
 const QString kOutputSection = QStringLiteral("DO");
 const QString kModeKey = QStringLiteral("Mode");
-constexpr unsigned kStringStatusOn = 411;
-constexpr unsigned kStringStatusOff = 412;
 constexpr int kTriggerMode = 1;
 constexpr int kMeasuringMode = 2;
 
@@ -47,7 +45,11 @@ CDevCfgDIO::CDevCfgDIO(IPageHost* host)
                      .trigger = kComboTrigger,
                      .measurement = kEditMeasurement,
                      .measurementRange = kLabelMeasurementRange}),
-      output_(*this, {kEditFrequency, kEditDuty, kLabelFrequencyRange, kLabelDutyRange}, kOutputSection)
+      output_(*this,
+              {.mode = kComboMode,
+               .status = kComboStatus,
+               .pulse = {kEditFrequency, kEditDuty, kLabelFrequencyRange, kLabelDutyRange}},
+              kOutputSection)
 {
     SetFirstColumnWidth(kFirstColumnWidth);
     Modes() = input_.ModeTable(0);
@@ -60,20 +62,17 @@ bool CDevCfgDIO::OnInitDialog()
         direction->addItems(kDirections);
     input_.LoadModeNames();
     outputModeNames_ = ChannelRules::ReadNames(kOutputSection, kModeKey);
-    output_.LoadFrequencyRange(QString());
-    output_.Reset();
+    output_.Pulse().LoadFrequencyRange(QString());
+    output_.Pulse().Reset();
     OnUserChange(kComboDirection, [this] { onDirectionChanged(); });
-    CheckOnFocusLoss(kEditFrequency, [this] { return output_.CheckFrequency(); });
-    CheckOnFocusLoss(kEditDuty, [this] { return output_.CheckDuty(); });
+    CheckOnFocusLoss(kEditFrequency, [this] { return output_.Pulse().CheckFrequency(); });
+    CheckOnFocusLoss(kEditDuty, [this] { return output_.Pulse().CheckDuty(); });
     return true;
 }
 
 QList<ChannelColumn> CDevCfgDIO::ChannelColumns() const
 {
-    QList<ChannelColumn> columns;
-    for (size_t i = 0; i < std::size(kColumnStrings); ++i)
-        columns.append({LoadLangString(kColumnStrings[i]), kColumnExtras[i]});
-    return columns;
+    return ChannelColumnsOf(kColumnStrings, kColumnExtras);
 }
 
 bool CDevCfgDIO::CopyRecord(const CDataCenter& model)
@@ -102,17 +101,8 @@ QStringList CDevCfgDIO::ChannelRowTexts(int channel) const
 {
     const DIOChannel& entry = record_.Channels.at(size_t(channel));
     if (entry.IODirection == kDirectionDO) {
-        const OutputSettingBlock& output = entry.Setting.DO;
-        const QString mode = outputModeNames_.value(output.Mode);
-        if (output.Mode == 0)
-            return {mode, {}, {}, {}, LoadLangString(output.Status ? kStringStatusOn : kStringStatusOff), {}, {}};
-        return {mode,
-                {},
-                {},
-                {},
-                {},
-                QString::number(output.Frequency, 'f', PulseOutputEditors::kFrequencyDecimals),
-                QString::number(output.DutyCycle, 'f', PulseOutputEditors::kDutyDecimals)};
+        const auto texts = DigitalOutputEditors::TextsOf(entry.Setting.DO, outputModeNames_);
+        return {texts.mode, {}, {}, {}, texts.status, texts.frequency, texts.duty};
     }
     const DISettingBlock& input = entry.Setting.DI;
     return {input_.ModeNames().value(input.DI_Mode),
@@ -127,7 +117,7 @@ QStringList CDevCfgDIO::ChannelRowTexts(int channel) const
 void CDevCfgDIO::OnModelKeyChanged()
 {
     input_.LoadMeasurementRange(ModelKey());
-    output_.LoadFrequencyRange(ModelKey());
+    output_.Pulse().LoadFrequencyRange(ModelKey());
 }
 
 void CDevCfgDIO::FillPageControls()
@@ -135,11 +125,8 @@ void CDevCfgDIO::FillPageControls()
     input_.SetFilter(record_.FilterUnit, record_.FilterRange);
     RenameChannelColumn(kFilterColumn, FormatText(kFilterColumnFormat, {kFilterColumnTitle, input_.FilterUnit()}));
     input_.FillControls();
-    output_.ShowFrequencyRange();
-    if (auto* status = item<QComboBox>(kComboStatus)) {
-        status->clear();
-        status->addItems({LoadLangString(kStringStatusOff), LoadLangString(kStringStatusOn)});
-    }
+    output_.Pulse().ShowFrequencyRange();
+    output_.FillStatus();
     enableItem(kComboDirection, true);
     useDirection(kDirectionDI);
 }
@@ -173,20 +160,16 @@ void CDevCfgDIO::ShowChannelEditors(int channel)
     const DIOChannel& entry = record_.Channels.at(size_t(channel));
     enableItem(kComboDirection, true);
     useDirection(entry.IODirection == kDirectionDO ? kDirectionDO : kDirectionDI);
-    if (entry.IODirection == kDirectionDO) {
-        item<QComboBox>(kComboMode)->setCurrentIndex(entry.Setting.DO.Mode);
-        item<QComboBox>(kComboStatus)->setCurrentIndex(entry.Setting.DO.Status);
-        output_.Show(entry.Setting.DO.Frequency, entry.Setting.DO.DutyCycle);
-    } else {
+    if (entry.IODirection == kDirectionDO)
+        output_.Show(entry.Setting.DO);
+    else
         input_.Show(entry.Setting.DI);
-    }
 }
 
 void CDevCfgDIO::ResetEditors()
 {
     useDirection(kDirectionDI);
     input_.Reset();
-    item<QComboBox>(kComboStatus)->setCurrentIndex(0);
     output_.Reset();
 }
 
@@ -195,12 +178,10 @@ void CDevCfgDIO::onDirectionChanged()
     BusyGuard busy(Busy());
     const int direction = shownDirection();
     useDirection(direction);
-    if (direction == kDirectionDO) {
-        item<QComboBox>(kComboStatus)->setCurrentIndex(0);
+    if (direction == kDirectionDO)
         output_.Reset();
-    } else {
+    else
         input_.Reset();
-    }
     ApplyModeEditors();
     FillTagList();
 }
@@ -213,7 +194,7 @@ void CDevCfgDIO::OnModeEditors(int mode)
 
 bool CDevCfgDIO::CheckEditors()
 {
-    return shownDirection() == kDirectionDI ? input_.CheckFilter() : output_.CheckOnApply();
+    return shownDirection() == kDirectionDI ? input_.CheckFilter() : output_.Pulse().CheckOnApply();
 }
 
 bool CDevCfgDIO::ReadEditors(int channel)
@@ -225,11 +206,7 @@ bool CDevCfgDIO::ReadEditors(int channel)
         entry.IODirection = kDirectionDI;
         return true;
     }
-    OutputSettingBlock& output = entry.Setting.DO;
-    output.Mode = item<QComboBox>(kComboMode)->currentIndex();
-    output.Status = item<QComboBox>(kComboStatus)->currentIndex();
-    output.Frequency = output_.ReadFrequency();
-    output.DutyCycle = output_.ReadDuty();
+    output_.Read(entry.Setting.DO);
     entry.IODirection = kDirectionDO;
     return true;
 }

@@ -6,8 +6,8 @@
 #include "CChannelPageBase.h"
 #include "ControlId.h"
 #include "DigitalInputEditors.h"
+#include "DigitalOutputEditors.h"
 #include "ModuleRecords.h"
-#include "PulseOutputEditors.h"
 
 namespace DIOPage {
 inline constexpr unsigned kTemplate = 685;
@@ -78,6 +78,6 @@ private:
 
     DIOModuleSlotRecord record_;
     DigitalInputEditors input_;
-    PulseOutputEditors output_;
+    DigitalOutputEditors output_;
     QStringList outputModeNames_;
 };

@@ -7,8 +7,6 @@
 
 #include <QComboBox>
 
-#include <algorithm>
-
 using namespace DOPage;
 
 namespace {
@@ -30,7 +28,11 @@ CDevCfgDO::CDevCfgDO(IPageHost* host, const QString& section, int channelTypeId)
                         .tagGroupBox = kGroupTags,
                         .tagList = kListTags},
                        channelTypeId),
-      section_(section), pulse_(*this, {kEditFrequency, kEditDuty, kLabelFrequencyRange, kLabelDutyRange}, section)
+      section_(section), output_(*this,
+                                 {.mode = kComboMode,
+                                  .status = kComboStatus,
+                                  .pulse = {kEditFrequency, kEditDuty, kLabelFrequencyRange, kLabelDutyRange}},
+                                 section)
 {
     Modes().Mode(0, 0, {kComboStatus}).OtherModes(1, {kEditFrequency, kEditDuty});
 }
@@ -39,19 +41,16 @@ bool CDevCfgDO::OnInitDialog()
 {
     CChannelPageBase::OnInitDialog();
     modeNames_ = ChannelRules::ReadNames(section_, kModeKey);
-    pulse_.LoadFrequencyRange(QString());
-    pulse_.Reset();
-    CheckOnFocusLoss(kEditFrequency, [this] { return pulse_.CheckFrequency(); });
-    CheckOnFocusLoss(kEditDuty, [this] { return pulse_.CheckDuty(); });
+    output_.Pulse().LoadFrequencyRange(QString());
+    output_.Pulse().Reset();
+    CheckOnFocusLoss(kEditFrequency, [this] { return output_.Pulse().CheckFrequency(); });
+    CheckOnFocusLoss(kEditDuty, [this] { return output_.Pulse().CheckDuty(); });
     return true;
 }
 
 QList<ChannelColumn> CDevCfgDO::ChannelColumns() const
 {
-    QList<ChannelColumn> columns;
-    for (unsigned id : kColumnStrings)
-        columns.append({LoadLangString(id)});
-    return columns;
+    return ChannelColumnsOf(kColumnStrings);
 }
 
 bool CDevCfgDO::CopyRecord(const CDataCenter& model)
@@ -71,55 +70,39 @@ int CDevCfgDO::StoredMode(int channel) const
 
 QStringList CDevCfgDO::ChannelRowTexts(int channel) const
 {
-    const OutputSettingBlock& setting = record_.Channels.at(size_t(channel)).Setting;
-    const QString mode = modeNames_.value(setting.Mode);
-    if (setting.Mode == 0)
-        return {mode, LoadLangString(setting.Status ? kStringStatusOn : kStringStatusOff), QString(), QString()};
-    return {mode, QString(), QString::number(setting.Frequency, 'f', PulseOutputEditors::kFrequencyDecimals),
-            QString::number(setting.DutyCycle, 'f', PulseOutputEditors::kDutyDecimals)};
+    const auto texts = DigitalOutputEditors::TextsOf(record_.Channels.at(size_t(channel)).Setting, modeNames_);
+    return {texts.mode, texts.status, texts.frequency, texts.duty};
 }
 
 void CDevCfgDO::OnModelKeyChanged()
 {
-    pulse_.LoadFrequencyRange(ModelKey());
+    output_.Pulse().LoadFrequencyRange(ModelKey());
 }
 
 void CDevCfgDO::FillPageControls()
 {
-    pulse_.ShowFrequencyRange();
+    output_.Pulse().ShowFrequencyRange();
     if (auto* mode = item<QComboBox>(kComboMode)) {
         mode->clear();
         mode->addItems(modeNames_);
     }
-    if (auto* status = item<QComboBox>(kComboStatus)) {
-        status->clear();
-        status->addItems({LoadLangString(kStringStatusOff), LoadLangString(kStringStatusOn)});
-    }
+    output_.FillStatus();
 }
 
 void CDevCfgDO::ShowChannelEditors(int channel)
 {
-    const OutputSettingBlock& setting = record_.Channels.at(size_t(channel)).Setting;
-    item<QComboBox>(kComboMode)->setCurrentIndex(setting.Mode);
-    item<QComboBox>(kComboStatus)->setCurrentIndex(setting.Status);
-    pulse_.Show(setting.Frequency, setting.DutyCycle);
+    output_.Show(record_.Channels.at(size_t(channel)).Setting);
 }
 
 void CDevCfgDO::ResetEditors()
 {
     item<QComboBox>(kComboMode)->setCurrentIndex(0);
-    item<QComboBox>(kComboStatus)->setCurrentIndex(0);
-    pulse_.Reset();
+    output_.Reset();
 }
 
 bool CDevCfgDO::ReadEditors(int channel)
 {
-    OutputSettingBlock& setting = record_.Channels.at(size_t(channel)).Setting;
-    // An empty mode list (no "Mode" in DefaultSettings.ini) leaves the channel a plain output.
-    setting.Mode = std::max(0, item<QComboBox>(kComboMode)->currentIndex());
-    setting.Status = std::max(0, item<QComboBox>(kComboStatus)->currentIndex());
-    setting.Frequency = pulse_.ReadFrequency();
-    setting.DutyCycle = pulse_.ReadDuty();
+    output_.Read(record_.Channels.at(size_t(channel)).Setting);
     return true;
 }
 

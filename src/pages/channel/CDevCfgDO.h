@@ -5,8 +5,8 @@
 
 #include "CChannelPageBase.h"
 #include "ControlId.h"
+#include "DigitalOutputEditors.h"
 #include "ModuleRecords.h"
-#include "PulseOutputEditors.h"
 
 namespace DOPage {
 inline constexpr unsigned kTemplate = 684;
@@ -27,13 +27,13 @@ inline constexpr ControlId kControls[] = {kListChannels,  kButtonApply, kComboMo
 
 class CDevCfgDO : public CChannelPageBase {
 public:
-    static constexpr unsigned kStringStatusOn = 411;
-    static constexpr unsigned kStringStatusOff = 412;
+    static constexpr unsigned kStringStatusOn = DigitalOutputEditors::kStringStatusOn;
+    static constexpr unsigned kStringStatusOff = DigitalOutputEditors::kStringStatusOff;
 
     explicit CDevCfgDO(IPageHost* host);
 
     const OutputModuleSlotRecord& Record() const { return record_; }
-    const PulseOutputEditors& Pulse() const { return pulse_; }
+    const PulseOutputEditors& Pulse() const { return output_.Pulse(); }
 
 protected:
     // A page of another output module on the same template and editors (the relay page).
@@ -49,7 +49,7 @@ protected:
     void OnModelKeyChanged() override;
     void ShowChannelEditors(int channel) override;
     void ResetEditors() override;
-    bool CheckEditors() override { return pulse_.CheckOnApply(); }
+    bool CheckEditors() override { return output_.Pulse().CheckOnApply(); }
     bool ReadEditors(int channel) override;
     void WriteChannel(CDataCenter& model, int channel) override;
     bool OnInitDialog() override;
@@ -59,5 +59,5 @@ protected:
 private:
     QString section_;
     QStringList modeNames_;
-    PulseOutputEditors pulse_;
+    DigitalOutputEditors output_;
 };

@@ -47,7 +47,7 @@ bool CDevCfgHAI::OnInitDialog()
 
 QList<ChannelColumn> CDevCfgHAI::ChannelColumns() const
 {
-    return {{LoadLangString(kColumnStrings[0])}, {LoadLangString(kColumnStrings[1])}};
+    return ChannelColumnsOf(kColumnStrings);
 }
 
 bool CDevCfgHAI::CopyRecord(const CDataCenter& model)

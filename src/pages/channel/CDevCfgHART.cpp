@@ -1,6 +1,8 @@
 #include "CDevCfgHART.h"
 
 #include "CDataCenter.h"
+#include "ChannelRefusals.h"
+#include "ChannelTagLog.h"
 #include "LanguagePack.h"
 #include "MessageBoxService.h"
 #include "TextConversion.h"
@@ -19,7 +21,6 @@ using namespace HARTPage;
 namespace {
 
 const QString kRangeSection = QStringLiteral("HARTAIRange");
-const QString kRefusedSensorsLine = QStringLiteral("Sensor index from %d to %d\n");
 constexpr unsigned kStringTagNotCreated = 9251;
 constexpr unsigned kColumnStrings[] = {744, 745, 883};
 constexpr int kValueDecimals = 3;
@@ -87,9 +88,9 @@ void CDevCfgHART::storeSensors(int channel, const std::vector<HARTSensorEntry>& 
     const HartSensorRules::SensorListChange change =
         HartSensorRules::StoreChannelSensors(*model, Slot(), channel, sensors);
     if (change.Result == Outcome::TagInUse) {
-        ShowMessageBox(FormatText(kRefusedSensorsLine, {change.FirstRemoved, change.LastRemoved}) +
-                           LoadLangString(kStringChannelsRefused),
-                       MB_OK | MB_ICONWARNING);
+        ChannelRefusals refused;
+        refused.AddSensors(change.FirstRemoved, change.LastRemoved);
+        refused.ShowIfAny();
         return;
     }
     if (change.Result != Outcome::Stored) {
@@ -97,10 +98,7 @@ void CDevCfgHART::storeSensors(int channel, const std::vector<HARTSensorEntry>& 
                  int(change.Result));
         return;
     }
-    for (const CDataCenter::TagChange& tag : change.Removed)
-        AddLogLine(FormatLangString(kStringTagDeleted, tag.Name));
-    for (const CDataCenter::TagChange& tag : change.Created)
-        AddLogLine(FormatLangString(kStringTagCreated, tag.Name));
+    LogChannelTagChanges(*this, change.Removed, change.Created);
     QStringList notCreated;
     for (const QString& name : change.NotCreated)
         notCreated << FormatLangString(kStringTagNotCreated, name);
@@ -112,10 +110,7 @@ void CDevCfgHART::storeSensors(int channel, const std::vector<HARTSensorEntry>& 
 
 QList<ChannelColumn> CDevCfgHART::ChannelColumns() const
 {
-    QList<ChannelColumn> columns;
-    for (unsigned id : kColumnStrings)
-        columns.append({LoadLangString(id)});
-    return columns;
+    return ChannelColumnsOf(kColumnStrings);
 }
 
 bool CDevCfgHART::CopyRecord(const CDataCenter& model)

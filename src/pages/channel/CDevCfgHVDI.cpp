@@ -47,10 +47,7 @@ bool CDevCfgHVDI::OnInitDialog()
 
 QList<ChannelColumn> CDevCfgHVDI::ChannelColumns() const
 {
-    QList<ChannelColumn> columns;
-    for (unsigned id : kColumnStrings)
-        columns.append({LoadLangString(id)});
-    return columns;
+    return ChannelColumnsOf(kColumnStrings);
 }
 
 bool CDevCfgHVDI::CopyRecord(const CDataCenter& model)

@@ -1,23 +1,17 @@
 #include "CHARTSensorSettingDlg.h"
 
 #include "CListCtrlEx.h"
-#include "FieldLabel.h"
 #include "ListRows.h"
-#include "TextConversion.h"
 #include "TextFormat.h"
-#include "Validation.h"
-#include "ValidationReport.h"
 
 #include <QComboBox>
 
 #include <algorithm>
 
 using namespace HARTSensorDialog;
-using HartSensorRules::SensorIdLimits;
 
 namespace {
 
-const QString kRangeFormat = QStringLiteral("(%d-%d)");
 const QString kNumberFormat = QStringLiteral("%d");
 
 // The list's columns; their titles are fixed texts of the dialog.
@@ -33,25 +27,6 @@ constexpr int kSharedColumns = 6;
 // A manufacturer id of 0 leaves the id columns empty, one of 1 the preambles column.
 constexpr quint32 kNoIdsManufacturer = 0;
 constexpr quint32 kNoPreamblesManufacturer = 1;
-
-// One long-frame id: its controls, its limits, its field of the sensor.
-struct IdField {
-    ControlId label;
-    ControlId edit;
-    ControlId range;
-    const QString* key;
-    ChannelRules::UnsignedTriple SensorIdLimits::*limits;
-    quint32 HARTSensorEntry::*value;
-};
-
-const IdField kIdFields[] = {
-    {kLabelManufacturerId, kEditManufacturerId, kRangeManufacturerId, &HartSensorRules::kManufacturerIdKey,
-     &SensorIdLimits::ManufacturerId, &HARTSensorEntry::ManuID},
-    {kLabelDeviceType, kEditDeviceType, kRangeDeviceType, &HartSensorRules::kDeviceTypeKey, &SensorIdLimits::DeviceType,
-     &HARTSensorEntry::DeviceType},
-    {kLabelUniqueId, kEditUniqueId, kRangeUniqueId, &HartSensorRules::kUniqueIdKey, &SensorIdLimits::UniqueId,
-     &HARTSensorEntry::UniqueID},
-};
 
 QStringList numberItems(int highest)
 {
@@ -70,7 +45,7 @@ QString number(quint32 value)
 
 CHARTSensorSettingDlg::CHARTSensorSettingDlg(int channel, std::vector<HARTSensorEntry> sensors,
                                              const IHartSensorLimitSource* opener, QWidget* parent)
-    : CDialogBase(kTemplate, parent), channel_(channel), sensors_(std::move(sensors)), opener_(opener)
+    : CDialogBase(kTemplate, parent), channel_(channel), sensors_(std::move(sensors)), opener_(opener), ids_(*this)
 {}
 
 CListCtrlEx* CHARTSensorSettingDlg::list() const
@@ -82,7 +57,7 @@ bool CHARTSensorSettingDlg::OnInitDialog()
 {
     insertColumns();
     fillCombos();
-    takeLimits();
+    ids_.TakeLimits(opener_, limits_);
     if (CListCtrlEx* rows = list())
         QObject::connect(rows, &CListCtrlEx::itemSelectionChanged, this, [this] { onSelectionChanged(); });
     onChanged(kComboFrameType, [this] { onFrameTypeChosen(); });
@@ -152,18 +127,6 @@ void CHARTSensorSettingDlg::fillCombos()
     }
 }
 
-void CHARTSensorSettingDlg::takeLimits()
-{
-    for (const IdField& field : kIdFields) {
-        if (opener_) {
-            if (const auto triple = opener_->SensorLimit(*field.key))
-                limits_.*field.limits = *triple;
-        }
-        const ChannelRules::UnsignedTriple& triple = limits_.*field.limits;
-        setItemText(field.range, FormatText(kRangeFormat, {triple.minimum, triple.maximum}));
-    }
-}
-
 QStringList CHARTSensorSettingDlg::rowTexts(int row) const
 {
     const HARTSensorEntry& sensor = sensors_.at(static_cast<size_t>(row));
@@ -218,20 +181,15 @@ void CHARTSensorSettingDlg::onFrameTypeChosen()
         return;
     const bool shortFrame = item<QComboBox>(kComboFrameType)->currentIndex() <= kShortFrame;
     enableFrameFields(shortFrame);
-    if (shortFrame)
-        return;
-    for (const IdField& field : kIdFields)
-        setItemText(field.edit, number((limits_.*field.limits).defaultValue));
+    if (!shortFrame)
+        ids_.ShowDefaults(limits_);
 }
 
 void CHARTSensorSettingDlg::enableFrameFields(bool shortFrame)
 {
     enableItem(kLabelAddress, shortFrame);
     enableItem(kComboAddress, shortFrame);
-    for (const IdField& field : kIdFields) {
-        for (int id : {field.label.id, field.edit.id, field.range.id})
-            enableItem(id, !shortFrame);
-    }
+    ids_.Enable(!shortFrame);
 }
 
 // The sensor's own ids stay in the edits whatever its frame type.
@@ -247,8 +205,7 @@ void CHARTSensorSettingDlg::showSensor(const HARTSensorEntry& sensor)
         combo->setCurrentIndex(value < static_cast<quint32>(combo->count()) ? static_cast<int>(value) : -1);
     }
     enableFrameFields(sensor.FrameType == kShortFrame);
-    for (const IdField& field : kIdFields)
-        setItemText(field.edit, number(sensor.*field.value));
+    ids_.Show(sensor);
 }
 
 HARTSensorEntry CHARTSensorSettingDlg::readControls() const
@@ -261,23 +218,8 @@ HARTSensorEntry CHARTSensorSettingDlg::readControls() const
     sensor.Address = index(kComboAddress);
     sensor.Preambles = index(kComboPreambles);
     sensor.Command = index(kComboCommand);
-    // As the C runtime reads a number: a negative id becomes a large unsigned one and is refused.
-    for (const IdField& field : kIdFields)
-        sensor.*field.value = static_cast<quint32>(ParseLeadingInt(itemText(field.edit)));
+    ids_.Read(sensor);
     return sensor;
-}
-
-bool CHARTSensorSettingDlg::checkIds(const HARTSensorEntry& sensor)
-{
-    ValidationReport report;
-    for (const IdField& field : kIdFields) {
-        const ChannelRules::UnsignedTriple& triple = limits_.*field.limits;
-        const quint32 value = sensor.*field.value;
-        if (value < triple.minimum || value > triple.maximum)
-            report.Add(FormatRangeErrorLine(FieldLabel(field.label).Text(*this), triple.minimum, triple.maximum),
-                       control(field.edit));
-    }
-    return !report.ShowIfAny();
 }
 
 void CHARTSensorSettingDlg::onAdd()
@@ -285,7 +227,7 @@ void CHARTSensorSettingDlg::onAdd()
     if (sensors_.size() >= static_cast<size_t>(HartSensorRules::kMaximumSensors))
         return;
     const HARTSensorEntry sensor = readControls();
-    if (!checkIds(sensor))
+    if (!ids_.Check(sensor, limits_))
         return;
     sensors_.push_back(sensor);
     refill();
@@ -298,7 +240,7 @@ void CHARTSensorSettingDlg::onModify()
     if (row < 0)
         return;
     const HARTSensorEntry sensor = readControls();
-    if (!checkIds(sensor))
+    if (!ids_.Check(sensor, limits_))
         return;
     sensors_[static_cast<size_t>(row)] = sensor;
     refill();

@@ -9,6 +9,7 @@
 #include "ChannelEntries.h"
 #include "ChannelRules.h"
 #include "ControlId.h"
+#include "HartSensorIdEdits.h"
 #include "HartSensorRules.h"
 
 #include <QStringList>
@@ -95,7 +96,6 @@ private:
     void insertColumns();
     void fitColumns();
     void fillCombos();
-    void takeLimits();
     void refill();
     QStringList rowTexts(int row) const;
     void selectRow(int row);
@@ -105,8 +105,6 @@ private:
     void enableFrameFields(bool shortFrame);
     void showSensor(const HARTSensorEntry& sensor);
     HARTSensorEntry readControls() const;
-    // False, after one message naming every id out of range, when the sensor cannot be taken.
-    bool checkIds(const HARTSensorEntry& sensor);
     void onAdd();
     void onModify();
     void onDelete();
@@ -117,5 +115,6 @@ private:
     QStringList frameTypes_;
     QStringList commands_;
     HartSensorRules::SensorIdLimits limits_;
+    HartSensorIdEdits ids_;
     BusyFlag busy_;
 };

@@ -2,6 +2,7 @@
 // each direction, and refusals that count only the old key's tags.
 #include "CDevCfgDIO.h"
 #include "ChannelPageFixture.h"
+#include "EditedDefaultSettings.h"
 #include "LanguagePack.h"
 #include "TextFormat.h"
 #include "TypeIds.h"
@@ -105,6 +106,32 @@ TEST_F(DevCfgDIOTest, OutputFrequencyIsCheckedOnApply)
     harness.Press(kButtonApply);
     EXPECT_EQ(harness.messages(), QStringList{FormatLangString(710, 0.1, 1000.0)});
     EXPECT_EQ(Stored(1).IODirection, 0);
+}
+
+// With no output mode names the mode box is empty; the channel still becomes a plain output
+// with the tags of key 100, as on the digital output page.
+TEST(DevCfgDIOSettings, WithoutOutputModeNamesAnOutputChannelIsAPlainOutput)
+{
+    EditedDefaultSettings settings({{"DO", "Mode", ""}});
+    PageHarness<CDevCfgDIO> page;
+    ASSERT_TRUE(BuildEveryModuleProject(page.model()));
+    page.Show(NodeOf(kDIO, kChannels, kTagLines));
+    page.page().SelectChannels({4});
+    page.Set({{kComboDirection, 1}, {kComboStatus, 1}});
+    page.Press(kButtonApply);
+
+    DIOModuleSlotRecord record;
+    ASSERT_EQ(page.model().GetDIOSetting(kDIO.slot, record), 1);
+    const DIOChannel& channel = record.Channels.at(4);
+    EXPECT_EQ(channel.IODirection, CDevCfgDIO::kDirectionDO);
+    EXPECT_EQ(channel.Setting.DO.Mode, 0);
+    EXPECT_EQ(channel.Setting.DO.Status, 1);
+    QStringList plainTags;
+    for (const TagDefinition& definition : channel.TagDefinitions)
+        if (definition.ChMode == CDevCfgDIO::kOutputKeyOffset)
+            plainTags << page.model().GetTagNameByAddress(definition.ResourceText);
+    ASSERT_FALSE(plainTags.isEmpty());
+    EXPECT_FALSE(plainTags.first().isEmpty());
 }
 
 } // namespace

@@ -40,7 +40,15 @@ bool CHSProfilePage::OnInitDialog()
 void CHSProfilePage::showEvent(QShowEvent* event)
 {
     CEntryTab::showEvent(event);
-    fillTrigger(trigger_.Address(*item<QComboBox>(kComboTrigger)));
+    auto& combo = *item<QComboBox>(kComboTrigger);
+    const QString typed = combo.currentText();
+    const QString address = trigger_.Address(combo);
+    fillTrigger(address);
+    // A typed name that names no listed tag stays, for the check to name it.
+    if (address.isEmpty() && !typed.isEmpty()) {
+        BusyGuard busy(busy_);
+        combo.setEditText(typed);
+    }
 }
 
 void CHSProfilePage::ShowEntry(const HS_DATA_LOG_ITEM_SETTINGS& entry)

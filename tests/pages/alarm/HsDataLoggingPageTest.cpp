@@ -367,6 +367,17 @@ TEST_F(HsDataLoggingPageTest, ATypedTriggerNameIsTakenWhenItNamesATag)
     EXPECT_TRUE(profiles()[1].Profile.TriggerTag.isEmpty()) << "only boolean tags trigger";
 }
 
+TEST_F(HsDataLoggingPageTest, ATypedTriggerNamingNoTagOutlivesASwitchOfTabs)
+{
+    fill({"Typo", "Bool9", {}, {}, {}, {}});
+    tabs().setCurrentIndex(kTabSelectTags);
+    tabs().setCurrentIndex(kTabProfile); // the trigger combo is refilled from the tag table
+    EXPECT_EQ(profile().itemText(P::kComboTrigger), "Bool9");
+    harness.Press(kButtonAdd);
+    EXPECT_TRUE(profiles().empty());
+    EXPECT_EQ(harness.messages(), QStringList{FormatInvalidNameLine("Trigger tag (starts the logging)")});
+}
+
 TEST_F(HsDataLoggingPageTest, TheCreateEntriesMakeATagOfTheirKindOrLeaveNoneWhenCancelled)
 {
     const struct {

@@ -13,13 +13,11 @@ using namespace HsProfileIds;
 namespace {
 
 constexpr int kTextBytes = 64;
-// Boolean tags start the logging.
-const std::vector<int> kTriggerCodes{1, 10};
 
 } // namespace
 
 CHSProfilePage::CHSProfilePage(ModelSource model)
-    : CEntryTab(kTemplate), model_(std::move(model)), trigger_(kTriggerCodes, {ProfileTagCombo::Lead::CreateTag})
+    : CEntryTab(kTemplate), model_(std::move(model)), trigger_(kBooleanTagCodes, {ProfileTagCombo::Lead::CreateTag})
 {
     using P = HS_DATA_LOG_PROFILE_SETTINGS;
     profile_.Bind(kEditName, kLabelName, &P::ProfileName, AsText{})

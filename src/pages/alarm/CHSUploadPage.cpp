@@ -10,9 +10,6 @@ using namespace HsUploadIds;
 namespace {
 
 using Lead = ProfileTagCombo::Lead;
-// Boolean tags start an upload; 32-bit integer tags take its state.
-const std::vector<int> kTriggerCodes{1, 10};
-const std::vector<int> kStatusCodes{5, 14};
 
 QString rangeText(const char* unit, const SettingTriple& range)
 {
@@ -22,8 +19,8 @@ QString rangeText(const char* unit, const SettingTriple& range)
 } // namespace
 
 CHSUploadPage::CHSUploadPage(ModelSource model)
-    : CEntryTab(kTemplate), model_(std::move(model)), triggers_(kTriggerCodes, {Lead::CreateTag}),
-      states_(kStatusCodes, {Lead::NoTag, Lead::CreateTag})
+    : CEntryTab(kTemplate), model_(std::move(model)), triggers_(kBooleanTagCodes, {Lead::CreateTag}),
+      states_(kStatusTagCodes, {Lead::NoTag, Lead::CreateTag})
 {
     using U = HS_DATA_LOG_UPLOAD_SETTINGS;
     upload_.Bind(kEditTries, kLabelTries, &U::Tries, AsNumber{ranges_.UploadTryValue})

@@ -13,6 +13,11 @@
 class CDataCenter;
 class QComboBox;
 
+// The data-type codes of the tags a profile offers: boolean tags start logging and uploads,
+// 32-bit integer tags take an upload's state.
+inline const std::vector<int> kBooleanTagCodes{1, 10};
+inline const std::vector<int> kStatusTagCodes{5, 14};
+
 // A copy of the project's tag table; empty without a project.
 std::vector<TagRecord> ProjectTagTable(const CDataCenter* model);
 

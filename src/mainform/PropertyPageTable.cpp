@@ -21,6 +21,7 @@
 #include "CDevSettingCellularDlg.h"
 #include "CDeviceInfoDlg.h"
 #include "CFunctionListDlg.h"
+#include "CHSDataLoggingDlg.h"
 #include "CModbusMasterDlg.h"
 #include "CModbusSlaveDlg.h"
 #include "CPortTrunkSettingDlg.h"
@@ -58,7 +59,7 @@ const std::array<PropertyPageKind, kPropertyPageCount> kPropertyPageTable = {{
     {138, "CAlarmSMS", 691, 0, &MakePage<CAlarmSMS>},
     {143, "CAlarmSNMPTrapDlg", 141, 0, &MakePage<CAlarmSNMPTrapDlg>},
     {114, "CDataLoggingDlg", 209, 0, &MakePage<CDataLoggingDlg>},
-    {136, "CHSDataLoggingDlg", 819, 0},
+    {136, "CHSDataLoggingDlg", 819, 0, &MakePage<CHSDataLoggingDlg>},
     {131, "CTAVOServerDlg", 159, 0, &MakePage<CTAVOServerDlg>},
     {132, "CTAVOTagSelectionDlg", 161, 0, &MakePage<CTAVOTagSelectionDlg>},
     {117, "CModbusSlaveDlg", 158, 0, &MakePage<CModbusSlaveDlg>},

@@ -580,6 +580,8 @@ public:
     void SaveModbusSlaveService(class IXMLElement* serviceConfiguration) const;
     void SaveModbusMasterService(class IXMLElement* serviceConfiguration) const;
     void SaveDataLoggingService(class IXMLElement* serviceConfiguration) const;
+    // Written only when there are high-speed profiles, so projects without them keep their bytes.
+    void SaveHsDataLoggingService(class IXMLElement* serviceConfiguration) const;
     void SaveSnmpAgentService(class IXMLElement* serviceConfiguration) const;
     void SaveRestfulApiService(class IXMLElement* serviceConfiguration) const;
     void SaveServiceManagement(class IXMLElement* serviceConfiguration) const;

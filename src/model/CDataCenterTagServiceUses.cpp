@@ -3,6 +3,7 @@
 // links, the DNP3 points and the Modbus master devices with their commands.
 #include "CDataCenter.h"
 
+#include "HsDataLogProfiles.h"
 #include "TagEngineSupport.h"
 
 #include <algorithm>
@@ -149,6 +150,8 @@ void CDataCenter::RemoveTagFromServiceLists(QString address)
         entry.TagAddresses.removeAll(address);
     for (DATA_LOG_ITEM_SETTINGS& profile : DataLogging.Profiles)
         eraseAll(profile.SelectedTags, [&](const SelectedTag& tag) { return tag.second == address; });
+    for (HS_DATA_LOG_ITEM_SETTINGS& profile : HighSpeedLogProfiles)
+        HsDataLogProfiles::ForgetTag(profile, address);
     eraseAll(SnmpAgent.TagTable, [&](const SNMP_AGENT_TAG_ITEM& item) { return item.TagResID == address; });
     for (MODBUS_EXTERNAL_DEVICE_SETTINGS& device : ModbusMasterDevices) {
         for (MODBUS_COMMAND_SETTINGS& command : device.Commands)

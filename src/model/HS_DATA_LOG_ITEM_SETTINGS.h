@@ -22,6 +22,8 @@ struct HS_DATA_LOG_PROFILE_SETTINGS {
 
     // Key "ProfileFilesOfLogValue".
     int GetHsDataLogProfileDefault(const QString& key, SettingTriple& out) const;
+
+    friend bool operator==(const HS_DATA_LOG_PROFILE_SETTINGS&, const HS_DATA_LOG_PROFILE_SETTINGS&) = default;
 };
 
 // The FTP upload of a high-speed profile.
@@ -39,6 +41,8 @@ struct HS_DATA_LOG_UPLOAD_SETTINGS {
 
     // Keys "UploadTryValue", "UploadTimeoutValue".
     int GetHsDataLogUploadDefault(const QString& key, SettingTriple& out) const;
+
+    friend bool operator==(const HS_DATA_LOG_UPLOAD_SETTINGS&, const HS_DATA_LOG_UPLOAD_SETTINGS&) = default;
 };
 
 // One high-speed data-logging profile.
@@ -46,6 +50,13 @@ struct HS_DATA_LOG_ITEM_SETTINGS {
     HS_DATA_LOG_PROFILE_SETTINGS Profile;
     QVector<QPair<QString, QString>> SelectedTags; // tag name, dotted address
     HS_DATA_LOG_UPLOAD_SETTINGS Upload;
+
+    // project file: the children of the profile's "Set_%d" element. Load reads into a fresh
+    // record: what the element lacks keeps its default, numbers outside their triples too.
+    void Save(class IXMLElement* element) const;
+    void Load(class IXMLElement* element);
+
+    friend bool operator==(const HS_DATA_LOG_ITEM_SETTINGS&, const HS_DATA_LOG_ITEM_SETTINGS&) = default;
 };
 using HighSpeedLogProfile = HS_DATA_LOG_ITEM_SETTINGS;
 

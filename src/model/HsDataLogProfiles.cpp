@@ -86,6 +86,19 @@ bool DeleteProfile(CDataCenter& model, int position)
     return true;
 }
 
+void ForgetTag(HS_DATA_LOG_ITEM_SETTINGS& profile, const QString& address)
+{
+    auto& selected = profile.SelectedTags;
+    selected.erase(
+        std::remove_if(selected.begin(), selected.end(), [&address](const auto& tag) { return tag.second == address; }),
+        selected.end());
+    for (QString* key :
+         {&profile.Profile.TriggerTag, &profile.Upload.UploadTriggerTag, &profile.Upload.UploadStatusTag}) {
+        if (*key == address)
+            key->clear();
+    }
+}
+
 bool FileCountInRange(const HS_DATA_LOG_PROFILE_SETTINGS& profile)
 {
     return inRange(profile.ProfileFilesOfLogValue, profile.FilesOfLog);

@@ -27,6 +27,10 @@ bool ModifyProfile(CDataCenter& model, int position, const HS_DATA_LOG_ITEM_SETT
 // position. False, and the model unchanged, for a position outside the list.
 bool DeleteProfile(CDataCenter& model, int position);
 
+// A deleted tag leaves the profile: its selected entries go, and the trigger and upload tags
+// that name it become none.
+void ForgetTag(HS_DATA_LOG_ITEM_SETTINGS& profile, const QString& address);
+
 // The fields outside their triples' ranges.
 bool FileCountInRange(const HS_DATA_LOG_PROFILE_SETTINGS& profile);
 bool TriesInRange(const HS_DATA_LOG_UPLOAD_SETTINGS& upload);

@@ -98,6 +98,16 @@ void ReadModbusMasterDevices(CDataCenter& model, IXMLElement* master)
     });
 }
 
+// Each profile is read into a fresh record, so what one lacks takes the defaults.
+void ReadHsDataLogProfiles(CDataCenter& model, IXMLElement* list)
+{
+    ForEachFrom(list, ItemName(ServiceXml::SetPrefix, 0), [&model](IXMLElement* item) {
+        HS_DATA_LOG_ITEM_SETTINGS profile;
+        profile.Load(item);
+        model.HighSpeedLogProfiles.push_back(profile);
+    });
+}
+
 // One entry of "ServiceManagement".
 struct ManagedService {
     const QString& element;
@@ -156,6 +166,7 @@ void CDataCenter::SaveServiceConfiguration(IXMLElement* product) const
     SaveModbusSlaveService(services);
     SaveModbusMasterService(services);
     SaveDataLoggingService(services);
+    SaveHsDataLoggingService(services);
     SaveSnmpAgentService(services);
     if (RESTfulSupported)
         SaveRestfulApiService(services);
@@ -187,6 +198,10 @@ int CDataCenter::ReadServiceConfiguration(IXMLElement* product)
     if (IXMLElement* logging = DirectChild(services, Names::DataLogging)) {
         ReadServiceValue(*this, logging, ServiceId::DataLogging);
         DataLogging.Load(logging);
+    }
+    if (IXMLElement* fast = DirectChild(services, Names::HsDataLogging)) {
+        ReadServiceValue(*this, fast, ServiceId::HighSpeedDataLogging);
+        ReadHsDataLogProfiles(*this, fast);
     }
     if (IXMLElement* slave = DirectChild(services, Names::ModbusSlave)) {
         ReadServiceValue(*this, slave, ServiceId::ModbusSlave);
@@ -245,6 +260,17 @@ void CDataCenter::SaveDataLoggingService(IXMLElement* serviceConfiguration) cons
     IXMLElement* logging = serviceConfiguration->AddChild(Names::DataLogging);
     logging->SetAttribute(Result, FlagText(!DataLogging.Profiles.isEmpty()));
     DataLogging.Save(logging);
+}
+
+void CDataCenter::SaveHsDataLoggingService(IXMLElement* serviceConfiguration) const
+{
+    if (HighSpeedLogProfiles.empty())
+        return;
+    IXMLElement* fast = serviceConfiguration->AddChild(Names::HsDataLogging);
+    fast->SetAttribute(Result, FlagText(true));
+    AddValue(fast, ServiceXml::Quantity, static_cast<qint32>(HighSpeedLogProfiles.size()));
+    for (size_t i = 0; i < HighSpeedLogProfiles.size(); ++i)
+        HighSpeedLogProfiles[i].Save(fast->AddChild(ItemName(ServiceXml::SetPrefix, static_cast<qsizetype>(i))));
 }
 
 // The agent's element always says 1; whether it runs shows in "ServiceManagement".

@@ -3,6 +3,7 @@
 #include "DATA_LOG_SETTINGS.h"
 
 #include "Scramble.h"
+#include "SelectedTagListFile.h"
 #include "ServiceElementNames.h"
 #include "ServiceFileValues.h"
 #include "ServiceTagEngine.h"
@@ -16,13 +17,6 @@ namespace {
 
 constexpr int kAliasFlag = 1;
 
-// A tag text stored as "NA" means no tag.
-QString TagValue(IXMLElement* parent, const QString& name)
-{
-    const QString text = ResIdValue(parent, name);
-    return IsNotApplicable(text) ? QString() : text;
-}
-
 void SaveSplit(IXMLElement* parent, const QString& name, qint32 enabled, qint32 value)
 {
     IXMLElement* element = parent->AddChild(name);
@@ -33,24 +27,6 @@ void SaveSplit(IXMLElement* parent, const QString& name, qint32 enabled, qint32 
 qint32 LoadSplitEnable(IXMLElement* parent, const QString& name)
 {
     return AttributeInt(Child(parent, name), ServiceXml::Enable);
-}
-
-void SaveSelectedTagList(const QVector<SelectedTag>& tags, IXMLElement* element)
-{
-    AddValue(element, ServiceXml::Quantity, static_cast<qint32>(tags.size()));
-    for (qsizetype i = 0; i < tags.size(); ++i) {
-        IXMLElement* tag = element->AddChild(ItemName(ServiceXml::TagPrefix, i));
-        tag->SetAttribute(ServiceXml::Result, tags[i].second);
-        tag->SetAttribute(Names::TagName, tags[i].first);
-    }
-}
-
-// Every child whose name holds "Tag_" is a tag; the count plays no part.
-void LoadSelectedTagList(QVector<SelectedTag>& tags, IXMLElement* profile)
-{
-    ForEachChildNamed(Child(profile, Names::SelectedTag), ServiceXml::TagPrefix, [&tags](IXMLElement* tag) {
-        tags.append({AttributeText(tag, Names::TagName), AttributeText(tag, ServiceXml::Result)});
-    });
 }
 
 } // namespace
@@ -77,13 +53,13 @@ void DATA_LOG_PROFILE_SETTINGS::Save(IXMLElement* element) const
 void DATA_LOG_PROFILE_SETTINGS::Load(IXMLElement* element)
 {
     Name = TextValue(element, ServiceXml::Name, ElementName(element));
-    StartStopTag = TagValue(element, Names::StartStopTag);
+    StartStopTag = ResIdValueUnlessNotApplicable(element, Names::StartStopTag);
 
     IXMLElement* condition = Child(element, Names::LogCondition);
     LogCondition = IntValue(condition, ServiceXml::Enable, 0);
     LogInterval = IntValueInTriple(condition, ServiceXml::Interval, ProfileLogIntervalValue);
-    LogTriggerTag = TagValue(condition, Names::LogTriggerTag);
-    LogStatusTag = TagValue(condition, Names::LogStatusTag);
+    LogTriggerTag = ResIdValueUnlessNotApplicable(condition, Names::LogTriggerTag);
+    LogStatusTag = ResIdValueUnlessNotApplicable(condition, Names::LogStatusTag);
 
     IXMLElement* settings = Child(element, Names::LogSettings);
     FreeStorageForLogging = IntValueInTriple(settings, Names::FreeStorageForLogging, FreeStorageForLogValue);

@@ -44,6 +44,7 @@ inline const QString Dnp3Outstation = QStringLiteral("DNP3_Outstation");
 inline const QString ModbusSlave = QStringLiteral("Modbus_Slave");
 inline const QString ModbusMaster = QStringLiteral("Modbus_Master");
 inline const QString DataLogging = QStringLiteral("Data_Logging");
+inline const QString HsDataLogging = QStringLiteral("HighSpeed_Data_Logging");
 inline const QString SnmpAgent = QStringLiteral("SNMP_Agent");
 inline const QString RESTfulApi = QStringLiteral("RESTfulAPI");
 inline const QString ServiceManagement = QStringLiteral("ServiceManagement");
@@ -219,6 +220,15 @@ inline const QString Mode = QStringLiteral("Mode");
 inline const QString FTPUploadTriggerTag = QStringLiteral("FTPUploadTriggerTag");
 inline const QString FTPUploadRemainStorageTag = QStringLiteral("FTPUploadRemainStorageForLoggingTag");
 } // namespace DataLog
+
+// A high-speed profile: "Name", "Description", "TriggerTag"/"ResID", "FilesOfLog", the
+// "SelectedTag" list of the data-logging profiles, then "FTPUpload" with "FTPServer",
+// "ErrorHandlingRetry", "ErrorHandlingDelay" and the two upload tags.
+namespace HsDataLog {
+inline const QString Description = QStringLiteral("Description");
+inline const QString FilesOfLog = QStringLiteral("FilesOfLog");
+inline const QString FTPUploadStatusTag = QStringLiteral("FTPUploadStatusTag");
+} // namespace HsDataLog
 
 namespace Modbus {
 inline const QString EnEthernet = QStringLiteral("EnEthernet");

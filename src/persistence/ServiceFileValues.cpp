@@ -128,6 +128,11 @@ QString ResIdValue(IXMLElement* parent, const QString& name)
     return TextValue(Child(parent, name), ServiceXml::ResID);
 }
 
+QString ResIdValueUnlessNotApplicable(IXMLElement* parent, const QString& name)
+{
+    return TextValueUnlessNotApplicable(Child(parent, name), ServiceXml::ResID);
+}
+
 bool ReadAttribute(IXMLElement* element, const QString& name, QString& out)
 {
     return ReadAttributeText(element, name, 0, 0, out) != 0;

@@ -51,6 +51,8 @@ qint32 UnsignedValue(IXMLElement* parent, const QString& name, qint32 fallback);
 qint32 IntValueUnlessNotApplicable(IXMLElement* parent, const QString& name, qint32 fallback);
 // name/"ResID"/"Result", empty when any step is missing.
 QString ResIdValue(IXMLElement* parent, const QString& name);
+// The same, empty when it is "NA" in any letter case (a tag stored as "NA" means no tag).
+QString ResIdValueUnlessNotApplicable(IXMLElement* parent, const QString& name);
 
 // Attributes of one element.
 bool ReadAttribute(IXMLElement* element, const QString& name, QString& out);

@@ -105,6 +105,12 @@ TEST(TagServiceUseTest, DeletingATagTakesEveryOccurrenceOutOfTheServiceLists)
     DATA_LOG_ITEM_SETTINGS profile;
     profile.SelectedTags = {{"A", "1.0.0"}, {"B", "1.0.1"}, {"A", "1.0.0"}};
     model.DataLogging.Profiles = {profile};
+    HS_DATA_LOG_ITEM_SETTINGS fast;
+    fast.SelectedTags = {{"A", "1.0.0"}, {"B", "1.0.1"}, {"A", "1.0.0"}};
+    fast.Profile.TriggerTag = "1.0.0";
+    fast.Upload.UploadTriggerTag = "1.0.1";
+    fast.Upload.UploadStatusTag = "1.0.0";
+    model.HighSpeedLogProfiles = {fast};
     model.SnmpAgent.TagTable = {{"A", "1.0.0", 0, 1}, {"A", "1.0.0", 0, 2}, {"B", "1.0.1", 0, 3}};
     MODBUS_EXTERNAL_DEVICE_SETTINGS device;
     device.Commands = {command({"1.0.0", "1.0.1", "1.0.0"})};
@@ -118,6 +124,11 @@ TEST(TagServiceUseTest, DeletingATagTakesEveryOccurrenceOutOfTheServiceLists)
     EXPECT_EQ(model.AlarmSnmpTrap.Entries[0].TagAddresses, QStringList({"1.0.1"}));
     ASSERT_EQ(model.DataLogging.Profiles[0].SelectedTags.size(), 1);
     EXPECT_EQ(model.DataLogging.Profiles[0].SelectedTags[0].second, "1.0.1");
+    const HS_DATA_LOG_ITEM_SETTINGS& kept = model.HighSpeedLogProfiles[0];
+    EXPECT_EQ(kept.SelectedTags, (QVector<QPair<QString, QString>>{{"B", "1.0.1"}}));
+    EXPECT_TRUE(kept.Profile.TriggerTag.isEmpty()) << "a high-speed trigger naming the deleted tag";
+    EXPECT_EQ(kept.Upload.UploadTriggerTag, "1.0.1");
+    EXPECT_TRUE(kept.Upload.UploadStatusTag.isEmpty());
     ASSERT_EQ(model.SnmpAgent.TagTable.size(), 1);
     EXPECT_EQ(model.SnmpAgent.TagTable[0].TagResID, "1.0.1");
     ASSERT_EQ(model.ModbusMasterDevices[0].Commands[0].Resources.size(), 1);

@@ -43,6 +43,7 @@ TEST_F(ServiceConfigurationRoundTrip, ReopenedServiceRecordsEqualTheSavedOnes)
     EXPECT_TRUE(reopened_.AlarmSms == saved_.AlarmSms) << "SMS alarms";
     EXPECT_TRUE(reopened_.AlarmSnmpTrap == saved_.AlarmSnmpTrap) << "SNMP traps";
     EXPECT_TRUE(reopened_.DataLogging == saved_.DataLogging) << "data logging";
+    EXPECT_TRUE(reopened_.HighSpeedLogProfiles == saved_.HighSpeedLogProfiles) << "high-speed data logging";
     EXPECT_TRUE(reopened_.ModbusSlave == saved_.ModbusSlave) << "Modbus slave";
     EXPECT_TRUE(reopened_.ModbusMasterDevices == saved_.ModbusMasterDevices) << "Modbus master";
     EXPECT_EQ(reopened_.RESTfulEnable, saved_.RESTfulEnable);
@@ -61,9 +62,9 @@ TEST_F(ServiceConfigurationRoundTrip, ServiceElementsStandInTheirOrder)
 {
     IXMLElement* root = Load(firstPath_);
     IXMLElement* services = root->FindChild(Names::Element);
-    const QStringList expected{Names::Tavo,        Names::Alarm,        Names::Dnp3Outstation,
-                               Names::ModbusSlave, Names::ModbusMaster, Names::DataLogging,
-                               Names::SnmpAgent,   Names::RESTfulApi,   Names::ServiceManagement};
+    const QStringList expected{
+        Names::Tavo,        Names::Alarm,         Names::Dnp3Outstation, Names::ModbusSlave, Names::ModbusMaster,
+        Names::DataLogging, Names::HsDataLogging, Names::SnmpAgent,      Names::RESTfulApi,  Names::ServiceManagement};
     EXPECT_EQ(ChildNames(services), expected);
     EXPECT_EQ(ChildNames(services->FindChild(Names::Tavo)).mid(5, 2),
               (QStringList{QStringLiteral("Set_0"), QStringLiteral("Set_1")}));

@@ -2,6 +2,8 @@
 // of missing names, and of gaps and strangers in their lists.
 #include "ServiceFileTestSupport.h"
 
+#include "ResultCodes.h"
+
 #include <functional>
 #include <limits>
 
@@ -288,6 +290,58 @@ TEST_F(ServiceElementRead, DataLogServiceBuildsTheUploadTagsWithTheTriggersFlag)
     DATA_LOG_SETTINGS none;
     none.Load(nullptr);
     EXPECT_TRUE(none.Profiles.isEmpty());
+}
+
+TEST_F(ServiceElementRead, HighSpeedProfileFallsBackToItsDefaults)
+{
+    using Profile = HS_DATA_LOG_ITEM_SETTINGS;
+    const Profile fresh;
+    Check<Profile>({
+        {"file count in range", R"(<Set_0><FilesOfLog Result="20"/></Set_0>)",
+         [](const Profile& p) { return N(p.Profile.FilesOfLog); }, "20"},
+        {"file count 0", R"(<Set_0><FilesOfLog Result="0"/></Set_0>)",
+         [](const Profile& p) { return N(p.Profile.FilesOfLog); }, N(fresh.Profile.FilesOfLog)},
+        {"file count missing", "<Set_0/>", [](const Profile& p) { return N(p.Profile.FilesOfLog); },
+         N(fresh.Profile.FilesOfLog)},
+        {"trigger NA", R"(<Set_0><TriggerTag><ResID Result="na"/></TriggerTag></Set_0>)",
+         [](const Profile& p) { return p.Profile.TriggerTag; }, ""},
+        {"missing name stays empty", "<Set_3/>", [](const Profile& p) { return p.Profile.ProfileName; }, ""},
+        {"tries above the range", R"(<Set_0><FTPUpload><ErrorHandlingRetry Result="101"/></FTPUpload></Set_0>)",
+         [](const Profile& p) { return N(p.Upload.Tries); }, N(fresh.Upload.Tries)},
+        {"time-out in range", R"(<Set_0><FTPUpload><ErrorHandlingDelay Result="3600"/></FTPUpload></Set_0>)",
+         [](const Profile& p) { return N(p.Upload.Timeout); }, "3600"},
+        {"upload status NA",
+         R"(<Set_0><FTPUpload><FTPUploadStatusTag><ResID Result="NA"/></FTPUploadStatusTag></FTPUpload></Set_0>)",
+         [](const Profile& p) { return p.Upload.UploadStatusTag; }, ""},
+        {"selected tags by name",
+         R"(<Set_0><SelectedTag><Quantity Result="5"/><Tag_0 Result="1.1.1" TagName="A"/><Other/><Tag_2 Result="2.2.2"/></SelectedTag></Set_0>)",
+         [](const Profile& p) {
+             QStringList pairs;
+             for (const auto& tag : p.SelectedTags)
+                 pairs.append(tag.first + u'=' + tag.second);
+             return pairs.join(u'|');
+         },
+         "A=1.1.1|=2.2.2"},
+    });
+}
+
+TEST_F(ServiceElementRead, HighSpeedServiceReadsEveryProfileFromTheFirstOn)
+{
+    CDataCenter model;
+    model.HighSpeedLogProfiles.resize(1); // opening appends
+    const QString path = PathOf(QStringLiteral("fast.pelx"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"(<Project><Product><ServiceConfiguration><HighSpeed_Data_Logging Result="1">
+        <Quantity Result="7"/><Set_0><Name Result="A"/><FilesOfLog Result="9"/></Set_0>
+        <Profile><Name Result="B"/></Profile></HighSpeed_Data_Logging></ServiceConfiguration></Product></Project>)");
+    file.close();
+    ASSERT_EQ(OpenServices(model, path), kS_OK);
+    ASSERT_EQ(model.HighSpeedLogProfiles.size(), 3u);
+    EXPECT_EQ(model.HighSpeedLogProfiles[1].Profile.ProfileName, QStringLiteral("A"));
+    EXPECT_EQ(model.HighSpeedLogProfiles[2].Profile.ProfileName, QStringLiteral("B"));
+    EXPECT_EQ(model.HighSpeedLogProfiles[2].Profile.FilesOfLog, HS_DATA_LOG_PROFILE_SETTINGS().FilesOfLog)
+        << "nothing carries over";
 }
 
 TEST_F(ServiceElementRead, ModbusSlaveFallsBackAndTurnsAFlatListIntoSets)

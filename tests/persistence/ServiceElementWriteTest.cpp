@@ -306,4 +306,28 @@ TEST_F(ServiceElementWrite, DataLogProfilesHoldTheirPartsInOrder)
                              "FTPUploadTriggerTag FTPUploadRemainStorageForLoggingTag"));
 }
 
+// A project without high-speed profiles keeps the bytes it had before they were stored.
+TEST_F(ServiceElementWrite, HighSpeedProfilesAreWrittenOnlyWhenThereAreSome)
+{
+    CDataCenter model;
+    EXPECT_EQ(SavedServiceElement(model, Names::HsDataLogging), nullptr);
+
+    model.HighSpeedLogProfiles.resize(2);
+    model.HighSpeedLogProfiles[1].Profile.TriggerTag = QStringLiteral("1.2.3");
+    model.HighSpeedLogProfiles[1].SelectedTags = {{QStringLiteral("Level"), QStringLiteral("1.0.4")}};
+    IXMLElement* fast = SavedServiceElement(model, Names::HsDataLogging);
+    ASSERT_NE(fast, nullptr);
+    EXPECT_EQ(AttributeOf(fast, ServiceXml::Result), QStringLiteral("1"));
+    EXPECT_EQ(ChildNames(fast).join(u' '), QStringLiteral("Quantity Set_0 Set_1"));
+    IXMLElement* profile = fast->FindChild(QStringLiteral("Set_1"));
+    EXPECT_EQ(ChildNames(profile).join(u' '),
+              QStringLiteral("Name Description TriggerTag FilesOfLog SelectedTag FTPUpload"));
+    EXPECT_EQ(ResultOf(profile->FindChild(QStringLiteral("TriggerTag")), ServiceXml::ResID), QStringLiteral("1.2.3"));
+    IXMLElement* tag = profile->FindChild(QStringLiteral("SelectedTag"))->FindChild(QStringLiteral("Tag_0"));
+    EXPECT_EQ(AttributeOf(tag, ServiceXml::Result), QStringLiteral("1.0.4"));
+    EXPECT_EQ(AttributeOf(tag, QStringLiteral("TagName")), QStringLiteral("Level"));
+    EXPECT_EQ(ChildNames(profile->FindChild(QStringLiteral("FTPUpload"))).join(u' '),
+              QStringLiteral("FTPServer ErrorHandlingRetry ErrorHandlingDelay FTPUploadTriggerTag FTPUploadStatusTag"));
+}
+
 } // namespace

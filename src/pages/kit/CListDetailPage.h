@@ -142,6 +142,7 @@ public:
             if (releaseTags_)
                 logTags(kStringTagReleased, releaseTags_(*model, entries_[row]));
             OnEntryRemoved(*model, entries_[row]);
+            OnEntryRemovedAt(*model, entries_[row], row - static_cast<int>(removed.size()));
             removed << row;
         }
         writeAndShow(*model, RemoveRows(entries_, removed));
@@ -251,6 +252,9 @@ protected:
     virtual QString DeleteRefusal(const Entry& entry) const { return {}; }
     // The entry is about to leave the list (after its tags were released).
     virtual void OnEntryRemoved(CDataCenter& model, const Entry& entry) {}
+    // The same with the entry's position among the entries still listed: the rows deleted before
+    // it are gone already, as for services that number their items by position.
+    virtual void OnEntryRemovedAt(CDataCenter& model, const Entry& entry, int position) {}
     // After the detail controls show an entry (null: none selected), still busy.
     virtual void OnEntryShown(const Entry* entry) {}
 

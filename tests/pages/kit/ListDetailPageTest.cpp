@@ -51,6 +51,7 @@ public:
         Bindings().Bind(kEditSpeed, "Speed", &Pump::Speed, AsNumber{{0, 0, 3000}});
     }
     bool answerNo = false; // the user's answer to the delete confirmation
+    QStringList removedAt; // "name@position" of each deleted entry
 
 protected:
     bool OnInitDialog() override
@@ -69,6 +70,10 @@ protected:
     }
     QString LogName() const override { return QStringLiteral("Pumps"); }
     bool ConfirmDelete() override { return !answerNo && CListDetailPage::ConfirmDelete(); }
+    void OnEntryRemovedAt(CDataCenter&, const Pump& pump, int position) override
+    {
+        removedAt << QStringLiteral("%1@%2").arg(pump.Name).arg(position);
+    }
 };
 
 std::vector<Pump> pumpsNamed(std::initializer_list<const char*> names)
@@ -199,6 +204,8 @@ TEST_F(ListDetailPageTest, DeletingRowsOneAndThreeOfFiveCorrectsTheIndicesAndSel
     SelectRows({3, 1});
     page_.DeleteEntries();
     EXPECT_EQ(names(g_pumps), (QStringList{QStringLiteral("A"), QStringLiteral("C"), QStringLiteral("E")}));
+    EXPECT_EQ(page_.removedAt, (QStringList{QStringLiteral("B@1"), QStringLiteral("D@2")}))
+        << "positions among the entries still listed";
     EXPECT_EQ(page_.SelectedRow(), 2);
     EXPECT_EQ(page_.itemText(kEditName), QStringLiteral("E"));
     EXPECT_EQ(harness_.logLines(), (QStringList{FormatLangString(kStringTagReleased, QStringLiteral("Run_1")),

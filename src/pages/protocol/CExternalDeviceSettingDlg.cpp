@@ -59,7 +59,7 @@ int numberIn(const QString& text)
 
 CExternalDeviceSettingDlg::CExternalDeviceSettingDlg(CDataCenter& model, int deviceRow, CPropertyUIDialog* owner)
     : CDialogBase(kTemplate, owner), model_(model), deviceRow_(deviceRow), owner_(owner),
-      tagList_(*this, tags_, kTagControls, tagHooks())
+      tagList_(*this, tags_, kTagControls, tagHooks()), commands_(*this, kListCommands, {}, commandHooks())
 {}
 
 bool CExternalDeviceSettingDlg::OnInitDialog()
@@ -89,51 +89,40 @@ bool CExternalDeviceSettingDlg::OnInitDialog()
     connect(item<QLineEdit>(kEditTotal), &QLineEdit::editingFinished, this, [this] { rebuildResources(false); });
     connect(item<CListCtrlEx>(kListCommands), &CListCtrlEx::itemSelectionChanged, this,
             [this] { showSelectedCommand(); });
-    refillCommands(0);
+    commands_.Refill(0);
     return true;
 }
 
 // ---- the command list ----
 
-QVector<MODBUS_COMMAND_SETTINGS> CExternalDeviceSettingDlg::commands() const
+const QVector<MODBUS_COMMAND_SETTINGS>& CExternalDeviceSettingDlg::commands() const
 {
-    const auto devices = model_.GetModbusMasterDevices();
+    static const QVector<MODBUS_COMMAND_SETTINGS> none;
+    const auto& devices = model_.ModbusMasterDevices;
     return deviceRow_ >= 0 && deviceRow_ < static_cast<int>(devices.size())
                ? devices[static_cast<size_t>(deviceRow_)].Commands
-               : QVector<MODBUS_COMMAND_SETTINGS>{};
+               : none;
 }
 
-void CExternalDeviceSettingDlg::refillCommands(int selectRow)
+QStringList CExternalDeviceSettingDlg::commandRowTexts(int row) const
 {
-    const QVector<MODBUS_COMMAND_SETTINGS> list = commands();
-    auto* rows = item<CListCtrlEx>(kListCommands);
-    {
-        const QSignalBlocker quiet(rows);
-        FillNumberedRows(*rows, static_cast<int>(list.size()), [&](int row) {
-            const MODBUS_COMMAND_SETTINGS& command = list[row];
-            TagRecord first;
-            const bool swapShown = !command.Resources.isEmpty() &&
-                                   model_.FindTagByName(command.Resources.front().ResID, first) &&
-                                   Layout::SwapApplies(first.DataTypeCode);
-            return QStringList{command.Name,
-                               QString::number(command.Start_Addr),
-                               functionNums_.value(command.Function_Code),
-                               QString::number(command.TotalLength),
-                               QString::number(command.ScanRate),
-                               swapShown ? (command.SwappedValue == 1 ? "TRUE" : "FALSE") : QString()};
-        });
-    }
-    if (selectRow >= 0 && selectRow < rows->GetItemCount()) {
-        SelectListRows(*rows, {selectRow});
-        rows->setFocus();
-    }
-    showSelectedCommand();
+    const MODBUS_COMMAND_SETTINGS& command = commands()[row];
+    TagRecord first;
+    const bool swapShown = !command.Resources.isEmpty() &&
+                           model_.FindTagByName(command.Resources.front().ResID, first) &&
+                           Layout::SwapApplies(first.DataTypeCode);
+    return {command.Name,
+            QString::number(command.Start_Addr),
+            functionNums_.value(command.Function_Code),
+            QString::number(command.TotalLength),
+            QString::number(command.ScanRate),
+            swapShown ? (command.SwappedValue == 1 ? "TRUE" : "FALSE") : QString()};
 }
 
 void CExternalDeviceSettingDlg::showSelectedCommand()
 {
     const QList<int> rows = item<CListCtrlEx>(kListCommands)->GetSelectedRows();
-    const QVector<MODBUS_COMMAND_SETTINGS> list = commands();
+    const QVector<MODBUS_COMMAND_SETTINGS>& list = commands();
     showCommand(rows.size() == 1 && rows.front() < list.size() ? &list[rows.front()] : nullptr);
 }
 
@@ -296,10 +285,10 @@ MODBUS_COMMAND_SETTINGS CExternalDeviceSettingDlg::readCommand()
     return command;
 }
 
-bool CExternalDeviceSettingDlg::check(const MODBUS_COMMAND_SETTINGS& command, Mode mode, int row) const
+bool CExternalDeviceSettingDlg::check(const MODBUS_COMMAND_SETTINGS& command, int row) const
 {
     ValidationReport report;
-    CheckEntryName(command.Name, FieldLabel(kLabelName).Text(*this), commands(), mode == Mode::Add ? -1 : row,
+    CheckEntryName(command.Name, FieldLabel(kLabelName).Text(*this), commands(), row,
                    control(kEditName), report);
     if (tags_.empty())
         report.Add(FormatInvalidItemLine(FieldLabel(kLabelTags).Text(*this)));
@@ -322,47 +311,45 @@ QString CExternalDeviceSettingDlg::logPrefix() const
     return QStringLiteral("%1 %2").arg(LoadLangString(kStringCommand), model_.GetResourceName(ServiceId::ModbusMaster));
 }
 
-void CExternalDeviceSettingDlg::log(const QString& line) const
+StoredEntryButtons<MODBUS_COMMAND_SETTINGS>::Hooks CExternalDeviceSettingDlg::commandHooks()
 {
-    if (owner_)
-        owner_->AddLogLine(line);
+    return {.count = [this] { return static_cast<int>(commands().size()); },
+            .read = [this] { return readCommand(); },
+            .check = [this](const auto& command, int row) { return check(command, row); },
+            .add = [this](const auto& command) { return model_.AddModbusMasterCommand(deviceRow_, command) != 0; },
+            .modify = [this](int row,
+                             const auto& command) { return model_.UpdateModbusCommandTagUse(deviceRow_, row, command) != 0; },
+            .remove =
+                [this](const QList<int>& rows) {
+                    for (auto row = rows.rbegin(); row != rows.rend(); ++row) // later rows first
+                        model_.DeleteModbusMasterCommand(deviceRow_, *row);
+                },
+            .rowTexts = [this](int row) { return commandRowTexts(row); },
+            .shown =
+                [this] {
+                    if (!commands_.List().GetSelectedRows().isEmpty())
+                        commands_.List().setFocus();
+                    showSelectedCommand();
+                },
+            .logName = [this] { return logPrefix(); },
+            .log =
+                [this](const QString& line) {
+                    if (owner_)
+                        owner_->AddLogLine(line);
+                }};
 }
 
 bool CExternalDeviceSettingDlg::AddCommand()
 {
-    const MODBUS_COMMAND_SETTINGS command = readCommand();
-    if (!check(command, Mode::Add, -1) || !model_.AddModbusMasterCommand(deviceRow_, command))
-        return false;
-    const int count = static_cast<int>(commands().size());
-    refillCommands(count - 1);
-    log(FormatLangString(kStringEntryAdded, logPrefix(), count));
-    return true;
+    return commands_.Add();
 }
 
 bool CExternalDeviceSettingDlg::ModifyCommand()
 {
-    const QList<int> rows = RowsToChange(*item<CListCtrlEx>(kListCommands));
-    if (rows.isEmpty())
-        return false;
-    const int row = rows.front();
-    const MODBUS_COMMAND_SETTINGS command = readCommand();
-    if (!check(command, Mode::Modify, row) || !model_.UpdateModbusCommandTagUse(deviceRow_, row, command))
-        return false;
-    refillCommands(row);
-    log(FormatLangString(kStringEntryModified, logPrefix(), row + 1));
-    return true;
+    return commands_.Modify();
 }
 
 bool CExternalDeviceSettingDlg::DeleteCommand()
 {
-    QList<int> selected = RowsToChange(*item<CListCtrlEx>(kListCommands));
-    if (selected.isEmpty())
-        return false;
-    std::sort(selected.rbegin(), selected.rend());
-    for (int row : selected)
-        model_.DeleteModbusMasterCommand(deviceRow_, row);
-    const int left = static_cast<int>(commands().size());
-    refillCommands(std::min(selected.back(), left - 1));
-    log(FormatLangString(kStringEntriesDeleted, logPrefix()));
-    return true;
+    return commands_.Delete();
 }

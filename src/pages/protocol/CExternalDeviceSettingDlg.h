@@ -9,6 +9,7 @@
 #include "ControlId.h"
 #include "MODBUS_EXTERNAL_DEVICE_SETTINGS.h"
 #include "ModbusCommandLayout.h"
+#include "StoredEntryButtons.h"
 #include "TagRecord.h"
 
 #include <QStringList>
@@ -73,10 +74,9 @@ protected:
     virtual void ChooseTags();
 
 private:
-    enum class Mode { Add, Modify };
-
-    QVector<MODBUS_COMMAND_SETTINGS> commands() const;
-    void refillCommands(int selectRow);
+    StoredEntryButtons<MODBUS_COMMAND_SETTINGS>::Hooks commandHooks();
+    const QVector<MODBUS_COMMAND_SETTINGS>& commands() const;
+    QStringList commandRowTexts(int row) const;
     void showSelectedCommand();
     void showCommand(const MODBUS_COMMAND_SETTINGS* command);
     void onFunctionChanged();
@@ -91,9 +91,9 @@ private:
     int function() const;
     int firstTagCode() const;
     MODBUS_COMMAND_SETTINGS readCommand();
-    bool check(const MODBUS_COMMAND_SETTINGS& command, Mode mode, int row) const;
+    // row: the modified command's, -1 on Add.
+    bool check(const MODBUS_COMMAND_SETTINGS& command, int row) const;
     QString logPrefix() const;
-    void log(const QString& line) const;
 
     CDataCenter& model_;
     int deviceRow_;
@@ -105,6 +105,7 @@ private:
     std::vector<TagRecord> tags_;
     QVector<MODBUS_COMMAND_RESOURCE> resources_;
     AddressedTagList<std::vector<TagRecord>> tagList_;
+    StoredEntryButtons<MODBUS_COMMAND_SETTINGS> commands_;
     ModbusCommandLayout::TotalRange range_;
     bool showing_ = false; // a command is being shown: the function combo follows it
 };

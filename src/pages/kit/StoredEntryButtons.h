@@ -81,7 +81,7 @@ public:
         // box. Add runs it once the entry passed; Modify first, whatever row is selected.
         std::function<bool()> writePageFields;
         std::function<bool(const Entry&, int row)> check; // the page's rules; -1 on Add; false after its box
-        std::function<bool(const Entry&)> add;             // the model's operations; false: refused
+        std::function<bool(const Entry&)> add;            // the model's operations; false: refused
         std::function<bool(int row, const Entry&)> modify;
         std::function<void(const QList<int>& rows)> remove; // ascending
         std::function<QStringList(int row)> rowTexts;       // a stored entry's texts after its row number

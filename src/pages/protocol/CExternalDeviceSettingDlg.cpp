@@ -288,8 +288,7 @@ MODBUS_COMMAND_SETTINGS CExternalDeviceSettingDlg::readCommand()
 bool CExternalDeviceSettingDlg::check(const MODBUS_COMMAND_SETTINGS& command, int row) const
 {
     ValidationReport report;
-    CheckEntryName(command.Name, FieldLabel(kLabelName).Text(*this), commands(), row,
-                   control(kEditName), report);
+    CheckEntryName(command.Name, FieldLabel(kLabelName).Text(*this), commands(), row, control(kEditName), report);
     if (tags_.empty())
         report.Add(FormatInvalidItemLine(FieldLabel(kLabelTags).Text(*this)));
     if (command.TotalLength < range_.Minimum || command.TotalLength > range_.Maximum)
@@ -317,8 +316,10 @@ StoredEntryButtons<MODBUS_COMMAND_SETTINGS>::Hooks CExternalDeviceSettingDlg::co
             .read = [this] { return readCommand(); },
             .check = [this](const auto& command, int row) { return check(command, row); },
             .add = [this](const auto& command) { return model_.AddModbusMasterCommand(deviceRow_, command) != 0; },
-            .modify = [this](int row,
-                             const auto& command) { return model_.UpdateModbusCommandTagUse(deviceRow_, row, command) != 0; },
+            .modify =
+                [this](int row, const auto& command) {
+                    return model_.UpdateModbusCommandTagUse(deviceRow_, row, command) != 0;
+                },
             .remove =
                 [this](const QList<int>& rows) {
                     for (auto row = rows.rbegin(); row != rows.rend(); ++row) // later rows first

@@ -7,9 +7,9 @@
 #include "CPropertyUIDialog.h"
 #include "ControlId.h"
 #include "MODBUS_SLAVE_SETTINGS.h"
+#include "ModbusSlaveConnection.h"
 #include "ModbusSlaveMap.h"
 #include "PageBindings.h"
-#include "ModbusSlaveConnection.h"
 #include "StoredEntryButtons.h"
 #include "TagRecord.h"
 

@@ -24,7 +24,6 @@ namespace Layout = ModbusCommandLayout;
 
 namespace {
 
-constexpr unsigned kStringUnsuitedTags = 700;
 constexpr unsigned kStringTotalRange = 872;
 constexpr unsigned kStringCommand = 639;
 constexpr unsigned kStringBigEndian = 461;
@@ -36,20 +35,6 @@ constexpr int kCommandColumnWidths[] = {40, 110};
 constexpr int kStartEditLength = 6;
 const QString kSection = QStringLiteral("ModbusMaster");
 const QString kScanRateName = QStringLiteral("scan rate");
-constexpr AddressedTagControls kTagControls{.list = kListTags,
-                                            .choose = kButtonSelectTags,
-                                            .remove = kButtonRemoveTags,
-                                            .up = kButtonTagUp,
-                                            .down = kButtonTagDown,
-                                            .start = kEditStart,
-                                            .warnWithoutSelection = true,
-                                            .selectAfterRemoval = false};
-
-QString rangeText(int minimum, int maximum)
-{
-    return QStringLiteral("(Range %1-%2)").arg(minimum).arg(maximum);
-}
-
 int numberIn(const QString& text)
 {
     return text.trimmed().toInt();
@@ -59,7 +44,7 @@ int numberIn(const QString& text)
 
 CExternalDeviceSettingDlg::CExternalDeviceSettingDlg(CDataCenter& model, int deviceRow, CPropertyUIDialog* owner)
     : CDialogBase(kTemplate, owner), model_(model), deviceRow_(deviceRow), owner_(owner),
-      tagList_(*this, tags_, kTagControls, tagHooks()), commands_(*this, kListCommands, {}, commandHooks())
+      tags_(*this, model, [this] { ChooseTags(); }), commands_(*this, kListCommands, {}, commandHooks())
 {}
 
 bool CExternalDeviceSettingDlg::OnInitDialog()
@@ -80,13 +65,12 @@ bool CExternalDeviceSettingDlg::OnInitDialog()
     onClicked(kButtonAdd, [this] { AddCommand(); });
     onClicked(kButtonModify, [this] { ModifyCommand(); });
     onClicked(kButtonDelete, [this] { DeleteCommand(); });
-    tagList_.Connect();
+    tags_.Connect();
     onClicked(kButtonClose, [this] { EndDialog(IDOK); });
     onChanged(kComboFunction, [this] {
         if (!showing_)
-            onFunctionChanged();
+            tags_.FunctionChanged();
     });
-    connect(item<QLineEdit>(kEditTotal), &QLineEdit::editingFinished, this, [this] { rebuildResources(false); });
     connect(item<CListCtrlEx>(kListCommands), &CListCtrlEx::itemSelectionChanged, this,
             [this] { showSelectedCommand(); });
     commands_.Refill(0);
@@ -136,134 +120,27 @@ void CExternalDeviceSettingDlg::showCommand(const MODBUS_COMMAND_SETTINGS* comma
     setItemText(kEditReference,
                 command ? QString::number(Layout::ReferenceAddress(shown.Function_Code, shown.Start_Addr)) : QString());
     setItemText(kEditScanRate, QString::number(shown.ScanRate));
-    tags_.clear();
-    for (const MODBUS_COMMAND_RESOURCE& resource : shown.Resources) {
-        TagRecord tag;
-        if (model_.FindTagByName(resource.ResID, tag))
-            tags_.push_back(tag);
-    }
-    range_ = Layout::ComputeTotalRange(shown.Function_Code, std::vector<TagRecord>{});
-    followFirstTag();
-    checkItem(kCheckSwap, command && Layout::SwapApplies(firstTagCode()) && shown.SwappedValue == 1);
-    enableItem(kEditTotal, !command || Layout::CountsBits(shown.Function_Code));
-    showTotalRange();
-    setItemText(kEditTotal, QString::number(command ? shown.TotalLength : 1));
-    rebuildResources(false);
+    tags_.Show(command);
 }
 
 // ---- the tags of the command ----
 
-int CExternalDeviceSettingDlg::function() const
-{
-    return std::max(item<QComboBox>(kComboFunction)->currentIndex(), 0);
-}
-
-int CExternalDeviceSettingDlg::firstTagCode() const
-{
-    return tags_.empty() ? 0 : tags_.front().DataTypeCode;
-}
-
 void CExternalDeviceSettingDlg::ChooseTags()
 {
     std::vector<int> types;
-    for (int code : Layout::AllowedCodes(function()))
+    for (int code : Layout::AllowedCodes(tags_.Function()))
         types.push_back(RegisterType::Base + code);
-    const int typeIndex = tags_.empty() ? 0 : MapDataTypeCode(firstTagCode());
-    CModbusTagSelectDlg chooser(model_, nullptr, false, types, ServiceId::ModbusMaster, function(), typeIndex, this);
+    const int typeIndex = tags_.Tags().empty() ? 0 : MapDataTypeCode(tags_.FirstTagCode());
+    CModbusTagSelectDlg chooser(model_, nullptr, false, types, ServiceId::ModbusMaster, tags_.Function(), typeIndex,
+                                this);
     connect(&chooser, &CModbusTagSelectDlg::TagsSelected, this,
             [this](const std::vector<TagRecord>& tags) { SetChosenTags(tags); });
     chooser.DoModal();
 }
 
-AddressedTagList<std::vector<TagRecord>>::Hooks CExternalDeviceSettingDlg::tagHooks()
-{
-    return {.choose = [this] { ChooseTags(); },
-            .accepts = [this](const std::vector<TagRecord>& chosen) { return suited(chosen); },
-            // All tags of one command share one data type.
-            .replaces = [this](const TagRecord& first) { return firstTagCode() != first.DataTypeCode; },
-            .key = [](const TagRecord& tag) { return tag.ResID; },
-            .make = [](const TagRecord& tag) { return tag; },
-            .layout = [this](AddressedTagChange change) { layTagsOut(change); },
-            .rowCount = [this] { return static_cast<int>(resources_.size()); },
-            .rowTexts =
-                [this](int row) {
-                    const MODBUS_COMMAND_RESOURCE& resource = resources_[row];
-                    return QStringList{model_.GetTagNameByAddress(resource.ResID), QString::number(resource.Start_Addr),
-                                       QString::number(resource.Length),
-                                       Layout::ReferenceText(function(), resource.ReferenceAddress)};
-                }};
-}
-
 void CExternalDeviceSettingDlg::SetChosenTags(const std::vector<TagRecord>& chosen)
 {
-    tagList_.Append(chosen);
-}
-
-// Checked before anything changes: a refused choice leaves the command as it was.
-bool CExternalDeviceSettingDlg::suited(const std::vector<TagRecord>& chosen) const
-{
-    const bool suited = std::all_of(chosen.begin(), chosen.end(), [this](const TagRecord& tag) {
-        return Layout::IsAllowedCode(function(), tag.DataTypeCode);
-    });
-    if (!suited)
-        ShowMessageBox(LoadLangString(kStringUnsuitedTags), MB_OK | MB_ICONWARNING);
-    return suited;
-}
-
-void CExternalDeviceSettingDlg::layTagsOut(AddressedTagChange change)
-{
-    const bool tagsChanged = change != AddressedTagChange::Moved && change != AddressedTagChange::StartEdited;
-    if (tagsChanged) {
-        showTotalRange();
-        followFirstTag();
-    }
-    buildResources(tagsChanged);
-}
-
-void CExternalDeviceSettingDlg::showTotalRange()
-{
-    range_ = Layout::ComputeTotalRange(function(), tags_);
-    setItemText(kTextTotalRange, rangeText(range_.Minimum, range_.Maximum));
-}
-
-void CExternalDeviceSettingDlg::followFirstTag()
-{
-    const bool swap = Layout::SwapApplies(firstTagCode());
-    if (!swap)
-        checkItem(kCheckSwap, false);
-    enableItem(kCheckSwap, swap);
-    item<QComboBox>(kComboDataType)->setCurrentIndex(Layout::DataTypeEntry(firstTagCode()));
-}
-
-void CExternalDeviceSettingDlg::rebuildResources(bool computedTotal)
-{
-    buildResources(computedTotal);
-    tagList_.Refill();
-}
-
-void CExternalDeviceSettingDlg::buildResources(bool computedTotal)
-{
-    if (computedTotal)
-        setItemText(kEditTotal, QString::number(range_.Current));
-    resources_ = Layout::BuildResources(function(), numberIn(itemText(kEditStart)), numberIn(itemText(kEditTotal)),
-                                        range_.PerTag, tags_, item<QComboBox>(kComboDataType)->currentIndex());
-}
-
-void CExternalDeviceSettingDlg::clearTags()
-{
-    tags_.clear();
-    resources_.clear();
-    range_ = {};
-    tagList_.Refill();
-}
-
-void CExternalDeviceSettingDlg::onFunctionChanged()
-{
-    clearTags();
-    setItemText(kTextTotalRange, rangeText(1, 1));
-    setItemText(kEditTotal, QStringLiteral("1"));
-    enableItem(kEditTotal, Layout::CountsBits(function()));
-    followFirstTag();
+    tags_.Append(chosen);
 }
 
 // ---- Add, Modify, Delete ----
@@ -272,7 +149,7 @@ MODBUS_COMMAND_SETTINGS CExternalDeviceSettingDlg::readCommand()
 {
     MODBUS_COMMAND_SETTINGS command;
     command.Name = itemText(kEditName);
-    command.Function_Code = function();
+    command.Function_Code = tags_.Function();
     command.Start_Addr = numberIn(itemText(kEditStart));
     setItemText(kEditReference, QString::number(Layout::ReferenceAddress(command.Function_Code, command.Start_Addr)));
     command.TotalLength = numberIn(itemText(kEditTotal));
@@ -280,8 +157,7 @@ MODBUS_COMMAND_SETTINGS CExternalDeviceSettingDlg::readCommand()
     command.SwappedValue =
         swapApplies ? (isItemChecked(kCheckSwap) ? 1 : 0) : MODBUS_COMMAND_SETTINGS::kSwapNotApplicable;
     command.ScanRate = numberIn(itemText(kEditScanRate));
-    rebuildResources(false);
-    command.Resources = resources_;
+    command.Resources = tags_.Rebuild();
     return command;
 }
 
@@ -289,10 +165,11 @@ bool CExternalDeviceSettingDlg::check(const MODBUS_COMMAND_SETTINGS& command, in
 {
     ValidationReport report;
     CheckEntryName(command.Name, FieldLabel(kLabelName).Text(*this), commands(), row, control(kEditName), report);
-    if (tags_.empty())
+    if (tags_.Tags().empty())
         report.Add(FormatInvalidItemLine(FieldLabel(kLabelTags).Text(*this)));
-    if (command.TotalLength < range_.Minimum || command.TotalLength > range_.Maximum)
-        report.Add(FormatLangString(kStringTotalRange, range_.Minimum, range_.Maximum) + QStringLiteral("\r\n"),
+    const Layout::TotalRange& range = tags_.Range();
+    if (command.TotalLength < range.Minimum || command.TotalLength > range.Maximum)
+        report.Add(FormatLangString(kStringTotalRange, range.Minimum, range.Maximum) + QStringLiteral("\r\n"),
                    control(kEditTotal));
     else if (!Layout::FitsAddressSpace(command.Start_Addr, command.TotalLength))
         report.Add(FormatRangeErrorLine(FieldLabel(kLabelStart).Text(*this), 0,

@@ -7,8 +7,6 @@
 #include "EntryNameCheck.h"
 #include "FieldLabel.h"
 #include "ListColumns.h"
-#include "ListPageStrings.h"
-#include "ListRows.h"
 #include "PageConversions.h"
 #include "TextFormat.h"
 #include "TypeIds.h"
@@ -215,19 +213,4 @@ StoredEntryButtons<MODBUS_COMMAND_SETTINGS>::Hooks CExternalDeviceSettingDlg::co
                     if (owner_)
                         owner_->AddLogLine(line);
                 }};
-}
-
-bool CExternalDeviceSettingDlg::AddCommand()
-{
-    return commands_.Add();
-}
-
-bool CExternalDeviceSettingDlg::ModifyCommand()
-{
-    return commands_.Modify();
-}
-
-bool CExternalDeviceSettingDlg::DeleteCommand()
-{
-    return commands_.Delete();
 }

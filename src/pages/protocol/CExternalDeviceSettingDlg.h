@@ -58,9 +58,9 @@ public:
     CExternalDeviceSettingDlg(CDataCenter& model, int deviceRow, CPropertyUIDialog* owner);
 
     // The buttons; each true when the model was changed.
-    bool AddCommand();
-    bool ModifyCommand();
-    bool DeleteCommand();
+    bool AddCommand() { return commands_.Add(); }
+    bool ModifyCommand() { return commands_.Modify(); }
+    bool DeleteCommand() { return commands_.Delete(); }
     // The tags the tag chooser hands over: refused (700) unless the function takes their types.
     void SetChosenTags(const std::vector<TagRecord>& chosen);
 

@@ -6,7 +6,6 @@
 #include "EntryNameCheck.h"
 #include "IPageHost.h"
 #include "ListColumns.h"
-#include "ListRows.h"
 #include "ModbusSlaveMap.h"
 #include "PageConversions.h"
 #include "TextFormat.h"
@@ -291,30 +290,16 @@ bool CModbusSlaveDlg::applyGeneral()
     return true;
 }
 
-bool CModbusSlaveDlg::AddSet()
-{
-    return GetDataCenter() && sets_.Add();
-}
-
-bool CModbusSlaveDlg::ModifySet()
-{
-    return GetDataCenter() && sets_.Modify();
-}
-
 bool CModbusSlaveDlg::DeleteSets()
 {
     if (!GetDataCenter() || !sets_.Delete())
         return false;
-    if (sets().isEmpty())
-        freeSerialPort();
+    if (sets().isEmpty()) {
+        // No set left: the serial port goes back.
+        BusyGuard busy(Busy());
+        connection_.FreeSerialPort(*this, *GetDataCenter());
+        working_.Reset();
+        showWorkingSet();
+    }
     return true;
-}
-
-// No set left: the serial port goes back.
-void CModbusSlaveDlg::freeSerialPort()
-{
-    BusyGuard busy(Busy());
-    connection_.FreeSerialPort(*this, *GetDataCenter());
-    working_.Reset();
-    showWorkingSet();
 }

@@ -62,8 +62,8 @@ public:
     explicit CModbusSlaveDlg(IPageHost* host);
 
     // The buttons; each true when the model was changed.
-    bool AddSet();
-    bool ModifySet();
+    bool AddSet() { return GetDataCenter() && sets_.Add(); }
+    bool ModifySet() { return GetDataCenter() && sets_.Modify(); }
     bool DeleteSets();
     // The tags the tag chooser hands over (its TagsSelected).
     void AddChosenTags(const std::vector<TagRecord>& chosen);
@@ -94,7 +94,6 @@ private:
     // row: the modified set's, -1 on Add.
     bool checkSet(int row) const;
     bool applyGeneral();
-    void freeSerialPort();
 
     ModbusSlaveConnection connection_;
     MODBUS_SLAVE_TAG_SET working_;

@@ -6,6 +6,7 @@
 // 616, 618 or 619. The page keeps its controls and rules and gives them as hooks:
 //
 //   StoredEntryButtons<Command> commands_{*this, kListCommands,
+//       {.limit = 512, .limitMessage = kStringTooMany, .confirmDelete = true}, // StoredEntryRules
 //       {.count = [this] { return int(commands().size()); },
 //        .read = [this] { return readCommand(); },                       // the controls, read
 //        .check = [this](const Command& c, int row) { ... },             // row: -1 on Add; false after its box
@@ -55,7 +56,7 @@ protected:
 
     void FillQuietly(int count, const std::function<QStringList(int row)>& rowTexts) const;
     void Select(int row) const;
-    // At the limit: the box, and the last row selected by refill.
+    // At the limit, after its box.
     bool Full(int count) const;
     // The row Modify changes by the rules; -1 (after the box when they warn) when there is none.
     int RowToModify() const;

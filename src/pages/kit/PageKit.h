@@ -17,6 +17,8 @@
 //   TagPickList<I>      a list of tags picked with the chooser; RowMoves.h removes and moves rows.
 //   AddressedTagList<V> a working list of tags laid out at addresses with its list and buttons;
 //                       the page's model gives the layout rule.
+//   StoredEntryButtons<E> Add / Modify / Delete over entries the model stores one at a time,
+//                       with the page's check, model operations and page fields as hooks.
 //   ControlId           one constant per control: id and expected type (checked by page tests).
 //   MakePage<T>         the page table's factory of a page class (PropertyPageKind.h).
 //
@@ -37,5 +39,6 @@
 #include "PageConversions.h"
 #include "PropertyPageKind.h"
 #include "RowMoves.h"
+#include "StoredEntryButtons.h"
 #include "TagPickList.h"
 #include "ValidationReport.h"

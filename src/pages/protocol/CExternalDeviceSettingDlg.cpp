@@ -7,8 +7,6 @@
 #include "EntryNameCheck.h"
 #include "FieldLabel.h"
 #include "ListColumns.h"
-#include "ListPageStrings.h"
-#include "ListRows.h"
 #include "PageConversions.h"
 #include "TextFormat.h"
 #include "TypeIds.h"
@@ -24,7 +22,6 @@ namespace Layout = ModbusCommandLayout;
 
 namespace {
 
-constexpr unsigned kStringUnsuitedTags = 700;
 constexpr unsigned kStringTotalRange = 872;
 constexpr unsigned kStringCommand = 639;
 constexpr unsigned kStringBigEndian = 461;
@@ -36,20 +33,6 @@ constexpr int kCommandColumnWidths[] = {40, 110};
 constexpr int kStartEditLength = 6;
 const QString kSection = QStringLiteral("ModbusMaster");
 const QString kScanRateName = QStringLiteral("scan rate");
-constexpr AddressedTagControls kTagControls{.list = kListTags,
-                                            .choose = kButtonSelectTags,
-                                            .remove = kButtonRemoveTags,
-                                            .up = kButtonTagUp,
-                                            .down = kButtonTagDown,
-                                            .start = kEditStart,
-                                            .warnWithoutSelection = true,
-                                            .selectAfterRemoval = false};
-
-QString rangeText(int minimum, int maximum)
-{
-    return QStringLiteral("(Range %1-%2)").arg(minimum).arg(maximum);
-}
-
 int numberIn(const QString& text)
 {
     return text.trimmed().toInt();
@@ -59,7 +42,7 @@ int numberIn(const QString& text)
 
 CExternalDeviceSettingDlg::CExternalDeviceSettingDlg(CDataCenter& model, int deviceRow, CPropertyUIDialog* owner)
     : CDialogBase(kTemplate, owner), model_(model), deviceRow_(deviceRow), owner_(owner),
-      tagList_(*this, tags_, kTagControls, tagHooks())
+      tags_(*this, model, [this] { ChooseTags(); }), commands_(*this, kListCommands, {}, commandHooks())
 {}
 
 bool CExternalDeviceSettingDlg::OnInitDialog()
@@ -80,60 +63,48 @@ bool CExternalDeviceSettingDlg::OnInitDialog()
     onClicked(kButtonAdd, [this] { AddCommand(); });
     onClicked(kButtonModify, [this] { ModifyCommand(); });
     onClicked(kButtonDelete, [this] { DeleteCommand(); });
-    tagList_.Connect();
+    tags_.Connect();
     onClicked(kButtonClose, [this] { EndDialog(IDOK); });
     onChanged(kComboFunction, [this] {
         if (!showing_)
-            onFunctionChanged();
+            tags_.FunctionChanged();
     });
-    connect(item<QLineEdit>(kEditTotal), &QLineEdit::editingFinished, this, [this] { rebuildResources(false); });
     connect(item<CListCtrlEx>(kListCommands), &CListCtrlEx::itemSelectionChanged, this,
             [this] { showSelectedCommand(); });
-    refillCommands(0);
+    commands_.Refill(0);
     return true;
 }
 
 // ---- the command list ----
 
-QVector<MODBUS_COMMAND_SETTINGS> CExternalDeviceSettingDlg::commands() const
+const QVector<MODBUS_COMMAND_SETTINGS>& CExternalDeviceSettingDlg::commands() const
 {
-    const auto devices = model_.GetModbusMasterDevices();
+    static const QVector<MODBUS_COMMAND_SETTINGS> none;
+    const auto& devices = model_.ModbusMasterDevices;
     return deviceRow_ >= 0 && deviceRow_ < static_cast<int>(devices.size())
                ? devices[static_cast<size_t>(deviceRow_)].Commands
-               : QVector<MODBUS_COMMAND_SETTINGS>{};
+               : none;
 }
 
-void CExternalDeviceSettingDlg::refillCommands(int selectRow)
+QStringList CExternalDeviceSettingDlg::commandRowTexts(int row) const
 {
-    const QVector<MODBUS_COMMAND_SETTINGS> list = commands();
-    auto* rows = item<CListCtrlEx>(kListCommands);
-    {
-        const QSignalBlocker quiet(rows);
-        FillNumberedRows(*rows, static_cast<int>(list.size()), [&](int row) {
-            const MODBUS_COMMAND_SETTINGS& command = list[row];
-            TagRecord first;
-            const bool swapShown = !command.Resources.isEmpty() &&
-                                   model_.FindTagByName(command.Resources.front().ResID, first) &&
-                                   Layout::SwapApplies(first.DataTypeCode);
-            return QStringList{command.Name,
-                               QString::number(command.Start_Addr),
-                               functionNums_.value(command.Function_Code),
-                               QString::number(command.TotalLength),
-                               QString::number(command.ScanRate),
-                               swapShown ? (command.SwappedValue == 1 ? "TRUE" : "FALSE") : QString()};
-        });
-    }
-    if (selectRow >= 0 && selectRow < rows->GetItemCount()) {
-        SelectListRows(*rows, {selectRow});
-        rows->setFocus();
-    }
-    showSelectedCommand();
+    const MODBUS_COMMAND_SETTINGS& command = commands()[row];
+    TagRecord first;
+    const bool swapShown = !command.Resources.isEmpty() &&
+                           model_.FindTagByName(command.Resources.front().ResID, first) &&
+                           Layout::SwapApplies(first.DataTypeCode);
+    return {command.Name,
+            QString::number(command.Start_Addr),
+            functionNums_.value(command.Function_Code),
+            QString::number(command.TotalLength),
+            QString::number(command.ScanRate),
+            swapShown ? (command.SwappedValue == 1 ? "TRUE" : "FALSE") : QString()};
 }
 
 void CExternalDeviceSettingDlg::showSelectedCommand()
 {
     const QList<int> rows = item<CListCtrlEx>(kListCommands)->GetSelectedRows();
-    const QVector<MODBUS_COMMAND_SETTINGS> list = commands();
+    const QVector<MODBUS_COMMAND_SETTINGS>& list = commands();
     showCommand(rows.size() == 1 && rows.front() < list.size() ? &list[rows.front()] : nullptr);
 }
 
@@ -147,134 +118,27 @@ void CExternalDeviceSettingDlg::showCommand(const MODBUS_COMMAND_SETTINGS* comma
     setItemText(kEditReference,
                 command ? QString::number(Layout::ReferenceAddress(shown.Function_Code, shown.Start_Addr)) : QString());
     setItemText(kEditScanRate, QString::number(shown.ScanRate));
-    tags_.clear();
-    for (const MODBUS_COMMAND_RESOURCE& resource : shown.Resources) {
-        TagRecord tag;
-        if (model_.FindTagByName(resource.ResID, tag))
-            tags_.push_back(tag);
-    }
-    range_ = Layout::ComputeTotalRange(shown.Function_Code, std::vector<TagRecord>{});
-    followFirstTag();
-    checkItem(kCheckSwap, command && Layout::SwapApplies(firstTagCode()) && shown.SwappedValue == 1);
-    enableItem(kEditTotal, !command || Layout::CountsBits(shown.Function_Code));
-    showTotalRange();
-    setItemText(kEditTotal, QString::number(command ? shown.TotalLength : 1));
-    rebuildResources(false);
+    tags_.Show(command);
 }
 
 // ---- the tags of the command ----
 
-int CExternalDeviceSettingDlg::function() const
-{
-    return std::max(item<QComboBox>(kComboFunction)->currentIndex(), 0);
-}
-
-int CExternalDeviceSettingDlg::firstTagCode() const
-{
-    return tags_.empty() ? 0 : tags_.front().DataTypeCode;
-}
-
 void CExternalDeviceSettingDlg::ChooseTags()
 {
     std::vector<int> types;
-    for (int code : Layout::AllowedCodes(function()))
+    for (int code : Layout::AllowedCodes(tags_.Function()))
         types.push_back(RegisterType::Base + code);
-    const int typeIndex = tags_.empty() ? 0 : MapDataTypeCode(firstTagCode());
-    CModbusTagSelectDlg chooser(model_, nullptr, false, types, ServiceId::ModbusMaster, function(), typeIndex, this);
+    const int typeIndex = tags_.Tags().empty() ? 0 : MapDataTypeCode(tags_.FirstTagCode());
+    CModbusTagSelectDlg chooser(model_, nullptr, false, types, ServiceId::ModbusMaster, tags_.Function(), typeIndex,
+                                this);
     connect(&chooser, &CModbusTagSelectDlg::TagsSelected, this,
             [this](const std::vector<TagRecord>& tags) { SetChosenTags(tags); });
     chooser.DoModal();
 }
 
-AddressedTagList<std::vector<TagRecord>>::Hooks CExternalDeviceSettingDlg::tagHooks()
-{
-    return {.choose = [this] { ChooseTags(); },
-            .accepts = [this](const std::vector<TagRecord>& chosen) { return suited(chosen); },
-            // All tags of one command share one data type.
-            .replaces = [this](const TagRecord& first) { return firstTagCode() != first.DataTypeCode; },
-            .key = [](const TagRecord& tag) { return tag.ResID; },
-            .make = [](const TagRecord& tag) { return tag; },
-            .layout = [this](AddressedTagChange change) { layTagsOut(change); },
-            .rowCount = [this] { return static_cast<int>(resources_.size()); },
-            .rowTexts =
-                [this](int row) {
-                    const MODBUS_COMMAND_RESOURCE& resource = resources_[row];
-                    return QStringList{model_.GetTagNameByAddress(resource.ResID), QString::number(resource.Start_Addr),
-                                       QString::number(resource.Length),
-                                       Layout::ReferenceText(function(), resource.ReferenceAddress)};
-                }};
-}
-
 void CExternalDeviceSettingDlg::SetChosenTags(const std::vector<TagRecord>& chosen)
 {
-    tagList_.Append(chosen);
-}
-
-// Checked before anything changes: a refused choice leaves the command as it was.
-bool CExternalDeviceSettingDlg::suited(const std::vector<TagRecord>& chosen) const
-{
-    const bool suited = std::all_of(chosen.begin(), chosen.end(), [this](const TagRecord& tag) {
-        return Layout::IsAllowedCode(function(), tag.DataTypeCode);
-    });
-    if (!suited)
-        ShowMessageBox(LoadLangString(kStringUnsuitedTags), MB_OK | MB_ICONWARNING);
-    return suited;
-}
-
-void CExternalDeviceSettingDlg::layTagsOut(AddressedTagChange change)
-{
-    const bool tagsChanged = change != AddressedTagChange::Moved && change != AddressedTagChange::StartEdited;
-    if (tagsChanged) {
-        showTotalRange();
-        followFirstTag();
-    }
-    buildResources(tagsChanged);
-}
-
-void CExternalDeviceSettingDlg::showTotalRange()
-{
-    range_ = Layout::ComputeTotalRange(function(), tags_);
-    setItemText(kTextTotalRange, rangeText(range_.Minimum, range_.Maximum));
-}
-
-void CExternalDeviceSettingDlg::followFirstTag()
-{
-    const bool swap = Layout::SwapApplies(firstTagCode());
-    if (!swap)
-        checkItem(kCheckSwap, false);
-    enableItem(kCheckSwap, swap);
-    item<QComboBox>(kComboDataType)->setCurrentIndex(Layout::DataTypeEntry(firstTagCode()));
-}
-
-void CExternalDeviceSettingDlg::rebuildResources(bool computedTotal)
-{
-    buildResources(computedTotal);
-    tagList_.Refill();
-}
-
-void CExternalDeviceSettingDlg::buildResources(bool computedTotal)
-{
-    if (computedTotal)
-        setItemText(kEditTotal, QString::number(range_.Current));
-    resources_ = Layout::BuildResources(function(), numberIn(itemText(kEditStart)), numberIn(itemText(kEditTotal)),
-                                        range_.PerTag, tags_, item<QComboBox>(kComboDataType)->currentIndex());
-}
-
-void CExternalDeviceSettingDlg::clearTags()
-{
-    tags_.clear();
-    resources_.clear();
-    range_ = {};
-    tagList_.Refill();
-}
-
-void CExternalDeviceSettingDlg::onFunctionChanged()
-{
-    clearTags();
-    setItemText(kTextTotalRange, rangeText(1, 1));
-    setItemText(kEditTotal, QStringLiteral("1"));
-    enableItem(kEditTotal, Layout::CountsBits(function()));
-    followFirstTag();
+    tags_.Append(chosen);
 }
 
 // ---- Add, Modify, Delete ----
@@ -283,7 +147,7 @@ MODBUS_COMMAND_SETTINGS CExternalDeviceSettingDlg::readCommand()
 {
     MODBUS_COMMAND_SETTINGS command;
     command.Name = itemText(kEditName);
-    command.Function_Code = function();
+    command.Function_Code = tags_.Function();
     command.Start_Addr = numberIn(itemText(kEditStart));
     setItemText(kEditReference, QString::number(Layout::ReferenceAddress(command.Function_Code, command.Start_Addr)));
     command.TotalLength = numberIn(itemText(kEditTotal));
@@ -291,20 +155,19 @@ MODBUS_COMMAND_SETTINGS CExternalDeviceSettingDlg::readCommand()
     command.SwappedValue =
         swapApplies ? (isItemChecked(kCheckSwap) ? 1 : 0) : MODBUS_COMMAND_SETTINGS::kSwapNotApplicable;
     command.ScanRate = numberIn(itemText(kEditScanRate));
-    rebuildResources(false);
-    command.Resources = resources_;
+    command.Resources = tags_.Rebuild();
     return command;
 }
 
-bool CExternalDeviceSettingDlg::check(const MODBUS_COMMAND_SETTINGS& command, Mode mode, int row) const
+bool CExternalDeviceSettingDlg::check(const MODBUS_COMMAND_SETTINGS& command, int row) const
 {
     ValidationReport report;
-    CheckEntryName(command.Name, FieldLabel(kLabelName).Text(*this), commands(), mode == Mode::Add ? -1 : row,
-                   control(kEditName), report);
-    if (tags_.empty())
+    CheckEntryName(command.Name, FieldLabel(kLabelName).Text(*this), commands(), row, control(kEditName), report);
+    if (tags_.Tags().empty())
         report.Add(FormatInvalidItemLine(FieldLabel(kLabelTags).Text(*this)));
-    if (command.TotalLength < range_.Minimum || command.TotalLength > range_.Maximum)
-        report.Add(FormatLangString(kStringTotalRange, range_.Minimum, range_.Maximum) + QStringLiteral("\r\n"),
+    const Layout::TotalRange& range = tags_.Range();
+    if (command.TotalLength < range.Minimum || command.TotalLength > range.Maximum)
+        report.Add(FormatLangString(kStringTotalRange, range.Minimum, range.Maximum) + QStringLiteral("\r\n"),
                    control(kEditTotal));
     else if (!Layout::FitsAddressSpace(command.Start_Addr, command.TotalLength))
         report.Add(FormatRangeErrorLine(FieldLabel(kLabelStart).Text(*this), 0,
@@ -322,47 +185,32 @@ QString CExternalDeviceSettingDlg::logPrefix() const
     return QStringLiteral("%1 %2").arg(LoadLangString(kStringCommand), model_.GetResourceName(ServiceId::ModbusMaster));
 }
 
-void CExternalDeviceSettingDlg::log(const QString& line) const
+StoredEntryButtons<MODBUS_COMMAND_SETTINGS>::Hooks CExternalDeviceSettingDlg::commandHooks()
 {
-    if (owner_)
-        owner_->AddLogLine(line);
-}
-
-bool CExternalDeviceSettingDlg::AddCommand()
-{
-    const MODBUS_COMMAND_SETTINGS command = readCommand();
-    if (!check(command, Mode::Add, -1) || !model_.AddModbusMasterCommand(deviceRow_, command))
-        return false;
-    const int count = static_cast<int>(commands().size());
-    refillCommands(count - 1);
-    log(FormatLangString(kStringEntryAdded, logPrefix(), count));
-    return true;
-}
-
-bool CExternalDeviceSettingDlg::ModifyCommand()
-{
-    const QList<int> rows = RowsToChange(*item<CListCtrlEx>(kListCommands));
-    if (rows.isEmpty())
-        return false;
-    const int row = rows.front();
-    const MODBUS_COMMAND_SETTINGS command = readCommand();
-    if (!check(command, Mode::Modify, row) || !model_.UpdateModbusCommandTagUse(deviceRow_, row, command))
-        return false;
-    refillCommands(row);
-    log(FormatLangString(kStringEntryModified, logPrefix(), row + 1));
-    return true;
-}
-
-bool CExternalDeviceSettingDlg::DeleteCommand()
-{
-    QList<int> selected = RowsToChange(*item<CListCtrlEx>(kListCommands));
-    if (selected.isEmpty())
-        return false;
-    std::sort(selected.rbegin(), selected.rend());
-    for (int row : selected)
-        model_.DeleteModbusMasterCommand(deviceRow_, row);
-    const int left = static_cast<int>(commands().size());
-    refillCommands(std::min(selected.back(), left - 1));
-    log(FormatLangString(kStringEntriesDeleted, logPrefix()));
-    return true;
+    return {.count = [this] { return static_cast<int>(commands().size()); },
+            .read = [this] { return readCommand(); },
+            .check = [this](const auto& command, int row) { return check(command, row); },
+            .add = [this](const auto& command) { return model_.AddModbusMasterCommand(deviceRow_, command) != 0; },
+            .modify =
+                [this](int row, const auto& command) {
+                    return model_.UpdateModbusCommandTagUse(deviceRow_, row, command) != 0;
+                },
+            .remove =
+                [this](const QList<int>& rows) {
+                    for (auto row = rows.rbegin(); row != rows.rend(); ++row) // later rows first
+                        model_.DeleteModbusMasterCommand(deviceRow_, *row);
+                },
+            .rowTexts = [this](int row) { return commandRowTexts(row); },
+            .shown =
+                [this] {
+                    if (!commands_.List().GetSelectedRows().isEmpty())
+                        commands_.List().setFocus();
+                    showSelectedCommand();
+                },
+            .logName = [this] { return logPrefix(); },
+            .log =
+                [this](const QString& line) {
+                    if (owner_)
+                        owner_->AddLogLine(line);
+                }};
 }

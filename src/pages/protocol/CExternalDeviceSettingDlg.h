@@ -4,11 +4,11 @@
 // it reads or writes. The dialog lays the tags out from the start address and writes each added,
 // modified or deleted command into the model at once.
 
-#include "AddressedTagList.h"
 #include "CDialogBase.h"
 #include "ControlId.h"
 #include "MODBUS_EXTERNAL_DEVICE_SETTINGS.h"
-#include "ModbusCommandLayout.h"
+#include "ModbusCommandTags.h"
+#include "StoredEntryButtons.h"
 #include "TagRecord.h"
 
 #include <QStringList>
@@ -58,14 +58,14 @@ public:
     CExternalDeviceSettingDlg(CDataCenter& model, int deviceRow, CPropertyUIDialog* owner);
 
     // The buttons; each true when the model was changed.
-    bool AddCommand();
-    bool ModifyCommand();
-    bool DeleteCommand();
+    bool AddCommand() { return commands_.Add(); }
+    bool ModifyCommand() { return commands_.Modify(); }
+    bool DeleteCommand() { return commands_.Delete(); }
     // The tags the tag chooser hands over: refused (700) unless the function takes their types.
     void SetChosenTags(const std::vector<TagRecord>& chosen);
 
-    const QVector<MODBUS_COMMAND_RESOURCE>& Resources() const { return resources_; }
-    const std::vector<TagRecord>& ChosenTags() const { return tags_; }
+    const QVector<MODBUS_COMMAND_RESOURCE>& Resources() const { return tags_.Resources(); }
+    const std::vector<TagRecord>& ChosenTags() const { return tags_.Tags(); }
 
 protected:
     bool OnInitDialog() override;
@@ -73,27 +73,15 @@ protected:
     virtual void ChooseTags();
 
 private:
-    enum class Mode { Add, Modify };
-
-    QVector<MODBUS_COMMAND_SETTINGS> commands() const;
-    void refillCommands(int selectRow);
+    StoredEntryButtons<MODBUS_COMMAND_SETTINGS>::Hooks commandHooks();
+    const QVector<MODBUS_COMMAND_SETTINGS>& commands() const;
+    QStringList commandRowTexts(int row) const;
     void showSelectedCommand();
     void showCommand(const MODBUS_COMMAND_SETTINGS* command);
-    void onFunctionChanged();
-    AddressedTagList<std::vector<TagRecord>>::Hooks tagHooks();
-    bool suited(const std::vector<TagRecord>& chosen) const;
-    void layTagsOut(AddressedTagChange change);
-    void clearTags();
-    void showTotalRange();
-    void followFirstTag();
-    void buildResources(bool computedTotal);
-    void rebuildResources(bool computedTotal);
-    int function() const;
-    int firstTagCode() const;
     MODBUS_COMMAND_SETTINGS readCommand();
-    bool check(const MODBUS_COMMAND_SETTINGS& command, Mode mode, int row) const;
+    // row: the modified command's, -1 on Add.
+    bool check(const MODBUS_COMMAND_SETTINGS& command, int row) const;
     QString logPrefix() const;
-    void log(const QString& line) const;
 
     CDataCenter& model_;
     int deviceRow_;
@@ -102,9 +90,7 @@ private:
     QStringList functionNums_;
     QStringList dataTypes_;
     SettingTriple scanRate_{};
-    std::vector<TagRecord> tags_;
-    QVector<MODBUS_COMMAND_RESOURCE> resources_;
-    AddressedTagList<std::vector<TagRecord>> tagList_;
-    ModbusCommandLayout::TotalRange range_;
+    ModbusCommandTags tags_;
+    StoredEntryButtons<MODBUS_COMMAND_SETTINGS> commands_;
     bool showing_ = false; // a command is being shown: the function combo follows it
 };

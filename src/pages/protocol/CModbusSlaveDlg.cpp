@@ -3,15 +3,11 @@
 #include "CDataCenter.h"
 #include "CListCtrlEx.h"
 #include "CTagSelectDlg.h"
-#include "ConfirmDeleteDlg.h"
 #include "EntryNameCheck.h"
 #include "IPageHost.h"
 #include "ListColumns.h"
-#include "ListPageStrings.h"
-#include "ListRows.h"
 #include "ModbusSlaveMap.h"
 #include "PageConversions.h"
-#include "RowMoves.h"
 #include "TextFormat.h"
 #include "TypeIds.h"
 #include "Validation.h"
@@ -31,39 +27,23 @@ constexpr unsigned kStringTooManySets = 751;
 constexpr unsigned kSetColumns[] = {360, 361, 762, 862};
 constexpr unsigned kTagColumns[] = {360, 623, 762, 625, 761};
 const QString kSection = QStringLiteral("ModbusSlave");
-const QString kNoneText = QStringLiteral("None");
-constexpr int kEthernetControls[] = {kLabelPort,   kEditPort,         kRangePort,       kLabelUnitId,     kEditUnitId,
-                                     kRangeUnitId, kLabelIdleTimeout, kEditIdleTimeout, kRangeIdleTimeout};
-constexpr int kSerialControls[] = {kLabelSerialUnitId, kEditSerialUnitId, kRangeSerialUnitId};
 constexpr AddressedTagControls kTagControls{.list = kListTags,
                                             .choose = kButtonAddTags,
                                             .remove = kButtonRemoveTags,
                                             .up = kButtonTagUp,
                                             .down = kButtonTagDown,
                                             .start = kEditStart};
-
-SettingTriple slaveTriple(const char* key)
-{
-    SettingTriple triple;
-    MODBUS_SLAVE_SETTINGS().GetModbusSlaveDefault(QString::fromLatin1(key), triple);
-    return triple;
-}
+constexpr StoredEntryRules kSetRules{.limit = ModbusSlaveMap::kMaxTagSets,
+                                     .limitMessage = kStringTooManySets,
+                                     .confirmDelete = true,
+                                     .modifiedRow = ModifiedRow::OnlySelected};
 
 } // namespace
 
 CModbusSlaveDlg::CModbusSlaveDlg(IPageHost* host)
-    : CPropertyUIDialog(kTemplate, host), serialPorts_(kNoneText, QString()),
-      tags_(*this, working_.Items, kTagControls, tagHooks())
-{
-    general_.Bind(kEditPort, kLabelPort, &MODBUS_SLAVE_SETTINGS::ListenPort, AsNumber{slaveTriple("PortValue")})
-        .Bind(kEditUnitId, kLabelUnitId, &MODBUS_SLAVE_SETTINGS::UnitID, AsNumber{slaveTriple("UnitIDValue")})
-        .Bind(kEditIdleTimeout, kLabelIdleTimeout, &MODBUS_SLAVE_SETTINGS::Timeout,
-              AsNumber{slaveTriple("IdleTimeoutValue")})
-        .Bind(kComboEthernet, QString(), &MODBUS_SLAVE_SETTINGS::EnEthernet,
-              AsIndex{{kNoneText, LoadLangString(kStringEthernetPort)}})
-        .Bind(kEditSerialUnitId, kLabelSerialUnitId, &MODBUS_SLAVE_SETTINGS::SerialUnitID,
-              AsNumber{slaveTriple("UnitIDValue")});
-}
+    : CPropertyUIDialog(kTemplate, host), tags_(*this, working_.Items, kTagControls, tagHooks()),
+      sets_(*this, kListSets, kSetRules, setHooks())
+{}
 
 bool CModbusSlaveDlg::OnInitDialog()
 {
@@ -75,24 +55,16 @@ bool CModbusSlaveDlg::OnInitDialog()
     areas_ = {OptionList(kSection, QStringLiteral("FuncDigit")), OptionList(kSection, QStringLiteral("FuncAnalog")),
               OptionList(kSection, QStringLiteral("RW"))};
     setItemText(kTextReadWrite, QString());
-    writeRangeTexts();
+    connection_.WriteRangeTexts(*this);
     onClicked(kButtonAdd, [this] { AddSet(); });
     onClicked(kButtonModify, [this] { ModifySet(); });
     onClicked(kButtonDelete, [this] { DeleteSets(); });
     tags_.Connect();
     OnUserChange(kComboFunction, [this] { onFunctionChosen(); });
-    OnUserChange(kComboEthernet, [this] { updateEnabling(); });
-    OnUserChange(kComboSerialPort, [this] { updateEnabling(); });
+    OnUserChange(kComboEthernet, [this] { connection_.UpdateEnabling(*this); });
+    OnUserChange(kComboSerialPort, [this] { connection_.UpdateEnabling(*this); });
     connect(item<CListCtrlEx>(kListSets), &CListCtrlEx::itemSelectionChanged, this, [this] { showSelectedSet(); });
     return true;
-}
-
-void CModbusSlaveDlg::writeRangeTexts()
-{
-    setItemText(kRangePort, RangeTextOf(slaveTriple("PortValue")));
-    setItemText(kRangeUnitId, RangeTextOf(slaveTriple("UnitIDValue")));
-    setItemText(kRangeSerialUnitId, RangeTextOf(slaveTriple("UnitIDValue")));
-    setItemText(kRangeIdleTimeout, RangeTextOf(slaveTriple("IdleTimeoutValue"), "sec(s) (%1-%2)"));
 }
 
 void CModbusSlaveDlg::OnPageShown()
@@ -103,44 +75,28 @@ void CModbusSlaveDlg::OnPageShown()
         return;
     {
         BusyGuard busy(Busy());
-        serialPorts_.Rebuild(*model, SerialPortUser::ModbusSlave, *item<QComboBox>(kComboSerialPort));
-        general_.Fill(*this, model->ModbusSlave);
-        const int serial = model->ModbusSlave.EnSerial ? serialPorts_.IndexOf(model->ModbusSlave.SerialPort) : 0;
-        item<QComboBox>(kComboSerialPort)->setCurrentIndex(std::max(serial, 0));
-        reloadSets({});
+        connection_.Show(*this, *model);
+        sets_.Refill(-1);
         working_.Reset();
         showWorkingSet();
-        updateEnabling();
     }
     SelectFirstListItem(kListSets);
 }
 
-void CModbusSlaveDlg::updateEnabling()
-{
-    const bool ethernet = item<QComboBox>(kComboEthernet)->currentIndex() > 0;
-    const bool serial = item<QComboBox>(kComboSerialPort)->currentIndex() > 0;
-    for (int id : kEthernetControls)
-        enableItem(id, ethernet);
-    for (int id : kSerialControls)
-        enableItem(id, serial);
-}
-
 // ---- the set list and the working set ----
 
-void CModbusSlaveDlg::reloadSets(const QList<int>& selectRows)
+const QVector<MODBUS_SLAVE_TAG_SET>& CModbusSlaveDlg::sets() const
 {
-    stored_ = GetDataCenter()->ModbusSlave.MulitTagSet;
-    {
-        BusyGuard busy(Busy());
-        FillNumberedRows(*item<CListCtrlEx>(kListSets), static_cast<int>(stored_.size()), [this](int row) {
-            const MODBUS_SLAVE_TAG_SET& set = stored_[row];
-            if (set.Items.isEmpty())
-                return QStringList{set.Name, QString(), QString()};
-            return QStringList{set.Name, areas_.Name(set.Items.front()),
-                               QString::number(set.Items.front().ModbusAddress)};
-        });
-    }
-    SelectListRows(*item<CListCtrlEx>(kListSets), selectRows);
+    static const QVector<MODBUS_SLAVE_TAG_SET> none;
+    return GetDataCenter() ? GetDataCenter()->ModbusSlave.MulitTagSet : none;
+}
+
+QStringList CModbusSlaveDlg::setRowTexts(int row) const
+{
+    const MODBUS_SLAVE_TAG_SET& set = sets()[row];
+    if (set.Items.isEmpty())
+        return {set.Name, QString(), QString()};
+    return {set.Name, areas_.Name(set.Items.front()), QString::number(set.Items.front().ModbusAddress)};
 }
 
 void CModbusSlaveDlg::showSelectedSet()
@@ -149,8 +105,8 @@ void CModbusSlaveDlg::showSelectedSet()
         return;
     const QList<int> rows = item<CListCtrlEx>(kListSets)->GetSelectedRows();
     BusyGuard busy(Busy());
-    if (rows.size() == 1 && rows.front() < stored_.size())
-        working_ = stored_[rows.front()];
+    if (rows.size() == 1 && rows.front() < sets().size())
+        working_ = sets()[rows.front()];
     else
         working_.Reset();
     showWorkingSet();
@@ -272,107 +228,76 @@ void CModbusSlaveDlg::AddChosenTags(const std::vector<TagRecord>& chosen)
 
 // ---- Add, Modify, Delete ----
 
-void CModbusSlaveDlg::readSetControls()
+StoredEntryButtons<MODBUS_SLAVE_TAG_SET>::Hooks CModbusSlaveDlg::setHooks()
+{
+    return {.count = [this] { return static_cast<int>(sets().size()); },
+            .read = [this] { return readSetControls(); },
+            .writePageFields = [this] { return applyGeneral(); },
+            .check = [this](const auto&, int row) { return checkSet(row); },
+            .add =
+                [this](const auto& set) {
+                    GetDataCenter()->AddModbusSlaveTagSet(set);
+                    return true;
+                },
+            .modify =
+                [this](int row, const auto& set) {
+                    GetDataCenter()->SetModbusSlaveTagSet(row, set);
+                    return true;
+                },
+            .remove =
+                [this](const QList<int>& rows) {
+                    GetDataCenter()->DeleteModbusSlaveTagSets(std::vector<int>(rows.begin(), rows.end()));
+                },
+            .rowTexts = [this](int row) { return setRowTexts(row); },
+            .logName = [this] { return GetNodeInfo().shownText; },
+            .log = [this](const QString& line) { AddLogLine(line); }};
+}
+
+const MODBUS_SLAVE_TAG_SET& CModbusSlaveDlg::readSetControls()
 {
     working_.Name = itemText(kEditSetName);
     ModbusSlaveMap::SetFunction(working_, selectedFunction());
     if (startAddress() >= 0)
         ModbusSlaveMap::RenumberSet(working_, startAddress());
+    return working_;
 }
 
-bool CModbusSlaveDlg::checkSet(Mode mode, int row) const
+bool CModbusSlaveDlg::checkSet(int row) const
 {
     if (working_.Items.isEmpty()) {
         ShowMessageBox(LoadLangString(kStringSetWithoutTags) + QStringLiteral("\r\n"), MB_OK | MB_ICONWARNING);
         return false;
     }
     ValidationReport report;
-    CheckEntryName(working_.Name, FieldLabel(kLabelSetName).Text(*this), stored_, mode == Mode::Modify ? row : -1,
-                   control(kEditSetName), report);
+    CheckEntryName(working_.Name, FieldLabel(kLabelSetName).Text(*this), sets(), row, control(kEditSetName), report);
     if (selectedFunction() < 0)
         report.Add(FormatInvalidItemLine(FieldLabel(kLabelFunction).Text(*this)), control(kComboFunction));
     const int start = startAddress();
     if (start < 0 || start > ModbusSlaveMap::kLastAddress)
         report.Add(FormatRangeErrorLine(FieldLabel(kLabelStart).Text(*this), 0, ModbusSlaveMap::kLastAddress),
                    control(kEditStart));
-    else if (!ModbusSlaveMap::SetFitsMap(working_, stored_, mode == Mode::Modify ? row : -1))
+    else if (!ModbusSlaveMap::SetFitsMap(working_, sets(), row))
         report.Add(LoadLangString(kStringAddressTaken) + QStringLiteral("\r\n"), control(kEditStart));
     return !report.ShowIfAny();
 }
 
-bool CModbusSlaveDlg::checkGeneral() const
+// The general settings go into the model with every added or modified set.
+bool CModbusSlaveDlg::applyGeneral()
 {
-    ValidationReport report;
-    general_.Validate(*this, report);
-    return !report.ShowIfAny();
-}
-
-void CModbusSlaveDlg::applyGeneral()
-{
-    CDataCenter& model = *GetDataCenter();
-    model.SetModbusSlaveSerialPort(serialPorts_.KeyAt(item<QComboBox>(kComboSerialPort)->currentIndex()));
-    general_.Store(*this, model.ModbusSlave); // the bound fields only
-    model.MarkModified();
+    if (!connection_.Apply(*this, *GetDataCenter()))
+        return false;
     AddLogLine(FormatLangString(kStringSettingsApplied, GetNodeInfo().shownText));
-}
-
-bool CModbusSlaveDlg::AddSet()
-{
-    CDataCenter* model = GetDataCenter();
-    if (!model)
-        return false;
-    if (stored_.size() >= ModbusSlaveMap::kMaxTagSets) {
-        ShowMessageBox(FormatLangString(kStringTooManySets, ModbusSlaveMap::kMaxTagSets), MB_OK | MB_ICONWARNING);
-        reloadSets({static_cast<int>(stored_.size()) - 1});
-        return false;
-    }
-    readSetControls();
-    if (!checkSet(Mode::Add, -1) || !checkGeneral())
-        return false;
-    applyGeneral();
-    model->AddModbusSlaveTagSet(working_);
-    reloadSets({static_cast<int>(model->ModbusSlave.MulitTagSet.size()) - 1});
-    AddLogLine(FormatLangString(kStringEntryAdded, GetNodeInfo().shownText, stored_.size()));
-    return true;
-}
-
-bool CModbusSlaveDlg::ModifySet()
-{
-    CDataCenter* model = GetDataCenter();
-    if (!model)
-        return false;
-    readSetControls();
-    if (!checkGeneral())
-        return false;
-    applyGeneral();
-    const QList<int> rows = item<CListCtrlEx>(kListSets)->GetSelectedRows();
-    if (rows.size() != 1 || !checkSet(Mode::Modify, rows.front()) || working_.Name.isEmpty())
-        return false;
-    model->SetModbusSlaveTagSet(rows.front(), working_);
-    reloadSets(rows);
-    AddLogLine(FormatLangString(kStringEntryModified, GetNodeInfo().shownText, rows.front() + 1));
     return true;
 }
 
 bool CModbusSlaveDlg::DeleteSets()
 {
-    CDataCenter* model = GetDataCenter();
-    const QList<int> rows = RowsToChange(*item<CListCtrlEx>(kListSets));
-    if (!model || rows.isEmpty())
+    if (!GetDataCenter() || !sets_.Delete())
         return false;
-    ConfirmDeleteDlg confirm(this);
-    if (confirm.DoModal() != IDYES)
-        return false;
-    model->DeleteModbusSlaveTagSets(std::vector<int>(rows.begin(), rows.end()));
-    QVector<MODBUS_SLAVE_TAG_SET> left = stored_;
-    reloadSets({RemoveRows(left, rows)});
-    AddLogLine(FormatLangString(kStringEntriesDeleted, GetNodeInfo().shownText));
-    if (stored_.isEmpty()) {
+    if (sets().isEmpty()) {
         // No set left: the serial port goes back.
         BusyGuard busy(Busy());
-        item<QComboBox>(kComboSerialPort)->setCurrentIndex(0);
-        model->SetModbusSlaveSerialPort(QString());
-        updateEnabling();
+        connection_.FreeSerialPort(*this, *GetDataCenter());
         working_.Reset();
         showWorkingSet();
     }

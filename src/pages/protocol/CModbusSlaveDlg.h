@@ -7,9 +7,10 @@
 #include "CPropertyUIDialog.h"
 #include "ControlId.h"
 #include "MODBUS_SLAVE_SETTINGS.h"
+#include "ModbusSlaveConnection.h"
 #include "ModbusSlaveMap.h"
 #include "PageBindings.h"
-#include "SerialPortComboList.h"
+#include "StoredEntryButtons.h"
 #include "TagRecord.h"
 
 #include <QStringList>
@@ -61,8 +62,8 @@ public:
     explicit CModbusSlaveDlg(IPageHost* host);
 
     // The buttons; each true when the model was changed.
-    bool AddSet();
-    bool ModifySet();
+    bool AddSet() { return GetDataCenter() && sets_.Add(); }
+    bool ModifySet() { return GetDataCenter() && sets_.Modify(); }
     bool DeleteSets();
     // The tags the tag chooser hands over (its TagsSelected).
     void AddChosenTags(const std::vector<TagRecord>& chosen);
@@ -76,31 +77,27 @@ protected:
     virtual void ChooseTags();
 
 private:
-    enum class Mode { Add, Modify };
-
+    StoredEntryButtons<MODBUS_SLAVE_TAG_SET>::Hooks setHooks();
     AddressedTagList<QVector<MODBUS_SLAVE_TAG_ITEM>>::Hooks tagHooks();
     int appendTags(const std::vector<TagRecord>& chosen);
     void layTagsOut(AddressedTagChange change);
     QStringList tagRowTexts(int row) const;
-    void writeRangeTexts();
-    // The model's sets into the list, the rows selected.
-    void reloadSets(const QList<int>& selectRows);
+    const QVector<MODBUS_SLAVE_TAG_SET>& sets() const;
+    QStringList setRowTexts(int row) const;
     void showWorkingSet();
     void refillFunctions();
     void showSelectedSet();
-    void updateEnabling();
     void onFunctionChosen();
-    void readSetControls();
+    const MODBUS_SLAVE_TAG_SET& readSetControls();
     int startAddress() const;
     int selectedFunction() const;
-    bool checkSet(Mode mode, int row) const;
-    bool checkGeneral() const;
-    void applyGeneral();
+    // row: the modified set's, -1 on Add.
+    bool checkSet(int row) const;
+    bool applyGeneral();
 
-    PageBindings<MODBUS_SLAVE_SETTINGS> general_;
-    SerialPortComboList serialPorts_;
+    ModbusSlaveConnection connection_;
     MODBUS_SLAVE_TAG_SET working_;
     AddressedTagList<QVector<MODBUS_SLAVE_TAG_ITEM>> tags_;
-    QVector<MODBUS_SLAVE_TAG_SET> stored_;
+    StoredEntryButtons<MODBUS_SLAVE_TAG_SET> sets_;
     ModbusSlaveMap::FunctionAreas areas_;
 };

@@ -253,4 +253,43 @@ TEST_F(ModbusSlavePageTest, ChosenTagsJoinTheSetOrReplaceItsTagsOfAnotherType)
     }
 }
 
+TEST_F(ModbusSlavePageTest, ModifyAppliesTheSettingsFirstAndChangesOnlyASetSelectedAlone)
+{
+    addSet("A", 0, AddTags(harness.model(), "MA", 5, 1), kInputRegisters);
+    setList().clearSelection();
+    addSet("B", 10, AddTags(harness.model(), "MB", 5, 1), kInputRegisters);
+    ASSERT_EQ(sets().size(), 2);
+    const QString applied = FormatLangString(617, "Modbus Slave");
+    const struct {
+        const char* name;
+        QList<int> rows;
+        const char* setName;
+        QStringList names;
+        QStringList messages;
+        QStringList log;
+    } cases[] = {
+        {"the first set renamed", {0}, "A2", {"A2", "B"}, {}, {applied, FormatLangString(618, "Modbus Slave", 1)}},
+        {"no set selected: the settings only", {}, "C", {"A2", "B"}, {}, {applied}},
+        {"two sets selected: the settings only", {0, 1}, "C", {"A2", "B"}, {}, {applied}},
+        {"the other set's name", {1}, "a2", {"A2", "B"}, {FormatItemErrorLine("Set Name")}, {applied}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SelectListRows(setList(), c.rows);
+        harness.Set({{kEditSetName, QString::fromUtf8(c.setName)}, {kEditPort, QStringLiteral("1502")}});
+        harness.model().ModbusSlave.ListenPort = 502;
+        harness.Forget();
+        EXPECT_EQ(page.ModifySet(), c.log.size() == 2);
+        EXPECT_EQ(harness.model().ModbusSlave.ListenPort, 1502);
+        EXPECT_EQ(harness.messages(), c.messages);
+        EXPECT_EQ(harness.logLines(), c.log);
+        QStringList names;
+        for (const MODBUS_SLAVE_TAG_SET& set : sets())
+            names << set.Name;
+        EXPECT_EQ(names, c.names);
+        EXPECT_EQ(Column(setList(), 1), c.names);
+    }
+    EXPECT_EQ(sets()[0].Items.size(), 1) << "the renamed set keeps its tags";
+}
+
 } // namespace

@@ -3,7 +3,7 @@
 # build-sanitize/) and runs them; any report fails the run.
 #   scripts/sanitize.sh               every test
 #   scripts/sanitize.sh --no-widgets  only the libraries without widgets: helper, model,
-#                                     persistence and the device library (what CI runs)
+#                                     persistence and the device library
 # Further arguments go to ctest (for example -R FileTransfer).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

@@ -20,8 +20,9 @@ template <class Picker>
 Picker* placePicker(QWidget* placeholder)
 {
     auto* picker = new Picker(placeholder ? placeholder->parentWidget() : nullptr);
+    // The layout hands back the placeholder's item, which is ours to delete.
     if (placeholder && placeholder->parentWidget() && placeholder->parentWidget()->layout())
-        placeholder->parentWidget()->layout()->replaceWidget(placeholder, picker);
+        delete placeholder->parentWidget()->layout()->replaceWidget(placeholder, picker);
     if (placeholder)
         placeholder->hide();
     return picker;

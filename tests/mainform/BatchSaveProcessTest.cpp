@@ -3,6 +3,7 @@
 #include "CDataCenter.h"
 #include "CTemplatePlacer.h"
 #include "IniFile.h"
+#include "SanitizerSlowdown.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -16,7 +17,9 @@
 
 namespace {
 
-constexpr int kRunTimeoutMs = 20000;
+// A run that is given up on, and the time by which a refused or failed run must have ended.
+constexpr int kRunTimeoutMs = SanitizerSlowdown::Scaled(20000);
+constexpr int kPromptEndMs = SanitizerSlowdown::Scaled(10000);
 // Set to a folder to have the sample project of the README written there.
 constexpr const char* kSampleFolderVariable = "PELANDRIX_SAMPLE_DIR";
 constexpr const char* kSampleName = "pump-station.pelx";
@@ -139,7 +142,7 @@ TEST_F(BatchSaveProcessTest, GarbageEndsSoonWithAnErrorAndWritesNothing)
         const ProgramRun failed = run(c.arguments);
         ASSERT_TRUE(failed.finished) << c.label;
         EXPECT_NE(failed.exitCode, 0) << c.label;
-        EXPECT_LT(failed.elapsedMs, 10000) << c.label;
+        EXPECT_LT(failed.elapsedMs, kPromptEndMs) << c.label;
         EXPECT_FALSE(failed.errors.isEmpty()) << c.label;
         EXPECT_FALSE(QFile::exists(path("out.pelx"))) << c.label;
     }
@@ -175,7 +178,7 @@ TEST_F(BatchSaveProcessTest, SpecialFilesAreRefusedAtOnceWithAMessage)
         const ProgramRun refused = run(c.arguments);
         ASSERT_TRUE(refused.finished) << c.label;
         EXPECT_NE(refused.exitCode, 0) << c.label;
-        EXPECT_LT(refused.elapsedMs, 10000) << c.label;
+        EXPECT_LT(refused.elapsedMs, kPromptEndMs) << c.label;
         EXPECT_TRUE(refused.errors.contains(c.refused.toUtf8() + " is not a regular file"))
             << c.label << ": " << refused.errors.toStdString();
         EXPECT_FALSE(QFile::exists(path("out.pelx"))) << c.label;

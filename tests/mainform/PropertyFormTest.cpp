@@ -93,8 +93,9 @@ TEST(PropertyFormTest, SelectingANodeShowsItsPageAlone)
     CPropertyUIDialog* di = pane.PageForFormId(201);
     EXPECT_EQ(pane.VisiblePage(), di);
     EXPECT_EQ(di->GetNodeInfo(), nodeFor(201, "DI channels"));
-    if (auto* placeholder = dynamic_cast<CPlaceholderPage*>(di)) // until the row has its page
+    if (auto* placeholder = dynamic_cast<CPlaceholderPage*>(di)) { // until the row has its page
         EXPECT_EQ(placeholder->ShownText(), QStringLiteral("DI channels"));
+    }
 
     // DO and relay pages share a template but are two pages.
     pane.SelectNodePage(nodeFor(210, "Relay channels"));

@@ -172,8 +172,9 @@ TEST_F(DataLoggingPageTest, ValidationStopsAfterTheFirstStageWithLines)
         harness.Press(kButtonAdd);
         EXPECT_TRUE(profiles().isEmpty()) << c.label;
         ASSERT_EQ(harness.messages().size(), 1) << c.label;
-        if (!c.messages.isEmpty())
+        if (!c.messages.isEmpty()) {
             EXPECT_EQ(harness.messages().front(), c.messages.join(QString())) << c.label;
+        }
         // Back to a blank profile for the next case.
         page().TagsTab().item<CListCtrlEx>(DataLogSelectTagsIds::kListTags)->selectAll();
         page().TagsTab().RemoveSelectedTags();

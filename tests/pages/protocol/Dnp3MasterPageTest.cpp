@@ -124,8 +124,9 @@ TEST_F(Dnp3MasterPageTest, BadFieldsGiveOneBoxWithTheFocusOnTheFirst)
             SetControl(harness.page(), input);
         harness.Press(kButtonApply);
         EXPECT_EQ(harness.messages(), QStringList{c.lines});
-        if (c.focus != 0)
+        if (c.focus != 0) {
             EXPECT_EQ(harness.page().window()->focusWidget(), harness.page().control(c.focus));
+        }
         EXPECT_TRUE(Stored() == before);
         EXPECT_TRUE(harness.logLines().isEmpty());
     }

@@ -230,8 +230,9 @@ TEST(ModbusMasterCommandsButtonTest, WithoutASelectedDeviceTheUserIsAskedToAddOn
         EXPECT_EQ(harness.messages(), c.messages);
         EXPECT_EQ(harness.model().ModbusMasterDevices.size(), c.devicesAfter);
         EXPECT_EQ(harness.page().editorRows, c.editorRows);
-        if (!c.editorRows.isEmpty())
+        if (!c.editorRows.isEmpty()) {
             EXPECT_EQ(list.GetSelectedRows(), c.editorRows) << "the device stays selected after the editor";
+        }
     }
 }
 

@@ -2,15 +2,13 @@
 // stored in the model, each sensor's tags made and removed with it, a used tag holding the list,
 // and the sensors kept through saving and reopening the project.
 #include "CDevCfgHART.h"
-#include "CProjectLoader.h"
 #include "ChannelPageFixture.h"
 #include "EditedDefaultSettings.h"
 #include "LanguagePack.h"
 #include "ListRows.h"
+#include "ProjectReopen.h"
 #include "TextFormat.h"
 #include "TypeIds.h"
-
-#include <QTemporaryDir>
 
 #include <functional>
 #include <iterator>
@@ -215,17 +213,12 @@ TEST_F(HARTSensorListTest, SensorsAndTheirTagsAreSavedAndReadBack)
     const std::vector<HARTSensorEntry> expected{{0, 12, 5, 0, 0, 0, 0}, {1, 12, 20, 2, 38, 255, 16777215}};
     ASSERT_EQ(Stored(7), expected);
 
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("hart.pelx"));
-    ASSERT_TRUE(harness.model().SaveProject(path));
-    CDataCenter reopened;
-    CProjectLoader loader(reopened, nullptr);
-    ASSERT_EQ(loader.LoadProject(path, 0), 0);
+    const std::unique_ptr<CDataCenter> reopened = SaveAndReopen(harness.model());
     HARTAISetting record;
-    ASSERT_EQ(reopened.GetHARTAISetting(kHART.slot, record), 1);
+    ASSERT_EQ(reopened->GetHARTAISetting(kHART.slot, record), 1);
     EXPECT_EQ(record.Channels.at(7).Sensors, expected);
-    EXPECT_EQ(reopened.GetTagNameByAddress(tagAddress(7, 1, 4)), "S11_HART7_T1_Status");
-    EXPECT_EQ(reopened.GetTagNameByAddress(tagAddress(7, 2, 0)), QString());
+    EXPECT_EQ(reopened->GetTagNameByAddress(tagAddress(7, 1, 4)), "S11_HART7_T1_Status");
+    EXPECT_EQ(reopened->GetTagNameByAddress(tagAddress(7, 2, 0)), QString());
 }
 
 } // namespace

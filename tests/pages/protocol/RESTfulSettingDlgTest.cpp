@@ -1,7 +1,7 @@
 // The RESTful access page: the switch shown from the model, written only by Apply, kept by the file.
 #include "CRESTfulSettingDlg.h"
 #include "PageHarness.h"
-#include "ServicePagesReopen.h"
+#include "ProjectReopen.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // the enabling rules that empty what cannot be used.
 #include "CSettingSNMPHostDlg.h"
 #include "PageHarness.h"
-#include "ServicePagesReopen.h"
+#include "ProjectReopen.h"
 #include "Validation.h"
 
 #include <QComboBox>

@@ -3,7 +3,7 @@
 #include "CTAVOServerDlg.h"
 
 #include "../alarm/AlarmPageFixture.h"
-#include "ServicePagesReopen.h"
+#include "ProjectReopen.h"
 #include "TypeIds.h"
 
 #include <QCheckBox>

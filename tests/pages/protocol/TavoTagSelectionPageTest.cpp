@@ -7,7 +7,7 @@
 #include "CTagSelectDlgIds.h"
 
 #include "../alarm/AlarmPageFixture.h"
-#include "ServicePagesReopen.h"
+#include "ProjectReopen.h"
 #include "TypeIds.h"
 
 #include <QApplication>

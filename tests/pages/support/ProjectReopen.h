@@ -11,7 +11,7 @@
 inline std::unique_ptr<CDataCenter> SaveAndReopen(CDataCenter& model)
 {
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("services.pelx"));
+    const QString path = folder.filePath(QStringLiteral("reopened.pelx"));
     EXPECT_TRUE(model.SaveProject(path));
     auto reopened = std::make_unique<CDataCenter>();
     CProjectLoader loader(*reopened, nullptr);

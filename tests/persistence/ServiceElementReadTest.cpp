@@ -38,6 +38,15 @@ QString N(qint64 value)
     return QString::number(value);
 }
 
+// Selected tags as "name=address" pairs joined by '|'.
+QString Pairs(const QVector<QPair<QString, QString>>& tags)
+{
+    QStringList pairs;
+    for (const auto& tag : tags)
+        pairs.append(tag.first + u'=' + tag.second);
+    return pairs.join(u'|');
+}
+
 TEST_F(ServiceElementRead, TavoServerFallsBackToItsDefaults)
 {
     using Server = TAVO_SERVER_ITEM_SETTINGS;
@@ -246,13 +255,7 @@ TEST_F(ServiceElementRead, DataLogProfileFallsBackAndKeepsTheUploadWithoutItsEle
          [](const Profile& p) { return N(p.Profile.RecordsPerFile) + N(p.Profile.RecordsEnable); }, "5001"},
         {"selected tags by name",
          R"(<Set_0><SelectedTag><Quantity Result="9"/><Tag_0 Result="1.1.1" TagName="A"/><Tag_5/><MyTag_x Result="2.2.2"/><Tags/></SelectedTag></Set_0>)",
-         [](const Profile& p) {
-             QStringList pairs;
-             for (const SelectedTag& tag : p.SelectedTags)
-                 pairs.append(tag.first + u'=' + tag.second);
-             return pairs.join(u'|');
-         },
-         "A=1.1.1|=|=2.2.2"},
+         [](const Profile& p) { return Pairs(p.SelectedTags); }, "A=1.1.1|=|=2.2.2"},
         {"upload retries above the range",
          R"(<Set_0><FTPUpload><ErrorHandlingRetry Result="101"/></FTPUpload></Set_0>)",
          [](const Profile& p) { return N(p.Upload.ErrorHandlingRetry); }, "0"},
@@ -315,13 +318,7 @@ TEST_F(ServiceElementRead, HighSpeedProfileFallsBackToItsDefaults)
          [](const Profile& p) { return p.Upload.UploadStatusTag; }, ""},
         {"selected tags by name",
          R"(<Set_0><SelectedTag><Quantity Result="5"/><Tag_0 Result="1.1.1" TagName="A"/><Other/><Tag_2 Result="2.2.2"/></SelectedTag></Set_0>)",
-         [](const Profile& p) {
-             QStringList pairs;
-             for (const auto& tag : p.SelectedTags)
-                 pairs.append(tag.first + u'=' + tag.second);
-             return pairs.join(u'|');
-         },
-         "A=1.1.1|=2.2.2"},
+         [](const Profile& p) { return Pairs(p.SelectedTags); }, "A=1.1.1|=2.2.2"},
     });
 }
 

@@ -141,9 +141,12 @@ bool CToolBaseDlg::SendFile(TransferKind kind)
     transferDone_ = true;
     reader_->ClearLayoutKnown();
     kind_ = kind;
-    if (kind == TransferKind::Configuration && !FetchInformationWithTicker()) {
-        pendingMessage_ = QString::fromLatin1(kDeviceInfoFailed);
-        return true;
+    if (kind == TransferKind::Configuration) {
+        const FetchOutcome fetched = FetchInformationWithTicker();
+        if (fetched == FetchOutcome::Failed)
+            pendingMessage_ = QString::fromLatin1(kDeviceInfoFailed);
+        if (fetched != FetchOutcome::Loaded)
+            return true;
     }
     const QString path = filePage_ ? filePage_->ChosenPath() : QString();
     if (path.isEmpty()) {
@@ -167,7 +170,7 @@ bool CToolBaseDlg::SendFile(TransferKind kind)
     return true;
 }
 
-bool CToolBaseDlg::FetchInformationWithTicker()
+CToolBaseDlg::FetchOutcome CToolBaseDlg::FetchInformationWithTicker()
 {
     CToolProgressBarDlg window(ProgressMode::FileTransfer, this, hooks_.timings.progressWindowTick);
     window.Create();
@@ -180,16 +183,22 @@ bool CToolBaseDlg::FetchInformationWithTicker()
         tickerRun_ = false;
     });
     tickerWorker_.Start([this] { RunTicker(); });
-    if (window.DoModal() != IDOK) {
+    const bool windowCancelled = window.DoModal() != IDOK;
+    if (windowCancelled) {
         tickerRun_ = false;
         fetchWorker_.RequestCancel();
     }
     fetchWorker_.Join();
     tickerWorker_.Join();
+    // A fetch the user stopped is no failure to report.
+    if (windowCancelled || fetchWorker_.cancelled() || fetch.result == VORNA_RESULT_CANCELLED)
+        return FetchOutcome::Cancelled;
+    if (fetch.result != 0) {
+        ShowMessageBox(fetch.text, MB_OK | MB_ICONERROR);
+        return FetchOutcome::Failed;
+    }
     QThread::msleep(static_cast<unsigned long>(hooks_.timings.afterFetch.count()));
-    if (fetch.result != 0)
-        return false;
-    return reader_->LoadDeviceInfoFile(nullptr, fetch.path) == kS_OK;
+    return reader_->LoadDeviceInfoFile(nullptr, fetch.path) == kS_OK ? FetchOutcome::Loaded : FetchOutcome::Failed;
 }
 
 bool CToolBaseDlg::CheckProjectLayout(const QString& projectPath)

@@ -1,15 +1,14 @@
 // Uploads and downloads through the simulator: chunking, resume, restart, the "already complete"
 // question, and every way a transfer can fail without reporting success.
 
+#include "FileSizeLimit.h"
 #include "LocalFile.h"
 #include "VornaTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
 #include <optional>
-#include <sys/resource.h>
 
 using pelsim::SimFault;
 
@@ -311,29 +310,6 @@ TEST_F(FileTransferTest, DownloadEndingBeforeTheAnnouncedSizeFailsAndKeepsTheLoc
             << c.label << ": nothing is left behind";
     }
 }
-
-// Write failures of the PC's disk, made with a file-size limit (SIGXFSZ ignored: write fails with EFBIG).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) : previousHandler_(std::signal(SIGXFSZ, SIG_IGN))
-    {
-        ::getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit limited = previous_;
-        limited.rlim_cur = bytes;
-        EXPECT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit previous_{};
-    void (*previousHandler_)(int);
-};
 
 TEST_F(FileTransferTest, ALocalWriteFailureKeepsTheOldFile)
 {

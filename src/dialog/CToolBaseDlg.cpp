@@ -209,11 +209,8 @@ void CToolBaseDlg::OnSelchangeDeviceAddress()
 
 void CToolBaseDlg::OnBnClickedButtonGet()
 {
-    if (operationRunning_ || (commandId_ != kCmdModuleFirmware && commandId_ != kCmdCalibration))
-        return;
-    operationRunning_ = true;
-    FetchInformationForPanel(*connection_, commandId_, firmware_, calibration_, log_);
-    operationRunning_ = false;
+    if (commandId_ == kCmdModuleFirmware || commandId_ == kCmdCalibration)
+        RunExclusive([this] { FetchInformationForPanel(*connection_, commandId_, firmware_, calibration_, log_); });
 }
 
 bool CToolBaseDlg::eventFilter(QObject* watched, QEvent* event)
@@ -357,11 +354,16 @@ bool CToolBaseDlg::Confirm(unsigned question) const
 
 void CToolBaseDlg::RunToolFunction()
 {
+    RunExclusive([this] { RunOperation(); });
+}
+
+void CToolBaseDlg::RunExclusive(const std::function<void()>& work)
+{
     if (operationRunning_)
         return;
     operationRunning_ = true;
     cancelAfterOperation_ = false;
-    RunOperation();
+    work();
     operationRunning_ = false;
     if (cancelAfterOperation_) {
         cancelAfterOperation_ = false;

@@ -104,6 +104,8 @@ private:
 
     void CreatePage();
     void CreateMessagePanel();
+    // Runs work unless an operation runs already; a Cancel that came meanwhile closes the dialog after it.
+    void RunExclusive(const std::function<void()>& work);
     void RunOperation();
     void OnEnterKey();
     void OnSelchangeDeviceAddress();

@@ -504,7 +504,8 @@ int CToolBaseDlg::ConnectToBootLoader()
                                static_cast<std::uint32_t>(timings.bootConnectTimeout.count()), &handle);
         if (result == 0) {
             workerHandle_ = handle;
-            return 0;
+            // A stop that came while connecting found no handle to end the wait on: stop here.
+            return worker_.cancelled() ? VORNA_RESULT_CANCELLED : 0;
         }
         if (!CToolWorker::Sleep(timings.reconnectWait))
             return VORNA_RESULT_CANCELLED;

@@ -210,7 +210,10 @@ void CToolBaseDlg::OnSelchangeDeviceAddress()
 void CToolBaseDlg::OnBnClickedButtonGet()
 {
     if (commandId_ == kCmdModuleFirmware || commandId_ == kCmdCalibration)
-        RunExclusive([this] { FetchInformationForPanel(*connection_, commandId_, firmware_, calibration_, log_); });
+        RunExclusive([this] {
+            FetchInformationForPanel(*connection_, commandId_, firmware_, calibration_, log_,
+                                     [this](int handle) { return FetchInformationOnWorker(handle); });
+        });
 }
 
 bool CToolBaseDlg::eventFilter(QObject* watched, QEvent* event)
@@ -433,11 +436,9 @@ void CToolBaseDlg::CommonEnd()
 
 int CToolBaseDlg::FetchInformation(QString& path)
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const DeviceInfoFetchResult fetch = FetchDeviceInfoFile(connection_->handle(), log_);
-    QApplication::restoreOverrideCursor();
+    const DeviceInfoFetchResult fetch = FetchInformationOnWorker(connection_->handle());
     path = fetch.path;
-    if (fetch.result != 0)
+    if (fetch.result != 0 && fetch.result != VORNA_RESULT_CANCELLED)
         ShowMessageBox(fetch.text, MB_OK | MB_ICONERROR);
     return fetch.result;
 }

@@ -10,6 +10,7 @@
 #include "CDeviceConnection.h"
 #include "CDialogBase.h"
 #include "CToolWorker.h"
+#include "DeviceInfoFetch.h"
 #include "LogSettingsBlocks.h"
 #include "SlotConfigEntry.h"
 #include "ToolTimings.h"
@@ -143,6 +144,11 @@ private:
     FetchOutcome FetchInformationWithTicker();
     bool CheckProjectLayout(const QString& projectPath);
     int FetchInformation(QString& path);
+    // The information fetch on the fetch worker, so that Cancel can stop it; fetch is written by
+    // the worker and complete once it is joined.
+    void StartInformationFetch(int handle, DeviceInfoFetchResult& fetch);
+    // Starts the fetch and joins it while the dialog keeps handling events (wait cursor shown).
+    DeviceInfoFetchResult FetchInformationOnWorker(int handle);
     // Runs the worker with a progress window in mode; the window's result.
     int RunWorkerWithWindow(ProgressMode mode, std::function<void()> body);
     void RunTicker();

@@ -170,18 +170,32 @@ bool CToolBaseDlg::SendFile(TransferKind kind)
     return true;
 }
 
+void CToolBaseDlg::StartInformationFetch(int handle, DeviceInfoFetchResult& fetch)
+{
+    fetchWorker_.Start([this, handle, &fetch] {
+        UiLogForward log(this, log_);
+        fetch = FetchDeviceInfoFile(handle, &log);
+        tickerRun_ = false; // ends the ticker, when one runs
+    });
+}
+
+DeviceInfoFetchResult CToolBaseDlg::FetchInformationOnWorker(int handle)
+{
+    DeviceInfoFetchResult fetch;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    StartInformationFetch(handle, fetch);
+    fetchWorker_.Join();
+    QApplication::restoreOverrideCursor();
+    return fetch;
+}
+
 CToolBaseDlg::FetchOutcome CToolBaseDlg::FetchInformationWithTicker()
 {
     CToolProgressBarDlg window(ProgressMode::FileTransfer, this, hooks_.timings.progressWindowTick);
     window.Create();
     tickerRun_ = true;
     DeviceInfoFetchResult fetch;
-    const int handle = connection_->handle();
-    fetchWorker_.Start([this, handle, &fetch] {
-        UiLogForward log(this, log_);
-        fetch = FetchDeviceInfoFile(handle, &log);
-        tickerRun_ = false;
-    });
+    StartInformationFetch(connection_->handle(), fetch);
     tickerWorker_.Start([this] { RunTicker(); });
     const bool windowCancelled = window.DoModal() != IDOK;
     if (windowCancelled) {

@@ -1044,4 +1044,34 @@ TEST_F(ToolDialogModalTest, AReadBackThatFailsKeepsTheUsersFile)
     }
 }
 
+TEST_F(ToolDialogModalTest, CancelEndsAStalledInformationFetch)
+{
+    // The dialog's own Cancel while the information file does not come: the operation (OK of
+    // 40014) or the information button (40038) ends at once, without a failure box.
+    connectTimeout_ = 60s;
+    const struct {
+        int command;
+        int button;
+    } cases[] = {{kCmdDeviceInformation, IDOK}, {kCmdCalibration, kButtonGetInformation}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command);
+        simulator_.ClearRequests();
+        simulator_.FailCommand(30204, pelsim::SimFault::Silence());
+        boxes_.Clear();
+        CToolBaseDlg& dialog = Make(c.command);
+        std::chrono::steady_clock::time_point cancelled;
+        QTimer::singleShot(0, &dialog, [&] { dialog.item<QPushButton>(c.button)->click(); });
+        WhenReady stalled([&] { return simulator_.Requests(30204).size() == 1; },
+                          [&] {
+                              cancelled = std::chrono::steady_clock::now();
+                              dialog.item<QPushButton>(IDCANCEL)->click();
+                          });
+        EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+        EXPECT_LT(std::chrono::steady_clock::now() - cancelled, scaled(1000));
+        EXPECT_TRUE(log_.lines().contains(resultText(kStringLabelDownload, VORNA_RESULT_CANCELLED)));
+        EXPECT_TRUE(boxes_.texts().isEmpty()) << boxes_.texts().join(u'\n').toStdString();
+        ExpectClosed();
+    }
+}
+
 } // namespace

@@ -761,6 +761,15 @@ void postKey(QWidget* target, int key)
     QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier));
 }
 
+// A key pressed and released now, handled before this returns.
+void pressKey(QWidget* target, int key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+    QApplication::sendEvent(target, &release);
+}
+
 std::chrono::milliseconds scaled(int milliseconds)
 {
     return std::chrono::milliseconds(SanitizerSlowdown::Scaled(milliseconds));
@@ -874,11 +883,11 @@ TEST_F(ToolDialogModalTest, EnterNeverRunsTheOperation)
         CToolBaseDlg& dialog = Make(c.command);
         auto* box = dialog.item<QComboBox>(kComboDeviceAddress);
         QTimer::singleShot(0, &dialog, [&] {
-            postKey(box->lineEdit(), Qt::Key_Return);
+            pressKey(box->lineEdit(), Qt::Key_Return);
             dialog.item<QPushButton>(IDOK)->setFocus();
-            postKey(dialog.item<QPushButton>(IDOK), Qt::Key_Enter);
-            postKey(&dialog, Qt::Key_Return);
-            postClick(dialog.item<QPushButton>(IDCANCEL));
+            pressKey(dialog.item<QPushButton>(IDOK), Qt::Key_Enter);
+            pressKey(&dialog, Qt::Key_Return);
+            dialog.item<QPushButton>(IDCANCEL)->click();
         });
         EXPECT_EQ(dialog.DoModal(), IDCANCEL);
         EXPECT_EQ(simulator_.Snapshot().restartCount, 0);

@@ -109,6 +109,8 @@ bool CToolBaseDlg::ReadConfiguration()
 
 int CToolBaseDlg::ShowProgressWindow(ProgressMode mode)
 {
+    if (cancelAfterOperation_)
+        return IDCANCEL; // the user has closed the dialog meanwhile: no further window
     CToolProgressBarDlg window(mode, this, hooks_.timings.progressWindowTick);
     return window.DoModal();
 }
@@ -248,7 +250,10 @@ bool CToolBaseDlg::UpdateModuleFirmware()
     if (!firmware_)
         return true;
     QString infoPath;
-    if (FetchInformation(infoPath) == 0)
+    const int fetched = FetchInformation(infoPath);
+    if (fetched == VORNA_RESULT_CANCELLED)
+        return true;
+    if (fetched == 0)
         firmware_->FillControllerModules(infoPath);
     builtInFirmware_ = firmware_->IsCurrentFormat();
     QList<int> modules;

@@ -1056,12 +1056,16 @@ TEST_F(ToolDialogModalTest, AReadBackThatFailsKeepsTheUsersFile)
 TEST_F(ToolDialogModalTest, CancelEndsAStalledInformationFetch)
 {
     // The dialog's own Cancel while the information file does not come: the operation (OK of
-    // 40014) or the information button (40038) ends at once, without a failure box.
+    // 40014 and 40018) or the information button (40038) ends at once, without any box.
     connectTimeout_ = 60s;
     const struct {
         int command;
         int button;
-    } cases[] = {{kCmdDeviceInformation, IDOK}, {kCmdCalibration, kButtonGetInformation}};
+    } cases[] = {
+        {kCmdDeviceInformation, IDOK},
+        {kCmdModuleFirmware, IDOK},
+        {kCmdCalibration, kButtonGetInformation},
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.command);
         simulator_.ClearRequests();

@@ -90,17 +90,12 @@ void CVornaSockEIO::Connect(const std::string& ip, std::uint16_t port)
 
 bool CVornaSockEIO::TryConnect(const sockaddr_in& peer, const CDeadline& deadline)
 {
-    if (deadline.Expired())
-        return false;
+    Require(!deadline.Expired(), VORNA_RESULT_TIMEOUT);
     if (::connect(m_socket, reinterpret_cast<const sockaddr*>(&peer), sizeof peer) == 0)
         return true;
     if (errno != EINPROGRESS && errno != EINTR)
         return false;
-    try {
-        WaitFor(POLLOUT, deadline);
-    } catch (int) {
-        return false; // the socket is closed by the caller
-    }
+    WaitFor(POLLOUT, deadline);
     int error = 0;
     socklen_t size = sizeof error;
     if (::getsockopt(m_socket, SOL_SOCKET, SO_ERROR, &error, &size) != 0)

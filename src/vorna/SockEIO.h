@@ -39,7 +39,7 @@ public:
 private:
     void Open();
     void BindLocalInterface();
-    // True when the connect completed; false when it was refused or failed and may be tried again.
+    // True when the connect completed; false when it was refused or failed.
     bool TryConnect(const sockaddr_in& peer, const CDeadline& deadline);
     // 2005, or VORNA_RESULT_CANCELLED after Abort.
     [[noreturn]] void RaiseBroken() const;

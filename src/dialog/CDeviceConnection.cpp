@@ -116,6 +116,18 @@ bool CDeviceConnection::CheckIPAddress() const
     return IsValidDeviceAddress(text);
 }
 
+bool CDeviceConnection::CheckAddressOrReport() const
+{
+    const QString text = AddressText().trimmed();
+    for (const FoundDeviceRecord& device : found_)
+        if (device.display == text)
+            return true;
+    if (CheckIPAddress())
+        return true;
+    ReportText(LoadLangString(kStringBadDeviceAddress), true);
+    return false;
+}
+
 void CDeviceConnection::ForgetLogin()
 {
     model_.LoginVerified = 0;

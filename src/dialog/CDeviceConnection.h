@@ -48,6 +48,8 @@ public:
     bool OnBnClickedButtonToolConnectdevice();
     // The IPv4 check of the address: the selected entry's IP, or the typed text.
     bool CheckIPAddress() const;
+    // The connect's own check: a listed device or a valid typed address; else reported (log and box).
+    bool CheckAddressOrReport() const;
     // The search button: the found devices replace the box's entries and the device history.
     void SearchDevices();
     // Puts the devices into the box and selects the default entry.

@@ -6,6 +6,7 @@
 #include "CFwrUpdateDlg.h"
 #include "CGetDeviceInfoDlg.h"
 #include "CListCtrlEx.h"
+#include "CMessageDlg.h"
 #include "CModifyPasswordDlg.h"
 #include "CTimeSyncDlg.h"
 #include "CUpdateDlg.h"
@@ -21,6 +22,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QProcess>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -30,6 +32,7 @@ namespace {
 
 constexpr int kPageWidth = 520;
 constexpr int kPageHeight = 260;
+constexpr int kNoticeHeight = 40;
 constexpr int kIecNameOffset = 2; // the resource number's two bytes come first
 constexpr int kIecColumnExtra = 150;
 
@@ -123,6 +126,15 @@ CToolBaseDlg::CToolBaseDlg(CDataCenter& model, ILogLineSink* log, int commandId,
         hooks_.confirmLayout = [](const std::vector<SlotConfigEntry>&) { return true; };
     if (!hooks_.startProgram)
         hooks_.startProgram = startDetached;
+    // A stop ends the worker's wait on the controller at once, not at the request's time-out.
+    worker_.SetCancelHook([this] {
+        if (const int handle = workerHandle_)
+            VORNA_CancelRequest(handle);
+    });
+    fetchWorker_.SetCancelHook([this] {
+        if (connection_ && connection_->handle() != 0)
+            VORNA_CancelRequest(connection_->handle());
+    });
 }
 
 CToolBaseDlg::~CToolBaseDlg()
@@ -163,28 +175,69 @@ bool CToolBaseDlg::OnInitDialog()
     if (box)
         box->setEditable(true);
     connection_ = std::make_unique<CDeviceConnection>(box, model_, log_, hooks_.connection);
+    CreateMessagePanel();
     CreatePage();
     connection_->FillDeviceAddressBox(LoadDeviceHistory());
     if (box && !hooks_.lastDeviceAddress.isEmpty())
         box->setEditText(hooks_.lastDeviceAddress);
 
-    onClicked(kButtonSearchDevices, [this] { connection_->SearchDevices(); });
-    onClicked(kButtonReadSettings, [this] { OnReadSettings(); });
-    onClicked(kButtonGetInformation, [this] {
-        if (commandId_ == kCmdModuleFirmware || commandId_ == kCmdCalibration)
-            FetchInformationForPanel(*connection_, commandId_, firmware_, calibration_, log_);
+    onClicked(kButtonSearchDevices, [this] {
+        if (!operationRunning_)
+            connection_->SearchDevices();
     });
+    onClicked(kButtonReadSettings, [this] { OnReadSettings(); });
+    onClicked(kButtonGetInformation, [this] { OnBnClickedButtonGet(); });
     if (box)
-        connect(box, qOverload<int>(&QComboBox::activated), this, [this] {
-            connection_->OnSelchangeDeviceAddress();
-            if (infoPage_ && (commandId_ == kCmdIecResources || commandId_ == kCmdLogSettings))
-                infoPage_->SetLines({});
-            if (commandId_ == kCmdLogSettings) {
-                enableItem(IDOK, false);
-                logRead_.clear();
-            }
-        });
+        connect(box, qOverload<int>(&QComboBox::activated), this, [this] { OnSelchangeDeviceAddress(); });
+    qApp->installEventFilter(this);
     return true;
+}
+
+void CToolBaseDlg::OnSelchangeDeviceAddress()
+{
+    if (operationRunning_)
+        return;
+    connection_->OnSelchangeDeviceAddress();
+    if (infoPage_ && (commandId_ == kCmdIecResources || commandId_ == kCmdLogSettings))
+        infoPage_->SetLines({});
+    if (commandId_ == kCmdLogSettings) {
+        enableItem(IDOK, false);
+        logRead_.clear();
+    }
+    OnBnClickedButtonGet();
+}
+
+void CToolBaseDlg::OnBnClickedButtonGet()
+{
+    if (commandId_ == kCmdModuleFirmware || commandId_ == kCmdCalibration)
+        RunExclusive([this] {
+            FetchInformationForPanel(*connection_, commandId_, firmware_, calibration_, log_,
+                                     [this](int handle) { return FetchInformationOnWorker(handle); });
+        });
+}
+
+bool CToolBaseDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && widget && widget->window() == this) {
+            OnEnterKey();
+            return true; // never the default button
+        }
+    }
+    return CDialogBase::eventFilter(watched, event);
+}
+
+void CToolBaseDlg::OnEnterKey()
+{
+    if (!operationRunning_ && connection_->CheckIPAddress())
+        OnBnClickedButtonGet();
+}
+
+void CToolBaseDlg::CreateMessagePanel()
+{
+    notice_ = PlacePage<CMessageDlg>(kPageWidth, kNoticeHeight);
 }
 
 template <class Page>
@@ -232,7 +285,7 @@ void CToolBaseDlg::CreatePage()
         password_ = PlacePage<CModifyPasswordDlg>(kPageWidth, kPageHeight / 2);
         break;
     case PageKind::None:
-        showItem(kGroupPageArea, false);
+        showItem(kGroupPageArea, CMessageDlg::NoticeStringId(commandId_) != 0); // the notice alone
         break;
     }
 }
@@ -249,12 +302,22 @@ void CToolBaseDlg::OnOK()
 
 void CToolBaseDlg::OnReadSettings()
 {
+    if (operationRunning_)
+        return;
     readSettings_ = true;
     RunToolFunction();
 }
 
 void CToolBaseDlg::OnCancel()
 {
+    if (operationRunning_) {
+        // The operation under way is stopped and closes its connection; the dialog goes after it.
+        cancelAfterOperation_ = true;
+        worker_.RequestCancel();
+        fetchWorker_.RequestCancel();
+        tickerRun_ = false;
+        return;
+    }
     StopWorker();
     if (connection_)
         connection_->OnCloseTool();
@@ -294,8 +357,29 @@ bool CToolBaseDlg::Confirm(unsigned question) const
 
 void CToolBaseDlg::RunToolFunction()
 {
+    RunExclusive([this] { RunOperation(); });
+}
+
+void CToolBaseDlg::RunExclusive(const std::function<void()>& work)
+{
+    if (operationRunning_)
+        return;
+    operationRunning_ = true;
+    cancelAfterOperation_ = false;
+    work();
+    operationRunning_ = false;
+    if (cancelAfterOperation_) {
+        cancelAfterOperation_ = false;
+        OnCancel();
+    }
+}
+
+void CToolBaseDlg::RunOperation()
+{
     transferRunning_ = false;
-    if (commandId_ == kCmdSendConfiguration && !hooks_.confirmSend()) {
+    // A bad address is refused before the question, which would otherwise be asked in vain.
+    if (commandId_ == kCmdSendConfiguration &&
+        (!connection_->CheckAddressOrReport() || !hooks_.confirmSend())) {
         readSettings_ = false;
         return;
     }
@@ -352,11 +436,9 @@ void CToolBaseDlg::CommonEnd()
 
 int CToolBaseDlg::FetchInformation(QString& path)
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const DeviceInfoFetchResult fetch = FetchDeviceInfoFile(connection_->handle(), log_);
-    QApplication::restoreOverrideCursor();
+    const DeviceInfoFetchResult fetch = FetchInformationOnWorker(connection_->handle());
     path = fetch.path;
-    if (fetch.result != 0)
+    if (fetch.result != 0 && fetch.result != VORNA_RESULT_CANCELLED)
         ShowMessageBox(fetch.text, MB_OK | MB_ICONERROR);
     return fetch.result;
 }

@@ -4,10 +4,13 @@
 // the device calls, each reported in the log pane and, where the user asked for it, in a box, then
 // the connection closed). Long transfers run on a worker thread while a progress window is shown;
 // the worker is stopped and joined before the connection closes and before the dialog goes away.
+// While an operation runs, no button starts another one, and Cancel only stops the operation (the
+// dialog closes once it has ended). Enter never runs the operation.
 
 #include "CDeviceConnection.h"
 #include "CDialogBase.h"
 #include "CToolWorker.h"
+#include "DeviceInfoFetch.h"
 #include "LogSettingsBlocks.h"
 #include "SlotConfigEntry.h"
 #include "ToolTimings.h"
@@ -26,6 +29,7 @@
 
 class CCalibrationDlg;
 class CDataCenter;
+class CMessageDlg;
 class CDeviceInfoReader;
 class CFwrUpdateDlg;
 class CGetDeviceInfoDlg;
@@ -64,8 +68,12 @@ public:
 
     int commandId() const { return commandId_; }
     // The operation of the command, once (OK); the read-settings button runs it with the flag set.
+    // Nothing while an operation runs.
     void RunToolFunction();
     void OnReadSettings();
+    // The get-information button (40018 and 40038): fetch the information file into the page.
+    void OnBnClickedButtonGet();
+    bool operationRunning() const { return operationRunning_; }
 
     // The pages (nullptr when the command has none).
     CTimeSyncDlg* timeSyncPage() const { return timeSync_; }
@@ -74,6 +82,7 @@ public:
     CCalibrationDlg* calibrationPage() const { return calibration_; }
     CModifyPasswordDlg* passwordPage() const { return password_; }
     CGetDeviceInfoDlg* infoPage() const { return infoPage_; }
+    CMessageDlg* noticePanel() const { return notice_; }
     CDeviceConnection& connection() { return *connection_; }
     std::vector<SlotConfigEntry> DeviceLayout() const;
 
@@ -84,6 +93,8 @@ protected:
     bool OnInitDialog() override;
     void OnOK() override;
     void OnCancel() override;
+    // Enter anywhere in the dialog: the address check, and the information fetch where there is one.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Operation {
@@ -93,6 +104,12 @@ private:
     static const Operation* FindOperation(int commandId);
 
     void CreatePage();
+    void CreateMessagePanel();
+    // Runs work unless an operation runs already; a Cancel that came meanwhile closes the dialog after it.
+    void RunExclusive(const std::function<void()>& work);
+    void RunOperation();
+    void OnEnterKey();
+    void OnSelchangeDeviceAddress();
     template <class Page>
     Page* PlacePage(int width, int height);
 
@@ -123,9 +140,15 @@ private:
 
     // Sending a file (40013, 40019, 40020); false when the operation ends without the common end.
     bool SendFile(TransferKind kind);
-    bool FetchInformationWithTicker();
+    enum class FetchOutcome { Loaded, Failed, Cancelled };
+    FetchOutcome FetchInformationWithTicker();
     bool CheckProjectLayout(const QString& projectPath);
     int FetchInformation(QString& path);
+    // The information fetch on the fetch worker, so that Cancel can stop it; fetch is written by
+    // the worker and complete once it is joined.
+    void StartInformationFetch(int handle, DeviceInfoFetchResult& fetch);
+    // Starts the fetch and joins it while the dialog keeps handling events (wait cursor shown).
+    DeviceInfoFetchResult FetchInformationOnWorker(int handle);
     // Runs the worker with a progress window in mode; the window's result.
     int RunWorkerWithWindow(ProgressMode mode, std::function<void()> body);
     void RunTicker();
@@ -165,8 +188,11 @@ private:
     CCalibrationDlg* calibration_ = nullptr;
     CModifyPasswordDlg* password_ = nullptr;
     CGetDeviceInfoDlg* infoPage_ = nullptr;
+    CMessageDlg* notice_ = nullptr;
 
     bool readSettings_ = false;
+    bool operationRunning_ = false;     // UI thread only
+    bool cancelAfterOperation_ = false; // Cancel came while an operation ran
     QString pendingMessage_;
 
     // Shared with the worker: set before it starts, or atomic.

@@ -1,7 +1,11 @@
 #include "CToolWorker.h"
 
+#include "TraceLog.h"
+
 #include <QCoreApplication>
 #include <QThread>
+
+#include <exception>
 
 namespace {
 
@@ -25,7 +29,13 @@ void CToolWorker::Start(std::function<void()> body)
     done_ = false;
     thread_ = std::thread([this, body = std::move(body)] {
         currentCancel = &cancel_;
-        body();
+        try {
+            body();
+        } catch (const std::exception& error) {
+            TraceLog("%s:%d device operation thread failed: %s", __FILE__, __LINE__, error.what());
+        } catch (...) {
+            TraceLog("%s:%d device operation thread failed", __FILE__, __LINE__);
+        }
         currentCancel = nullptr;
         done_ = true;
         // Wakes a Join waiting for events on the UI thread.
@@ -35,9 +45,16 @@ void CToolWorker::Start(std::function<void()> body)
     });
 }
 
+void CToolWorker::RequestCancel()
+{
+    cancel_ = true;
+    if (cancelHook_ && running())
+        cancelHook_();
+}
+
 void CToolWorker::Join()
 {
-    if (!thread_.joinable())
+    if (!thread_.joinable() || thread_.get_id() == std::this_thread::get_id())
         return;
     const bool uiThread =
         QCoreApplication::instance() && QThread::currentThread() == QCoreApplication::instance()->thread();
@@ -48,7 +65,9 @@ void CToolWorker::Join()
         else
             std::this_thread::sleep_for(kJoinPoll);
     }
-    thread_.join();
+    // A join run by an event handler meanwhile may have joined the thread already.
+    if (thread_.joinable())
+        thread_.join();
     if (uiThread)
         QCoreApplication::processEvents(QEventLoop::AllEvents);
 }

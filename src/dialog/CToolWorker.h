@@ -1,8 +1,10 @@
 #pragma once
 // One background thread of a device operation. The owner may ask it to stop (a flag the thread
-// checks between chunks, polls and waits) and joins it while the UI thread keeps handling events,
-// because the thread hands log lines, boxes and progress values to the UI thread and waits for them.
-// The destructor asks it to stop and joins it, so no thread outlives its owner.
+// checks between chunks, polls and waits, and a hook that ends a wait on the controller at once)
+// and joins it while the UI thread keeps handling events, because the thread hands log lines,
+// boxes and progress values to the UI thread and waits for them. Joining may be asked again while
+// an earlier join waits (an event handler run meanwhile); every join returns once the thread has
+// ended. The destructor asks it to stop and joins it, so no thread outlives its owner.
 
 #include <QObject>
 
@@ -20,7 +22,10 @@ public:
 
     // Runs body on a new thread; an earlier thread is joined first.
     void Start(std::function<void()> body);
-    void RequestCancel() { cancel_ = true; }
+    // Raises the stop flag and runs the stop hook (when the thread is still running).
+    void RequestCancel();
+    // Called on the asking thread by RequestCancel: ends the thread's current wait.
+    void SetCancelHook(std::function<void()> hook) { cancelHook_ = std::move(hook); }
     bool cancelled() const { return cancel_; }
     bool running() const { return thread_.joinable() && !done_; }
     // Waits for the thread, handling the UI thread's events meanwhile; at once when none runs.
@@ -37,6 +42,7 @@ public:
 
 private:
     std::thread thread_;
+    std::function<void()> cancelHook_;
     std::atomic<bool> cancel_{false};
     std::atomic<bool> done_{true};
 };

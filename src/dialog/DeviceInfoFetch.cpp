@@ -74,19 +74,24 @@ QString fillPanel(int commandId, const QString& path, CFwrUpdateDlg* firmware, C
 } // namespace
 
 void FetchInformationForPanel(CDeviceConnection& connection, int commandId, CFwrUpdateDlg* firmware,
-                              CCalibrationDlg* calibration, ILogLineSink* log)
+                              CCalibrationDlg* calibration, ILogLineSink* log, const DeviceInfoFetcher& fetcher)
 {
     if (!connection.OnBnClickedButtonToolConnectdevice()) {
         connection.Disconnect();
         return;
     }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const DeviceInfoFetchResult fetch = FetchDeviceInfoFile(connection.handle(), log);
-    QApplication::restoreOverrideCursor();
+    DeviceInfoFetchResult fetch;
+    if (fetcher) {
+        fetch = fetcher(connection.handle());
+    } else {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        fetch = FetchDeviceInfoFile(connection.handle(), log);
+        QApplication::restoreOverrideCursor();
+    }
     QString pending;
     if (fetch.result == 0)
         pending = fillPanel(commandId, fetch.path, firmware, calibration);
-    else
+    else if (fetch.result != VORNA_RESULT_CANCELLED)
         ShowMessageBox(fetch.text, MB_OK | MB_ICONERROR);
     connection.CloseConnection();
     if (!pending.isEmpty())

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <chrono>
+#include <functional>
 
 #include "VORNA.h"
 
@@ -32,7 +33,11 @@ DeviceInfoFetchResult FetchDeviceInfoFile(int handle, ILogLineSink* log);
 inline constexpr const char* kDeviceInfoFailed = "Get device information fail.";
 inline constexpr const char* kUnknownFunction = "Unknown Function.";
 
+// Runs FetchDeviceInfoFile for a handle (the tool dialog runs it on a worker it can stop).
+using DeviceInfoFetcher = std::function<DeviceInfoFetchResult(int handle)>;
+
 // The get-information button of the module-firmware and calibration operations: connect and log
-// in, fetch the file, fill the operation's panel, close the connection, then show what failed.
+// in, fetch the file (through fetch when given), fill the operation's panel, close the
+// connection, then show what failed. A fetch the user stopped shows no box.
 void FetchInformationForPanel(CDeviceConnection& connection, int commandId, CFwrUpdateDlg* firmware,
-                              CCalibrationDlg* calibration, ILogLineSink* log);
+                              CCalibrationDlg* calibration, ILogLineSink* log, const DeviceInfoFetcher& fetch = {});

@@ -109,6 +109,8 @@ bool CToolBaseDlg::ReadConfiguration()
 
 int CToolBaseDlg::ShowProgressWindow(ProgressMode mode)
 {
+    if (cancelAfterOperation_)
+        return IDCANCEL; // the user has closed the dialog meanwhile: no further window
     CToolProgressBarDlg window(mode, this, hooks_.timings.progressWindowTick);
     return window.DoModal();
 }
@@ -141,9 +143,12 @@ bool CToolBaseDlg::SendFile(TransferKind kind)
     transferDone_ = true;
     reader_->ClearLayoutKnown();
     kind_ = kind;
-    if (kind == TransferKind::Configuration && !FetchInformationWithTicker()) {
-        pendingMessage_ = QString::fromLatin1(kDeviceInfoFailed);
-        return true;
+    if (kind == TransferKind::Configuration) {
+        const FetchOutcome fetched = FetchInformationWithTicker();
+        if (fetched == FetchOutcome::Failed)
+            pendingMessage_ = QString::fromLatin1(kDeviceInfoFailed);
+        if (fetched != FetchOutcome::Loaded)
+            return true;
     }
     const QString path = filePage_ ? filePage_->ChosenPath() : QString();
     if (path.isEmpty()) {
@@ -167,29 +172,49 @@ bool CToolBaseDlg::SendFile(TransferKind kind)
     return true;
 }
 
-bool CToolBaseDlg::FetchInformationWithTicker()
+void CToolBaseDlg::StartInformationFetch(int handle, DeviceInfoFetchResult& fetch)
+{
+    fetchWorker_.Start([this, handle, &fetch] {
+        UiLogForward log(this, log_);
+        fetch = FetchDeviceInfoFile(handle, &log);
+        tickerRun_ = false; // ends the ticker, when one runs
+    });
+}
+
+DeviceInfoFetchResult CToolBaseDlg::FetchInformationOnWorker(int handle)
+{
+    DeviceInfoFetchResult fetch;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    StartInformationFetch(handle, fetch);
+    fetchWorker_.Join();
+    QApplication::restoreOverrideCursor();
+    return fetch;
+}
+
+CToolBaseDlg::FetchOutcome CToolBaseDlg::FetchInformationWithTicker()
 {
     CToolProgressBarDlg window(ProgressMode::FileTransfer, this, hooks_.timings.progressWindowTick);
     window.Create();
     tickerRun_ = true;
     DeviceInfoFetchResult fetch;
-    const int handle = connection_->handle();
-    fetchWorker_.Start([this, handle, &fetch] {
-        UiLogForward log(this, log_);
-        fetch = FetchDeviceInfoFile(handle, &log);
-        tickerRun_ = false;
-    });
+    StartInformationFetch(connection_->handle(), fetch);
     tickerWorker_.Start([this] { RunTicker(); });
-    if (window.DoModal() != IDOK) {
+    const bool windowCancelled = window.DoModal() != IDOK;
+    if (windowCancelled) {
         tickerRun_ = false;
         fetchWorker_.RequestCancel();
     }
     fetchWorker_.Join();
     tickerWorker_.Join();
+    // A fetch the user stopped is no failure to report.
+    if (windowCancelled || fetchWorker_.cancelled() || fetch.result == VORNA_RESULT_CANCELLED)
+        return FetchOutcome::Cancelled;
+    if (fetch.result != 0) {
+        ShowMessageBox(fetch.text, MB_OK | MB_ICONERROR);
+        return FetchOutcome::Failed;
+    }
     QThread::msleep(static_cast<unsigned long>(hooks_.timings.afterFetch.count()));
-    if (fetch.result != 0)
-        return false;
-    return reader_->LoadDeviceInfoFile(nullptr, fetch.path) == kS_OK;
+    return reader_->LoadDeviceInfoFile(nullptr, fetch.path) == kS_OK ? FetchOutcome::Loaded : FetchOutcome::Failed;
 }
 
 bool CToolBaseDlg::CheckProjectLayout(const QString& projectPath)
@@ -225,7 +250,10 @@ bool CToolBaseDlg::UpdateModuleFirmware()
     if (!firmware_)
         return true;
     QString infoPath;
-    if (FetchInformation(infoPath) == 0)
+    const int fetched = FetchInformation(infoPath);
+    if (fetched == VORNA_RESULT_CANCELLED)
+        return true;
+    if (fetched == 0)
         firmware_->FillControllerModules(infoPath);
     builtInFirmware_ = firmware_->IsCurrentFormat();
     QList<int> modules;
@@ -495,7 +523,8 @@ int CToolBaseDlg::ConnectToBootLoader()
                                static_cast<std::uint32_t>(timings.bootConnectTimeout.count()), &handle);
         if (result == 0) {
             workerHandle_ = handle;
-            return 0;
+            // A stop that came while connecting found no handle to end the wait on: stop here.
+            return worker_.cancelled() ? VORNA_RESULT_CANCELLED : 0;
         }
         if (!CToolWorker::Sleep(timings.reconnectWait))
             return VORNA_RESULT_CANCELLED;

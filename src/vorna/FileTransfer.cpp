@@ -250,6 +250,8 @@ void CFileTransfer::ReadChunks(std::uint64_t start, std::uint64_t remoteSize, co
         if (length == 0)
             break;
     }
+    // An end before the announced size is a broken transfer, not a smaller file.
+    Require(received == remoteSize, VORNA_RESULT_SHORT_DOWNLOAD);
 }
 
 void CFileTransfer::CompareFile(const std::string& localPath, const TransferTarget& target, std::uint16_t& state)

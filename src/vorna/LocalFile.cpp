@@ -3,16 +3,35 @@
 #include "VornaError.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <string>
 #include <vector>
 
 namespace {
 
 constexpr std::size_t kReadBlockSize = CLocalFileReader::kBlockSize;
 constexpr mode_t kNewFileMode = 0644;
+constexpr mode_t kPermissionBits = 07777;
+constexpr int kTemporaryAttempts = 100;
+
+// A link is followed: the download replaces the file it points to, not the link.
+std::string resolvedPath(const std::string& path)
+{
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+        return path;
+    char* target = ::realpath(path.c_str(), nullptr);
+    if (target == nullptr)
+        return path;
+    std::string resolved(target);
+    std::free(target);
+    return resolved;
+}
 
 int openForReading(const std::string& path)
 {
@@ -111,44 +130,60 @@ const std::uint8_t* CLocalFileReader::At(std::uint64_t offset, std::size_t lengt
     return m_block.data() + (offset - m_blockStart);
 }
 
-CLocalFileWriter::CLocalFileWriter(const std::string& path, bool append, std::uint64_t expectedSize) : m_path(path)
+CLocalFileWriter::CLocalFileWriter(const std::string& path, bool append, std::uint64_t expectedSize)
+    : m_path(resolvedPath(path))
 {
-    if (append) {
-        m_mode = Mode::Append;
-        m_descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, kNewFileMode);
-        Require(m_descriptor != -1, VORNA_RESULT_LOCAL_FILE);
-        struct stat info {};
-        if (::fstat(m_descriptor, &info) != 0) {
-            ::close(m_descriptor);
-            Raise(VORNA_RESULT_LOCAL_FILE);
-        }
-        m_originalSize = static_cast<std::uint64_t>(info.st_size);
-    } else {
-        m_descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
-        Require(m_descriptor != -1 || errno == EEXIST, VORNA_RESULT_LOCAL_FILE);
-        m_mode = m_descriptor == -1 ? Mode::Replace : Mode::Created;
+    if (append)
+        OpenForAppending();
+    else
+        OpenTemporary();
+    m_pending.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(kBlockSize, expectedSize)));
+}
+
+void CLocalFileWriter::OpenForAppending()
+{
+    m_descriptor = ::open(m_path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, kNewFileMode);
+    Require(m_descriptor != -1, VORNA_RESULT_LOCAL_FILE);
+    struct stat info {};
+    if (::fstat(m_descriptor, &info) != 0) {
+        ::close(m_descriptor);
+        m_descriptor = -1;
+        Raise(VORNA_RESULT_LOCAL_FILE);
     }
-    // A replaced file is held whole (the announced size is bounded); otherwise one block.
-    m_pending.reserve(m_mode == Mode::Replace
-                          ? static_cast<std::size_t>(expectedSize)
-                          : static_cast<std::size_t>(std::min<std::uint64_t>(kBlockSize, expectedSize)));
+    m_originalSize = static_cast<std::uint64_t>(info.st_size);
+}
+
+void CLocalFileWriter::OpenTemporary()
+{
+    // Beside the file, so the final rename stays within one file system.
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < kTemporaryAttempts && m_descriptor == -1; ++attempt) {
+        m_temporary = m_path + ".part" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        m_descriptor = ::open(m_temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
+        Require(m_descriptor != -1 || errno == EEXIST, VORNA_RESULT_LOCAL_FILE);
+    }
+    Require(m_descriptor != -1, VORNA_RESULT_LOCAL_FILE);
+    // A replaced file keeps its permissions.
+    struct stat info {};
+    if (::stat(m_path.c_str(), &info) == 0)
+        static_cast<void>(::fchmod(m_descriptor, info.st_mode & kPermissionBits));
 }
 
 CLocalFileWriter::~CLocalFileWriter()
 {
     if (m_committed)
         return;
-    if (m_mode == Mode::Append)
+    if (m_temporary.empty() && m_descriptor != -1)
         static_cast<void>(::ftruncate(m_descriptor, static_cast<off_t>(m_originalSize)));
     if (m_descriptor != -1)
         ::close(m_descriptor);
-    if (m_mode == Mode::Created)
-        ::unlink(m_path.c_str());
+    if (!m_temporary.empty())
+        ::unlink(m_temporary.c_str());
 }
 
 void CLocalFileWriter::Append(const std::uint8_t* data, std::size_t length)
 {
-    if (m_mode != Mode::Replace && m_pending.size() + length > kBlockSize)
+    if (m_pending.size() + length > kBlockSize)
         WritePending();
     m_pending.insert(m_pending.end(), data, data + length);
 }
@@ -161,13 +196,12 @@ void CLocalFileWriter::WritePending()
 
 void CLocalFileWriter::Commit()
 {
-    if (m_mode == Mode::Replace) {
-        m_descriptor = ::open(m_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kNewFileMode);
-        Require(m_descriptor != -1, VORNA_RESULT_LOCAL_FILE);
-    }
     WritePending();
+    Require(::fsync(m_descriptor) == 0, VORNA_RESULT_LOCAL_FILE);
     const int descriptor = m_descriptor;
     m_descriptor = -1;
-    m_committed = true;
     Require(::close(descriptor) == 0, VORNA_RESULT_LOCAL_FILE);
+    if (!m_temporary.empty())
+        Require(::rename(m_temporary.c_str(), m_path.c_str()) == 0, VORNA_RESULT_LOCAL_FILE);
+    m_committed = true;
 }

@@ -55,9 +55,9 @@ private:
 };
 
 // The file a download fills while its chunks arrive, written in blocks far larger than a chunk.
-// Until Commit, a failure leaves the file as it was: bytes appended are cut off again, a file the
-// download created is removed, and a file replaced from the start is kept in memory and only
-// replaced at Commit (its old content must survive a failure on the way).
+// Until Commit, a failure leaves the file as it was: bytes appended are cut off again, and a file
+// written from the start goes to a temporary file beside it, which replaces it (by a rename) only
+// once the whole download is written and flushed, so a full disk never costs the old file.
 class CLocalFileWriter {
 public:
     static constexpr std::size_t kBlockSize = CLocalFileReader::kBlockSize;
@@ -72,12 +72,12 @@ public:
     void Commit();
 
 private:
-    enum class Mode { Append, Created, Replace };
-
+    void OpenForAppending();
+    void OpenTemporary();
     void WritePending();
 
-    std::string m_path;
-    Mode m_mode = Mode::Created;
+    std::string m_path;      // the file the download is for (a link's target)
+    std::string m_temporary; // empty when appending in place
     int m_descriptor = -1;
     std::uint64_t m_originalSize = 0;
     std::vector<std::uint8_t> m_pending;

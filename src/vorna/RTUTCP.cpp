@@ -45,6 +45,11 @@ CRTUTCP::CRTUTCP(std::unique_ptr<CVornaSockEIO> socket) : m_socket(std::move(soc
 
 CRTUTCP::~CRTUTCP() = default;
 
+void CRTUTCP::Abort()
+{
+    m_socket->Abort();
+}
+
 std::size_t CRTUTCP::BuildFrame(FrameBuffer& frame, std::uint16_t sequence, std::uint16_t command,
                                 const std::uint8_t* payload, std::size_t length)
 {

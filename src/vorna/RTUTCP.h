@@ -61,6 +61,9 @@ public:
     // Acknowledges a pushed frame with the payload 00 00; no reply is awaited.
     void AnswerPushedFrame();
 
+    // From any thread: the request under way and every later one end with VORNA_RESULT_CANCELLED.
+    void Abort();
+
     void SetGatewayEnabled(bool enabled) { m_gateway = enabled; }
     bool GatewayEnabled() const { return m_gateway; }
     void SetTargetMac(const MacAddress& mac) { m_targetMac = mac; }

@@ -12,13 +12,10 @@
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/time.h>
-#include <thread>
 #include <unistd.h>
 
 namespace {
 
-// Pause between connect attempts while the controller refuses (it may be restarting).
-constexpr int kConnectRetryPauseMs = 100;
 // How far a receive may wait past the deadline rather than pay a call to shorten its time-out.
 constexpr int kReceiveTimeoutSlackMs = 5;
 
@@ -82,17 +79,13 @@ void CVornaSockEIO::Connect(const std::string& ip, std::uint16_t port)
     const sockaddr_in peer = ipv4Address(ip, port);
     Require(peer.sin_family == AF_INET, VORNA_RESULT_INVALID_ARGUMENT);
     const CDeadline deadline(m_timeoutMs);
-    for (;;) {
-        Open();
-        if (TryConnect(peer, deadline)) {
-            UseBlockingReceives();
-            return;
-        }
+    Open();
+    // A refused connect ends at once: nothing listens, and waiting would only freeze the caller.
+    if (!TryConnect(peer, deadline)) {
         Close();
-        const int left = deadline.RemainingMs();
-        Require(left > 0, VORNA_RESULT_TIMEOUT);
-        std::this_thread::sleep_for(std::chrono::milliseconds(std::min(left, kConnectRetryPauseMs)));
+        Raise(VORNA_RESULT_TIMEOUT);
     }
+    UseBlockingReceives();
 }
 
 bool CVornaSockEIO::TryConnect(const sockaddr_in& peer, const CDeadline& deadline)
@@ -120,14 +113,27 @@ void CVornaSockEIO::WaitFor(short events, const CDeadline& deadline)
         if (ready > 0)
             return;
         if (ready < 0 && errno != EINTR)
-            Raise(VORNA_RESULT_CONNECTION);
+            RaiseBroken();
     }
+}
+
+void CVornaSockEIO::RaiseBroken() const
+{
+    Raise(m_aborted ? VORNA_RESULT_CANCELLED : VORNA_RESULT_CONNECTION);
+}
+
+void CVornaSockEIO::Abort()
+{
+    m_aborted = true;
+    if (m_socket != -1)
+        ::shutdown(m_socket, SHUT_RDWR);
 }
 
 // A send tries first: the socket is nearly always writable, so one system call per frame.
 void CVornaSockEIO::SendAll(const std::uint8_t* data, std::size_t length, const CDeadline& deadline)
 {
     Require(m_socket != -1, VORNA_RESULT_CONNECTION);
+    Require(!m_aborted, VORNA_RESULT_CANCELLED);
     std::size_t sent = 0;
     while (sent < length) {
         Require(!deadline.Expired(), VORNA_RESULT_TIMEOUT);
@@ -138,7 +144,7 @@ void CVornaSockEIO::SendAll(const std::uint8_t* data, std::size_t length, const 
         }
         const int error = errno;
         if (result == 0 || !isRetryable(error))
-            Raise(VORNA_RESULT_CONNECTION);
+            RaiseBroken();
         if (error != EINTR)
             WaitFor(POLLOUT, deadline);
     }
@@ -151,13 +157,14 @@ std::size_t CVornaSockEIO::ReceiveSome(std::uint8_t* buffer, std::size_t capacit
 {
     Require(m_socket != -1, VORNA_RESULT_CONNECTION);
     for (;;) {
+        Require(!m_aborted, VORNA_RESULT_CANCELLED);
         BoundReceiveBy(deadline);
         const ssize_t result = ::recv(m_socket, buffer, capacity, 0);
         if (result > 0)
             return static_cast<std::size_t>(result);
         // EAGAIN: the receive time-out ran out; the next pass checks the deadline.
         if (result == 0 || !isRetryable(errno))
-            Raise(VORNA_RESULT_CONNECTION);
+            RaiseBroken();
     }
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 // One TCP socket of a connection. Connecting and sending never block (their waits are polls);
 // a receive blocks in the kernel for at most what is left of the caller's deadline. Failures are
-// raised as result codes.
+// raised as result codes. Abort, from any thread, ends the wait of the request under way at once.
 
 #include "Deadline.h"
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
@@ -20,7 +21,7 @@ public:
     CVornaSockEIO(const CVornaSockEIO&) = delete;
     CVornaSockEIO& operator=(const CVornaSockEIO&) = delete;
 
-    // Connects within the time-out, trying again while the peer refuses: 2001, 2003.
+    // Connects within the time-out: 2001 (also at once when the peer refuses), 2003.
     void Connect(const std::string& ip, std::uint16_t port);
 
     // Sends every byte: 2001 when the deadline passes, 2005 when the send fails.
@@ -29,14 +30,19 @@ public:
     std::size_t ReceiveSome(std::uint8_t* buffer, std::size_t capacity, const CDeadline& deadline);
     // Throws away whatever has already arrived, so a late or broken reply cannot spoil the next one.
     void DiscardPendingInput();
+    // Ends the current and every later send or receive with VORNA_RESULT_CANCELLED; the socket is
+    // shut down (not closed: the thread of the request still uses its descriptor).
+    void Abort();
 
     std::uint32_t TimeoutMs() const { return m_timeoutMs; }
 
 private:
     void Open();
     void BindLocalInterface();
-    // True when the connect completed; false when it was refused or failed and may be tried again.
+    // True when the connect completed; false when it was refused or failed.
     bool TryConnect(const sockaddr_in& peer, const CDeadline& deadline);
+    // 2005, or VORNA_RESULT_CANCELLED after Abort.
+    [[noreturn]] void RaiseBroken() const;
     // Raises 2001 unless the socket shows events before the deadline.
     void WaitFor(short events, const CDeadline& deadline);
     // Once connected, receives block: the socket's receive time-out bounds them.
@@ -48,6 +54,7 @@ private:
     static constexpr int kNoReceiveTimeout = std::numeric_limits<int>::max(); // the kernel's: forever
 
     int m_socket = -1;
+    std::atomic<bool> m_aborted{false};
     int m_receiveTimeoutMs = kNoReceiveTimeout;
     std::uint32_t m_timeoutMs;
     std::string m_localAddress;

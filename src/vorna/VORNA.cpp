@@ -147,6 +147,11 @@ std::int32_t VORNA_Disconnect(std::int32_t handle)
     return guarded([&] { CVornaIO::Instance().RemoveConnection(handle); });
 }
 
+std::int32_t VORNA_CancelRequest(std::int32_t handle)
+{
+    return onConnection(handle, [](CModuleRTU& module) { module.Rtu().Abort(); });
+}
+
 std::int32_t VORNA_SetByGatewayEnable(std::int32_t handle, std::int32_t enable)
 {
     return onConnection(handle, [&](CModuleRTU& module) { module.Rtu().SetGatewayEnabled(enable != 0); });

@@ -74,6 +74,10 @@ public:
     {
         return log_.WaitFor(count, timeout);
     }
+    bool WaitForRequests(std::uint16_t command, std::size_t count, std::chrono::milliseconds timeout) const
+    {
+        return log_.WaitFor(command, count, timeout);
+    }
     void SetRecording(bool enabled) { log_.SetEnabled(enabled); }
 
     int AcceptedConnections() const;

@@ -82,6 +82,8 @@ struct SimFault {
         fault.bytes = std::move(payload);
         return fault;
     }
+    // A read-chunk reply (30204) with no data: the file seems to end at the offset asked for.
+    static SimFault EndOfFile() { return ReplacePayload({0, 0, 1, 0, 0}); }
     // 30019 frames pushed before the real reply.
     static SimFault PushProgressFirst(std::vector<SimFirmwareProgress> frames)
     {

@@ -1,5 +1,7 @@
 #include "SimRequestLog.h"
 
+#include <algorithm>
+
 namespace pelsim {
 
 void SimRequestLog::Add(SimRecordedRequest request)
@@ -39,6 +41,16 @@ bool SimRequestLog::WaitFor(std::size_t count, std::chrono::milliseconds timeout
 {
     std::unique_lock lock(mutex_);
     return added_.wait_for(lock, timeout, [&] { return requests_.size() >= count; });
+}
+
+bool SimRequestLog::WaitFor(std::uint16_t command, std::size_t count, std::chrono::milliseconds timeout) const
+{
+    std::unique_lock lock(mutex_);
+    return added_.wait_for(lock, timeout, [&] {
+        return static_cast<std::size_t>(std::count_if(requests_.begin(), requests_.end(), [&](const auto& request) {
+                   return request.decoded && request.frame.command == command;
+               })) >= count;
+    });
 }
 
 void SimRequestLog::SetEnabled(bool enabled)

@@ -37,6 +37,8 @@ public:
     void Clear();
     // True once at least count requests are recorded; false after the time-out.
     bool WaitFor(std::size_t count, std::chrono::milliseconds timeout) const;
+    // The same for the requests of one command.
+    bool WaitFor(std::uint16_t command, std::size_t count, std::chrono::milliseconds timeout) const;
     void SetEnabled(bool enabled);
     bool enabled() const { return enabled_; }
 

@@ -7,6 +7,7 @@
 #include "CFwrUpdateDlg.h"
 #include "CGetDeviceInfoDlg.h"
 #include "CListCtrlEx.h"
+#include "CMessageDlg.h"
 #include "CModifyPasswordDlg.h"
 #include "CTimeSyncDlg.h"
 #include "CToolBaseDlg.h"
@@ -14,6 +15,7 @@
 #include "CUpdateDlg.h"
 #include "ConfigFiles.h"
 #include "DeviceDialogIds.h"
+#include "DeviceInfoFetch.h"
 #include "DeviceInfoTexts.h"
 #include "DeviceResultTexts.h"
 #include "FirmwareFile.h"
@@ -26,10 +28,16 @@
 #include "ScopedMessageBoxService.h"
 
 #include "DeviceSimulator.h"
+#include "FileSizeLimit.h"
+#include "RefusingPort.h"
+#include "SanitizerSlowdown.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -39,6 +47,8 @@
 #include <QtEndian>
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace {
 
@@ -118,8 +128,8 @@ protected:
     CToolBaseDlg& Make(int command, const QString& extra = {})
     {
         ToolDialogHooks hooks;
-        hooks.connection.port = simulator_.port();
-        hooks.connection.connectTimeout = 1s;
+        hooks.connection.port = port_ ? port_ : simulator_.port();
+        hooks.connection.connectTimeout = connectTimeout_;
         hooks.connection.askLogin = [] { return DeviceLogin{QStringLiteral("root"), QStringLiteral("root")}; };
         hooks.timings = fastTimings();
         hooks.confirmSend = [this] {
@@ -164,6 +174,15 @@ protected:
         EXPECT_EQ(log_.lines().last(), disconnectLine());
     }
 
+    // As ExpectClosed, for a run that may not have connected at all.
+    void ExpectClosedIfConnected()
+    {
+        if (!log_.lines().isEmpty())
+            ExpectClosed();
+        EXPECT_EQ(simulator_.OpenConnections(), 0);
+        EXPECT_EQ(dialog_->connection().handle(), 0);
+    }
+
     pelsim::DeviceSimulator simulator_;
     CDataCenter model_;
     RecordingLogSink log_;
@@ -177,6 +196,8 @@ protected:
     bool layoutAnswer_ = true;
     QStringList started_;
     std::uint16_t bootLoaderPort_ = 0;
+    std::uint16_t port_ = 0; // 0: the simulator's
+    std::chrono::milliseconds connectTimeout_ = 1s;
 };
 
 // ---- short operations ----
@@ -666,7 +687,10 @@ TEST_F(ToolTransferTest, BuiltInFirmwareGoesThroughTheBootLoaderWhenPollingTimes
     dialog.RunToolFunction();
     EXPECT_TRUE(simulator_.File(kFirmwareType).has_value());
     EXPECT_EQ(simulator_.Snapshot().bootLoaderRegistrations, 1);
-    EXPECT_EQ(simulator_.Snapshot().pushAcknowledgements, 1) << "the closing frame is acknowledged";
+    // The acknowledgement is sent before the program returns, but the simulator's connection
+    // thread may count it only after that: wait for it to arrive, not for a guessed time.
+    EXPECT_TRUE(simulator_.WaitForRequests(30019, 1, 10s)) << "the closing frame is acknowledged";
+    EXPECT_EQ(simulator_.Snapshot().pushAcknowledgements, 1) << "once";
     EXPECT_EQ(boxes_.texts().last(), QStringLiteral("Firmware update : Done."));
     ExpectClosed();
 
@@ -683,12 +707,8 @@ TEST_F(ToolTransferTest, BuiltInFirmwareGoesThroughTheBootLoaderWhenPollingTimes
 TEST_F(ToolTransferTest, ThreeFailedBootLoaderConnectsEndWithTheConnectError)
 {
     simulator_.FailCommand(30004, pelsim::SimFault::Silence());
-    std::uint16_t closedPort = 0;
-    {
-        pelsim::DeviceSimulator gone;
-        closedPort = gone.port();
-    }
-    bootLoaderPort_ = closedPort;
+    const RefusingPort closed;
+    bootLoaderPort_ = closed.port();
     CToolBaseDlg& dialog = Make(kCmdModuleFirmware);
     ASSERT_TRUE(dialog.firmwarePage()->LoadFirmwareFile(writeFile(QStringLiteral("fw.hfm"), firmwareFile())));
     dialog.RunToolFunction();
@@ -698,6 +718,373 @@ TEST_F(ToolTransferTest, ThreeFailedBootLoaderConnectsEndWithTheConnectError)
     EXPECT_NE(boxes_.texts().last(), resultText(kStringLabelStatus, 0));
     EXPECT_EQ(simulator_.Snapshot().bootLoaderRegistrations, 0);
     EXPECT_EQ(dialog.connection().handle(), 0);
+}
+
+// ---- through the dialog's own modal loop ----
+
+// Runs action once, on the UI thread, as soon as ready holds (looked at every few milliseconds).
+class WhenReady : public QObject {
+public:
+    WhenReady(std::function<bool()> ready, std::function<void()> action)
+        : ready_(std::move(ready)), action_(std::move(action))
+    {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, this, [this] {
+            if (!ready_())
+                return;
+            timer_.stop();
+            action_();
+        });
+        timer_.start();
+    }
+
+private:
+    std::function<bool()> ready_;
+    std::function<void()> action_;
+    QTimer timer_;
+};
+
+CToolProgressBarDlg* openProgressWindow()
+{
+    return qobject_cast<CToolProgressBarDlg*>(QApplication::activeModalWidget());
+}
+
+// A click as the event loop delivers it: after whatever runs now.
+void postClick(QPushButton* button)
+{
+    QMetaObject::invokeMethod(button, &QPushButton::click, Qt::QueuedConnection);
+}
+
+void postKey(QWidget* target, int key)
+{
+    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
+    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier));
+}
+
+// A key pressed and released now, handled before this returns.
+void pressKey(QWidget* target, int key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+    QApplication::sendEvent(target, &release);
+}
+
+std::chrono::milliseconds scaled(int milliseconds)
+{
+    return std::chrono::milliseconds(SanitizerSlowdown::Scaled(milliseconds));
+}
+
+class ToolDialogModalTest : public ToolTransferTest {
+protected:
+    // A file for processing that takes a while to send: every chunk is answered late.
+    CToolBaseDlg& MakeSlowSend()
+    {
+        simulator_.FailCommand(kWriteChunk, pelsim::SimFault::Delay(3), pelsim::kAlways);
+        CToolBaseDlg& dialog = Make(kCmdSendFileForProcessing);
+        dialog.filePage()->SetPath(writeFile(QStringLiteral("big.bin"), QByteArray(400 * 4096, 'b')));
+        return dialog;
+    }
+
+    // Closes the dialog once no operation runs (for runs that leave it open).
+    void CancelWhenIdle(CToolBaseDlg& dialog)
+    {
+        closer_ = std::make_unique<WhenReady>([&dialog] { return !dialog.operationRunning() && !openProgressWindow(); },
+                                              [&dialog] { dialog.item<QPushButton>(IDCANCEL)->click(); });
+    }
+
+    std::unique_ptr<WhenReady> closer_;
+};
+
+TEST_F(ToolDialogModalTest, TheDialogDuringTheJoinAfterAProgressCancel)
+{
+    // The user stops the transfer in the progress window and at once presses a key or button of
+    // the tool dialog, which is handled while the dialog waits for its worker to end.
+    const struct {
+        const char* label;
+        std::function<void(CToolBaseDlg&)> act;
+        bool closes;
+    } cases[] = {
+        {"Cancel", [](CToolBaseDlg& d) { postClick(d.item<QPushButton>(IDCANCEL)); }, true},
+        {"OK", [](CToolBaseDlg& d) { postClick(d.item<QPushButton>(IDOK)); }, false},
+        {"Escape", [](CToolBaseDlg& d) { postKey(&d, Qt::Key_Escape); }, true},
+        {"close", [](CToolBaseDlg& d) { QCoreApplication::postEvent(&d, new QCloseEvent); }, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        simulator_.ClearRequests();
+        simulator_.ClearFaults();
+        log_.Clear();
+        boxes_.Clear();
+        CToolBaseDlg& dialog = MakeSlowSend();
+        QTimer::singleShot(0, &dialog, [&dialog] { dialog.item<QPushButton>(IDOK)->click(); });
+        WhenReady stop([] { return openProgressWindow() && openProgressWindow()->item<QProgressBar>(kProgressBar)->value() > 0; },
+                       [&] {
+                           openProgressWindow()->item<QPushButton>(IDCANCEL)->click();
+                           c.act(dialog);
+                           if (!c.closes)
+                               CancelWhenIdle(dialog);
+                       });
+        EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+        EXPECT_FALSE(dialog.worker().running());
+        EXPECT_EQ(simulator_.Requests(30202).size(), 1u) << "one operation only";
+        EXPECT_TRUE(log_.lines().contains(resultText(kStringLabelUpload, VORNA_RESULT_CANCELLED)))
+            << log_.lines().join(u'\n').toStdString();
+        EXPECT_TRUE(boxes_.texts().isEmpty()) << boxes_.texts().join(u'\n').toStdString();
+        ExpectClosed();
+    }
+}
+
+TEST_F(ToolDialogModalTest, CancelEndsAStalledRequestAtOnce)
+{
+    // The controller stops answering in the middle of the transfer; the request's time-out is 60 s.
+    connectTimeout_ = 60s;
+    simulator_.FailCommand(kWriteChunk, pelsim::SimFault::Silence(), 1, 2);
+    CToolBaseDlg& dialog = Make(kCmdSendFileForProcessing);
+    dialog.filePage()->SetPath(writeFile(QStringLiteral("job.bin"), QByteArray(10 * 4096, 'j')));
+    std::chrono::steady_clock::time_point cancelled;
+    QTimer::singleShot(0, &dialog, [&dialog] { dialog.item<QPushButton>(IDOK)->click(); });
+    std::unique_ptr<WhenReady> later;
+    WhenReady stalled([&] { return openProgressWindow() && simulator_.Requests(kWriteChunk).size() == 3; },
+                      [&] {
+                          later = std::make_unique<WhenReady>(
+                              [start = std::chrono::steady_clock::now()] {
+                                  return std::chrono::steady_clock::now() - start >= 1s;
+                              },
+                              [&] {
+                                  cancelled = std::chrono::steady_clock::now();
+                                  openProgressWindow()->item<QPushButton>(IDCANCEL)->click();
+                                  postClick(dialog.item<QPushButton>(IDCANCEL));
+                              });
+                      });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_LT(std::chrono::steady_clock::now() - cancelled, scaled(1000)) << "the dialog is done within a second";
+    EXPECT_TRUE(log_.lines().contains(resultText(kStringLabelUpload, VORNA_RESULT_CANCELLED)))
+        << log_.lines().join(u'\n').toStdString();
+    EXPECT_TRUE(boxes_.texts().isEmpty()) << boxes_.texts().join(u'\n').toStdString();
+    ExpectClosed();
+}
+
+TEST_F(ToolDialogModalTest, EnterNeverRunsTheOperation)
+{
+    // Enter in the address box, on the focused OK button and in the dialog itself.
+    const struct {
+        int command;
+        bool fetches;
+    } cases[] = {
+        {kCmdRestart, false},
+        {kCmdModuleFirmware, true},
+        {kCmdCalibration, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command);
+        simulator_.ClearRequests();
+        log_.Clear();
+        CToolBaseDlg& dialog = Make(c.command);
+        auto* box = dialog.item<QComboBox>(kComboDeviceAddress);
+        QTimer::singleShot(0, &dialog, [&] {
+            pressKey(box->lineEdit(), Qt::Key_Return);
+            dialog.item<QPushButton>(IDOK)->setFocus();
+            pressKey(dialog.item<QPushButton>(IDOK), Qt::Key_Enter);
+            pressKey(&dialog, Qt::Key_Return);
+            dialog.item<QPushButton>(IDCANCEL)->click();
+        });
+        EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+        EXPECT_EQ(simulator_.Snapshot().restartCount, 0);
+        const auto infoRequests = simulator_.Requests(30202);
+        EXPECT_EQ(infoRequests.size(), c.fetches ? 3u : 0u) << "one information fetch per Enter";
+        for (const auto& request : infoRequests)
+            EXPECT_EQ(request.payload().at(1), kDeviceInfoFileType);
+        EXPECT_EQ(log_.lines().count(resultText(kStringLabelDownload, 0)), c.fetches ? 3 : 0);
+        EXPECT_EQ(simulator_.Requests(30203).size(), 0u) << "no firmware is sent";
+        ExpectClosedIfConnected();
+    }
+}
+
+TEST_F(ToolDialogModalTest, ChoosingAListedAddressFetchesTheInformation)
+{
+    for (const int command : {kCmdModuleFirmware, kCmdCalibration, kCmdRestart}) {
+        SCOPED_TRACE(command);
+        simulator_.ClearRequests();
+        log_.Clear();
+        CToolBaseDlg& dialog = Make(command);
+        auto* box = dialog.item<QComboBox>(kComboDeviceAddress);
+        box->addItem(QStringLiteral("127.0.0.1"));
+        QTimer::singleShot(0, &dialog, [&] {
+            box->setCurrentIndex(box->count() - 1);
+            emit box->activated(box->count() - 1);
+            postClick(dialog.item<QPushButton>(IDCANCEL));
+        });
+        EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+        EXPECT_EQ(simulator_.Requests(30202).size(), command == kCmdRestart ? 0u : 1u);
+        EXPECT_EQ(simulator_.Snapshot().restartCount, 0);
+        EXPECT_EQ(log_.lines().contains(resultText(kStringLabelDownload, 0)), command != kCmdRestart);
+        if (command == kCmdCalibration)
+            EXPECT_FALSE(dialog.calibrationPage()->infoFilePath().isEmpty());
+        ExpectClosedIfConnected();
+    }
+}
+
+TEST_F(ToolDialogModalTest, TheOperationNoticeIsShown)
+{
+    const struct {
+        int command;
+        unsigned notice; // 0: hidden
+    } cases[] = {
+        {kCmdRestart, 223},   {kCmdReset, 224},        {kCmdWarmReset, 566},           {kCmdIecReset, 768},
+        {kCmdSendConfiguration, 236}, {kCmdReadConfiguration, 238}, {kCmdDiagnosticConsole, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command);
+        CToolBaseDlg& dialog = Make(c.command);
+        bool visible = false;
+        QString text;
+        QTimer::singleShot(0, &dialog, [&] {
+            ASSERT_NE(dialog.noticePanel(), nullptr);
+            visible = dialog.noticePanel()->control(kNoticeText)->isVisible();
+            text = dialog.noticePanel()->itemText(kNoticeText);
+            dialog.item<QPushButton>(IDCANCEL)->click();
+        });
+        EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+        EXPECT_EQ(visible, c.notice != 0);
+        if (c.notice != 0)
+            EXPECT_EQ(text, LoadLangString(c.notice));
+    }
+}
+
+TEST_F(ToolDialogModalTest, ARefusedConnectionEndsAtOnce)
+{
+    const RefusingPort closed;
+    port_ = closed.port();
+    connectTimeout_ = 60s;
+    CToolBaseDlg& dialog = Make(kCmdRestart);
+    std::chrono::steady_clock::duration took{};
+    QTimer::singleShot(0, &dialog, [&] {
+        const auto start = std::chrono::steady_clock::now();
+        dialog.item<QPushButton>(IDOK)->click();
+        took = std::chrono::steady_clock::now() - start;
+        dialog.item<QPushButton>(IDCANCEL)->click();
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_LT(took, scaled(1000));
+    EXPECT_EQ(boxes_.texts(), QStringList{resultText(kStringLabelConnect, VORNA_RESULT_TIMEOUT)});
+}
+
+TEST_F(ToolDialogModalTest, ABadAddressIsRefusedBeforeTheSendQuestion)
+{
+    project_ = writeFile(QStringLiteral("project.pelx"), projectFile());
+    CToolBaseDlg& dialog = Make(kCmdSendConfiguration, project_);
+    dialog.item<QComboBox>(kComboDeviceAddress)->setEditText(QStringLiteral("127.0.0.1:20124"));
+    QTimer::singleShot(0, &dialog, [&] {
+        dialog.item<QPushButton>(IDOK)->click();
+        dialog.item<QPushButton>(IDCANCEL)->click();
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(sendQuestions_, 0);
+    EXPECT_EQ(boxes_.texts(), QStringList{LoadLangString(kStringBadDeviceAddress)});
+    EXPECT_EQ(simulator_.AcceptedConnections(), 0);
+}
+
+TEST_F(ToolDialogModalTest, AFailedInformationFetchBeforeASendShowsWhy)
+{
+    // The device refuses the information file: its reason, then the fetch's failure.
+    simulator_.FailCommand(30202, pelsim::SimFault::RaisedStatus(0x8101));
+    SendConfiguration(50);
+    EXPECT_EQ(boxes_.texts(),
+              QStringList({resultText(kStringLabelDownload, 0x8101), QString::fromLatin1(kDeviceInfoFailed)}));
+    EXPECT_FALSE(simulator_.File(kConfigurationType).has_value());
+    ExpectClosed();
+}
+
+TEST_F(ToolDialogModalTest, AnInformationFetchTheUserCancelsShowsNoFailure)
+{
+    connectTimeout_ = 60s;
+    simulator_.FailCommand(30204, pelsim::SimFault::Silence());
+    project_ = writeFile(QStringLiteral("project.pelx"), projectFile());
+    CToolBaseDlg& dialog = Make(kCmdSendConfiguration, project_);
+    QTimer::singleShot(0, &dialog, [&dialog] { dialog.item<QPushButton>(IDOK)->click(); });
+    WhenReady stop([&] { return openProgressWindow() && simulator_.Requests(30204).size() == 1; },
+                   [&] {
+                       openProgressWindow()->item<QPushButton>(IDCANCEL)->click();
+                       CancelWhenIdle(dialog);
+                   });
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, scaled(5000));
+    EXPECT_TRUE(boxes_.texts().isEmpty()) << boxes_.texts().join(u'\n').toStdString();
+    EXPECT_FALSE(simulator_.File(kConfigurationType).has_value());
+    ExpectClosed();
+}
+
+TEST_F(ToolDialogModalTest, AReadBackThatFailsKeepsTheUsersFile)
+{
+    const QByteArray old(5000, 'o');
+    simulator_.SetFile(kReadBackType, bytesOf(QByteArray(300 * 1024, 'r')));
+    const struct {
+        const char* label;
+        std::function<void()> fault;
+        int code;
+    } cases[] = {
+        {"the controller's file ends early",
+         [this] { simulator_.FailCommand(30204, pelsim::SimFault::EndOfFile(), 1, 3); }, VORNA_RESULT_SHORT_DOWNLOAD},
+        {"the PC's disk is full", [] {}, VORNA_RESULT_LOCAL_FILE},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        boxes_.Clear();
+        simulator_.ClearFaults();
+        const QString target = writeFile(QStringLiteral("read.pelx"), old);
+        c.fault();
+        CToolBaseDlg& dialog = Make(kCmdReadConfiguration);
+        dialog.filePage()->SetPath(target);
+        {
+            std::optional<FileSizeLimit> full;
+            if (c.code == VORNA_RESULT_LOCAL_FILE)
+                full.emplace(100 * 1024);
+            dialog.RunToolFunction();
+        }
+        QFile file(target);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), old) << "byte for byte the old file";
+        EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files).filter(QStringLiteral("read.pelx")).size(), 1)
+            << "no partial file is left beside it";
+        EXPECT_EQ(boxes_.texts(), QStringList{resultText(kStringLabelDownload, c.code)});
+        ExpectClosed();
+    }
+}
+
+TEST_F(ToolDialogModalTest, CancelEndsAStalledInformationFetch)
+{
+    // The dialog's own Cancel while the information file does not come: the operation (OK of
+    // 40014 and 40018) or the information button (40038) ends at once, without any box.
+    connectTimeout_ = 60s;
+    const struct {
+        int command;
+        int button;
+    } cases[] = {
+        {kCmdDeviceInformation, IDOK},
+        {kCmdModuleFirmware, IDOK},
+        {kCmdCalibration, kButtonGetInformation},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command);
+        simulator_.ClearRequests();
+        simulator_.FailCommand(30204, pelsim::SimFault::Silence());
+        boxes_.Clear();
+        CToolBaseDlg& dialog = Make(c.command);
+        std::chrono::steady_clock::time_point cancelled;
+        QTimer::singleShot(0, &dialog, [&] { dialog.item<QPushButton>(c.button)->click(); });
+        WhenReady stalled([&] { return simulator_.Requests(30204).size() == 1; },
+                          [&] {
+                              cancelled = std::chrono::steady_clock::now();
+                              dialog.item<QPushButton>(IDCANCEL)->click();
+                          });
+        EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+        EXPECT_LT(std::chrono::steady_clock::now() - cancelled, scaled(1000));
+        EXPECT_TRUE(log_.lines().contains(resultText(kStringLabelDownload, VORNA_RESULT_CANCELLED)));
+        EXPECT_TRUE(boxes_.texts().isEmpty()) << boxes_.texts().join(u'\n').toStdString();
+        ExpectClosed();
+    }
 }
 
 } // namespace

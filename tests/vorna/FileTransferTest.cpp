@@ -1,6 +1,7 @@
 // Uploads and downloads through the simulator: chunking, resume, restart, the "already complete"
 // question, and every way a transfer can fail without reporting success.
 
+#include "FileSizeLimit.h"
 #include "LocalFile.h"
 #include "VornaTestSupport.h"
 
@@ -282,14 +283,50 @@ TEST_F(FileTransferTest, DownloadOfACompleteFileAsksFirst)
     }
 }
 
-TEST_F(FileTransferTest, DownloadEndsAtAnEmptyChunkAndWritesWhatArrived)
+TEST_F(FileTransferTest, DownloadEndingBeforeTheAnnouncedSizeFailsAndKeepsTheLocalFile)
 {
     const Bytes remote = PatternBytes(10000);
     sim.SetFile(kReadBackType, remote);
-    sim.FailCommand(kReadChunk, SimFault::ReplacePayload({0, 0, 0, 0, 0}), 1, 1);
+    const struct {
+        const char* label;
+        std::optional<Bytes> before;
+    } cases[] = {
+        {"no local file", std::nullopt},
+        {"a prefix to resume", Bytes(remote.begin(), remote.begin() + 3000)},
+        {"another file to replace", PatternBytes(7000, 3)},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove(local);
+        if (c.before)
+            TempFolder::Write(local, *c.before);
+        sim.FailCommand(kReadChunk, SimFault::EndOfFile(), 1, 1);
+        ProgressRecorder recorder;
+        EXPECT_EQ(Download(local), VORNA_RESULT_SHORT_DOWNLOAD) << c.label;
+        if (c.before)
+            EXPECT_EQ(TempFolder::Read(local), *c.before) << c.label;
+        else
+            EXPECT_FALSE(TempFolder::Exists(local)) << c.label;
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path("")), {}), c.before ? 1 : 0)
+            << c.label << ": nothing is left behind";
+    }
+}
+
+TEST_F(FileTransferTest, ALocalWriteFailureKeepsTheOldFile)
+{
+    const Bytes remote = PatternBytes(3 * CLocalFileWriter::kBlockSize);
+    sim.SetFile(kReadBackType, remote);
+    const Bytes old = PatternBytes(7000, 3);
+    TempFolder::Write(local, old);
+    {
+        const FileSizeLimit limit(remote.size() / 2);
+        ProgressRecorder recorder;
+        EXPECT_EQ(Download(local), VORNA_RESULT_LOCAL_FILE);
+    }
+    EXPECT_EQ(TempFolder::Read(local), old) << "the user's file is byte for byte the old one";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path("")), {}), 1) << "no partial file is left";
     ProgressRecorder recorder;
-    ASSERT_EQ(Download(local), VORNA_RESULT_OK);
-    EXPECT_EQ(TempFolder::Read(local), Bytes(remote.begin(), remote.begin() + 4096));
+    EXPECT_EQ(Download(local), VORNA_RESULT_OK);
+    EXPECT_EQ(TempFolder::Read(local), remote);
 }
 
 TEST_F(FileTransferTest, DownloadRefusesWhatTheAnnouncementDoesNotCover)

@@ -33,7 +33,8 @@ extern "C" {
 #define VORNA_RESULT_INVALID_ARGUMENT 0x8061    /* null pointer, bad address text, request too large for its frame */
 #define VORNA_RESULT_OUT_OF_MEMORY 0x8062
 #define VORNA_RESULT_INTERNAL_ERROR 0x8063  /* an unexpected failure inside the library */
-#define VORNA_RESULT_CANCELLED 0x8064       /* the progress callback stopped a transfer */
+#define VORNA_RESULT_CANCELLED 0x8064       /* the progress callback or VORNA_CancelRequest stopped a call */
+#define VORNA_RESULT_SHORT_DOWNLOAD 0x8065  /* a download ended before the announced size had arrived */
 #define VORNA_RESULT_DIRECT_REFUSED 0x8100  /* direct command: reply shorter than 2 bytes or status 00 81 */
 #define VORNA_RESULT_DIRECT_REJECTED 0x8101 /* direct command: status 01 81 */
 
@@ -179,6 +180,9 @@ VORNA_API int32_t VORNA_Connect(const char* ip, int32_t port, uint32_t timeoutMs
  * controller; null or any other text connects directly. */
 VORNA_API int32_t VORNA_ConnectEx(const char* ip, int32_t port, uint32_t timeoutMs, int32_t* handle, const char* mac);
 VORNA_API int32_t VORNA_Disconnect(int32_t handle);
+/* From any thread: the call now waiting on the connection, and every later one, ends with
+ * VORNA_RESULT_CANCELLED at once. The connection stays in the table until VORNA_Disconnect. */
+VORNA_API int32_t VORNA_CancelRequest(int32_t handle);
 VORNA_API int32_t VORNA_SetByGatewayEnable(int32_t handle, int32_t enable);
 VORNA_API int32_t VORNA_SetByGatewayMacAddress(int32_t handle, const uint8_t* mac6);
 

@@ -11,8 +11,8 @@
 #include "Kesu.h"
 #include "LanguagePack.h"
 #include "MessageBoxService.h"
+#include "WaitCursor.h"
 
-#include <QApplication>
 #include <QComboBox>
 
 #include "VORNA.h"
@@ -36,14 +36,6 @@ constexpr const char* kListFailed = "List network interface failed.";
 constexpr const char* kInfoFailed = "Get network interface information failed.";
 constexpr const char* kSelectFailed = "Select network interface failed.";
 constexpr const char* kSearchFailed = "Search device failed.";
-
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 QByteArray loginField(const QString& text)
 {
@@ -86,6 +78,21 @@ void CDeviceConnection::ReportText(const QString& text, bool box) const
 void CDeviceConnection::Report(unsigned label, int code, bool showFailure) const
 {
     ReportText(resultText(LoadLangString(label), code), showFailure && code != 0);
+}
+
+int CDeviceConnection::Request(unsigned label, const std::function<int()>& call, bool showFailure) const
+{
+    int code = 0;
+    QString text;
+    {
+        WaitCursor wait;
+        code = call();
+        text = resultText(LoadLangString(label), code);
+        ReportText(text, false);
+    }
+    if (showFailure && code != 0)
+        ShowMessageBox(text, MB_OK | MB_ICONERROR);
+    return code;
 }
 
 int CDeviceConnection::SelectedEntry() const
@@ -142,11 +149,15 @@ bool CDeviceConnection::Login()
         return false;
     }
     std::uint16_t status = 0;
-    const int result = VORNA_VerifyUserNamePwd(
-        handle_, VORNA_LOGIN_MODE_SCRAMBLED, static_cast<std::uint8_t>(model_.LoginUserName.size()),
-        static_cast<std::uint8_t>(model_.LoginPassword.size()), model_.LoginUserName.constData(),
-        model_.LoginPassword.constData(), &status);
-    Report(kStringLabelLoginLog, result, false);
+    const int result = Request(
+        kStringLabelLoginLog,
+        [&] {
+            return VORNA_VerifyUserNamePwd(
+                handle_, VORNA_LOGIN_MODE_SCRAMBLED, static_cast<std::uint8_t>(model_.LoginUserName.size()),
+                static_cast<std::uint8_t>(model_.LoginPassword.size()), model_.LoginUserName.constData(),
+                model_.LoginPassword.constData(), &status);
+        },
+        false);
     if (result != 0) {
         model_.LoginVerified = 0;
         ShowMessageBox(resultText(LoadLangString(kStringLabelLoginBox), result), MB_OK | MB_ICONERROR);
@@ -182,8 +193,7 @@ bool CDeviceConnection::OnBnClickedButtonToolConnectdevice()
         Report(kStringLabelTableAdd, KESU_TableAdd(ip.constData(), device.mac.data()), false);
     }
 
-    const int init = VORNA_Init();
-    Report(kStringLabelInit, init, true);
+    const int init = Request(kStringLabelInit, [] { return VORNA_Init(); }, true);
     if (init != 0)
         return false;
     if (!model_.LoginVerified)
@@ -191,9 +201,13 @@ bool CDeviceConnection::OnBnClickedButtonToolConnectdevice()
 
     const QByteArray connectIp = ip.left(kConnectAddressBytes);
     std::int32_t handle = 0;
-    const int connected = VORNA_Connect(connectIp.constData(), options_.port,
-                                        static_cast<std::uint32_t>(options_.connectTimeout.count()), &handle);
-    Report(kStringLabelConnect, connected, true);
+    const int connected = Request(
+        kStringLabelConnect,
+        [&] {
+            return VORNA_Connect(connectIp.constData(), options_.port,
+                                 static_cast<std::uint32_t>(options_.connectTimeout.count()), &handle);
+        },
+        true);
     if (connected != 0)
         return false;
     handle_ = handle;

@@ -73,6 +73,9 @@ public:
 
 private:
     void Report(unsigned label, int code, bool showFailure) const;
+    // Runs a device request under the busy cursor and logs its result; the failure's box, when
+    // asked, follows once the cursor is back. The request's result.
+    int Request(unsigned label, const std::function<int()>& call, bool showFailure) const;
     void ReportText(const QString& text, bool box) const;
     bool AskLogin();
     bool Login();

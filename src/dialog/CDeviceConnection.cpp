@@ -13,6 +13,7 @@
 #include "MessageBoxService.h"
 #include "WaitCursor.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 
 #include "VORNA.h"
@@ -36,6 +37,8 @@ constexpr const char* kListFailed = "List network interface failed.";
 constexpr const char* kInfoFailed = "Get network interface information failed.";
 constexpr const char* kSelectFailed = "Select network interface failed.";
 constexpr const char* kSearchFailed = "Search device failed.";
+
+constexpr const char* kWidestAddress = "255.255.255.255";
 
 QByteArray loginField(const QString& text)
 {
@@ -65,6 +68,20 @@ CDeviceConnection::CDeviceConnection(QComboBox* addressBox, CDataCenter& model, 
 {
     if (!options_.askLogin)
         options_.askLogin = [this] { return askWithLoginBox(box_ ? box_->window() : nullptr); };
+    if (box_)
+        FitAddressBox(*box_);
+}
+
+// The box and its list show a whole entry, the longest address with its MAC text included.
+void CDeviceConnection::FitAddressBox(QComboBox& box)
+{
+    constexpr std::uint8_t kWideDigits = 0xDD;
+    const FoundDeviceRecord widest =
+        FoundDeviceRecord::Make(QByteArray(kWidestAddress), {kWideDigits, kWideDigits, kWideDigits, kWideDigits,
+                                                             kWideDigits, kWideDigits});
+    box.setMinimumContentsLength(static_cast<int>(widest.display.size()));
+    box.setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    box.view()->setTextElideMode(Qt::ElideNone);
 }
 
 void CDeviceConnection::ReportText(const QString& text, bool box) const

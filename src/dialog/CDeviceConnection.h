@@ -83,6 +83,7 @@ private:
     void ChooseInterface(const struct NetworkInterfaceRecord* records, std::uint16_t count, int& index);
     bool RunSearch(QList<FoundDeviceRecord>& found);
     void ForgetLogin();
+    static void FitAddressBox(QComboBox& box);
 
     QPointer<QComboBox> box_;
     CDataCenter& model_;

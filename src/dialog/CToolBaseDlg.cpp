@@ -185,6 +185,8 @@ bool CToolBaseDlg::OnInitDialog()
                 logRead_.clear();
             }
         });
+    // The template's size is only a start: the dialog takes the size of what it holds.
+    adjustSize();
     return true;
 }
 

@@ -19,17 +19,22 @@
 #include "FirmwareFile.h"
 #include "FoundDeviceRecord.h"
 #include "IniFile.h"
+#include "Kesu.h"
 #include "LanguagePack.h"
 #include "PuttySession.h"
 #include "RecordingLogSink.h"
 #include "RecordingMessageBoxService.h"
 #include "ScopedMessageBoxService.h"
+#include "WidgetScreenshot.h"
 
 #include "DeviceSimulator.h"
+#include "SimSearchResponder.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QHostAddress>
+#include <QListView>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -37,6 +42,8 @@
 #include <QThread>
 #include <QTimer>
 #include <QtEndian>
+
+#include <cstring>
 
 #include <gtest/gtest.h>
 
@@ -276,6 +283,46 @@ TEST_F(ToolDialogTest, DeviceInformationFillsTheListAndKeepsTheFilePath)
     EXPECT_TRUE(log_.lines().contains(resultText(kStringLabelDownload, 0)));
     EXPECT_TRUE(boxes_.texts().isEmpty());
     ExpectClosed();
+    // Shown, the one column takes the list's whole width.
+    dialog.show();
+    EXPECT_EQ(list->GetColumnWidth(0), list->viewport()->width());
+    EXPECT_GT(list->GetColumnWidth(0), 200);
+    SaveWidgetScreenshot(dialog, QStringLiteral("tool-dialog-device-information"));
+}
+
+// The address box shows a found device whole, the list of found devices does not cut its
+// entries, and the dialog takes the size of what it holds.
+TEST_F(ToolDialogTest, TheSendDialogFitsItsContentAndShowsAFoundDeviceWhole)
+{
+    pelsim::SimSearchResponder responder;
+    responder.SetAnswers({{"127.0.0.1", {0, 0x11, 0x22, 0x33, 0x44, 0x55}, "", {}, false}});
+    KesuEnvironment environment;
+    environment.listInterfaces = [](std::vector<InterfaceRecord>& out) {
+        InterfaceRecord loopback{};
+        loopback.index = 4;
+        std::strncpy(loopback.address, "127.0.0.1", sizeof loopback.address - 1);
+        out = {loopback};
+        return 0;
+    };
+    environment.searchTarget = std::make_pair(QHostAddress(QHostAddress::LocalHost), responder.port());
+    environment.wait = 150ms;
+    const KesuEnvironment previous = SetKesuEnvironment(environment);
+
+    CToolBaseDlg& dialog = Make(kCmdSendConfiguration);
+    dialog.show();
+    EXPECT_EQ(dialog.size(), dialog.sizeHint()) << "sized to its content, not to the template";
+    qobject_cast<QPushButton*>(dialog.control(kButtonSearchDevices))->click();
+    auto* box = dialog.item<QComboBox>(kComboDeviceAddress);
+    ASSERT_EQ(box->count(), 1);
+    const QString entry = box->itemText(0);
+    EXPECT_EQ(entry, QStringLiteral("127.0.0.1 (00-11-22-33-44-55)"));
+    EXPECT_EQ(box->currentText(), entry);
+    QLineEdit* field = box->lineEdit();
+    EXPECT_GE(field->width(), field->fontMetrics().horizontalAdvance(QStringLiteral("255.255.255.255 (DD-DD-DD-DD-DD-DD)")))
+        << "room for any address with its MAC text";
+    EXPECT_GE(box->width(), box->view()->sizeHintForColumn(0)) << "the found devices' list is at least as wide";
+    SaveWidgetScreenshot(dialog, QStringLiteral("tool-dialog-send-configuration"));
+    SetKesuEnvironment(previous);
 }
 
 TEST_F(ToolDialogTest, IecResourcesJoinBothListsOrRefuseDifferentCounts)

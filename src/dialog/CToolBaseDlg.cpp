@@ -186,7 +186,8 @@ bool CToolBaseDlg::OnInitDialog()
             }
         });
     // The template's size is only a start: the dialog takes the size of what it holds.
-    adjustSize();
+    ensurePolished();
+    resize(sizeHint());
     return true;
 }
 

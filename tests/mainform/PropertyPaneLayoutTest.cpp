@@ -14,6 +14,7 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QDir>
+#include <QLayout>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -28,14 +29,17 @@ constexpr int kFrameWidth = 1700;
 constexpr int kFrameHeight = 900;
 
 // The visible template controls of the page (those of its tabs included) lower than they ask
-// for. Lists and other views scroll their own rows: they must show at least a few of them.
+// for. Lists and other views scroll their own rows: they need only their minimum.
 QStringList squeezedControls(const QWidget& page)
 {
     QStringList found;
     for (const QWidget* control : page.findChildren<QWidget*>()) {
         bool isControl = false;
         control->objectName().toInt(&isControl);
-        if (!isControl || !control->isVisible())
+        // Controls the kit places by their fixed geometry are not squeezed by the pane.
+        const QWidget* parent = control->parentWidget();
+        const bool laidOut = parent && parent->layout() && parent->layout()->indexOf(control) >= 0;
+        if (!isControl || !control->isVisible() || !laidOut)
             continue;
         const bool scrolls = qobject_cast<const QAbstractScrollArea*>(control) != nullptr;
         const int wanted = scrolls ? control->minimumSizeHint().height()
@@ -81,6 +85,7 @@ protected:
         int pages = 0;
         for (QTreeWidgetItemIterator it(tree); *it; ++it) {
             tree->setCurrentItem(*it);
+            QApplication::processEvents(); // the pane's layout, then the scroll area's
             QApplication::processEvents();
             CPropertyUIDialog* page = pane()->VisiblePage();
             if (!page)

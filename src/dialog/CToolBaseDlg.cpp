@@ -482,9 +482,14 @@ bool CToolBaseDlg::ReadIecResources()
         list->DeleteAllItems();
     IECResourceInfo states{};
     IECResourceNameList names{};
-    const int first = VORNA_IECGetInfo(connection_->handle(), &states);
-    Log(ResultText(kStringLabelIecInfo, first));
-    const int second = VORNA_IECGetInfoByIXL(connection_->handle(), &names);
+    int first = 0;
+    int second = 0;
+    {
+        WaitCursor wait;
+        first = VORNA_IECGetInfo(connection_->handle(), &states);
+        Log(ResultText(kStringLabelIecInfo, first));
+        second = VORNA_IECGetInfoByIXL(connection_->handle(), &names);
+    }
     if (first != 0) {
         ShowMessageBox(ResultText(kStringLabelIecInfo, first), MB_OK | MB_ICONERROR);
         return true;

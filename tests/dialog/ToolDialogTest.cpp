@@ -25,6 +25,7 @@
 #include "RecordingLogSink.h"
 #include "RecordingMessageBoxService.h"
 #include "ScopedMessageBoxService.h"
+#include "WaitCursor.h"
 #include "WidgetScreenshot.h"
 
 #include "DeviceSimulator.h"
@@ -117,6 +118,21 @@ QByteArray firmwareFile()
     return file + firmwareBlock("KERNEL_4100", 0x020301, 3000) + firmwareBlock("ROOTFS_4100", 0x010101, 2000);
 }
 
+// Notes, for the lines written on the UI thread, whether the busy cursor was showing.
+class CursorNotingLog : public RecordingLogSink {
+public:
+    void AddLogLine(const QString& text) override
+    {
+        if (QThread::currentThread() == QCoreApplication::instance()->thread() && WaitCursor::IsShown())
+            busyLines_.append(text);
+        RecordingLogSink::AddLogLine(text);
+    }
+    bool WrittenWhileBusy(const QString& text) const { return busyLines_.contains(text); }
+
+private:
+    QStringList busyLines_;
+};
+
 class ToolDialogTest : public testing::Test {
 protected:
     ToolDialogTest() : installed_(boxes_) {}
@@ -173,7 +189,7 @@ protected:
 
     pelsim::DeviceSimulator simulator_;
     CDataCenter model_;
-    RecordingLogSink log_;
+    CursorNotingLog log_;
     RecordingMessageBoxService boxes_;
     ScopedMessageBoxService installed_;
     QTemporaryDir folder_;
@@ -339,6 +355,8 @@ TEST_F(ToolDialogTest, IecResourcesJoinBothListsOrRefuseDifferentCounts)
     GetDeviceErrorText(state, 0);
     EXPECT_EQ(list->GetItemText(0, 0), QStringLiteral("Number:7, State:%1, Name:Main, PID:101").arg(state));
     EXPECT_TRUE(list->GetItemText(1, 0).startsWith(QStringLiteral("Number:9, ")));
+    EXPECT_TRUE(log_.WrittenWhileBusy(resultText(kStringLabelIecInfo, 0))) << "the read shows the busy cursor";
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     ExpectClosed();
 
     simulator_.Update([](pelsim::SimDeviceData& d) { d.iecResourceNames.push_back({11, "Third"}); });

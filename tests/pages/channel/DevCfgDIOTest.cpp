@@ -88,8 +88,9 @@ TEST_F(DevCfgDIOTest, InputEditorsKeepTheirRowsAndApplyStaysClearOfTheTagGroup)
     EXPECT_GE(apply.height(), page.control(kButtonApply)->sizeHint().height());
     for (int id : page.controlIds()) {
         QWidget* control = page.control(id);
-        if (id != kButtonApply && control->isVisible() && id != kGroupTags && id != kListTags)
+        if (id != kButtonApply && control->isVisible() && id != kGroupTags && id != kListTags) {
             EXPECT_FALSE(apply.intersects(rect(id))) << "control " << id;
+        }
     }
     harness.Screenshot(QStringLiteral("channel-dio-page-input"));
 }

@@ -45,14 +45,14 @@ private:
         int fixed = 0;
         int shares = 0;
         for (const ColumnWidth& width : widths_) {
-            fixed += width.share > 0 ? 0 : width.pixels;
+            fixed += width.pixels;
             shares += std::max(0, width.share);
         }
         const int left = std::max(0, available - fixed);
         const int count = std::min(static_cast<int>(widths_.size()), list_.GetColumnCount());
         for (int column = 0; column < count; ++column) {
             const ColumnWidth& width = widths_[static_cast<size_t>(column)];
-            list_.SetColumnWidth(column, width.share > 0 ? left * width.share / std::max(1, shares) : width.pixels);
+            list_.SetColumnWidth(column, width.pixels + left * std::max(0, width.share) / std::max(1, shares));
         }
     }
 

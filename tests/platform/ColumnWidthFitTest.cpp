@@ -31,6 +31,19 @@ TEST(ColumnWidthFitTest, FixedColumnsKeepTheirWidthAndTheOthersShareTheRestOnSho
     }
 }
 
+TEST(ColumnWidthFitTest, AColumnWithPixelsAndAShareGetsBoth)
+{
+    CListCtrlEx list;
+    for (int column = 0; column < 3; ++column)
+        list.InsertColumn(column, QStringLiteral("C%1").arg(column), 20);
+    FitColumnsToWidth(list, {{.pixels = 30}, {.pixels = 4, .share = 1}, {.share = 1}});
+    list.resize(500, 200);
+    list.show();
+    const int rest = list.viewport()->width() - 34;
+    EXPECT_EQ(list.GetColumnWidth(1), 4 + rest / 2);
+    EXPECT_EQ(list.GetColumnWidth(0) + list.GetColumnWidth(1) + list.GetColumnWidth(2), list.viewport()->width());
+}
+
 TEST(ColumnWidthFitTest, ASecondCallReplacesTheWidths)
 {
     CListCtrlEx list;

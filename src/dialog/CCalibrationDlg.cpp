@@ -10,7 +10,6 @@
 
 namespace {
 
-
 int numberOf(const QComboBox* combo)
 {
     if (!combo || combo->currentIndex() < 0)

@@ -76,9 +76,8 @@ CDeviceConnection::CDeviceConnection(QComboBox* addressBox, CDataCenter& model, 
 void CDeviceConnection::FitAddressBox(QComboBox& box)
 {
     constexpr std::uint8_t kWideDigits = 0xDD;
-    const FoundDeviceRecord widest =
-        FoundDeviceRecord::Make(QByteArray(kWidestAddress), {kWideDigits, kWideDigits, kWideDigits, kWideDigits,
-                                                             kWideDigits, kWideDigits});
+    const FoundDeviceRecord widest = FoundDeviceRecord::Make(
+        QByteArray(kWidestAddress), {kWideDigits, kWideDigits, kWideDigits, kWideDigits, kWideDigits, kWideDigits});
     box.setMinimumContentsLength(static_cast<int>(widest.display.size()));
     box.setSizeAdjustPolicy(QComboBox::AdjustToContents);
     box.view()->setTextElideMode(Qt::ElideNone);
@@ -169,10 +168,10 @@ bool CDeviceConnection::Login()
     const int result = Request(
         kStringLabelLoginLog,
         [&] {
-            return VORNA_VerifyUserNamePwd(
-                handle_, VORNA_LOGIN_MODE_SCRAMBLED, static_cast<std::uint8_t>(model_.LoginUserName.size()),
-                static_cast<std::uint8_t>(model_.LoginPassword.size()), model_.LoginUserName.constData(),
-                model_.LoginPassword.constData(), &status);
+            return VORNA_VerifyUserNamePwd(handle_, VORNA_LOGIN_MODE_SCRAMBLED,
+                                           static_cast<std::uint8_t>(model_.LoginUserName.size()),
+                                           static_cast<std::uint8_t>(model_.LoginPassword.size()),
+                                           model_.LoginUserName.constData(), model_.LoginPassword.constData(), &status);
         },
         false);
     if (result != 0) {
@@ -210,7 +209,8 @@ bool CDeviceConnection::OnBnClickedButtonToolConnectdevice()
         Report(kStringLabelTableAdd, KESU_TableAdd(ip.constData(), device.mac.data()), false);
     }
 
-    const int init = Request(kStringLabelInit, [] { return VORNA_Init(); }, true);
+    const int init = Request(
+        kStringLabelInit, [] { return VORNA_Init(); }, true);
     if (init != 0)
         return false;
     if (!model_.LoginVerified)

@@ -1,8 +1,8 @@
 #include "CFwrUpdateDlg.h"
 
 #include "CListCtrlEx.h"
-#include "ColumnWidthFit.h"
 #include "CUpdateDlg.h"
+#include "ColumnWidthFit.h"
 #include "DeviceDialogIds.h"
 #include "DeviceInfoLists.h"
 #include "LanguagePack.h"

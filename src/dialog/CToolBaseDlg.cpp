@@ -383,27 +383,31 @@ int CToolBaseDlg::FetchInformation(QString& path)
 
 bool CToolBaseDlg::RestartDevice()
 {
-    Request(kStringLabelRestart, [this] { return VORNA_Restart(connection_->handle()); }, true);
+    Request(
+        kStringLabelRestart, [this] { return VORNA_Restart(connection_->handle()); }, true);
     return true;
 }
 
 bool CToolBaseDlg::ResetDevice()
 {
     if (Confirm(kStringResetQuestion))
-        Request(kStringLabelReset, [this] { return VORNA_Reset(connection_->handle()); }, true);
+        Request(
+            kStringLabelReset, [this] { return VORNA_Reset(connection_->handle()); }, true);
     return true;
 }
 
 bool CToolBaseDlg::WarmReset()
 {
-    Request(kStringLabelWarmReset, [this] { return VORNA_WarmReset(connection_->handle()); }, true);
+    Request(
+        kStringLabelWarmReset, [this] { return VORNA_WarmReset(connection_->handle()); }, true);
     return true;
 }
 
 bool CToolBaseDlg::ResetIecRuntime()
 {
     if (Confirm(kStringIecResetQuestion))
-        Request(kStringLabelIecReset, [this] { return VORNA_IECReset(connection_->handle()); }, true);
+        Request(
+            kStringLabelIecReset, [this] { return VORNA_IECReset(connection_->handle()); }, true);
     return true;
 }
 
@@ -466,10 +470,9 @@ bool CToolBaseDlg::ChangePassword()
     Request(
         kStringLabelSetPassword,
         [&] {
-            return VORNA_SetUserNamePwd(connection_->handle(), VORNA_LOGIN_MODE_SCRAMBLED,
-                                        static_cast<std::uint8_t>(user.size()),
-                                        static_cast<std::uint8_t>(newPassword.size()), user.constData(),
-                                        newPassword.constData(), &result);
+            return VORNA_SetUserNamePwd(
+                connection_->handle(), VORNA_LOGIN_MODE_SCRAMBLED, static_cast<std::uint8_t>(user.size()),
+                static_cast<std::uint8_t>(newPassword.size()), user.constData(), newPassword.constData(), &result);
         },
         true);
     return true;

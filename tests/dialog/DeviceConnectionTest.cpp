@@ -20,8 +20,8 @@
 #include "DeviceSimulator.h"
 
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QFile>
+#include <QGuiApplication>
 
 #include <gtest/gtest.h>
 

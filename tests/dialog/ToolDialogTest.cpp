@@ -35,8 +35,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QHostAddress>
-#include <QListView>
 #include <QLineEdit>
+#include <QListView>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -334,7 +334,8 @@ TEST_F(ToolDialogTest, TheSendDialogFitsItsContentAndShowsAFoundDeviceWhole)
     EXPECT_EQ(entry, QStringLiteral("127.0.0.1 (00-11-22-33-44-55)"));
     EXPECT_EQ(box->currentText(), entry);
     QLineEdit* field = box->lineEdit();
-    EXPECT_GE(field->width(), field->fontMetrics().horizontalAdvance(QStringLiteral("255.255.255.255 (DD-DD-DD-DD-DD-DD)")))
+    EXPECT_GE(field->width(),
+              field->fontMetrics().horizontalAdvance(QStringLiteral("255.255.255.255 (DD-DD-DD-DD-DD-DD)")))
         << "room for any address with its MAC text";
     EXPECT_GE(box->width(), box->view()->sizeHintForColumn(0)) << "the found devices' list is at least as wide";
     SaveWidgetScreenshot(dialog, QStringLiteral("tool-dialog-send-configuration"));

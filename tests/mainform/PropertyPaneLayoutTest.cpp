@@ -42,7 +42,7 @@ QStringList squeezedControls(const QWidget& page)
         if (!isControl || !control->isVisible() || !laidOut)
             continue;
         const bool scrolls = qobject_cast<const QAbstractScrollArea*>(control) != nullptr;
-        const int wanted = scrolls ? control->minimumSizeHint().height()
+        const int wanted = scrolls                        ? control->minimumSizeHint().height()
                            : control->hasHeightForWidth() ? control->heightForWidth(control->width())
                                                           : control->sizeHint().height();
         if (control->height() < wanted)
@@ -97,8 +97,9 @@ protected:
             EXPECT_GE(page->height(), page->minimumSizeHint().height());
             const auto* scroll = pane()->findChild<QScrollArea*>();
             ASSERT_NE(scroll, nullptr);
-            if (page->minimumSizeHint().height() > kShortPane.height())
+            if (page->minimumSizeHint().height() > kShortPane.height()) {
                 EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0) << "the pane scrolls";
+            }
             EXPECT_EQ(scroll->verticalScrollBar()->value(), 0) << "a page opens at its top";
             const QString shot = ScreenshotNameOf((*it)->text(0), project);
             if (!shot.isEmpty())

@@ -2,9 +2,9 @@
 
 #include "CDataCenter.h"
 #include "CListCtrlEx.h"
-#include "ColumnWidthFit.h"
 #include "CPropertyUIDialog.h"
 #include "CTagSelectDlg.h"
+#include "ColumnWidthFit.h"
 #include "IPageHost.h"
 #include "LanguagePack.h"
 #include "MessageBoxService.h"

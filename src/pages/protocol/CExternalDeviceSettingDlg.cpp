@@ -131,8 +131,8 @@ void CExternalDeviceSettingDlg::ChooseTags()
     const int typeIndex = tags_.Tags().empty() ? 0 : MapDataTypeCode(tags_.FirstTagCode());
     // Stays open: several tags per OK, and Add all.
     constexpr bool kStayOpen = true;
-    CModbusTagSelectDlg chooser(model_, nullptr, kStayOpen, types, ServiceId::ModbusMaster, tags_.Function(),
-                                typeIndex, this);
+    CModbusTagSelectDlg chooser(model_, nullptr, kStayOpen, types, ServiceId::ModbusMaster, tags_.Function(), typeIndex,
+                                this);
     connect(&chooser, &CModbusTagSelectDlg::TagsSelected, this,
             [this](const std::vector<TagRecord>& tags) { SetChosenTags(tags); });
     chooser.DoModal();

@@ -2,8 +2,8 @@
 
 #include "CDataCenter.h"
 #include "CListCtrlEx.h"
-#include "ColumnWidthFit.h"
 #include "CTagSelectDlg.h"
+#include "ColumnWidthFit.h"
 #include "FieldLabel.h"
 #include "IPageHost.h"
 #include "LanguagePack.h"

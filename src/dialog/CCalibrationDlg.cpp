@@ -1,6 +1,7 @@
 #include "CCalibrationDlg.h"
 
 #include "CListCtrlEx.h"
+#include "ColumnWidthFit.h"
 #include "DeviceDialogIds.h"
 #include "LanguagePack.h"
 #include "ResultCodes.h"
@@ -8,8 +9,6 @@
 #include <QComboBox>
 
 namespace {
-
-constexpr int kColumnMargin = 5;
 
 int numberOf(const QComboBox* combo)
 {
@@ -29,8 +28,10 @@ CCalibrationDlg::CCalibrationDlg(int commandId, int width, int height, QWidget* 
 bool CCalibrationDlg::OnInitDialog()
 {
     setItemText(kStaticCalibrationNotice, LoadLangString(kStringCalibrationNotice));
-    if (auto* list = item<CListCtrlEx>(kListDeviceModules))
-        list->InsertColumn(0, LoadLangString(kStringModuleColumn), std::max(list->width() - kColumnMargin, 100));
+    if (auto* list = item<CListCtrlEx>(kListDeviceModules)) {
+        list->InsertColumn(0, LoadLangString(kStringModuleColumn), 0);
+        FitColumnsToWidth(*list, {{.share = 1}});
+    }
     onChanged(kComboCalibrationModule, [this] { OnModuleChanged(); });
     return true;
 }

@@ -11,8 +11,9 @@
 #include "Kesu.h"
 #include "LanguagePack.h"
 #include "MessageBoxService.h"
+#include "WaitCursor.h"
 
-#include <QApplication>
+#include <QAbstractItemView>
 #include <QComboBox>
 
 #include "VORNA.h"
@@ -37,13 +38,7 @@ constexpr const char* kInfoFailed = "Get network interface information failed.";
 constexpr const char* kSelectFailed = "Select network interface failed.";
 constexpr const char* kSearchFailed = "Search device failed.";
 
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
+constexpr const char* kWidestAddress = "255.255.255.255";
 
 QByteArray loginField(const QString& text)
 {
@@ -73,6 +68,19 @@ CDeviceConnection::CDeviceConnection(QComboBox* addressBox, CDataCenter& model, 
 {
     if (!options_.askLogin)
         options_.askLogin = [this] { return askWithLoginBox(box_ ? box_->window() : nullptr); };
+    if (box_)
+        FitAddressBox(*box_);
+}
+
+// The box and its list show a whole entry, the longest address with its MAC text included.
+void CDeviceConnection::FitAddressBox(QComboBox& box)
+{
+    constexpr std::uint8_t kWideDigits = 0xDD;
+    const FoundDeviceRecord widest = FoundDeviceRecord::Make(
+        QByteArray(kWidestAddress), {kWideDigits, kWideDigits, kWideDigits, kWideDigits, kWideDigits, kWideDigits});
+    box.setMinimumContentsLength(static_cast<int>(widest.display.size()));
+    box.setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    box.view()->setTextElideMode(Qt::ElideNone);
 }
 
 void CDeviceConnection::ReportText(const QString& text, bool box) const
@@ -86,6 +94,21 @@ void CDeviceConnection::ReportText(const QString& text, bool box) const
 void CDeviceConnection::Report(unsigned label, int code, bool showFailure) const
 {
     ReportText(resultText(LoadLangString(label), code), showFailure && code != 0);
+}
+
+int CDeviceConnection::Request(unsigned label, const std::function<int()>& call, bool showFailure) const
+{
+    int code = 0;
+    QString text;
+    {
+        WaitCursor wait;
+        code = call();
+        text = resultText(LoadLangString(label), code);
+        ReportText(text, false);
+    }
+    if (showFailure && code != 0)
+        ShowMessageBox(text, MB_OK | MB_ICONERROR);
+    return code;
 }
 
 int CDeviceConnection::SelectedEntry() const
@@ -154,11 +177,15 @@ bool CDeviceConnection::Login()
         return false;
     }
     std::uint16_t status = 0;
-    const int result = VORNA_VerifyUserNamePwd(
-        handle_, VORNA_LOGIN_MODE_SCRAMBLED, static_cast<std::uint8_t>(model_.LoginUserName.size()),
-        static_cast<std::uint8_t>(model_.LoginPassword.size()), model_.LoginUserName.constData(),
-        model_.LoginPassword.constData(), &status);
-    Report(kStringLabelLoginLog, result, false);
+    const int result = Request(
+        kStringLabelLoginLog,
+        [&] {
+            return VORNA_VerifyUserNamePwd(handle_, VORNA_LOGIN_MODE_SCRAMBLED,
+                                           static_cast<std::uint8_t>(model_.LoginUserName.size()),
+                                           static_cast<std::uint8_t>(model_.LoginPassword.size()),
+                                           model_.LoginUserName.constData(), model_.LoginPassword.constData(), &status);
+        },
+        false);
     if (result != 0) {
         model_.LoginVerified = 0;
         ShowMessageBox(resultText(LoadLangString(kStringLabelLoginBox), result), MB_OK | MB_ICONERROR);
@@ -194,8 +221,8 @@ bool CDeviceConnection::OnBnClickedButtonToolConnectdevice()
         Report(kStringLabelTableAdd, KESU_TableAdd(ip.constData(), device.mac.data()), false);
     }
 
-    const int init = VORNA_Init();
-    Report(kStringLabelInit, init, true);
+    const int init = Request(
+        kStringLabelInit, [] { return VORNA_Init(); }, true);
     if (init != 0)
         return false;
     if (!model_.LoginVerified)
@@ -203,9 +230,13 @@ bool CDeviceConnection::OnBnClickedButtonToolConnectdevice()
 
     const QByteArray connectIp = ip.left(kConnectAddressBytes);
     std::int32_t handle = 0;
-    const int connected = VORNA_Connect(connectIp.constData(), options_.port,
-                                        static_cast<std::uint32_t>(options_.connectTimeout.count()), &handle);
-    Report(kStringLabelConnect, connected, true);
+    const int connected = Request(
+        kStringLabelConnect,
+        [&] {
+            return VORNA_Connect(connectIp.constData(), options_.port,
+                                 static_cast<std::uint32_t>(options_.connectTimeout.count()), &handle);
+        },
+        true);
     if (connected != 0)
         return false;
     handle_ = handle;

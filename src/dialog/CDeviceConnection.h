@@ -75,6 +75,9 @@ public:
 
 private:
     void Report(unsigned label, int code, bool showFailure) const;
+    // Runs a device request under the busy cursor and logs its result; the failure's box, when
+    // asked, follows once the cursor is back. The request's result.
+    int Request(unsigned label, const std::function<int()>& call, bool showFailure) const;
     void ReportText(const QString& text, bool box) const;
     bool AskLogin();
     bool Login();
@@ -82,6 +85,7 @@ private:
     void ChooseInterface(const struct NetworkInterfaceRecord* records, std::uint16_t count, int& index);
     bool RunSearch(QList<FoundDeviceRecord>& found);
     void ForgetLogin();
+    static void FitAddressBox(QComboBox& box);
 
     QPointer<QComboBox> box_;
     CDataCenter& model_;

@@ -2,6 +2,7 @@
 
 #include "CListCtrlEx.h"
 #include "CUpdateDlg.h"
+#include "ColumnWidthFit.h"
 #include "DeviceDialogIds.h"
 #include "DeviceInfoLists.h"
 #include "LanguagePack.h"
@@ -13,7 +14,6 @@
 
 namespace {
 
-constexpr int kColumnMargin = 5;
 constexpr int kSystemPrefixLength = 6;
 constexpr int kSystemNameSkip = 7;
 constexpr int kNameLimit = 63;
@@ -35,8 +35,10 @@ CFwrUpdateDlg::CFwrUpdateDlg(int commandId, int width, int height, QWidget* tool
 
 bool CFwrUpdateDlg::OnInitDialog()
 {
-    if (auto* list = item<CListCtrlEx>(kListDeviceModules))
-        list->InsertColumn(0, LoadLangString(kStringModuleColumn), std::max(list->width() - kColumnMargin, 100));
+    if (auto* list = item<CListCtrlEx>(kListDeviceModules)) {
+        list->InsertColumn(0, LoadLangString(kStringModuleColumn), 0);
+        FitColumnsToWidth(*list, {{.share = 1}});
+    }
     const unsigned caption =
         commandId() == kCmdModuleFirmware ? kStringCaptionModuleFirmware : kStringCaptionFileProcessing;
     setItemText(kStaticPanelCaption, LoadLangString(caption));

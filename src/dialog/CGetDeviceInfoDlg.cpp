@@ -1,6 +1,7 @@
 #include "CGetDeviceInfoDlg.h"
 
 #include "CListCtrlEx.h"
+#include "ColumnWidthFit.h"
 #include "DeviceDialogIds.h"
 #include "DeviceInfoTexts.h"
 #include "DeviceResultTexts.h"
@@ -11,7 +12,6 @@
 
 namespace {
 
-constexpr int kColumnMargin = 5;
 constexpr int kLogColumnWidth = 160;
 constexpr int kStateColumn = 1;
 constexpr int kChoiceIndent = 3;
@@ -58,10 +58,10 @@ void CGetDeviceInfoDlg::SetupColumns()
     CListCtrlEx* list = this->list();
     if (!list || list->GetColumnCount() > 0)
         return;
-    const int wide = std::max(list->width() - kColumnMargin, 100);
     switch (commandId()) {
     case kCmdIecResources:
-        list->InsertColumn(0, LoadLangString(kStringIecColumn), wide);
+        list->InsertColumn(0, LoadLangString(kStringIecColumn), 0);
+        FitColumnsToWidth(*list, {{.share = 1}});
         showItem(kButtonSaveInfoFile, false);
         break;
     case kCmdLogSettings:
@@ -70,7 +70,8 @@ void CGetDeviceInfoDlg::SetupColumns()
         showItem(kButtonSaveInfoFile, false);
         break;
     default:
-        list->InsertColumn(0, LoadLangString(kStringModuleColumn), wide);
+        list->InsertColumn(0, LoadLangString(kStringModuleColumn), 0);
+        FitColumnsToWidth(*list, {{.share = 1}});
         showItem(kButtonSaveInfoFile, true);
     }
 }

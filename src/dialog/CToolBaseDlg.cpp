@@ -18,6 +18,7 @@
 #include "ILogLineSink.h"
 #include "LanguagePack.h"
 #include "MessageBoxService.h"
+#include "WaitCursor.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -190,6 +191,9 @@ bool CToolBaseDlg::OnInitDialog()
     if (box)
         connect(box, qOverload<int>(&QComboBox::activated), this, [this] { OnSelchangeDeviceAddress(); });
     qApp->installEventFilter(this);
+    // The template's size is only a start: the dialog takes the size of what it holds.
+    ensurePolished();
+    resize(sizeHint());
     return true;
 }
 
@@ -350,6 +354,19 @@ void CToolBaseDlg::Report(unsigned caption, int code, bool box) const
         ShowMessageBox(text, MB_OK | (code == 0 ? MB_ICONINFORMATION : MB_ICONERROR));
 }
 
+int CToolBaseDlg::Request(unsigned caption, const std::function<int()>& call, bool box) const
+{
+    int code = 0;
+    {
+        WaitCursor wait;
+        code = call();
+        Log(ResultText(caption, code));
+    }
+    if (box)
+        ShowMessageBox(ResultText(caption, code), MB_OK | (code == 0 ? MB_ICONINFORMATION : MB_ICONERROR));
+    return code;
+}
+
 bool CToolBaseDlg::Confirm(unsigned question) const
 {
     return ShowMessageBox(LoadLangString(question), QString(), MB_YESNO | MB_TOPMOST) == IDYES;
@@ -447,27 +464,31 @@ int CToolBaseDlg::FetchInformation(QString& path)
 
 bool CToolBaseDlg::RestartDevice()
 {
-    Report(kStringLabelRestart, VORNA_Restart(connection_->handle()), true);
+    Request(
+        kStringLabelRestart, [this] { return VORNA_Restart(connection_->handle()); }, true);
     return true;
 }
 
 bool CToolBaseDlg::ResetDevice()
 {
     if (Confirm(kStringResetQuestion))
-        Report(kStringLabelReset, VORNA_Reset(connection_->handle()), true);
+        Request(
+            kStringLabelReset, [this] { return VORNA_Reset(connection_->handle()); }, true);
     return true;
 }
 
 bool CToolBaseDlg::WarmReset()
 {
-    Report(kStringLabelWarmReset, VORNA_WarmReset(connection_->handle()), true);
+    Request(
+        kStringLabelWarmReset, [this] { return VORNA_WarmReset(connection_->handle()); }, true);
     return true;
 }
 
 bool CToolBaseDlg::ResetIecRuntime()
 {
     if (Confirm(kStringIecResetQuestion))
-        Report(kStringLabelIecReset, VORNA_IECReset(connection_->handle()), true);
+        Request(
+            kStringLabelIecReset, [this] { return VORNA_IECReset(connection_->handle()); }, true);
     return true;
 }
 
@@ -475,7 +496,8 @@ bool CToolBaseDlg::SetDeviceClock()
 {
     if (!timeSync_)
         return true;
-    Report(kStringLabelTimeSync, VORNA_TimeSync(connection_->handle(), timeSync_->TimeToSend()), true);
+    Request(
+        kStringLabelTimeSync, [this] { return VORNA_TimeSync(connection_->handle(), timeSync_->TimeToSend()); }, true);
     return true;
 }
 
@@ -509,9 +531,12 @@ bool CToolBaseDlg::Calibrate()
         ShowMessageBox(LoadLangString(kStringNoCalibrationChoice), MB_OK | MB_ICONWARNING);
         return true;
     }
-    Report(
+    Request(
         kStringLabelCalibration,
-        VORNA_Calibration(connection_->handle(), static_cast<std::uint8_t>(module), static_cast<std::uint8_t>(channel)),
+        [&] {
+            return VORNA_Calibration(connection_->handle(), static_cast<std::uint8_t>(module),
+                                     static_cast<std::uint8_t>(channel));
+        },
         true);
     return true;
 }
@@ -523,11 +548,14 @@ bool CToolBaseDlg::ChangePassword()
     const QByteArray user = password_->UserName().toUtf8();
     const QByteArray newPassword = password_->NewPassword().toUtf8();
     std::uint16_t result = 0;
-    Report(kStringLabelSetPassword,
-           VORNA_SetUserNamePwd(connection_->handle(), VORNA_LOGIN_MODE_SCRAMBLED,
-                                static_cast<std::uint8_t>(user.size()), static_cast<std::uint8_t>(newPassword.size()),
-                                user.constData(), newPassword.constData(), &result),
-           true);
+    Request(
+        kStringLabelSetPassword,
+        [&] {
+            return VORNA_SetUserNamePwd(
+                connection_->handle(), VORNA_LOGIN_MODE_SCRAMBLED, static_cast<std::uint8_t>(user.size()),
+                static_cast<std::uint8_t>(newPassword.size()), user.constData(), newPassword.constData(), &result);
+        },
+        true);
     return true;
 }
 
@@ -538,9 +566,14 @@ bool CToolBaseDlg::ReadIecResources()
         list->DeleteAllItems();
     IECResourceInfo states{};
     IECResourceNameList names{};
-    const int first = VORNA_IECGetInfo(connection_->handle(), &states);
-    Log(ResultText(kStringLabelIecInfo, first));
-    const int second = VORNA_IECGetInfoByIXL(connection_->handle(), &names);
+    int first = 0;
+    int second = 0;
+    {
+        WaitCursor wait;
+        first = VORNA_IECGetInfo(connection_->handle(), &states);
+        Log(ResultText(kStringLabelIecInfo, first));
+        second = VORNA_IECGetInfoByIXL(connection_->handle(), &names);
+    }
     if (first != 0) {
         ShowMessageBox(ResultText(kStringLabelIecInfo, first), MB_OK | MB_ICONERROR);
         return true;

@@ -118,6 +118,8 @@ private:
     QString ResultText(const QString& caption, int code) const;
     void Log(const QString& text) const;
     void Report(unsigned caption, int code, bool box) const;
+    // A device request on the UI thread: under the busy cursor, logged; the box comes after.
+    int Request(unsigned caption, const std::function<int()>& call, bool box) const;
     bool Confirm(unsigned question) const;
     void CommonEnd();
 

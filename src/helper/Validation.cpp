@@ -22,7 +22,8 @@ constexpr QStringView kMessageLineEnd = u"\r\n";
 // A dot that must be a decimal point, not any character.
 constexpr QStringView kDecimalPattern = u"^((-?)((\\d+)(\\.?)|(\\d+)\\.\\d{1,%d}))$";
 constexpr QStringView kIntegerPattern = u"^-?\\d+$";
-constexpr QStringView kEmailPattern = u"[-0-9a-zA-Z.+_]+@[-0-9a-zA-Z.+_]+\\.[a-zA-Z]{2,6}";
+// A domain ending of 2 to 63 letters, as mail systems take ("plant.example" included).
+constexpr QStringView kEmailPattern = u"[-0-9a-zA-Z.+_]+@[-0-9a-zA-Z.+_]+\\.[a-zA-Z]{2,63}";
 constexpr QChar kEmailListSeparator = u';';
 constexpr QStringView kPhonePattern = u"^\\+?[0-9]{2,20}$";
 constexpr QStringView kFurtherCharactersQuantifier = u"{0,%d}$";

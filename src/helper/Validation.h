@@ -30,7 +30,8 @@ bool RegexMatch(const QString& subject, const QString& pattern);
 bool IsValidDecimal(const QString& text, int maxDecimals);
 // A text holding an address anywhere ("Name <a@b.cc>" passes); any ';' refuses it.
 bool IsValidEmail(const QString& text);
-// One address and nothing else: the whole text must match (so "x a@b.com" is refused), no ';'.
+// One address and nothing else: the whole text must match (so "x a@b.com" is refused), no ';';
+// the domain ends in 2 to 63 letters.
 bool IsValidEmailAddress(const QString& text);
 // An optional leading '+' and 2 to 20 digits, nothing else.
 bool IsValidPhoneNumber(const QString& text);

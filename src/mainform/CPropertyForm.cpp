@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QMetaObject>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -44,13 +45,13 @@ bool CPropertyForm::OnInitDialog()
     if (!grid)
         return false;
     grid->setContentsMargins(0, 0, 0, 0);
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    pageHost_ = new QWidget(scroll);
+    scroll_ = new QScrollArea(this);
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    pageHost_ = new QWidget(scroll_);
     pageLayout_ = new QVBoxLayout(pageHost_);
-    scroll->setWidget(pageHost_);
-    grid->addWidget(scroll, 0, 0);
+    scroll_->setWidget(pageHost_);
+    grid->addWidget(scroll_, 0, 0);
     return true;
 }
 
@@ -131,6 +132,9 @@ void CPropertyForm::ShowPageForNode(const TreeNodeInfo& node)
         return;
     page->SetNodeInfo(node);
     page->show();
+    // Hiding the old page moves the focus on, and the pane scrolls after it: the new page starts at its top.
+    if (scroll_)
+        scroll_->verticalScrollBar()->setValue(0);
     // After the tree has finished handling its selection.
     QMetaObject::invokeMethod(
         page, [page] { page->setFocus(Qt::OtherFocusReason); }, Qt::QueuedConnection);

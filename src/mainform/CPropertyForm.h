@@ -17,6 +17,7 @@ class CLogForm;
 class CMainFrame;
 class CPropertyForm;
 class CPropertyUIDialog;
+class QScrollArea;
 class QVBoxLayout;
 struct PropertyPageKind;
 
@@ -81,6 +82,7 @@ private:
     CMainFrame* mainFrame_ = nullptr;
     PropertyPageFactory factory_;
     std::vector<PropertyPageEntry> pages_;
+    QScrollArea* scroll_ = nullptr;
     QWidget* pageHost_ = nullptr;
     QVBoxLayout* pageLayout_ = nullptr;
 };

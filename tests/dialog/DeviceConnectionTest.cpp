@@ -15,11 +15,13 @@
 #include "RecordingMessageBoxService.h"
 #include "ResultCodes.h"
 #include "ScopedMessageBoxService.h"
+#include "WaitCursor.h"
 
 #include "DeviceSimulator.h"
 
 #include <QComboBox>
 #include <QFile>
+#include <QGuiApplication>
 
 #include <gtest/gtest.h>
 
@@ -194,6 +196,40 @@ TEST_F(DeviceConnectionTest, ANoAnswerConnectIsReportedWithinTheInjectedTimeOut)
     // Connect succeeds; the login request goes unanswered until the library's own time-out.
     EXPECT_FALSE(connection_->OnBnClickedButtonToolConnectdevice());
     EXPECT_EQ(model_.LoginVerified, 0);
+}
+
+// The busy cursor shows while each request waits (its log line is written inside the wait) and
+// is gone when a failure's box comes up and when the connect is over.
+TEST_F(DeviceConnectionTest, TheBusyCursorShowsWhileARequestWaitsAndNotOverItsBox)
+{
+    struct NotingLog : ILogLineSink {
+        void AddLogLine(const QString& text) override { busy.append({text, WaitCursor::IsShown()}); }
+        QList<std::pair<QString, bool>> busy;
+    } log;
+    struct NotingBoxes : RecordingMessageBoxService {
+        int Show(const QString& text, const QString& caption, unsigned flags) override
+        {
+            busy.append(WaitCursor::IsShown());
+            return RecordingMessageBoxService::Show(text, caption, flags);
+        }
+        QList<bool> busy;
+    } boxes;
+    ScopedMessageBoxService installed(boxes);
+    DeviceConnectionOptions options;
+    options.port = simulator_.port();
+    options.connectTimeout = 1s;
+    options.askLogin = [] { return DeviceLogin{QStringLiteral("root"), QStringLiteral("wrong")}; };
+    CDeviceConnection connection(&box_, model_, &log, options);
+    box_.setEditText(QStringLiteral("127.0.0.1"));
+
+    EXPECT_FALSE(connection.OnBnClickedButtonToolConnectdevice());
+    const QList<std::pair<QString, bool>> expected = {
+        {resultText(339, 0), true}, {resultText(341, 0), true}, {resultText(714, 0x8011), true}};
+    EXPECT_EQ(log.busy, expected);
+    EXPECT_EQ(boxes.busy, QList<bool>{false}) << "the login failure's box";
+    EXPECT_FALSE(WaitCursor::IsShown());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    connection.OnCloseTool();
 }
 
 } // namespace

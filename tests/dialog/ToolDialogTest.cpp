@@ -21,30 +21,38 @@
 #include "FirmwareFile.h"
 #include "FoundDeviceRecord.h"
 #include "IniFile.h"
+#include "Kesu.h"
 #include "LanguagePack.h"
 #include "PuttySession.h"
 #include "RecordingLogSink.h"
 #include "RecordingMessageBoxService.h"
 #include "ScopedMessageBoxService.h"
+#include "WaitCursor.h"
+#include "WidgetScreenshot.h"
 
 #include "DeviceSimulator.h"
 #include "FileSizeLimit.h"
 #include "RefusingPort.h"
 #include "SanitizerSlowdown.h"
+#include "SimSearchResponder.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QHostAddress>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListView>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 #include <QtEndian>
+
+#include <cstring>
 
 #include <gtest/gtest.h>
 
@@ -120,6 +128,21 @@ QByteArray firmwareFile()
     return file + firmwareBlock("KERNEL_4100", 0x020301, 3000) + firmwareBlock("ROOTFS_4100", 0x010101, 2000);
 }
 
+// Notes, for the lines written on the UI thread, whether the busy cursor was showing.
+class CursorNotingLog : public RecordingLogSink {
+public:
+    void AddLogLine(const QString& text) override
+    {
+        if (QThread::currentThread() == QCoreApplication::instance()->thread() && WaitCursor::IsShown())
+            busyLines_.append(text);
+        RecordingLogSink::AddLogLine(text);
+    }
+    bool WrittenWhileBusy(const QString& text) const { return busyLines_.contains(text); }
+
+private:
+    QStringList busyLines_;
+};
+
 class ToolDialogTest : public testing::Test {
 protected:
     ToolDialogTest() : installed_(boxes_) {}
@@ -185,7 +208,7 @@ protected:
 
     pelsim::DeviceSimulator simulator_;
     CDataCenter model_;
-    RecordingLogSink log_;
+    CursorNotingLog log_;
     RecordingMessageBoxService boxes_;
     ScopedMessageBoxService installed_;
     QTemporaryDir folder_;
@@ -297,6 +320,47 @@ TEST_F(ToolDialogTest, DeviceInformationFillsTheListAndKeepsTheFilePath)
     EXPECT_TRUE(log_.lines().contains(resultText(kStringLabelDownload, 0)));
     EXPECT_TRUE(boxes_.texts().isEmpty());
     ExpectClosed();
+    // Shown, the one column takes the list's whole width.
+    dialog.show();
+    EXPECT_EQ(list->GetColumnWidth(0), list->viewport()->width());
+    EXPECT_GT(list->GetColumnWidth(0), 200);
+    SaveWidgetScreenshot(dialog, QStringLiteral("tool-dialog-device-information"));
+}
+
+// The address box shows a found device whole, the list of found devices does not cut its
+// entries, and the dialog takes the size of what it holds.
+TEST_F(ToolDialogTest, TheSendDialogFitsItsContentAndShowsAFoundDeviceWhole)
+{
+    pelsim::SimSearchResponder responder;
+    responder.SetAnswers({{"127.0.0.1", {0, 0x11, 0x22, 0x33, 0x44, 0x55}, "", {}, false}});
+    KesuEnvironment environment;
+    environment.listInterfaces = [](std::vector<InterfaceRecord>& out) {
+        InterfaceRecord loopback{};
+        loopback.index = 4;
+        std::strncpy(loopback.address, "127.0.0.1", sizeof loopback.address - 1);
+        out = {loopback};
+        return 0;
+    };
+    environment.searchTarget = std::make_pair(QHostAddress(QHostAddress::LocalHost), responder.port());
+    environment.wait = 150ms;
+    const KesuEnvironment previous = SetKesuEnvironment(environment);
+
+    CToolBaseDlg& dialog = Make(kCmdSendConfiguration);
+    dialog.show();
+    EXPECT_EQ(dialog.size(), dialog.sizeHint()) << "sized to its content, not to the template";
+    qobject_cast<QPushButton*>(dialog.control(kButtonSearchDevices))->click();
+    auto* box = dialog.item<QComboBox>(kComboDeviceAddress);
+    ASSERT_EQ(box->count(), 1);
+    const QString entry = box->itemText(0);
+    EXPECT_EQ(entry, QStringLiteral("127.0.0.1 (00-11-22-33-44-55)"));
+    EXPECT_EQ(box->currentText(), entry);
+    QLineEdit* field = box->lineEdit();
+    EXPECT_GE(field->width(),
+              field->fontMetrics().horizontalAdvance(QStringLiteral("255.255.255.255 (DD-DD-DD-DD-DD-DD)")))
+        << "room for any address with its MAC text";
+    EXPECT_GE(box->width(), box->view()->sizeHintForColumn(0)) << "the found devices' list is at least as wide";
+    SaveWidgetScreenshot(dialog, QStringLiteral("tool-dialog-send-configuration"));
+    SetKesuEnvironment(previous);
 }
 
 TEST_F(ToolDialogTest, IecResourcesJoinBothListsOrRefuseDifferentCounts)
@@ -313,6 +377,8 @@ TEST_F(ToolDialogTest, IecResourcesJoinBothListsOrRefuseDifferentCounts)
     GetDeviceErrorText(state, 0);
     EXPECT_EQ(list->GetItemText(0, 0), QStringLiteral("Number:7, State:%1, Name:Main, PID:101").arg(state));
     EXPECT_TRUE(list->GetItemText(1, 0).startsWith(QStringLiteral("Number:9, ")));
+    EXPECT_TRUE(log_.WrittenWhileBusy(resultText(kStringLabelIecInfo, 0))) << "the read shows the busy cursor";
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     ExpectClosed();
 
     simulator_.Update([](pelsim::SimDeviceData& d) { d.iecResourceNames.push_back({11, "Third"}); });

@@ -110,6 +110,35 @@ TEST(IsValidEmailTest, FindsAnAddressAnywhereButRefusesLists)
         EXPECT_EQ(IsValidEmail(QString::fromUtf8(c.text)), c.expected) << c.text;
 }
 
+// The alarm pages take one address as the whole text; its domain ends in 2 to 63 letters.
+TEST(IsValidEmailAddressTest, TakesTheWholeTextWithADomainEndingOfTwoToSixtyThreeLetters)
+{
+    const QString ending63(63, QLatin1Char('a'));
+    const struct {
+        QString text;
+        bool expected;
+    } cases[] = {
+        {QStringLiteral("rtu@plant.example"), true},
+        {QStringLiteral("alarm.desk@works.industries"), true},
+        {QStringLiteral("ops+rtu_7@mail.plant-3.co"), true},
+        {QStringLiteral("rtu@plant.") + ending63, true},
+        {QStringLiteral("rtu@plant.") + ending63 + QLatin1Char('a'), false},
+        {QStringLiteral("rtu@plant.e"), false},
+        {QStringLiteral("rtu@plant.example7"), false},
+        {QStringLiteral("rtu@plant"), false},
+        {QStringLiteral("Jane <rtu@plant.example>"), false},
+        {QStringLiteral("rtu@plant.example x"), false},
+        {QStringLiteral("rtu@plant.example;ops@plant.example"), false},
+        {QString(), false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsValidEmailAddress(c.text), c.expected) << c.text.toStdString();
+        // The lenient check finds the same address inside a longer text.
+        if (c.expected)
+            EXPECT_TRUE(IsValidEmail(QStringLiteral("Desk <%1>").arg(c.text))) << c.text.toStdString();
+    }
+}
+
 TEST(IsValidPhoneNumberTest, AcceptsAnOptionalPlusAndTwoToTwentyDigits)
 {
     const struct {

@@ -7,6 +7,7 @@
 #include "CProfilePage.h"
 #include "CSelectTagsPage.h"
 #include "CUploadPage.h"
+#include "ColumnWidthFit.h"
 #include "DataLogProfileTags.h"
 #include "LanguagePack.h"
 #include "MessageBoxService.h"
@@ -86,6 +87,10 @@ bool CDataLoggingDlg::OnInitDialog()
         for (unsigned title : {kStringColumnName, kStringColumnStartStop, kStringColumnTrigger, kStringColumnStatus,
                                kStringColumnFtpTrigger, kStringColumnFtpStatus})
             list->InsertColumn(list->GetColumnCount(), LoadLangString(title), 0);
+        // The trigger and status columns a little wider; the widths follow the list's.
+        const ColumnWidth text{.share = 1};
+        const ColumnWidth wider{.pixels = kWiderColumnExtra, .share = 1};
+        FitColumnsToWidth(*list, {{.pixels = kRowNumberWidth}, text, text, wider, wider, text, text});
     }
     checkItem(kCheckShown, true);
     const auto model = [this] { return static_cast<const CDataCenter*>(GetDataCenter()); };
@@ -107,21 +112,6 @@ void CDataLoggingDlg::OnPageShown()
 {
     CListDetailPage::OnPageShown();
     item<QTabWidget>(kTabs)->setCurrentIndex(kTabProfile);
-    fitColumns();
-}
-
-void CDataLoggingDlg::fitColumns()
-{
-    auto* list = item<CListCtrlEx>(kListProfiles);
-    const int width = list->viewport()->width();
-    const int textWidth = std::max(0, (width - kRowNumberWidth) / 6);
-    int used = kRowNumberWidth;
-    for (int column = 1; column <= 5; ++column) {
-        const int columnWidth = textWidth + (column == 3 || column == 4 ? kWiderColumnExtra : 0);
-        list->SetColumnWidth(column, columnWidth);
-        used += columnWidth;
-    }
-    list->SetColumnWidth(6, std::max(0, width - used));
 }
 
 std::vector<DATA_LOG_ITEM_SETTINGS> CDataLoggingDlg::ReadEntries(const CDataCenter& model) const

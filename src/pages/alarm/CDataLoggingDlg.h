@@ -60,7 +60,6 @@ private:
     void checkProfile(const DATA_LOG_PROFILE_SETTINGS& profile, int row, ValidationReport& report) const;
     void checkUpload(const DATA_LOG_UPLOAD_SETTINGS& upload, ValidationReport& report) const;
     QStringList tagNames(const DATA_LOG_ITEM_SETTINGS& entry) const;
-    void fitColumns();
 
     CProfilePage* profile_ = nullptr; // owned by the tab control
     CSelectTagsPage* tags_ = nullptr;

@@ -183,7 +183,21 @@ void CPropertyUIDialog::place(int id, const QRect& pageRect)
     const QPoint topLeft = parent && parent != this ? parent->mapFrom(this, pageRect.topLeft()) : pageRect.topLeft();
     widget->setGeometry(QRect(topLeft, pageRect.size()));
     // Controls out of the layout no longer size the page: keep room for them.
-    setMinimumHeight(std::max(minimumHeight(), pageRect.bottom() + 1 + kMargin));
+    const int bottom = pageRect.bottom() + 1 + kMargin;
+    if (bottom > placedBottom_) {
+        placedBottom_ = bottom;
+        updateGeometry();
+    }
+}
+
+// A page never squeezes its controls below their preferred heights: the pane scrolls instead.
+QSize CPropertyUIDialog::minimumSizeHint() const
+{
+    QSize hint = CFormBase::minimumSizeHint();
+    if (const QLayout* grid = layout())
+        hint.setHeight(std::max(hint.height(), grid->sizeHint().height()));
+    hint.setHeight(std::max(hint.height(), placedBottom_));
+    return hint;
 }
 
 QRect CPropertyUIDialog::pageRectOf(int id) const

@@ -100,6 +100,9 @@ public:
     // the list inside it (5 in, 18 down, 164 high). The template keeps the row after the
     // reference's free for the group box.
     void LayoutChannelPage(const ChannelPageIds& ids);
+    // As high as the whole grid at its preferred heights and the placed controls: a pane lower
+    // than that scrolls the page instead of squeezing it.
+    QSize minimumSizeHint() const override;
 
     // ---- the main list ----
     // Names the page's main list; every hide clears it, so pages name it again when shown.
@@ -157,4 +160,5 @@ private:
     BusyFlag busy_;
     std::optional<ListPageIds> listLayout_;
     std::optional<ChannelPageIds> channelLayout_;
+    int placedBottom_ = 0; // the lowest edge of a placed control, with its margin
 };

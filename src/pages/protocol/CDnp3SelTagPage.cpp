@@ -4,6 +4,7 @@
 #include "CListCtrlEx.h"
 #include "CPropertyUIDialog.h"
 #include "CTagSelectDlg.h"
+#include "ColumnWidthFit.h"
 #include "IPageHost.h"
 #include "LanguagePack.h"
 #include "MessageBoxService.h"
@@ -85,6 +86,7 @@ bool CDnp3SelTagPage::OnInitDialog()
         points->InsertColumn(1, LoadLangString(kStringTagName), kTextColumnWidth);
         points->InsertColumn(2, LoadLangString(kStringDataType), kTextColumnWidth);
         points->InsertColumn(3, QStringLiteral("Master"), kTextColumnWidth);
+        FitColumnsToWidth(*points, {{.pixels = kIndexColumnWidth}, {.share = 1}, {.share = 1}, {.share = 1}});
         connect(points, &CListCtrlEx::itemSelectionChanged, this, [this] { onSelectionChanged(); });
     }
     options_ = Dnp3PointOptions::Load(objectType_);

@@ -129,7 +129,9 @@ void CExternalDeviceSettingDlg::ChooseTags()
     for (int code : Layout::AllowedCodes(tags_.Function()))
         types.push_back(RegisterType::Base + code);
     const int typeIndex = tags_.Tags().empty() ? 0 : MapDataTypeCode(tags_.FirstTagCode());
-    CModbusTagSelectDlg chooser(model_, nullptr, false, types, ServiceId::ModbusMaster, tags_.Function(), typeIndex,
+    // Stays open: several tags per OK, and Add all.
+    constexpr bool kStayOpen = true;
+    CModbusTagSelectDlg chooser(model_, nullptr, kStayOpen, types, ServiceId::ModbusMaster, tags_.Function(), typeIndex,
                                 this);
     connect(&chooser, &CModbusTagSelectDlg::TagsSelected, this,
             [this](const std::vector<TagRecord>& tags) { SetChosenTags(tags); });

@@ -3,6 +3,7 @@
 #include "CDataCenter.h"
 #include "CListCtrlEx.h"
 #include "CTagSelectDlg.h"
+#include "ColumnWidthFit.h"
 #include "FieldLabel.h"
 #include "IPageHost.h"
 #include "LanguagePack.h"
@@ -46,7 +47,7 @@ bool CSNMPAgentTagSelect::OnInitDialog()
     if (CListCtrlEx* list = item<CListCtrlEx>(kListTags)) {
         list->InsertColumn(0, QStringLiteral("OID"), kOidColumnWidth);
         list->InsertColumn(1, LoadLangString(kStringTagColumn), kOidColumnWidth);
-        list->horizontalHeader()->setStretchLastSection(true); // the tag column takes the rest
+        FitColumnsToWidth(*list, {{.pixels = kOidColumnWidth}, {.share = 1}}); // the tag column takes the rest
         list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     }
     onClicked(kButtonSelect, [this] { OnTagsChosen(chooseTags()); });

@@ -2,6 +2,7 @@
 
 #include "CDataCenter.h"
 #include "CListCtrlEx.h"
+#include "ColumnWidthFit.h"
 #include "LanguagePack.h"
 #include "ListRows.h"
 #include "PropertyPageKind.h"
@@ -22,9 +23,9 @@ bool CResourceSystemVariable::OnInitDialog()
 {
     LayoutListPage({.list = kListVariables, .leftButton = kStaticBelowList});
     if (auto* list = item<CListCtrlEx>(kListVariables)) {
-        const int half = list->viewport()->width() / 2;
-        list->InsertColumn(0, LoadLangString(kStringNameHeader), half);
-        list->InsertColumn(1, LoadLangString(kStringTagNameHeader), half);
+        list->InsertColumn(0, LoadLangString(kStringNameHeader), 0);
+        list->InsertColumn(1, LoadLangString(kStringTagNameHeader), 0);
+        FitColumnsToWidth(*list, {{.share = 1}, {.share = 1}}); // half the list's width each
     }
     return true;
 }

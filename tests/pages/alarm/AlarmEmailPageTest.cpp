@@ -188,6 +188,22 @@ TEST_F(AlarmEmailPageTest, ValidationNamesEveryBadFieldInOneBox)
     }
 }
 
+TEST_F(AlarmEmailPageTest, SenderAddressesWithLongDomainEndingsAreTaken)
+{
+    const struct {
+        const char* name;
+        const char* from;
+    } cases[] = {{"Plant", "rtu@plant.example"}, {"Works", "alarm@works.industries"}};
+    for (const auto& [name, from] : cases) {
+        SCOPED_TRACE(from);
+        harness.Show(node);
+        Add(name, {{kEditFrom, QString::fromUtf8(from)}});
+        EXPECT_TRUE(harness.messages().isEmpty());
+        ASSERT_FALSE(service().Entries.isEmpty());
+        EXPECT_EQ(service().Entries.last().From, QString::fromUtf8(from));
+    }
+}
+
 TEST_F(AlarmEmailPageTest, NamesAreUniqueIgnoringCaseExceptForTheEntryItself)
 {
     Add("Mail1");

@@ -10,6 +10,7 @@
 #include "TypeIds.h"
 #include "Validation.h"
 
+#include <QScrollBar>
 #include <QTabWidget>
 
 #include <gtest/gtest.h>
@@ -83,6 +84,23 @@ TEST_F(DataLoggingPageTest, TheTemplatesHoldThePageAndTabControls)
     ExpectControlsMatchTemplate(P::kTemplate, P::kControls);
     ExpectControlsMatchTemplate(DataLogSelectTagsIds::kTemplate, DataLogSelectTagsIds::kControls);
     ExpectControlsMatchTemplate(U::kTemplate, U::kControls);
+}
+
+// The profile columns fill the list whatever width the pane gives the page, with no
+// horizontal scroll bar.
+TEST_F(DataLoggingPageTest, ProfileColumnsFollowThePageWidth)
+{
+    auto* list = page().item<CListCtrlEx>(kListProfiles);
+    for (int pageWidth : {kHarnessPageWidth, 1366, 700}) {
+        SCOPED_TRACE(pageWidth);
+        page().resize(pageWidth, kHarnessPageHeight);
+        int total = 0;
+        for (int column = 0; column < list->GetColumnCount(); ++column)
+            total += list->GetColumnWidth(column);
+        EXPECT_EQ(total, list->viewport()->width());
+        EXPECT_GT(list->GetColumnWidth(3), list->GetColumnWidth(2)) << "the trigger column is the wider";
+        EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
+    }
 }
 
 TEST_F(DataLoggingPageTest, TheFirstProfileWithoutServerGetsFourTagsAndItsUses)

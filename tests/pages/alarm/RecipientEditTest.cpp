@@ -78,6 +78,8 @@ TEST_F(RecipientEditTest, AddressesAreCheckedAndBadOnesLeaveTheListAlone)
     };
     const Case cases[] = {
         {&kMailRecipientEditor, "a.b+c@x-y.co", "", 0},
+        {&kMailRecipientEditor, "rtu@plant.example", "", 0},
+        {&kMailRecipientEditor, "rtu@plant.example7", "", 413},
         {&kMailRecipientEditor, "ab@c", "", 413},
         {&kMailRecipientEditor, "a@b.c", "", 413},
         {&kMailRecipientEditor, "x a@b.com", "", 413},

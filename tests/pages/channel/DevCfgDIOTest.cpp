@@ -66,6 +66,35 @@ TEST_F(DevCfgDIOTest, SwitchingFromInputModeZeroToOutputModeZeroSwapsKeyZeroForK
     harness.Screenshot(QStringLiteral("channel-dio-page"));
 }
 
+// In the input direction, as low as a short pane lets the page be: the range label stands
+// beside the measurement edit, and Apply stays clear of the tag group below it.
+TEST_F(DevCfgDIOTest, InputEditorsKeepTheirRowsAndApplyStaysClearOfTheTagGroup)
+{
+    CDevCfgDIO& page = harness.page();
+    SelectChannels({0});
+    ASSERT_EQ(Stored(0).IODirection, 0);
+    page.resize(1366, page.minimumSizeHint().height());
+    const auto rect = [&page](int id) {
+        const QWidget* control = page.control(id);
+        return QRect(control->mapTo(&page, QPoint(0, 0)), control->size());
+    };
+    const QRect edit = rect(kEditMeasurement);
+    const QRect range = rect(kLabelMeasurementRange);
+    EXPECT_TRUE(page.control(kLabelMeasurementRange)->isVisible());
+    EXPECT_TRUE(range.top() < edit.bottom() && range.bottom() > edit.top()) << "on the edit's row";
+    EXPECT_GE(range.left(), edit.right()) << "right of the edit";
+    const QRect apply = rect(kButtonApply);
+    EXPECT_FALSE(apply.intersects(rect(kGroupTags)));
+    EXPECT_GE(apply.height(), page.control(kButtonApply)->sizeHint().height());
+    for (int id : page.controlIds()) {
+        QWidget* control = page.control(id);
+        if (id != kButtonApply && control->isVisible() && id != kGroupTags && id != kListTags) {
+            EXPECT_FALSE(apply.intersects(rect(id))) << "control " << id;
+        }
+    }
+    harness.Screenshot(QStringLiteral("channel-dio-page-input"));
+}
+
 TEST_F(DevCfgDIOTest, TheTagListListsTheShownDirectionsTags)
 {
     SelectChannels({0});

@@ -146,6 +146,24 @@ TEST_F(Dnp3PointsPageTest, PointsAreAddedRemovedAndMovedWithTheirIndices)
     EXPECT_EQ(harness.logLines(), QStringList{Line(619)}) << "moves log nothing";
 }
 
+// The index column keeps its width; the three text columns share the rest of the list's real
+// width, on show and whenever the pane resizes the page.
+TEST_F(Dnp3PointsPageTest, TextColumnsShareTheListWidth)
+{
+    CDnp3SelTagPage& tab = Open(kAnalogInputTab);
+    CListCtrlEx* list = List(tab);
+    for (int pageWidth : {kHarnessPageWidth, 1366, 800}) {
+        SCOPED_TRACE(pageWidth);
+        harness.page().resize(pageWidth, kHarnessPageHeight);
+        const int width = list->viewport()->width();
+        EXPECT_GT(width, pageWidth / 2);
+        for (int column = 1; column < 4; ++column)
+            EXPECT_NEAR(list->GetColumnWidth(column), (width - list->GetColumnWidth(0)) / 3, 2) << column;
+        EXPECT_EQ(list->GetColumnWidth(0) + list->GetColumnWidth(1) + list->GetColumnWidth(2) + list->GetColumnWidth(3),
+                  width);
+    }
+}
+
 TEST_F(Dnp3PointsPageTest, RemovingWithoutASelectionAsksForOne)
 {
     CDnp3SelTagPage& tab = Open(kBinaryInputTab);

@@ -3,6 +3,8 @@
 #include "CExternalDeviceSettingDlg.h"
 #include "CListCtrlEx.h"
 #include "CModbusMasterDlg.h"
+#include "CModbusTagSelectDlg.h"
+#include "CTagSelectDlgIds.h"
 #include "LanguagePack.h"
 #include "ListRows.h"
 #include "ModbusPageSupport.h"
@@ -10,7 +12,10 @@
 #include "TextFormat.h"
 #include "Validation.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -96,6 +101,45 @@ TEST_F(ExternalDeviceDialogTest, UnsuitedTagsAreRefusedAndAFunctionChangeEmpties
     EXPECT_TRUE(dialog->ChosenTags().empty());
     EXPECT_EQ(tagColumn(1), QStringList{});
     EXPECT_EQ(dialog->itemText(kEditTotal), "1");
+}
+
+// The chooser opened from the editor takes several rows, stays open after OK and offers Add all.
+TEST_F(ExternalDeviceDialogTest, TheTagChooserStaysOpenForSeveralRoundsAndAddsAll)
+{
+    SetControl(*dialog, {kComboFunction, Function::ReadHoldingRegisters});
+    SetControl(*dialog, {kEditStart, QStringLiteral("0")});
+    const std::vector<TagRecord> levels = AddTags(harness.model(), "Level", 4, 4);
+    struct Seen {
+        bool multiSelect = false;
+        bool addAllEnabled = false;
+        bool openAfterOK = false;
+        size_t chosenAfterOK = 0;
+        int offered = 0;
+    } seen;
+    QTimer::singleShot(0, [&] {
+        auto* chooser = qobject_cast<CModbusTagSelectDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(chooser, nullptr);
+        QTimer::singleShot(5000, chooser, &QDialog::reject);
+        auto* type = chooser->item<QComboBox>(kComboTagFilterKind);
+        type->setCurrentIndex(type->findData(MapDataTypeCode(4)));
+        auto* tags = chooser->item<CListCtrlEx>(kListTagSelect);
+        seen.offered = tags->GetItemCount();
+        seen.multiSelect = tags->selectionMode() == QAbstractItemView::ExtendedSelection;
+        seen.addAllEnabled = chooser->control(kButtonTagAddAll)->isEnabled();
+        SelectListRows(*tags, {0, 1});
+        qobject_cast<QAbstractButton*>(chooser->control(IDOK))->click();
+        seen.openAfterOK = chooser->isVisible();
+        seen.chosenAfterOK = dialog->ChosenTags().size();
+        qobject_cast<QAbstractButton*>(chooser->control(kButtonTagAddAll))->click();
+    });
+    PressButton(*dialog, kButtonSelectTags);
+    EXPECT_TRUE(seen.multiSelect);
+    EXPECT_TRUE(seen.addAllEnabled);
+    EXPECT_TRUE(seen.openAfterOK) << "OK keeps the chooser open";
+    EXPECT_EQ(seen.chosenAfterOK, 2u);
+    EXPECT_GE(seen.offered, static_cast<int>(levels.size()));
+    EXPECT_EQ(dialog->ChosenTags().size(), static_cast<size_t>(seen.offered)) << "Add all brings the rest, once each";
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "Add all closes the chooser";
 }
 
 TEST_F(ExternalDeviceDialogTest, CommandsAreCheckedBeforeTheyAreStored)

@@ -146,6 +146,16 @@ TEST(SystemVariablePageTest, BothTypesListNamesAndTagNamesReadOnly)
         }
         EXPECT_EQ(columnTexts(*list, 0), names);
         EXPECT_EQ(columnTexts(*list, 1), aliases);
+        // Each column takes half the list's real width, and follows it when the pane changes.
+        for (int pageWidth : {kHarnessPageWidth, 900, 640}) {
+            harness.page().resize(pageWidth, kHarnessPageHeight);
+            const int width = list->viewport()->width();
+            EXPECT_GT(width, pageWidth / 2) << pageWidth;
+            EXPECT_NEAR(list->GetColumnWidth(0), width / 2, 1) << pageWidth;
+            EXPECT_NEAR(list->GetColumnWidth(0) + list->GetColumnWidth(1), width, 1) << pageWidth;
+        }
+        if (row.channelType == ChannelType::SystemVariables)
+            harness.Screenshot(QStringLiteral("system-variables-page"));
         EXPECT_EQ(harness.model().Tags, tagsBefore);
         EXPECT_FALSE(harness.model().IsModified());
     }

@@ -3,12 +3,13 @@
 // DefaultSettings.ini. Apply gives the chosen settings to every selected port, one log line each.
 
 #include "CPropertyUIDialog.h"
+#include "IBoundPage.h"
 #include "ChannelEntries.h"
 #include "ControlId.h"
 #include "ModuleRecords.h"
 #include "PageBindings.h"
 
-class CSerialDlg : public CPropertyUIDialog {
+class CSerialDlg : public CPropertyUIDialog, public IBoundPage {
 public:
     static constexpr unsigned kTemplateId = 164;
 
@@ -27,6 +28,7 @@ public:
 
     // Gives the controls' settings to every selected port; false when nothing was written.
     bool Apply();
+    std::vector<BoundForm> BoundForms() const override { return {{this, bindings_.Controls()}}; }
 
 protected:
     bool OnInitDialog() override;

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <map>
 
 namespace {
 
@@ -132,18 +133,43 @@ TEST(Dnp3PagesSaveTest, AnalogDeadbandModeAndValueAreReopened)
     EXPECT_EQ(after.Points[1].DeadbandInteger, 7);
 }
 
-TEST(Dnp3PagesSaveTest, TheUnsolicitedTimeoutIsReopened)
+// Every bound control of the advanced settings, the unsolicited time-out among them, comes back.
+TEST(Dnp3PagesSaveTest, EveryAdvancedSettingIsReopened)
 {
     using namespace Dnp3AdvancedDialog;
+    const std::vector<ControlInput> inputs = {
+        {kEditFragmentSize, QStringLiteral("2048")},  {kEditAppConfirmTimeout, QStringLiteral("5")},
+        {kComboDLConfirmMode, 1},                     {kEditDLConfirmTimeout, QStringLiteral("2")},
+        {kEditDLConfirmRetry, QStringLiteral("3")},   {kComboBufferOverflow, 1},
+        {kEditBinaryStorage, QStringLiteral("200")},  {kEditAnalogStorage, QStringLiteral("300")},
+        {kEditCounterStorage, QStringLiteral("400")}, {kEditUnsolicitedTimeout, QStringLiteral("7")},
+        {kEditHoldingTime, QStringLiteral("12")},     {kCheckClass1, false},
+        {kEditClass1Count, QStringLiteral("5")},      {kCheckClass2, false},
+        {kEditClass2Count, QStringLiteral("6")},      {kCheckClass3, false},
+        {kEditClass3Count, QStringLiteral("8")},      {kEditRetry, QStringLiteral("9")},
+    };
     PageHarness<CDNP3OneMasterDlg> harness;
     CDataCenter& model = harness.model();
+    const auto statesOf = [](const CDNP3AdvanceSettingDlg& dialog) {
+        std::map<int, QString> states;
+        const std::vector<BoundForm> forms = dialog.BoundForms();
+        for (const ControlId& control : forms.front().controls)
+            states[control.id] = ControlState(dialog, control.id);
+        return states;
+    };
+    std::map<int, QString> stored;
     {
         CDNP3AdvanceSettingDlg dialog(0, &model.GetDnp3Outstation());
         ASSERT_TRUE(dialog.Create());
         dialog.show();
-        SetControl(dialog, {kEditUnsolicitedTimeout, QStringLiteral("7")});
+        const std::map<int, QString> shown = statesOf(dialog);
+        for (const ControlInput& input : inputs)
+            SetControl(dialog, input);
         PressButton(dialog, kButtonStore);
         ASSERT_TRUE(dialog.Stored()) << harness.messages().join("|").toStdString();
+        stored = statesOf(dialog);
+        for (const auto& [id, state] : stored)
+            EXPECT_NE(state, shown.at(id)) << "control " << id << " is set to the value it showed";
     }
     ASSERT_EQ(model.GetDnp3Outstation().Masters.front().UnsolicitedTimeout, 7);
 
@@ -152,7 +178,7 @@ TEST(Dnp3PagesSaveTest, TheUnsolicitedTimeoutIsReopened)
     CDNP3AdvanceSettingDlg reopened(0, &model.GetDnp3Outstation());
     ASSERT_TRUE(reopened.Create());
     reopened.show();
-    EXPECT_EQ(reopened.itemText(kEditUnsolicitedTimeout), "7");
+    EXPECT_EQ(statesOf(reopened), stored);
 }
 
 } // namespace

@@ -131,6 +131,15 @@ TEST(Dnp3PagesSaveTest, AnalogDeadbandModeAndValueAreReopened)
     }
     EXPECT_FLOAT_EQ(after.Points[0].DeadbandFloat, 2.5f);
     EXPECT_EQ(after.Points[1].DeadbandInteger, 7);
+
+    harness.Forget();
+    CDnp3SelTagPage& analog = harness.page().Tab(kAnalogTab);
+    analog.item<CListCtrlEx>(kListPoints)->SelectRow(0);
+    PressButton(analog, kButtonApply);
+    EXPECT_TRUE(harness.messages().isEmpty()) << "the reopened float point applies as it is";
+    Dnp3PointGroup applied;
+    model.GetDnp3PointGroup(kAnalogType, applied);
+    EXPECT_TRUE(applied.Points[0] == after.Points[0]);
 }
 
 // Every bound control of the advanced settings, the unsolicited time-out among them, comes back.

@@ -83,10 +83,10 @@ TEST_F(OptionalServiceValues, HostileValuesReadAsDefaults)
         const char* from;
         const char* to;
     };
-    for (const Edit& edit : {Edit{"DeviationType=\"1\"", "DeviationType=\"7\""},
-                             Edit{"DeadbandFloat=\"2.5\"", "DeadbandFloat=\"1e300\""},
-                             Edit{"<UnsolicitedTimeout Result=\"7\"", "<UnsolicitedTimeout Result=\"70000\""},
-                             Edit{"<Port Result=\"2525\"", "<Port Result=\"0\""}}) {
+    for (const Edit& edit :
+         {Edit{"DeviationType=\"1\"", "DeviationType=\"7\""}, Edit{"DeadbandFloat=\"2.5\"", "DeadbandFloat=\"1e300\""},
+          Edit{"<UnsolicitedTimeout Result=\"7\"", "<UnsolicitedTimeout Result=\"70000\""},
+          Edit{"<Port Result=\"2525\"", "<Port Result=\"0\""}}) {
         ASSERT_TRUE(file.contains(edit.from)) << edit.from;
         file.replace(edit.from, edit.to);
     }

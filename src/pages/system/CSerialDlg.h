@@ -3,9 +3,9 @@
 // DefaultSettings.ini. Apply gives the chosen settings to every selected port, one log line each.
 
 #include "CPropertyUIDialog.h"
-#include "IBoundPage.h"
 #include "ChannelEntries.h"
 #include "ControlId.h"
+#include "IBoundPage.h"
 #include "ModuleRecords.h"
 #include "PageBindings.h"
 

@@ -26,6 +26,11 @@ struct SMTP_SERVER_SETTINGS {
     void SetDefaults();
     // Key "PortValue".
     int GetSmtpDefault(const QString& key, SettingTriple& out) const;
+
+    // project file: children of the server's "Set_%d" element
+    void Save(class IXMLElement* element) const;
+    void Load(class IXMLElement* element);
+    friend bool operator==(const SMTP_SERVER_SETTINGS&, const SMTP_SERVER_SETTINGS&) = default;
 };
 
 void LoadSmtpDefaults(SMTP_SERVER_SETTINGS& record);

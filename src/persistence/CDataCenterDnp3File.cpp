@@ -10,6 +10,9 @@
 #include "XMLAttributeReader.h"
 
 #include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
 
 using namespace ServiceFile;
 namespace Names = ServiceXml::Dnp3;
@@ -23,11 +26,40 @@ const std::array<QString, CDataCenter::kDnp3GroupCount> kGroupNames{
 
 constexpr int kServiceNotOffered = 2; // GetServiceValue of a service missing from the table
 constexpr qint32 kMaxClass = 4;
+constexpr qint32 kValueDeviation = 1; // analog deadband as a value, not a percentage
 // Points name one master, the first.
 const QString kMasterCount = QStringLiteral("1");
 const QString kMasterNumber = QStringLiteral("0");
 const QString kFirstMasterItem = ServiceFile::ItemName(ServiceXml::SetPrefix, 0);
 const QString kFirstPoint = ServiceFile::ItemName(ServiceXml::TagPrefix, 0);
+
+// The shortest text that reads back as the same float.
+QString FloatText(float value)
+{
+    char buffer[32];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return QString::fromLatin1(buffer, written.ptr - buffer);
+}
+
+// Written only when not 0: files of points in percentage mode keep their bytes.
+void SaveDeadbandMode(const DNP3_POINT_SETTINGS& point, IXMLElement* deadband)
+{
+    if (point.DeviationType != 0)
+        deadband->SetAttribute(Names::DeviationType, IntToWString(point.DeviationType));
+    if (point.DeadbandFloat != 0.0f)
+        deadband->SetAttribute(Names::DeadbandFloat, FloatText(point.DeadbandFloat));
+}
+
+void LoadDeadbandMode(IXMLElement* deadband, DNP3_POINT_SETTINGS& point)
+{
+    point.DeviationType = AttributeInt(deadband, Names::DeviationType) == kValueDeviation ? kValueDeviation : 0;
+    QString text;
+    if (!ReadAttribute(deadband, Names::DeadbandFloat, text))
+        return;
+    // A value no float can hold is taken as none.
+    const double value = ParseLeadingDouble(text);
+    point.DeadbandFloat = std::abs(value) <= std::numeric_limits<float>::max() ? static_cast<float>(value) : 0.0f;
+}
 
 void SavePoint(const DNP3_POINT_SETTINGS& point, int channelRange, IXMLElement* element)
 {
@@ -44,6 +76,7 @@ void SavePoint(const DNP3_POINT_SETTINGS& point, int channelRange, IXMLElement* 
     deadband->SetAttribute(Names::ConditionEnable, IntToWString(point.AIDeadbandEnable));
     deadband->SetAttribute(Names::Range, IntToWString(channelRange));
     deadband->SetAttribute(Names::Percentage, Int64ToWString(point.DeadbandInteger));
+    SaveDeadbandMode(point, deadband);
 
     IXMLElement* masterClass = element->AddChild(Names::MasterClass);
     AddValue(masterClass, ServiceXml::Quantity, kMasterCount);
@@ -69,6 +102,7 @@ DNP3_POINT_SETTINGS LoadPoint(IXMLElement* element)
     point.AIDeadbandEnable = AttributeInt(deadband, Names::ConditionEnable);
     point.Range = AttributeInt(deadband, Names::Range);
     point.DeadbandInteger = AttributeInt64(deadband, Names::Percentage);
+    LoadDeadbandMode(deadband, point);
 
     IXMLElement* firstMaster = Child(Child(element, Names::MasterClass), kFirstMasterItem);
     QString text;

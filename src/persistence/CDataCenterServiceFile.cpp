@@ -72,6 +72,29 @@ void QueueDeviceStatusTag(CDataCenter& model, MODBUS_EXTERNAL_DEVICE_SETTINGS& d
                            MakeIntPair(ServiceId::ModbusMaster, device.Index));
 }
 
+// Written only when there is a server, so files without servers keep their bytes.
+void SaveSmtpServers(const std::vector<SMTP_SERVER_SETTINGS>& servers, IXMLElement* alarm)
+{
+    if (servers.empty())
+        return;
+    IXMLElement* list = alarm->AddChild(ServiceXml::Alarm::SmtpServer);
+    AddValue(list, ServiceXml::Quantity, static_cast<qint32>(servers.size()));
+    for (size_t i = 0; i < servers.size(); ++i)
+        servers[i].Save(list->AddChild(ItemName(ServiceXml::SetPrefix, static_cast<qsizetype>(i))));
+}
+
+void ReadSmtpServers(CDataCenter& model, IXMLElement* list)
+{
+    // Building a server reads its port limits from DefaultSettings.ini: one fresh server is the
+    // model of all read here.
+    const SMTP_SERVER_SETTINGS freshServer;
+    ForEachFrom(list, ItemName(ServiceXml::SetPrefix, 0), [&model, &freshServer](IXMLElement* item) {
+        SMTP_SERVER_SETTINGS server = freshServer;
+        server.Load(item);
+        model.SmtpServers.push_back(server);
+    });
+}
+
 void ReadAlarms(CDataCenter& model, IXMLElement* alarm)
 {
     namespace AlarmNames = ServiceXml::Alarm;
@@ -83,6 +106,8 @@ void ReadAlarms(CDataCenter& model, IXMLElement* alarm)
         model.AlarmSnmpTrap.Load(traps);
     else
         QueueServiceStatusTag(model, StatusTagSource::AlarmSnmpTrap, ServiceId::AlarmSnmpTrap);
+    if (IXMLElement* servers = DirectChild(alarm, AlarmNames::SmtpServer))
+        ReadSmtpServers(model, servers);
 }
 
 void ReadModbusMasterDevices(CDataCenter& model, IXMLElement* master)
@@ -237,6 +262,7 @@ void CDataCenter::SaveAlarmServices(IXMLElement* serviceConfiguration) const
     AlarmMail.Save(alarm->AddChild(AlarmNames::Email));
     AlarmSms.Save(alarm->AddChild(AlarmNames::Sms));
     AlarmSnmpTrap.Save(alarm->AddChild(AlarmNames::SnmpTrap));
+    SaveSmtpServers(SmtpServers, alarm);
 }
 
 void CDataCenter::SaveModbusSlaveService(IXMLElement* serviceConfiguration) const

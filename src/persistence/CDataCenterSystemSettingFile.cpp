@@ -34,6 +34,8 @@ void saveFtpAccountItem(const FtpAccountRecord& account, IXMLElement* item)
 {
     AddValue(item, Name::Username, account.UserName);
     AddValue(item, Name::Password, ScrambleToHex(account.Password));
+    if (!account.FirstText.isEmpty())
+        AddValue(item, Name::Comment, account.FirstText);
 }
 
 FtpAccountRecord readFtpAccountItem(IXMLElement* item)
@@ -41,6 +43,7 @@ FtpAccountRecord readFtpAccountItem(IXMLElement* item)
     FtpAccountRecord account;
     account.UserName = TextOr(item, Name::Username, QString());
     account.Password = UnscrambleFromHex(TextOr(item, Name::Password, QString()));
+    account.FirstText = TextOr(item, Name::Comment, QString());
     return account;
 }
 

@@ -52,6 +52,15 @@ void readRelatedServices(IXMLElement* tag, std::vector<TagServiceLink>& links)
     }
 }
 
+// The SMS page makes an entry's tags on any product: they stay while an entry refers to them.
+bool isTagOfSmsEntry(const CDataCenter& model, const QString& address)
+{
+    const auto& entries = model.AlarmSms.Entries;
+    return std::any_of(entries.begin(), entries.end(), [&address](const ALARM_SMS_ITEM_SETTINGS& entry) {
+        return entry.TriggerTag == address || entry.StatusTag == address;
+    });
+}
+
 } // namespace
 
 void CDataCenter::SaveTagConfiguration(IXMLElement* product) const
@@ -79,7 +88,7 @@ int CDataCenter::LoadTagConfiguration(IXMLElement* product)
         StoredTag stored;
         if (!readStoredTag(element, stored))
             return kE_FAIL;
-        if (!HSPAFlag && stored.typeId == kSmsAlarmType)
+        if (!HSPAFlag && stored.typeId == kSmsAlarmType && !isTagOfSmsEntry(*this, stored.address))
             continue;
         int dataTypeCode = 0, secondValue = 0, direction = 0;
         LookupTagDefinitionFields(stored.address, stored.typeId, dataTypeCode, secondValue, direction);

@@ -63,6 +63,8 @@ void DNP3_MASTER_ITEM_SETTINGS::Save(IXMLElement* element) const
     AddValue(advanced, Names::MaximumBinaryEventStorage, MaximumBinaryEventStorage);
     AddValue(advanced, Names::MaximumAnalogEventStorage, MaximumAnalogEventStorage);
     AddValue(advanced, Names::MaximumCounterEventStorage, MaximumCounterEventStorage);
+    if (UnsolicitedTimeout != UnsoliciteTimeoutValue.defaultValue)
+        AddValue(advanced, Names::UnsolicitedTimeout, UnsolicitedTimeout);
     AddValue(advanced, Names::UnsolicitedHoldingTime, UnsolicitedHoldingTime);
     SaveUnsolicitedClass(advanced, Names::NumberofUnsolicitedClass1, NumberofUnsolicitedClass1,
                          EnableUnsolicitedClass1);
@@ -95,7 +97,7 @@ void DNP3_MASTER_ITEM_SETTINGS::Load(IXMLElement* element)
     MaximumBinaryEventStorage = IntValueInTriple(advanced, Names::MaximumBinaryEventStorage, MaxBinaryEventStorage);
     MaximumAnalogEventStorage = IntValueInTriple(advanced, Names::MaximumAnalogEventStorage, MaxAnalogEventStorage);
     MaximumCounterEventStorage = IntValueInTriple(advanced, Names::MaximumCounterEventStorage, MaxCounterEventStorage);
-    UnsolicitedTimeout = UnsoliciteTimeoutValue.defaultValue;
+    UnsolicitedTimeout = IntValueInTriple(advanced, Names::UnsolicitedTimeout, UnsoliciteTimeoutValue);
     UnsolicitedHoldingTime = IntValueInTriple(advanced, Names::UnsolicitedHoldingTime, UnsoliciteHoldTimeValue);
     LoadUnsolicitedClass(advanced, Names::NumberofUnsolicitedClass1, UnsoliciteTriggerClass1, NumberofUnsolicitedClass1,
                          EnableUnsolicitedClass1);

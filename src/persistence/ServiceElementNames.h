@@ -140,6 +140,8 @@ inline const QString EventBufferOverflow = QStringLiteral("EventBufferOverflow")
 inline const QString MaximumBinaryEventStorage = QStringLiteral("MaximumBinaryEventStorage");
 inline const QString MaximumAnalogEventStorage = QStringLiteral("MaximumAnalogEventStorage");
 inline const QString MaximumCounterEventStorage = QStringLiteral("MaximumCounterEventStorage");
+// Written only when it differs from its default, so older files keep their bytes.
+inline const QString UnsolicitedTimeout = QStringLiteral("UnsolicitedTimeout");
 inline const QString UnsolicitedHoldingTime = QStringLiteral("UnsolicitedHoldingTime");
 inline const QString NumberofUnsolicitedClass1 = QStringLiteral("NumberofUnsolicitedClass1");
 inline const QString NumberofUnsolicitedClass2 = QStringLiteral("NumberofUnsolicitedClass2");
@@ -165,6 +167,9 @@ inline const QString ConditionEnable = QStringLiteral("ConditionEnable");
 inline const QString ChangeDeviation = QStringLiteral("ChangeDeviation");
 inline const QString Range = QStringLiteral("Range");
 inline const QString Percentage = QStringLiteral("Percentage");
+// Attributes of "AIDeadband" written only when not 0, so older files keep their bytes.
+inline const QString DeviationType = QStringLiteral("DeviationType");
+inline const QString DeadbandFloat = QStringLiteral("DeadbandFloat");
 inline const QString MasterClass = QStringLiteral("MasterClass");
 inline const QString Master = QStringLiteral("Master");
 inline const QString Class = QStringLiteral("Class");
@@ -174,6 +179,13 @@ namespace Alarm {
 inline const QString Email = QStringLiteral("Email");
 inline const QString Sms = QStringLiteral("SMS");
 inline const QString SnmpTrap = QStringLiteral("SNMPTrap");
+// The mail servers of the e-mail alarms; written only when there is one.
+inline const QString SmtpServer = QStringLiteral("SMTPServer");
+inline const QString Description = QStringLiteral("Description");
+inline const QString ServerAddress = QStringLiteral("ServerAddress");
+inline const QString Account = QStringLiteral("Account");
+inline const QString Users = QStringLiteral("Users");
+inline const QString RTUService = QStringLiteral("RTUService");
 inline const QString EventBufferSize = QStringLiteral("EventBufferSize");
 inline const QString EventBufferOverflowBehavior = QStringLiteral("EventBufferOverflowBehavior");
 inline const QString ServerType = QStringLiteral("ServerType");

@@ -13,6 +13,8 @@ inline const QString SyncInterval = QStringLiteral("SyncInterval");
 
 inline const QString Username = QStringLiteral("Username");
 inline const QString Password = QStringLiteral("Password");
+// Written only for an account that has one, so files without comments keep their bytes.
+inline const QString Comment = QStringLiteral("Comment");
 
 inline const QString SystemLogEntry = QStringLiteral("System");
 inline const QString ServiceLogs = QStringLiteral("Service");

@@ -42,6 +42,7 @@ TEST_F(ServiceConfigurationRoundTrip, ReopenedServiceRecordsEqualTheSavedOnes)
     EXPECT_TRUE(reopened_.AlarmMail == saved_.AlarmMail) << "e-mail alarms";
     EXPECT_TRUE(reopened_.AlarmSms == saved_.AlarmSms) << "SMS alarms";
     EXPECT_TRUE(reopened_.AlarmSnmpTrap == saved_.AlarmSnmpTrap) << "SNMP traps";
+    EXPECT_TRUE(reopened_.SmtpServers == saved_.SmtpServers) << "SMTP servers";
     EXPECT_TRUE(reopened_.DataLogging == saved_.DataLogging) << "data logging";
     EXPECT_TRUE(reopened_.HighSpeedLogProfiles == saved_.HighSpeedLogProfiles) << "high-speed data logging";
     EXPECT_TRUE(reopened_.ModbusSlave == saved_.ModbusSlave) << "Modbus slave";

@@ -82,12 +82,15 @@ TEST_F(SystemSettingTest, FtpPasswordsAreStoredScrambledOnly)
     CDataCenter written;
     written.FtpServer.Enable = 1;
     written.FtpServer.Accounts = {{QString(), QStringLiteral("admin"), QStringLiteral("pa55word"), {}},
-                                  {QString(), QStringLiteral("nopass"), QString(), {}}};
+                                  {QStringLiteral("Backup login"), QStringLiteral("nopass"), QString(), {}}};
     IXMLElement* slot = NewSlot();
     written.SaveFtpServer(At(slot, "Setting"), true);
     EXPECT_EQ(ChildNames(At(slot, "Setting")), (QStringList{"FtpServer", "FtpAccount"}));
     EXPECT_EQ(ChildNames(At(slot, "Setting/FtpAccount")), (QStringList{"Quantity", "Set_0", "Set_1"}));
-    EXPECT_EQ(ChildNames(At(slot, "Setting/FtpAccount/Set_0")), (QStringList{"Username", "Password"}));
+    EXPECT_EQ(ChildNames(At(slot, "Setting/FtpAccount/Set_0")), (QStringList{"Username", "Password"}))
+        << "no comment, no element";
+    EXPECT_EQ(ChildNames(At(slot, "Setting/FtpAccount/Set_1")), (QStringList{"Username", "Password", "Comment"}));
+    EXPECT_EQ(ResultAt(slot, "Setting/FtpAccount/Set_1/Comment"), "Backup login");
     EXPECT_EQ(ResultAt(slot, "Setting/FtpAccount/Set_1/Password"), "");
     const QByteArray bytes = SaveBytes(slot, QStringLiteral("ftp.xml"));
     EXPECT_FALSE(bytes.contains("pa55word"));

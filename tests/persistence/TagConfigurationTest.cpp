@@ -169,7 +169,7 @@ TEST_F(TagConfigurationTest, TagsAreReadFromTag0OnWhateverTheirNames)
     EXPECT_TRUE(noTag0.Tags.empty());
 }
 
-TEST_F(TagConfigurationTest, SmsAlarmTagsNeedAProductWithHspa)
+TEST_F(TagConfigurationTest, SmsAlarmTagsNeedAProductWithHspaOrAnEntryOfTheirs)
 {
     const QByteArray xml = "<Product><TagConfiguration><Tag_0>" + tagXml("Sms", 138) + "</Tag_0><Tag_1>" +
                            tagXml("Other", 1000) + "</Tag_1></TagConfiguration></Product>";
@@ -181,6 +181,15 @@ TEST_F(TagConfigurationTest, SmsAlarmTagsNeedAProductWithHspa)
     with.SetHSPA(1);
     ASSERT_EQ(with.LoadTagConfiguration(LoadXml(xml)), kS_OK);
     EXPECT_EQ(with.Tags.size(), 2u);
+    // The services are read before the tags: an SMS entry naming the tag keeps it on any product.
+    for (const bool asTrigger : {true, false}) {
+        CDataCenter referred;
+        ALARM_SMS_ITEM_SETTINGS entry;
+        (asTrigger ? entry.TriggerTag : entry.StatusTag) = QStringLiteral("1.2.3");
+        referred.AlarmSms.Entries.append(entry);
+        ASSERT_EQ(referred.LoadTagConfiguration(LoadXml(xml)), kS_OK);
+        EXPECT_EQ(referred.Tags.size(), 2u) << (asTrigger ? "trigger" : "status");
+    }
 }
 
 TEST_F(TagConfigurationTest, ServiceLinksFromSet0OnWithBothValues)

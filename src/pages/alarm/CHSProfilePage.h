@@ -41,6 +41,7 @@ public:
 
     void ShowEntry(const HS_DATA_LOG_ITEM_SETTINGS& entry) override;
     void Gather(HS_DATA_LOG_ITEM_SETTINGS& entry) const override;
+    std::vector<ControlId> BoundControls() const override { return profile_.Controls(); }
     // The description's length, a trigger text that names no tag, the file count's range.
     bool Validate(ValidationReport& report) const override;
 

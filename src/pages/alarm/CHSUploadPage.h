@@ -38,6 +38,7 @@ public:
 
     void ShowEntry(const HS_DATA_LOG_ITEM_SETTINGS& entry) override;
     void Gather(HS_DATA_LOG_ITEM_SETTINGS& entry) const override;
+    std::vector<ControlId> BoundControls() const override { return upload_.Controls(); }
     // The tries and the time-out within their ranges.
     bool Validate(ValidationReport& report) const override;
 

@@ -53,6 +53,7 @@ public:
 
     void ShowEntry(const DATA_LOG_ITEM_SETTINGS& entry) override;
     void Gather(DATA_LOG_ITEM_SETTINGS& entry) const override;
+    std::vector<ControlId> BoundControls() const override { return profile_.Controls(); }
     // The page checks the profile in its own stages.
     bool Validate(ValidationReport&) const override { return true; }
 

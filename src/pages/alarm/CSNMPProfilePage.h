@@ -48,6 +48,7 @@ public:
 
     void ShowEntry(const ALARM_SNMP_TRAP_ITEM_SETTINGS& entry) override;
     void Gather(ALARM_SNMP_TRAP_ITEM_SETTINGS& entry) const override;
+    std::vector<ControlId> BoundControls() const override { return profile_.Controls(); }
     bool Validate(ValidationReport& report) const override;
 
     // Inserts the "{{name}}" token of the variable shown at that position of 1055.

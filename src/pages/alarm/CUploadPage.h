@@ -43,6 +43,7 @@ public:
 
     void ShowEntry(const DATA_LOG_ITEM_SETTINGS& entry) override;
     void Gather(DATA_LOG_ITEM_SETTINGS& entry) const override;
+    std::vector<ControlId> BoundControls() const override { return upload_.Controls(); }
     // The page checks the upload in its own stage.
     bool Validate(ValidationReport&) const override { return true; }
 

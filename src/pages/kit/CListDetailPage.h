@@ -31,6 +31,7 @@
 #include "CPropertyUIDialog.h"
 #include "ConfirmDeleteDlg.h"
 #include "EntryTabs.h"
+#include "IBoundPage.h"
 #include "ListPageStrings.h"
 #include "ListRows.h"
 #include "PageBindings.h"
@@ -53,12 +54,23 @@ struct ListDetailIds {
 };
 
 template <class Entry>
-class CListDetailPage : public CPropertyUIDialog {
+class CListDetailPage : public CPropertyUIDialog, public IBoundPage {
 public:
     // What a tag hook did: the names of the tags created or released.
     using TagHook = std::function<QStringList(CDataCenter& model, const Entry& entry)>;
 
     const std::vector<Entry>& Entries() const { return entries_; }
+    // The name edit first, then the detail controls, then the tabs.
+    std::vector<BoundForm> BoundForms() const override
+    {
+        BoundForm own{this, bindings_.Controls()};
+        if (name_)
+            own.controls.insert(own.controls.begin(), nameEdit_);
+        std::vector<BoundForm> forms{own};
+        tabs_.AddBoundForms(forms);
+        return forms;
+    }
+
     // The first selected row, -1 when none is.
     int SelectedRow() const { return list() ? list()->GetFirstSelectedRow() : -1; }
     void SelectRow(int row)
@@ -353,7 +365,7 @@ private:
     PageBindings<Entry> bindings_;
     EntryTabs<Entry> tabs_;
     std::vector<Entry> entries_;
-    int nameEdit_ = 0;
+    ControlId nameEdit_{0, ControlType::Edit};
     FieldLabel nameLabel_{QString()};
     QString Entry::*name_ = nullptr;
     qint32 Entry::*index_ = nullptr;

@@ -18,13 +18,21 @@
 
 #include "CPropertyUIDialog.h"
 #include "EntryTabs.h"
+#include "IBoundPage.h"
 #include "PageBindings.h"
 #include "ValidationReport.h"
 
 template <class Record>
-class CSettingsPage : public CPropertyUIDialog {
+class CSettingsPage : public CPropertyUIDialog, public IBoundPage {
 public:
     const Record& WorkingCopy() const { return working_; }
+
+    std::vector<BoundForm> BoundForms() const override
+    {
+        std::vector<BoundForm> forms{{this, bindings_.Controls()}};
+        tabs_.AddBoundForms(forms);
+        return forms;
+    }
 
     // Validates, stores and writes; false (after the report or with no model) when nothing was written.
     bool Apply()

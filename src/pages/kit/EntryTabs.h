@@ -9,6 +9,7 @@
 //   Tabs().Tab(0).Bindings().Bind(kEditInterval, kLabelInterval, &DATA_LOG_ITEM::Interval, AsNumber {...});
 
 #include "CFormBase.h"
+#include "IBoundPage.h"
 #include "PageBindings.h"
 #include "ValidationReport.h"
 
@@ -25,10 +26,13 @@ public:
     explicit CEntryTab(DialogTemplate dialogTemplate) : CFormBase(std::move(dialogTemplate)) {}
 
     PageBindings<Entry>& Bindings() { return bindings_; }
+    const PageBindings<Entry>& Bindings() const { return bindings_; }
 
     virtual void ShowEntry(const Entry& entry) { bindings_.Fill(*this, entry); }
     virtual bool Validate(ValidationReport& report) const { return bindings_.Validate(*this, report); }
     virtual void Gather(Entry& entry) const { bindings_.Store(*this, entry); }
+    // Tabs binding a part of the entry on their own name those controls here.
+    virtual std::vector<ControlId> BoundControls() const { return bindings_.Controls(); }
 
 private:
     PageBindings<Entry> bindings_;
@@ -68,6 +72,12 @@ public:
     {
         for (const CEntryTab<Entry>* tab : tabs_)
             tab->Gather(entry);
+    }
+    // Each tab with its bound controls, after the host's own form.
+    void AddBoundForms(std::vector<BoundForm>& forms) const
+    {
+        for (const CEntryTab<Entry>* tab : tabs_)
+            forms.push_back({tab, tab->BoundControls()});
     }
 
 private:

@@ -20,6 +20,8 @@
 //   StoredEntryButtons<E> Add / Modify / Delete over entries the model stores one at a time,
 //                       with the page's check, model operations and page fields as hooks.
 //   ControlId           one constant per control: id and expected type (checked by page tests).
+//   IBoundPage          a page naming its bound controls, with the page or tab holding each
+//                       (the shapes answer it; tests walk every field of every such page).
 //   MakePage<T>         the page table's factory of a page class (PropertyPageKind.h).
 //
 // Tests: tests/pages/support/PageHarness.h.
@@ -32,6 +34,7 @@
 #include "ControlId.h"
 #include "ElementConversion.h"
 #include "EntryTabs.h"
+#include "IBoundPage.h"
 #include "IPageHost.h"
 #include "ListPageStrings.h"
 #include "ListRows.h"

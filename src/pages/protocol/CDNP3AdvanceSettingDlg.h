@@ -5,6 +5,7 @@
 #include "CDialogBase.h"
 #include "ControlId.h"
 #include "DNP3_OUTSTATION_SETTINGS.h"
+#include "IBoundPage.h"
 #include "PageBindings.h"
 
 namespace Dnp3AdvancedDialog {
@@ -94,10 +95,12 @@ inline constexpr ControlId kControls[] = {kEditFragmentSize,
 inline constexpr qint32 kInfiniteRetry = 100; // valid whatever the retry range
 } // namespace Dnp3AdvancedDialog
 
-class CDNP3AdvanceSettingDlg : public CDialogBase {
+class CDNP3AdvanceSettingDlg : public CDialogBase, public IBoundPage {
     Q_OBJECT
 public:
     CDNP3AdvanceSettingDlg(int masterIndex, DNP3_OUTSTATION_SETTINGS* outstation, QWidget* parent = nullptr);
+
+    std::vector<BoundForm> BoundForms() const override { return {{this, bindings_.Controls()}}; }
 
     // True once a store succeeded during this run of the dialog.
     bool Stored() const { return stored_; }

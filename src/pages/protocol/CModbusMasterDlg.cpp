@@ -301,3 +301,13 @@ void CModbusMasterDlg::RunCommandEditor(int row)
     CExternalDeviceSettingDlg editor(*GetDataCenter(), row, this);
     editor.DoModal();
 }
+
+std::vector<BoundForm> CModbusMasterDlg::BoundForms() const
+{
+    std::vector<ControlId> controls{kEditName};
+    for (const auto* bindings : {&numbers_, &tcpPort_}) {
+        const std::vector<ControlId> bound = bindings->Controls();
+        controls.insert(controls.end(), bound.begin(), bound.end());
+    }
+    return {{this, controls}};
+}

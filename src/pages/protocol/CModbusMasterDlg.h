@@ -6,6 +6,7 @@
 
 #include "CPropertyUIDialog.h"
 #include "ControlId.h"
+#include "IBoundPage.h"
 #include "MODBUS_EXTERNAL_DEVICE_SETTINGS.h"
 #include "PageBindings.h"
 #include "SerialPortComboList.h"
@@ -51,9 +52,12 @@ inline constexpr ControlId kPageControls[] = {
     kEditKeepAlive, kButtonAdd,    kButtonModify, kButtonDelete, kButtonCommands};
 } // namespace ModbusMasterIds
 
-class CModbusMasterDlg : public CPropertyUIDialog {
+class CModbusMasterDlg : public CPropertyUIDialog, public IBoundPage {
 public:
     explicit CModbusMasterDlg(IPageHost* host);
+
+    // The name, the numbers, the TCP port.
+    std::vector<BoundForm> BoundForms() const override;
 
     // The buttons; each true when the model was changed.
     bool AddDevice();

@@ -6,6 +6,7 @@
 #include "AddressedTagList.h"
 #include "CPropertyUIDialog.h"
 #include "ControlId.h"
+#include "IBoundPage.h"
 #include "MODBUS_SLAVE_SETTINGS.h"
 #include "ModbusSlaveConnection.h"
 #include "ModbusSlaveMap.h"
@@ -57,9 +58,12 @@ inline constexpr ControlId kPageControls[] = {
     kEditIdleTimeout, kRangeIdleTimeout, kComboSerialPort, kLabelSerialUnitId, kEditSerialUnitId, kRangeSerialUnitId};
 } // namespace ModbusSlaveIds
 
-class CModbusSlaveDlg : public CPropertyUIDialog {
+class CModbusSlaveDlg : public CPropertyUIDialog, public IBoundPage {
 public:
     explicit CModbusSlaveDlg(IPageHost* host);
+
+    // The service's connection settings (the sets and their tags are lists of their own).
+    std::vector<BoundForm> BoundForms() const override { return {{this, connection_.BoundControls()}}; }
 
     // The buttons; each true when the model was changed.
     bool AddSet() { return GetDataCenter() && sets_.Add(); }

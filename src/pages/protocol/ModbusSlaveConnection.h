@@ -24,6 +24,7 @@ public:
     void FreeSerialPort(DialogControls& page, CDataCenter& model) const;
     // The Ethernet and serial fields follow their combos.
     void UpdateEnabling(DialogControls& page) const;
+    std::vector<ControlId> BoundControls() const { return fields_.Controls(); }
 
 private:
     PageBindings<MODBUS_SLAVE_SETTINGS> fields_;

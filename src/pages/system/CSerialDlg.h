@@ -5,10 +5,11 @@
 #include "CPropertyUIDialog.h"
 #include "ChannelEntries.h"
 #include "ControlId.h"
+#include "IBoundPage.h"
 #include "ModuleRecords.h"
 #include "PageBindings.h"
 
-class CSerialDlg : public CPropertyUIDialog {
+class CSerialDlg : public CPropertyUIDialog, public IBoundPage {
 public:
     static constexpr unsigned kTemplateId = 164;
 
@@ -27,6 +28,7 @@ public:
 
     // Gives the controls' settings to every selected port; false when nothing was written.
     bool Apply();
+    std::vector<BoundForm> BoundForms() const override { return {{this, bindings_.Controls()}}; }
 
 protected:
     bool OnInitDialog() override;

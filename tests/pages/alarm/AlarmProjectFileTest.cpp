@@ -1,6 +1,5 @@
 // Alarm entries made on the pages survive a save and a reopen: the same records, the same tag
-// uses, and the same bytes when the reopened project is saved again. (The SMS service's tags are
-// read back only on products with a cellular modem, which the harness product lacks.)
+// uses, and the same bytes when the reopened project is saved again.
 #include "CAlarmEmail.h"
 #include "CAlarmSNMPTrapDlg.h"
 #include "CProjectLoader.h"

@@ -3,6 +3,7 @@
 #include "CAlarmSMS.h"
 
 #include "AlarmPageFixture.h"
+#include "ProjectReopen.h"
 #include "TypeIds.h"
 
 #include <QPlainTextEdit>
@@ -92,4 +93,23 @@ TEST_F(AlarmSmsPageTest, TagInsertionsBeyond128CharactersAreDropped)
         harness.Press(kButtonInsertTags);
         EXPECT_EQ(page().itemText(kEditContent), c.inserted ? text + QStringLiteral("{{Pump1}}") : text);
     }
+}
+
+// The harness product has no cellular modem (HSPA 0); the tags of its SMS entries stay all the same.
+TEST_F(AlarmSmsPageTest, AnEntrysTagsAreReopenedOnAProductWithoutCellularModem)
+{
+    ASSERT_EQ(harness.model().HasHSPA(), 0);
+    Add("Pump");
+    ASSERT_EQ(service().Entries.size(), 1);
+    const ALARM_SMS_SETTINGS saved = service();
+
+    ASSERT_TRUE(SaveAndReopenInPlace(harness.model()));
+    ASSERT_TRUE(service() == saved);
+    const ALARM_SMS_ITEM_SETTINGS& entry = service().Entries[0];
+    EXPECT_EQ(harness.model().GetTagNameByAddress(entry.TriggerTag), "SMSTrigger_0");
+    EXPECT_EQ(harness.model().GetTagNameByAddress(entry.StatusTag), "SMSStatus_0");
+    EXPECT_TRUE(CarriesUse(harness.model(), entry.TriggerTag, ServiceId::AlarmSms, 0));
+    EXPECT_TRUE(CarriesUse(harness.model(), entry.StatusTag, ServiceId::AlarmSms, 0));
+    harness.Show(node);
+    EXPECT_EQ(page().itemText(kEditName), "Pump");
 }

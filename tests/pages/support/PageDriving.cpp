@@ -86,6 +86,18 @@ bool LeaveControl(const DialogControls& page, int id)
     return true;
 }
 
+QString ControlState(const DialogControls& page, int id)
+{
+    QWidget* widget = page.hasControl(id) ? page.control(id) : nullptr;
+    if (!widget)
+        return QStringLiteral("<none>");
+    if (auto* combo = qobject_cast<QComboBox*>(widget))
+        return QStringLiteral("#%1 %2").arg(combo->currentIndex()).arg(combo->currentText());
+    if (auto* button = qobject_cast<QAbstractButton*>(widget); button && button->isCheckable())
+        return button->isChecked() ? QStringLiteral("checked") : QStringLiteral("unchecked");
+    return page.itemText(id);
+}
+
 QString SaveScreenshot(QWidget& widget, const QString& name)
 {
     const QDir folder(QString::fromUtf8(PELANDRIX_TEST_ARTEFACT_DIR));

@@ -21,5 +21,8 @@ bool SetControl(const DialogControls& page, const ControlInput& input);
 bool PressButton(const DialogControls& page, int buttonId);
 // The control loses the focus, as when the user tabs away; false when the id names none.
 bool LeaveControl(const DialogControls& page, int id);
+// What the control shows, as one text: an edit's text, a combo's position and text, a check box's
+// state; "<none>" when the id names no control.
+QString ControlState(const DialogControls& page, int id);
 // Saves the widget's picture as build/test-artefacts/<name>.png; the file's path.
 QString SaveScreenshot(QWidget& widget, const QString& name);

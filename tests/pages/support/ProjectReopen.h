@@ -18,3 +18,16 @@ inline std::unique_ptr<CDataCenter> SaveAndReopen(CDataCenter& model)
     EXPECT_EQ(loader.LoadProject(path, 0), 0);
     return reopened;
 }
+
+// Saves the model and opens the file into the same model, as the program's one model is reopened;
+// false (and a test failure) when either step fails. Pages must be shown again afterwards.
+inline bool SaveAndReopenInPlace(CDataCenter& model)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("reopened.pelx"));
+    const bool saved = model.SaveProject(path);
+    EXPECT_TRUE(saved);
+    const bool opened = saved && CProjectLoader(model, nullptr).LoadProject(path, 0) == 0;
+    EXPECT_TRUE(opened);
+    return opened;
+}

@@ -63,6 +63,8 @@ inline constexpr double kSmallestDuty = 0.1;
 inline constexpr double kLargestDuty = 99.9;
 // The shortest pulse is half a period of the maximum frequency: at fmax the duty is fixed at 50 %.
 DutyRange DutyCycleRange(double frequency, double maximumFrequency);
+// The same share not cut to tenths (relay outputs): at 3 Hz of 1000 Hz 0.15 to 99.85.
+DutyRange ExactDutyCycleRange(double frequency, double maximumFrequency);
 // The value as the page shows it with that many decimals ("%.2f" read back).
 double RoundedAsShown(double value, int decimals);
 

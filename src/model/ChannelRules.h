@@ -76,6 +76,11 @@ inline constexpr double kBurnOutMaximum = 4.0;
 // cut to three decimals.
 bool IsValidBurnOutText(const QString& text);
 
+// ---- analog output ----
+// The unit of the output ranges that offer every mode; their initial value starts at 0, that of
+// the others at the range's minimum.
+inline constexpr QStringView kVoltUnit = u"V";
+
 // ---- high-speed analog input ----
 inline constexpr quint32 kRecordBudget = 30000;
 inline constexpr quint32 kResetRecordCount = 3;

@@ -39,6 +39,8 @@ TEST_F(DevCfgHAITest, TheRateLimitsTheRecordCounts)
 {
     const std::vector<quint32> numbers = ChannelRules::SamplingNumbersOrBuiltIn(Stored().SamplingNumbers);
     EXPECT_EQ(Text(kLabelRateRange), QStringLiteral("(%1-%2)").arg(numbers[1]).arg(numbers[2]));
+    harness.model().SetHighSpeedAIChannelSetting(kHSAI.slot, 0, 2000, Stored().Channels[0].Setting);
+    ShowPage(kHSAI, kChannels, kTagLines);
     SelectChannels({1});
     harness.Set({{kEditRate, QString("5000")}});
     LeaveEdit(harness.page(), kEditRate);
@@ -97,12 +99,12 @@ TEST_F(DevCfgHAITest, ARateTypedThenAppliedWithTheMouseResetsEveryChannelInTheMo
     QWidget* rate = harness.page().control(kEditRate);
     rate->setFocus(Qt::MouseFocusReason);
     ASSERT_TRUE(rate->hasFocus());
-    harness.Set({{kEditRate, QString("5000")}});
+    harness.Set({{kEditRate, QString("2000")}});
     harness.page().control(kButtonApply)->setFocus(Qt::MouseFocusReason);
     ASSERT_FALSE(rate->hasFocus());
     harness.Press(kButtonApply);
     const HighSpeedAISetting stored = Stored();
-    EXPECT_EQ(stored.SamplingRate, 5000u);
+    EXPECT_EQ(stored.SamplingRate, 2000u);
     for (const HighSpeedAIChannel& channel : stored.Channels) {
         EXPECT_EQ(channel.Setting.ForeInterval, 3u);
         EXPECT_EQ(channel.Setting.BackInterval, 3u);

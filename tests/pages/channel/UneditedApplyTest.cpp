@@ -4,23 +4,11 @@
 #include "CDevCfgHAI.h"
 #include "CDevSettingCellularDlg.h"
 #include "ChannelPageFixture.h"
-
-#include <QFile>
-#include <QTemporaryDir>
+#include "ProjectReopen.h"
 
 using namespace ChannelFixture;
 
 namespace {
-
-QByteArray savedBytes(CDataCenter& model)
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("project.pelx"));
-    EXPECT_TRUE(model.SaveProject(path));
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    return file.readAll();
-}
 
 // Every channel selected (a page without a channel list has nothing to select), then Apply.
 template <class Page>
@@ -30,7 +18,7 @@ void ExpectUneditedApplyChangesNothing(const PlacedModule& placed, int channels,
     SCOPED_TRACE(placed.module);
     PageHarness<Page> harness;
     ASSERT_TRUE(BuildEveryModuleProject(harness.model()));
-    const QByteArray before = savedBytes(harness.model());
+    const QByteArray before = SavedProjectBytes(harness.model());
     harness.Show(NodeOf(placed, channels, tagLines));
     if constexpr (requires(Page& page) { page.SelectChannels(QList<int>{}); }) {
         if (hasChannelList) {
@@ -43,7 +31,7 @@ void ExpectUneditedApplyChangesNothing(const PlacedModule& placed, int channels,
     harness.Press(applyId);
     EXPECT_EQ(harness.messages(), QStringList());
     EXPECT_EQ(harness.logLines().size(), hasChannelList ? channels : 1);
-    EXPECT_EQ(savedBytes(harness.model()), before);
+    EXPECT_EQ(SavedProjectBytes(harness.model()), before);
 }
 
 TEST(UneditedApplyTest, APlacedModulesPageAppliesItsOwnDefaults)

@@ -3,6 +3,7 @@
 #include "CDataCenter.h"
 #include "CProjectLoader.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -17,4 +18,29 @@ inline std::unique_ptr<CDataCenter> SaveAndReopen(CDataCenter& model)
     CProjectLoader loader(*reopened, nullptr);
     EXPECT_EQ(loader.LoadProject(path, 0), 0);
     return reopened;
+}
+
+// The bytes a save of the model writes.
+inline QByteArray SavedProjectBytes(CDataCenter& model)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("project.pelx"));
+    EXPECT_TRUE(model.SaveProject(path));
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return file.readAll();
+}
+
+// Saves the model and opens the file into the same model again, as the user reopens a project;
+// the saved bytes.
+inline QByteArray SaveAndReopenInPlace(CDataCenter& model)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("reopened.pelx"));
+    EXPECT_TRUE(model.SaveProject(path));
+    CProjectLoader loader(model, nullptr);
+    EXPECT_EQ(loader.LoadProject(path, 0), 0);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return file.readAll();
 }

@@ -335,6 +335,10 @@ public:
     void MoveTagServiceUse(QString oldAddress, QString newAddress, TagServiceLink link);
     void ReplaceTagServiceUses(QVector<MODBUS_COMMAND_RESOURCE> oldResources,
                                QVector<MODBUS_COMMAND_RESOURCE> newResources, TagServiceLink link);
+    // The item now uses the tags at `after` instead of those at `before`: only the uses that differ
+    // are taken or added, so a tag the item keeps keeps its use where it stands.
+    void ReplaceServiceItemUses(const std::vector<QString>& before, const std::vector<QString>& after,
+                                TagServiceLink link);
     // Takes the pair from each listed tag, then renumbers the service (nothing for an empty list).
     void ReleaseTagsOfServiceItem(std::vector<QString> addresses, TagServiceLink link);
     void ReleaseTagsOfServiceItem(TagServiceLink link, std::vector<QString> addresses)

@@ -6,6 +6,8 @@
 #include "HsDataLogProfiles.h"
 #include "TagEngineSupport.h"
 
+#include <QHash>
+
 #include <algorithm>
 
 namespace {
@@ -98,6 +100,27 @@ void CDataCenter::ReplaceTagServiceUses(QVector<MODBUS_COMMAND_RESOURCE> oldReso
         RemoveTagServiceUse(resource.ResID, link);
     for (const MODBUS_COMMAND_RESOURCE& resource : newResources)
         AddTagServiceUse(resource.ResID, link);
+}
+
+void CDataCenter::ReplaceServiceItemUses(const std::vector<QString>& before, const std::vector<QString>& after,
+                                         TagServiceLink link)
+{
+    // Counted per address: an item may use one tag twice (a trigger that is also logged).
+    QHash<QString, int> change;
+    for (const QString& address : after)
+        ++change[address];
+    for (const QString& address : before)
+        --change[address];
+    for (auto it = change.cbegin(); it != change.cend(); ++it) {
+        for (int removed = 0; removed < -it.value(); ++removed)
+            RemoveTagServiceUse(it.key(), link);
+    }
+    for (const QString& address : after) {
+        if (change.value(address) > 0) {
+            AddTagServiceUse(address, link);
+            --change[address];
+        }
+    }
 }
 
 void CDataCenter::ReleaseTagsOfServiceItem(std::vector<QString> addresses, TagServiceLink link)

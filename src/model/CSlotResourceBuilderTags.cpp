@@ -193,8 +193,10 @@ void CSlotResourceBuilder::BuildCellularRecord(IXMLElement* element, const Resou
     CellularConfig config;
     bool complete = false;
     std::vector<TagDefinition> definitions = ReadFlatDefinitions(element, head, ResourceTypeFrom::Position, complete);
+    const CellularDefaults defaults = ModuleDefaultsApplier::GetCellularDefaults();
     if (complete)
-        config.AutoCheck.AutoCheckInterval = ModuleDefaultsApplier::GetCellularDefaults().PingCheckRetryInterval;
+        config.AutoCheck.AutoCheckInterval = defaults.PingCheckRetryInterval;
+    config.APN = defaults.Apn; // the page refuses an empty one
     const int size = static_cast<int>(definitions.size());
     model_.AddCellularRecord(slot_, head.count, size, head.alias, std::move(definitions), std::move(config));
 }

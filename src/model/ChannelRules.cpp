@@ -123,6 +123,14 @@ DutyRange DutyCycleRange(double frequency, double maximumFrequency)
     return {minimum, maximum};
 }
 
+DutyRange ExactDutyCycleRange(double frequency, double maximumFrequency)
+{
+    if (frequency <= 0.0 || maximumFrequency <= 0.0)
+        return {kSmallestDuty, kLargestDuty};
+    const double minimum = std::max(100.0 * frequency / (2.0 * maximumFrequency), kSmallestDuty);
+    return {minimum, std::min(100.0 - minimum, kLargestDuty)};
+}
+
 double RoundedAsShown(double value, int decimals)
 {
     return QString::number(value, 'f', decimals).toDouble();

@@ -63,6 +63,8 @@ inline constexpr double kSmallestDuty = 0.1;
 inline constexpr double kLargestDuty = 99.9;
 // The shortest pulse is half a period of the maximum frequency: at fmax the duty is fixed at 50 %.
 DutyRange DutyCycleRange(double frequency, double maximumFrequency);
+// The same share not cut to tenths (relay outputs): at 3 Hz of 1000 Hz 0.15 to 99.85.
+DutyRange ExactDutyCycleRange(double frequency, double maximumFrequency);
 // The value as the page shows it with that many decimals ("%.2f" read back).
 double RoundedAsShown(double value, int decimals);
 
@@ -73,6 +75,11 @@ inline constexpr double kBurnOutMaximum = 4.0;
 // The burn-out text: one or two digits, optionally up to three decimals, within 0.0 .. 4.0 once
 // cut to three decimals.
 bool IsValidBurnOutText(const QString& text);
+
+// ---- analog output ----
+// The unit of the output ranges that offer every mode; their initial value starts at 0, that of
+// the others at the range's minimum.
+inline constexpr QStringView kVoltUnit = u"V";
 
 // ---- high-speed analog input ----
 inline constexpr quint32 kRecordBudget = 30000;

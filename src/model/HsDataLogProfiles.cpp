@@ -67,8 +67,12 @@ bool ModifyProfile(CDataCenter& model, int position, const HS_DATA_LOG_ITEM_SETT
     if (!isPosition(model, position))
         return false;
     HS_DATA_LOG_ITEM_SETTINGS& stored = model.HighSpeedLogProfiles[static_cast<size_t>(position)];
-    unmarkProfile(model, stored, useAt(position));
-    markProfile(model, edited, useAt(position));
+    const TagServiceLink use = useAt(position);
+    model.ReplaceServiceItemUses(TagKeys(stored), TagKeys(edited), use);
+    if (stored.Upload.FTPServer != edited.Upload.FTPServer) {
+        model.RemoveServiceTagReference(stored.Upload.FTPServer, use);
+        model.AddServiceTagReference(edited.Upload.FTPServer, use);
+    }
     stored = edited;
     return true;
 }

@@ -1,6 +1,7 @@
 #include "ModuleDefaultsApplier.h"
 
 #include "CDataCenter.h"
+#include "ChannelRules.h"
 #include "ConfigFiles.h"
 #include "IniFile.h"
 #include "TextConversion.h"
@@ -28,6 +29,7 @@ const QString kCellularSection = QStringLiteral("Cellular");
 const QString kGsmTimeoutKey = QStringLiteral("GSMTimeout");
 const QString kHspaRetryKey = QStringLiteral("HSPARetry");
 const QString kPingCheckRetryIntervalKey = QStringLiteral("PINGCheckRetryInterval");
+const QString kApnKey = QStringLiteral("APN");
 
 constexpr int kRangeNumbers = 3;
 constexpr int kSampleRateNumbers = 4;
@@ -111,7 +113,8 @@ bool ModuleDefaultsApplier::ReadRange(const QString& nameSection, NameForm nameF
     const bool unitAllowed = fourthAllowed && numbers.size() == kRangeNumbers + 1;
     if (numbers.size() != kRangeNumbers && !unitAllowed)
         return false; // missing, or not the three numbers a range needs
-    range = {ParseLeadingInt(numbers[0]), ParseLeadingInt(numbers[1]), ParseLeadingInt(numbers[2])};
+    range = {ParseLeadingInt(numbers[0]), ParseLeadingInt(numbers[1]), ParseLeadingInt(numbers[2]),
+             unitAllowed ? numbers[kRangeNumbers].trimmed() : QString()};
     return true;
 }
 
@@ -168,6 +171,8 @@ void ModuleDefaultsApplier::ApplyAORangeDefaults(int channelCount)
         block.RangeMin = range.Minimum;
         block.RangeMax = range.Maximum;
         block.OutputRange = range.Code;
+        // As the page resets it for the range, so the placed value lies within the range.
+        block.InitialValue = range.Unit == ChannelRules::kVoltUnit ? 0.0f : float(range.Minimum);
     };
     applyToChannels(record.Channels, channelCount, outputRange,
                     [&](int i, const AOSettingBlock& block) { model_.SetAOChannelSetting(slot_, i, block); });
@@ -227,5 +232,6 @@ CellularDefaults ModuleDefaultsApplier::GetCellularDefaults()
     defaults.GsmTimeout = readDefaultOf(kGsmTimeoutKey, defaults.GsmTimeout);
     defaults.HspaRetry = readDefaultOf(kHspaRetryKey, defaults.HspaRetry);
     defaults.PingCheckRetryInterval = readDefaultOf(kPingCheckRetryIntervalKey, defaults.PingCheckRetryInterval);
+    defaults.Apn = readDefault(kCellularSection, kApnKey).trimmed();
     return defaults;
 }

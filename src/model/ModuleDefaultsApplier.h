@@ -12,6 +12,7 @@ struct CellularDefaults {
     int GsmTimeout = 300;
     int HspaRetry = 5;
     int PingCheckRetryInterval = 30;
+    QString Apn; // the access point a new module starts with
     friend bool operator==(const CellularDefaults&, const CellularDefaults&) = default;
 };
 
@@ -39,6 +40,7 @@ public:
         int Minimum = 0;
         int Maximum = 0;
         int Code = 0;
+        QString Unit; // an output range's unit, a sensor type's kind; empty when the line has none
     };
 
 private:

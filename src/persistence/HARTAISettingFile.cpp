@@ -6,6 +6,8 @@
 #include "ChannelElementNames.h"
 #include "ChannelGroupIO.h"
 #include "DeviceFileNames.h"
+#include "HartSensorRules.h"
+#include "TraceLog.h"
 
 #include <QStringList>
 
@@ -84,6 +86,17 @@ void appendSensors(IXMLElement* sensorSetting, std::vector<HARTSensorEntry>& sen
         sensors.push_back(readSensor(children[j]));
 }
 
+// A channel polls at most five sensors; a file naming more (edited by hand) keeps the first ones.
+void keepPolledSensors(HARTAIChannel& channel, int slot, int channelIndex)
+{
+    const size_t found = channel.Sensors.size();
+    if (found <= size_t(HartSensorRules::kMaximumSensors))
+        return;
+    channel.Sensors.resize(size_t(HartSensorRules::kMaximumSensors));
+    TraceLog("%s:%d slot %d channel %d: %d HART sensors in the project file, the first %d kept", __FILE__, __LINE__,
+             slot, channelIndex, int(found), HartSensorRules::kMaximumSensors);
+}
+
 void readHartValues(HARTAIChannel& channel, IXMLElement* item)
 {
     channel.Setting.HartOpMode = UnsignedOr(item, Name::HartOpMode, 0, 0, 0);
@@ -129,4 +142,6 @@ void HARTAISetting::LoadHartAiChannels(IXMLElement* slotElement)
     FillChannels(ChildrenOf(ranges), Channels, ChannelCount,
                  [](HARTAIChannel& channel, IXMLElement* item) { ReadInputRangeValues(item, channel.Setting); });
     FillChannels(ChildrenOf(hart), Channels, ChannelCount, readHartValues);
+    for (size_t k = 0; k < Channels.size(); ++k)
+        keepPolledSensors(Channels[k], SlotIndex, int(k));
 }

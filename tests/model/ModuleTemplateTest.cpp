@@ -158,12 +158,14 @@ TEST_F(ModuleTemplateTest, ModuleDefaultsComeFromTheShippedSettings)
     ASSERT_EQ(model_.GetAOSetting(2, ao), 1);
     EXPECT_EQ(ao.Channels[3].Setting.OutputRange, 0);
     EXPECT_EQ(ao.Channels[3].Setting.RangeMax, 20);
+    EXPECT_EQ(ao.Channels[3].Setting.InitialValue, 4.0f) << "within the range as placed";
     TemperatureSetting tc;
     ASSERT_EQ(model_.GetTCSetting(3, tc), 1);
     EXPECT_EQ(tc.Channels[0].Setting.SensorType, 1); // K
     HighSpeedAISetting hsai;
     ASSERT_EQ(model_.GetHighSpeedAISetting(4, hsai), 1);
-    EXPECT_EQ(hsai.SamplingRate, 10000u); // the module's APID line
+    EXPECT_EQ(hsai.SamplingNumbers, (std::vector<quint32>{5000, 1, 10000, 3})); // the module's APID line
+    EXPECT_EQ(hsai.SamplingRate, 5000u);
     EXPECT_EQ(hsai.Channels[0].Setting.InputRange, 6);
     OutputModuleSlotRecord relay;
     ASSERT_EQ(model_.GetRelaySetting(5, relay), 1);

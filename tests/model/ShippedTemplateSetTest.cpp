@@ -3,6 +3,7 @@
 // and product APIDs fit the templates.
 #include "TemplatePlacerFixture.h"
 
+#include "ChannelRules.h"
 #include "IXMLParser.h"
 #include "SlotRecord.h"
 #include "TextConversion.h"
@@ -369,5 +370,28 @@ TEST_F(ShippedTemplateSetTest, EveryProductsFirstNodeOpensTheDeviceInformationPa
         IXMLAttribute* formId = first->GetAttribute("FormId");
         EXPECT_EQ(formId ? formId->GetValue() : QString(), QStringLiteral("1")) << name.toStdString();
         parser->Release(root);
+    }
+}
+
+// A high-speed module is placed at its default rate with every channel at the default record
+// counts; a changed rate resets them to 3 each. Both must fit the rate's record limit.
+TEST_F(ShippedTemplateSetTest, HighSpeedSampleRatesLeaveRoomForTheirRecordCounts)
+{
+    const Section lines = settings_.value("HSAI");
+    ASSERT_FALSE(lines.isEmpty());
+    for (auto it = lines.begin(); it != lines.end(); ++it) {
+        if (!it.key().endsWith(QStringLiteral("SampleRateValue")))
+            continue;
+        SCOPED_TRACE(it.key().toStdString());
+        const QStringList numbers = it.value().split(',');
+        ASSERT_EQ(numbers.size(), 4);
+        const quint32 rate = numbers[0].toUInt();
+        const quint32 minimum = numbers[1].toUInt();
+        const quint32 maximum = numbers[2].toUInt();
+        const quint32 records = numbers[3].toUInt();
+        EXPECT_GE(minimum, 1u);
+        EXPECT_TRUE(minimum <= rate && rate <= maximum);
+        EXPECT_LE(2 * records, ChannelRules::RecordLimit(rate));
+        EXPECT_LE(2 * ChannelRules::kResetRecordCount, ChannelRules::RecordLimit(rate));
     }
 }

@@ -67,6 +67,22 @@ TEST(TagServiceUseTest, ReleasingAnItemRenumbersPositionNumberedServices)
     EXPECT_EQ(model.Tags[2].RelatedServices, Links({{kHighSpeedLog, 0}, {kHighSpeedLog, 2}}));
 }
 
+TEST(TagServiceUseTest, ReplacingAnItemsUsesTouchesOnlyTheUsesThatChange)
+{
+    CDataCenter model;
+    addTags(model);
+    model.AppendTag(MakeTag("C", "1.0.2"));
+    const std::vector<TagServiceLink> kept = Links({{kHighSpeedLog, 0}, {kModbus, 1}});
+    model.Tags[2].RelatedServices = kept;
+    model.ReplaceServiceItemUses({"1.0.1"}, {"1.0.1"}, {kHighSpeedLog, 0});
+    EXPECT_EQ(model.Tags[2].RelatedServices, kept) << "an unchanged item keeps its place";
+
+    model.Tags[2].RelatedServices = {{kHighSpeedLog, 0}, {kModbus, 1}, {kHighSpeedLog, 0}};
+    model.ReplaceServiceItemUses({"1.0.1", "1.0.1"}, {"1.0.2", "1.0.1"}, {kHighSpeedLog, 0});
+    EXPECT_EQ(model.Tags[2].RelatedServices, Links({{kModbus, 1}, {kHighSpeedLog, 0}})) << "one of two taken";
+    EXPECT_EQ(model.Tags[3].RelatedServices, Links({{kHighSpeedLog, 0}}));
+}
+
 TEST(TagServiceUseTest, ReleasingAnIdNumberedItemKeepsTheOtherNumbers)
 {
     CDataCenter model;

@@ -568,4 +568,34 @@ TEST_F(ChannelElementFormatTest, HartReaderWithoutItsElementsChangesNothing)
     nullSlot.LoadHartAiChannels(nullptr); // no element at all
 }
 
+// A channel polls at most five sensors: a file naming more opens with the first five, and the
+// trace names the channel.
+TEST_F(ChannelElementFormatTest, AHartChannelOpensWithAtMostFiveSensors)
+{
+    HARTAISetting written;
+    written.Channels = MakeHARTAIChannels(2);
+    for (quint32 address = 0; address < 7; ++address) {
+        HARTSensorEntry sensor;
+        sensor.Address = address;
+        written.Channels[1].Sensors.push_back(sensor);
+    }
+    written.Channels[0].Sensors.resize(2);
+    IXMLElement* slot = NewSlot();
+    written.SaveHartAiChannels(slot);
+
+    HARTAISetting read;
+    read.SlotIndex = 6;
+    read.ChannelCount = 2;
+    read.Channels = MakeHARTAIChannels(2);
+    testing::internal::CaptureStderr();
+    read.LoadHartAiChannels(slot);
+    const std::string trace = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(read.Channels[0].Sensors.size(), 2u);
+    ASSERT_EQ(read.Channels[1].Sensors.size(), 5u);
+    for (quint32 k = 0; k < 5; ++k)
+        EXPECT_EQ(read.Channels[1].Sensors[k].Address, k);
+    EXPECT_NE(trace.find("slot 6 channel 1: 7 HART sensors"), std::string::npos) << trace;
+    EXPECT_EQ(trace.find("channel 0"), std::string::npos) << trace;
+}
+
 } // namespace

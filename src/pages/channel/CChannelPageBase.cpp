@@ -258,7 +258,7 @@ bool CChannelPageBase::Apply()
     }
     if (!CheckEditors())
         return false;
-    ChannelRefusals refused;
+    ChannelRefusals refused(RefusalOrder());
     bool wrote = false;
     for (int channel : rows) {
         if (channel >= ChannelCount())

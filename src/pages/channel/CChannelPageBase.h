@@ -138,6 +138,8 @@ protected:
     virtual QString FirstColumnTitle() const;
     // The log line of a written channel; false for none (a silent Apply).
     virtual bool LogsAppliedChannels() const { return true; }
+    // Where the box of refused channels puts its common text.
+    virtual ChannelRefusals::Order RefusalOrder() const { return ChannelRefusals::Order::LinesFirst; }
 
     // ---- what pages call ----
     // Shows channel c: its settings in the editors, the mode's editors, its tags.

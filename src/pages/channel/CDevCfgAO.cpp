@@ -22,7 +22,6 @@ const QString kRangeSection = QStringLiteral("AORange");
 const QString kModeKey = QStringLiteral("Mode");
 const QString kWaveformKey = QStringLiteral("WaveformType");
 const QString kFrequencyKey = QStringLiteral("Frequency");
-const QString kVoltUnit = QStringLiteral("V");
 const QString kUnitRangeFormat = QStringLiteral("%s(%.3f-%.3f)");
 const QString kOffsetRangeFormat = QStringLiteral("Value(%.3f-%.3f)");
 const QString kFrequencyRangeFormat = QStringLiteral("Hz(%.3f-%.3f)");
@@ -153,14 +152,14 @@ void CDevCfgAO::useShownRange()
     auto* mode = item<QComboBox>(kComboMode);
     const int chosen = mode->currentIndex();
     mode->clear();
-    mode->addItems(unit == kVoltUnit ? modeNames_ : modeNames_.mid(0, 1));
+    mode->addItems(unit == ChannelRules::kVoltUnit ? modeNames_ : modeNames_.mid(0, 1));
     mode->setCurrentIndex(chosen >= 0 && chosen < mode->count() ? chosen : 0);
 }
 
 void CDevCfgAO::resetInitialValue()
 {
     const std::optional<ChannelRules::RangeEntry> range = shownRange();
-    setItemText(kEditValue, !range || range->Unit == kVoltUnit ? QStringLiteral("0") : range->Minimum);
+    setItemText(kEditValue, !range || range->Unit == ChannelRules::kVoltUnit ? QStringLiteral("0") : range->Minimum);
 }
 
 void CDevCfgAO::resetWaveformValues()

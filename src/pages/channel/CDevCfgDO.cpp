@@ -17,10 +17,10 @@ constexpr unsigned kColumnStrings[] = {738, 741, 742, 743};
 
 } // namespace
 
-CDevCfgDO::CDevCfgDO(IPageHost* host) : CDevCfgDO(host, kSection, ChannelType::DigitalOutput)
+CDevCfgDO::CDevCfgDO(IPageHost* host) : CDevCfgDO(host, kSection, ChannelType::DigitalOutput, PulseDutyRule{})
 {}
 
-CDevCfgDO::CDevCfgDO(IPageHost* host, const QString& section, int channelTypeId)
+CDevCfgDO::CDevCfgDO(IPageHost* host, const QString& section, int channelTypeId, PulseDutyRule dutyRule)
     : CChannelPageBase(kTemplate, host,
                        {.channelList = kListChannels,
                         .apply = kButtonApply,
@@ -32,7 +32,7 @@ CDevCfgDO::CDevCfgDO(IPageHost* host, const QString& section, int channelTypeId)
                                  {.mode = kComboMode,
                                   .status = kComboStatus,
                                   .pulse = {kEditFrequency, kEditDuty, kLabelFrequencyRange, kLabelDutyRange}},
-                                 section)
+                                 section, dutyRule)
 {
     Modes().Mode(0, 0, {kComboStatus}).OtherModes(1, {kEditFrequency, kEditDuty});
 }

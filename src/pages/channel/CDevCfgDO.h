@@ -37,7 +37,7 @@ public:
 
 protected:
     // A page of another output module on the same template and editors (the relay page).
-    CDevCfgDO(IPageHost* host, const QString& section, int channelTypeId);
+    CDevCfgDO(IPageHost* host, const QString& section, int channelTypeId, PulseDutyRule dutyRule);
 
     QList<ChannelColumn> ChannelColumns() const override;
     bool CopyRecord(const CDataCenter& model) override;

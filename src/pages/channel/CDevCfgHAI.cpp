@@ -79,6 +79,7 @@ void CDevCfgHAI::FillPageControls()
     setItemText(kLabelRateRange, FormatText(kRateRangeFormat, {minimumRate(), maximumRate()}));
     const quint32 rate = record_.SamplingRate != 0 ? record_.SamplingRate : defaultRate();
     takenRateText_ = QString::number(rate);
+    countsResetPending_ = false;
     setItemText(kEditRate, takenRateText_);
     const QString& format = record_.SamplingRate != 0 ? kStoredLimitFormat : kDefaultLimitFormat;
     setItemText(kLabelRecordLimit, FormatText(format, {ChannelRules::RecordLimit(rate)}));
@@ -126,8 +127,12 @@ bool CDevCfgHAI::checkRate()
 void CDevCfgHAI::takeChangedRate(bool intoModel)
 {
     const QString text = itemText(kEditRate);
-    if (text == takenRateText_)
+    if (text == takenRateText_) {
+        // Taken when the edit lost the focus: the model's channels still hold the old counts.
+        if (intoModel && countsResetPending_)
+            resetModelCounts();
         return;
+    }
     takenRateText_ = text;
     for (HighSpeedAIChannel& channel : record_.Channels) {
         channel.Setting.ForeInterval = ChannelRules::kResetRecordCount;
@@ -136,8 +141,17 @@ void CDevCfgHAI::takeChangedRate(bool intoModel)
     setItemText(kEditPre, QString::number(ChannelRules::kResetRecordCount));
     setItemText(kEditPost, QString::number(ChannelRules::kResetRecordCount));
     setItemText(kLabelRecordLimit, FormatText(kDefaultLimitFormat, {ChannelRules::RecordLimit(unsignedText(text))}));
-    if (CDataCenter* model = GetDataCenter(); model && intoModel)
+    countsResetPending_ = true;
+    if (intoModel)
+        resetModelCounts();
+}
+
+void CDevCfgHAI::resetModelCounts()
+{
+    if (CDataCenter* model = GetDataCenter()) {
         model->SetHighSpeedAIAllChannels(Slot(), ChannelRules::kResetRecordCount, ChannelRules::kResetRecordCount);
+        countsResetPending_ = false;
+    }
 }
 
 void CDevCfgHAI::onRateFocusLost()

@@ -63,12 +63,15 @@ private:
     quint32 defaultRecords() const { return samplingNumbers_.at(3); }
     // True (nothing shown) when the typed rate lies within the module's range.
     bool checkRate();
-    // A rate typed since it was last taken: every channel's counts become 3 (in the model too).
+    // A rate typed since it was last taken: every channel's counts become 3 in the page copy, and
+    // in the model too when intoModel (at once, or at the next Apply for a rate taken earlier).
     void takeChangedRate(bool intoModel);
+    void resetModelCounts();
     void onRateFocusLost();
 
     HighSpeedAISetting record_;
     AnalogInputEditors editors_;
     std::vector<quint32> samplingNumbers_;
     QString takenRateText_;
+    bool countsResetPending_ = false;
 };

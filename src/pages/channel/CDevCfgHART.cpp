@@ -88,7 +88,7 @@ void CDevCfgHART::storeSensors(int channel, const std::vector<HARTSensorEntry>& 
     const HartSensorRules::SensorListChange change =
         HartSensorRules::StoreChannelSensors(*model, Slot(), channel, sensors);
     if (change.Result == Outcome::TagInUse) {
-        ChannelRefusals refused;
+        ChannelRefusals refused(RefusalOrder());
         refused.AddSensors(change.FirstRemoved, change.LastRemoved);
         refused.ShowIfAny();
         return;

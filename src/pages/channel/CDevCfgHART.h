@@ -64,6 +64,7 @@ protected:
     bool ReadEditors(int channel) override;
     void WriteChannel(CDataCenter& model, int channel) override;
     bool OnInitDialog() override;
+    ChannelRefusals::Order RefusalOrder() const override { return ChannelRefusals::Order::CommonTextFirst; }
 
 private:
     void onSensorList();

@@ -5,9 +5,12 @@
 
 namespace {
 const QString kSection = QStringLiteral("Relay");
-}
+// The relay's duty limits are not cut to tenths, and its out-of-range duty shares the
+// frequency's message.
+constexpr PulseDutyRule kRelayDutyRule{&ChannelRules::ExactDutyCycleRange, PulseOutputEditors::kStringFrequencyRange};
+} // namespace
 
-CDevCfgRelay::CDevCfgRelay(IPageHost* host) : CDevCfgDO(host, kSection, ChannelType::Relay)
+CDevCfgRelay::CDevCfgRelay(IPageHost* host) : CDevCfgDO(host, kSection, ChannelType::Relay, kRelayDutyRule)
 {}
 
 bool CDevCfgRelay::CopyRecord(const CDataCenter& model)

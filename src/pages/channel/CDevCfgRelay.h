@@ -11,4 +11,5 @@ public:
 protected:
     bool CopyRecord(const CDataCenter& model) override;
     void WriteChannel(CDataCenter& model, int channel) override;
+    ChannelRefusals::Order RefusalOrder() const override { return ChannelRefusals::Order::CommonTextFirst; }
 };

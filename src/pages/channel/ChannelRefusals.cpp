@@ -8,6 +8,7 @@ namespace {
 
 const QString kRefusedChannelLine = QStringLiteral("Ch-%d\n");
 const QString kRefusedSensorsLine = QStringLiteral("Sensor index from %d to %d\n");
+const QString kLineEnd = QStringLiteral("\n");
 
 } // namespace
 
@@ -23,7 +24,10 @@ void ChannelRefusals::AddSensors(int first, int last)
 
 QString ChannelRefusals::Text() const
 {
-    return IsEmpty() ? QString() : lines_ + LoadLangString(kStringRefused);
+    if (IsEmpty())
+        return {};
+    const QString common = LoadLangString(kStringRefused);
+    return order_ == Order::LinesFirst ? lines_ + common : common + kLineEnd + lines_;
 }
 
 bool ChannelRefusals::ShowIfAny() const

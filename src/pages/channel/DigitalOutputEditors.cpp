@@ -20,8 +20,9 @@ DigitalOutputEditors::ColumnTexts DigitalOutputEditors::TextsOf(const OutputSett
     return texts;
 }
 
-DigitalOutputEditors::DigitalOutputEditors(DialogControls& page, OutputEditorIds ids, QString section)
-    : page_(page), ids_(ids), pulse_(page, ids.pulse, std::move(section))
+DigitalOutputEditors::DigitalOutputEditors(DialogControls& page, OutputEditorIds ids, QString section,
+                                           PulseDutyRule dutyRule)
+    : page_(page), ids_(ids), pulse_(page, ids.pulse, std::move(section), dutyRule)
 {}
 
 void DigitalOutputEditors::FillStatus()

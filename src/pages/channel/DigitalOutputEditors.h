@@ -33,7 +33,7 @@ public:
     };
     static ColumnTexts TextsOf(const OutputSettingBlock& setting, const QStringList& modeNames);
 
-    DigitalOutputEditors(DialogControls& page, OutputEditorIds ids, QString section);
+    DigitalOutputEditors(DialogControls& page, OutputEditorIds ids, QString section, PulseDutyRule dutyRule = {});
 
     PulseOutputEditors& Pulse() { return pulse_; }
     const PulseOutputEditors& Pulse() const { return pulse_; }

@@ -19,8 +19,9 @@ QString shown(double value, int decimals)
 
 } // namespace
 
-PulseOutputEditors::PulseOutputEditors(DialogControls& page, PulseEditorIds ids, QString section)
-    : page_(page), ids_(ids), section_(std::move(section))
+PulseOutputEditors::PulseOutputEditors(DialogControls& page, PulseEditorIds ids, QString section,
+                                       PulseDutyRule dutyRule)
+    : page_(page), ids_(ids), section_(std::move(section)), dutyRule_(dutyRule)
 {}
 
 void PulseOutputEditors::LoadFrequencyRange(const QString& modelKey)
@@ -48,7 +49,7 @@ void PulseOutputEditors::Show(double frequency, double duty)
 
 void PulseOutputEditors::UpdateDutyRange(double frequency)
 {
-    duty_ = ChannelRules::DutyCycleRange(frequency, frequency_.maximum);
+    duty_ = dutyRule_.range(frequency, frequency_.maximum);
     const double typed = typedNumber(ids_.duty);
     if (typed < duty_.minimum || typed > duty_.maximum)
         page_.setItemText(ids_.duty, shown(kResetDuty, kDutyDecimals));
@@ -71,7 +72,8 @@ bool PulseOutputEditors::CheckDuty()
 {
     const double typed = typedNumber(ids_.duty);
     if (typed < duty_.minimum || typed > duty_.maximum) {
-        ShowMessageBox(FormatLangString(kStringDutyRange, duty_.minimum, duty_.maximum), MB_OK | MB_ICONWARNING);
+        ShowMessageBox(FormatLangString(dutyRule_.outOfRangeString, duty_.minimum, duty_.maximum),
+                       MB_OK | MB_ICONWARNING);
         return false;
     }
     return true;
@@ -86,7 +88,7 @@ bool PulseOutputEditors::CheckOnApply()
         return false;
     }
     // The duty range of the typed frequency, without resetting what the user typed.
-    duty_ = ChannelRules::DutyCycleRange(typed, frequency_.maximum);
+    duty_ = dutyRule_.range(typed, frequency_.maximum);
     page_.setItemText(ids_.dutyRange, FormatText(kDutyRangeFormat, {duty_.minimum, duty_.maximum}));
     return CheckDuty();
 }

@@ -12,6 +12,12 @@
 
 class DialogControls;
 
+// How the duty range follows the frequency, and the message of a duty outside it.
+struct PulseDutyRule {
+    ChannelRules::DutyRange (*range)(double frequency, double maximumFrequency) = &ChannelRules::DutyCycleRange;
+    unsigned outOfRangeString = 864; // minimum, maximum
+};
+
 struct PulseEditorIds {
     int frequency = 0;
     int duty = 0;
@@ -22,14 +28,14 @@ struct PulseEditorIds {
 class PulseOutputEditors {
 public:
     static constexpr unsigned kStringFrequencyRange = 710; // minimum, maximum
-    static constexpr unsigned kStringDutyRange = 864;      // minimum, maximum
+    static constexpr unsigned kStringDutyRange = PulseDutyRule().outOfRangeString;
     static constexpr int kFrequencyDecimals = 2;
     static constexpr int kDutyDecimals = 1;
     static constexpr double kResetFrequency = 1.0;
     static constexpr double kResetDuty = 50.0;
     static constexpr ChannelRules::RealTriple kBuiltInFrequency{1.0, 0.1, 1000.0};
 
-    PulseOutputEditors(DialogControls& page, PulseEditorIds ids, QString section);
+    PulseOutputEditors(DialogControls& page, PulseEditorIds ids, QString section, PulseDutyRule dutyRule = {});
 
     // Reads the frequency range for the module model.
     void LoadFrequencyRange(const QString& modelKey);
@@ -57,6 +63,7 @@ private:
     DialogControls& page_;
     PulseEditorIds ids_;
     QString section_;
+    PulseDutyRule dutyRule_;
     ChannelRules::RealTriple frequency_ = kBuiltInFrequency;
     ChannelRules::DutyRange duty_{ChannelRules::kSmallestDuty, ChannelRules::kLargestDuty};
 };

@@ -111,8 +111,12 @@ public:
         CDataCenter* model = GetDataCenter();
         if (!model || WarnIfListEmpty())
             return false;
+        if (pageFieldsApart_ && !checkAndWritePageFields(*model))
+            return false;
         const int row = SelectedRow();
         if (row < 0 || row >= static_cast<int>(entries_.size())) {
+            if (pageFieldsApart_)
+                return true; // the page's fields alone were applied
             ShowMessageBox(LoadLangString(kStringNoEntrySelected), MB_OK | MB_ICONWARNING);
             return false;
         }
@@ -122,7 +126,8 @@ public:
         CompleteModifiedEntry(*model, entries_[row], entry);
         OnEntryReplaced(*model, entries_[row], entry);
         entries_[row] = std::move(entry);
-        WritePageFields(*model);
+        if (!pageFieldsApart_)
+            WritePageFields(*model);
         writeAndShow(*model, row);
         AddLogLine(FormatLangString(kStringEntryModified, LogName(), row + 1));
         return true;
@@ -212,6 +217,13 @@ protected:
         nameLabel_ = std::move(label);
         name_ = name;
     }
+    // The page's fields outside the entries are checked in a box of their own: on Add after the
+    // entry passed; on Modify first, and written before the entry is checked (also with no row
+    // selected, when they are all that Modify applies).
+    void SetPageFieldsApart() { pageFieldsApart_ = true; }
+    // The detail controls in the order the page's rules name them: every rule of one Add or Modify
+    // is reported in one box in that order (ValidationReport::SetFieldOrder).
+    void SetFieldOrder(std::initializer_list<int> controlIds) { fieldOrder_ = controlIds; }
     // The entry's own number, given on Add.
     void SetIndexField(qint32 Entry::*index) { index_ = index; }
     // At most limit entries; Add beyond them shows the message. 0: no limit.
@@ -297,21 +309,47 @@ private:
     }
     CListCtrlEx* list() const { return listControl(); }
 
-    // Reads the detail controls into the entry and checks it; false after the report.
+    // Reads the detail controls into the entry and checks it: every rule, the page's own ones on
+    // what the controls hold even when a field failed, in one report; false after the report.
     bool readChecked(Entry& entry, int row)
     {
         ValidationReport report;
-        CheckPageFields(row, report);
+        QList<const QWidget*> order;
+        for (int id : fieldOrder_)
+            order << (hasControl(id) ? control(id) : nullptr);
+        report.SetFieldOrder(order);
+        if (!pageFieldsApart_)
+            CheckPageFields(row, report);
         checkName(row, report);
-        const bool controlsGood = bindings_.Validate(*this, report);
-        if (tabs_.Validate(report) && controlsGood) {
-            if (name_)
-                entry.*name_ = itemText(nameEdit_);
-            bindings_.Store(*this, entry);
-            tabs_.Gather(entry);
-            CheckEntry(entry, row, report);
-        }
+        bindings_.Validate(*this, report);
+        tabs_.Validate(report);
+        Entry typed = entry;
+        if (name_)
+            typed.*name_ = itemText(nameEdit_);
+        bindings_.Store(*this, typed);
+        tabs_.Gather(typed);
+        CheckEntry(typed, row, report);
+        if (report.ShowIfAny())
+            return false;
+        if (pageFieldsApart_ && row < 0 && !checkPageFieldsApart(row))
+            return false;
+        entry = std::move(typed);
+        return true;
+    }
+
+    bool checkPageFieldsApart(int row) const
+    {
+        ValidationReport report;
+        CheckPageFields(row, report);
         return !report.ShowIfAny();
+    }
+
+    bool checkAndWritePageFields(CDataCenter& model)
+    {
+        if (!checkPageFieldsApart(SelectedRow()))
+            return false;
+        WritePageFields(model);
+        return true;
     }
 
     void checkName(int row, ValidationReport& report) const
@@ -371,6 +409,8 @@ private:
     qint32 Entry::*index_ = nullptr;
     int limit_ = 0;
     QString limitMessage_;
+    bool pageFieldsApart_ = false;
+    QList<int> fieldOrder_;
     TagHook registerTags_;
     TagHook releaseTags_;
 };

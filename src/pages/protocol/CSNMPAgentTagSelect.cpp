@@ -194,8 +194,9 @@ void CSNMPAgentTagSelect::apply()
     std::vector<QString> published;
     for (const SNMP_AGENT_TAG_ITEM& entry : model->SnmpAgent.TagTable)
         published.push_back(entry.TagResID);
-    model->ReleaseTagsOfServiceItem(published, AgentUse());
-    model->SnmpAgent.TagTable = QVector<SNMP_AGENT_TAG_ITEM>(items_.begin(), items_.end());
+    std::vector<QString> publishing;
     for (const SNMP_AGENT_TAG_ITEM& entry : items_)
-        model->AddTagServiceUse(entry.TagResID, AgentUse());
+        publishing.push_back(entry.TagResID);
+    model->ReplaceServiceItemUses(published, publishing, AgentUse());
+    model->SnmpAgent.TagTable = QVector<SNMP_AGENT_TAG_ITEM>(items_.begin(), items_.end());
 }

@@ -53,6 +53,8 @@ CTAVOServerDlg::CTAVOServerDlg(IPageHost* host)
 {
     SetNameField(kEditName, kLabelName, &TAVO_SERVER_ITEM_SETTINGS::Name);
     SetIndexField(&TAVO_SERVER_ITEM_SETTINGS::Index);
+    SetPageFieldsApart();
+    SetFieldOrder({kEditName, kEditAddress, kEditPort, kEditTimeout, kEditInterval});
     SetEntryLimit(serviceDefaults_.LimitServerCount,
                   FormatLangString(kStringTooManyServers, serviceDefaults_.LimitServerCount));
     SetTagHooks(nullptr, [this](CDataCenter& model, const TAVO_SERVER_ITEM_SETTINGS& server) {

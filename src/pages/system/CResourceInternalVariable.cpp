@@ -167,9 +167,16 @@ void CResourceInternalVariable::FillList()
         model->GetResourceTypeList(CodeOfIndex(index), variables);
         for (const InternalVariableRecord& variable : variables)
             rows.append({QString::number(rows.size() + 1), dataTypeNames_[index], DirectionTextOf(variable),
-                         variable.Definition.Name, variable.Definition.ResourceText});
+                         tagNameOf(*model, variable), variable.Definition.ResourceText});
     }
     list->AppendItems(rows);
+}
+
+// The tag may have been renamed since the variable was made (tags page).
+QString CResourceInternalVariable::tagNameOf(const CDataCenter& model, const InternalVariableRecord& variable)
+{
+    const QString name = model.GetTagNameByAddress(variable.Definition.ResourceText);
+    return name.isEmpty() ? variable.Definition.Name : name;
 }
 
 void CResourceInternalVariable::OnVariableSelected()

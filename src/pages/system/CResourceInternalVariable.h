@@ -51,6 +51,7 @@ private:
     void InitColumns();
     int CodeOfIndex(int index) const;
     QString DirectionTextOf(const InternalVariableRecord& record) const;
+    static QString tagNameOf(const CDataCenter& model, const InternalVariableRecord& variable);
     void UpdateDefaultName();
     void FillList();
     void OnVariableSelected();

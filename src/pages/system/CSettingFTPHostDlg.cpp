@@ -31,6 +31,7 @@ CSettingFTPHostDlg::CSettingFTPHostDlg(IPageHost* host) : CListDetailPage(kTempl
         .Bind(kEditFirstText, "", &FtpAccountRecord::FirstText, AsText{kUncheckedText})
         .Bind(kEditPassword, kLabelPassword, &FtpAccountRecord::Password, AsText{kEntryNameByteLimit})
         .Bind(kEditConfirmPassword, "", &FtpAccountRecord::Password, AsConfirmationOf{this, kEditPassword});
+    SetFieldOrder({kEditUserName, kEditPassword, kEditConfirmPassword});
 }
 
 bool CSettingFTPHostDlg::OnInitDialog()
@@ -98,9 +99,10 @@ void CSettingFTPHostDlg::CheckEntry(const FtpAccountRecord& account, int row, Va
     }
     if (account.Password.size() <= kPasswordCharacterLimit &&
         !RegexMatch(account.Password, QString::fromUtf8(kPasswordPattern)))
+        // The character rule follows the confirmation's line.
         report.Add(FormatMessageLine(kStringPasswordPattern, FieldLabel(kLabelPassword).Text(*this),
                                      QString::fromUtf8(kPasswordWord)),
-                   control(kEditPassword));
+                   control(kEditPassword), control(kEditConfirmPassword));
 }
 
 bool CSettingFTPHostDlg::takeEnableAndTypedAccount()

@@ -7,6 +7,7 @@
 #include "CHSSelectTagsPage.h"
 #include "CHSUploadPage.h"
 #include "CProjectLoader.h"
+#include "ProjectReopen.h"
 
 #include "AlarmPageFixture.h"
 #include "ResultCodes.h"
@@ -255,6 +256,22 @@ TEST_F(HsDataLoggingPageTest, ModifyMovesTheMarksToWhatTheProfileNowNames)
     EXPECT_EQ(referencesOf(0), at({0, 1}));
     EXPECT_TRUE(referencesOf(1).empty());
     EXPECT_EQ(harness.logLines(), QStringList{FormatLangString(kStringEntryModified, node.shownText, 2)});
+}
+
+// Another profile naming the same tag and server after this one: their marks stay in order.
+TEST_F(HsDataLoggingPageTest, ModifyWithoutAnEditKeepsEveryMarkWhereItStands)
+{
+    add(kFirst);
+    add(kThird);
+    ASSERT_EQ(usesOf("Level0"), at({0, 1}));
+    const QByteArray before = SavedProjectBytes(harness.model());
+    page().SelectRow(0);
+    harness.Forget();
+    harness.Press(kButtonModify);
+    EXPECT_TRUE(harness.messages().isEmpty());
+    EXPECT_EQ(usesOf("Level0"), at({0, 1}));
+    EXPECT_EQ(referencesOf(0), at({0, 1}));
+    EXPECT_EQ(SavedProjectBytes(harness.model()), before);
 }
 
 TEST_F(HsDataLoggingPageTest, AProfileNamingNothingIsValidAndMarksNothing)

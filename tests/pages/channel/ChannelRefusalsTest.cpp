@@ -21,6 +21,7 @@ TEST(ChannelRefusalsTest, EveryRefusalIsALineOfOneBoxEndedByTheClosingText)
         const char* name;
         std::function<void(ChannelRefusals&)> add;
         QStringList boxes;
+        ChannelRefusals::Order order = ChannelRefusals::Order::LinesFirst;
     };
     const Case cases[] = {
         {"nothing refused", [](ChannelRefusals&) {}, {}},
@@ -33,11 +34,18 @@ TEST(ChannelRefusalsTest, EveryRefusalIsALineOfOneBoxEndedByTheClosingText)
         {"a sensor range",
          [](ChannelRefusals& refused) { refused.AddSensors(2, 4); },
          {QStringLiteral("Sensor index from 2 to 4\n") + closing}},
+        {"the common text first",
+         [](ChannelRefusals& refused) {
+             refused.AddChannel(1);
+             refused.AddChannel(3);
+         },
+         {closing + QStringLiteral("\nCh-1\nCh-3\n")},
+         ChannelRefusals::Order::CommonTextFirst},
     };
     for (const Case& c : cases) {
         RecordingMessageBoxService boxes;
         ScopedMessageBoxService installed(boxes);
-        ChannelRefusals refused;
+        ChannelRefusals refused(c.order);
         c.add(refused);
         EXPECT_EQ(refused.ShowIfAny(), !c.boxes.isEmpty()) << c.name;
         EXPECT_EQ(boxes.texts(), c.boxes) << c.name;

@@ -5,6 +5,8 @@
 #include "LanguagePack.h"
 #include "TextFormat.h"
 
+#include <QCoreApplication>
+
 using namespace ChannelFixture;
 using namespace HAIPage;
 
@@ -37,6 +39,8 @@ TEST_F(DevCfgHAITest, TheRateLimitsTheRecordCounts)
 {
     const std::vector<quint32> numbers = ChannelRules::SamplingNumbersOrBuiltIn(Stored().SamplingNumbers);
     EXPECT_EQ(Text(kLabelRateRange), QStringLiteral("(%1-%2)").arg(numbers[1]).arg(numbers[2]));
+    harness.model().SetHighSpeedAIChannelSetting(kHSAI.slot, 0, 2000, Stored().Channels[0].Setting);
+    ShowPage(kHSAI, kChannels, kTagLines);
     SelectChannels({1});
     harness.Set({{kEditRate, QString("5000")}});
     LeaveEdit(harness.page(), kEditRate);
@@ -79,6 +83,33 @@ TEST_F(DevCfgHAITest, AChangedRateResetsEveryChannelsCountsToThree)
         EXPECT_EQ(channel.Setting.ForeInterval, 3u);
         EXPECT_EQ(channel.Setting.BackInterval, 3u);
     }
+    EXPECT_EQ(harness.logLines(), QStringList{FormatLangString(618, QStringLiteral("Slot 5"), 1)});
+}
+
+// The user types the rate and clicks Apply: the press takes the focus from the rate edit first.
+TEST_F(DevCfgHAITest, ARateTypedThenAppliedWithTheMouseResetsEveryChannelInTheModel)
+{
+    harness.model().SetHighSpeedAIAllChannels(kHSAI.slot, 100, 100);
+    ShowPage(kHSAI, kChannels, kTagLines);
+    SelectChannels({0});
+    QWidget* window = harness.page().window();
+    window->activateWindow();
+    for (int tries = 0; tries < 50 && !window->isActiveWindow(); ++tries)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QWidget* rate = harness.page().control(kEditRate);
+    rate->setFocus(Qt::MouseFocusReason);
+    ASSERT_TRUE(rate->hasFocus());
+    harness.Set({{kEditRate, QString("2000")}});
+    harness.page().control(kButtonApply)->setFocus(Qt::MouseFocusReason);
+    ASSERT_FALSE(rate->hasFocus());
+    harness.Press(kButtonApply);
+    const HighSpeedAISetting stored = Stored();
+    EXPECT_EQ(stored.SamplingRate, 2000u);
+    for (const HighSpeedAIChannel& channel : stored.Channels) {
+        EXPECT_EQ(channel.Setting.ForeInterval, 3u);
+        EXPECT_EQ(channel.Setting.BackInterval, 3u);
+    }
+    EXPECT_TRUE(harness.messages().isEmpty());
     EXPECT_EQ(harness.logLines(), QStringList{FormatLangString(618, QStringLiteral("Slot 5"), 1)});
 }
 

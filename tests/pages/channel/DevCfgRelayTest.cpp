@@ -18,6 +18,8 @@ constexpr int kChannels = 8;
 constexpr int kTagLines = 3;
 constexpr int kRelayKey = 0;
 const QString kNode = QStringLiteral("Slot 10");
+// The relay's frequency and duty cycle share one out-of-range message.
+constexpr unsigned kStringRange = PulseOutputEditors::kStringFrequencyRange;
 
 class DevCfgRelayTest : public ChannelPageTest<CDevCfgRelay> {
 protected:
@@ -62,7 +64,7 @@ TEST_F(DevCfgRelayTest, TheDutyRangeFollowsTheFrequencyAndOutOfRangeValuesAreNev
     const OutputSettingBlock before = Stored(0);
     harness.Set({{kEditDuty, QString("20.0")}});
     harness.Press(kButtonApply);
-    EXPECT_EQ(harness.messages(), QStringList{FormatLangString(PulseOutputEditors::kStringDutyRange, 50.0, 50.0)});
+    EXPECT_EQ(harness.messages(), QStringList{FormatLangString(kStringRange, 50.0, 50.0)});
     harness.Forget();
     harness.Set({{kEditFrequency, QString("1000.5")}, {kEditDuty, QString("50.0")}});
     harness.Press(kButtonApply);
@@ -78,6 +80,39 @@ TEST_F(DevCfgRelayTest, TheDutyRangeFollowsTheFrequencyAndOutOfRangeValuesAreNev
     EXPECT_DOUBLE_EQ(Stored(0).Frequency, 1000.0);
     EXPECT_DOUBLE_EQ(Stored(0).DutyCycle, 50.0);
     harness.Screenshot(QStringLiteral("channel-relay-page"));
+}
+
+// The shortest pulse is half a period of the maximum frequency, not cut to tenths.
+TEST_F(DevCfgRelayTest, TheDutyLimitsAreHalfAPeriodOfTheMaximumFrequency)
+{
+    struct Case {
+        const char* frequency;
+        const char* duty;
+        double minimum; // the limits in the refusal
+        double maximum;
+        bool stored;
+    };
+    const Case cases[] = {
+        {"3", "99.9", 0.15, 99.85, false}, {"3", "0.1", 0.15, 99.85, false}, {"3", "99.8", 0.15, 99.85, true},
+        {"3", "0.2", 0.15, 99.85, true},   {"1", "99.9", 0.1, 99.9, true},    {"1", "0.1", 0.1, 99.9, true},
+        {"1000", "50.1", 50.0, 50.0, false},
+    };
+    ShowRelay();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.frequency) + " Hz, " + c.duty + " %");
+        SelectChannels({0});
+        const OutputSettingBlock before = Stored(0);
+        harness.Forget();
+        harness.Set({{kComboMode, 1}, {kEditFrequency, QString(c.frequency)}, {kEditDuty, QString(c.duty)}});
+        harness.Press(kButtonApply);
+        if (c.stored) {
+            EXPECT_TRUE(harness.messages().isEmpty());
+            EXPECT_DOUBLE_EQ(Stored(0).DutyCycle, QString(c.duty).toDouble());
+        } else {
+            EXPECT_EQ(harness.messages(), QStringList{FormatLangString(kStringRange, c.minimum, c.maximum)});
+            EXPECT_EQ(Stored(0), before);
+        }
+    }
 }
 
 TEST_F(DevCfgRelayTest, TheModuleModelsFrequencyKeyIsPreferred)
@@ -134,7 +169,8 @@ TEST_F(DevCfgRelayTest, AChannelWhoseRelayTagIsUsedKeepsItsMode)
     harness.Press(kButtonApply);
     EXPECT_EQ(Stored(0).Mode, 1);
     EXPECT_EQ(Stored(1).Mode, 0);
-    EXPECT_EQ(harness.messages(), QStringList{QStringLiteral("Ch-1\n") + LoadLangString(760)});
+    EXPECT_EQ(harness.messages(), QStringList{LoadLangString(760) + QStringLiteral("\nCh-1\n")})
+        << "the common text comes first on this page";
     EXPECT_FALSE(harness.model().GetTagNameByAddress(RelayTagAddress(1)).isEmpty());
     EXPECT_TRUE(harness.logLines().filter(FormatLangString(618, kNode, 2)).isEmpty());
 }

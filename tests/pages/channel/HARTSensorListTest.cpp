@@ -124,7 +124,7 @@ TEST_F(HARTSensorListTest, SensorTagsComeAndGoWithTheSensorsUnlessOneIsUsed)
         QStringList messages;
         int sensors;
     };
-    const QString refused = QStringLiteral("Sensor index from 1 to 2\n") + LoadLangString(760);
+    const QString refused = LoadLangString(760) + QStringLiteral("\nSensor index from 1 to 2\n");
     const Step steps[] = {
         {"none to 1", 1, 0, linesOf(732, tagNames(2, 0, 1)), {}, 1},
         {"1 to 3", 2, 0, linesOf(732, tagNames(2, 1, 3)), {}, 3},

@@ -187,3 +187,84 @@ TEST_F(TAVOServerPageTest, SaveAndReopenKeepsTheServersAndTheirTags)
     EXPECT_EQ(reopened->Tavo.ReconnectTimeout, 30);
     EXPECT_TRUE(CarriesUse(*reopened, service().Servers[0].StatusTag, ServiceId::TavoServer, 0));
 }
+
+// Add checks the server's fields, then the service's, each stage in a box of its own; Modify
+// checks and applies the service values first, alone when no row is selected.
+TEST_F(TAVOServerPageTest, TheServerAndServiceFieldsAreCheckedInStages)
+{
+    Add(QStringLiteral("Alpha"), QStringLiteral("127.0.0.1"));
+    ASSERT_EQ(service().Servers.size(), 1);
+    const QString applied = FormatLangString(617, QStringLiteral("TAVO"));
+    struct Case {
+        const char* name;
+        int button;
+        bool rowSelected;
+        std::vector<ControlInput> changes;
+        QStringList messages;
+        int queue; // QueueSize afterwards
+        int port;  // the first server's Port afterwards
+        QStringList logLines;
+    };
+    const Case cases[] = {
+        {"Add with a bad port and a bad queue: the server's line only",
+         kButtonAdd,
+         false,
+         {{kEditPort, QStringLiteral("0")}, {kEditQueue, QStringLiteral("99")}},
+         {FormatRangeErrorLine("Port", 1, 65535)},
+         500,
+         2000,
+         {}},
+        {"Add with good server fields and a bad queue",
+         kButtonAdd,
+         false,
+         {{kEditQueue, QStringLiteral("99")}},
+         {FormatRangeErrorLine("Queue size", 100, 5000)},
+         500,
+         2000,
+         {}},
+        {"Modify with no row selected applies the service values",
+         kButtonModify,
+         false,
+         {{kEditQueue, QStringLiteral("800")}},
+         {},
+         800,
+         2000,
+         {applied}},
+        {"Modify keeps the service values when a server field fails",
+         kButtonModify,
+         true,
+         {{kEditPort, QStringLiteral("0")}, {kEditQueue, QStringLiteral("900")}},
+         {FormatRangeErrorLine("Port", 1, 65535)},
+         900,
+         2000,
+         {applied}},
+        {"Modify stops at a bad service value",
+         kButtonModify,
+         true,
+         {{kEditPort, QStringLiteral("0")}, {kEditQueue, QStringLiteral("99")}},
+         {FormatRangeErrorLine("Queue size", 100, 5000)},
+         500,
+         2000,
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        harness.model().Tavo.QueueSize = 500;
+        harness.Show(node);
+        if (c.rowSelected)
+            page().SelectRow(0);
+        else
+            page().item<CListCtrlEx>(kListServers)->clearSelection();
+        Fill(QStringLiteral("Beta"), QStringLiteral("127.0.0.2"));
+        harness.Set({{kEditPort, QStringLiteral("2000")}});
+        for (const ControlInput& input : c.changes)
+            SetControl(page(), input);
+        harness.Press(c.button);
+        EXPECT_EQ(harness.messages(), c.messages);
+        EXPECT_EQ(service().QueueSize, c.queue);
+        ASSERT_EQ(service().Servers.size(), 1);
+        EXPECT_EQ(service().Servers[0].Name, QStringLiteral("Alpha"));
+        EXPECT_EQ(service().Servers[0].Port, c.port);
+        EXPECT_EQ(harness.logLines(), c.logLines);
+    }
+}

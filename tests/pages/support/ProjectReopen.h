@@ -3,6 +3,7 @@
 #include "CDataCenter.h"
 #include "CProjectLoader.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -30,4 +31,28 @@ inline bool SaveAndReopenInPlace(CDataCenter& model)
     const bool opened = saved && CProjectLoader(model, nullptr).LoadProject(path, 0) == 0;
     EXPECT_TRUE(opened);
     return opened;
+}
+
+// The bytes a save of the model writes.
+inline QByteArray SavedProjectBytes(CDataCenter& model)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("project.pelx"));
+    EXPECT_TRUE(model.SaveProject(path));
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return file.readAll();
+}
+
+// As SaveAndReopenInPlace; the saved bytes.
+inline QByteArray SaveAndReopenInPlaceBytes(CDataCenter& model)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("reopened.pelx"));
+    EXPECT_TRUE(model.SaveProject(path));
+    CProjectLoader loader(model, nullptr);
+    EXPECT_EQ(loader.LoadProject(path, 0), 0);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return file.readAll();
 }

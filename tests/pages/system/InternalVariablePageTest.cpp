@@ -112,6 +112,18 @@ TEST_F(InternalVariablePageTest, BatchMakesNamedVariablesContinuingAfterTheLastI
     EXPECT_EQ(list().GetFirstSelectedRow(), list().GetItemCount() - 1);
 }
 
+TEST_F(InternalVariablePageTest, TheListShowsTheTagsNameAfterItWasRenamed)
+{
+    add({"Tank", "1", "1", "", 2});
+    TagRecord tag;
+    ASSERT_TRUE(harness.model().FindTagByAddress(variables(2).back().Definition.ResourceText, tag));
+    tag.TagName = QStringLiteral("Tank1_Renamed");
+    harness.model().UpdateTagRecord(tag.ResID, tag); // as the tags page renames it
+    show();
+    EXPECT_TRUE(names().contains(QStringLiteral("Tank1_Renamed")));
+    EXPECT_FALSE(names().contains(QStringLiteral("Tank1")));
+}
+
 TEST_F(InternalVariablePageTest, BadBatchesCreateNothing)
 {
     struct Case {

@@ -6,8 +6,8 @@
 // written beside the test's screenshots (test-artefacts/tag-list-rows.txt).
 //
 // To write the file again from the lists as they are (only after checking a difference by eye):
-//   PELANDRIX_TAG_ROWS_OUT=$PWD/tests/pages/system/data/tag-list-rows.txt QT_QPA_PLATFORM=offscreen \
-//       build/tests/test_pages_system --gtest_filter='TagListRowsTest.*'
+//   PELANDRIX_TAG_ROWS_OUT=$PWD/tests/pages/system/data/tag-list-rows.txt QT_QPA_PLATFORM=offscreen
+//   build/tests/test_pages_system --gtest_filter='TagListRowsTest.*'
 #include "CListCtrlEx.h"
 #include "CTagsDlg.h"
 #include "CTagsMapDlg.h"

@@ -87,36 +87,51 @@ int CListCtrlEx::GetColumnWidth(int column) const
 
 int CListCtrlEx::InsertItem(int row, const QString& text)
 {
+    if (virtualRows_)
+        return -1;
     return model_.InsertRow(row, text);
 }
 
 bool CListCtrlEx::SetItemText(int row, int column, const QString& text)
 {
+    if (virtualRows_)
+        return false;
     return model_.SetText(row, column, text);
 }
 
 QString CListCtrlEx::GetItemText(int row, int column) const
 {
+    if (virtualRows_)
+        return virtualRows_->Text(row, column);
     return model_.Text(row, column);
 }
 
 bool CListCtrlEx::DeleteItem(int row)
 {
+    if (virtualRows_)
+        return false;
     return model_.RemoveRow(row);
 }
 
 void CListCtrlEx::AppendItems(const QList<QStringList>& texts, const QList<quint32>& itemData)
 {
+    if (virtualRows_)
+        return;
     model_.AppendRows(texts, itemData);
 }
 
 void CListCtrlEx::DeleteAllItems()
 {
-    model_.RemoveAllRows();
+    if (virtualRows_)
+        virtualRows_->RemoveAllRows();
+    else
+        model_.RemoveAllRows();
 }
 
 int CListCtrlEx::GetItemCount() const
 {
+    if (virtualRows_)
+        return virtualRows_->rowCount();
     return model_.rowCount();
 }
 
@@ -131,6 +146,8 @@ bool CListCtrlEx::SetItemData(int row, quint32 value)
 
 quint32 CListCtrlEx::GetItemData(int row) const
 {
+    if (virtualRows_)
+        return virtualRows_->Key(row);
     const CListCtrlExModel::Row* entry = model_.RowAt(row);
     return entry ? entry->ownerValue : 0;
 }
@@ -168,6 +185,13 @@ bool CListCtrlEx::SortByColumn(int column, bool toggle)
     sortColumn_ = column;
     const int direction = (info.sortFlags & kSortAscending) ? 1 : -1;
     const int kind = info.kind;
+    if (virtualRows_) {
+        virtualRows_->SortRows(column, [direction, kind](const QString& a, const QString& b) {
+            return direction * CompareListTexts(kind, a, b);
+        });
+        showSortArrow();
+        return true;
+    }
     model_.SortRows([column, direction, kind](const CListCtrlExModel::Row& a, const CListCtrlExModel::Row& b) {
         return direction * CompareListTexts(kind, a.cells.value(column).text, b.cells.value(column).text);
     });
@@ -266,7 +290,7 @@ void CListCtrlEx::SelectRow(int row)
 {
     if (row < 0 || row >= GetItemCount() || GetColumnCount() == 0)
         return;
-    const QModelIndex index = model_.index(row, 0);
+    const QModelIndex index = model()->index(row, 0);
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
@@ -286,4 +310,31 @@ void CListCtrlEx::selectionChanged(const QItemSelection& selected, const QItemSe
 {
     QTableView::selectionChanged(selected, deselected);
     emit itemSelectionChanged();
+}
+
+void CListCtrlEx::SetVirtualRows(CVirtualListModel* rows)
+{
+    if (rows == virtualRows_)
+        return;
+    // A new model resets the header's sections: keep the widths and the hidden columns.
+    QHeaderView* header = horizontalHeader();
+    QList<int> widths;
+    QList<bool> hidden;
+    for (int column = 0; column < GetColumnCount(); ++column) {
+        widths.append(header->sectionSize(column));
+        hidden.append(header->isSectionHidden(column));
+    }
+    virtualRows_ = rows;
+    if (rows) {
+        rows->UseColumnsOf(model_);
+        rows->SetDefaultColors(palette().color(QPalette::Base), palette().color(QPalette::Text));
+        setModel(rows);
+    } else {
+        setModel(&model_);
+    }
+    for (int column = 0; column < widths.size(); ++column) {
+        header->resizeSection(column, widths[column]);
+        header->setSectionHidden(column, hidden[column]);
+    }
+    showSortArrow();
 }

@@ -5,6 +5,7 @@
 // plus key, or a double click on a header divider).
 
 #include "CListCtrlExModel.h"
+#include "CVirtualListModel.h"
 #include "ListCompare.h"
 
 #include <QColor>
@@ -75,6 +76,12 @@ public:
 
     CListCtrlExModel& listModel() { return model_; }
 
+    // Rows of a virtual table (texts made when shown, item data its keys) in place of stored
+    // texts; nullptr: the stored rows again. Columns, widths and hidden columns stay. Row texts,
+    // item data and colours are then the virtual table's: the setters here leave them alone.
+    void SetVirtualRows(CVirtualListModel* rows);
+    CVirtualListModel* VirtualRows() const { return virtualRows_; }
+
 signals:
     void itemSelectionChanged();
 
@@ -94,6 +101,7 @@ private:
     void showHeaderMenu(const QPoint& position);
 
     CListCtrlExModel model_;
+    CVirtualListModel* virtualRows_ = nullptr;
     QList<ColumnInfo> columns_;
     int sortColumn_ = -1;
     bool columnMenuEnabled_ = false;

@@ -9,10 +9,13 @@
 #include "ListCompare.h"
 #include "ListPageStrings.h"
 #include "ProfileValues.h"
+#include "TagsPageRows.h"
 #include "TypeIds.h"
 #include "ValidationReport.h"
 
 #include <QLineEdit>
+
+#include <numeric>
 
 using namespace TagsPageIds;
 
@@ -29,11 +32,6 @@ constexpr Column kColumns[] = {
     {360, 40, false, false}, {361, 180, true, false}, {604, 80, true, true},   {363, 100, true, true},
     {365, 140, true, true},  {587, 120, false, true}, {364, 100, false, true}, {366, 150, true, true},
 };
-
-QString channelText(const TagRecord& tag)
-{
-    return tag.ChannelIndex == kNoChannelIndex ? QString() : QString::number(tag.ChannelIndex);
-}
 
 } // namespace
 
@@ -61,6 +59,8 @@ void CTagsDlg::InitListColumns()
     auto* list = item<CListCtrlEx>(kListTags);
     if (!list)
         return;
+    rows_ = new TagsPageRows(list);
+    list->SetVirtualRows(rows_);
     list->DeleteAllColumns();
     for (int column = 0; column < static_cast<int>(std::size(kColumns)); ++column) {
         const Column& spec = kColumns[column];
@@ -76,12 +76,15 @@ void CTagsDlg::OnPageShown()
     displayType_ = ReadProfileInt(kProfileSection, kProfileDisplayTypeKey, 0);
     SetMainListId(kListTags);
     LoadTagIOTypeTexts();
-    usedMark_ = LoadLangString(kStringTagUsedMark);
     ClearTagDetails();
-    std::vector<TagRecord> all;
-    if (const CDataCenter* model = GetDataCenter())
-        all = model->Tags.All();
-    FillList(all, false);
+    ClearList();
+    const CDataCenter* model = GetDataCenter();
+    if (rows_ && model) {
+        rows_->Load(*model, directions_, LoadLangString(kStringTagUsedMark));
+        std::vector<size_t> all(model->Tags.size());
+        std::iota(all.begin(), all.end(), size_t{0});
+        rows_->AppendPositions(all);
+    }
     SelectFirstListItem(kListTags);
 }
 
@@ -101,68 +104,29 @@ void CTagsDlg::ClearTagDetails()
         setItemText(id, QString());
 }
 
-QStringList CTagsDlg::RowTexts(const TagRecord& tag, int number, TagItemNamer& namer) const
-{
-    return {QString::number(number),
-            tag.TagName,
-            tag.RelatedServices.empty() ? QString() : usedMark_,
-            QString::number(tag.SlotIndex),
-            tag.ChannelTypeAlias,
-            directions_.TextOf(tag),
-            channelText(tag),
-            namer.ItemOf(tag).name};
-}
-
-void CTagsDlg::FillList(const std::vector<TagRecord>& tags, bool append)
+// Picked tags go after the rows present, numbered on; a sorted list is sorted again.
+void CTagsDlg::FillList(const std::vector<TagRecord>& tags)
 {
     auto* list = item<CListCtrlEx>(kListTags);
-    const CDataCenter* model = GetDataCenter();
-    if (!list || !model)
+    if (!list || !rows_)
         return;
-    if (!append)
-        ClearList();
-    TagItemNamer namer(*model);
-    QList<QStringList> rows;
-    QList<quint32> data;
-    rows.reserve(static_cast<qsizetype>(tags.size()));
-    data.reserve(static_cast<qsizetype>(tags.size()));
-    int number = list->GetItemCount();
-    for (const TagRecord& tag : tags) {
-        rows.append(RowTexts(tag, ++number, namer));
-        data.append(static_cast<quint32>(rowRecords_.size()));
-        rowRecords_.push_back(tag);
-    }
-    list->setUpdatesEnabled(false);
-    list->AppendItems(rows, data);
-    if (append && list->GetSortColumn() >= 0) {
+    rows_->AppendTags(tags);
+    if (list->GetSortColumn() >= 0) {
         list->SortByColumn(list->GetSortColumn(), false);
         RenumberListRows();
     }
-    list->setUpdatesEnabled(true);
 }
 
 void CTagsDlg::ClearList()
 {
-    if (auto* list = item<CListCtrlEx>(kListTags))
-        list->DeleteAllItems();
-    rowRecords_.clear();
-}
-
-const TagRecord* CTagsDlg::RecordOfRow(int row) const
-{
-    const auto* list = item<CListCtrlEx>(kListTags);
-    if (!list || row < 0 || row >= list->GetItemCount())
-        return nullptr;
-    const quint32 position = list->GetItemData(row);
-    return position < rowRecords_.size() ? &rowRecords_[position] : nullptr;
+    if (rows_)
+        rows_->Clear();
 }
 
 void CTagsDlg::RenumberListRows()
 {
-    if (auto* list = item<CListCtrlEx>(kListTags)) {
-        for (int row = 0; row < list->GetItemCount(); ++row)
-            list->SetItemText(row, 0, QString::number(row + 1));
-    }
+    if (rows_)
+        rows_->Renumber();
 }
 
 void CTagsDlg::OnListItemChanged()
@@ -181,12 +145,9 @@ void CTagsDlg::OnListItemChanged()
     setItemText(kStaticChannelType, list->GetItemText(row, kColumnChannelType));
     setItemText(kStaticChannel, list->GetItemText(row, kColumnChannel));
     setItemText(kStaticItemName, list->GetItemText(row, kColumnItemName));
-    const TagRecord* tag = RecordOfRow(row);
+    const TagRecord* tag = rows_ ? rows_->TagOfRow(row) : nullptr;
     setItemText(kStaticDirection, tag ? directions_.TextOf(*tag) : QString());
-    QString itemResource;
-    if (tag && GetDataCenter())
-        itemResource = TagItemNamer(*GetDataCenter()).ItemOf(*tag).resourceText;
-    setItemText(kStaticItemResource, itemResource);
+    setItemText(kStaticItemResource, tag ? rows_->ItemOf(*tag).resourceText : QString());
 }
 
 void CTagsDlg::OnRenameTag()
@@ -199,10 +160,10 @@ void CTagsDlg::OnRenameTag()
         return;
     }
     const int row = selected.first();
-    const quint32 position = list->GetItemData(row);
-    if (position >= rowRecords_.size())
+    const TagRecord* shown = rows_ ? rows_->TagOfRow(row) : nullptr;
+    if (!shown)
         return;
-    TagRecord& tag = rowRecords_[position];
+    TagRecord tag = *shown;
     const QString newName = itemText(kEditName);
     ValidationReport report;
     if (!CheckTagRename(*model, tag, newName, FieldLabel(kLabelName).Text(*this), true, report, control(kEditName))) {
@@ -212,10 +173,7 @@ void CTagsDlg::OnRenameTag()
     }
     tag.TagName = newName;
     model->UpdateTagRecord(tag.ResID, tag);
-    TagItemNamer namer(*model);
-    const QStringList texts = RowTexts(tag, row + 1, namer);
-    for (int column = kColumnName; column < texts.size(); ++column)
-        list->SetItemText(row, column, texts[column]);
+    rows_->RowChanged(row);
     list->SelectRow(row);
 }
 
@@ -235,7 +193,7 @@ void CTagsDlg::OnTagsSelected(const std::vector<TagRecord>& tags)
     if (!listReplaced_ && displayType_ != kDisplayTypeKeepTable)
         ClearList();
     listReplaced_ = true;
-    FillList(tags, true);
+    FillList(tags);
     SelectFirstListItem(kListTags);
 }
 

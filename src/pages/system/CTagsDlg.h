@@ -10,6 +10,8 @@
 
 #include <vector>
 
+class TagsPageRows;
+
 namespace TagsPageIds {
 inline constexpr unsigned kTemplate = 137;
 inline constexpr ControlId kListTags{2035, ControlType::List};
@@ -62,19 +64,16 @@ private:
     void InitListColumns();
     void LoadTagIOTypeTexts();
     void ClearTagDetails();
-    void FillList(const std::vector<TagRecord>& tags, bool append);
-    QStringList RowTexts(const TagRecord& tag, int number, TagItemNamer& namer) const;
+    void FillList(const std::vector<TagRecord>& tags);
     void ClearList();
     void OnListItemChanged();
     void OnRenameTag();
     void OnSelectTags();
     void OnClearList();
     void OnListDoubleClick();
-    const TagRecord* RecordOfRow(int row) const;
 
     TagDirectionTexts directions_;
-    QString usedMark_;                  // the text of a tag that services use
-    std::vector<TagRecord> rowRecords_; // the rows' tags; a row's item data is its position here
+    TagsPageRows* rows_ = nullptr; // the list's rows, owned by the list
     int displayType_ = 0;
     bool listReplaced_ = false;
 };

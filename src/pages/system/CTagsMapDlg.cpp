@@ -61,6 +61,8 @@ void CTagsMapDlg::InitColumns()
     auto* list = item<CListCtrlEx>(kListTags);
     if (!list)
         return;
+    rows_ = new TagMapRows(list);
+    list->SetVirtualRows(rows_);
     list->DeleteAllColumns();
     for (int column = 0; column < TagMapRows::kColumnCount; ++column) {
         list->InsertColumn(column, LoadLangString(TagMapRows::kColumns[column].header),
@@ -113,8 +115,8 @@ void CTagsMapDlg::ResetFilters()
 void CTagsMapDlg::OnPageShown()
 {
     SetMainListId(kListTags);
-    if (GetDataCenter())
-        rows_.Load(*GetDataCenter());
+    if (GetDataCenter() && rows_)
+        rows_->Load(*GetDataCenter());
     ApplyFilter();
     if (!filterPending_)
         OnApplyFilter();
@@ -196,16 +198,11 @@ void CTagsMapDlg::OnApplyFilter()
 
 void CTagsMapDlg::FillList()
 {
-    auto* list = item<CListCtrlEx>(kListTags);
-    const CDataCenter* model = GetDataCenter();
-    if (!list || !model)
+    if (!rows_ || !GetDataCenter())
         return;
     BusyGuard busy(Busy());
-    list->DeleteAllItems();
-    QList<quint32> data(filtered_.begin(), filtered_.end());
-    list->setUpdatesEnabled(false);
-    list->AppendItems(rows_.Texts(*model, Tags(), filtered_), data);
-    list->setUpdatesEnabled(true);
+    rows_->Clear();
+    rows_->AppendPositions(filtered_);
 }
 
 void CTagsMapDlg::BuildTree()
@@ -224,10 +221,8 @@ const std::vector<TagRecord>& CTagsMapDlg::Tags() const
 
 void CTagsMapDlg::RenumberListRows()
 {
-    if (auto* list = item<CListCtrlEx>(kListTags)) {
-        for (int row = 0; row < list->GetItemCount(); ++row)
-            list->SetItemText(row, 0, QString::number(row + 1));
-    }
+    if (rows_)
+        rows_->Renumber();
 }
 
 void CTagsMapDlg::OnHeaderClick(int column)
@@ -251,10 +246,10 @@ void CTagsMapDlg::OnListItemChanged()
         return;
     setItemText(kEditName, list->GetItemText(row, kColumnName));
     enableItem(kButtonRename, true);
-    const quint32 position = list->GetItemData(row);
-    if (tree_ && position < Tags().size()) {
+    const TagRecord* tag = rows_ ? rows_->TagOfRow(row) : nullptr;
+    if (tree_ && tag) {
         BusyGuard busy(Busy());
-        tree_->ShowTag(Tags()[position]);
+        tree_->ShowTag(*tag);
     }
 }
 
@@ -273,15 +268,17 @@ void CTagsMapDlg::OnRenameTag()
     CDataCenter* model = GetDataCenter();
     const QString label = FieldLabel(kLabelName).Text(*this);
     const int row = list ? list->GetFirstSelectedRow() : -1;
-    const quint32 position = row >= 0 ? list->GetItemData(row) : 0;
-    if (row < 0 || !model || position >= Tags().size()) {
+    if (row < 0)
         ShowMessageBox(LoadLangString(kStringNoEntrySelected), MB_OK | MB_ICONWARNING);
-        ValidationReport report;
+    // The row names its tag by resource id: the tag it shows, wherever the table moved it.
+    const TagRecord* shown = rows_ ? rows_->TagOfRow(row) : nullptr;
+    if (!shown || !model) {
+        ValidationReport report; // no row data
         report.Add(FormatInvalidItemLine(label));
         report.ShowIfAny();
         return;
     }
-    TagRecord tag = Tags()[position];
+    TagRecord tag = *shown;
     const QString newName = itemText(kEditName);
     ValidationReport report;
     if (!CheckTagRename(*model, tag, newName, label, false, report, control(kEditName))) {
@@ -290,19 +287,17 @@ void CTagsMapDlg::OnRenameTag()
         return;
     }
     tag.TagName = newName;
-    // The model renames in place: the rows' positions stay good.
+    // The model renames in place: the filter's positions stay good.
     model->UpdateTagRecord(tag.ResID, tag);
     BusyGuard busy(Busy());
-    list->SetItemText(row, kColumnName, newName);
+    const quint32 key = list->GetItemData(row);
+    rows_->RowChanged(row);
     if (list->GetSortColumn() >= 0) {
         list->SortByColumn(list->GetSortColumn(), false);
         RenumberListRows();
     }
     BuildTree();
-    for (int r = 0; r < list->GetItemCount(); ++r) {
-        if (list->GetItemData(r) == position)
-            list->SelectRow(r);
-    }
+    list->SelectRow(rows_->RowOfKey(key));
 }
 
 void CTagsMapDlg::OnListDoubleClick()

@@ -30,9 +30,9 @@ inline constexpr ControlId kButtonRename{2080, ControlType::Button};
 inline constexpr ControlId kControls[] = {kListTags,     kComboKind, kComboTarget, kComboType,    kComboMode,
                                           kButtonFilter, kEditName,  kLabelName,   kButtonRename, kTree};
 inline constexpr int kNameLimit = 30;
-inline constexpr int kColumnName = 1;
-inline constexpr int kColumnSlot = 2;
-inline constexpr int kColumnItemName = 8;
+inline constexpr int kColumnName = TagMapRows::kColumnName;
+inline constexpr int kColumnSlot = TagMapRows::kColumnSlot;
+inline constexpr int kColumnItemName = TagMapRows::kColumnItemName;
 } // namespace TagMapIds
 
 class CTagsMapDlg : public CPropertyUIDialog {
@@ -69,13 +69,13 @@ private:
     void OnRenameTag();
     void OnListDoubleClick();
     void OnHeaderClick(int column);
-    // The model's tag table, read in place: the rows and the filter hold positions in it.
+    // The model's tag table, read in place: the filter holds positions in it.
     const std::vector<TagRecord>& Tags() const;
 
     TagMapFilter filter_;
     bool filterPending_ = false;
-    std::vector<size_t> filtered_; // positions in Tags(); a row's item data is its tag's position
-    TagMapRows rows_;
+    std::vector<size_t> filtered_; // positions in Tags() of the tags that pass the filters
+    TagMapRows* rows_ = nullptr;   // the list's rows, owned by the list
     std::unique_ptr<TagMapTree> tree_;
     bool treeTouched_ = false;
 };

@@ -14,36 +14,38 @@ constexpr unsigned kStringNoChannel = 388;
 
 void TagMapRows::Load(const CDataCenter& model)
 {
+    SetDataCenter(&model);
     iec_ = model.IsIECMode();
     dataTypeNames_ = ServiceDefaults::ReadList(QStringLiteral("Tag"),
                                                iec_ ? QStringLiteral("IECDataType") : QStringLiteral("DataType"));
     directions_ = TagDirectionTexts::Load(iec_);
     usedMark_ = LoadLangString(kStringTagUsedMark);
     noChannel_ = LoadLangString(kStringNoChannel);
+    namer_.emplace(model);
+    namer_->NameServiceTagsByItem(true);
 }
 
-QStringList TagMapRows::RowTexts(const TagRecord& tag, int number, TagItemNamer& namer) const
+QString TagMapRows::TagCellText(const TagRecord& tag, int column) const
 {
-    const bool iecRegister = iec_ && IsInternalRegisterType(tag.ChannelTypeId);
-    return {QString::number(number),
-            tag.TagName,
-            QString::number(tag.SlotIndex == kPowerSlot ? 0 : tag.SlotIndex),
-            dataTypeNames_.value(MapDataTypeCode(tag.DataTypeCode)),
-            tag.RelatedServices.empty() ? QString() : usedMark_,
-            iecRegister ? ToIecTypeName(tag.ChannelTypeAlias) : tag.ChannelTypeAlias,
-            directions_.TextOf(tag),
-            tag.ChannelIndex == kNoChannelIndex ? noChannel_ : QString::number(tag.ChannelIndex),
-            namer.ItemOf(tag).name};
-}
-
-QList<QStringList> TagMapRows::Texts(const CDataCenter& model, const std::vector<TagRecord>& tags,
-                                     const std::vector<size_t>& positions) const
-{
-    TagItemNamer namer(model);
-    namer.NameServiceTagsByItem(true);
-    QList<QStringList> rows;
-    rows.reserve(static_cast<qsizetype>(positions.size()));
-    for (size_t position : positions)
-        rows.append(RowTexts(tags[position], static_cast<int>(rows.size()) + 1, namer));
-    return rows;
+    switch (column) {
+    case kColumnName:
+        return tag.TagName;
+    case kColumnSlot:
+        return QString::number(tag.SlotIndex == kPowerSlot ? 0 : tag.SlotIndex);
+    case kColumnDataType:
+        return dataTypeNames_.value(MapDataTypeCode(tag.DataTypeCode));
+    case kColumnUsed:
+        return tag.RelatedServices.empty() ? QString() : usedMark_;
+    case kColumnChannelType:
+        return iec_ && IsInternalRegisterType(tag.ChannelTypeId) ? ToIecTypeName(tag.ChannelTypeAlias)
+                                                                 : tag.ChannelTypeAlias;
+    case kColumnDirection:
+        return directions_.TextOf(tag);
+    case kColumnChannel:
+        return tag.ChannelIndex == kNoChannelIndex ? noChannel_ : QString::number(tag.ChannelIndex);
+    case kColumnItemName:
+        return namer_ ? namer_->ItemOf(tag).name : QString();
+    default:
+        return {};
+    }
 }

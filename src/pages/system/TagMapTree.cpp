@@ -2,6 +2,7 @@
 
 #include "CDataCenter.h"
 #include "ResourceTypeName.h"
+#include "ServiceStatusTags.h"
 #include "TagMapFilter.h"
 #include "TypeIds.h"
 
@@ -64,6 +65,7 @@ void TagMapTree::Clear()
     tree_.clear();
     slots_.clear();
     services_.clear();
+    statusNodes_.clear();
     serviceItems_.clear();
     useNodes_.clear();
     pending_.clear();
@@ -75,6 +77,7 @@ void TagMapTree::Build(const CDataCenter& model, const std::vector<TagRecord>& t
                        const std::vector<size_t>& positions)
 {
     Clear();
+    CollectStatusAddresses(model);
     // Built apart from the view, then handed over at once.
     auto* root = new QTreeWidgetItem({model.GetResourceName(kRootId)});
     root->setData(0, Qt::UserRole, kRootId);
@@ -153,11 +156,31 @@ QTreeWidgetItem* TagMapTree::UseNode(const CDataCenter& model, QTreeWidgetItem* 
     return entry;
 }
 
+void TagMapTree::CollectStatusAddresses(const CDataCenter& model)
+{
+    const auto& sources = StatusTagSources();
+    for (size_t source = 0; source < sources.size(); ++source) {
+        const QString& resourceId = model.ServiceResourceTexts[source].ResourceId;
+        if (sources[source].ServiceId != 0 && !resourceId.isEmpty())
+            statusNodes_.insert(QStringLiteral("0.0.") + resourceId, ServiceNodeId(sources[source].ServiceId));
+    }
+}
+
+bool TagMapTree::IsOwnStatusUse(const TagRecord& tag, const TagServiceLink& use) const
+{
+    const auto found = statusNodes_.constFind(tag.ResID);
+    return found != statusNodes_.constEnd() && found.value() == ServiceNodeId(use.ServiceId);
+}
+
 void TagMapTree::AddTagUnderServices(const CDataCenter& model, QTreeWidgetItem* root, const TagRecord& tag)
 {
     for (const TagServiceLink& use : tag.RelatedServices) {
-        if (isDrawnUse(ServiceNodeId(use.ServiceId)))
-            Defer(UseNode(model, root, use), {tag.TagName, tag.ResID, kNoChannelIndex});
+        const int nodeId = ServiceNodeId(use.ServiceId);
+        if (!isDrawnUse(nodeId))
+            continue;
+        QTreeWidgetItem* parent =
+            IsOwnStatusUse(tag, use) ? ServiceNode(model, root, nodeId) : UseNode(model, root, use);
+        Defer(parent, {tag.TagName, tag.ResID, kNoChannelIndex});
     }
 }
 
@@ -202,7 +225,9 @@ QList<QTreeWidgetItem*> TagMapTree::PlacesOf(const TagRecord& tag)
             places.append(channel);
     }
     for (const TagServiceLink& use : tag.RelatedServices) {
-        if (QTreeWidgetItem* entry = useNodes_.value(useKey(use)))
+        QTreeWidgetItem* entry = IsOwnStatusUse(tag, use) ? services_.value(ServiceNodeId(use.ServiceId))
+                                                          : useNodes_.value(useKey(use));
+        if (entry)
             places.append(entry);
     }
     return places;

@@ -53,6 +53,10 @@ private:
     };
 
     void Clear();
+    void CollectStatusAddresses(const CDataCenter& model);
+    // The use is the one of its service's own status tag, which hangs directly under the
+    // service's node.
+    bool IsOwnStatusUse(const TagRecord& tag, const TagServiceLink& use) const;
     void AddSlot(const CDataCenter& model, QTreeWidgetItem* root, int slot);
     void AddTagUnderChannel(const TagRecord& tag);
     void AddTagUnderServices(const CDataCenter& model, QTreeWidgetItem* root, const TagRecord& tag);
@@ -66,6 +70,7 @@ private:
     QMetaObject::Connection expandConnection_;
     QHash<int, SlotNodes> slots_;
     QHash<int, QTreeWidgetItem*> services_;
+    QHash<QString, int> statusNodes_; // a service status tag's address to its service's node id
     QHash<QTreeWidgetItem*, QHash<QString, QTreeWidgetItem*>> serviceItems_; // by service node and text
     QHash<quint64, QTreeWidgetItem*> useNodes_;                              // by service id and item
     QHash<QTreeWidgetItem*, QList<PendingLeaf>> pending_;                    // by parent not yet opened

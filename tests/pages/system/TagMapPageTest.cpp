@@ -6,6 +6,7 @@
 #include "FilledProject.h"
 #include "LanguagePack.h"
 #include "PageHarness.h"
+#include "ServiceStatusTags.h"
 #include "TagMapTree.h"
 #include "TypeIds.h"
 
@@ -209,6 +210,116 @@ TEST_F(TagMapPageTest, SelectingATagHighlightsItsPlacesUntilTheTreeIsTouched)
     tree->setCurrentItem(tree->topLevelItem(0));
     for (const QTreeWidgetItem* leaf : found)
         EXPECT_FALSE(isHighlighted(leaf));
+}
+
+// A channel of the table's first digital-input tag leaves its mode: its tags go from the table.
+// The position of the first tag after them, before they went.
+size_t removeTagsOfAChannelMode(CDataCenter& model)
+{
+    const std::vector<TagRecord>& tags = model.Tags.All();
+    const auto first = std::find_if(tags.begin(), tags.end(), [](const TagRecord& tag) {
+        return tag.ChannelTypeId == ChannelType::DigitalInput && tag.ChannelIndex != kNoChannelIndex;
+    });
+    if (first == tags.end())
+        return 0;
+    const TagRecord channelTag = *first;
+    const std::vector<TagDefinition> definitions =
+        model.CollectResourceTags(channelTag.SlotIndex, channelTag.ChannelTypeId, channelTag.ChannelIndex);
+    int oldKey = -1;
+    int newKey = -1;
+    for (const TagDefinition& definition : definitions) {
+        if (definition.ResourceText == channelTag.ResID)
+            oldKey = definition.ChMode;
+    }
+    for (const TagDefinition& definition : definitions) {
+        if (definition.ChMode != oldKey)
+            newKey = definition.ChMode;
+    }
+    if (oldKey < 0 || newKey < 0)
+        return 0;
+    size_t after = static_cast<size_t>(first - tags.begin());
+    while (after < tags.size() && tags[after].SlotIndex == channelTag.SlotIndex &&
+           tags[after].ChannelTypeId == channelTag.ChannelTypeId)
+        ++after;
+    model.RebuildChannelTags(channelTag.SlotIndex, channelTag.ChannelTypeId, channelTag.ChannelIndex, definitions,
+                             oldKey, newKey);
+    return after;
+}
+
+TEST_F(TagMapPageTest, RenameAfterATagWentElsewhereWithAFilterPendingRenamesTheTagOfTheRow)
+{
+    harness.Set({{kComboKind, 1}}); // pending: the list keeps every tag
+    harness.Hide();
+    const size_t row = [&] {
+        const std::vector<TagRecord> before = harness.model().Tags.All();
+        const size_t position = removeTagsOfAChannelMode(harness.model());
+        return position < before.size() ? position : 0;
+    }();
+    ASSERT_GT(row, 0u) << "no channel whose mode change removes tags";
+    harness.Show(NodeFor(102, "Tag Map"));
+    ASSERT_TRUE(harness.page().IsFilterPending());
+    const QString shownName = list().GetItemText(static_cast<int>(row), kColumnName);
+    const TagRecord* shown = harness.model().Tags.FirstNamed(shownName);
+    ASSERT_NE(shown, nullptr) << "the row's tag is still in the table";
+    const QString address = shown->ResID;
+    const std::vector<TagRecord> others = harness.model().Tags.All();
+
+    list().SelectRow(static_cast<int>(row));
+    EXPECT_EQ(harness.page().itemText(kEditName), shownName);
+    harness.Set({{kEditName, QStringLiteral("Renamed_Row")}});
+    harness.Press(kButtonRename);
+
+    EXPECT_TRUE(harness.messages().isEmpty());
+    EXPECT_EQ(harness.model().Tags.FirstAt(address)->TagName, "Renamed_Row");
+    EXPECT_EQ(list().GetItemText(static_cast<int>(row), kColumnName), "Renamed_Row");
+    int renamed = 0;
+    for (size_t position = 0; position < others.size(); ++position)
+        renamed += harness.model().Tags[position].TagName != others[position].TagName;
+    EXPECT_EQ(renamed, 1);
+}
+
+TEST_F(TagMapPageTest, AServiceStatusTagHangsDirectlyUnderItsServiceAndOtherUsesUnderTheirItem)
+{
+    struct Case {
+        StatusTagSource source;
+        int serviceNode;
+    };
+    const std::vector<Case> cases = {{StatusTagSource::AlarmMail, ServiceId::AlarmMail},
+                                     {StatusTagSource::ModbusMaster, ServiceId::ModbusMaster},
+                                     {StatusTagSource::DataLogging, ServiceId::DataLogging},
+                                     {StatusTagSource::SnmpAgent, ServiceId::SnmpAgentLink},
+                                     {StatusTagSource::Tavo, ServiceId::TavoServer}};
+    const QString prefix = QStringLiteral("0.0.");
+    const QString mailStatus =
+        prefix + harness.model().ServiceResourceTexts[StatusTagPosition(StatusTagSource::AlarmMail)].ResourceId;
+    harness.model().AddTagServiceUse(mailStatus, ServiceId::ModbusSlave, 0); // also mapped to an item
+    harness.Show(NodeFor(102, "Tag Map"));
+    auto* tree = harness.page().item<QTreeWidget>(kTree);
+    for (const Case& row : cases) {
+        const QString address =
+            prefix + harness.model().ServiceResourceTexts[StatusTagPosition(row.source)].ResourceId;
+        SCOPED_TRACE(address.toStdString());
+        const int position = harness.model().Tags.FirstPositionAt(address);
+        ASSERT_GE(position, 0) << "the project has the status tag";
+        list().SelectRow(position);
+        const QList<QTreeWidgetItem*> leaves =
+            tree->findItems(harness.model().Tags[position].TagName, Qt::MatchExactly | Qt::MatchRecursive);
+        QList<int> parents;
+        for (const QTreeWidgetItem* leaf : leaves) {
+            if (leaf->parent() && leaf->parent()->parent() == tree->topLevelItem(0))
+                parents << leaf->parent()->data(0, Qt::UserRole).toInt();
+        }
+        EXPECT_TRUE(parents.contains(row.serviceNode)) << "not directly under its service node";
+    }
+    // The mail status tag's Modbus slave use hangs under that service's item, not its node.
+    const QString mailName = harness.model().Tags.FirstAt(mailStatus)->TagName;
+    int underItem = 0;
+    for (const QTreeWidgetItem* leaf : tree->findItems(mailName, Qt::MatchExactly | Qt::MatchRecursive)) {
+        const QTreeWidgetItem* item = leaf->parent();
+        underItem += item && item->parent() &&
+                     item->parent()->data(0, Qt::UserRole).toInt() == ServiceId::ModbusSlave;
+    }
+    EXPECT_EQ(underItem, 1);
 }
 
 TEST_F(TagMapPageTest, ResetFiltersShowsEveryTagAgain)

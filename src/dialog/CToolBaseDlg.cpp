@@ -175,6 +175,7 @@ bool CToolBaseDlg::OnInitDialog()
     if (box)
         box->setEditable(true);
     connection_ = std::make_unique<CDeviceConnection>(box, model_, log_, hooks_.connection);
+    connection_->SetCallRunner([this](const std::function<int(int)>& call) { return CallDevice(call); });
     CreateMessagePanel();
     CreatePage();
     connection_->FillDeviceAddressBox(LoadDeviceHistory());
@@ -346,8 +347,27 @@ void CToolBaseDlg::Report(unsigned caption, int code, bool box) const
 {
     const QString text = ResultText(caption, code);
     Log(text);
-    if (box)
+    if (box && code != VORNA_RESULT_CANCELLED)
         ShowMessageBox(text, MB_OK | (code == 0 ? MB_ICONINFORMATION : MB_ICONERROR));
+}
+
+void CToolBaseDlg::ShowFailure(unsigned caption, int code) const
+{
+    if (code != VORNA_RESULT_CANCELLED)
+        ShowMessageBox(ResultText(caption, code), MB_OK | MB_ICONERROR);
+}
+
+int CToolBaseDlg::CallDevice(const std::function<int(int handle)>& call)
+{
+    if (cancelAfterOperation_)
+        return VORNA_RESULT_CANCELLED;
+    int result = VORNA_RESULT_CANCELLED;
+    const int handle = connection_->handle();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    fetchWorker_.Start([&result, &call, handle] { result = call(handle); });
+    fetchWorker_.Join();
+    QApplication::restoreOverrideCursor();
+    return result;
 }
 
 bool CToolBaseDlg::Confirm(unsigned question) const
@@ -447,27 +467,27 @@ int CToolBaseDlg::FetchInformation(QString& path)
 
 bool CToolBaseDlg::RestartDevice()
 {
-    Report(kStringLabelRestart, VORNA_Restart(connection_->handle()), true);
+    Report(kStringLabelRestart, CallDevice(VORNA_Restart), true);
     return true;
 }
 
 bool CToolBaseDlg::ResetDevice()
 {
     if (Confirm(kStringResetQuestion))
-        Report(kStringLabelReset, VORNA_Reset(connection_->handle()), true);
+        Report(kStringLabelReset, CallDevice(VORNA_Reset), true);
     return true;
 }
 
 bool CToolBaseDlg::WarmReset()
 {
-    Report(kStringLabelWarmReset, VORNA_WarmReset(connection_->handle()), true);
+    Report(kStringLabelWarmReset, CallDevice(VORNA_WarmReset), true);
     return true;
 }
 
 bool CToolBaseDlg::ResetIecRuntime()
 {
     if (Confirm(kStringIecResetQuestion))
-        Report(kStringLabelIecReset, VORNA_IECReset(connection_->handle()), true);
+        Report(kStringLabelIecReset, CallDevice(VORNA_IECReset), true);
     return true;
 }
 
@@ -475,7 +495,8 @@ bool CToolBaseDlg::SetDeviceClock()
 {
     if (!timeSync_)
         return true;
-    Report(kStringLabelTimeSync, VORNA_TimeSync(connection_->handle(), timeSync_->TimeToSend()), true);
+    const VornaSystemTime time = timeSync_->TimeToSend();
+    Report(kStringLabelTimeSync, CallDevice([&time](int handle) { return VORNA_TimeSync(handle, time); }), true);
     return true;
 }
 
@@ -509,10 +530,10 @@ bool CToolBaseDlg::Calibrate()
         ShowMessageBox(LoadLangString(kStringNoCalibrationChoice), MB_OK | MB_ICONWARNING);
         return true;
     }
-    Report(
-        kStringLabelCalibration,
-        VORNA_Calibration(connection_->handle(), static_cast<std::uint8_t>(module), static_cast<std::uint8_t>(channel)),
-        true);
+    Report(kStringLabelCalibration, CallDevice([module, channel](int handle) {
+               return VORNA_Calibration(handle, static_cast<std::uint8_t>(module), static_cast<std::uint8_t>(channel));
+           }),
+           true);
     return true;
 }
 
@@ -523,10 +544,11 @@ bool CToolBaseDlg::ChangePassword()
     const QByteArray user = password_->UserName().toUtf8();
     const QByteArray newPassword = password_->NewPassword().toUtf8();
     std::uint16_t result = 0;
-    Report(kStringLabelSetPassword,
-           VORNA_SetUserNamePwd(connection_->handle(), VORNA_LOGIN_MODE_SCRAMBLED,
-                                static_cast<std::uint8_t>(user.size()), static_cast<std::uint8_t>(newPassword.size()),
-                                user.constData(), newPassword.constData(), &result),
+    Report(kStringLabelSetPassword, CallDevice([&](int handle) {
+               return VORNA_SetUserNamePwd(handle, VORNA_LOGIN_MODE_SCRAMBLED, static_cast<std::uint8_t>(user.size()),
+                                           static_cast<std::uint8_t>(newPassword.size()), user.constData(),
+                                           newPassword.constData(), &result);
+           }),
            true);
     return true;
 }
@@ -538,13 +560,15 @@ bool CToolBaseDlg::ReadIecResources()
         list->DeleteAllItems();
     IECResourceInfo states{};
     IECResourceNameList names{};
-    const int first = VORNA_IECGetInfo(connection_->handle(), &states);
+    const int first = CallDevice([&states](int handle) { return VORNA_IECGetInfo(handle, &states); });
     Log(ResultText(kStringLabelIecInfo, first));
-    const int second = VORNA_IECGetInfoByIXL(connection_->handle(), &names);
+    const int second = CallDevice([&names](int handle) { return VORNA_IECGetInfoByIXL(handle, &names); });
     if (first != 0) {
-        ShowMessageBox(ResultText(kStringLabelIecInfo, first), MB_OK | MB_ICONERROR);
+        ShowFailure(kStringLabelIecInfo, first);
         return true;
     }
+    if (second == VORNA_RESULT_CANCELLED)
+        return true;
     QStringList lines;
     if (second == 0) {
         if (states.count != names.count) {
@@ -555,7 +579,7 @@ bool CToolBaseDlg::ReadIecResources()
         if (list)
             list->setColumnWidth(0, list->width() + kIecColumnExtra);
     } else if (states.status != 0) {
-        ShowMessageBox(ResultText(kStringLabelIecInfo, states.status), MB_OK | MB_ICONERROR);
+        ShowFailure(kStringLabelIecInfo, states.status);
         return true;
     } else {
         lines = FormatIecResourceLines(iecStates(states));

@@ -1150,11 +1150,13 @@ TEST_F(ToolDialogModalTest, CancelEndsAStalledDeviceCall)
                 return (stalled && now - *stalled >= 1s) || now - start >= scaled(10000); // never hangs the run
             },
             [&] {
+                dialog.item<QPushButton>(c.button)->click(); // starts nothing while the call waits
                 cancelled = std::chrono::steady_clock::now();
                 dialog.item<QPushButton>(IDCANCEL)->click();
             });
         EXPECT_EQ(dialog.DoModal(), IDCANCEL);
         EXPECT_TRUE(stalled.has_value()) << "the controller was asked";
+        EXPECT_EQ(simulator_.Requests(c.silent).size(), asked + 1) << "one request only";
         EXPECT_LT(std::chrono::steady_clock::now() - cancelled, scaled(1000)) << "the dialog is done within a second";
         EXPECT_TRUE(log_.lines().contains(resultText(c.caption, VORNA_RESULT_CANCELLED)))
             << log_.lines().join(u'\n').toStdString();

@@ -177,15 +177,17 @@ bool CDeviceConnection::Login()
         return false;
     }
     std::uint16_t status = 0;
-    const int result = Request(
-        kStringLabelLoginLog,
-        [&] {
-            return VORNA_VerifyUserNamePwd(handle_, VORNA_LOGIN_MODE_SCRAMBLED,
-                                           static_cast<std::uint8_t>(model_.LoginUserName.size()),
-                                           static_cast<std::uint8_t>(model_.LoginPassword.size()),
-                                           model_.LoginUserName.constData(), model_.LoginPassword.constData(), &status);
-        },
-        false);
+    const QByteArray user = model_.LoginUserName;
+    const QByteArray password = model_.LoginPassword;
+    const auto verify = [&](int handle) {
+        return VORNA_VerifyUserNamePwd(handle, VORNA_LOGIN_MODE_SCRAMBLED, static_cast<std::uint8_t>(user.size()),
+                                       static_cast<std::uint8_t>(password.size()), user.constData(),
+                                       password.constData(), &status);
+    };
+    const int result = runCall_ ? runCall_(verify) : verify(handle_);
+    Report(kStringLabelLoginLog, result, false);
+    if (result == VORNA_RESULT_CANCELLED)
+        return false; // the user stopped it: no refusal, the stored login stays
     if (result != 0) {
         model_.LoginVerified = 0;
         ShowMessageBox(resultText(LoadLangString(kStringLabelLoginBox), result), MB_OK | MB_ICONERROR);

@@ -43,6 +43,11 @@ public:
     CDeviceConnection(QComboBox* addressBox, CDataCenter& model, ILogLineSink* log,
                       DeviceConnectionOptions options = {});
 
+    // Runs a device call on the connection's handle; by default here, the tool dialog runs it
+    // where its Cancel can stop the wait.
+    using DeviceCallRunner = std::function<int(const std::function<int(int handle)>& call)>;
+    void SetCallRunner(DeviceCallRunner runner) { runCall_ = std::move(runner); }
+
     // Opens and logs in; true when a logged-in connection is open. A connection already held
     // answers true at once, without any library call.
     bool OnBnClickedButtonToolConnectdevice();
@@ -91,6 +96,7 @@ private:
     CDataCenter& model_;
     ILogLineSink* log_;
     DeviceConnectionOptions options_;
+    DeviceCallRunner runCall_;
     QList<FoundDeviceRecord> found_;
     int foundIndex_ = -1;
     QString lastAddress_;

@@ -176,6 +176,7 @@ bool CToolBaseDlg::OnInitDialog()
     if (box)
         box->setEditable(true);
     connection_ = std::make_unique<CDeviceConnection>(box, model_, log_, hooks_.connection);
+    connection_->SetCallRunner([this](const std::function<int(int)>& call) { return CallDevice(call); });
     CreateMessagePanel();
     CreatePage();
     connection_->FillDeviceAddressBox(LoadDeviceHistory());
@@ -350,21 +351,26 @@ void CToolBaseDlg::Report(unsigned caption, int code, bool box) const
 {
     const QString text = ResultText(caption, code);
     Log(text);
-    if (box)
+    if (box && code != VORNA_RESULT_CANCELLED)
         ShowMessageBox(text, MB_OK | (code == 0 ? MB_ICONINFORMATION : MB_ICONERROR));
 }
 
-int CToolBaseDlg::Request(unsigned caption, const std::function<int()>& call, bool box) const
+void CToolBaseDlg::ShowFailure(unsigned caption, int code) const
 {
-    int code = 0;
-    {
-        WaitCursor wait;
-        code = call();
-        Log(ResultText(caption, code));
-    }
-    if (box)
-        ShowMessageBox(ResultText(caption, code), MB_OK | (code == 0 ? MB_ICONINFORMATION : MB_ICONERROR));
-    return code;
+    if (code != VORNA_RESULT_CANCELLED)
+        ShowMessageBox(ResultText(caption, code), MB_OK | MB_ICONERROR);
+}
+
+int CToolBaseDlg::CallDevice(const std::function<int(int handle)>& call)
+{
+    if (cancelAfterOperation_)
+        return VORNA_RESULT_CANCELLED;
+    int result = VORNA_RESULT_CANCELLED;
+    const int handle = connection_->handle();
+    WaitCursor wait;
+    fetchWorker_.Start([&result, &call, handle] { result = call(handle); });
+    fetchWorker_.Join();
+    return result;
 }
 
 bool CToolBaseDlg::Confirm(unsigned question) const
@@ -464,31 +470,27 @@ int CToolBaseDlg::FetchInformation(QString& path)
 
 bool CToolBaseDlg::RestartDevice()
 {
-    Request(
-        kStringLabelRestart, [this] { return VORNA_Restart(connection_->handle()); }, true);
+    Report(kStringLabelRestart, CallDevice(VORNA_Restart), true);
     return true;
 }
 
 bool CToolBaseDlg::ResetDevice()
 {
     if (Confirm(kStringResetQuestion))
-        Request(
-            kStringLabelReset, [this] { return VORNA_Reset(connection_->handle()); }, true);
+        Report(kStringLabelReset, CallDevice(VORNA_Reset), true);
     return true;
 }
 
 bool CToolBaseDlg::WarmReset()
 {
-    Request(
-        kStringLabelWarmReset, [this] { return VORNA_WarmReset(connection_->handle()); }, true);
+    Report(kStringLabelWarmReset, CallDevice(VORNA_WarmReset), true);
     return true;
 }
 
 bool CToolBaseDlg::ResetIecRuntime()
 {
     if (Confirm(kStringIecResetQuestion))
-        Request(
-            kStringLabelIecReset, [this] { return VORNA_IECReset(connection_->handle()); }, true);
+        Report(kStringLabelIecReset, CallDevice(VORNA_IECReset), true);
     return true;
 }
 
@@ -496,8 +498,8 @@ bool CToolBaseDlg::SetDeviceClock()
 {
     if (!timeSync_)
         return true;
-    Request(
-        kStringLabelTimeSync, [this] { return VORNA_TimeSync(connection_->handle(), timeSync_->TimeToSend()); }, true);
+    const VornaSystemTime time = timeSync_->TimeToSend();
+    Report(kStringLabelTimeSync, CallDevice([&time](int handle) { return VORNA_TimeSync(handle, time); }), true);
     return true;
 }
 
@@ -531,13 +533,10 @@ bool CToolBaseDlg::Calibrate()
         ShowMessageBox(LoadLangString(kStringNoCalibrationChoice), MB_OK | MB_ICONWARNING);
         return true;
     }
-    Request(
-        kStringLabelCalibration,
-        [&] {
-            return VORNA_Calibration(connection_->handle(), static_cast<std::uint8_t>(module),
-                                     static_cast<std::uint8_t>(channel));
-        },
-        true);
+    Report(kStringLabelCalibration, CallDevice([module, channel](int handle) {
+               return VORNA_Calibration(handle, static_cast<std::uint8_t>(module), static_cast<std::uint8_t>(channel));
+           }),
+           true);
     return true;
 }
 
@@ -548,14 +547,12 @@ bool CToolBaseDlg::ChangePassword()
     const QByteArray user = password_->UserName().toUtf8();
     const QByteArray newPassword = password_->NewPassword().toUtf8();
     std::uint16_t result = 0;
-    Request(
-        kStringLabelSetPassword,
-        [&] {
-            return VORNA_SetUserNamePwd(
-                connection_->handle(), VORNA_LOGIN_MODE_SCRAMBLED, static_cast<std::uint8_t>(user.size()),
-                static_cast<std::uint8_t>(newPassword.size()), user.constData(), newPassword.constData(), &result);
-        },
-        true);
+    Report(kStringLabelSetPassword, CallDevice([&](int handle) {
+               return VORNA_SetUserNamePwd(handle, VORNA_LOGIN_MODE_SCRAMBLED, static_cast<std::uint8_t>(user.size()),
+                                           static_cast<std::uint8_t>(newPassword.size()), user.constData(),
+                                           newPassword.constData(), &result);
+           }),
+           true);
     return true;
 }
 
@@ -566,18 +563,15 @@ bool CToolBaseDlg::ReadIecResources()
         list->DeleteAllItems();
     IECResourceInfo states{};
     IECResourceNameList names{};
-    int first = 0;
-    int second = 0;
-    {
-        WaitCursor wait;
-        first = VORNA_IECGetInfo(connection_->handle(), &states);
-        Log(ResultText(kStringLabelIecInfo, first));
-        second = VORNA_IECGetInfoByIXL(connection_->handle(), &names);
-    }
+    const int first = CallDevice([&states](int handle) { return VORNA_IECGetInfo(handle, &states); });
+    Log(ResultText(kStringLabelIecInfo, first));
+    const int second = CallDevice([&names](int handle) { return VORNA_IECGetInfoByIXL(handle, &names); });
     if (first != 0) {
-        ShowMessageBox(ResultText(kStringLabelIecInfo, first), MB_OK | MB_ICONERROR);
+        ShowFailure(kStringLabelIecInfo, first);
         return true;
     }
+    if (second == VORNA_RESULT_CANCELLED)
+        return true;
     QStringList lines;
     if (second == 0) {
         if (states.count != names.count) {
@@ -588,7 +582,7 @@ bool CToolBaseDlg::ReadIecResources()
         if (list)
             list->setColumnWidth(0, list->width() + kIecColumnExtra);
     } else if (states.status != 0) {
-        ShowMessageBox(ResultText(kStringLabelIecInfo, states.status), MB_OK | MB_ICONERROR);
+        ShowFailure(kStringLabelIecInfo, states.status);
         return true;
     } else {
         lines = FormatIecResourceLines(iecStates(states));

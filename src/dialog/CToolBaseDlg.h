@@ -114,12 +114,16 @@ private:
     Page* PlacePage(int width, int height);
 
     // Reporting: "<caption> return <text>" to the log, and to a box when asked (or on failure).
+    // A call the user stopped is logged but never shown in a box.
     QString ResultText(unsigned caption, int code) const;
     QString ResultText(const QString& caption, int code) const;
     void Log(const QString& text) const;
     void Report(unsigned caption, int code, bool box) const;
-    // A device request on the UI thread: under the busy cursor, logged; the box comes after.
-    int Request(unsigned caption, const std::function<int()>& call, bool box) const;
+    void ShowFailure(unsigned caption, int code) const;
+    // A device call on the call worker while the dialog keeps handling events (wait cursor shown),
+    // so that Cancel ends its wait on the controller. VORNA_RESULT_CANCELLED without a call once
+    // the user has asked to stop.
+    int CallDevice(const std::function<int(int handle)>& call);
     bool Confirm(unsigned question) const;
     void CommonEnd();
 
@@ -199,7 +203,7 @@ private:
 
     // Shared with the worker: set before it starts, or atomic.
     CToolWorker worker_;
-    CToolWorker fetchWorker_;
+    CToolWorker fetchWorker_; // the information fetch and the short device calls
     CToolWorker tickerWorker_;
     TransferKind kind_ = TransferKind::Configuration;
     QString localPath_;

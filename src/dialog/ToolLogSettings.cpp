@@ -33,7 +33,6 @@ LogSettingEntry* findEntry(std::vector<LogSettingEntry>& entries, std::uint16_t 
 
 bool CToolBaseDlg::LogSettings()
 {
-    const int handle = connection_->handle();
     if (!readSettings_) {
         const std::vector<LogSettingEntry> shown =
             infoPage_ ? infoPage_->logSettings() : std::vector<LogSettingEntry>{};
@@ -43,13 +42,14 @@ bool CToolBaseDlg::LogSettings()
             return true;
         }
         logSetReply_ = {};
-        const int result = VORNA_SystemLogSetEnable(handle, logBlock_, &logSetReply_);
+        const int result =
+            CallDevice([this](int handle) { return VORNA_SystemLogSetEnable(handle, logBlock_, &logSetReply_); });
         Report(kStringLabelLogSet, result, result != 0);
         if (result != 0)
             return true;
     } else {
         logGetReply_ = {};
-        const int result = VORNA_SystemLogGetEnable(handle, &logGetReply_);
+        const int result = CallDevice([this](int handle) { return VORNA_SystemLogGetEnable(handle, &logGetReply_); });
         Report(kStringLabelLogGet, result, result != 0);
         if (result != 0)
             return true;

@@ -281,8 +281,10 @@ bool CToolBaseDlg::UpdateModuleFirmware()
     for (int i = 0; i < modules.size(); ++i)
         qToLittleEndian<std::int32_t>(modules[i], items.data() + i * kModuleNumberSize);
     std::uint16_t result = 0;
-    const int upgrade = VORNA_UpgradeModelInfo(connection_->handle(), static_cast<std::uint16_t>(modules.size()),
-                                               reinterpret_cast<const std::uint8_t*>(items.constData()), &result);
+    const int upgrade = CallDevice([&](int handle) {
+        return VORNA_UpgradeModelInfo(handle, static_cast<std::uint16_t>(modules.size()),
+                                      reinterpret_cast<const std::uint8_t*>(items.constData()), &result);
+    });
     Report(kStringLabelUpgradeModel, upgrade, upgrade != 0);
     if (upgrade != 0)
         return true;

@@ -45,10 +45,9 @@ CVornaSockEIO::~CVornaSockEIO()
 
 void CVornaSockEIO::Close()
 {
-    if (m_socket != -1) {
-        ::close(m_socket);
-        m_socket = -1;
-    }
+    const std::lock_guard lock(m_descriptorMutex);
+    if (const int socket = m_socket.exchange(-1); socket != -1)
+        ::close(socket);
 }
 
 void CVornaSockEIO::Open()
@@ -125,8 +124,9 @@ void CVornaSockEIO::RaiseBroken() const
 void CVornaSockEIO::Abort()
 {
     m_aborted = true;
-    if (m_socket != -1)
-        ::shutdown(m_socket, SHUT_RDWR);
+    const std::lock_guard lock(m_descriptorMutex);
+    if (const int socket = m_socket; socket != -1)
+        ::shutdown(socket, SHUT_RDWR);
 }
 
 // A send tries first: the socket is nearly always writable, so one system call per frame.

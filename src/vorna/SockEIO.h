@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <mutex>
 #include <string>
 
 struct sockaddr_in;
@@ -53,7 +54,10 @@ private:
 
     static constexpr int kNoReceiveTimeout = std::numeric_limits<int>::max(); // the kernel's: forever
 
-    int m_socket = -1;
+    // Read by Abort on another thread; the descriptor is shut down and closed under m_descriptorMutex,
+    // so Abort never reaches a number the system has meanwhile handed to another file.
+    std::atomic<int> m_socket{-1};
+    std::mutex m_descriptorMutex;
     std::atomic<bool> m_aborted{false};
     int m_receiveTimeoutMs = kNoReceiveTimeout;
     std::uint32_t m_timeoutMs;

@@ -1153,4 +1153,83 @@ TEST_F(ToolDialogModalTest, CancelEndsAStalledInformationFetch)
     }
 }
 
+TEST_F(ToolDialogModalTest, CancelEndsAStalledDeviceCall)
+{
+    // The controller stops answering one request of the operation (the login included); the
+    // request's time-out is 60 s. The dialog's Cancel a second into the wait ends it at once: the
+    // call is logged as stopped, no box says it failed, and the connection is closed.
+    connectTimeout_ = 60s;
+    const struct {
+        int command;
+        std::uint16_t silent;
+        unsigned caption;
+        unsigned question; // 0: none
+        int button;
+        std::function<void(CToolBaseDlg&)> prepare;
+    } cases[] = {
+        {kCmdRestart, 30400, kStringLabelLoginLog, 0, IDOK, {}},
+        {kCmdRestart, 30002, kStringLabelRestart, 0, IDOK, {}},
+        {kCmdReset, 30003, kStringLabelReset, kStringResetQuestion, IDOK, {}},
+        {kCmdWarmReset, 30009, kStringLabelWarmReset, 0, IDOK, {}},
+        {kCmdIecReset, 30010, kStringLabelIecReset, kStringIecResetQuestion, IDOK, {}},
+        {kCmdTimeSync, 30001, kStringLabelTimeSync, 0, IDOK, {}},
+        {kCmdIecResources, 30011, kStringLabelIecInfo, 0, IDOK, {}},
+        {kCmdLogSettings, 30012, kStringLabelLogGet, 0, kButtonReadSettings, {}},
+        {kCmdChangePassword, 30402, kStringLabelSetPassword, 0, IDOK,
+         [](CToolBaseDlg& d) {
+             d.passwordPage()->setItemText(kEditUserName, QStringLiteral("root"));
+             d.passwordPage()->setItemText(kEditPassword, QStringLiteral("Secret12"));
+             d.passwordPage()->setItemText(kEditPasswordConfirmation, QStringLiteral("Secret12"));
+         }},
+        {kCmdCalibration, 30008, kStringLabelCalibration, 0, IDOK,
+         [this](CToolBaseDlg& d) {
+             simulator_.Update(
+                 [](pelsim::SimDeviceData& data) { data.modules.push_back({2, "42M-5480", "1.0", "", "0x1", false}); });
+             d.item<QPushButton>(kButtonGetInformation)->click();
+             d.calibrationPage()->item<QComboBox>(kComboCalibrationModule)->setCurrentIndex(0);
+             d.calibrationPage()->item<QComboBox>(kComboCalibrationChannel)->setCurrentIndex(0);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.command << " silent on " << c.silent);
+        simulator_.Update([](pelsim::SimDeviceData& d) { d = pelsim::SimDeviceData{}; }); // the password case's account
+        simulator_.ClearRequests();
+        simulator_.ClearFaults();
+        log_.Clear();
+        boxes_.Clear();
+        if (c.question != 0)
+            boxes_.QueueAnswer(IDYES);
+        CToolBaseDlg& dialog = Make(c.command);
+        if (c.prepare)
+            c.prepare(dialog);
+        simulator_.FailCommand(c.silent, pelsim::SimFault::Silence());
+        const auto asked = simulator_.Requests(c.silent).size();
+        std::optional<std::chrono::steady_clock::time_point> stalled;
+        std::chrono::steady_clock::time_point cancelled;
+        QTimer::singleShot(0, &dialog, [&] { dialog.item<QPushButton>(c.button)->click(); });
+        const auto start = std::chrono::steady_clock::now();
+        WhenReady cancel(
+            [&] {
+                if (!stalled && simulator_.Requests(c.silent).size() > asked)
+                    stalled = std::chrono::steady_clock::now();
+                const auto now = std::chrono::steady_clock::now();
+                return (stalled && now - *stalled >= 1s) || now - start >= scaled(10000); // never hangs the run
+            },
+            [&] {
+                dialog.item<QPushButton>(c.button)->click(); // starts nothing while the call waits
+                cancelled = std::chrono::steady_clock::now();
+                dialog.item<QPushButton>(IDCANCEL)->click();
+            });
+        EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+        EXPECT_TRUE(stalled.has_value()) << "the controller was asked";
+        EXPECT_EQ(simulator_.Requests(c.silent).size(), asked + 1) << "one request only";
+        EXPECT_LT(std::chrono::steady_clock::now() - cancelled, scaled(1000)) << "the dialog is done within a second";
+        EXPECT_TRUE(log_.lines().contains(resultText(c.caption, VORNA_RESULT_CANCELLED)))
+            << log_.lines().join(u'\n').toStdString();
+        const QStringList questions = c.question != 0 ? QStringList{LoadLangString(c.question)} : QStringList{};
+        EXPECT_EQ(boxes_.texts(), questions) << "no box says the call failed";
+        ExpectClosed();
+    }
+}
+
 } // namespace

@@ -28,6 +28,11 @@ void CDataCenter::SetMaxSlotCount(int count)
     Slots.resize(static_cast<size_t>(size));
 }
 
+int CDataCenter::LastSlotInTable() const
+{
+    return std::min(MaxSlotCount, static_cast<int>(Slots.size()) - 1);
+}
+
 int CDataCenter::IsSlotUsed(int slot) const
 {
     return SlotMask & slotBit(slot);

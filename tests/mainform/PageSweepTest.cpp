@@ -117,6 +117,8 @@ TEST_F(PageSweepTest, HostileVariantsOfTheRichProjectAreRefusedOrSurviveEveryPag
         {"first-on time of negative zero", edited(rich, "<FirstOnTime", "FirstOnTime", "-0"), false},
         {"tag name of ten thousand characters", edited(rich, "<Tag_0>", "TagName", longName), false},
         {"number as text", edited(rich, "<Email>", "Index", "abc"), false},
+        {"empty number", edited(rich, "<SMS>", "Index", ""), false},
+        {"use of a missing service", edited(rich, "<RelatedService>", "RTUService", "999"), false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);

@@ -5,7 +5,6 @@
 
 #include "HsDataLogProfiles.h"
 #include "TagEngineSupport.h"
-
 #include "TraceLog.h"
 #include "TypeIds.h"
 

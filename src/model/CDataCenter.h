@@ -110,8 +110,8 @@ public:
 
     // ---- slot table ----
     void SetMaxSlotCount(int count);
-    // The last slot number a loop over the slots visits: MaxSlotCount, kept inside the table.
-    int LastSlotInTable() const;
+    // The last slot number a loop over the slots visits: MaxSlotCount, kept inside the slot mask.
+    int LastSlotInMask() const;
     int IsSlotUsed(int slot) const;
     void SetSlotUsed(int slot, int on);
     quint16 GetSlotMask() const { return SlotMask; }

@@ -28,9 +28,9 @@ void CDataCenter::SetMaxSlotCount(int count)
     Slots.resize(static_cast<size_t>(size));
 }
 
-int CDataCenter::LastSlotInTable() const
+int CDataCenter::LastSlotInMask() const
 {
-    return std::min(MaxSlotCount, static_cast<int>(Slots.size()) - 1);
+    return std::min(MaxSlotCount, kMaskBits - 1);
 }
 
 int CDataCenter::IsSlotUsed(int slot) const

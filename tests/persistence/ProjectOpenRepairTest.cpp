@@ -58,14 +58,14 @@ TEST_F(ProjectOpenRepair, ASlotCountPastWhatTheProductHoldsIsRefused)
     EXPECT_EQ(OpenText(model, WithAttribute(saved, "Project", "MaxSlotCount", "12"), 0), kS_OK);
 }
 
-// The loops over the slots stop at the slot table whatever count the model was given.
-TEST_F(ProjectOpenRepair, SlotLoopsEndAtTheSlotTable)
+// The loops over the slots stop at the slot mask whatever count the model was given.
+TEST_F(ProjectOpenRepair, SlotLoopsEndAtTheSlotMask)
 {
     CDataCenter model;
     BuildProject(model, QStringLiteral("ulTEK 4100-CPU15-C-T"), 12);
     const std::vector<SerialPortChoice> offered = OfferedSerialPorts(model, 0);
     model.MaxSlotCount = std::numeric_limits<int>::max();
-    EXPECT_EQ(model.LastSlotInTable(), 15);
+    EXPECT_EQ(model.LastSlotInMask(), 15);
     model.MarkSerialPortUsed(QStringLiteral("S1_P0"), 1);
     EXPECT_EQ(OfferedSerialPorts(model, 0).size(), offered.size());
 }

@@ -317,7 +317,8 @@ void CMainFrame::RemoveISaGRAFMenu()
 
 bool CMainFrame::HasFreeSlot(quint16 slotMask, int maxSlotCount)
 {
-    const int shift = std::clamp(maxSlotCount + 1, 0, kLargestSlotShift);
+    // Clamped before the step past the last slot, so no count from a file can overflow it.
+    const int shift = std::clamp(maxSlotCount, -1, kLargestSlotShift - 1) + 1;
     const auto allSlots = static_cast<quint16>((quint64{1} << shift) - 1);
     return slotMask < allSlots;
 }

@@ -110,6 +110,8 @@ public:
 
     // ---- slot table ----
     void SetMaxSlotCount(int count);
+    // The last slot number a loop over the slots visits: MaxSlotCount, kept inside the slot mask.
+    int LastSlotInMask() const;
     int IsSlotUsed(int slot) const;
     void SetSlotUsed(int slot, int on);
     quint16 GetSlotMask() const { return SlotMask; }
@@ -346,6 +348,12 @@ public:
         ReleaseTagsOfServiceItem(std::move(addresses), link);
     }
     void RemoveTagFromServiceLists(QString address); // every occurrence in every list
+    // The largest item number a use of the service may carry: the last entry of its item list (its
+    // own number or position, item 0 always), any number for a service without such a list.
+    qint64 HighestServiceItem(int serviceId) const;
+    // Takes every use whose item number is negative or past its service's list; each is traced.
+    // A file read gives them; they would name no entry. The count of uses taken.
+    int DropServiceUsesOutsideLists();
     int AddTavoTagUses(QString address, TagRecordExtra extra);
     void ReleaseTavoItemTagUse(QString address);
     // The listed tags (address and settings) become the pushed tags: every other tag's push settings

@@ -142,7 +142,7 @@ int CDataCenter::AddModbusSlaveTagSet(MODBUS_SLAVE_TAG_SET set)
 {
     MarkModified();
     set.Index = std::max(NextEntryIndex(ModbusSlave.MulitTagSet), NextModbusSlaveSetIndex);
-    NextModbusSlaveSetIndex = set.Index + 1;
+    NextModbusSlaveSetIndex = EntryIndexAfter(set.Index);
     nameItemsAfterSet(set);
     const TagServiceLink use = MakeIntPair(ServiceId::ModbusSlave, set.Index);
     for (const QString& address : slaveSetAddresses(set))

@@ -28,6 +28,11 @@ void CDataCenter::SetMaxSlotCount(int count)
     Slots.resize(static_cast<size_t>(size));
 }
 
+int CDataCenter::LastSlotInMask() const
+{
+    return std::min(MaxSlotCount, kMaskBits - 1);
+}
+
 int CDataCenter::IsSlotUsed(int slot) const
 {
     return SlotMask & slotBit(slot);

@@ -5,10 +5,13 @@
 
 #include "HsDataLogProfiles.h"
 #include "TagEngineSupport.h"
+#include "TraceLog.h"
+#include "TypeIds.h"
 
 #include <QHash>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -60,6 +63,22 @@ std::vector<int> conflictingPointTypes(int objectType)
     default:
         return {objectType};
     }
+}
+
+// The highest item number of a list whose entries carry their own number (or are counted by position).
+template <typename List>
+qint64 highestNumberedItem(const List& items)
+{
+    qint64 highest = static_cast<qint64>(items.size()) - 1;
+    for (const auto& item : items)
+        highest = std::max<qint64>(highest, item.Index);
+    return std::max<qint64>(highest, 0);
+}
+
+template <typename List>
+qint64 highestPosition(const List& items)
+{
+    return std::max<qint64>(static_cast<qint64>(items.size()) - 1, 0);
 }
 
 bool isValidPointType(int objectType)
@@ -183,6 +202,47 @@ void CDataCenter::RemoveTagFromServiceLists(QString address)
     }
     for (MODBUS_SLAVE_TAG_SET& set : ModbusSlave.MulitTagSet)
         eraseAll(set.Items, [&](const MODBUS_SLAVE_TAG_ITEM& item) { return item.Tag == address; });
+}
+
+qint64 CDataCenter::HighestServiceItem(int serviceId) const
+{
+    switch (serviceId) {
+    case ServiceId::ModbusMaster:
+        return highestNumberedItem(ModbusMasterDevices);
+    case ServiceId::ModbusSlave:
+        return highestNumberedItem(ModbusSlave.MulitTagSet);
+    case ServiceId::DataLogging:
+    case ServiceId::DataLoggingUpload:
+        return highestNumberedItem(DataLogging.Profiles);
+    case ServiceId::AlarmMail:
+        return highestNumberedItem(AlarmMail.Entries);
+    case ServiceId::AlarmSms:
+        return highestNumberedItem(AlarmSms.Entries);
+    case ServiceId::AlarmSnmpTrap:
+        return highestNumberedItem(AlarmSnmpTrap.Entries);
+    case ServiceId::TavoServer:
+        return highestPosition(Tavo.Servers);
+    case ServiceId::HighSpeedDataLogging:
+        return highestPosition(HighSpeedLogProfiles);
+    default:
+        return std::numeric_limits<qint32>::max();
+    }
+}
+
+int CDataCenter::DropServiceUsesOutsideLists()
+{
+    int dropped = 0;
+    Tags.EditEach([&](TagRecord& tag) {
+        const auto outside = [&](const TagServiceLink& use) {
+            if (use.ItemIndex >= 0 && use.ItemIndex <= HighestServiceItem(use.ServiceId))
+                return false;
+            TraceLog("%s:%d use (%d, %d) of tag %s names no entry of its service; dropped", __FILE__, __LINE__,
+                     use.ServiceId, use.ItemIndex, qUtf8Printable(tag.TagName));
+            return true;
+        };
+        dropped += static_cast<int>(std::erase_if(tag.RelatedServices, outside));
+    });
+    return dropped;
 }
 
 int CDataCenter::AddTavoTagUses(QString address, TagRecordExtra extra)

@@ -49,7 +49,7 @@ std::vector<SerialPortChoice> OfferedSerialPorts(const CDataCenter& model, int s
     PortModuleSlotRecord record;
     if (model.GetSerialSetting(kControllerSlot, record))
         offerPorts(record, kControllerPorts, serviceType, offered);
-    for (int slot = 1; slot <= model.MaxSlotCount; ++slot) {
+    for (int slot = 1; slot <= model.LastSlotInMask(); ++slot) {
         if (model.IsSlotUsed(slot) && model.GetSerialSetting(slot, record))
             offerPorts(record, kModulePorts, serviceType, offered);
     }

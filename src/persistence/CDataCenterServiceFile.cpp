@@ -333,7 +333,7 @@ void CDataCenter::SaveServiceManagement(IXMLElement* serviceConfiguration) const
 
 void CDataCenter::MarkSerialPortUsed(const QString& portText, int used)
 {
-    for (int slot = 0; slot <= MaxSlotCount; ++slot) {
+    for (int slot = 0; slot <= LastSlotInMask(); ++slot) {
         const PortModuleSlotRecord* record = IsSlotUsed(slot) ? FindRecordBySlot(SerialSettings, slot) : nullptr;
         if (!record)
             continue;

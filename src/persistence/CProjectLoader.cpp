@@ -18,8 +18,10 @@
 #include "TypeIds.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <array>
+#include <new>
 #include <set>
 
 namespace Name = ProjectFile::Name;
@@ -133,10 +135,18 @@ bool PlaceProduct(CDataCenter& model, CTemplatePlacer& placer, IXMLElement* root
     model.SetIECMode(product.iec);
     model.SetHSPA(product.hspa);
     model.PortTrunkMode = 0;
-    // A 4100-series project keeps the slot count chosen when it was made.
+    // A 4100-series project keeps the slot count chosen when it was made, which the product must
+    // hold: every slot loop of the program runs up to it.
     IXMLAttribute* chosenSlotCount = root->GetAttribute(Name::MaxSlotCount);
-    if (model.IsSeries4100() && chosenSlotCount)
-        model.SetMaxSlotCount(ParseLeadingInt(chosenSlotCount->GetValue()));
+    if (model.IsSeries4100() && chosenSlotCount) {
+        const int chosen = ParseLeadingInt(chosenSlotCount->GetValue());
+        if (chosen < 0 || chosen > product.maxSlotCount) {
+            TraceLog("%s:%d slot count %d is not one %s holds", __FILE__, __LINE__, chosen, qUtf8Printable(modelName));
+            placer.ReleaseTemplate();
+            return false;
+        }
+        model.SetMaxSlotCount(chosen);
+    }
     const bool placed = placer.PlaceTemplate(true, product.productText, kCpuSlot);
     model.SetSlotUsed(kCpuSlot, 1);
     model.SetModType(product.productText);
@@ -183,6 +193,23 @@ int CProjectLoader::CompareConfigVersion(const QString& programVersion, const QS
 int CProjectLoader::LoadProject(const QString& path, int prompt)
 {
     ResetModel();
+    // A pipe blocks the read and a device never ends it: only plain files (or links to one) open.
+    if (!QFileInfo(path).isFile()) {
+        TraceLog("%s:%d project %s is no regular file", __FILE__, __LINE__, qUtf8Printable(path));
+        return kE_FAIL;
+    }
+    // A file too big for memory fails the open like any other unreadable file.
+    try {
+        return LoadRegularFile(path, prompt);
+    } catch (const std::bad_alloc&) {
+        TraceLog("%s:%d project %s does not fit in memory", __FILE__, __LINE__, qUtf8Printable(path));
+        ResetModel();
+        return kE_FAIL;
+    }
+}
+
+int CProjectLoader::LoadRegularFile(const QString& path, int prompt)
+{
     XMLParserPtr parser = MakeXMLParser();
     IXMLElement* root = nullptr;
     const int loaded = parser ? parser->Load(path, &root) : kXMLBadArgument;
@@ -214,6 +241,7 @@ int CProjectLoader::Open(IXMLElement* root, int prompt)
     model_.CreateStatusTags(0);
     const int result = model_.ReadProduct(root);
     model_.MergePendingTags();
+    model_.DropServiceUsesOutsideLists();
     model_.SyncModbusSlaveTagTypes();
     return result;
 }

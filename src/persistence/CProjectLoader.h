@@ -33,7 +33,10 @@ public:
 
     // Opens the file into the model. prompt 1: a user opens the file (the tool-version notice and
     // the question before an older file is converted are shown); 0: a batch run that must not
-    // stop for questions (an older file is converted silently). 0 on success, kE_FAIL otherwise.
+    // stop for questions (an older file is converted silently). 0 on success, kE_FAIL otherwise,
+    // also for a path that is no regular file and for a file that does not fit in memory. A 4100
+    // slot count past the product's is refused; tag uses naming no entry of their service are
+    // dropped (traced), so the first save already holds the repaired project.
     int LoadProject(const QString& path, int prompt);
     // The same under the name the shell's commands use: negative on failure.
     int LoadProjectFile(const QString& path, int askFlag) { return LoadProject(path, askFlag); }
@@ -48,6 +51,7 @@ public:
     static int CompareConfigVersion(const QString& programVersion, const QString& fileVersion);
 
 private:
+    int LoadRegularFile(const QString& path, int prompt);
     int Open(IXMLElement* root, int prompt);
     bool AcceptConfigVersion(IXMLElement* root, int prompt);
     bool PlaceTemplates(IXMLElement* root);

@@ -143,7 +143,12 @@ quint32 UnsignedOr(IXMLElement* parent, const QString& name, quint32 minimum, qu
 double RealOr(IXMLElement* parent, const QString& name, double fallback)
 {
     QString text;
-    return ReadValue(parent, name, text) ? ParseLeadingDouble(text) : fallback;
+    if (!ReadValue(parent, name, text))
+        return fallback;
+    // "-0" is read as 0: a negative zero would not keep its sign through every derived value
+    // written from it, and a second save must give the bytes of the first.
+    const double value = ParseLeadingDouble(text);
+    return value == 0.0 ? 0.0 : value;
 }
 
 bool AbbreviationAt(const QStringList& abbreviations, qsizetype index, const QString& section, QString& out)

@@ -26,6 +26,7 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 
 namespace {
@@ -181,13 +182,18 @@ TEST(MainFrameTest, CommandStatesWithoutAndWithAProject)
 
 TEST(MainFrameTest, FreeSlotTestCoversSlotZeroToTheHighestSlot)
 {
+    // Counts no product has, as a file may give them: no step past the largest count overflows.
+    constexpr int kLargest = std::numeric_limits<int>::max();
+    constexpr int kSmallest = std::numeric_limits<int>::min();
     const struct {
         quint16 mask;
         int maxSlotCount;
         bool free;
     } cases[] = {
-        {0x0000, 0, true},   {0x0001, 0, false}, {0x001F, 4, false},  {0x001D, 4, true},   {0x7FFF, 15, true},
-        {0xFFFF, 15, false}, {0xFFFE, 20, true}, {0xFFFF, 20, false}, {0x0000, -1, false}, {0x0000, 100, true},
+        {0x0000, 0, true},          {0x0001, 0, false},  {0x001F, 4, false},       {0x001D, 4, true},
+        {0x7FFF, 15, true},         {0xFFFF, 15, false}, {0xFFFE, 20, true},       {0xFFFF, 20, false},
+        {0x0000, -1, false},        {0x0000, 100, true}, {0x0000, kLargest, true}, {0xFFFF, kLargest, false},
+        {0x0000, kSmallest, false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(CMainFrame::HasFreeSlot(c.mask, c.maxSlotCount), c.free) << c.mask << " of " << c.maxSlotCount;

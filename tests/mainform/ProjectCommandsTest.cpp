@@ -17,6 +17,7 @@
 #include "RecordingFileDialogService.h"
 #include "RecordingMessageBoxService.h"
 #include "ScopedMessageBoxService.h"
+#include "TextFormat.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -31,6 +32,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -290,6 +293,43 @@ TEST_F(ProjectCommandsTest, StartUpOpensCommandLineAndLatestProject)
     frame.OnOpenLatestProject();
     EXPECT_FALSE(frame.IsProjectEmpty());
     EXPECT_EQ(frame.GetProjectPath(), path("a.pelx"));
+}
+
+// A pipe would block the open and a device would be read until memory runs out: the File menu,
+// the latest-project entry and the command line refuse them at once with the open-failure message.
+TEST_F(ProjectCommandsTest, EveryOpenPathRefusesSpecialFilesWithTheOpenFailureMessage)
+{
+    const QString pipe = path("pipe.pelx");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const struct {
+        const char* label;
+        std::function<void(const QString&)> open;
+    } ways[] = {
+        {"File menu",
+         [this](const QString& file) {
+             files.QueueAnswer(file);
+             frame.OnCommand(kCommandOpenProject);
+         }},
+        {"latest project",
+         [this](const QString& file) {
+             ASSERT_TRUE(WritePrivateProfileString(QLatin1String(kProfilePreferenceSection),
+                                                   QLatin1String(CMainFrame::kLatestProjectKey), file,
+                                                   GetProfilePath()));
+             frame.OnOpenLatestProject();
+         }},
+        {"command line", [this](const QString& file) { frame.OnOpenCommandLineProject(file); }},
+    };
+    for (const auto& way : ways) {
+        for (const QString& file : {pipe, QStringLiteral("/dev/zero")}) {
+            buildProject();
+            boxes.Clear();
+            boxes.QueueAnswer(IDNO); // the open may ask to save the project it replaces
+            way.open(file);
+            EXPECT_TRUE(frame.IsProjectEmpty()) << way.label << " " << file.toStdString();
+            EXPECT_TRUE(boxes.texts().contains(FormatLangString(CMainFrame::kStringCannotLoad, file)))
+                << way.label << ": " << boxes.texts().join(u'|').toStdString();
+        }
+    }
 }
 
 TEST_F(ProjectCommandsTest, BatchSaveWritesTheOutputOrInPlaceAndRefusesBrokenInput)

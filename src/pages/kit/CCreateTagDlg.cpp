@@ -149,7 +149,7 @@ bool CCreateTagDlg::SlotMatchesSelectors(int slot) const
 void CCreateTagDlg::FillSlots()
 {
     QList<ComboEntry> slotEntries;
-    for (int slot = 0; slot <= model_.MaxSlotCount; ++slot) {
+    for (int slot = 0; slot <= model_.LastSlotInMask(); ++slot) {
         if (model_.IsSlotUsed(slot) && SlotMatchesSelectors(slot))
             slotEntries.append({QString::number(slot), slot});
     }

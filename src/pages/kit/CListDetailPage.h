@@ -30,6 +30,7 @@
 #include "CListCtrlEx.h"
 #include "CPropertyUIDialog.h"
 #include "ConfirmDeleteDlg.h"
+#include "EntryIndex.h"
 #include "EntryTabs.h"
 #include "IBoundPage.h"
 #include "ListPageStrings.h"
@@ -85,7 +86,7 @@ public:
         CDataCenter* model = GetDataCenter();
         if (!model)
             return false;
-        if (limit_ > 0 && static_cast<int>(entries_.size()) >= limit_) {
+        if ((limit_ > 0 && static_cast<int>(entries_.size()) >= limit_) || !HasNextEntryIndex()) {
             ShowMessageBox(limitMessage_, MB_OK | MB_ICONWARNING);
             return false;
         }
@@ -172,7 +173,12 @@ public:
     {
         if (!index_ || entries_.empty())
             return 0;
-        return entries_.back().*index_ + 1;
+        return EntryIndexAfter(entries_.back().*index_);
+    }
+    // False when the last entry holds the largest number (read from a file): Add is refused.
+    bool HasNextEntryIndex() const
+    {
+        return !index_ || entries_.empty() || HasEntryIndexAfter(entries_.back().*index_);
     }
 
     // The entry-name rules for a name typed in the control: not empty (647), not another entry's

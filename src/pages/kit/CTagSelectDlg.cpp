@@ -183,7 +183,7 @@ void CTagSelectDlg::FillSlotEntries()
     QList<ComboEntry> slotEntries;
     if (series4100 && model_.SlotHasModule(kPowerSlot))
         slotEntries.append({FormatText(u"Slot 0(PWR): %s", {model_.GetSlotName(kPowerSlot)}), kPowerSlot});
-    for (int slot = 0; slot <= model_.MaxSlotCount; ++slot) {
+    for (int slot = 0; slot <= model_.LastSlotInMask(); ++slot) {
         if (!model_.IsSlotUsed(slot))
             continue;
         const QString name = model_.GetSlotName(slot);

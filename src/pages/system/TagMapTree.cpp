@@ -147,8 +147,10 @@ QTreeWidgetItem* TagMapTree::UseNode(const CDataCenter& model, QTreeWidgetItem* 
     if (known)
         return known;
     QTreeWidgetItem* service = ServiceNode(model, root, ServiceNodeId(use.ServiceId));
-    const QString text =
-        QStringLiteral("No.%1: %2").arg(use.ItemIndex + 1).arg(model.GetServiceUseName(use.ServiceId, use.ItemIndex));
+    // Counted in 64 bits: an item number from a file may be the largest there is.
+    const QString text = QStringLiteral("No.%1: %2")
+                             .arg(qint64{use.ItemIndex} + 1)
+                             .arg(model.GetServiceUseName(use.ServiceId, use.ItemIndex));
     QTreeWidgetItem*& entry = serviceItems_[service][text];
     if (!entry)
         entry = node(service, text, use.ItemIndex);

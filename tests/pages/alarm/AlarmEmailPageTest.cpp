@@ -7,6 +7,8 @@
 
 #include <QComboBox>
 
+#include <limits>
+
 #include <gtest/gtest.h>
 
 using namespace AlarmEmailIds;
@@ -145,6 +147,23 @@ TEST_F(AlarmEmailPageTest, TheNextIndexFollowsTheLastEntry)
         EXPECT_EQ(fresh.page().NextEntryIndex(), c.after.back());
         EXPECT_EQ(fresh.page().itemText(kEditTriggerName).isEmpty(), false);
     }
+}
+
+// A file may give an entry the largest number there is: nothing lies past it, so Add is refused
+// with the limit's message instead of numbering an entry below zero.
+TEST_F(AlarmEmailPageTest, AnEntryNumberedAtTheTopOfTheRangeTakesNoFurtherEntry)
+{
+    ALARM_MAIL_ITEM_SETTINGS stored;
+    stored.Name = QStringLiteral("Read from a file");
+    stored.Index = std::numeric_limits<qint32>::max();
+    harness.model().AlarmMail.Entries.append(stored);
+    harness.Show(node);
+    EXPECT_EQ(page().NextEntryIndex(), std::numeric_limits<qint32>::max());
+    Add("Pump alarm");
+    EXPECT_EQ(harness.messages(), QStringList{FormatLangString(751, 8)});
+    ASSERT_EQ(service().Entries.size(), 1);
+    EXPECT_EQ(service().Entries[0].Index, std::numeric_limits<qint32>::max());
+    EXPECT_TRUE(harness.logLines().isEmpty());
 }
 
 TEST_F(AlarmEmailPageTest, ValidationNamesEveryBadFieldInOneBox)

@@ -16,6 +16,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
+#include <utility>
 
 namespace {
 
@@ -187,6 +189,19 @@ TEST_F(TagMapPageTest, ExpandingABranchShowsItsChannelsAndLeaves)
     group->setExpanded(false);
     group->setExpanded(true);
     EXPECT_EQ(childTexts(channel), expected); // made once
+}
+
+// A service item number read from a file may be the largest there is; the tree counts from 1.
+TEST_F(TagMapPageTest, AServiceItemAtTheTopOfTheRangeIsDrawnWithItsNumber)
+{
+    bool first = true;
+    harness.model().Tags.EditEach([&first](TagRecord& tag) {
+        if (std::exchange(first, false))
+            tag.RelatedServices.push_back(MakeIntPair(ServiceId::Dnp3Point, std::numeric_limits<qint32>::max()));
+    });
+    harness.Show(NodeFor(102, "Tag Map"));
+    const auto* tree = harness.page().item<QTreeWidget>(kTree);
+    EXPECT_EQ(tree->findItems(QStringLiteral("No.2147483648:"), Qt::MatchStartsWith | Qt::MatchRecursive).size(), 1);
 }
 
 TEST_F(TagMapPageTest, SelectingATagHighlightsItsPlacesUntilTheTreeIsTouched)

@@ -4,6 +4,7 @@
 #include "CDeviceConnection.h"
 #include "CFwrUpdateDlg.h"
 #include "CProgressSink.h"
+#include "CToolProgressBarDlg.h" // the sink's window, complete for its inline accessors
 #include "CToolWorker.h"
 #include "DeviceDialogIds.h"
 #include "DeviceResultTexts.h"

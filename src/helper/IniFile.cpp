@@ -178,9 +178,9 @@ bool replaceUnflushed(const QString& path, const QByteArray& bytes)
     QTemporaryFile file(target.absoluteFilePath() + QStringLiteral(".XXXXXX"));
     if (!file.open())
         return writeBytes(path, bytes); // a writable file in a read-only folder
-    const QFileDevice::Permissions permissions =
-        target.exists() ? QFile::permissions(path)
-                        : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    const QFileDevice::Permissions permissions = target.exists() ? QFile::permissions(path)
+                                                                 : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                                       QFileDevice::ReadGroup | QFileDevice::ReadOther;
     if (file.write(bytes) == bytes.size() && file.flush() && file.setPermissions(permissions) &&
         std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) == 0) {
         file.setAutoRemove(false);

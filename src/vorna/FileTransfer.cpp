@@ -153,7 +153,8 @@ void CFileTransfer::WriteChunks(const CLocalFile& file, std::uint32_t start, con
         const std::uint8_t* chunk = reader.At(offset, length);
         CPayloadWriter payload;
         transferHeader(payload, target).U32(offset).U16(length).Name(target.remoteName);
-        CModuleRTU::RaiseStatus(m_module.Request(Command::kWriteChunk, payload, chunk, length, CModuleRTU::kStatusArea));
+        CModuleRTU::RaiseStatus(
+            m_module.Request(Command::kWriteChunk, payload, chunk, length, CModuleRTU::kStatusArea));
         offset += length;
         Report(m_module.Status(), offset < size ? VORNA_TRANSFER_MORE : VORNA_TRANSFER_LAST, percentOf(offset, size));
     }

@@ -599,7 +599,8 @@ SimReply SimCommandDispatcher::Gateway(const SimFrameView& request, SimRecordedR
     if (!whole || !inner->frame.Valid())
         return Payload(reply.U16(kStatusBadRequest));
     // Frames are not wrapped twice, and a pushed-frame acknowledgement has no reply to carry.
-    const SimReply answer = inner->frame.command == kCmdGateway ? Status(kStatusUnknownCommand) : Local(ViewOf(inner->frame));
+    const SimReply answer =
+        inner->frame.command == kCmdGateway ? Status(kStatusUnknownCommand) : Local(ViewOf(inner->frame));
     reply.U16(kStatusOk);
     if (answer.send && inner->frame.command != kCmdFirmwareProgress)
         reply.Append(EncodeFrame(inner->frame.sequence, inner->frame.command, answer.payload));

@@ -56,8 +56,8 @@ SimFrameHeader EncodeFrameHeader(std::uint16_t sequence, std::uint16_t command, 
 
 SimFrameTrailer EncodeFrameTrailer(const SimFrameHeader& header, std::span<const std::uint8_t> payload)
 {
-    const std::uint16_t crc = SimCrc16ModbusContinue(SimCrc16Modbus(header.data(), header.size()), payload.data(),
-                                                     payload.size());
+    const std::uint16_t crc =
+        SimCrc16ModbusContinue(SimCrc16Modbus(header.data(), header.size()), payload.data(), payload.size());
     return {static_cast<std::uint8_t>(crc), static_cast<std::uint8_t>(crc >> 8)};
 }
 
@@ -68,12 +68,8 @@ SimFrameView ViewOf(const SimFrame& frame)
 
 SimFrame CopyOf(const SimFrameView& view)
 {
-    return {view.magic,
-            view.frameId,
-            view.length,
-            view.sequence,
-            view.command,
-            Bytes(view.payload.begin(), view.payload.end()),
+    return {view.magic,    view.frameId, view.length,
+            view.sequence, view.command, Bytes(view.payload.begin(), view.payload.end()),
             view.crcOk};
 }
 
@@ -85,8 +81,7 @@ SimDecodeResult DecodeFrame(const std::uint8_t* data, std::size_t size, SimFrame
     return result;
 }
 
-SimDecodeResult DecodeFrameView(const std::uint8_t* data, std::size_t size, SimFrameView& frame,
-                                std::size_t& consumed)
+SimDecodeResult DecodeFrameView(const std::uint8_t* data, std::size_t size, SimFrameView& frame, std::size_t& consumed)
 {
     if (!MagicPrefixMatches(data, size))
         return SimDecodeResult::Unsynchronised;

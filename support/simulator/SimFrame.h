@@ -68,8 +68,7 @@ SimFrameTrailer EncodeFrameTrailer(const SimFrameHeader& header, std::span<const
 // Splits one frame off the front of data.
 SimDecodeResult DecodeFrame(const std::uint8_t* data, std::size_t size, SimFrame& frame, std::size_t& consumed);
 // The same without copying the payload: the view points into data.
-SimDecodeResult DecodeFrameView(const std::uint8_t* data, std::size_t size, SimFrameView& frame,
-                                std::size_t& consumed);
+SimDecodeResult DecodeFrameView(const std::uint8_t* data, std::size_t size, SimFrameView& frame, std::size_t& consumed);
 
 // Recomputes the CRC of a frame whose header or payload a test has patched.
 void RefreshCrc(Bytes& frame);

@@ -474,7 +474,8 @@ TEST(SimulatorSelfTest, ChunkRepliesSurviveAClientThatReadsLate)
     ASSERT_TRUE(client.connected());
     Bytes requests;
     for (std::uint32_t i = 0; i < kChunks; ++i) {
-        const Bytes request = Request(static_cast<std::uint16_t>(i), 30204, ReadChunkPayload(kType, i * kChunk, kChunk));
+        const Bytes request =
+            Request(static_cast<std::uint16_t>(i), 30204, ReadChunkPayload(kType, i * kChunk, kChunk));
         requests.insert(requests.end(), request.begin(), request.end());
     }
     client.Send(requests);
@@ -484,12 +485,8 @@ TEST(SimulatorSelfTest, ChunkRepliesSurviveAClientThatReadsLate)
         ASSERT_TRUE(reply) << "chunk " << i;
         ASSERT_TRUE(reply->Valid()) << "chunk " << i;
         EXPECT_EQ(reply->sequence, i);
-        const Bytes expected = SimByteWriter()
-                                   .U16(0)
-                                   .U8(0)
-                                   .U16(kChunk)
-                                   .Append(std::span(file.data() + i * kChunk, kChunk))
-                                   .Take();
+        const Bytes expected =
+            SimByteWriter().U16(0).U8(0).U16(kChunk).Append(std::span(file.data() + i * kChunk, kChunk)).Take();
         ASSERT_EQ(reply->payload, expected) << "chunk " << i;
     }
 }

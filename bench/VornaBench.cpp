@@ -1,10 +1,12 @@
-// File transfer through libvorna against the controller simulator on 127.0.0.1, beside a plain
-// stop-and-wait loop over a loopback socket pair that moves the same 4096-byte chunks with the
-// same request and reply sizes: with one request in flight, that loop is the most this protocol
-// can carry, and the library should reach at least 0.8 of it (of_loop: the median of five
-// alternating pairs, of_loop_min and of_loop_max beside it). Both sides do the same file work
-// inside the timed part: the loop reads the local file (upload) or creates and writes it
-// (download) in 64 KiB blocks, as the library does, so the ratio compares the transfers and not
+// File transfer through libvorna against the controller simulator on 127.0.0.1, beside two
+// stop-and-wait loops over a loopback socket pair that move the same 4096-byte chunks with the
+// same request and reply sizes. The plain loop is the most this protocol can carry with one
+// request in flight (of_loop: the library's rate over it, the median of alternating pairs, with
+// of_loop_min and of_loop_max). The checked loop also does the work no implementation can skip:
+// both ends compute and check the frame CRC, and the device end stores each uploaded chunk or
+// reads each downloaded one from its stored file (of_checked_loop). Every side does the same file
+// work inside the timed part: the loops read the local file (upload) or create and write it
+// (download) in 64 KiB blocks, as the library does, so the ratios compare the transfers and not
 // whether a file is touched. Also the digest throughput of the library's exports.
 
 #include "DeviceSimulator.h"
@@ -241,22 +243,75 @@ private:
     bool ok_ = true;
 };
 
+// What a loop does besides moving bytes.
+enum class LoopWork {
+    Plain,   // nothing: the bytes go as they are
+    Checked, // frame CRCs computed and checked at both ends, the device end stores or reads the data
+};
+
+// Writes the CRC of the frame's other bytes into its last two.
+void SealFrame(Bytes& frame)
+{
+    const std::uint16_t crc = pelsim::SimCrc16Modbus(frame.data(), frame.size() - kCrcSize);
+    frame[frame.size() - 2] = static_cast<std::uint8_t>(crc);
+    frame[frame.size() - 1] = static_cast<std::uint8_t>(crc >> 8);
+}
+
+bool FrameIsSealed(const Bytes& frame)
+{
+    const std::uint16_t crc = pelsim::SimCrc16Modbus(frame.data(), frame.size() - kCrcSize);
+    return frame[frame.size() - 2] == static_cast<std::uint8_t>(crc) &&
+           frame[frame.size() - 1] == static_cast<std::uint8_t>(crc >> 8);
+}
+
+// Where the checked loop's device end stores an upload: made and touched once, so its page
+// faults are not timed (the simulator's storage keeps its capacity likewise).
+Bytes& LoopDeviceStorage()
+{
+    static Bytes storage(kFileSize, 0);
+    return storage;
+}
+
+// The device end of a loop: answers each request of requestSize bytes with replySize bytes.
+// Checked, it keeps an uploaded file in storage and serves a download from it.
+void LoopDevice(int socket, std::size_t requestSize, std::size_t replySize, LoopWork work)
+{
+    const bool upload = requestSize > kChunk;
+    const bool checked = work == LoopWork::Checked;
+    Bytes request(requestSize), reply(replySize, 0);
+    const Bytes& stored = FileContent();
+    Bytes& storage = LoopDeviceStorage();
+    std::uint8_t* const chunkInRequest = request.data() + requestSize - kChunk - kCrcSize;
+    std::uint8_t* const chunkInReply = reply.data() + replySize - kChunk - kCrcSize;
+    for (std::size_t offset = 0; offset < kFileSize; offset += kChunk) {
+        if (!ReceiveAll(socket, request.data(), request.size()))
+            return;
+        if (checked) {
+            if (!FrameIsSealed(request))
+                return;
+            if (upload)
+                std::memcpy(storage.data() + offset, chunkInRequest, kChunk);
+            else
+                std::memcpy(chunkInReply, stored.data() + offset, kChunk);
+            SealFrame(reply);
+        }
+        if (!SendAll(socket, reply.data(), reply.size()))
+            return;
+    }
+}
+
 // Moves the file's worth of chunks with one request in flight; the peer answers each request of
 // requestSize bytes with replySize bytes. The upload reads file, the download creates it. Returns
-// MB/s, or nothing when the sockets or the file fail.
-std::optional<double> StopAndWaitRate(std::size_t requestSize, std::size_t replySize, const std::filesystem::path& file)
+// MB/s, or nothing when the sockets, the file or a check fail.
+std::optional<double> StopAndWaitRate(std::size_t requestSize, std::size_t replySize, const std::filesystem::path& file,
+                                      LoopWork work = LoopWork::Plain)
 {
     LoopbackPair pair;
     if (!pair.ok())
         return std::nullopt;
     const std::size_t passes = kFileSize / kChunk;
-    std::thread peer([&] {
-        Bytes request(requestSize), reply(replySize, 0);
-        for (std::size_t i = 0; i < passes; ++i)
-            if (!ReceiveAll(pair.server(), request.data(), request.size()) ||
-                !SendAll(pair.server(), reply.data(), reply.size()))
-                return;
-    });
+    const bool checked = work == LoopWork::Checked;
+    std::thread peer(LoopDevice, pair.server(), requestSize, replySize, work);
     const bool upload = requestSize > kChunk;
     Bytes request(requestSize, 0), reply(replySize);
     const auto start = Clock::now();
@@ -266,8 +321,11 @@ std::optional<double> StopAndWaitRate(std::size_t requestSize, std::size_t reply
         // The chunk goes into the request, or comes out of the reply, as the library's would.
         if (upload)
             std::memcpy(request.data() + requestSize - kChunk - kCrcSize, local.ChunkAt(i * kChunk), kChunk);
+        if (checked)
+            SealFrame(request);
         ok = SendAll(pair.client(), request.data(), request.size()) &&
              ReceiveAll(pair.client(), reply.data(), reply.size());
+        ok = ok && (!checked || FrameIsSealed(reply));
         if (ok && !upload)
             local.Append(reply.data() + replySize - kChunk - kCrcSize);
     }
@@ -287,15 +345,22 @@ double RateOf(double seconds)
     return double(kFileSize) / 1e6 / seconds;
 }
 
-// The library against the loop in alternating pairs (loop, then library, five times), so that a
-// passing load on the shared machine falls on both sides of a pair; the ratio of each pair is
-// reported as its median, with the lowest and highest.
-constexpr int kPairs = 5;
+// The library against the loops in alternating rounds (plain loop, checked loop, library), so
+// that a passing load on the shared machine falls on every side of a round; the ratios of the
+// rounds are reported as their median, with the lowest and highest.
+constexpr int kPairs = 7;
 
 double Median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
+}
+
+void ReportRatios(benchmark::State& state, const std::string& name, const std::vector<double>& ratios)
+{
+    state.counters[name] = Median(ratios);
+    state.counters[name + "_min"] = *std::min_element(ratios.begin(), ratios.end());
+    state.counters[name + "_max"] = *std::max_element(ratios.begin(), ratios.end());
 }
 
 // libraryRun: one whole transfer, untimed preparation included; returns its transfer time in
@@ -304,7 +369,8 @@ template <class LibraryRun>
 void ComparePairs(benchmark::State& state, std::size_t requestSize, std::size_t replySize,
                   const std::filesystem::path& loopFile, LibraryRun libraryRun)
 {
-    std::vector<double> libraryRates, loopRates, ratios;
+    std::vector<double> libraryRates, loopRates, checkedRates, ratios, checkedRatios;
+    LoopDeviceStorage();
     // One untimed run first: one-off costs (the simulator's first digest of the file, its storage
     // growing to the file's size) belong to neither side of a pair.
     if (!libraryRun())
@@ -312,8 +378,10 @@ void ComparePairs(benchmark::State& state, std::size_t requestSize, std::size_t 
     for (auto _ : state) {
         for (int pair = 0; pair < kPairs; ++pair) {
             const std::optional<double> loopRate = StopAndWaitRate(requestSize, replySize, loopFile);
-            if (!loopRate) {
-                state.SkipWithError("loopback socket pair or the loop's file failed");
+            const std::optional<double> checkedRate =
+                StopAndWaitRate(requestSize, replySize, loopFile, LoopWork::Checked);
+            if (!loopRate || !checkedRate) {
+                state.SkipWithError("loopback socket pair, a check or the loop's file failed");
                 return;
             }
             const std::optional<double> seconds = libraryRun();
@@ -321,19 +389,22 @@ void ComparePairs(benchmark::State& state, std::size_t requestSize, std::size_t 
                 return;
             libraryRates.push_back(RateOf(*seconds));
             loopRates.push_back(*loopRate);
+            checkedRates.push_back(*checkedRate);
             ratios.push_back(libraryRates.back() / *loopRate);
+            checkedRatios.push_back(libraryRates.back() / *checkedRate);
         }
     }
     state.SetBytesProcessed(static_cast<int64_t>(kFileSize * libraryRates.size()));
     state.counters["MB/s"] = Median(libraryRates);
     state.counters["loop_MB/s"] = Median(loopRates);
-    state.counters["of_loop"] = Median(ratios);
-    state.counters["of_loop_min"] = *std::min_element(ratios.begin(), ratios.end());
-    state.counters["of_loop_max"] = *std::max_element(ratios.begin(), ratios.end());
+    state.counters["checked_loop_MB/s"] = Median(checkedRates);
+    ReportRatios(state, "of_loop", ratios);
+    ReportRatios(state, "of_checked_loop", checkedRatios);
 }
 
-void BM_StopAndWaitLoop(benchmark::State& state, std::size_t requestSize, std::size_t replySize)
+void BM_StopAndWaitLoop(benchmark::State& state, std::size_t requestSize, std::size_t replySize, LoopWork work)
 {
+    LoopDeviceStorage();
     const bool upload = requestSize > kChunk;
     const auto file = TemporaryPath(upload ? "loop-upload.bin" : "loop-download.bin");
     if (upload && !WriteFile(file, FileContent())) {
@@ -342,9 +413,9 @@ void BM_StopAndWaitLoop(benchmark::State& state, std::size_t requestSize, std::s
     }
     std::optional<double> best;
     for (auto _ : state) {
-        const auto rate = StopAndWaitRate(requestSize, replySize, file);
+        const auto rate = StopAndWaitRate(requestSize, replySize, file, work);
         if (!rate) {
-            state.SkipWithError("loopback socket pair or the loop's file failed");
+            state.SkipWithError("loopback socket pair, a check or the loop's file failed");
             break;
         }
         best = std::max(best.value_or(0), *rate);
@@ -473,11 +544,19 @@ void BM_LibraryMd5FourCall(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK_CAPTURE(BM_StopAndWaitLoop, Upload, kWriteRequestSize, kWriteReplySize)
+BENCHMARK_CAPTURE(BM_StopAndWaitLoop, Upload, kWriteRequestSize, kWriteReplySize, LoopWork::Plain)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(3);
-BENCHMARK_CAPTURE(BM_StopAndWaitLoop, Download, kReadRequestSize, kReadReplySize)
+BENCHMARK_CAPTURE(BM_StopAndWaitLoop, Download, kReadRequestSize, kReadReplySize, LoopWork::Plain)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
+BENCHMARK_CAPTURE(BM_StopAndWaitLoop, CheckedUpload, kWriteRequestSize, kWriteReplySize, LoopWork::Checked)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
+BENCHMARK_CAPTURE(BM_StopAndWaitLoop, CheckedDownload, kReadRequestSize, kReadReplySize, LoopWork::Checked)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(3);

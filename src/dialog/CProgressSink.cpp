@@ -52,3 +52,22 @@ void SendProgressRetryNotice(int wParam)
         QMetaObject::invokeMethod(
             &sink, [&sink, wParam] { sink.DeliverRetryNotice(wParam); }, Qt::BlockingQueuedConnection);
 }
+
+void PostProgressMessage(quint32 value)
+{
+    CProgressSink& sink = CProgressSink::Instance();
+    if (QThread::currentThread() == sink.thread()) {
+        sink.Deliver(value);
+        return;
+    }
+    sink.latestPosted_ = value;
+    if (sink.postPending_.exchange(true))
+        return; // the event on its way takes the latest value
+    QMetaObject::invokeMethod(
+        &sink,
+        [&sink] {
+            sink.postPending_ = false;
+            sink.Deliver(sink.latestPosted_);
+        },
+        Qt::QueuedConnection);
+}

@@ -3,6 +3,8 @@
 #include "CCalibrationDlg.h"
 #include "CDeviceConnection.h"
 #include "CFwrUpdateDlg.h"
+#include "CProgressSink.h"
+#include "CToolProgressBarDlg.h" // the sink's window, complete for its inline accessors
 #include "CToolWorker.h"
 #include "DeviceDialogIds.h"
 #include "DeviceResultTexts.h"
@@ -21,8 +23,8 @@
 
 void DeviceTransferProgress(TransferStatus* status, int length)
 {
-    // Each value waits for the UI thread: a window needs no more than a few values a second, so
-    // passes in between are not shown. The last value and the questions always go through.
+    // A window needs no more than a few values a second, so passes in between are not shown. The
+    // last value and the questions wait for the UI thread; values on the way do not.
     using Clock = std::chrono::steady_clock;
     thread_local Clock::time_point lastShown;
     const auto now = Clock::now();
@@ -30,9 +32,12 @@ void DeviceTransferProgress(TransferStatus* status, int length)
         // The question whether to send the file again is a box: it is asked on the UI thread.
         CToolWorker::RunOn(QCoreApplication::instance(),
                            [status, length] { TransferStatusCallback(reinterpret_cast<quint8*>(status), length); });
-    } else if (status->status != VORNA_TRANSFER_MORE || now - lastShown >= kTransferProgressInterval) {
+    } else if (status->status != VORNA_TRANSFER_MORE) {
         lastShown = now;
         TransferStatusCallback(reinterpret_cast<quint8*>(status), length);
+    } else if (now - lastShown >= kTransferProgressInterval) {
+        lastShown = now;
+        PostProgressMessage(TransferProgressValue(status->status, status->percent));
     }
     // A worker asked to stop ends its transfer at this report.
     if (const std::atomic<bool>* cancel = CToolWorker::CurrentCancelFlag(); cancel && *cancel)

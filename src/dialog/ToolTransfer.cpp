@@ -333,7 +333,7 @@ void CToolBaseDlg::Complete()
 
 void CToolBaseDlg::SendNextProgress(int& stage, int& percent)
 {
-    SendProgressMessage(static_cast<quint32>(stage) * kStageUnit + static_cast<quint32>(percent));
+    PostProgressMessage(static_cast<quint32>(stage) * kStageUnit + static_cast<quint32>(percent));
     if (++percent > kPercentLimit) {
         percent = 0;
         ++stage;

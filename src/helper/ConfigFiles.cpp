@@ -82,16 +82,11 @@ SettingTriple ReadSettingTriple(const QString& section, const QString& key, cons
 
 bool SaveDeviceHistory(const QStringList& entries, int selectedIndex)
 {
-    const QString path = GetDeviceHistoryPath();
-    const QString section = QString::fromLatin1(kDeviceHistorySection);
-    // Every key is attempted even after a failure, so a partly writable file gets what it can.
-    bool written =
-        WritePrivateProfileString(section, QString::fromLatin1(kDeviceCountKey), QString::number(entries.size()), path);
-    written &= WritePrivateProfileString(section, QString::fromLatin1(kDeviceDefaultKey),
-                                         QString::number(selectedIndex), path);
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        const QString key = QString::fromLatin1(kDeviceEntryKeyPrefix) + QString::number(i);
-        written &= WritePrivateProfileString(section, key, entries[i], path);
-    }
-    return written;
+    QList<IniKeyValue> keys{{QString::fromLatin1(kDeviceCountKey), QString::number(entries.size())},
+                            {QString::fromLatin1(kDeviceDefaultKey), QString::number(selectedIndex)}};
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        keys.append({QString::fromLatin1(kDeviceEntryKeyPrefix) + QString::number(i), entries[i]});
+    // A history: one rewrite per call, none when nothing changed, and no wait for the disk.
+    return WritePrivateProfileStrings(QString::fromLatin1(kDeviceHistorySection), keys, GetDeviceHistoryPath(),
+                                      IniWrite::Unflushed);
 }

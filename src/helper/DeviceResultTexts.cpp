@@ -150,7 +150,7 @@ void TransferStatusCallback(quint8* status, int length)
     }
     const quint8 state = status[0];
     const quint8 percent = status[1];
-    SendProgressMessage((quint32(state) << 8) | percent);
+    SendProgressMessage(TransferProgressValue(state, percent));
     if (state != kTransferStateAlreadyComplete)
         return;
     const int answer =

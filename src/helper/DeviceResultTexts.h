@@ -49,6 +49,11 @@ inline constexpr const char* kOverwriteSameFileQuestion = "do you want to over w
 // holds the file, asks whether to send it again and writes the answer into the state byte.
 // Called on the device operations' worker threads.
 void TransferStatusCallback(quint8* status, int length);
+// The progress value of a transfer state and percent, as TransferStatusCallback sends it.
+inline quint32 TransferProgressValue(quint8 state, quint8 percent)
+{
+    return (quint32(state) << 8) | percent;
+}
 
 // Asks where to save the device information file and copies it there; a file the user agreed to
 // replace is replaced whole. False when cancelled or the copy failed.

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
 // UTF-8 bytes are handled as they are; the wide-character converters are not used. The parser is
 // instantiated here with our own name order, so its template bodies are compiled in this file.
@@ -19,6 +20,7 @@
 #include <optional>
 #include <string>
 
+#include <cstdio>
 #include <sys/stat.h>
 
 namespace {
@@ -169,6 +171,26 @@ bool writeBytes(const QString& path, const QByteArray& bytes)
     return false;
 }
 
+// Replaces the file in one step like writeBytes, without waiting for the disk.
+bool replaceUnflushed(const QString& path, const QByteArray& bytes)
+{
+    const QFileInfo target(path);
+    QTemporaryFile file(target.absoluteFilePath() + QStringLiteral(".XXXXXX"));
+    if (!file.open())
+        return writeBytes(path, bytes); // a writable file in a read-only folder
+    const QFileDevice::Permissions permissions = target.exists() ? QFile::permissions(path)
+                                                                 : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                                       QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    if (file.write(bytes) == bytes.size() && file.flush() && file.setPermissions(permissions) &&
+        std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) == 0) {
+        file.setAutoRemove(false);
+        return true;
+    }
+    TraceLog("%s:%d INI file %s cannot be written: %s", __FILE__, __LINE__, qUtf8Printable(path),
+             qUtf8Printable(file.errorString()));
+    return false;
+}
+
 bool fitsOnOneLine(const QString& text)
 {
     return !text.contains(u'\n') && !text.contains(u'\r');
@@ -229,16 +251,56 @@ public:
             files_.erase(path);
             return false;
         }
-        const QByteArray bytes = serialize(*entry);
-        if (bytes.isEmpty() || !writeBytes(path, bytes)) {
-            files_.erase(path); // the document no longer matches the file
+        return save(path, *entry, IniWrite::Flushed);
+    }
+
+    bool writeMany(const QString& path, const QString& section, const QList<IniKeyValue>& entries, IniWrite mode)
+    {
+        const QString sectionName = section.trimmed();
+        if (path.isEmpty())
             return false;
+        const std::lock_guard lock(mutex_);
+        CachedFile* entry = current(path);
+        if (!entry)
+            return false;
+        const QByteArray sectionBytes = sectionName.toUtf8();
+        bool all = true;
+        bool changed = false;
+        for (const IniKeyValue& item : entries) {
+            const QString keyName = item.key.trimmed();
+            if (!isWritableEntry(sectionName, keyName, item.value)) {
+                all = false;
+                continue;
+            }
+            const QByteArray key = keyName.toUtf8();
+            const QByteArray value = item.value.toUtf8();
+            const char* old = entry->document->GetValue(sectionBytes.constData(), key.constData(), nullptr);
+            if (old && value == old)
+                continue;
+            if (entry->document->SetValue(sectionBytes.constData(), key.constData(), value.constData()) < 0) {
+                files_.erase(path);
+                return false;
+            }
+            changed = true;
         }
-        entry->stamp = stampOf(path);
-        return true;
+        return (!changed || save(path, *entry, mode)) && all;
     }
 
 private:
+    // Writes the document to its file; on failure the cached copy is dropped.
+    bool save(const QString& path, CachedFile& entry, IniWrite mode)
+    {
+        const QByteArray bytes = serialize(entry);
+        const bool written =
+            !bytes.isEmpty() && (mode == IniWrite::Flushed ? writeBytes(path, bytes) : replaceUnflushed(path, bytes));
+        if (!written) {
+            files_.erase(path); // the document no longer matches the file
+            return false;
+        }
+        entry.stamp = stampOf(path);
+        return true;
+    }
+
     // The parsed file as it is on disk now; null when it cannot be read.
     CachedFile* current(const QString& path)
     {
@@ -289,4 +351,10 @@ int GetPrivateProfileInt(const QString& section, const QString& key, int default
 bool WritePrivateProfileString(const QString& section, const QString& key, const QString& value, const QString& path)
 {
     return cache().write(cacheKey(path), section, key, value);
+}
+
+bool WritePrivateProfileStrings(const QString& section, const QList<IniKeyValue>& entries, const QString& path,
+                                IniWrite mode)
+{
+    return cache().writeMany(cacheKey(path), section, entries, mode);
 }

@@ -5,7 +5,6 @@
 namespace {
 
 constexpr std::uint16_t kReflectedPolynomial = 0xA001u;
-constexpr std::uint16_t kInitialValue = 0xFFFFu;
 constexpr int kSlices = 16; // bytes folded per step: the CRC is on the path of every frame
 
 using Table = std::array<std::array<std::uint16_t, 256>, kSlices>;
@@ -33,7 +32,11 @@ constexpr Table kTables = makeTables();
 
 std::uint16_t Crc16Modbus(const std::uint8_t* data, std::size_t length)
 {
-    std::uint16_t crc = kInitialValue;
+    return Crc16ModbusContinue(kCrc16ModbusStart, data, length);
+}
+
+std::uint16_t Crc16ModbusContinue(std::uint16_t crc, const std::uint8_t* data, std::size_t length)
+{
     for (; length >= kSlices; length -= kSlices, data += kSlices) {
         std::uint16_t next = static_cast<std::uint16_t>(kTables[kSlices - 1][(crc ^ data[0]) & 0xFFu] ^
                                                         kTables[kSlices - 2][((crc >> 8) ^ data[1]) & 0xFFu]);

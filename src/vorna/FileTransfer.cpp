@@ -152,8 +152,9 @@ void CFileTransfer::WriteChunks(const CLocalFile& file, std::uint32_t start, con
         const std::uint16_t length = static_cast<std::uint16_t>(std::min<std::uint32_t>(kChunkSize, size - offset));
         const std::uint8_t* chunk = reader.At(offset, length);
         CPayloadWriter payload;
-        transferHeader(payload, target).U32(offset).U16(length).Name(target.remoteName).Bytes(chunk, length);
-        CModuleRTU::RaiseStatus(m_module.Request(Command::kWriteChunk, payload, CModuleRTU::kStatusArea));
+        transferHeader(payload, target).U32(offset).U16(length).Name(target.remoteName);
+        CModuleRTU::RaiseStatus(
+            m_module.Request(Command::kWriteChunk, payload, chunk, length, CModuleRTU::kStatusArea));
         offset += length;
         Report(m_module.Status(), offset < size ? VORNA_TRANSFER_MORE : VORNA_TRANSFER_LAST, percentOf(offset, size));
     }

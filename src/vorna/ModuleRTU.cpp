@@ -93,8 +93,14 @@ CModuleRTU::~CModuleRTU() = default;
 
 CReplyView CModuleRTU::Request(std::uint16_t command, const CPayloadWriter& payload, std::size_t area)
 {
-    const std::size_t length = m_rtu->SendCommand(command, payload.Data(), payload.Size(), m_reply.data(), area);
-    return CReplyView(m_reply.data(), length);
+    return Request(command, payload, nullptr, 0, area);
+}
+
+CReplyView CModuleRTU::Request(std::uint16_t command, const CPayloadWriter& payload, const std::uint8_t* data,
+                               std::size_t length, std::size_t area)
+{
+    const ReplyBytes reply = m_rtu->Send(command, {payload.Data(), payload.Size(), data, length}, area);
+    return CReplyView(reply.data, reply.length);
 }
 
 void CModuleRTU::CheckStatusZero(const CReplyView& reply)
@@ -446,10 +452,10 @@ void CModuleRTU::CheckDirectStatus(const CReplyView& reply)
 void CModuleRTU::SendCmdDirectly(std::uint16_t command, const std::uint8_t* payload, std::uint16_t length,
                                  std::uint8_t* reply, std::uint16_t& replyLength)
 {
-    const std::size_t received = m_rtu->SendCommand(command, payload, length, m_reply.data(), kListArea);
-    const CReplyView view(m_reply.data(), received);
-    Require(received >= kStatusSize, VORNA_RESULT_DIRECT_REFUSED);
-    std::memcpy(reply, m_reply.data(), received);
-    replyLength = static_cast<std::uint16_t>(received);
+    const ReplyBytes received = m_rtu->Send(command, {payload, length}, kListArea);
+    const CReplyView view(received.data, received.length);
+    Require(received.length >= kStatusSize, VORNA_RESULT_DIRECT_REFUSED);
+    std::memcpy(reply, received.data, received.length);
+    replyLength = static_cast<std::uint16_t>(received.length);
     CheckDirectStatus(view);
 }

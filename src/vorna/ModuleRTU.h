@@ -30,6 +30,9 @@ public:
 
     // Sends one request; the view lives until the next request of this connection.
     CReplyView Request(std::uint16_t command, const CPayloadWriter& payload, std::size_t area);
+    // The same with length bytes of data behind the payload, sent from where they lie.
+    CReplyView Request(std::uint16_t command, const CPayloadWriter& payload, const std::uint8_t* data,
+                       std::size_t length, std::size_t area);
 
     void TimeSync(const VornaSystemTime& time);
     void Restart();
@@ -87,5 +90,4 @@ private:
 
     TransferStatus m_status;
     std::unique_ptr<CRTUTCP> m_rtu;
-    std::array<std::uint8_t, VORNA_MAX_PAYLOAD> m_reply{};
 };

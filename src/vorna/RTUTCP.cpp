@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <sys/uio.h>
 
 namespace {
 
@@ -33,6 +34,46 @@ void copyOut(const std::uint8_t* from, std::size_t length, std::uint8_t* to, std
     }
 }
 
+ReplyBytes replyWithin(const std::uint8_t* data, std::size_t length, std::size_t capacity)
+{
+    Require(length <= capacity, VORNA_RESULT_BAD_REPLY);
+    return {data, length};
+}
+
+// Refuses a payload no frame can carry, or a piece that claims bytes without pointing at them.
+void requireSendable(const RequestPayload& payload)
+{
+    Require(payload.Size() <= Frame::kMaxPayload, VORNA_RESULT_INVALID_ARGUMENT);
+    if (payload.headLength > 0)
+        RequireArgument(payload.head);
+    if (payload.tailLength > 0)
+        RequireArgument(payload.tail);
+}
+
+FrameHeader headerOf(std::uint16_t sequence, std::uint16_t command, std::size_t payloadLength)
+{
+    FrameHeader header;
+    std::memcpy(header.data(), Frame::kMagic, sizeof Frame::kMagic);
+    WriteU16(header.data() + 4, Frame::kFrameId);
+    WriteU16(header.data() + Frame::kLengthOffset, static_cast<std::uint16_t>(payloadLength + Frame::kLengthBias));
+    WriteU16(header.data() + Frame::kSequenceOffset, sequence);
+    WriteU16(header.data() + Frame::kCommandOffset, command);
+    return header;
+}
+
+std::uint16_t crcOf(const FrameHeader& header, const RequestPayload& payload)
+{
+    std::uint16_t crc = Crc16Modbus(header.data(), header.size());
+    crc = Crc16ModbusContinue(crc, payload.head, payload.headLength);
+    return Crc16ModbusContinue(crc, payload.tail, payload.tailLength);
+}
+
+void copyPiece(std::uint8_t* to, const std::uint8_t* from, std::size_t length)
+{
+    if (length > 0)
+        std::memcpy(to, from, length);
+}
+
 std::size_t payloadLength(std::size_t frameSize)
 {
     return frameSize - kFrameOverhead;
@@ -53,17 +94,18 @@ void CRTUTCP::Abort()
 std::size_t CRTUTCP::BuildFrame(FrameBuffer& frame, std::uint16_t sequence, std::uint16_t command,
                                 const std::uint8_t* payload, std::size_t length)
 {
-    Require(length <= Frame::kMaxPayload, VORNA_RESULT_INVALID_ARGUMENT);
-    std::memcpy(frame.data(), Frame::kMagic, sizeof Frame::kMagic);
-    WriteU16(frame.data() + 4, Frame::kFrameId);
-    WriteU16(frame.data() + Frame::kLengthOffset, static_cast<std::uint16_t>(length + Frame::kLengthBias));
-    WriteU16(frame.data() + Frame::kSequenceOffset, sequence);
-    WriteU16(frame.data() + Frame::kCommandOffset, command);
-    if (length > 0) {
-        RequireArgument(payload);
-        std::memcpy(frame.data() + Frame::kHeaderSize, payload, length);
-    }
-    const std::size_t crcAt = Frame::kHeaderSize + length;
+    return BuildFrame(frame, sequence, command, RequestPayload{payload, length});
+}
+
+std::size_t CRTUTCP::BuildFrame(FrameBuffer& frame, std::uint16_t sequence, std::uint16_t command,
+                                const RequestPayload& payload)
+{
+    requireSendable(payload);
+    const FrameHeader header = headerOf(sequence, command, payload.Size());
+    std::memcpy(frame.data(), header.data(), header.size());
+    copyPiece(frame.data() + Frame::kHeaderSize, payload.head, payload.headLength);
+    copyPiece(frame.data() + Frame::kHeaderSize + payload.headLength, payload.tail, payload.tailLength);
+    const std::size_t crcAt = Frame::kHeaderSize + payload.Size();
     WriteU16(frame.data() + crcAt, Crc16Modbus(frame.data(), crcAt));
     return crcAt + Frame::kCrcSize;
 }
@@ -146,18 +188,23 @@ std::pair<std::size_t, std::size_t> CRTUTCP::InnerGatewayPayload(const std::uint
 }
 
 template <class Accept>
-std::size_t CRTUTCP::Exchange(const FrameBuffer& request, std::size_t requestLength, FrameBuffer& received,
-                              Accept accept)
+std::size_t CRTUTCP::Exchange(const FrameHeader& header, const RequestPayload& payload, Accept accept)
 {
     if (!m_inputSettled)
         m_socket->DiscardPendingInput();
     m_inputSettled = false;
     const CDeadline deadline(m_socket->TimeoutMs());
-    m_socket->SendAll(request.data(), requestLength, deadline);
+    std::uint8_t crc[Frame::kCrcSize];
+    WriteU16(crc, crcOf(header, payload));
+    iovec pieces[] = {{const_cast<std::uint8_t*>(header.data()), header.size()},
+                      {const_cast<std::uint8_t*>(payload.head), payload.headLength},
+                      {const_cast<std::uint8_t*>(payload.tail), payload.tailLength},
+                      {crc, sizeof crc}};
+    m_socket->SendAllGathered(pieces, std::size(pieces), deadline);
     std::size_t count = 0;
     for (;;) {
-        Require(count < received.size(), VORNA_RESULT_BAD_REPLY);
-        count += m_socket->ReceiveSome(received.data() + count, received.size() - count, deadline);
+        Require(count < m_received.size(), VORNA_RESULT_BAD_REPLY);
+        count += m_socket->ReceiveSome(m_received.data() + count, m_received.size() - count, deadline);
         if (accept(count)) {
             m_inputSettled = true;
             return count;
@@ -165,75 +212,68 @@ std::size_t CRTUTCP::Exchange(const FrameBuffer& request, std::size_t requestLen
     }
 }
 
-std::size_t CRTUTCP::SendCommand(std::uint16_t command, const std::uint8_t* payload, std::size_t length,
-                                 std::uint8_t* reply, std::size_t replyCapacity)
+ReplyBytes CRTUTCP::Send(std::uint16_t command, RequestPayload payload, std::size_t replyCapacity)
 {
     const bool restartsController = commandHasNoPayload(command);
     if (restartsController)
-        length = 0;
-    const std::size_t replyLength = SendRouted(command, payload, length, reply, replyCapacity);
+        payload = {};
+    const ReplyBytes reply = SendRouted(command, payload, replyCapacity);
     // The controller restarts or pushes its progress next: what follows may hold more than a reply.
     if (restartsController)
         m_inputSettled = false;
-    return replyLength;
+    return reply;
 }
 
-std::size_t CRTUTCP::SendRouted(std::uint16_t command, const std::uint8_t* payload, std::size_t length,
-                                std::uint8_t* reply, std::size_t replyCapacity)
+ReplyBytes CRTUTCP::SendRouted(std::uint16_t command, const RequestPayload& payload, std::size_t replyCapacity)
 {
     if (!m_gateway || command == Frame::kCommandGateway)
-        return SendDirect(command, payload, length, reply, replyCapacity);
+        return SendDirect(command, payload, replyCapacity);
 
     FrameBuffer inner;
-    const std::size_t innerLength = BuildFrame(inner, m_sequence, command, payload, length);
+    const std::size_t innerLength = BuildFrame(inner, m_sequence, command, payload);
     Require(Frame::kMacSize + innerLength <= Frame::kMaxPayload, VORNA_RESULT_INVALID_ARGUMENT);
     TakeSequence();
-    return SendByGateway(m_targetMac, inner.data(), innerLength, reply, replyCapacity);
+    return SendWrapped(m_targetMac, inner.data(), innerLength, replyCapacity);
 }
 
-std::size_t CRTUTCP::SendDirect(std::uint16_t command, const std::uint8_t* payload, std::size_t length,
-                                std::uint8_t* reply, std::size_t replyCapacity)
+ReplyBytes CRTUTCP::SendDirect(std::uint16_t command, const RequestPayload& payload, std::size_t replyCapacity)
 {
-    FrameBuffer request;
-    const std::size_t requestLength = BuildFrame(request, m_sequence, command, payload, length);
+    requireSendable(payload);
+    const FrameHeader header = headerOf(m_sequence, command, payload.Size());
     const FrameExpectation expected{TakeSequence(), command};
-    FrameBuffer answer;
     std::size_t total = 0;
-    Exchange(request, requestLength, answer, [&](std::size_t count) {
-        total = CheckDirectReply(answer.data(), count, expected);
+    Exchange(header, payload, [&](std::size_t count) {
+        total = CheckDirectReply(m_received.data(), count, expected);
         return total != 0;
     });
-    const std::size_t replyLength = payloadLength(total);
-    copyOut(answer.data() + Frame::kHeaderSize, replyLength, reply, replyCapacity);
-    return replyLength;
+    return replyWithin(m_received.data() + Frame::kHeaderSize, payloadLength(total), replyCapacity);
 }
 
 std::size_t CRTUTCP::SendByGateway(const MacAddress& mac, const std::uint8_t* frame, std::size_t frameLength,
                                    std::uint8_t* reply, std::size_t replyCapacity)
 {
+    const ReplyBytes answer = SendWrapped(mac, frame, frameLength, replyCapacity);
+    copyOut(answer.data, answer.length, reply, replyCapacity);
+    return answer.length;
+}
+
+ReplyBytes CRTUTCP::SendWrapped(const MacAddress& mac, const std::uint8_t* frame, std::size_t frameLength,
+                                std::size_t replyCapacity)
+{
     Require(frameLength <= Frame::kMaxPayload - Frame::kMacSize, VORNA_RESULT_INVALID_ARGUMENT);
-    std::array<std::uint8_t, Frame::kMaxPayload> wrapped;
-    std::memcpy(wrapped.data(), mac.data(), mac.size());
-    if (frameLength > 0) {
-        RequireArgument(frame);
-        std::memcpy(wrapped.data() + mac.size(), frame, frameLength);
-    }
-    FrameBuffer request;
-    const std::size_t requestLength =
-        BuildFrame(request, m_sequence, Frame::kCommandGateway, wrapped.data(), mac.size() + frameLength);
+    const RequestPayload wrapped{mac.data(), mac.size(), frame, frameLength};
+    requireSendable(wrapped);
+    const FrameHeader header = headerOf(m_sequence, Frame::kCommandGateway, wrapped.Size());
     const std::uint16_t sequence = TakeSequence();
 
-    FrameBuffer answer;
-    FrameBuffer joined;
     std::size_t joinedLength = 0;
-    Exchange(request, requestLength, answer, [&](std::size_t count) {
-        const auto result = JoinGatewayReply(answer.data(), count, sequence, joined);
+    Exchange(header, wrapped, [&](std::size_t count) {
+        const auto result = JoinGatewayReply(m_received.data(), count, sequence, m_joined);
         joinedLength = result.value_or(0);
         return result.has_value();
     });
-    const auto [offset, length] = InnerGatewayPayload(joined.data(), joinedLength, mac);
-    copyOut(joined.data() + offset, length, reply, replyCapacity);
-    return length;
+    const auto [offset, length] = InnerGatewayPayload(m_joined.data(), joinedLength, mac);
+    return replyWithin(m_joined.data() + offset, length, replyCapacity);
 }
 
 std::size_t CRTUTCP::ReceivePushedFrame(std::uint8_t* payload, std::size_t capacity)

@@ -33,6 +33,7 @@ constexpr std::size_t kMacSize = 6;
 } // namespace Frame
 
 using FrameBuffer = std::array<std::uint8_t, Frame::kBufferSize>;
+using FrameHeader = std::array<std::uint8_t, Frame::kHeaderSize>;
 using MacAddress = std::array<std::uint8_t, Frame::kMacSize>;
 
 // What a reply frame must carry to answer a request.
@@ -42,15 +43,30 @@ struct FrameExpectation {
     bool matchSequence = true;
 };
 
+// A request payload in two pieces that are sent from where they lie: the fields the caller laid
+// out, then bytes kept in place (a file chunk), so neither is copied into a frame first.
+struct RequestPayload {
+    const std::uint8_t* head = nullptr;
+    std::size_t headLength = 0;
+    const std::uint8_t* tail = nullptr;
+    std::size_t tailLength = 0;
+    std::size_t Size() const { return headLength + tailLength; }
+};
+
+// A reply payload inside the frame layer's receive buffer: valid until the next request.
+struct ReplyBytes {
+    const std::uint8_t* data;
+    std::size_t length;
+};
+
 class CRTUTCP {
 public:
     explicit CRTUTCP(std::unique_ptr<CVornaSockEIO> socket);
     ~CRTUTCP();
 
-    // Sends one request and copies the reply payload (at most replyCapacity bytes, else 2004)
-    // to reply; returns its length. With the gateway on, the request travels inside 30700.
-    std::size_t SendCommand(std::uint16_t command, const std::uint8_t* payload, std::size_t length, std::uint8_t* reply,
-                            std::size_t replyCapacity);
+    // Sends one request and gives back its reply payload where it arrived (at most replyCapacity
+    // bytes, else 2004). With the gateway on, the request travels inside 30700.
+    ReplyBytes Send(std::uint16_t command, RequestPayload payload, std::size_t replyCapacity);
     // Wraps a complete frame for the controller with the given MAC into 30700 and gives back the
     // inner reply payload.
     std::size_t SendByGateway(const MacAddress& mac, const std::uint8_t* frame, std::size_t frameLength,
@@ -76,6 +92,8 @@ public:
     // refused (VORNA_RESULT_INVALID_ARGUMENT).
     static std::size_t BuildFrame(FrameBuffer& frame, std::uint16_t sequence, std::uint16_t command,
                                   const std::uint8_t* payload, std::size_t length);
+    static std::size_t BuildFrame(FrameBuffer& frame, std::uint16_t sequence, std::uint16_t command,
+                                  const RequestPayload& payload);
     // Checks the frame that begins at bytes, of which available have arrived: the header once it
     // is in, the CRC once the frame is complete. Returns 0 while bytes are missing, else the
     // frame's size (bytes behind it are not looked at). Raises 2004.
@@ -94,13 +112,14 @@ public:
 
 private:
     std::uint16_t TakeSequence() { return m_sequence++; }
-    std::size_t SendRouted(std::uint16_t command, const std::uint8_t* payload, std::size_t length, std::uint8_t* reply,
+    ReplyBytes SendRouted(std::uint16_t command, const RequestPayload& payload, std::size_t replyCapacity);
+    ReplyBytes SendDirect(std::uint16_t command, const RequestPayload& payload, std::size_t replyCapacity);
+    ReplyBytes SendWrapped(const MacAddress& mac, const std::uint8_t* frame, std::size_t frameLength,
                            std::size_t replyCapacity);
-    std::size_t SendDirect(std::uint16_t command, const std::uint8_t* payload, std::size_t length, std::uint8_t* reply,
-                           std::size_t replyCapacity);
-    // Sends a built frame and receives until accept reports a complete reply; returns its size.
+    // Sends header, payload and CRC, then receives into m_received until accept reports a
+    // complete reply; returns its size.
     template <class Accept>
-    std::size_t Exchange(const FrameBuffer& request, std::size_t requestLength, FrameBuffer& received, Accept accept);
+    std::size_t Exchange(const FrameHeader& header, const RequestPayload& payload, Accept accept);
 
     bool m_gateway = false;
     // True while the last request ended with its whole reply and nothing else can be on its way:
@@ -109,4 +128,7 @@ private:
     std::unique_ptr<CVornaSockEIO> m_socket;
     std::uint16_t m_sequence = 0;
     MacAddress m_targetMac{};
+    // Replies are checked and read where they arrive: no copy between the socket and the caller.
+    FrameBuffer m_received;
+    FrameBuffer m_joined; // a gateway reply's payloads, joined
 };

@@ -12,6 +12,7 @@
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/time.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 namespace {
@@ -145,6 +146,40 @@ void CVornaSockEIO::SendAll(const std::uint8_t* data, std::size_t length, const 
         const int error = errno;
         if (result == 0 || !isRetryable(error))
             RaiseBroken();
+        if (error != EINTR)
+            WaitFor(POLLOUT, deadline);
+    }
+}
+
+void CVornaSockEIO::SendAllGathered(iovec* pieces, std::size_t count, const CDeadline& deadline)
+{
+    Require(m_socket != -1, VORNA_RESULT_CONNECTION);
+    for (;;) {
+        while (count > 0 && pieces->iov_len == 0) {
+            ++pieces;
+            --count;
+        }
+        if (count == 0)
+            return;
+        Require(!deadline.Expired(), VORNA_RESULT_TIMEOUT);
+        msghdr message{};
+        message.msg_iov = pieces;
+        message.msg_iovlen = count;
+        const ssize_t result = ::sendmsg(m_socket, &message, MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (result > 0) {
+            for (auto sent = static_cast<std::size_t>(result); sent > 0; ++pieces, --count) {
+                const std::size_t taken = std::min(sent, pieces->iov_len);
+                pieces->iov_base = static_cast<std::uint8_t*>(pieces->iov_base) + taken;
+                pieces->iov_len -= taken;
+                sent -= taken;
+                if (pieces->iov_len > 0)
+                    break;
+            }
+            continue;
+        }
+        const int error = errno;
+        if (result == 0 || !isRetryable(error))
+            Raise(VORNA_RESULT_CONNECTION);
         if (error != EINTR)
             WaitFor(POLLOUT, deadline);
     }

@@ -12,6 +12,7 @@
 #include <mutex>
 #include <string>
 
+struct iovec;
 struct sockaddr_in;
 
 class CVornaSockEIO {
@@ -27,6 +28,10 @@ public:
 
     // Sends every byte: 2001 when the deadline passes, 2005 when the send fails.
     void SendAll(const std::uint8_t* data, std::size_t length, const CDeadline& deadline);
+    // As SendAll for the pieces in order, in one system call when the socket takes them all, so
+    // a frame is sent from where its parts lie without being copied together first. The pieces
+    // themselves are used up (advanced past what was sent).
+    void SendAllGathered(iovec* pieces, std::size_t count, const CDeadline& deadline);
     // Receives at least one byte, at most capacity: 2001, 2005 (also when the peer closed).
     std::size_t ReceiveSome(std::uint8_t* buffer, std::size_t capacity, const CDeadline& deadline);
     // Throws away whatever has already arrived, so a late or broken reply cannot spoil the next one.

@@ -532,7 +532,7 @@ Handler FindHandler(std::uint16_t command)
 
 } // namespace
 
-SimReply SimCommandDispatcher::Dispatch(const SimFrame& request, SimRecordedRequest& record)
+SimReply SimCommandDispatcher::Dispatch(const SimFrameView& request, SimRecordedRequest& record)
 {
     if (request.command == kCmdFirmwareProgress) {
         state_.With([](SimDeviceData& d) { ++d.pushAcknowledgements; });
@@ -543,9 +543,9 @@ SimReply SimCommandDispatcher::Dispatch(const SimFrame& request, SimRecordedRequ
     return Local(request);
 }
 
-SimReply SimCommandDispatcher::Local(const SimFrame& request)
+SimReply SimCommandDispatcher::Local(const SimFrameView& request)
 {
-    SimByteReader reader(request.payload);
+    SimByteReader reader(request.payload.data(), request.payload.size());
     return state_.With([&](SimDeviceData& d) {
         if (auto transfer = FileCommand(request.command, reader, d))
             return Payload(std::move(*transfer));
@@ -573,9 +573,9 @@ std::optional<Bytes> SimCommandDispatcher::FileCommand(std::uint16_t command, Si
     }
 }
 
-SimReply SimCommandDispatcher::Gateway(const SimFrame& request, SimRecordedRequest& record)
+SimReply SimCommandDispatcher::Gateway(const SimFrameView& request, SimRecordedRequest& record)
 {
-    SimByteReader reader(request.payload);
+    SimByteReader reader(request.payload.data(), request.payload.size());
     const SimMac mac = ReadMac(reader);
     const Bytes innerBytes = reader.Rest();
     SimByteWriter reply;
@@ -599,7 +599,8 @@ SimReply SimCommandDispatcher::Gateway(const SimFrame& request, SimRecordedReque
     if (!whole || !inner->frame.Valid())
         return Payload(reply.U16(kStatusBadRequest));
     // Frames are not wrapped twice, and a pushed-frame acknowledgement has no reply to carry.
-    const SimReply answer = inner->frame.command == kCmdGateway ? Status(kStatusUnknownCommand) : Local(inner->frame);
+    const SimReply answer =
+        inner->frame.command == kCmdGateway ? Status(kStatusUnknownCommand) : Local(ViewOf(inner->frame));
     reply.U16(kStatusOk);
     if (answer.send && inner->frame.command != kCmdFirmwareProgress)
         reply.Append(EncodeFrame(inner->frame.sequence, inner->frame.command, answer.payload));

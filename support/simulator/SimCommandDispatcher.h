@@ -65,11 +65,11 @@ public:
     explicit SimCommandDispatcher(SimDeviceState& state) : state_(state) {}
 
     // The reply to a valid request frame; fills the gateway fields of record for 30700.
-    SimReply Dispatch(const SimFrame& request, SimRecordedRequest& record);
+    SimReply Dispatch(const SimFrameView& request, SimRecordedRequest& record);
 
 private:
-    SimReply Gateway(const SimFrame& request, SimRecordedRequest& record);
-    SimReply Local(const SimFrame& request);
+    SimReply Gateway(const SimFrameView& request, SimRecordedRequest& record);
+    SimReply Local(const SimFrameView& request);
     std::optional<Bytes> FileCommand(std::uint16_t command, SimByteReader& request, SimDeviceData& data);
 
     SimDeviceState& state_;

@@ -5,6 +5,7 @@
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/time.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 namespace pelsim {
@@ -42,6 +43,7 @@ void SimConnection::QueuePush(std::uint16_t command, Bytes payload)
 {
     std::lock_guard lock(pushMutex_);
     pushes_.push_back({Clock::now(), command, std::move(payload)});
+    pushesQueued_ = true;
 }
 
 void SimConnection::Drop()
@@ -89,9 +91,9 @@ bool SimConnection::HandleInput(Bytes& buffer, std::size_t& used)
     std::size_t start = 0;
     bool keep = true;
     while (keep && start < used) {
-        SimFrame frame;
+        SimFrameView frame;
         std::size_t consumed = 0;
-        const auto result = DecodeFrame(buffer.data() + start, used - start, frame, consumed);
+        const auto result = DecodeFrameView(buffer.data() + start, used - start, frame, consumed);
         if (result == SimDecodeResult::NeedMore)
             break;
         if (result == SimDecodeResult::Unsynchronised) {
@@ -102,7 +104,7 @@ bool SimConnection::HandleInput(Bytes& buffer, std::size_t& used)
             log_.Add(std::move(garbage));
             return false;
         }
-        keep = HandleRequest(std::move(frame), buffer.data() + start, consumed);
+        keep = HandleRequest(frame, buffer.data() + start, consumed);
         start += consumed;
     }
     // What is left is less than one frame, so the buffer always has room for the next receive.
@@ -111,26 +113,29 @@ bool SimConnection::HandleInput(Bytes& buffer, std::size_t& used)
     return keep;
 }
 
-bool SimConnection::HandleRequest(SimFrame frame, const std::uint8_t* raw, std::size_t rawSize)
+bool SimConnection::HandleRequest(const SimFrameView& frame, const std::uint8_t* raw, std::size_t rawSize)
 {
+    // The frame is copied only for a log that keeps it.
+    const bool recording = log_.enabled();
     SimRecordedRequest record;
     record.connection = id_;
-    if (log_.enabled())
+    if (recording) {
         record.raw.assign(raw, raw + rawSize);
+        record.frame = CopyOf(frame);
+    }
     record.decoded = true;
-    record.frame = std::move(frame);
-    const std::uint16_t sequence = record.frame.sequence;
-    const std::uint16_t command = record.frame.command;
-    if (!record.frame.Valid()) {
+    if (!frame.Valid()) {
         // A corrupt frame is dropped unanswered, as a device on a noisy line would.
-        log_.Add(std::move(record));
+        if (recording)
+            log_.Add(std::move(record));
         return true;
     }
-    SimReply reply = dispatcher_.Dispatch(record.frame, record);
-    log_.Add(std::move(record));
+    SimReply reply = dispatcher_.Dispatch(frame, record);
+    if (recording)
+        log_.Add(std::move(record));
     if (!reply.send)
         return true;
-    if (!SendFrame(sequence, command, std::move(reply.payload), faults_.Take(command, false)))
+    if (!SendFrame(frame.sequence, frame.command, std::move(reply.payload), faults_.Take(frame.command, false)))
         return false;
     SchedulePushes(reply.pushAfter, reply.pushInterval);
     return true;
@@ -158,10 +163,22 @@ bool SimConnection::SendFrame(std::uint16_t sequence, std::uint16_t command, Byt
             break;
         }
     }
-    const Bytes frame = EncodeFaultyFrame(fault ? &*fault : nullptr, sequence, command, payload);
-    const bool sent = fault && fault->kind == SimFaultKind::ByteByByte ? SendByteByByte(frame, fault->value)
-                                                                       : SendAll(frame.data(), frame.size());
-    return sent && !(fault && fault->closeAfter);
+    if (!fault)
+        return SendPlainFrame(sequence, command, payload);
+    const Bytes frame = EncodeFaultyFrame(&*fault, sequence, command, payload);
+    const bool sent = fault->kind == SimFaultKind::ByteByByte ? SendByteByByte(frame, fault->value)
+                                                              : SendAll(frame.data(), frame.size());
+    return sent && !fault->closeAfter;
+}
+
+bool SimConnection::SendPlainFrame(std::uint16_t sequence, std::uint16_t command, const Bytes& payload)
+{
+    SimFrameHeader header = EncodeFrameHeader(sequence, command, payload.size());
+    SimFrameTrailer trailer = EncodeFrameTrailer(header, payload);
+    iovec pieces[] = {{header.data(), header.size()},
+                      {const_cast<std::uint8_t*>(payload.data()), payload.size()},
+                      {trailer.data(), trailer.size()}};
+    return SendAllGathered(pieces, std::size(pieces));
 }
 
 bool SimConnection::SendByteByByte(const Bytes& frame, std::uint32_t microsecondsBetween)
@@ -181,17 +198,20 @@ bool SimConnection::SendPushed(std::uint16_t command, Bytes payload)
 
 void SimConnection::SchedulePushes(const std::vector<SimFirmwareProgress>& frames, std::chrono::milliseconds interval)
 {
+    if (frames.empty())
+        return;
     std::lock_guard lock(pushMutex_);
     auto due = Clock::now();
     for (const auto& progress : frames) {
         due += interval;
         pushes_.push_back({due, kCmdFirmwareProgress, ProgressPayload(progress)});
     }
+    pushesQueued_ = true;
 }
 
 bool SimConnection::SendDuePushes()
 {
-    for (;;) {
+    while (pushesQueued_) {
         ScheduledPush push;
         {
             std::lock_guard lock(pushMutex_);
@@ -199,6 +219,7 @@ bool SimConnection::SendDuePushes()
                 return true;
             push = std::move(pushes_.front());
             pushes_.pop_front();
+            pushesQueued_ = !pushes_.empty();
         }
         if (!SendPushed(push.command, std::move(push.payload)))
             return false;
@@ -207,6 +228,8 @@ bool SimConnection::SendDuePushes()
 
 int SimConnection::MillisecondsToNextPush()
 {
+    if (!pushesQueued_)
+        return kIdleTickMilliseconds;
     std::lock_guard lock(pushMutex_);
     if (pushes_.empty())
         return kIdleTickMilliseconds;
@@ -217,24 +240,51 @@ int SimConnection::MillisecondsToNextPush()
 
 bool SimConnection::SendAll(const std::uint8_t* data, std::size_t size)
 {
-    while (size > 0) {
+    iovec piece{const_cast<std::uint8_t*>(data), size};
+    return SendAllGathered(&piece, 1);
+}
+
+bool SimConnection::SendAllGathered(iovec* pieces, std::size_t count)
+{
+    for (;;) {
+        while (count > 0 && pieces->iov_len == 0) {
+            ++pieces;
+            --count;
+        }
+        if (count == 0)
+            return true;
         // Try first: a reply normally fits the socket buffer, and waiting only when it does not
         // saves a poll per reply.
-        const ssize_t sent = ::send(socket_, data, size, MSG_NOSIGNAL | MSG_DONTWAIT);
+        msghdr message{};
+        message.msg_iov = pieces;
+        message.msg_iovlen = count;
+        const ssize_t sent = ::sendmsg(socket_, &message, MSG_NOSIGNAL | MSG_DONTWAIT);
         if (sent > 0) {
-            data += sent;
-            size -= static_cast<std::size_t>(sent);
+            for (auto left = static_cast<std::size_t>(sent); left > 0;) {
+                const std::size_t taken = std::min(left, pieces->iov_len);
+                pieces->iov_base = static_cast<std::uint8_t*>(pieces->iov_base) + taken;
+                pieces->iov_len -= taken;
+                left -= taken;
+                if (pieces->iov_len == 0) {
+                    ++pieces;
+                    --count;
+                }
+            }
             continue;
         }
         if (sent == 0 || (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR))
             return false;
-        pollfd fds[2] = {{socket_, POLLOUT, 0}, {stopFd_, POLLIN, 0}};
-        if (::poll(fds, 2, -1) < 0 && errno != EINTR)
-            return false;
-        if (fds[1].revents != 0 || (fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)) != 0)
+        if (!WaitUntilWritable())
             return false;
     }
-    return true;
+}
+
+bool SimConnection::WaitUntilWritable()
+{
+    pollfd fds[2] = {{socket_, POLLOUT, 0}, {stopFd_, POLLIN, 0}};
+    if (::poll(fds, 2, -1) < 0 && errno != EINTR)
+        return false;
+    return fds[1].revents == 0 && (fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)) == 0;
 }
 
 } // namespace pelsim

@@ -12,6 +12,8 @@
 #include <mutex>
 #include <thread>
 
+struct iovec;
+
 namespace pelsim {
 
 class SimConnection {
@@ -44,13 +46,18 @@ private:
     void Run();
     // False when the connection has to end.
     bool HandleInput(Bytes& buffer, std::size_t& used);
-    bool HandleRequest(SimFrame frame, const std::uint8_t* raw, std::size_t rawSize);
+    bool HandleRequest(const SimFrameView& frame, const std::uint8_t* raw, std::size_t rawSize);
     bool SendFrame(std::uint16_t sequence, std::uint16_t command, Bytes payload, const std::optional<SimFault>& fault);
+    // A frame without a fault, sent from its pieces: the payload is not copied into a frame.
+    bool SendPlainFrame(std::uint16_t sequence, std::uint16_t command, const Bytes& payload);
     bool SendPushed(std::uint16_t command, Bytes payload);
     bool SendDuePushes();
     void SchedulePushes(const std::vector<SimFirmwareProgress>& frames, std::chrono::milliseconds interval);
     int MillisecondsToNextPush();
     bool SendAll(const std::uint8_t* data, std::size_t size);
+    bool SendAllGathered(iovec* pieces, std::size_t count);
+    // Waits until the socket takes more; false when it failed or the simulator stops.
+    bool WaitUntilWritable();
     bool SendByteByByte(const Bytes& frame, std::uint32_t microsecondsBetween);
 
     const int id_;
@@ -62,6 +69,8 @@ private:
     std::uint16_t pushSequence_ = 0;
     std::mutex pushMutex_;
     std::deque<ScheduledPush> pushes_;
+    // Mirrors !pushes_.empty(), so a request with nothing queued costs no lock and no clock reading.
+    std::atomic<bool> pushesQueued_{false};
     std::atomic<bool> stopping_{false};
     std::atomic<bool> finished_{false};
     std::thread thread_;

@@ -42,7 +42,11 @@ std::uint16_t StepByte(std::uint16_t crc, std::uint8_t byte)
 
 std::uint16_t SimCrc16Modbus(const std::uint8_t* data, std::size_t length)
 {
-    std::uint16_t crc = kInitialValue;
+    return SimCrc16ModbusContinue(kInitialValue, data, length);
+}
+
+std::uint16_t SimCrc16ModbusContinue(std::uint16_t crc, const std::uint8_t* data, std::size_t length)
+{
     for (; length >= kSlices; data += kSlices, length -= kSlices) {
         const std::uint16_t low = static_cast<std::uint16_t>(crc ^ (data[0] | data[1] << 8));
         std::uint16_t next =

@@ -8,5 +8,7 @@
 namespace pelsim {
 
 std::uint16_t SimCrc16Modbus(const std::uint8_t* data, std::size_t length);
+// Goes on from the CRC of the bytes before data (a frame sent in pieces).
+std::uint16_t SimCrc16ModbusContinue(std::uint16_t crc, const std::uint8_t* data, std::size_t length);
 
 } // namespace pelsim

@@ -6,10 +6,13 @@ void SimFaultPlan::Arm(std::optional<std::uint16_t> command, SimFault fault, int
 {
     std::lock_guard lock(mutex_);
     rules_.push_back({command, std::move(fault), times, skip});
+    armed_ = true;
 }
 
 std::optional<SimFault> SimFaultPlan::Take(std::uint16_t command, bool pushed)
 {
+    if (!armed_)
+        return std::nullopt;
     std::lock_guard lock(mutex_);
     for (auto rule = rules_.begin(); rule != rules_.end(); ++rule) {
         const bool matches = rule->command ? *rule->command == command : !pushed;
@@ -22,6 +25,7 @@ std::optional<SimFault> SimFaultPlan::Take(std::uint16_t command, bool pushed)
         SimFault fault = rule->fault;
         if (rule->times != kAlways && --rule->times <= 0)
             rules_.erase(rule);
+        armed_ = !rules_.empty();
         return fault;
     }
     return std::nullopt;
@@ -31,6 +35,7 @@ void SimFaultPlan::Clear()
 {
     std::lock_guard lock(mutex_);
     rules_.clear();
+    armed_ = false;
 }
 
 } // namespace pelsim

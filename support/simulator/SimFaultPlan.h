@@ -4,6 +4,7 @@
 
 #include "SimFault.h"
 
+#include <atomic>
 #include <cstdint>
 #include <list>
 #include <mutex>
@@ -30,6 +31,8 @@ private:
     };
     std::mutex mutex_;
     std::list<Rule> rules_;
+    // Mirrors !rules_.empty(): a reply with no fault armed takes no lock.
+    std::atomic<bool> armed_{false};
 };
 
 } // namespace pelsim

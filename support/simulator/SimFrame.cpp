@@ -3,6 +3,8 @@
 #include "SimByteReader.h"
 #include "SimCrc16.h"
 
+#include <algorithm>
+
 namespace pelsim {
 namespace {
 
@@ -39,7 +41,47 @@ Bytes EncodeFrame(std::uint16_t sequence, std::uint16_t command, const Bytes& pa
     return frame;
 }
 
+SimFrameHeader EncodeFrameHeader(std::uint16_t sequence, std::uint16_t command, std::size_t payloadSize)
+{
+    SimByteWriter writer(kFrameHeaderSize);
+    writer.U32(kFrameMagic)
+        .U16(kFrameId)
+        .U16(static_cast<std::uint16_t>(payloadSize + kLengthOverhead))
+        .U16(sequence)
+        .U16(command);
+    SimFrameHeader header;
+    std::copy(writer.bytes().begin(), writer.bytes().end(), header.begin());
+    return header;
+}
+
+SimFrameTrailer EncodeFrameTrailer(const SimFrameHeader& header, std::span<const std::uint8_t> payload)
+{
+    const std::uint16_t crc =
+        SimCrc16ModbusContinue(SimCrc16Modbus(header.data(), header.size()), payload.data(), payload.size());
+    return {static_cast<std::uint8_t>(crc), static_cast<std::uint8_t>(crc >> 8)};
+}
+
+SimFrameView ViewOf(const SimFrame& frame)
+{
+    return {frame.magic, frame.frameId, frame.length, frame.sequence, frame.command, frame.payload, frame.crcOk};
+}
+
+SimFrame CopyOf(const SimFrameView& view)
+{
+    return {view.magic,    view.frameId, view.length,
+            view.sequence, view.command, Bytes(view.payload.begin(), view.payload.end()),
+            view.crcOk};
+}
+
 SimDecodeResult DecodeFrame(const std::uint8_t* data, std::size_t size, SimFrame& frame, std::size_t& consumed)
+{
+    SimFrameView view;
+    const SimDecodeResult result = DecodeFrameView(data, size, view, consumed);
+    frame = CopyOf(view); // also the header fields read before a frame turned out incomplete
+    return result;
+}
+
+SimDecodeResult DecodeFrameView(const std::uint8_t* data, std::size_t size, SimFrameView& frame, std::size_t& consumed)
 {
     if (!MagicPrefixMatches(data, size))
         return SimDecodeResult::Unsynchronised;
@@ -56,8 +98,9 @@ SimDecodeResult DecodeFrame(const std::uint8_t* data, std::size_t size, SimFrame
         return SimDecodeResult::NeedMore;
     frame.sequence = header.U16();
     frame.command = header.U16();
-    frame.payload = header.Take(total - kFrameHeaderSize - kFrameCrcSize);
-    const std::uint16_t crc = header.U16();
+    const std::size_t payloadSize = total - kFrameHeaderSize - kFrameCrcSize;
+    frame.payload = std::span(data + kFrameHeaderSize, payloadSize);
+    const std::uint16_t crc = static_cast<std::uint16_t>(data[total - 2] | data[total - 1] << 8);
     frame.crcOk = crc == SimCrc16Modbus(data, total - kFrameCrcSize);
     consumed = total;
     return SimDecodeResult::Complete;

@@ -4,8 +4,10 @@
 
 #include "SimByteWriter.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 namespace pelsim {
 
@@ -33,6 +35,22 @@ struct SimFrame {
     bool Valid() const { return magic == kFrameMagic && frameId == kFrameId && crcOk; }
 };
 
+// A frame read where it lies in the receive buffer: the payload is not copied.
+struct SimFrameView {
+    std::uint32_t magic = 0;
+    std::uint16_t frameId = 0;
+    std::uint16_t length = 0;
+    std::uint16_t sequence = 0;
+    std::uint16_t command = 0;
+    std::span<const std::uint8_t> payload;
+    bool crcOk = false;
+    bool Valid() const { return magic == kFrameMagic && frameId == kFrameId && crcOk; }
+};
+
+SimFrameView ViewOf(const SimFrame& frame);
+// The owning copy a request log keeps.
+SimFrame CopyOf(const SimFrameView& view);
+
 enum class SimDecodeResult {
     NeedMore,       // not a whole frame yet
     Complete,       // frame and consumed are set
@@ -41,8 +59,16 @@ enum class SimDecodeResult {
 
 Bytes EncodeFrame(std::uint16_t sequence, std::uint16_t command, const Bytes& payload);
 
+// What goes in front of a payload and behind it, for a frame sent from its pieces.
+using SimFrameHeader = std::array<std::uint8_t, kFrameHeaderSize>;
+using SimFrameTrailer = std::array<std::uint8_t, kFrameCrcSize>;
+SimFrameHeader EncodeFrameHeader(std::uint16_t sequence, std::uint16_t command, std::size_t payloadSize);
+SimFrameTrailer EncodeFrameTrailer(const SimFrameHeader& header, std::span<const std::uint8_t> payload);
+
 // Splits one frame off the front of data.
 SimDecodeResult DecodeFrame(const std::uint8_t* data, std::size_t size, SimFrame& frame, std::size_t& consumed);
+// The same without copying the payload: the view points into data.
+SimDecodeResult DecodeFrameView(const std::uint8_t* data, std::size_t size, SimFrameView& frame, std::size_t& consumed);
 
 // Recomputes the CRC of a frame whose header or payload a test has patched.
 void RefreshCrc(Bytes& frame);

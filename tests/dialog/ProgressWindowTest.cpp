@@ -127,6 +127,36 @@ TEST_F(ProgressWindowTest, AWorkersValueArrivesBeforeItGoesOn)
     EXPECT_EQ(status(dialog), QStringLiteral("File transfer : 33%"));
 }
 
+// Values on the way do not hold a worker up while the UI thread is busy (opening or painting a
+// window); the window then shows the latest of them, and a value sent behind them still comes last.
+TEST_F(ProgressWindowTest, PostedValuesDoNotWaitAndKeepTheirOrder)
+{
+    CToolProgressBarDlg dialog(ProgressMode::FileTransfer);
+    ASSERT_TRUE(dialog.Create());
+    QList<int> shown;
+    QObject::connect(dialog.item<QProgressBar>(kProgressBar), &QProgressBar::valueChanged,
+                     [&](int value) { shown.append(value); });
+    std::atomic<bool> posted{false};
+    std::atomic<bool> sent{false};
+    std::thread worker([&] {
+        for (quint32 percent : {10u, 20u, 30u})
+            PostProgressMessage(percent);
+        posted = true;
+        SendProgressMessage(40);
+        sent = true;
+    });
+    QElapsedTimer clock;
+    clock.start();
+    while (!posted && clock.elapsed() < 5000)
+        std::this_thread::sleep_for(1ms); // no events handled meanwhile
+    EXPECT_TRUE(posted) << "the worker waited for the UI thread";
+    EXPECT_TRUE(shown.isEmpty());
+    while (!sent)
+        QCoreApplication::processEvents();
+    worker.join();
+    EXPECT_EQ(shown, (QList<int>{30, 40}));
+}
+
 TEST_F(ProgressWindowTest, ValuesWithoutAWindowAreLost)
 {
     {

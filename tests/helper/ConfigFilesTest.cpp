@@ -5,8 +5,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtGlobal>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -132,6 +135,33 @@ TEST_F(DeviceHistoryTest, ShorterHistoryLeavesTheOlderEntriesBeyondCount)
     } cases[] = {{"Count", "1"}, {"Default", "0"}, {"Device_0", "x"}, {"Device_1", "b"}, {"Device_2", "c"}};
     for (const auto& c : cases)
         EXPECT_EQ(value(c.key), QString::fromUtf8(c.expected)) << c.key;
+}
+
+// Identity of the file on disk: a rewrite replaces it with a new one.
+ino_t inodeOf(const QString& path)
+{
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
+}
+
+TEST_F(DeviceHistoryTest, RewritesOnlyWhenSomethingChangedAndKeepsThePermissions)
+{
+    const QString path = GetDeviceHistoryPath();
+    ASSERT_TRUE(SaveDeviceHistory({"a", "b"}, 1));
+    const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    ASSERT_TRUE(QFile::setPermissions(path, ownerOnly));
+    const ino_t first = inodeOf(path);
+
+    ASSERT_TRUE(SaveDeviceHistory({"a", "b"}, 1));
+    EXPECT_EQ(inodeOf(path), first) << "the same history leaves the file alone";
+
+    ASSERT_TRUE(SaveDeviceHistory({"a", "c"}, 0));
+    EXPECT_NE(inodeOf(path), first) << "a changed history replaces the file";
+    EXPECT_EQ(readFile(path), QByteArray("[DeviceHistory]\nCount=2\nDefault=0\nDevice_0=a\nDevice_1=c\n"));
+    EXPECT_EQ(QFile::permissions(path) & 0x7077, ownerOnly) << "owner, group and others as they were";
+    const QStringList leftovers =
+        QFileInfo(path).dir().entryList({QFileInfo(path).fileName() + QStringLiteral(".*")}, QDir::Files);
+    EXPECT_TRUE(leftovers.isEmpty()) << qPrintable(leftovers.join(u' '));
 }
 
 TEST_F(DeviceHistoryTest, ReportsAnEntryThatCannotBeWritten)

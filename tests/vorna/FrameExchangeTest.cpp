@@ -1,12 +1,16 @@
 // Requests as they travel over a real loopback socket: their exact bytes, sequence numbers, the
 // scrambled login and the acknowledgement of pushed progress frames.
 
+#include "SockEIO.h"
 #include "VornaTestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/uio.h>
+
 #include <atomic>
 #include <mutex>
+#include <thread>
 
 namespace {
 
@@ -54,6 +58,31 @@ TEST(FrameExchangeTest, CommandsWithoutPayloadDropWhatTheCallerPasses)
     });
     EXPECT_EQ(sent.size(), 14u);
     EXPECT_EQ(ReadLe16(sent, 6), 6u);
+}
+
+// A frame is sent from its pieces. Far more than the socket buffers hold goes out in partial
+// sends that end inside pieces and on their borders; the peer must get every byte once, in order.
+TEST(FrameExchangeTest, GatheredSendSurvivesPartialSends)
+{
+    const Bytes pieces[] = {PatternBytes(12, 1), PatternBytes(3u << 20, 2), Bytes{}, PatternBytes(4099, 3),
+                            PatternBytes(2, 4)};
+    Bytes expected;
+    for (const Bytes& piece : pieces)
+        expected = expected + piece;
+    Bytes received;
+    RawServer server([&](RawPeer& peer) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50)); // the sender meets a full buffer
+        received = peer.ReadBytes(expected.size());
+    });
+    CVornaSockEIO socket(kTimeoutMs, std::string());
+    socket.Connect(kLoopback, server.port());
+    std::vector<iovec> gathered;
+    for (const Bytes& piece : pieces)
+        gathered.push_back({const_cast<std::uint8_t*>(piece.data()), piece.size()});
+    EXPECT_NO_THROW(socket.SendAllGathered(gathered.data(), gathered.size(), CDeadline(kTimeoutMs)));
+    server.Join();
+    EXPECT_EQ(received.size(), expected.size());
+    EXPECT_TRUE(received == expected);
 }
 
 class SequenceTest : public SimulatorTest {};

@@ -40,6 +40,18 @@ TEST(FrameTest, Crc16MatchesTheModbusCheckValue)
     EXPECT_EQ(Crc16Modbus(nullptr, 0), 0xFFFF);
 }
 
+// A frame sent from its pieces is checked piece by piece: every split gives the CRC of the whole.
+TEST(FrameTest, Crc16GoesOnAcrossPieces)
+{
+    const Bytes data = PatternBytes(4110, 9);
+    const std::uint16_t whole = Crc16Modbus(data.data(), data.size());
+    for (std::size_t split :
+         {std::size_t{0}, std::size_t{1}, std::size_t{12}, std::size_t{17}, std::size_t{4096}, data.size()}) {
+        const std::uint16_t first = Crc16Modbus(data.data(), split);
+        EXPECT_EQ(Crc16ModbusContinue(first, data.data() + split, data.size() - split), whole) << "split at " << split;
+    }
+}
+
 TEST(FrameTest, Crc16AgreesWithTheBitwiseFormAtEveryLength)
 {
     const auto bitwise = [](const Bytes& data) {

@@ -18,7 +18,9 @@
 #include <chrono>
 #include <cstring>
 #include <optional>
+#include <span>
 #include <string>
+#include <thread>
 #include <utility>
 
 using namespace pelsim;
@@ -454,4 +456,37 @@ TEST(SimulatorSelfTest, GatewayAnswersTheWrappedFrame)
     ASSERT_EQ(recorded.size(), 1u);
     ASSERT_TRUE(recorded[0].inner);
     EXPECT_EQ(recorded[0].inner->command(), 30004);
+}
+
+// Replies go out from their pieces. A client that asks for many chunks at once and reads them
+// late makes the simulator meet a full socket buffer in the middle of replies; every reply must
+// still arrive whole, in order, with the bytes of its chunk.
+TEST(SimulatorSelfTest, ChunkRepliesSurviveAClientThatReadsLate)
+{
+    constexpr std::uint8_t kType = 6;
+    constexpr std::uint16_t kChunk = 4096;
+    constexpr std::uint32_t kChunks = 300;
+    DeviceSimulator sim;
+    sim.SetRecording(false);
+    const Bytes file = Pattern(kChunk * kChunks);
+    sim.SetFile(kType, file);
+    RawClient client(sim.port());
+    ASSERT_TRUE(client.connected());
+    Bytes requests;
+    for (std::uint32_t i = 0; i < kChunks; ++i) {
+        const Bytes request =
+            Request(static_cast<std::uint16_t>(i), 30204, ReadChunkPayload(kType, i * kChunk, kChunk));
+        requests.insert(requests.end(), request.begin(), request.end());
+    }
+    client.Send(requests);
+    std::this_thread::sleep_for(100ms);
+    for (std::uint32_t i = 0; i < kChunks; ++i) {
+        const auto reply = client.ReceiveFrame();
+        ASSERT_TRUE(reply) << "chunk " << i;
+        ASSERT_TRUE(reply->Valid()) << "chunk " << i;
+        EXPECT_EQ(reply->sequence, i);
+        const Bytes expected =
+            SimByteWriter().U16(0).U8(0).U16(kChunk).Append(std::span(file.data() + i * kChunk, kChunk)).Take();
+        ASSERT_EQ(reply->payload, expected) << "chunk " << i;
+    }
 }

@@ -91,6 +91,14 @@ Bytes RawPeer::ReadFrame(std::chrono::milliseconds timeout)
     return frame;
 }
 
+Bytes RawPeer::ReadBytes(std::size_t length, std::chrono::milliseconds timeout)
+{
+    Bytes bytes(length);
+    if (!ReadExactly(bytes.data(), length, std::chrono::steady_clock::now() + timeout))
+        return {};
+    return bytes;
+}
+
 void RawPeer::Send(const Bytes& bytes)
 {
     ::send(m_socket, bytes.data(), bytes.size(), MSG_NOSIGNAL);

@@ -63,6 +63,8 @@ public:
     explicit RawPeer(int socket) : m_socket(socket) {}
     // One whole frame as sent (header, payload, CRC); empty when none arrived in time.
     Bytes ReadFrame(std::chrono::milliseconds timeout = std::chrono::milliseconds(kTimeoutMs));
+    // Exactly length bytes; empty when they did not arrive in time.
+    Bytes ReadBytes(std::size_t length, std::chrono::milliseconds timeout = std::chrono::milliseconds(kTimeoutMs));
     void Send(const Bytes& bytes);
 
 private:

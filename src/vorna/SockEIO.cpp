@@ -154,6 +154,7 @@ void CVornaSockEIO::SendAll(const std::uint8_t* data, std::size_t length, const 
 void CVornaSockEIO::SendAllGathered(iovec* pieces, std::size_t count, const CDeadline& deadline)
 {
     Require(m_socket != -1, VORNA_RESULT_CONNECTION);
+    Require(!m_aborted, VORNA_RESULT_CANCELLED);
     for (;;) {
         while (count > 0 && pieces->iov_len == 0) {
             ++pieces;
@@ -179,7 +180,7 @@ void CVornaSockEIO::SendAllGathered(iovec* pieces, std::size_t count, const CDea
         }
         const int error = errno;
         if (result == 0 || !isRetryable(error))
-            Raise(VORNA_RESULT_CONNECTION);
+            RaiseBroken();
         if (error != EINTR)
             WaitFor(POLLOUT, deadline);
     }

@@ -167,8 +167,8 @@ void CMainFrame::OnCreateClient(PropertyPageFactory pageFactory)
     propertyForm_->SetDeviceForm(deviceForm_);
     propertyForm_->SetLogForm(logForm_);
     propertyForm_->SetMainFrame(this);
+    // The pages are made when the first of them is shown: a batch save never shows one.
     propertyForm_->SetPageFactory(std::move(pageFactory));
-    propertyForm_->InitPages();
     connect(deviceForm_, &CDeviceForm::treeChanged, this, &CMainFrame::UpdateCommandStates);
 
     const QScreen* shownOn = screen() ? screen() : QGuiApplication::primaryScreen();

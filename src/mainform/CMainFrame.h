@@ -225,6 +225,9 @@ private:
     QString projectPath_;
     QString profilePath_;
     QString lastDeviceIP_;
+    // Set while the batch save closes the frame right after its save: nothing can have edited
+    // the project since.
+    bool closingAfterBatchSave_ = false;
     QHash<int, QString> commandTexts_; // menu texts of menu 128, for the toolbar's tips
     std::array<QLabel*, kLockKeyIndicatorCount> lockKeyIndicators_{};
 };

@@ -22,6 +22,7 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopedValueRollback>
 #include <QTemporaryDir>
 
 #include <new>
@@ -230,7 +231,9 @@ void CMainFrame::OnFileSaveAs()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (!IsProjectEmpty() && PromptSaveProject(LanguagePack::String(kStringSaveChanges)) != IDYES) {
+    // Comparing would write the whole project once more; the changed flag is enough right after a save.
+    const bool savedUnchanged = closingAfterBatchSave_ && model_ && !model_->IsModified();
+    if (!IsProjectEmpty() && !savedUnchanged && PromptSaveProject(LanguagePack::String(kStringSaveChanges)) != IDYES) {
         event->ignore();
         return;
     }
@@ -293,6 +296,7 @@ bool CMainFrame::BatchSave(const QStringList& arguments)
                                             : SaveProjectTo(outputPath, SaveNaming::FromFileName, true);
     if (!saved)
         return false;
+    const QScopedValueRollback closing(closingAfterBatchSave_, true);
     close();
     return true;
 }

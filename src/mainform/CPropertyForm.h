@@ -1,7 +1,8 @@
 #pragma once
-// The property pane, upper right in the main window: it creates every property page once, keeps
-// them for its whole life and shows at most one, the page whose form id is that of the node
-// selected in the device tree. Pages reach the model, the log pane and the tree through it.
+// The property pane, upper right in the main window: it creates every property page once, when
+// the first page is to be shown, keeps them for its whole life and shows at most one, the page
+// whose form id is that of the node selected in the device tree. Pages reach the model, the log
+// pane and the tree through it.
 
 #include "CFormBase.h"
 #include "IPageHost.h"

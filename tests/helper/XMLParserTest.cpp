@@ -201,8 +201,9 @@ TEST_F(XMLParserTest, ReadChildAttributeReadsWhatFindChildAndGetAttributeRead)
         const bool found =
             root->ReadChildAttribute(QString::fromUtf8(c.child), QString::fromUtf8(c.attribute), value);
         EXPECT_EQ(found, c.found) << c.child << ' ' << c.attribute;
-        if (found)
+        if (found) {
             EXPECT_EQ(value, c.value) << c.child;
+        }
         EXPECT_EQ(Label(root->NextChild()), QString::fromUtf8(c.cursorAfter)) << c.child << ' ' << c.attribute;
     }
 }

@@ -422,9 +422,9 @@ void CMainFrame::RunLaunchAction(const LaunchAction& action)
         OnOpenCommandLineProject(action.path);
         break;
     case LaunchAction::Kind::BatchSave:
-        // Unattended: a failure ends the program with its own code instead of waiting for a user.
-        if (!OnBatchSave(action.arguments))
-            QCoreApplication::exit(kExitBatchSaveFailed);
+        // Unattended: the program ends with the outcome's code instead of waiting for a user (a
+        // frame never shown does not end it by closing).
+        QCoreApplication::exit(OnBatchSave(action.arguments) ? kExitBatchSaveDone : kExitBatchSaveFailed);
         break;
     }
 }

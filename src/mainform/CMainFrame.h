@@ -51,6 +51,7 @@ public:
     static constexpr const char* kLatestProjectKey = "LatestProject";
     // What the batch save ends the program with when it could not do its work.
     static constexpr int kExitBatchSaveFailed = 2;
+    static constexpr int kExitBatchSaveDone = 0;
 
     // The property pages come from the factory; without one, every form id shows a placeholder.
     explicit CMainFrame(PropertyPageFactory pageFactory = {}, QWidget* parent = nullptr);

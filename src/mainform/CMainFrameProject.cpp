@@ -289,7 +289,11 @@ bool CMainFrame::BatchSave(const QStringList& arguments)
     }
     EmptyProject();
     SetProjectTitle(QString());
-    if (projectPath.isEmpty() || !LoadProject(projectPath, 0))
+    if (projectPath.isEmpty()) {
+        ShowMessageBox(FormatLangString(kStringCannotLoad, projectPath), MB_OK | MB_ICONERROR);
+        return false;
+    }
+    if (!LoadProject(projectPath, 0))
         return false;
     ProjectOpened(projectPath, false);
     const bool saved = outputPath.isEmpty() ? SaveProjectTo(projectPath, SaveNaming::Keep, true)

@@ -45,7 +45,8 @@ public:
     void InitPages();
     // Creates the pages of the page table once; later calls do nothing.
     void CreatePropertyPage();
-    // Shows the page of the node (creating the pages first when needed), hiding the others.
+    // Shows the page of the node (creating the pages first when needed), hiding the others; nothing
+    // while the pane belongs to a frame that is not shown.
     void SelectNodePage(const TreeNodeInfo& node);
     void HideAllPages();
     // Every page takes the project model anew, in creation order.

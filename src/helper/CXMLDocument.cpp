@@ -60,7 +60,7 @@ int CXMLDocument::LoadFile(const QString& path)
                        QStringLiteral("%1 at byte %2").arg(QString::fromUtf8(result.description())).arg(result.offset));
         return kXMLParseError;
     }
-    m_root = NewElement(m_document.document_element());
+    m_root = ElementOf(m_document.document_element());
     if (!m_root) {
         TraceFileError("load", path, QStringLiteral("no root element"));
         return kXMLParseError;
@@ -70,7 +70,7 @@ int CXMLDocument::LoadFile(const QString& path)
 
 void CXMLDocument::CreateRoot(const QString& name)
 {
-    m_root = NewElement(m_document.append_child(name.toUtf8().constData()));
+    m_root = ElementOf(m_document.append_child(name.toUtf8().constData()));
 }
 
 int CXMLDocument::SaveFile(const QString& path)
@@ -103,9 +103,14 @@ Wrapper* CXMLDocument::NewWrapper(Arguments&&... arguments)
         .new_object<Wrapper>(std::forward<Arguments>(arguments)...);
 }
 
-CXMLElement* CXMLDocument::NewElement(pugi::xml_node node)
+CXMLElement* CXMLDocument::ElementOf(pugi::xml_node node)
 {
-    return node ? NewWrapper<CXMLElement>(node, *this) : nullptr;
+    if (!node)
+        return nullptr;
+    CXMLElement*& element = m_elements[node.internal_object()];
+    if (!element)
+        element = NewWrapper<CXMLElement>(node, *this);
+    return element;
 }
 
 CXMLAttribute* CXMLDocument::NewAttribute(pugi::xml_attribute attribute)

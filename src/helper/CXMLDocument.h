@@ -6,6 +6,7 @@
 #include "CXMLElement.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 
 #include <pugixml.hpp>
@@ -24,9 +25,11 @@ public:
     int SaveFile(const QString& path);
 
     CXMLElement* Root() const { return m_root; }
-    // New wrappers, kept until the document goes; null for an empty handle. Each element and
-    // attribute gets one: CXMLElement asks only where it links the wrapper in.
-    CXMLElement* NewElement(pugi::xml_node node);
+    // The element's one wrapper, made on first use and kept until the document goes; null for an
+    // empty handle.
+    CXMLElement* ElementOf(pugi::xml_node node);
+    // A new attribute wrapper, kept likewise; null for an empty handle. Each attribute gets one:
+    // CXMLElement asks only where it links the wrapper in.
     CXMLAttribute* NewAttribute(pugi::xml_attribute attribute);
 
 private:
@@ -38,5 +41,6 @@ private:
     // Wrappers are trivially destructible and live exactly as long as the document: they come
     // from growing blocks that are freed together.
     std::pmr::monotonic_buffer_resource m_wrapperMemory;
+    QHash<pugi::xml_node_struct*, CXMLElement*> m_elements;
     CXMLElement* m_root = nullptr;
 };

@@ -5,9 +5,9 @@
 
 #include <QAnyStringView>
 #include <QUtf8StringView>
+#include <QVarLengthArray>
 
 #include <cstring>
-#include <vector>
 
 namespace {
 
@@ -24,7 +24,7 @@ pugi::xml_node ElementOrNextElement(pugi::xml_node node)
     return node;
 }
 
-// Compared without converting either side: attribute look-ups run for every value a reader reads.
+// Compared without converting either side: look-ups run for every value a reader reads.
 bool HasName(const char* utf8Name, QStringView name)
 {
     return QAnyStringView::equal(QUtf8StringView(utf8Name), name);
@@ -35,6 +35,30 @@ bool HasName(pugi::xml_node element, const QByteArray& utf8Name)
 {
     return std::strcmp(element.name(), utf8Name.constData()) == 0;
 }
+
+// Names and values are short and mostly ASCII: converted on the stack rather than into a new
+// block for every element and attribute written.
+class Utf8Text {
+public:
+    explicit Utf8Text(const QString& text)
+    {
+        for (const QChar character : text) {
+            if (character.unicode() >= 0x80) {
+                const QByteArray converted = text.toUtf8();
+                m_bytes.clear();
+                m_bytes.append(converted.constData(), converted.size());
+                break;
+            }
+            m_bytes.append(static_cast<char>(character.unicode()));
+        }
+        m_bytes.append('\0');
+    }
+    const char* c_str() const { return m_bytes.constData(); }
+
+private:
+    static constexpr qsizetype kInlineBytes = 128;
+    QVarLengthArray<char, kInlineBytes> m_bytes;
+};
 
 struct ElementNamed {
     const QByteArray& utf8Name;
@@ -53,11 +77,11 @@ QString CXMLElement::GetName()
 
 void CXMLElement::SetAttribute(const QString& name, const QString& value)
 {
-    const QByteArray utf8Name = name.toUtf8();
-    pugi::xml_attribute attribute = m_node.attribute(utf8Name.constData());
+    const Utf8Text utf8Name(name);
+    pugi::xml_attribute attribute = m_node.attribute(utf8Name.c_str());
     if (!attribute)
-        attribute = m_node.append_attribute(utf8Name.constData());
-    attribute.set_value(value.toUtf8().constData());
+        attribute = m_node.append_attribute(utf8Name.c_str());
+    attribute.set_value(Utf8Text(value).c_str());
 }
 
 IXMLAttribute* CXMLElement::FirstAttribute()
@@ -85,50 +109,60 @@ IXMLAttribute* CXMLElement::GetAttribute(const QString& name)
 
 IXMLElement* CXMLElement::AddChild(const QString& name)
 {
-    m_node.append_child(name.toUtf8().constData());
-    return LastChildWrapper();
+    return m_document->ElementOf(m_node.append_child(Utf8Text(name).c_str()));
 }
 
 IXMLElement* CXMLElement::FirstChild()
 {
-    m_childCursor = FirstChildWrapper();
-    return m_childCursor;
+    m_childCursor = ElementOrNextElement(m_node.first_child());
+    return m_document->ElementOf(m_childCursor);
 }
 
 IXMLElement* CXMLElement::NextChild()
 {
-    // A null cursor (walk not started, or past the last child) stays null.
+    // A null cursor (walk not started, or past the last child) stays null; the next sibling is
+    // asked anew, so children appended since join the walk.
     if (m_childCursor)
-        m_childCursor = m_childCursor->NextSiblingWrapper();
-    return m_childCursor;
+        m_childCursor = ElementOrNextElement(m_childCursor.next_sibling());
+    return m_document->ElementOf(m_childCursor);
 }
 
 IXMLElement* CXMLElement::FindChild(const QString& name)
 {
-    const QByteArray utf8Name = name.toUtf8();
-    for (CXMLElement* child = FirstChildWrapper(); child; child = child->NextSiblingWrapper()) {
-        if (HasName(child->m_node, utf8Name)) {
+    return m_document->ElementOf(FindChildNode(name));
+}
+
+bool CXMLElement::ReadChildAttribute(const QString& childName, const QString& attributeName, QString& value)
+{
+    const pugi::xml_node child = FindChildNode(childName);
+    for (pugi::xml_attribute attribute = child.first_attribute(); attribute; attribute = attribute.next_attribute()) {
+        if (HasName(attribute.name(), attributeName)) {
+            value = QString::fromUtf8(attribute.value());
+            return true;
+        }
+    }
+    return false;
+}
+
+void CXMLElement::AddChildWithAttribute(const QString& childName, const QString& attributeName, const QString& value)
+{
+    pugi::xml_node child = m_node.append_child(Utf8Text(childName).c_str());
+    child.append_attribute(Utf8Text(attributeName).c_str()).set_value(Utf8Text(value).c_str());
+}
+
+pugi::xml_node CXMLElement::FindChildNode(const QString& name)
+{
+    for (pugi::xml_node child = ElementOrNextElement(m_node.first_child()); child;
+         child = ElementOrNextElement(child.next_sibling())) {
+        if (HasName(child.name(), name)) {
             m_childCursor = child;
             return child;
         }
     }
     // Depth-first in document order; no direct child matched, so a match is deeper. It is no
     // child of this element, so the cursor stays where it was.
-    return DescendantWrapper(m_node.find_node(ElementNamed{utf8Name}));
-}
-
-CXMLElement* CXMLElement::FirstChildWrapper()
-{
-    if (!m_firstChild)
-        m_firstChild = m_document->NewElement(ElementOrNextElement(m_node.first_child()));
-    return m_firstChild;
-}
-
-CXMLElement* CXMLElement::NextSiblingWrapper()
-{
-    if (!m_nextSibling)
-        m_nextSibling = m_document->NewElement(ElementOrNextElement(m_node.next_sibling()));
-    return m_nextSibling;
+    const QByteArray utf8Name = name.toUtf8();
+    return m_node.find_node(ElementNamed{utf8Name});
 }
 
 CXMLAttribute* CXMLElement::FirstAttributeWrapper()
@@ -136,35 +170,4 @@ CXMLAttribute* CXMLElement::FirstAttributeWrapper()
     if (!m_firstAttribute)
         m_firstAttribute = m_document->NewAttribute(m_node.first_attribute());
     return m_firstAttribute;
-}
-
-CXMLElement* CXMLElement::LastChildWrapper()
-{
-    CXMLElement* child = m_lastKnownChild ? m_lastKnownChild : FirstChildWrapper();
-    while (child && child->NextSiblingWrapper())
-        child = child->m_nextSibling;
-    m_lastKnownChild = child;
-    return child;
-}
-
-CXMLElement* CXMLElement::ChildWrapper(pugi::xml_node child)
-{
-    CXMLElement* wrapper = FirstChildWrapper();
-    while (wrapper && wrapper->m_node != child)
-        wrapper = wrapper->NextSiblingWrapper();
-    return wrapper;
-}
-
-CXMLElement* CXMLElement::DescendantWrapper(pugi::xml_node descendant)
-{
-    if (!descendant)
-        return nullptr;
-    // The path from this element down, then each step's wrapper through its parent's.
-    std::vector<pugi::xml_node> path;
-    for (pugi::xml_node node = descendant; node != m_node; node = node.parent())
-        path.push_back(node);
-    CXMLElement* wrapper = this;
-    for (auto step = path.rbegin(); step != path.rend() && wrapper; ++step)
-        wrapper = wrapper->ChildWrapper(*step);
-    return wrapper;
 }

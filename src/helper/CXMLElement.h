@@ -1,9 +1,9 @@
 #pragma once
 // An element of a document held by CXMLDocument, with its child and attribute cursors.
 //
-// Wrappers are made on first use and linked like the tree itself: an element's wrapper is made
-// only as its parent's first child or as its previous sibling's next one, so every element has
-// exactly one wrapper and finding it needs no lookup table.
+// The document makes one wrapper per element, on first use, and finds it again by its node; the
+// readers' and writers' value calls (ReadChildAttribute, AddChildWithAttribute) reach an
+// element without one, so a file's many value elements cost no wrapper.
 
 #include "IXMLParser.h"
 
@@ -25,23 +25,18 @@ public:
     IXMLElement* FirstChild() override;
     IXMLElement* NextChild() override;
     IXMLElement* FindChild(const QString& name) override;
+    bool ReadChildAttribute(const QString& childName, const QString& attributeName, QString& value) override;
+    void AddChildWithAttribute(const QString& childName, const QString& attributeName, const QString& value) override;
 
 private:
-    // Links of the wrapper tree, each made on first use. A null link is asked again, since an
-    // element or attribute may have been appended since.
-    CXMLElement* FirstChildWrapper();
-    CXMLElement* NextSiblingWrapper();
+    // FindChild's match, moving the cursor as FindChild does; null when none.
+    pugi::xml_node FindChildNode(const QString& name);
+    // Made on first use; a null link is asked again, since an attribute may have been appended since.
     CXMLAttribute* FirstAttributeWrapper();
-    CXMLElement* LastChildWrapper();
-    CXMLElement* ChildWrapper(pugi::xml_node child);
-    CXMLElement* DescendantWrapper(pugi::xml_node descendant);
 
     pugi::xml_node m_node;
     CXMLDocument* m_document;
-    CXMLElement* m_firstChild = nullptr;
-    CXMLElement* m_nextSibling = nullptr;
-    CXMLElement* m_lastKnownChild = nullptr; // the furthest child made so far, where appending starts
+    pugi::xml_node m_childCursor; // the child last returned or found; null: walk not started or ended
     CXMLAttribute* m_firstAttribute = nullptr;
-    CXMLElement* m_childCursor = nullptr;       // the child last returned or found; null: walk not started or ended
     CXMLAttribute* m_attributeCursor = nullptr; // likewise for the attribute walk
 };

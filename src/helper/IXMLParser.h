@@ -40,6 +40,13 @@ public:
     // The first direct child of that name, and the cursor stands on it; else the first element of
     // that name deeper in the subtree in document order (the cursor stays where it was); else null.
     virtual IXMLElement* FindChild(const QString& name) = 0;
+    // The value of the attribute of the element FindChild finds (the cursor moves alike), without
+    // handing out the child or the attribute: what a reader of values asks. False when the child
+    // or the attribute is missing.
+    virtual bool ReadChildAttribute(const QString& childName, const QString& attributeName, QString& value) = 0;
+    // Appends a child holding one attribute, as AddChild and SetAttribute do, without handing it out.
+    virtual void AddChildWithAttribute(const QString& childName, const QString& attributeName,
+                                       const QString& value) = 0;
 
 protected:
     ~IXMLElement() = default;

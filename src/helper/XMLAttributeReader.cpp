@@ -8,15 +8,15 @@ constexpr int kRead = 1;
 constexpr int kNotRead = 0;
 constexpr int kDecimal = 10;
 
-template <class Number, class Convert>
-int ReadCheckedAttribute(IXMLElement* element, const QString& attributeName, Number minimum, Number maximum,
-                         QString& out, Convert convert)
+// fetch fills the text and tells whether the attribute was there.
+template <class Number, class Fetch, class Convert>
+int ReadCheckedText(Fetch fetch, Number minimum, Number maximum, QString& out, Convert convert)
 {
     out.clear();
-    IXMLAttribute* attribute = element ? element->GetAttribute(attributeName) : nullptr;
-    if (!attribute)
+    if (!fetch(out)) {
+        out.clear();
         return kNotRead;
-    out = attribute->GetValue();
+    }
     const bool unchecked = minimum == 0 && maximum == 0;
     if (unchecked)
         return kRead;
@@ -27,17 +27,55 @@ int ReadCheckedAttribute(IXMLElement* element, const QString& attributeName, Num
     return kNotRead;
 }
 
+auto AttributeOf(IXMLElement* element, const QString& attributeName)
+{
+    return [element, &attributeName](QString& text) {
+        IXMLAttribute* attribute = element ? element->GetAttribute(attributeName) : nullptr;
+        if (attribute)
+            text = attribute->GetValue();
+        return attribute != nullptr;
+    };
+}
+
+auto AttributeOfChild(IXMLElement* parent, const QString& childName, const QString& attributeName)
+{
+    return [parent, &childName, &attributeName](QString& text) {
+        return parent && parent->ReadChildAttribute(childName, attributeName, text);
+    };
+}
+
+int LeadingInt(const QString& text)
+{
+    return ParseLeadingInt(text);
+}
+
+quint32 DecimalUnsigned(const QString& text)
+{
+    return ParseULongText(text, kDecimal);
+}
+
 } // namespace
 
 int ReadAttributeText(IXMLElement* element, const QString& attributeName, int minimum, int maximum, QString& out)
 {
-    return ReadCheckedAttribute(element, attributeName, minimum, maximum, out,
-                                [](const QString& text) { return ParseLeadingInt(text); });
+    return ReadCheckedText(AttributeOf(element, attributeName), minimum, maximum, out, LeadingInt);
 }
 
 int ReadAttributeTextUnsigned(IXMLElement* element, const QString& attributeName, quint32 minimum, quint32 maximum,
                               QString& out)
 {
-    return ReadCheckedAttribute(element, attributeName, minimum, maximum, out,
-                                [](const QString& text) { return ParseULongText(text, kDecimal); });
+    return ReadCheckedText(AttributeOf(element, attributeName), minimum, maximum, out, DecimalUnsigned);
+}
+
+int ReadChildAttributeText(IXMLElement* parent, const QString& childName, const QString& attributeName, int minimum,
+                           int maximum, QString& out)
+{
+    return ReadCheckedText(AttributeOfChild(parent, childName, attributeName), minimum, maximum, out, LeadingInt);
+}
+
+int ReadChildAttributeTextUnsigned(IXMLElement* parent, const QString& childName, const QString& attributeName,
+                                   quint32 minimum, quint32 maximum, QString& out)
+{
+    return ReadCheckedText(AttributeOfChild(parent, childName, attributeName), minimum, maximum, out,
+                           DecimalUnsigned);
 }

@@ -13,3 +13,9 @@ int ReadAttributeText(IXMLElement* element, const QString& attributeName, int mi
 // The same with the number read as wcstoul does in base 10 and compared unsigned.
 int ReadAttributeTextUnsigned(IXMLElement* element, const QString& attributeName, quint32 minimum, quint32 maximum,
                               QString& out);
+// The same for the attribute of the child that FindChild finds under the parent (a null parent
+// is allowed), read without handing out the child.
+int ReadChildAttributeText(IXMLElement* parent, const QString& childName, const QString& attributeName, int minimum,
+                           int maximum, QString& out);
+int ReadChildAttributeTextUnsigned(IXMLElement* parent, const QString& childName, const QString& attributeName,
+                                   quint32 minimum, quint32 maximum, QString& out);

@@ -167,8 +167,8 @@ void CMainFrame::OnCreateClient(PropertyPageFactory pageFactory)
     propertyForm_->SetDeviceForm(deviceForm_);
     propertyForm_->SetLogForm(logForm_);
     propertyForm_->SetMainFrame(this);
+    // The pages are made when the first of them is shown: a batch save never shows one.
     propertyForm_->SetPageFactory(std::move(pageFactory));
-    propertyForm_->InitPages();
     connect(deviceForm_, &CDeviceForm::treeChanged, this, &CMainFrame::UpdateCommandStates);
 
     const QScreen* shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
@@ -423,9 +423,9 @@ void CMainFrame::RunLaunchAction(const LaunchAction& action)
         OnOpenCommandLineProject(action.path);
         break;
     case LaunchAction::Kind::BatchSave:
-        // Unattended: a failure ends the program with its own code instead of waiting for a user.
-        if (!OnBatchSave(action.arguments))
-            QCoreApplication::exit(kExitBatchSaveFailed);
+        // Unattended: the program ends with the outcome's code instead of waiting for a user (a
+        // frame never shown does not end it by closing).
+        QCoreApplication::exit(OnBatchSave(action.arguments) ? kExitBatchSaveDone : kExitBatchSaveFailed);
         break;
     }
 }

@@ -51,6 +51,7 @@ public:
     static constexpr const char* kLatestProjectKey = "LatestProject";
     // What the batch save ends the program with when it could not do its work.
     static constexpr int kExitBatchSaveFailed = 2;
+    static constexpr int kExitBatchSaveDone = 0;
 
     // The property pages come from the factory; without one, every form id shows a placeholder.
     explicit CMainFrame(PropertyPageFactory pageFactory = {}, QWidget* parent = nullptr);
@@ -225,6 +226,9 @@ private:
     QString projectPath_;
     QString profilePath_;
     QString lastDeviceIP_;
+    // Set while the batch save closes the frame right after its save: nothing can have edited
+    // the project since.
+    bool closingAfterBatchSave_ = false;
     QHash<int, QString> commandTexts_; // menu texts of menu 128, for the toolbar's tips
     std::array<QLabel*, kLockKeyIndicatorCount> lockKeyIndicators_{};
 };

@@ -22,6 +22,7 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopedValueRollback>
 #include <QTemporaryDir>
 
 #include <new>
@@ -230,7 +231,9 @@ void CMainFrame::OnFileSaveAs()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (!IsProjectEmpty() && PromptSaveProject(LanguagePack::String(kStringSaveChanges)) != IDYES) {
+    // Comparing would write the whole project once more; the changed flag is enough right after a save.
+    const bool savedUnchanged = closingAfterBatchSave_ && model_ && !model_->IsModified();
+    if (!IsProjectEmpty() && !savedUnchanged && PromptSaveProject(LanguagePack::String(kStringSaveChanges)) != IDYES) {
         event->ignore();
         return;
     }
@@ -286,13 +289,18 @@ bool CMainFrame::BatchSave(const QStringList& arguments)
     }
     EmptyProject();
     SetProjectTitle(QString());
-    if (projectPath.isEmpty() || !LoadProject(projectPath, 0))
+    if (projectPath.isEmpty()) {
+        ShowMessageBox(FormatLangString(kStringCannotLoad, projectPath), MB_OK | MB_ICONERROR);
+        return false;
+    }
+    if (!LoadProject(projectPath, 0))
         return false;
     ProjectOpened(projectPath, false);
     const bool saved = outputPath.isEmpty() ? SaveProjectTo(projectPath, SaveNaming::Keep, true)
                                             : SaveProjectTo(outputPath, SaveNaming::FromFileName, true);
     if (!saved)
         return false;
+    const QScopedValueRollback closing(closingAfterBatchSave_, true);
     close();
     return true;
 }

@@ -86,7 +86,9 @@ bool CPelandrixApp::InitInstance(const QStringList& arguments)
     // Without a window manager (a bare X server) maximising does nothing; start at the screen's size.
     if (const QScreen* screen = frame_->screen())
         frame_->setGeometry(screen->availableGeometry());
-    frame_->showMaximized();
+    // The batch save runs headless: its frame is never shown, and so makes no property page.
+    if (!IsBatchSave(arguments_))
+        frame_->showMaximized();
     PostLaunchChoice(choice);
     return true;
 }

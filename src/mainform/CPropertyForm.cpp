@@ -112,6 +112,9 @@ void CPropertyForm::CreatePropertyPage()
 
 void CPropertyForm::SelectNodePage(const TreeNodeInfo& node)
 {
+    // A frame that is not shown (the batch save's) shows no page, so it needs none.
+    if (mainFrame_ && !mainFrame_->isVisible())
+        return;
     CreatePropertyPage();
     HideAllPages();
     ShowPageForNode(node);

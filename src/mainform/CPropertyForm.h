@@ -1,7 +1,8 @@
 #pragma once
-// The property pane, upper right in the main window: it creates every property page once, keeps
-// them for its whole life and shows at most one, the page whose form id is that of the node
-// selected in the device tree. Pages reach the model, the log pane and the tree through it.
+// The property pane, upper right in the main window: it creates every property page once, when
+// the first page is to be shown, keeps them for its whole life and shows at most one, the page
+// whose form id is that of the node selected in the device tree. Pages reach the model, the log
+// pane and the tree through it.
 
 #include "CFormBase.h"
 #include "IPageHost.h"
@@ -45,7 +46,8 @@ public:
     void InitPages();
     // Creates the pages of the page table once; later calls do nothing.
     void CreatePropertyPage();
-    // Shows the page of the node (creating the pages first when needed), hiding the others.
+    // Shows the page of the node (creating the pages first when needed), hiding the others; nothing
+    // while the pane belongs to a frame that is not shown.
     void SelectNodePage(const TreeNodeInfo& node);
     void HideAllPages();
     // Every page takes the project model anew, in creation order.

@@ -88,6 +88,16 @@ void TagTable::push_back(TagRecord record)
     records_.push_back(std::move(record));
 }
 
+void TagTable::reserve(size_type count)
+{
+    records_.reserve(count);
+    stamps_.reserve(count);
+    const auto keys = static_cast<qsizetype>(count);
+    byAddress_.reserve(keys);
+    byAddressNoCase_.reserve(keys);
+    byNameNoCase_.reserve(keys);
+}
+
 TagTable::iterator TagTable::erase(const_iterator position)
 {
     return erase(position, position + 1);

@@ -52,6 +52,8 @@ public:
     TagRecord* data();
 
     void push_back(TagRecord record);
+    // Room for that many records in all, so that a table filled from a file grows once.
+    void reserve(size_type count);
     iterator erase(const_iterator position);
     iterator erase(const_iterator first, const_iterator last);
     void clear();

@@ -10,6 +10,8 @@
 #include "TypeIds.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 using namespace DeviceFile;
 
@@ -84,7 +86,9 @@ int CDataCenter::LoadTagConfiguration(IXMLElement* product)
     if (!group)
         return kE_FAIL;
     // Every element from "Tag_0" on is a tag, whatever its name.
-    for (IXMLElement* element : ChildrenFrom(group, Name::FirstTag)) {
+    const std::vector<IXMLElement*> elements = ChildrenFrom(group, Name::FirstTag);
+    Tags.reserve(Tags.size() + elements.size());
+    for (IXMLElement* element : elements) {
         StoredTag stored;
         if (!readStoredTag(element, stored))
             return kE_FAIL;
@@ -97,7 +101,7 @@ int CDataCenter::LoadTagConfiguration(IXMLElement* product)
                       secondValue);
         readRelatedServices(element, tag.RelatedServices);
         Tags.push_back(tag);
-        AddTag(1, tag);
+        AddTag(1, std::move(tag));
     }
     const bool olderFileWithoutConnectionTags = ConfigVersion == Name::ConfigVersionWithoutConnectionTags1 ||
                                                 ConfigVersion == Name::ConfigVersionWithoutConnectionTags2;

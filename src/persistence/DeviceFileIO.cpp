@@ -25,21 +25,19 @@ QString ItemName(int index)
     return NumberedName(Name::ItemPrefix, index);
 }
 
-IXMLElement* AddValue(IXMLElement* parent, const QString& name, const QString& text)
+void AddValue(IXMLElement* parent, const QString& name, const QString& text)
 {
-    IXMLElement* child = parent->AddChild(name);
-    child->SetAttribute(Name::Result, text);
-    return child;
+    parent->AddChildWithAttribute(name, Name::Result, text);
 }
 
-IXMLElement* AddSigned(IXMLElement* parent, const QString& name, qint64 value)
+void AddSigned(IXMLElement* parent, const QString& name, qint64 value)
 {
-    return AddValue(parent, name, Int64ToWString(value));
+    AddValue(parent, name, Int64ToWString(value));
 }
 
-IXMLElement* AddUnsigned(IXMLElement* parent, const QString& name, quint32 value)
+void AddUnsigned(IXMLElement* parent, const QString& name, quint32 value)
 {
-    return AddValue(parent, name, ULongToWString(value));
+    AddValue(parent, name, ULongToWString(value));
 }
 
 std::vector<IXMLElement*> ChildrenOf(IXMLElement* parent)
@@ -63,14 +61,12 @@ std::vector<IXMLElement*> ChildrenFrom(IXMLElement* parent, const QString& first
 
 bool ReadValue(IXMLElement* parent, const QString& name, QString& out, int minimum, int maximum)
 {
-    IXMLElement* value = parent ? parent->FindChild(name) : nullptr;
-    return ReadAttributeText(value, Name::Result, minimum, maximum, out) != 0;
+    return ReadChildAttributeText(parent, name, Name::Result, minimum, maximum, out) != 0;
 }
 
 bool ReadValueUnsigned(IXMLElement* parent, const QString& name, QString& out, quint32 minimum, quint32 maximum)
 {
-    IXMLElement* value = parent ? parent->FindChild(name) : nullptr;
-    return ReadAttributeTextUnsigned(value, Name::Result, minimum, maximum, out) != 0;
+    return ReadChildAttributeTextUnsigned(parent, name, Name::Result, minimum, maximum, out) != 0;
 }
 
 void KeepText(IXMLElement* parent, const QString& name, QString& field)

@@ -18,10 +18,10 @@ namespace DeviceFile {
 QString NumberedName(const QString& prefix, int index);
 QString ItemName(int index); // "Set_%d"
 
-// Adds a child named name whose "Result" is text; returns the child.
-IXMLElement* AddValue(IXMLElement* parent, const QString& name, const QString& text);
-IXMLElement* AddSigned(IXMLElement* parent, const QString& name, qint64 value);
-IXMLElement* AddUnsigned(IXMLElement* parent, const QString& name, quint32 value);
+// Adds a child named name whose "Result" is text.
+void AddValue(IXMLElement* parent, const QString& name, const QString& text);
+void AddSigned(IXMLElement* parent, const QString& name, qint64 value);
+void AddUnsigned(IXMLElement* parent, const QString& name, quint32 value);
 
 // The direct children of an element in document order. A snapshot: readers may search inside the
 // children (which moves cursors) without disturbing a walk over the list.

@@ -182,8 +182,10 @@ void InternalRegisterTable::SaveInternalRegisters(IXMLElement* slotElement, int 
     if (!settingGroup || !resourceGroup || !isWrittenType(typeId))
         return;
     const std::vector<InternalVariableRecord>& registers = *ListForCode(typeId - RegisterType::Base);
-    IXMLElement* kindElement =
-        AddSigned(settingGroup, Name::RegisterKinds[static_cast<size_t>(typeId - kFirstWrittenType)], typeId);
+    // The kind's element carries its registers: written the long way, as a wrapper is needed.
+    const QString& kindName = Name::RegisterKinds[static_cast<size_t>(typeId - kFirstWrittenType)];
+    IXMLElement* kindElement = settingGroup->AddChild(kindName);
+    kindElement->SetAttribute(Name::Result, IntToWString(typeId));
     for (size_t k = 0; k < registers.size(); ++k)
         addRegisterValues(kindElement->AddChild(ItemName(static_cast<int>(k))), registers[k]);
     // The resource ids of all register groups of the document are numbered consecutively.

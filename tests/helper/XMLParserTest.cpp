@@ -177,6 +177,61 @@ TEST_F(XMLParserTest, AddedChildrenAndAttributesJoinEarlierWalks)
     EXPECT_EQ(AttributeWalk(root), (QStringList{"a=1", "b=2"}));
 }
 
+// The value calls must find what FindChild and GetAttribute find and move the cursor alike.
+TEST_F(XMLParserTest, ReadChildAttributeReadsWhatFindChildAndGetAttributeRead)
+{
+    IXMLElement* root = LoadText(kTree);
+    ASSERT_NE(root, nullptr);
+    const struct {
+        const char* child;
+        const char* attribute;
+        bool found;
+        QString value;
+        const char* cursorAfter; // Label of NextChild after the read, the walk started at A
+    } cases[] = {
+        {"Target", "id", true, QStringLiteral("direct"), "B"},
+        {"Only", "id", true, QStringLiteral("first-in-document-order"), "Target#direct"},
+        {"B", "id", false, QString(), "C"},
+        {"Missing", "id", false, QString(), "Target#direct"},
+        {"Target", "ID", false, QString(), "B"},
+    };
+    for (const auto& c : cases) {
+        root->FirstChild();
+        QString value = QStringLiteral("untouched");
+        const bool found =
+            root->ReadChildAttribute(QString::fromUtf8(c.child), QString::fromUtf8(c.attribute), value);
+        EXPECT_EQ(found, c.found) << c.child << ' ' << c.attribute;
+        if (found) {
+            EXPECT_EQ(value, c.value) << c.child;
+        }
+        EXPECT_EQ(Label(root->NextChild()), QString::fromUtf8(c.cursorAfter)) << c.child << ' ' << c.attribute;
+    }
+}
+
+TEST_F(XMLParserTest, AddChildWithAttributeWritesWhatAddChildAndSetAttributeWrite)
+{
+    IXMLElement* made = m_parser->CreateRoot(QStringLiteral("Root"));
+    made->AddChild(QStringLiteral("Größe"))->SetAttribute(QStringLiteral("Result"), QStringLiteral("Zähler <1>"));
+    made->AddChild(QStringLiteral("Next"));
+    IXMLElement* quick = m_parser->CreateRoot(QStringLiteral("Root"));
+    IXMLElement* next = quick->AddChild(QStringLiteral("Next"));
+    EXPECT_EQ(quick->FirstChild(), next);
+    quick->AddChildWithAttribute(QStringLiteral("Größe"), QStringLiteral("Result"), QStringLiteral("Zähler <1>"));
+    IXMLElement* added = quick->NextChild();
+    EXPECT_EQ(Label(added), QStringLiteral("Größe")) << "the added child joins the walk";
+    EXPECT_EQ(quick->FindChild(QStringLiteral("Größe")), added) << "one object per element however it is reached";
+
+    // Same bytes as the elements written the long way, once the order matches.
+    IXMLElement* ordered = m_parser->CreateRoot(QStringLiteral("Root"));
+    ordered->AddChildWithAttribute(QStringLiteral("Größe"), QStringLiteral("Result"), QStringLiteral("Zähler <1>"));
+    ordered->AddChild(QStringLiteral("Next"));
+    const QString madePath = PathOf(QStringLiteral("made.xml"));
+    const QString orderedPath = PathOf(QStringLiteral("ordered.xml"));
+    ASSERT_EQ(m_parser->Save(madePath, kXMLSaveDefault, made), kXMLOk);
+    ASSERT_EQ(m_parser->Save(orderedPath, kXMLSaveDefault, ordered), kXMLOk);
+    EXPECT_EQ(ReadFile(orderedPath), ReadFile(madePath));
+}
+
 TEST_F(XMLParserTest, WalksSeeElementsOnly)
 {
     IXMLElement* root = LoadText("<Root>text<A/><!-- note --><![CDATA[<B/>]]><?pi x?>\n<B/>tail</Root>");

@@ -102,6 +102,7 @@ protected:
     {
         QFile::remove(GetProfilePath());
         frame_ = std::make_unique<CMainFrame>();
+        frame_->show(); // a frame not shown makes no page
     }
 
     CDeviceForm& pane() { return *frame_->GetDeviceForm(); }

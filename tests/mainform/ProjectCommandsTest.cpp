@@ -6,6 +6,7 @@
 #include "CDeviceForm.h"
 #include "CLogForm.h"
 #include "CNewProjectDlg.h"
+#include "CPropertyForm.h"
 #include "CTemplatePlacer.h"
 #include "ConfigFiles.h"
 #include "IniFile.h"
@@ -353,6 +354,27 @@ TEST_F(ProjectCommandsTest, BatchSaveWritesTheOutputOrInPlaceAndRefusesBrokenInp
     EXPECT_FALSE(frame.OnBatchSave({QStringLiteral("-S"), path("garbage.pelx"), path("out.pelx")}));
     EXPECT_FALSE(QFile::exists(path("out.pelx")));
     EXPECT_EQ(boxes.boxes().size(), 1);
+}
+
+TEST_F(ProjectCommandsTest, BatchSaveMakesNoPageAndClosesWithoutAQuestion)
+{
+    buildProject();
+    saveAs(path("a.pelx"));
+    CMainFrame batch;
+    // The close of a batch save must not need the temporary folder (once it compared the saved
+    // project there, and without one it asked whether to save).
+    const QByteArray temporaryFolder = qgetenv("TMPDIR");
+    qputenv("TMPDIR", path("missing").toLocal8Bit());
+    boxes.Clear();
+    const bool saved = batch.OnBatchSave({QStringLiteral("-S"), path("a.pelx"), path("b.pelx")});
+    if (temporaryFolder.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", temporaryFolder);
+    EXPECT_TRUE(saved);
+    EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(u'|').toStdString();
+    EXPECT_TRUE(batch.GetPropertyForm()->pages().empty()) << "a batch save shows no page";
+    EXPECT_TRUE(QFile::exists(path("b.pelx")));
 }
 
 } // namespace

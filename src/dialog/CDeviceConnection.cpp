@@ -184,8 +184,12 @@ bool CDeviceConnection::Login()
                                        static_cast<std::uint8_t>(password.size()), user.constData(),
                                        password.constData(), &status);
     };
-    const int result = runCall_ ? runCall_(verify) : verify(handle_);
-    Report(kStringLabelLoginLog, result, false);
+    int result = 0;
+    {
+        WaitCursor wait; // the log line still belongs to the wait; boxes come after it
+        result = runCall_ ? runCall_(verify) : verify(handle_);
+        Report(kStringLabelLoginLog, result, false);
+    }
     if (result == VORNA_RESULT_CANCELLED)
         return false; // the user stopped it: no refusal, the stored login stays
     if (result != 0) {

@@ -563,8 +563,12 @@ bool CToolBaseDlg::ReadIecResources()
         list->DeleteAllItems();
     IECResourceInfo states{};
     IECResourceNameList names{};
-    const int first = CallDevice([&states](int handle) { return VORNA_IECGetInfo(handle, &states); });
-    Log(ResultText(kStringLabelIecInfo, first));
+    int first = 0;
+    {
+        WaitCursor wait; // the log line still belongs to the wait; boxes come after it
+        first = CallDevice([&states](int handle) { return VORNA_IECGetInfo(handle, &states); });
+        Log(ResultText(kStringLabelIecInfo, first));
+    }
     const int second = CallDevice([&names](int handle) { return VORNA_IECGetInfoByIXL(handle, &names); });
     if (first != 0) {
         ShowFailure(kStringLabelIecInfo, first);

@@ -8,6 +8,7 @@
 #include "DeviceDialogIds.h"
 #include "ILogLineSink.h"
 #include "MessageBoxService.h"
+#include "support/QuietDialogDoubles.h"
 
 #include "DeviceSimulator.h"
 
@@ -27,16 +28,6 @@ using Clock = std::chrono::steady_clock;
 
 constexpr std::uint16_t kWriteChunk = 30203;
 constexpr int kFileChunks = 16;
-
-class SilentBoxes : public IMessageBoxService {
-public:
-    int Show(const QString&, const QString&, unsigned) override { return IDOK; }
-};
-
-class NoLog : public ILogLineSink {
-public:
-    void AddLogLine(const QString&) override {}
-};
 
 CToolProgressBarDlg* openProgressWindow()
 {

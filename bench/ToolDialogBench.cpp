@@ -13,6 +13,7 @@
 #include "ILogLineSink.h"
 #include "LanguagePack.h"
 #include "MessageBoxService.h"
+#include "support/QuietDialogDoubles.h"
 
 #include "FilledProject.h"
 
@@ -36,16 +37,6 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr std::uint8_t kConfigurationType = 5;
-
-class SilentBoxes : public IMessageBoxService {
-public:
-    int Show(const QString&, const QString&, unsigned) override { return IDOK; }
-};
-
-class NoLog : public ILogLineSink {
-public:
-    void AddLogLine(const QString&) override {}
-};
 
 struct Setup {
     QTemporaryDir folder;

@@ -8,17 +8,7 @@ bool BuildRichProject(CDataCenter& model)
 {
     if (!FilledProject::BuildLargestProject(model))
         return false;
-    using namespace FullServiceModel;
-    AddTags(model);
-    FillTavo(model);
-    FillSnmpAgent(model);
-    FillDnp3(model);
-    FillAlarms(model);
-    FillDataLogging(model);
-    FillHsDataLogging(model);
-    FillModbusSlave(model);
-    FillModbusMaster(model);
-    model.RESTfulEnable = 1;
+    FullServiceModel::FillEveryService(model);
     return true;
 }
 

@@ -13,7 +13,8 @@ constexpr const char* kFitterName = "columnWidthFit";
 
 class ColumnFitter : public QObject {
 public:
-    ColumnFitter(CListCtrlEx& list, std::vector<ColumnWidth> widths) : QObject(&list), list_(list)
+    ColumnFitter(CListCtrlEx& list, std::vector<ColumnWidth> widths)
+        : QObject(&list), list_(list), listObject_(&list), viewport_(list.viewport())
     {
         setObjectName(QLatin1String(kFitterName));
         list.installEventFilter(this);
@@ -31,8 +32,10 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        const bool resized = watched == list_.viewport() && event->type() == QEvent::Resize;
-        const bool shown = watched == &list_ && event->type() == QEvent::Show;
+        // Compared with the pointers kept at the start: while the list is destroyed it still sends
+        // events, and is no longer a list to ask for its viewport.
+        const bool resized = watched == viewport_ && event->type() == QEvent::Resize;
+        const bool shown = watched == listObject_ && event->type() == QEvent::Show;
         if (resized || shown)
             Apply();
         return QObject::eventFilter(watched, event);
@@ -57,6 +60,8 @@ private:
     }
 
     CListCtrlEx& list_;
+    const QObject* listObject_;
+    const QObject* viewport_;
     std::vector<ColumnWidth> widths_;
 };
 

@@ -224,6 +224,7 @@ bool SimConnection::SendDuePushes()
         if (!SendPushed(push.command, std::move(push.payload)))
             return false;
     }
+    return true;
 }
 
 int SimConnection::MillisecondsToNextPush()

@@ -63,19 +63,27 @@ Setup& setup()
     return instance;
 }
 
+// The built project and a connection to the simulator, or the bench skipped with the reason.
+bool connectToSimulator(benchmark::State& state, Setup& s, std::int32_t& handle)
+{
+    if (s.bytes == 0) {
+        state.SkipWithError("the project could not be built");
+        return false;
+    }
+    VORNA_Init();
+    if (VORNA_Connect("127.0.0.1", s.simulator.port(), 5000, &handle) != 0) {
+        state.SkipWithError("no connection");
+        return false;
+    }
+    return true;
+}
+
 void BM_LibraryUpload(benchmark::State& state)
 {
     Setup& s = setup();
-    if (s.bytes == 0) {
-        state.SkipWithError("the project could not be built");
-        return;
-    }
-    VORNA_Init();
     std::int32_t handle = 0;
-    if (VORNA_Connect("127.0.0.1", s.simulator.port(), 5000, &handle) != 0) {
-        state.SkipWithError("no connection");
+    if (!connectToSimulator(state, s, handle))
         return;
-    }
     const QByteArray local = QFile::encodeName(s.path);
     for (auto _ : state) {
         state.PauseTiming();
@@ -106,16 +114,9 @@ double Median(std::vector<double> values)
 void BM_DialogSendConfiguration(benchmark::State& state)
 {
     Setup& s = setup();
-    if (s.bytes == 0) {
-        state.SkipWithError("the project could not be built");
-        return;
-    }
-    VORNA_Init();
     std::int32_t handle = 0;
-    if (VORNA_Connect("127.0.0.1", s.simulator.port(), 5000, &handle) != 0) {
-        state.SkipWithError("no connection");
+    if (!connectToSimulator(state, s, handle))
         return;
-    }
     const QByteArray local = QFile::encodeName(s.path);
     CDataCenter model;
     NoLog log;

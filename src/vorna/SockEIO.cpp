@@ -133,22 +133,8 @@ void CVornaSockEIO::Abort()
 // A send tries first: the socket is nearly always writable, so one system call per frame.
 void CVornaSockEIO::SendAll(const std::uint8_t* data, std::size_t length, const CDeadline& deadline)
 {
-    Require(m_socket != -1, VORNA_RESULT_CONNECTION);
-    Require(!m_aborted, VORNA_RESULT_CANCELLED);
-    std::size_t sent = 0;
-    while (sent < length) {
-        Require(!deadline.Expired(), VORNA_RESULT_TIMEOUT);
-        const ssize_t result = ::send(m_socket, data + sent, length - sent, MSG_NOSIGNAL | MSG_DONTWAIT);
-        if (result > 0) {
-            sent += static_cast<std::size_t>(result);
-            continue;
-        }
-        const int error = errno;
-        if (result == 0 || !isRetryable(error))
-            RaiseBroken();
-        if (error != EINTR)
-            WaitFor(POLLOUT, deadline);
-    }
+    iovec piece{const_cast<std::uint8_t*>(data), length};
+    SendAllGathered(&piece, 1, deadline);
 }
 
 void CVornaSockEIO::SendAllGathered(iovec* pieces, std::size_t count, const CDeadline& deadline)

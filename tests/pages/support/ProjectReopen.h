@@ -20,17 +20,28 @@ inline std::unique_ptr<CDataCenter> SaveAndReopen(CDataCenter& model)
     return reopened;
 }
 
-// Saves the model and opens the file into the same model, as the program's one model is reopened;
-// false (and a test failure) when either step fails. Pages must be shown again afterwards.
-inline bool SaveAndReopenInPlace(CDataCenter& model)
+// Saves the model to path and opens that file into the same model, as the program's one model is
+// reopened; false (and a test failure) when either step fails. Pages must be shown again afterwards.
+inline bool SaveAndReopenInPlaceAt(CDataCenter& model, const QString& path)
 {
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("reopened.pelx"));
     const bool saved = model.SaveProject(path);
     EXPECT_TRUE(saved);
     const bool opened = saved && CProjectLoader(model, nullptr).LoadProject(path, 0) == 0;
     EXPECT_TRUE(opened);
     return opened;
+}
+
+inline QByteArray FileBytes(const QString& path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return file.readAll();
+}
+
+inline bool SaveAndReopenInPlace(CDataCenter& model)
+{
+    QTemporaryDir folder;
+    return SaveAndReopenInPlaceAt(model, folder.filePath(QStringLiteral("reopened.pelx")));
 }
 
 // The bytes a save of the model writes.
@@ -39,9 +50,7 @@ inline QByteArray SavedProjectBytes(CDataCenter& model)
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("project.pelx"));
     EXPECT_TRUE(model.SaveProject(path));
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    return file.readAll();
+    return FileBytes(path);
 }
 
 // As SaveAndReopenInPlace; the saved bytes.
@@ -49,10 +58,6 @@ inline QByteArray SaveAndReopenInPlaceBytes(CDataCenter& model)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("reopened.pelx"));
-    EXPECT_TRUE(model.SaveProject(path));
-    CProjectLoader loader(model, nullptr);
-    EXPECT_EQ(loader.LoadProject(path, 0), 0);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    return file.readAll();
+    SaveAndReopenInPlaceAt(model, path);
+    return FileBytes(path);
 }

@@ -165,7 +165,8 @@ void CLocalFileWriter::OpenTemporary()
     Require(m_descriptor != -1, VORNA_RESULT_LOCAL_FILE);
     // A replaced file keeps its permissions.
     struct stat info {};
-    if (::stat(m_path.c_str(), &info) == 0)
+    m_keepsExisting = ::stat(m_path.c_str(), &info) == 0;
+    if (m_keepsExisting)
         static_cast<void>(::fchmod(m_descriptor, info.st_mode & kPermissionBits));
 }
 
@@ -197,7 +198,7 @@ void CLocalFileWriter::WritePending()
 void CLocalFileWriter::Commit()
 {
     WritePending();
-    Require(::fsync(m_descriptor) == 0, VORNA_RESULT_LOCAL_FILE);
+    Require(!m_keepsExisting || ::fsync(m_descriptor) == 0, VORNA_RESULT_LOCAL_FILE);
     const int descriptor = m_descriptor;
     m_descriptor = -1;
     Require(::close(descriptor) == 0, VORNA_RESULT_LOCAL_FILE);

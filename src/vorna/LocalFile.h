@@ -57,7 +57,8 @@ private:
 // The file a download fills while its chunks arrive, written in blocks far larger than a chunk.
 // Until Commit, a failure leaves the file as it was: bytes appended are cut off again, and a file
 // written from the start goes to a temporary file beside it, which replaces it (by a rename) only
-// once the whole download is written and flushed, so a full disk never costs the old file.
+// once the whole download is written and flushed, so a full disk never costs the old file. A file
+// that did not exist has nothing to keep: it is renamed into place without the flush to disk.
 class CLocalFileWriter {
 public:
     static constexpr std::size_t kBlockSize = CLocalFileReader::kBlockSize;
@@ -81,5 +82,6 @@ private:
     int m_descriptor = -1;
     std::uint64_t m_originalSize = 0;
     std::vector<std::uint8_t> m_pending;
+    bool m_keepsExisting = true; // an existing file is replaced or extended: flushed before commit
     bool m_committed = false;
 };

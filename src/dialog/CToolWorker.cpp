@@ -16,10 +16,18 @@ thread_local const std::atomic<bool>* currentCancel = nullptr;
 
 } // namespace
 
+CToolWorker::CToolWorker() : thread_([this] { WaitForWork(); }) {}
+
 CToolWorker::~CToolWorker()
 {
     RequestCancel();
     Join();
+    {
+        std::lock_guard lock(workMutex_);
+        quit_ = true;
+    }
+    workArrived_.notify_one();
+    thread_.join();
 }
 
 void CToolWorker::Start(std::function<void()> body)
@@ -27,22 +35,46 @@ void CToolWorker::Start(std::function<void()> body)
     Join();
     cancel_ = false;
     done_ = false;
-    thread_ = std::thread([this, body = std::move(body)] {
-        currentCancel = &cancel_;
-        try {
-            body();
-        } catch (const std::exception& error) {
-            TraceLog("%s:%d device operation thread failed: %s", __FILE__, __LINE__, error.what());
-        } catch (...) {
-            TraceLog("%s:%d device operation thread failed", __FILE__, __LINE__);
+    {
+        std::lock_guard lock(workMutex_);
+        work_ = std::move(body);
+    }
+    workArrived_.notify_one();
+}
+
+void CToolWorker::WaitForWork()
+{
+    for (;;) {
+        std::function<void()> body;
+        {
+            std::unique_lock lock(workMutex_);
+            workArrived_.wait(lock, [this] { return quit_ || work_; });
+            if (!work_)
+                return;
+            body = std::move(work_);
+            work_ = nullptr;
         }
-        currentCancel = nullptr;
+        RunBody(body);
+        body = nullptr; // what the body holds goes before the join returns
         done_ = true;
         // Wakes a Join waiting for events on the UI thread.
         if (QCoreApplication::instance())
             QMetaObject::invokeMethod(
                 QCoreApplication::instance(), [] {}, Qt::QueuedConnection);
-    });
+    }
+}
+
+void CToolWorker::RunBody(const std::function<void()>& body)
+{
+    currentCancel = &cancel_;
+    try {
+        body();
+    } catch (const std::exception& error) {
+        TraceLog("%s:%d device operation thread failed: %s", __FILE__, __LINE__, error.what());
+    } catch (...) {
+        TraceLog("%s:%d device operation thread failed", __FILE__, __LINE__);
+    }
+    currentCancel = nullptr;
 }
 
 void CToolWorker::RequestCancel()
@@ -54,7 +86,7 @@ void CToolWorker::RequestCancel()
 
 void CToolWorker::Join()
 {
-    if (!thread_.joinable() || thread_.get_id() == std::this_thread::get_id())
+    if (done_ || thread_.get_id() == std::this_thread::get_id())
         return;
     const bool uiThread =
         QCoreApplication::instance() && QThread::currentThread() == QCoreApplication::instance()->thread();
@@ -65,9 +97,6 @@ void CToolWorker::Join()
         else
             std::this_thread::sleep_for(kJoinPoll);
     }
-    // A join run by an event handler meanwhile may have joined the thread already.
-    if (thread_.joinable())
-        thread_.join();
     if (uiThread)
         QCoreApplication::processEvents(QEventLoop::AllEvents);
 }

@@ -985,8 +985,9 @@ TEST_F(ToolDialogModalTest, ChoosingAListedAddressFetchesTheInformation)
         EXPECT_EQ(simulator_.Requests(30202).size(), command == kCmdRestart ? 0u : 1u);
         EXPECT_EQ(simulator_.Snapshot().restartCount, 0);
         EXPECT_EQ(log_.lines().contains(resultText(kStringLabelDownload, 0)), command != kCmdRestart);
-        if (command == kCmdCalibration)
+        if (command == kCmdCalibration) {
             EXPECT_FALSE(dialog.calibrationPage()->infoFilePath().isEmpty());
+        }
         ExpectClosedIfConnected();
     }
 }
@@ -1013,8 +1014,9 @@ TEST_F(ToolDialogModalTest, TheOperationNoticeIsShown)
         });
         EXPECT_EQ(dialog.DoModal(), IDCANCEL);
         EXPECT_EQ(visible, c.notice != 0);
-        if (c.notice != 0)
+        if (c.notice != 0) {
             EXPECT_EQ(text, LoadLangString(c.notice));
+        }
     }
 }
 

@@ -88,7 +88,7 @@ void DeviceSimulator::AcceptLoop()
         std::lock_guard lock(connectionsMutex_);
         ReapFinished();
         auto connection = std::make_unique<SimConnection>(++accepted_, client, stopRead_, dispatcher_, faults_, log_);
-        connection->Start();
+        connection->Start(std::exchange(readyThread_, std::make_unique<SimReadyThread>()));
         connections_.push_back(std::move(connection));
     }
 }

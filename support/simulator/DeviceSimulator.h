@@ -17,6 +17,7 @@
 #include "SimDeviceState.h"
 #include "SimFault.h"
 #include "SimFaultPlan.h"
+#include "SimReadyThread.h"
 #include "SimRequestLog.h"
 #include "SimStatus.h"
 
@@ -103,6 +104,8 @@ private:
     mutable std::mutex connectionsMutex_;
     std::vector<std::unique_ptr<SimConnection>> connections_;
     int accepted_ = 0;
+    // The next client's thread, started before it connects.
+    std::unique_ptr<SimReadyThread> readyThread_ = std::make_unique<SimReadyThread>();
 };
 
 } // namespace pelsim

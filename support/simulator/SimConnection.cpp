@@ -29,14 +29,14 @@ SimConnection::SimConnection(int id, int socket, int stopFd, SimCommandDispatche
 SimConnection::~SimConnection()
 {
     Stop();
-    if (thread_.joinable())
-        thread_.join();
+    thread_.reset();
     ::close(socket_);
 }
 
-void SimConnection::Start()
+void SimConnection::Start(std::unique_ptr<SimReadyThread> thread)
 {
-    thread_ = std::thread([this] { Run(); });
+    thread_ = std::move(thread);
+    thread_->Run([this] { Run(); });
 }
 
 void SimConnection::QueuePush(std::uint16_t command, Bytes payload)

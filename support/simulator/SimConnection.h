@@ -4,13 +4,14 @@
 
 #include "SimCommandDispatcher.h"
 #include "SimFaultPlan.h"
+#include "SimReadyThread.h"
 #include "SimRequestLog.h"
 
 #include <atomic>
 #include <chrono>
 #include <deque>
+#include <memory>
 #include <mutex>
-#include <thread>
 
 struct iovec;
 
@@ -26,7 +27,8 @@ public:
     SimConnection(const SimConnection&) = delete;
     SimConnection& operator=(const SimConnection&) = delete;
 
-    void Start();
+    // Serves the client on the given thread, which it keeps.
+    void Start(std::unique_ptr<SimReadyThread> thread);
     // Pushes a frame as soon as the connection's thread gets to it.
     void QueuePush(std::uint16_t command, Bytes payload);
     // Closes the connection from outside; the thread ends on its own.
@@ -73,7 +75,7 @@ private:
     std::atomic<bool> pushesQueued_{false};
     std::atomic<bool> stopping_{false};
     std::atomic<bool> finished_{false};
-    std::thread thread_;
+    std::unique_ptr<SimReadyThread> thread_;
 };
 
 } // namespace pelsim

@@ -13,8 +13,8 @@
 #include "MessageBoxService.h"
 #include "PrivateTempFolder.h"
 #include "ResultCodes.h"
+#include "WaitCursor.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 
 #include <QFile>
@@ -89,9 +89,8 @@ void FetchInformationForPanel(CDeviceConnection& connection, int commandId, CFwr
     if (fetcher) {
         fetch = fetcher(connection.handle());
     } else {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        WaitCursor wait;
         fetch = FetchDeviceInfoFile(connection.handle(), log);
-        QApplication::restoreOverrideCursor();
     }
     QString pending;
     if (fetch.result == 0)

@@ -19,8 +19,8 @@
 #include "MessageBoxService.h"
 #include "ResultCodes.h"
 #include "TraceLog.h"
+#include "WaitCursor.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QThread>
 #include <QtEndian>
@@ -184,10 +184,9 @@ void CToolBaseDlg::StartInformationFetch(int handle, DeviceInfoFetchResult& fetc
 DeviceInfoFetchResult CToolBaseDlg::FetchInformationOnWorker(int handle)
 {
     DeviceInfoFetchResult fetch;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    WaitCursor wait;
     StartInformationFetch(handle, fetch);
     fetchWorker_.Join();
-    QApplication::restoreOverrideCursor();
     return fetch;
 }
 
@@ -259,9 +258,8 @@ bool CToolBaseDlg::UpdateModuleFirmware()
     QList<int> modules;
     QString path;
     if (builtInFirmware_) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        WaitCursor wait;
         path = firmware_->BuildChosenFirmware();
-        QApplication::restoreOverrideCursor();
         for (int i = 0; i < static_cast<int>(firmware_->records().size()); ++i)
             modules.append(i);
     } else {

@@ -11,6 +11,8 @@
 #include "MainFormIds.h"
 #include "MessageBoxService.h"
 
+#include <QApplication>
+
 namespace {
 
 constexpr unsigned kStringSaveBeforeSend = 706;
@@ -19,7 +21,7 @@ constexpr unsigned kStringSaveBeforeSend = 706;
 
 void CMainFrame::OnFileTransmission()
 {
-    CFileTransmissionDlg dialog(logForm_);
+    CFileTransmissionDlg dialog(logForm_, this);
     dialog.DoModal();
 }
 
@@ -37,11 +39,13 @@ void CMainFrame::RunDeviceOperation(int command)
         return confirm.DoModal() == IDYES;
     };
     hooks.confirmLayout = [this](const std::vector<SlotConfigEntry>& entries) {
-        CConfigurationMessageDlg comparison(entries, this);
+        // Over the tool dialog: a window over the frame would bring the frame in front of it.
+        QWidget* over = QApplication::activeModalWidget();
+        CConfigurationMessageDlg comparison(entries, over ? over : this);
         return comparison.DoModal() == IDOK;
     };
     hooks.lastDeviceAddress = lastDeviceIP_;
     hooks.connection.rememberAddress = [this](const QString& address) { SetLastDeviceIP(address); };
-    CToolBaseDlg dialog(*model_, logForm_, command, extraText, std::move(hooks));
+    CToolBaseDlg dialog(*model_, logForm_, command, extraText, std::move(hooks), this);
     dialog.DoModal();
 }

@@ -177,7 +177,7 @@ void CMainFrame::OnFileNew()
 {
     if (!IsProjectEmpty() && PromptSaveProject(LanguagePack::String(kStringSaveChanges)) != IDYES)
         return;
-    CNewProjectDlg dialog;
+    CNewProjectDlg dialog(this);
     if (dialog.DoModal() == IDCANCEL)
         return;
     SetProjectTitle(QString());

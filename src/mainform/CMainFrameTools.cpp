@@ -28,7 +28,7 @@ bool makeFolderOf(const QString& path)
 
 void CMainFrame::OnAddModule()
 {
-    CAddDeviceDlg dialog(*model_);
+    CAddDeviceDlg dialog(*model_, this);
     if (dialog.DoModal() == IDOK)
         deviceForm_->AddModuleToSlot(dialog.GetModule(), dialog.GetSlot());
 }
@@ -40,13 +40,13 @@ void CMainFrame::OnRemoveModule()
 
 void CMainFrame::OnPreferences()
 {
-    CPreferenceDlg dialog;
+    CPreferenceDlg dialog(this);
     dialog.DoModal();
 }
 
 void CMainFrame::OnNetworkInterface()
 {
-    CNetworkInterfaceDlg dialog(CNetworkInterfaceDlg::ReadStoredInterface());
+    CNetworkInterfaceDlg dialog(CNetworkInterfaceDlg::ReadStoredInterface(), this);
     if (dialog.DoModal() != IDCANCEL)
         CNetworkInterfaceDlg::StoreInterface(dialog.GetChosenInterface());
 }

@@ -21,14 +21,23 @@ QMessageBox::Icon iconOf(unsigned flags)
     }
 }
 
+// The window the user works in: the innermost modal dialog, else the active window.
+QWidget* boxOwner()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal : QApplication::activeWindow();
+}
+
 int showOnThisThread(const QString& text, const QString& caption, unsigned flags)
 {
     const MessageBoxLook look = MapMessageBoxFlags(flags);
     QMessageBox box(look.icon, caption.isEmpty() ? QString::fromLatin1(kProgramCaption) : caption, text, look.buttons,
-                    QApplication::activeWindow());
+                    boxOwner());
     box.setDefaultButton(look.defaultButton);
     box.setEscapeButton(look.escapeButton);
-    if (look.topMost)
+    // Over its own window it is in front already; the hint would make some window managers raise
+    // the main window above the dialog the box belongs to.
+    if (look.topMost && !box.parentWidget())
         box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     box.exec();
     return MessageBoxAnswer(box.standardButton(box.clickedButton()), flags);

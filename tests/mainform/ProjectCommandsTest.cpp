@@ -395,3 +395,30 @@ TEST_F(ProjectCommandsTest, SendingAChangedProjectAsksToSaveFirstAndCancelStops)
     EXPECT_EQ(boxes.texts(), QStringList{LanguagePack::String(706)});
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
+
+// Each dialog of the frame belongs to the frame, so a window manager keeps it in front of the
+// frame while its own questions come and go.
+TEST_F(ProjectCommandsTest, TheFramesDialogsBelongToTheFrame)
+{
+    buildProject();
+    saveAs(path("a.pelx"));
+    const struct {
+        const char* label;
+        int command;
+    } cases[] = {
+        {"send configuration", kCommandSendConfiguration}, {"device information", kCommandDeviceInformation},
+        {"file transmission", kCommandFileTransmission},   {"preferences", kCommandPreferences},
+        {"network interface", kCommandNetworkInterface},    {"new project", kCommandNewProject},
+    };
+    for (const auto& c : cases) {
+        QWidget* owner = nullptr;
+        QTimer::singleShot(0, [&owner] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                owner = dialog->parentWidget();
+                dialog->close();
+            }
+        });
+        frame.OnCommand(c.command);
+        EXPECT_EQ(owner, &frame) << c.label;
+    }
+}

@@ -1,5 +1,10 @@
 #include "QtMessageBoxService.h"
 
+#include <QApplication>
+#include <QDialog>
+#include <QMainWindow>
+#include <QTimer>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -54,6 +59,35 @@ TEST(QtMessageBoxServiceTest, ChosenButtonsAnswerTheirIds)
     };
     for (const auto& c : cases)
         EXPECT_EQ(MessageBoxAnswer(c.button, c.flags), c.answer) << c.label;
+}
+
+// A question asked from a dialog belongs to that dialog, even while the main window is the active
+// one; the stay-on-top hint is for a box without an owner, where some window managers would
+// otherwise raise the main window above the asking dialog.
+TEST(QtMessageBoxServiceTest, ABoxAskedFromAModalDialogBelongsToIt)
+{
+    QtMessageBoxService service;
+    QMainWindow frame;
+    frame.show();
+    QDialog tool(&frame);
+    QWidget* owner = nullptr;
+    bool stayOnTop = true;
+    QTimer::singleShot(0, &tool, [&] {
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (box && box != &tool) {
+                owner = box->parentWidget();
+                stayOnTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+                box->close();
+            }
+        });
+        frame.activateWindow();
+        service.Show(QStringLiteral("Go on?"), QString(), MB_YESNO | MB_TOPMOST);
+        tool.accept();
+    });
+    tool.exec();
+    EXPECT_EQ(owner, &tool);
+    EXPECT_FALSE(stayOnTop);
 }
 
 } // namespace

@@ -16,6 +16,7 @@ CListCtrlEx::CListCtrlEx(QWidget* parent) : QTableView(parent), model_(this)
     setWordWrap(false);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     verticalHeader()->hide();
+    fitRowHeightToFont();
     QHeaderView* header = horizontalHeader();
     header->setSectionsClickable(true);
     header->setHighlightSections(false);
@@ -31,6 +32,22 @@ CListCtrlEx::CListCtrlEx(QWidget* parent) : QTableView(parent), model_(this)
     connect(header, &QHeaderView::sectionHandleDoubleClicked, this,
             [this](int column) { AutoSizeColumn(column, false); });
     connect(header, &QHeaderView::customContextMenuRequested, this, &CListCtrlEx::showHeaderMenu);
+}
+
+// A report list's rows are one line of text high; the header's default would double them.
+void CListCtrlEx::fitRowHeightToFont()
+{
+    constexpr int kRowPadding = 4;
+    const int height = fontMetrics().height() + kRowPadding;
+    verticalHeader()->setMinimumSectionSize(height);
+    verticalHeader()->setDefaultSectionSize(height);
+}
+
+void CListCtrlEx::changeEvent(QEvent* event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitRowHeightToFont();
 }
 
 int CListCtrlEx::InsertColumn(int column, const QString& title, int width, Qt::Alignment alignment)

@@ -86,6 +86,7 @@ signals:
     void itemSelectionChanged();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
 
@@ -98,6 +99,7 @@ private:
 
     bool isColumn(int column) const { return column >= 0 && column < GetColumnCount(); }
     void showSortArrow();
+    void fitRowHeightToFont();
     void showHeaderMenu(const QPoint& position);
 
     CListCtrlExModel model_;

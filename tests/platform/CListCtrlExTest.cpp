@@ -216,3 +216,18 @@ TEST_F(CListCtrlExTest, ColumnsAndRowsCanBeRemoved)
 }
 
 } // namespace
+
+// A report list shows one line of text per row, also after its font changes.
+TEST_F(CListCtrlExTest, RowsAreOneLineOfTextHigh)
+{
+    constexpr int kMostPadding = 6;
+    EXPECT_GE(list.rowHeight(0), list.fontMetrics().height());
+    EXPECT_LE(list.rowHeight(0), list.fontMetrics().height() + kMostPadding);
+    QFont larger = list.font();
+    larger.setPointSizeF(larger.pointSizeF() * 2);
+    list.setFont(larger);
+    list.InsertItem(list.GetItemCount(), QStringLiteral("d"));
+    const int last = list.GetItemCount() - 1;
+    EXPECT_GE(list.rowHeight(last), list.fontMetrics().height());
+    EXPECT_LE(list.rowHeight(last), list.fontMetrics().height() + kMostPadding);
+}

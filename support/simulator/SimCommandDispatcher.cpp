@@ -534,11 +534,11 @@ Handler FindHandler(std::uint16_t command)
 
 SimReply SimCommandDispatcher::Dispatch(const SimFrameView& request, SimRecordedRequest& record)
 {
-    if (request.command == kCmdFirmwareProgress) {
+    if (request.header.command == kCmdFirmwareProgress) {
         state_.With([](SimDeviceData& d) { ++d.pushAcknowledgements; });
         return {false, {}, {}, {}};
     }
-    if (request.command == kCmdGateway)
+    if (request.header.command == kCmdGateway)
         return Gateway(request, record);
     return Local(request);
 }
@@ -547,9 +547,9 @@ SimReply SimCommandDispatcher::Local(const SimFrameView& request)
 {
     SimByteReader reader(request.payload.data(), request.payload.size());
     return state_.With([&](SimDeviceData& d) {
-        if (auto transfer = FileCommand(request.command, reader, d))
+        if (auto transfer = FileCommand(request.header.command, reader, d))
             return Payload(std::move(*transfer));
-        const Handler handler = FindHandler(request.command);
+        const Handler handler = FindHandler(request.header.command);
         return handler ? handler(reader, d) : Status(kStatusUnknownCommand);
     });
 }
@@ -600,10 +600,10 @@ SimReply SimCommandDispatcher::Gateway(const SimFrameView& request, SimRecordedR
         return Payload(reply.U16(kStatusBadRequest));
     // Frames are not wrapped twice, and a pushed-frame acknowledgement has no reply to carry.
     const SimReply answer =
-        inner->frame.command == kCmdGateway ? Status(kStatusUnknownCommand) : Local(ViewOf(inner->frame));
+        inner->command() == kCmdGateway ? Status(kStatusUnknownCommand) : Local(ViewOf(inner->frame));
     reply.U16(kStatusOk);
-    if (answer.send && inner->frame.command != kCmdFirmwareProgress)
-        reply.Append(EncodeFrame(inner->frame.sequence, inner->frame.command, answer.payload));
+    if (answer.send && inner->command() != kCmdFirmwareProgress)
+        reply.Append(EncodeFrame(inner->sequence(), inner->command(), answer.payload));
     return Payload(reply);
 }
 

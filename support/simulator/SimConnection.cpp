@@ -135,7 +135,8 @@ bool SimConnection::HandleRequest(const SimFrameView& frame, const std::uint8_t*
         log_.Add(std::move(record));
     if (!reply.send)
         return true;
-    if (!SendFrame(frame.sequence, frame.command, std::move(reply.payload), faults_.Take(frame.command, false)))
+    const SimFrameHeader& header = frame.header;
+    if (!SendFrame(header.sequence, header.command, std::move(reply.payload), faults_.Take(header.command, false)))
         return false;
     SchedulePushes(reply.pushAfter, reply.pushInterval);
     return true;
@@ -173,8 +174,8 @@ bool SimConnection::SendFrame(std::uint16_t sequence, std::uint16_t command, Byt
 
 bool SimConnection::SendPlainFrame(std::uint16_t sequence, std::uint16_t command, const Bytes& payload)
 {
-    SimFrameHeader header = EncodeFrameHeader(sequence, command, payload.size());
-    SimFrameTrailer trailer = EncodeFrameTrailer(header, payload);
+    SimFrameHeaderBytes header = EncodeFrameHeader(SimFrameHeader::For(sequence, command, payload.size()));
+    SimFrameTrailerBytes trailer = EncodeFrameTrailer(header, payload);
     iovec pieces[] = {{header.data(), header.size()},
                       {const_cast<std::uint8_t*>(payload.data()), payload.size()},
                       {trailer.data(), trailer.size()}};

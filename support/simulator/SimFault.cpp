@@ -7,6 +7,8 @@
 namespace pelsim {
 namespace {
 
+constexpr std::uint16_t kWrongFrameId = 0x0001;
+
 struct CountField {
     std::size_t offset;
     std::size_t width; // bytes
@@ -40,6 +42,28 @@ void PutWord(Bytes& bytes, std::size_t offset, std::uint32_t value, std::size_t 
         bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
+// The header as a fault sends it; the CRC is computed over the spoilt header.
+SimFrameHeader SpoiltHeader(const SimFault& fault, SimFrameHeader header)
+{
+    switch (fault.kind) {
+    case SimFaultKind::WrongMagic:
+        header.magic ^= 0xFF; // its first byte
+        break;
+    case SimFaultKind::WrongFrameId:
+        header.frameId = kWrongFrameId;
+        break;
+    case SimFaultKind::WrongSequence:
+        --header.sequence;
+        break;
+    case SimFaultKind::WrongCommand:
+        ++header.command;
+        break;
+    default:
+        break;
+    }
+    return header;
+}
+
 } // namespace
 
 void ApplyPayloadFault(const SimFault& fault, std::uint16_t command, Bytes& payload)
@@ -62,31 +86,16 @@ void ApplyPayloadFault(const SimFault& fault, std::uint16_t command, Bytes& payl
 
 Bytes EncodeFaultyFrame(const SimFault* fault, std::uint16_t sequence, std::uint16_t command, const Bytes& payload)
 {
+    const SimFrameHeader header = SimFrameHeader::For(sequence, command, payload.size());
+    Bytes frame = EncodeFrame(fault ? SpoiltHeader(*fault, header) : header, payload);
     if (!fault)
-        return EncodeFrame(sequence, command, payload);
+        return frame;
     switch (fault->kind) {
-    case SimFaultKind::WrongSequence:
-        return EncodeFrame(static_cast<std::uint16_t>(sequence - 1), command, payload);
-    case SimFaultKind::WrongCommand:
-        return EncodeFrame(sequence, static_cast<std::uint16_t>(command + 1), payload);
-    default:
-        break;
-    }
-    Bytes frame = EncodeFrame(sequence, command, payload);
-    switch (fault->kind) {
-    case SimFaultKind::WrongMagic:
-        frame[0] ^= 0xFF;
-        RefreshCrc(frame);
-        break;
-    case SimFaultKind::WrongFrameId:
-        frame[4] = 0x01;
-        frame[5] = 0x00;
-        RefreshCrc(frame);
-        break;
     case SimFaultKind::BadCrc:
         frame[frame.size() - 1] ^= 0x5A;
         break;
     case SimFaultKind::AbsurdLength:
+        // After the CRC: it still covers the true length.
         PutWord(frame, kLengthOffset, fault->value, 2);
         break;
     case SimFaultKind::ExtraBytes:

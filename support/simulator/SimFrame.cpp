@@ -10,13 +10,6 @@ namespace {
 
 constexpr std::uint8_t kMagicBytes[4] = {0x44, 0x41, 0x43, 0x3F};
 
-void AppendCrc(Bytes& frame)
-{
-    const std::uint16_t crc = SimCrc16Modbus(frame.data(), frame.size());
-    frame.push_back(static_cast<std::uint8_t>(crc));
-    frame.push_back(static_cast<std::uint8_t>(crc >> 8));
-}
-
 bool MagicPrefixMatches(const std::uint8_t* data, std::size_t size)
 {
     for (std::size_t i = 0; i < size && i < sizeof kMagicBytes; ++i)
@@ -27,34 +20,36 @@ bool MagicPrefixMatches(const std::uint8_t* data, std::size_t size)
 
 } // namespace
 
+SimFrameHeader SimFrameHeader::For(std::uint16_t sequence, std::uint16_t command, std::size_t payloadSize)
+{
+    return {kFrameMagic, kFrameId, static_cast<std::uint16_t>(payloadSize + kLengthOverhead), sequence, command};
+}
+
 Bytes EncodeFrame(std::uint16_t sequence, std::uint16_t command, const Bytes& payload)
 {
-    SimByteWriter writer(kFrameHeaderSize + payload.size() + kFrameCrcSize);
-    writer.U32(kFrameMagic)
-        .U16(kFrameId)
-        .U16(static_cast<std::uint16_t>(payload.size() + kLengthOverhead))
-        .U16(sequence)
-        .U16(command)
-        .Append(payload);
-    Bytes frame = writer.Take();
-    AppendCrc(frame);
-    return frame;
+    return EncodeFrame(SimFrameHeader::For(sequence, command, payload.size()), payload);
 }
 
-SimFrameHeader EncodeFrameHeader(std::uint16_t sequence, std::uint16_t command, std::size_t payloadSize)
+Bytes EncodeFrame(const SimFrameHeader& header, std::span<const std::uint8_t> payload)
+{
+    const SimFrameHeaderBytes headerBytes = EncodeFrameHeader(header);
+    return SimByteWriter(kFrameHeaderSize + payload.size() + kFrameCrcSize)
+        .Append(headerBytes)
+        .Append(payload)
+        .Append(EncodeFrameTrailer(headerBytes, payload))
+        .Take();
+}
+
+SimFrameHeaderBytes EncodeFrameHeader(const SimFrameHeader& header)
 {
     SimByteWriter writer(kFrameHeaderSize);
-    writer.U32(kFrameMagic)
-        .U16(kFrameId)
-        .U16(static_cast<std::uint16_t>(payloadSize + kLengthOverhead))
-        .U16(sequence)
-        .U16(command);
-    SimFrameHeader header;
-    std::copy(writer.bytes().begin(), writer.bytes().end(), header.begin());
-    return header;
+    writer.U32(header.magic).U16(header.frameId).U16(header.length).U16(header.sequence).U16(header.command);
+    SimFrameHeaderBytes bytes{};
+    std::copy(writer.bytes().begin(), writer.bytes().end(), bytes.begin());
+    return bytes;
 }
 
-SimFrameTrailer EncodeFrameTrailer(const SimFrameHeader& header, std::span<const std::uint8_t> payload)
+SimFrameTrailerBytes EncodeFrameTrailer(const SimFrameHeaderBytes& header, std::span<const std::uint8_t> payload)
 {
     const std::uint16_t crc =
         SimCrc16ModbusContinue(SimCrc16Modbus(header.data(), header.size()), payload.data(), payload.size());
@@ -63,14 +58,12 @@ SimFrameTrailer EncodeFrameTrailer(const SimFrameHeader& header, std::span<const
 
 SimFrameView ViewOf(const SimFrame& frame)
 {
-    return {frame.magic, frame.frameId, frame.length, frame.sequence, frame.command, frame.payload, frame.crcOk};
+    return {frame.header, frame.payload, frame.crcOk};
 }
 
 SimFrame CopyOf(const SimFrameView& view)
 {
-    return {view.magic,    view.frameId, view.length,
-            view.sequence, view.command, Bytes(view.payload.begin(), view.payload.end()),
-            view.crcOk};
+    return {view.header, Bytes(view.payload.begin(), view.payload.end()), view.crcOk};
 }
 
 SimDecodeResult DecodeFrame(const std::uint8_t* data, std::size_t size, SimFrame& frame, std::size_t& consumed)
@@ -87,31 +80,24 @@ SimDecodeResult DecodeFrameView(const std::uint8_t* data, std::size_t size, SimF
         return SimDecodeResult::Unsynchronised;
     if (size < kFramePrefixSize)
         return SimDecodeResult::NeedMore;
-    SimByteReader header(data, size);
-    frame.magic = header.U32();
-    frame.frameId = header.U16();
-    frame.length = header.U16();
-    const std::size_t total = std::size_t(frame.length) + kFramePrefixSize;
-    if (frame.length < kLengthOverhead || total > kMaxFrameSize)
+    SimByteReader reader(data, size);
+    SimFrameHeader& header = frame.header;
+    header.magic = reader.U32();
+    header.frameId = reader.U16();
+    header.length = reader.U16();
+    const std::size_t total = std::size_t(header.length) + kFramePrefixSize;
+    if (header.length < kLengthOverhead || total > kMaxFrameSize)
         return SimDecodeResult::Unsynchronised;
     if (size < total)
         return SimDecodeResult::NeedMore;
-    frame.sequence = header.U16();
-    frame.command = header.U16();
+    header.sequence = reader.U16();
+    header.command = reader.U16();
     const std::size_t payloadSize = total - kFrameHeaderSize - kFrameCrcSize;
     frame.payload = std::span(data + kFrameHeaderSize, payloadSize);
     const std::uint16_t crc = static_cast<std::uint16_t>(data[total - 2] | data[total - 1] << 8);
     frame.crcOk = crc == SimCrc16Modbus(data, total - kFrameCrcSize);
     consumed = total;
     return SimDecodeResult::Complete;
-}
-
-void RefreshCrc(Bytes& frame)
-{
-    if (frame.size() < kFrameHeaderSize + kFrameCrcSize)
-        return;
-    frame.resize(frame.size() - kFrameCrcSize);
-    AppendCrc(frame);
 }
 
 } // namespace pelsim

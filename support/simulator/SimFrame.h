@@ -23,29 +23,30 @@ inline constexpr std::size_t kLengthOffset = 6;
 inline constexpr std::size_t kSequenceOffset = 8;
 inline constexpr std::size_t kCommandOffset = 10;
 
-struct SimFrame {
+// The fields in front of the payload.
+struct SimFrameHeader {
     std::uint32_t magic = 0;
     std::uint16_t frameId = 0;
     std::uint16_t length = 0;
     std::uint16_t sequence = 0;
     std::uint16_t command = 0;
-    Bytes payload;
-    bool crcOk = false;
-    // Magic, frame id and CRC as a device accepts them.
-    bool Valid() const { return magic == kFrameMagic && frameId == kFrameId && crcOk; }
+
+    // The header a device puts in front of a payload of that size.
+    static SimFrameHeader For(std::uint16_t sequence, std::uint16_t command, std::size_t payloadSize);
 };
 
-// A frame read where it lies in the receive buffer: the payload is not copied.
-struct SimFrameView {
-    std::uint32_t magic = 0;
-    std::uint16_t frameId = 0;
-    std::uint16_t length = 0;
-    std::uint16_t sequence = 0;
-    std::uint16_t command = 0;
-    std::span<const std::uint8_t> payload;
+// A decoded frame: SimFrame owns its payload, SimFrameView points where it lies in the receive
+// buffer, so a frame is copied only where it is kept.
+template <class Payload>
+struct SimFrameOf {
+    SimFrameHeader header;
+    Payload payload;
     bool crcOk = false;
-    bool Valid() const { return magic == kFrameMagic && frameId == kFrameId && crcOk; }
+    // Magic, frame id and CRC as a device accepts them.
+    bool Valid() const { return header.magic == kFrameMagic && header.frameId == kFrameId && crcOk; }
 };
+using SimFrame = SimFrameOf<Bytes>;
+using SimFrameView = SimFrameOf<std::span<const std::uint8_t>>;
 
 SimFrameView ViewOf(const SimFrame& frame);
 // The owning copy a request log keeps.
@@ -58,19 +59,18 @@ enum class SimDecodeResult {
 };
 
 Bytes EncodeFrame(std::uint16_t sequence, std::uint16_t command, const Bytes& payload);
+// The same with a header a test has spoilt; the CRC covers it as it is.
+Bytes EncodeFrame(const SimFrameHeader& header, std::span<const std::uint8_t> payload);
 
 // What goes in front of a payload and behind it, for a frame sent from its pieces.
-using SimFrameHeader = std::array<std::uint8_t, kFrameHeaderSize>;
-using SimFrameTrailer = std::array<std::uint8_t, kFrameCrcSize>;
-SimFrameHeader EncodeFrameHeader(std::uint16_t sequence, std::uint16_t command, std::size_t payloadSize);
-SimFrameTrailer EncodeFrameTrailer(const SimFrameHeader& header, std::span<const std::uint8_t> payload);
+using SimFrameHeaderBytes = std::array<std::uint8_t, kFrameHeaderSize>;
+using SimFrameTrailerBytes = std::array<std::uint8_t, kFrameCrcSize>;
+SimFrameHeaderBytes EncodeFrameHeader(const SimFrameHeader& header);
+SimFrameTrailerBytes EncodeFrameTrailer(const SimFrameHeaderBytes& header, std::span<const std::uint8_t> payload);
 
 // Splits one frame off the front of data.
 SimDecodeResult DecodeFrame(const std::uint8_t* data, std::size_t size, SimFrame& frame, std::size_t& consumed);
 // The same without copying the payload: the view points into data.
 SimDecodeResult DecodeFrameView(const std::uint8_t* data, std::size_t size, SimFrameView& frame, std::size_t& consumed);
-
-// Recomputes the CRC of a frame whose header or payload a test has patched.
-void RefreshCrc(Bytes& frame);
 
 } // namespace pelsim

@@ -26,7 +26,7 @@ std::vector<SimRecordedRequest> SimRequestLog::OfCommand(std::uint16_t command) 
     std::lock_guard lock(mutex_);
     std::vector<SimRecordedRequest> matching;
     for (const auto& request : requests_)
-        if (request.decoded && request.frame.command == command)
+        if (request.decoded && request.command() == command)
             matching.push_back(request);
     return matching;
 }
@@ -48,7 +48,7 @@ bool SimRequestLog::WaitFor(std::uint16_t command, std::size_t count, std::chron
     std::unique_lock lock(mutex_);
     return added_.wait_for(lock, timeout, [&] {
         return static_cast<std::size_t>(std::count_if(requests_.begin(), requests_.end(), [&](const auto& request) {
-                   return request.decoded && request.frame.command == command;
+                   return request.decoded && request.command() == command;
                })) >= count;
     });
 }

@@ -24,8 +24,8 @@ struct SimRecordedRequest {
     std::optional<SimMac> gatewayMac;
     std::shared_ptr<SimRecordedRequest> inner;
 
-    std::uint16_t command() const { return frame.command; }
-    std::uint16_t sequence() const { return frame.sequence; }
+    std::uint16_t command() const { return frame.header.command; }
+    std::uint16_t sequence() const { return frame.header.sequence; }
     const Bytes& payload() const { return frame.payload; }
 };
 

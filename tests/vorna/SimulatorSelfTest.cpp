@@ -216,8 +216,8 @@ TEST(SimulatorSelfTest, FrameRoundTripIsRecordedAndAnsweredWithTheSameSequenceAn
         const auto reply = client.ReceiveFrame();
         ASSERT_TRUE(reply) << "poll " << i;
         EXPECT_TRUE(reply->Valid());
-        EXPECT_EQ(reply->sequence, 7 + i);
-        EXPECT_EQ(reply->command, 30004);
+        EXPECT_EQ(reply->header.sequence, 7 + i);
+        EXPECT_EQ(reply->header.command, 30004);
         EXPECT_EQ(reply->payload, (Bytes{0, 0, 1, expectedStatus[i]})) << "poll " << i;
     }
 
@@ -254,10 +254,13 @@ TEST(SimulatorSelfTest, FaultsShapeTheNextReplyOnly)
         SimFault fault;
         bool (*check)(const SimFrame&);
     } cases[] = {
-        {"bad CRC", SimFault::BadCrc(), [](const SimFrame& f) { return !f.crcOk && f.magic == kFrameMagic; }},
-        {"wrong sequence", SimFault::WrongSequence(), [](const SimFrame& f) { return f.crcOk && f.sequence == 4; }},
-        {"wrong command", SimFault::WrongCommand(), [](const SimFrame& f) { return f.crcOk && f.command == 30005; }},
-        {"wrong frame id", SimFault::WrongFrameId(), [](const SimFrame& f) { return f.crcOk && f.frameId == 0x0001; }},
+        {"bad CRC", SimFault::BadCrc(), [](const SimFrame& f) { return !f.crcOk && f.header.magic == kFrameMagic; }},
+        {"wrong sequence", SimFault::WrongSequence(),
+         [](const SimFrame& f) { return f.crcOk && f.header.sequence == 4; }},
+        {"wrong command", SimFault::WrongCommand(),
+         [](const SimFrame& f) { return f.crcOk && f.header.command == 30005; }},
+        {"wrong frame id", SimFault::WrongFrameId(),
+         [](const SimFrame& f) { return f.crcOk && f.header.frameId == 0x0001; }},
         {"raised status", SimFault::RaisedStatus(0x8005),
          [](const SimFrame& f) {
              return f.Valid() && f.payload == Bytes{0x05, 0x80, 5, 50};
@@ -275,7 +278,7 @@ TEST(SimulatorSelfTest, FaultsShapeTheNextReplyOnly)
         client.Send(Request(6, 30004, {5}));
         const auto clean = client.ReceiveFrame();
         ASSERT_TRUE(clean) << c.label;
-        EXPECT_TRUE(clean->Valid() && clean->sequence == 6 && clean->command == 30004) << c.label;
+        EXPECT_TRUE(clean->Valid() && clean->header.sequence == 6 && clean->header.command == 30004) << c.label;
     }
 }
 
@@ -429,7 +432,7 @@ TEST(SimulatorSelfTest, BootLoaderRegistrationPushesProgressFrames)
     for (const auto& payload : expected) {
         const auto pushed = client.ReceiveFrame();
         ASSERT_TRUE(pushed);
-        EXPECT_EQ(pushed->command, 30019);
+        EXPECT_EQ(pushed->header.command, 30019);
         EXPECT_EQ(pushed->payload, payload);
     }
     EXPECT_FALSE(client.ReceiveFrame(100ms));
@@ -449,7 +452,7 @@ TEST(SimulatorSelfTest, GatewayAnswersTheWrappedFrame)
     client.Send(Request(4, 30700, SimByteWriter().Append(target).Append(inner).Take()));
     const auto reply = client.ReceiveFrame();
     ASSERT_TRUE(reply);
-    EXPECT_EQ(reply->sequence, 4);
+    EXPECT_EQ(reply->header.sequence, 4);
     const Bytes expected = SimByteWriter().Append(target).U16(0).Append(EncodeFrame(3, 30004, {0, 0, 1, 50})).Take();
     EXPECT_EQ(reply->payload, expected);
     const auto recorded = sim.Requests(30700);
@@ -484,7 +487,7 @@ TEST(SimulatorSelfTest, ChunkRepliesSurviveAClientThatReadsLate)
         const auto reply = client.ReceiveFrame();
         ASSERT_TRUE(reply) << "chunk " << i;
         ASSERT_TRUE(reply->Valid()) << "chunk " << i;
-        EXPECT_EQ(reply->sequence, i);
+        EXPECT_EQ(reply->header.sequence, i);
         const Bytes expected =
             SimByteWriter().U16(0).U8(0).U16(kChunk).Append(std::span(file.data() + i * kChunk, kChunk)).Take();
         ASSERT_EQ(reply->payload, expected) << "chunk " << i;

@@ -18,8 +18,8 @@ using namespace AlarmSnmpTrapIds;
 
 namespace {
 
-const char* const kProfileTitle = "Profile";
-const char* const kTagsTitle = "Select Tags";
+const QString kProfileTitle = QStringLiteral("Profile");
+const QString kTagsTitle = QStringLiteral("Select Tags");
 
 QString trapName(const ALARM_SNMP_TRAP_ITEM_SETTINGS& entry)
 {
@@ -55,13 +55,11 @@ bool CAlarmSNMPTrapDlg::OnInitDialog()
             list->InsertColumn(list->GetColumnCount(), LoadLangString(title), 0);
     }
     const auto model = [this] { return static_cast<const CDataCenter*>(GetDataCenter()); };
-    auto profile = std::make_unique<CSNMPProfilePage>(model);
-    auto tags = std::make_unique<CSNMPSelectTagsPage>(model);
-    profile_ = profile.get();
-    tags_ = tags.get();
     QTabWidget& tabs = *item<QTabWidget>(kTabs);
-    Tabs().Attach(tabs, QString::fromLatin1(kProfileTitle), std::move(profile));
-    Tabs().Attach(tabs, QString::fromLatin1(kTagsTitle), std::move(tags));
+    profile_ = Tabs().Attach(tabs, kProfileTitle, std::make_unique<CSNMPProfilePage>(model));
+    tags_ = Tabs().Attach(tabs, kTagsTitle, std::make_unique<CSNMPSelectTagsPage>(model));
+    if (!profile_ || !tags_)
+        return false;
     SetTagChooser([this] { return ChooseTagsFor(*this, this, true); });
     return true;
 }

@@ -39,7 +39,8 @@ const char* const kNameLabel = "Name";
 
 constexpr int kRowNumberWidth = 30;
 constexpr int kWiderColumnExtra = 4;
-const char* const kTabTitles[] = {"Profile", "Select Tags", "FTP Upload Tags"};
+const QString kTabTitles[] = {QStringLiteral("Profile"), QStringLiteral("Select Tags"),
+                              QStringLiteral("FTP Upload Tags")};
 const char* const kLineEnd = "\r\n";
 
 QString messageLine(unsigned stringId)
@@ -94,16 +95,12 @@ bool CDataLoggingDlg::OnInitDialog()
     }
     checkItem(kCheckShown, true);
     const auto model = [this] { return static_cast<const CDataCenter*>(GetDataCenter()); };
-    auto profile = std::make_unique<CProfilePage>();
-    auto tags = std::make_unique<CSelectTagsPage>(model);
-    auto upload = std::make_unique<CUploadPage>();
-    profile_ = profile.get();
-    tags_ = tags.get();
-    upload_ = upload.get();
     QTabWidget& tabs = *item<QTabWidget>(kTabs);
-    Tabs().Attach(tabs, QString::fromLatin1(kTabTitles[kTabProfile]), std::move(profile));
-    Tabs().Attach(tabs, QString::fromLatin1(kTabTitles[kTabSelectTags]), std::move(tags));
-    Tabs().Attach(tabs, QString::fromLatin1(kTabTitles[kTabUpload]), std::move(upload));
+    profile_ = Tabs().Attach(tabs, kTabTitles[kTabProfile], std::make_unique<CProfilePage>());
+    tags_ = Tabs().Attach(tabs, kTabTitles[kTabSelectTags], std::make_unique<CSelectTagsPage>(model));
+    upload_ = Tabs().Attach(tabs, kTabTitles[kTabUpload], std::make_unique<CUploadPage>());
+    if (!profile_ || !tags_ || !upload_)
+        return false;
     SetTagChooser([this] { return ChooseTagsFor(*this, this, true); });
     return true;
 }

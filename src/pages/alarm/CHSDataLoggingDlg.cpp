@@ -16,7 +16,8 @@ namespace {
 
 // Row number, profile name, description, trigger tag.
 constexpr unsigned kColumnTitles[] = {473, 474, 475, 479};
-const char* const kTabTitles[] = {"Profile", "Select Tags", "FTP Upload Tags"};
+const QString kTabTitles[] = {QStringLiteral("Profile"), QStringLiteral("Select Tags"),
+                              QStringLiteral("FTP Upload Tags")};
 
 QString profileName(const HS_DATA_LOG_ITEM_SETTINGS& entry)
 {
@@ -43,16 +44,12 @@ bool CHSDataLoggingDlg::OnInitDialog()
     if (auto* list = item<CListCtrlEx>(kListProfiles))
         InsertNumberedColumns(*list, kColumnTitles);
     const auto model = [this] { return static_cast<const CDataCenter*>(GetDataCenter()); };
-    auto profile = std::make_unique<CHSProfilePage>(model);
-    auto tags = std::make_unique<CHSSelectTagsPage>(model);
-    auto upload = std::make_unique<CHSUploadPage>(model);
-    profile_ = profile.get();
-    tags_ = tags.get();
-    upload_ = upload.get();
     QTabWidget& tabs = *item<QTabWidget>(kTabs);
-    Tabs().Attach(tabs, QString::fromLatin1(kTabTitles[kTabProfile]), std::move(profile));
-    Tabs().Attach(tabs, QString::fromLatin1(kTabTitles[kTabSelectTags]), std::move(tags));
-    Tabs().Attach(tabs, QString::fromLatin1(kTabTitles[kTabUpload]), std::move(upload));
+    profile_ = Tabs().Attach(tabs, kTabTitles[kTabProfile], std::make_unique<CHSProfilePage>(model));
+    tags_ = Tabs().Attach(tabs, kTabTitles[kTabSelectTags], std::make_unique<CHSSelectTagsPage>(model));
+    upload_ = Tabs().Attach(tabs, kTabTitles[kTabUpload], std::make_unique<CHSUploadPage>(model));
+    if (!profile_ || !tags_ || !upload_)
+        return false;
     SetTagCreator([this](const std::vector<int>& codes) { return createTag(codes); });
     return true;
 }

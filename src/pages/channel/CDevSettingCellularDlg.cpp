@@ -4,12 +4,15 @@
 #include "CCellularSettingPage.h"
 #include "CDataCenter.h"
 #include "CListCtrlEx.h"
+#include "FormTab.h"
 #include "LanguagePack.h"
 #include "MessageBoxService.h"
 #include "TextFormat.h"
 #include "Validation.h"
 
 #include <QTabWidget>
+
+#include <memory>
 
 using namespace CellularPage;
 
@@ -26,13 +29,11 @@ CDevSettingCellularDlg::CDevSettingCellularDlg(IPageHost* host) : CPropertyUIDia
 
 bool CDevSettingCellularDlg::OnInitDialog()
 {
-    auto* tabs = item<QTabWidget>(kTabs);
-    setting_ = new CCellularSettingPage(*this);
-    reconnection_ = new CCellularReconnectionPage(*this);
-    if (!setting_->Create() || !reconnection_->Create())
+    QTabWidget& tabs = *item<QTabWidget>(kTabs);
+    setting_ = AttachFormTab(tabs, kSettingTitle, std::make_unique<CCellularSettingPage>(*this));
+    reconnection_ = AttachFormTab(tabs, kReconnectionTitle, std::make_unique<CCellularReconnectionPage>(*this));
+    if (!setting_ || !reconnection_)
         return false;
-    tabs->addTab(setting_, kSettingTitle);
-    tabs->addTab(reconnection_, kReconnectionTitle);
     if (auto* tags = item<CListCtrlEx>(kListTags)) {
         tags->InsertColumn(0, LoadLangString(kStringTagColumnName), kTagColumnWidth);
         tags->InsertColumn(1, LoadLangString(kStringTagColumnType), kTagColumnWidth);

@@ -4,17 +4,18 @@
 // fills them with the entry, and gathers and validates them together with its own controls,
 // so one report names the bad fields of every tab and focuses the first (its tab in front).
 //
-//   Tabs().Attach(*item<QTabWidget>(kTabProfiles), tr("Profile"),
-//                 std::make_unique<CEntryTab<DATA_LOG_ITEM>>(kTemplateProfileTab));
-//   Tabs().Tab(0).Bindings().Bind(kEditInterval, kLabelInterval, &DATA_LOG_ITEM::Interval, AsNumber {...});
+//   profile_ = Tabs().Attach(*item<QTabWidget>(kTabs), tr("Profile"), std::make_unique<CProfilePage>());
+//   profile_->Bindings().Bind(kEditInterval, kLabelInterval, &DATA_LOG_ITEM::Interval, AsNumber {...});
 
 #include "CFormBase.h"
+#include "FormTab.h"
 #include "IBoundPage.h"
 #include "PageBindings.h"
 #include "ValidationReport.h"
 
 #include <QTabWidget>
 
+#include <concepts>
 #include <memory>
 #include <vector>
 
@@ -41,15 +42,15 @@ private:
 template <class Entry>
 class EntryTabs {
 public:
-    // Builds the tab and adds it to the tab control, which takes the widget; false when its
-    // template cannot be built.
-    bool Attach(QTabWidget& tabs, const QString& title, std::unique_ptr<CEntryTab<Entry>> tab)
+    // Builds the tab and adds it to the tab control, which takes the widget; the tab as its own
+    // type, or nullptr (and nothing kept) when its template cannot be built.
+    template <std::derived_from<CEntryTab<Entry>> Tab>
+    Tab* Attach(QTabWidget& tabs, const QString& title, std::unique_ptr<Tab> tab)
     {
-        if (!tab || !tab->Create())
-            return false;
-        tabs.addTab(tab.get(), title);
-        tabs_.push_back(tab.release());
-        return true;
+        Tab* attached = AttachFormTab(tabs, title, std::move(tab));
+        if (attached)
+            tabs_.push_back(attached);
+        return attached;
     }
 
     int Count() const { return static_cast<int>(tabs_.size()); }

@@ -3,11 +3,14 @@
 #include "CDataCenter.h"
 #include "CDnp3SelTagPage.h"
 #include "ConfigFiles.h"
+#include "FormTab.h"
 #include "IniFile.h"
 #include "LanguagePack.h"
 #include "TextConversion.h"
 
 #include <QTabWidget>
+
+#include <memory>
 
 using namespace Dnp3PointsPage;
 
@@ -29,13 +32,12 @@ bool CDNP3SelectTagDlg::OnInitDialog()
         return true;
     unsigned caption = kFirstTabCaption;
     for (int type : kTabTypeCodes) {
-        auto* tab = new CDnp3SelTagPage(type, *this);
-        if (!tab->Create()) {
-            delete tab;
+        auto* tab = AttachFormTab(*tabControl, LoadLangString(caption), std::make_unique<CDnp3SelTagPage>(type, *this));
+        // A tab that cannot be built is left out, and its caption goes to the next.
+        if (!tab)
             continue;
-        }
-        tabControl->addTab(tab, LoadLangString(caption++));
         tabs_.push_back(tab);
+        ++caption;
     }
     return true;
 }

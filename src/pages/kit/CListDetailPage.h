@@ -98,10 +98,10 @@ public:
         QStringList created;
         if (!CreateEntryTags(*model, entry, created))
             return false;
-        logTags(kStringTagCreated, created);
         entries_.push_back(std::move(entry));
         const int row = static_cast<int>(entries_.size()) - 1;
-        WritePageFields(*model);
+        WritePageFields(*model); // its log line comes before the new tags' lines
+        logTags(kStringTagCreated, created);
         writeAndShow(*model, row);
         AddLogLine(FormatLangString(kStringEntryAdded, LogName(), row + 1));
         return true;

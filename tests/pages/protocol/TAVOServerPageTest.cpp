@@ -73,6 +73,11 @@ TEST_F(TAVOServerPageTest, TheFirstServerGetsIndexZeroItsTwoTagsAndTheirUses)
     EXPECT_TRUE(CarriesUse(harness.model(), server.StatusTag, ServiceId::TavoServer, 0));
     EXPECT_FALSE(OperationModeOffered()) << "one server: no operation mode";
     EXPECT_EQ(service().OperationMode, 0);
+    const QStringList lines = harness.logLines();
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[0], FormatLangString(617, QStringLiteral("TAVO"))) << "the service values come first";
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("TAVOTrigger_0"))) << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].contains(QStringLiteral("TAVOServerStatus_0"))) << lines[2].toStdString();
     harness.Screenshot(QStringLiteral("tavo-server-page"));
 }
 

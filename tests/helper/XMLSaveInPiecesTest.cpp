@@ -1,4 +1,5 @@
 // Saving a document in pieces while it is built, and freeing what a reader is done with.
+#include "FileSizeLimit.h"
 #include "IXMLParser.h"
 
 #include <gtest/gtest.h>
@@ -7,9 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <csignal>
 #include <functional>
-#include <sys/resource.h>
 
 namespace {
 
@@ -60,27 +59,6 @@ void Build(IXMLElement* root, const Flush& flush)
     flush(root, kRootAtTheEnd);
     root->AddChildWithAttribute(QStringLiteral("AfterAll"), QStringLiteral("Result"), QStringLiteral("5"));
 }
-
-// Makes writes beyond a size fail (EFBIG instead of SIGXFSZ) while it lives.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) : m_oldHandler(std::signal(SIGXFSZ, SIG_IGN))
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limited = m_old;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    void (*m_oldHandler)(int);
-    rlimit m_old{};
-};
 
 QStringList ChildNames(IXMLElement* element)
 {

@@ -41,10 +41,10 @@ public:
     // Language-pack strings of the project commands.
     static constexpr unsigned kStringProjectFilter = 222;
     static constexpr unsigned kStringSaveChanges = 424;
-    static constexpr unsigned kStringCannotLoad = 489;        // path
-    static constexpr unsigned kStringFileMissing = 696;       // path
-    static constexpr unsigned kStringProjectOpened = 697;     // path
-    static constexpr unsigned kStringSaveFailed = 9602;       // path
+    static constexpr unsigned kStringCannotLoad = 489;    // path
+    static constexpr unsigned kStringFileMissing = 696;   // path
+    static constexpr unsigned kStringProjectOpened = 697; // path
+    static constexpr unsigned kStringSaveFailed = 9602;   // path
 
     // The property pages come from the factory; without one, every form id shows a placeholder.
     explicit CMainFrame(PropertyPageFactory pageFactory = {}, QWidget* parent = nullptr);

@@ -2,8 +2,8 @@
 
 #include "ApplicationName.h"
 #include "BatchMessageBoxService.h"
-#include "CBatchSave.h"
 #include "CAboutDlg.h"
+#include "CBatchSave.h"
 #include "CLaunchDlg.h"
 #include "CMainFrame.h"
 #include "CSingleInstance.h"

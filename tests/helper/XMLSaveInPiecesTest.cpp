@@ -37,7 +37,8 @@ void Build(IXMLElement* root, const Flush& flush)
     group->AddChildWithAttribute(QStringLiteral("Quantity"), QStringLiteral("Result"), QStringLiteral("40"));
     for (int i = 0; i < 40; ++i) {
         IXMLElement* item = group->AddChild(QStringLiteral("Tag_%1").arg(i));
-        item->AddChildWithAttribute(QStringLiteral("TagName"), QStringLiteral("Result"), QStringLiteral("T'%1'").arg(i));
+        item->AddChildWithAttribute(QStringLiteral("TagName"), QStringLiteral("Result"),
+                                    QStringLiteral("T'%1'").arg(i));
         IXMLElement* inner = item->AddChild(QStringLiteral("ChannelType"));
         inner->SetAttribute(QStringLiteral("Id"), QString::number(1000 + i));
         inner->AddChild(QStringLiteral("Empty"));

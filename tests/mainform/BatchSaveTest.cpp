@@ -88,13 +88,17 @@ TEST_F(BatchSaveTest, ReportsWhyNothingWasWritten)
         QString message;
     } cases[] = {
         {"no path", {}, FormatLangString(CMainFrame::kStringCannotLoad, QString())},
-        {"garbage", {path("garbage.pelx"), path("out.pelx")},
+        {"garbage",
+         {path("garbage.pelx"), path("out.pelx")},
          FormatLangString(CMainFrame::kStringCannotLoad, path("garbage.pelx"))},
-        {"missing", {path("missing.pelx"), path("out.pelx")},
+        {"missing",
+         {path("missing.pelx"), path("out.pelx")},
          FormatLangString(CMainFrame::kStringCannotLoad, path("missing.pelx"))},
-        {"folder in", {folder.path(), path("out.pelx")},
+        {"folder in",
+         {folder.path(), path("out.pelx")},
          FormatLangString(CBatchSave::kStringNotRegularFile, folder.path())},
-        {"folder out", {path("a.pelx"), folder.path()},
+        {"folder out",
+         {path("a.pelx"), folder.path()},
          FormatLangString(CBatchSave::kStringNotRegularFile, folder.path())},
         {"unwritable out", {path("a.pelx"), underAFile}, FormatLangString(CMainFrame::kStringSaveFailed, underAFile)},
     };

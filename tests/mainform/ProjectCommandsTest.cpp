@@ -55,8 +55,8 @@ bool writeAll(const QString& path, const QByteArray& bytes)
 
 QString latestProject()
 {
-    return GetPrivateProfileString(QLatin1String(kProfilePreferenceSection),
-                                   QLatin1String(kProfileLatestProjectKey), QString(), GetProfilePath());
+    return GetPrivateProfileString(QLatin1String(kProfilePreferenceSection), QLatin1String(kProfileLatestProjectKey),
+                                   QString(), GetProfilePath());
 }
 
 void clearLatestProject()
@@ -289,8 +289,7 @@ TEST_F(ProjectCommandsTest, StartUpOpensCommandLineAndLatestProject)
     EXPECT_EQ(files.requests().last().kind, FileDialogKind::Open);
 
     ASSERT_TRUE(WritePrivateProfileString(QLatin1String(kProfilePreferenceSection),
-                                          QLatin1String(kProfileLatestProjectKey), path("a.pelx"),
-                                          GetProfilePath()));
+                                          QLatin1String(kProfileLatestProjectKey), path("a.pelx"), GetProfilePath()));
     frame.OnOpenLatestProject();
     EXPECT_FALSE(frame.IsProjectEmpty());
     EXPECT_EQ(frame.GetProjectPath(), path("a.pelx"));
@@ -314,8 +313,7 @@ TEST_F(ProjectCommandsTest, EveryOpenPathRefusesSpecialFilesWithTheOpenFailureMe
         {"latest project",
          [this](const QString& file) {
              ASSERT_TRUE(WritePrivateProfileString(QLatin1String(kProfilePreferenceSection),
-                                                   QLatin1String(kProfileLatestProjectKey), file,
-                                                   GetProfilePath()));
+                                                   QLatin1String(kProfileLatestProjectKey), file, GetProfilePath()));
              frame.OnOpenLatestProject();
          }},
         {"command line", [this](const QString& file) { frame.OnOpenCommandLineProject(file); }},

@@ -17,6 +17,8 @@ public:
     pugi::xml_attribute Handle() const { return m_attribute; }
     // The wrapper of the following attribute, made in the document on first use; null after the last.
     CXMLAttribute* Next(CXMLDocument& document);
+    // The wrapper of the following attribute when made; null otherwise.
+    CXMLAttribute* NextMade() const { return m_next; }
 
 private:
     pugi::xml_attribute m_attribute;

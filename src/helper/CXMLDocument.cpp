@@ -3,35 +3,12 @@
 #include "TraceLog.h"
 
 #include <QFile>
-#include <QSaveFile>
 
+#include <memory>
 #include <type_traits>
 #include <utility>
 
 namespace {
-
-constexpr char kDeclaration[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-constexpr char kIndent[] = "\t";
-// The declaration is written by hand so that it names the encoding; pugixml's omits it.
-constexpr unsigned kSaveFormat = pugi::format_indent | pugi::format_no_declaration;
-
-// pugixml's output goes straight into the file being saved; the first failed write is kept.
-class SaveFileWriter final : public pugi::xml_writer {
-public:
-    explicit SaveFileWriter(QSaveFile& file) : m_file(file) {}
-
-    void write(const void* data, size_t size) override
-    {
-        if (m_ok)
-            m_ok = m_file.write(static_cast<const char*>(data), static_cast<qint64>(size)) == qint64(size);
-    }
-
-    bool ok() const { return m_ok; }
-
-private:
-    QSaveFile& m_file;
-    bool m_ok = true;
-};
 
 void TraceFileError(const char* action, const QString& path, const QString& reason)
 {
@@ -75,32 +52,87 @@ void CXMLDocument::CreateRoot(const QString& name)
 
 int CXMLDocument::SaveFile(const QString& path)
 {
+    const int opened = BeginSave(path);
+    return opened == kXMLOk ? EndSave() : opened;
+}
+
+int CXMLDocument::BeginSave(const QString& path)
+{
+    if (m_writer) {
+        TraceFileError("save", path, QStringLiteral("another save of the document runs"));
+        return kXMLBadArgument;
+    }
     // The old file is replaced only once the new one is complete.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        TraceFileError("save", path, file.errorString());
-        return kXMLFileError;
+    m_writer = std::make_unique<CXMLFileWriter>(m_document, path);
+    const int result = m_writer->Open();
+    if (result != kXMLOk) {
+        TraceFileError("save", path, m_writer->ErrorText());
+        m_writer.reset();
     }
-    SaveFileWriter writer(file);
-    writer.write(kDeclaration, sizeof(kDeclaration) - 1);
-    m_document.save(writer, kIndent, kSaveFormat, pugi::encoding_utf8);
-    if (!writer.ok()) {
-        TraceFileError("save", path, QStringLiteral("writing failed: %1").arg(file.errorString()));
-        return kXMLFileError;
+    return result;
+}
+
+void CXMLDocument::WriteChildren(pugi::xml_node element)
+{
+    if (m_writer && m_source.isEmpty())
+        m_writer->WriteChildren(element, [this](pugi::xml_node written) { FreeSubtree(written); });
+}
+
+int CXMLDocument::EndSave()
+{
+    if (!m_writer)
+        return kXMLBadArgument;
+    const std::unique_ptr<CXMLFileWriter> writer = std::move(m_writer);
+    const int result = writer->Finish([this](pugi::xml_node written) { FreeSubtree(written); });
+    if (result != kXMLOk)
+        TraceFileError("save", writer->Path(), writer->ErrorText());
+    return result;
+}
+
+void CXMLDocument::FreeSubtree(pugi::xml_node node)
+{
+    pugi::xml_node parent = node.parent();
+    if (!parent)
+        return;
+    if (CXMLElement* parentWrapper = m_elements.value(parent.internal_object()))
+        parentWrapper->ForgetChild(node);
+    // Depth first without recursion: a subtree may be deep.
+    for (pugi::xml_node current = node; current;) {
+        RecycleWrapperOf(current);
+        if (current.first_child()) {
+            current = current.first_child();
+            continue;
+        }
+        while (current != node && !current.next_sibling())
+            current = current.parent();
+        current = current == node ? pugi::xml_node() : current.next_sibling();
     }
-    if (!file.commit()) {
-        TraceFileError("save", path, file.errorString());
-        return kXMLFileError;
-    }
-    return kXMLOk;
+    parent.remove_child(node);
+}
+
+void CXMLDocument::RecycleWrapperOf(pugi::xml_node element)
+{
+    const auto found = m_elements.constFind(element.internal_object());
+    if (found == m_elements.cend())
+        return;
+    CXMLElement* wrapper = found.value();
+    m_elements.erase(found);
+    for (CXMLAttribute* attribute = wrapper->FirstAttributeMade(); attribute; attribute = attribute->NextMade())
+        m_spareAttributes.push_back(attribute);
+    m_spareElements.push_back(wrapper);
 }
 
 template <class Wrapper, class... Arguments>
-Wrapper* CXMLDocument::NewWrapper(Arguments&&... arguments)
+Wrapper* CXMLDocument::NewWrapper(std::vector<Wrapper*>& spares, Arguments&&... arguments)
 {
     static_assert(std::is_trivially_destructible_v<Wrapper>, "wrappers are freed without being destroyed");
-    return std::pmr::polymorphic_allocator<>(&m_wrapperMemory)
-        .new_object<Wrapper>(std::forward<Arguments>(arguments)...);
+    if (spares.empty()) {
+        return std::pmr::polymorphic_allocator<>(&m_wrapperMemory)
+            .new_object<Wrapper>(std::forward<Arguments>(arguments)...);
+    }
+    Wrapper* spare = spares.back();
+    spares.pop_back();
+    return std::construct_at(spare, std::forward<Arguments>(arguments)...);
 }
 
 CXMLElement* CXMLDocument::ElementOf(pugi::xml_node node)
@@ -109,11 +141,11 @@ CXMLElement* CXMLDocument::ElementOf(pugi::xml_node node)
         return nullptr;
     CXMLElement*& element = m_elements[node.internal_object()];
     if (!element)
-        element = NewWrapper<CXMLElement>(node, *this);
+        element = NewWrapper(m_spareElements, node, *this);
     return element;
 }
 
 CXMLAttribute* CXMLDocument::NewAttribute(pugi::xml_attribute attribute)
 {
-    return attribute ? NewWrapper<CXMLAttribute>(attribute) : nullptr;
+    return attribute ? NewWrapper(m_spareAttributes, attribute) : nullptr;
 }

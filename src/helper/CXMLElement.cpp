@@ -127,6 +127,15 @@ IXMLElement* CXMLElement::NextChild()
     return m_document->ElementOf(m_childCursor);
 }
 
+int CXMLElement::ChildCount()
+{
+    int count = 0;
+    for (pugi::xml_node child = ElementOrNextElement(m_node.first_child()); child;
+         child = ElementOrNextElement(child.next_sibling()))
+        ++count;
+    return count;
+}
+
 IXMLElement* CXMLElement::FindChild(const QString& name)
 {
     return m_document->ElementOf(FindChildNode(name));
@@ -148,6 +157,24 @@ void CXMLElement::AddChildWithAttribute(const QString& childName, const QString&
 {
     pugi::xml_node child = m_node.append_child(Utf8Text(childName).c_str());
     child.append_attribute(Utf8Text(attributeName).c_str()).set_value(Utf8Text(value).c_str());
+}
+
+void CXMLElement::ReleaseChild(IXMLElement* child)
+{
+    const pugi::xml_node node = child ? static_cast<CXMLElement*>(child)->m_node : pugi::xml_node();
+    if (node && node.parent() == m_node)
+        m_document->FreeSubtree(node);
+}
+
+void CXMLElement::SaveChildren()
+{
+    m_document->WriteChildren(m_node);
+}
+
+void CXMLElement::ForgetChild(pugi::xml_node child)
+{
+    if (m_childCursor == child)
+        m_childCursor = pugi::xml_node();
 }
 
 pugi::xml_node CXMLElement::FindChildNode(const QString& name)

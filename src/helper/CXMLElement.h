@@ -24,9 +24,17 @@ public:
     IXMLElement* AddChild(const QString& name) override;
     IXMLElement* FirstChild() override;
     IXMLElement* NextChild() override;
+    int ChildCount() override;
     IXMLElement* FindChild(const QString& name) override;
     bool ReadChildAttribute(const QString& childName, const QString& attributeName, QString& value) override;
     void AddChildWithAttribute(const QString& childName, const QString& attributeName, const QString& value) override;
+    void ReleaseChild(IXMLElement* child) override;
+    void SaveChildren() override;
+
+    // The first attribute wrapper made for the element; null when none was made.
+    CXMLAttribute* FirstAttributeMade() const { return m_firstAttribute; }
+    // The child is freed: a child walk standing on it ends.
+    void ForgetChild(pugi::xml_node child);
 
 private:
     // FindChild's match, moving the cursor as FindChild does; null when none.

@@ -32,17 +32,35 @@ void CXMLParser::Release(IXMLElement* root)
         TraceLog("%s:%d: XML release of an element that is no root of this parser", __FILE__, __LINE__);
 }
 
+// Every save is formatted alike; the flag is kept for the callers' sake.
 int CXMLParser::Save(const QString& path, int flag, IXMLElement* root)
 {
-    // Every save is formatted alike; the flag is kept for the callers' sake.
     Q_UNUSED(flag);
+    CXMLDocument* document = DocumentOf(root, "save", path);
+    return document ? document->SaveFile(path) : kXMLBadArgument;
+}
+
+int CXMLParser::BeginSave(const QString& path, int flag, IXMLElement* root)
+{
+    Q_UNUSED(flag);
+    CXMLDocument* document = DocumentOf(root, "save", path);
+    return document ? document->BeginSave(path) : kXMLBadArgument;
+}
+
+int CXMLParser::EndSave(IXMLElement* root)
+{
+    CXMLDocument* document = DocumentOf(root, "end of save", QString());
+    return document ? document->EndSave() : kXMLBadArgument;
+}
+
+CXMLDocument* CXMLParser::DocumentOf(IXMLElement* root, const char* action, const QString& path) const
+{
     const auto found = m_documents.find(root);
-    if (found == m_documents.end()) {
-        TraceLog("%s:%d: XML save of %s with an element that is no root of this parser", __FILE__, __LINE__,
-                 qUtf8Printable(path));
-        return kXMLBadArgument;
-    }
-    return found->second->SaveFile(path);
+    if (found != m_documents.end())
+        return found->second.get();
+    TraceLog("%s:%d: XML %s of %s with an element that is no root of this parser", __FILE__, __LINE__, action,
+             qUtf8Printable(path));
+    return nullptr;
 }
 
 IXMLElement* CXMLParser::Adopt(std::unique_ptr<CXMLDocument> document)

@@ -20,9 +20,13 @@ public:
     IXMLElement* CreateRoot(const QString& name) override;
     void Release(IXMLElement* root) override;
     int Save(const QString& path, int flag, IXMLElement* root) override;
+    int BeginSave(const QString& path, int flag, IXMLElement* root) override;
+    int EndSave(IXMLElement* root) override;
 
 private:
     IXMLElement* Adopt(std::unique_ptr<CXMLDocument> document);
+    // The document of a root of this parser; null (traced) otherwise.
+    CXMLDocument* DocumentOf(IXMLElement* root, const char* action, const QString& path) const;
 
     // Documents by their root element; a pointer not found here is no root of ours.
     std::unordered_map<const IXMLElement*, std::unique_ptr<CXMLDocument>> m_documents;

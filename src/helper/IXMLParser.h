@@ -37,6 +37,8 @@ public:
     // after the one last returned or found by FindChild, null after the last (and before any start).
     virtual IXMLElement* FirstChild() = 0;
     virtual IXMLElement* NextChild() = 0;
+    // The number of children, counted without a walk: the cursor stays.
+    virtual int ChildCount() = 0;
     // The first direct child of that name, and the cursor stands on it; else the first element of
     // that name deeper in the subtree in document order (the cursor stays where it was); else null.
     virtual IXMLElement* FindChild(const QString& name) = 0;
@@ -47,6 +49,16 @@ public:
     // Appends a child holding one attribute, as AddChild and SetAttribute do, without handing it out.
     virtual void AddChildWithAttribute(const QString& childName, const QString& attributeName,
                                        const QString& value) = 0;
+    // Frees a child of this element with everything below it, for a reader done with it: their
+    // pointers are not to be used again. A child walk standing on it ends. Nothing for an element
+    // that is no child of this one.
+    virtual void ReleaseChild(IXMLElement* child) = 0;
+    // While the document is saved in pieces (IXMLParser::BeginSave): writes the children added so
+    // far, with whatever comes before them, and frees them as ReleaseChild does. The start tags of
+    // this element and its ancestors are written with the first of them, so their attributes must
+    // be set by then; an element written before that this one is not inside is closed and freed.
+    // Otherwise nothing is done, and the children stay.
+    virtual void SaveChildren() = 0;
 
 protected:
     ~IXMLElement() = default;
@@ -72,6 +84,14 @@ public:
     // Writes the document of the root, replacing the file only once it is completely written.
     // kXMLOk, or the reason the file was not written.
     virtual int Save(const QString& path, int flag, IXMLElement* root) = 0;
+    // A save of a big document written while it is built, so that it is never held whole: after
+    // BeginSave the builder writes finished parts with IXMLElement::SaveChildren, and EndSave
+    // writes the rest and replaces the file only then (a document released before leaves the file
+    // as it was). The bytes are those Save writes. Only a document from CreateRoot is written in
+    // pieces; elements written are freed, so after EndSave the document is only to be released.
+    // kXMLOk, or the reason the file is not (being) written.
+    virtual int BeginSave(const QString& path, int flag, IXMLElement* root) = 0;
+    virtual int EndSave(IXMLElement* root) = 0;
 
 protected:
     ~IXMLParser() = default;

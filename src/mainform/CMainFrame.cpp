@@ -1,6 +1,7 @@
 #include "CMainFrame.h"
 
 #include "ApplicationName.h"
+#include "CBatchSave.h"
 #include "CCboSplitterWnd.h"
 #include "CDataCenter.h"
 #include "CDeviceForm.h"
@@ -423,9 +424,9 @@ void CMainFrame::RunLaunchAction(const LaunchAction& action)
         OnOpenCommandLineProject(action.path);
         break;
     case LaunchAction::Kind::BatchSave:
-        // Unattended: the program ends with the outcome's code instead of waiting for a user (a
-        // frame never shown does not end it by closing).
-        QCoreApplication::exit(OnBatchSave(action.arguments) ? kExitBatchSaveDone : kExitBatchSaveFailed);
+        // Unattended: the program ends with the outcome's code instead of waiting for a user.
+        QCoreApplication::exit(CBatchSave(profilePath_).Run(action.arguments) ? CBatchSave::kExitDone
+                                                                              : CBatchSave::kExitFailed);
         break;
     }
 }

@@ -41,17 +41,10 @@ public:
     // Language-pack strings of the project commands.
     static constexpr unsigned kStringProjectFilter = 222;
     static constexpr unsigned kStringSaveChanges = 424;
-    static constexpr unsigned kStringCannotLoad = 489;        // path
-    static constexpr unsigned kStringFileMissing = 696;       // path
-    static constexpr unsigned kStringProjectOpened = 697;     // path
-    static constexpr unsigned kStringSaveFailed = 9602;       // path
-    static constexpr unsigned kStringNotRegularFile = 9700;   // path
-    static constexpr unsigned kStringBatchOutOfMemory = 9701; // path
-    // Profile.ini [Preference]: the project last saved or opened.
-    static constexpr const char* kLatestProjectKey = "LatestProject";
-    // What the batch save ends the program with when it could not do its work.
-    static constexpr int kExitBatchSaveFailed = 2;
-    static constexpr int kExitBatchSaveDone = 0;
+    static constexpr unsigned kStringCannotLoad = 489;    // path
+    static constexpr unsigned kStringFileMissing = 696;   // path
+    static constexpr unsigned kStringProjectOpened = 697; // path
+    static constexpr unsigned kStringSaveFailed = 9602;   // path
 
     // The property pages come from the factory; without one, every form id shows a placeholder.
     explicit CMainFrame(PropertyPageFactory pageFactory = {}, QWidget* parent = nullptr);
@@ -103,9 +96,6 @@ public:
     void RunLaunchAction(const LaunchAction& action);
     void OnOpenLatestProject();
     void OnOpenCommandLineProject(const QString& path);
-    // "-S in.pelx [out.pelx]": opens, saves and closes the frame. False, with the reason shown,
-    // when the project could not be opened or saved; nothing is written then.
-    bool OnBatchSave(const QStringList& arguments);
 
     // ---- project commands ----
     // IDYES to go on (saved, unchanged or not to be saved), IDCANCEL to stop.
@@ -173,7 +163,6 @@ private:
 
     // Project command steps.
     void EmptyProject();
-    void RememberLatestProject(const QString& path);
     // The project opened from that file: title, log line, remembered as latest when asked, menus.
     void ProjectOpened(const QString& path, bool rememberAsLatest);
     // Loads the file into the emptied project; on failure string 489 and an empty project.
@@ -182,8 +171,6 @@ private:
     // title, file and latest entry stay and string 9602 shows.
     enum class SaveNaming { Keep, FromFileName };
     bool SaveProjectTo(const QString& path, SaveNaming naming, bool rememberAsLatest);
-    // OnBatchSave's work; refuses a path that names a device, pipe or folder.
-    bool BatchSave(const QStringList& arguments);
     // The save dialog proposing that name; empty when cancelled.
     QString ChooseProjectSavePath(const QString& proposedName) const;
     void AfterProjectChanged();
@@ -226,9 +213,6 @@ private:
     QString projectPath_;
     QString profilePath_;
     QString lastDeviceIP_;
-    // Set while the batch save closes the frame right after its save: nothing can have edited
-    // the project since.
-    bool closingAfterBatchSave_ = false;
     QHash<int, QString> commandTexts_; // menu texts of menu 128, for the toolbar's tips
     std::array<QLabel*, kLockKeyIndicatorCount> lockKeyIndicators_{};
 };

@@ -14,6 +14,7 @@
 #include "MainFormIds.h"
 #include "MessageBoxService.h"
 #include "ProfileKeys.h"
+#include "ProjectPaths.h"
 #include "TextFormat.h"
 #include "TraceLog.h"
 
@@ -22,10 +23,7 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
-#include <QScopedValueRollback>
 #include <QTemporaryDir>
-
-#include <new>
 
 namespace {
 
@@ -46,19 +44,6 @@ QString projectFilter()
     return LanguagePack::String(CMainFrame::kStringProjectFilter);
 }
 
-// Something other than a plain file (or a link to one) stands at the path.
-bool isSpecialFile(const QString& path)
-{
-    const QFileInfo info(path);
-    return !path.isEmpty() && info.exists() && !info.isFile();
-}
-
-// The name a project takes from its file: the file name without its extension.
-QString projectNameOf(const QString& path)
-{
-    return QFileInfo(path).completeBaseName();
-}
-
 } // namespace
 
 // ---- common steps ----
@@ -69,13 +54,6 @@ void CMainFrame::EmptyProject()
         deviceForm_->ClearTree();
     if (model_)
         model_->ResetProjectData();
-}
-
-void CMainFrame::RememberLatestProject(const QString& path)
-{
-    if (!WritePrivateProfileString(QLatin1String(kProfilePreferenceSection), QLatin1String(kLatestProjectKey), path,
-                                   profilePath_))
-        TraceLog("%s:%d latest project %s not remembered", __FILE__, __LINE__, qUtf8Printable(path));
 }
 
 void CMainFrame::AfterProjectChanged()
@@ -92,7 +70,7 @@ void CMainFrame::ProjectOpened(const QString& path, bool rememberAsLatest)
     if (logForm_)
         logForm_->AddLogLine(FormatLangString(kStringProjectOpened, path));
     if (rememberAsLatest)
-        RememberLatestProject(path);
+        RememberLatestProject(profilePath_, path);
     AfterProjectChanged();
 }
 
@@ -112,7 +90,7 @@ bool CMainFrame::SaveProjectTo(const QString& path, SaveNaming naming, bool reme
     // The file carries the project's name, so the name changes first and comes back on failure.
     const QString oldName = model_->GetProjectName();
     if (naming == SaveNaming::FromFileName)
-        model_->ProjectName = projectNameOf(path);
+        model_->ProjectName = ProjectNameOf(path);
     if (!model_->SaveProject(path)) {
         model_->ProjectName = oldName;
         ShowMessageBox(FormatLangString(kStringSaveFailed, path), MB_OK | MB_ICONERROR);
@@ -121,7 +99,7 @@ bool CMainFrame::SaveProjectTo(const QString& path, SaveNaming naming, bool reme
     model_->SetModified(0);
     SetProjectTitle(path);
     if (rememberAsLatest)
-        RememberLatestProject(path);
+        RememberLatestProject(profilePath_, path);
     return true;
 }
 
@@ -231,9 +209,7 @@ void CMainFrame::OnFileSaveAs()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    // Comparing would write the whole project once more; the changed flag is enough right after a save.
-    const bool savedUnchanged = closingAfterBatchSave_ && model_ && !model_->IsModified();
-    if (!IsProjectEmpty() && !savedUnchanged && PromptSaveProject(LanguagePack::String(kStringSaveChanges)) != IDYES) {
+    if (!IsProjectEmpty() && PromptSaveProject(LanguagePack::String(kStringSaveChanges)) != IDYES) {
         event->ignore();
         return;
     }
@@ -245,7 +221,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
 void CMainFrame::OnOpenLatestProject()
 {
     const QString path = GetPrivateProfileString(QLatin1String(kProfilePreferenceSection),
-                                                 QLatin1String(kLatestProjectKey), QString(), profilePath_);
+                                                 QLatin1String(kProfileLatestProjectKey), QString(), profilePath_);
     if (path.isEmpty() || !QFileInfo::exists(path)) {
         OnCommand(kCommandOpenProject);
         return;
@@ -262,45 +238,4 @@ void CMainFrame::OnOpenCommandLineProject(const QString& path)
     SetProjectTitle(QString());
     if (LoadProject(path, 1))
         ProjectOpened(path, false);
-}
-
-bool CMainFrame::OnBatchSave(const QStringList& arguments)
-{
-    // A huge input may exhaust memory: that ends the batch save, not the program.
-    try {
-        return BatchSave(arguments);
-    } catch (const std::bad_alloc&) {
-        ShowMessageBox(FormatLangString(kStringBatchOutOfMemory, arguments.value(1)), MB_OK | MB_ICONERROR);
-        EmptyProject();
-        return false;
-    }
-}
-
-bool CMainFrame::BatchSave(const QStringList& arguments)
-{
-    const QString projectPath = arguments.value(1);
-    const QString outputPath = arguments.value(2);
-    // A device or pipe would be read without end, and a save renames over what it replaces.
-    for (const QString& path : {projectPath, outputPath}) {
-        if (isSpecialFile(path)) {
-            ShowMessageBox(FormatLangString(kStringNotRegularFile, path), MB_OK | MB_ICONERROR);
-            return false;
-        }
-    }
-    EmptyProject();
-    SetProjectTitle(QString());
-    if (projectPath.isEmpty()) {
-        ShowMessageBox(FormatLangString(kStringCannotLoad, projectPath), MB_OK | MB_ICONERROR);
-        return false;
-    }
-    if (!LoadProject(projectPath, 0))
-        return false;
-    ProjectOpened(projectPath, false);
-    const bool saved = outputPath.isEmpty() ? SaveProjectTo(projectPath, SaveNaming::Keep, true)
-                                            : SaveProjectTo(outputPath, SaveNaming::FromFileName, true);
-    if (!saved)
-        return false;
-    const QScopedValueRollback closing(closingAfterBatchSave_, true);
-    close();
-    return true;
 }

@@ -3,6 +3,7 @@
 #include "ApplicationName.h"
 #include "BatchMessageBoxService.h"
 #include "CAboutDlg.h"
+#include "CBatchSave.h"
 #include "CLaunchDlg.h"
 #include "CMainFrame.h"
 #include "CSingleInstance.h"
@@ -72,6 +73,11 @@ bool CPelandrixApp::InitInstance(const QStringList& arguments)
     }
     QCoreApplication::setOrganizationName(QLatin1String(kFrameworkRegistryKey));
     QCoreApplication::setApplicationName(QLatin1String(kApplicationName));
+    // The batch save runs headless and ends the program: no launch window, no frame.
+    if (IsBatchSave(arguments_)) {
+        exitCode_ = CBatchSave(GetProfilePath()).Run(arguments_) ? CBatchSave::kExitDone : CBatchSave::kExitFailed;
+        return false;
+    }
 
     int choice = kLaunchChoiceEnd;
     {
@@ -86,9 +92,7 @@ bool CPelandrixApp::InitInstance(const QStringList& arguments)
     // Without a window manager (a bare X server) maximising does nothing; start at the screen's size.
     if (const QScreen* screen = frame_->screen())
         frame_->setGeometry(screen->availableGeometry());
-    // The batch save runs headless: its frame is never shown, and so makes no property page.
-    if (!IsBatchSave(arguments_))
-        frame_->showMaximized();
+    frame_->showMaximized();
     PostLaunchChoice(choice);
     return true;
 }

@@ -32,7 +32,8 @@ public:
     // Where the main frame's property pages come from (before InitInstance).
     void SetPageFactory(PropertyPageFactory pageFactory) { pageFactory_ = std::move(pageFactory); }
 
-    // Start-up; false when the program ends at once, with ExitCode() as its result.
+    // Start-up; false when the program ends at once, with ExitCode() as its result: also after a
+    // batch save, which runs here.
     bool InitInstance(const QStringList& arguments);
     // Shut-down: the frame, the single-instance channel and the language pack go.
     int ExitInstance();

@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include <algorithm>
+
 QStringList ParseCommandLineArguments(const QStringList& arguments)
 {
     QStringList kept;
@@ -19,4 +21,11 @@ bool IsBatchSaveSwitch(const QString& argument)
 bool IsBatchSave(const QStringList& arguments)
 {
     return !arguments.isEmpty() && IsBatchSaveSwitch(arguments.first());
+}
+
+bool IsPlainBatchSave(const QStringList& rawArguments)
+{
+    return IsBatchSave(ParseCommandLineArguments(rawArguments)) &&
+           std::none_of(rawArguments.begin() + 1, rawArguments.end(),
+                        [](const QString& argument) { return argument.startsWith(u'-'); });
 }

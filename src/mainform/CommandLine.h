@@ -14,3 +14,7 @@ QStringList ParseCommandLineArguments(const QStringList& arguments);
 bool IsBatchSaveSwitch(const QString& argument);
 // True when the arguments ask for the batch save.
 bool IsBatchSave(const QStringList& arguments);
+// True for the arguments as the program got them (before Qt takes out the options it knows) when
+// they ask for the batch save and no option follows the switch: a run that needs no widgets, with
+// the same arguments whether a widget application looks at them or not.
+bool IsPlainBatchSave(const QStringList& rawArguments);

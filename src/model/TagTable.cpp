@@ -92,10 +92,6 @@ void TagTable::reserve(size_type count)
 {
     records_.reserve(count);
     stamps_.reserve(count);
-    const auto keys = static_cast<qsizetype>(count);
-    byAddress_.reserve(keys);
-    byAddressNoCase_.reserve(keys);
-    byNameNoCase_.reserve(keys);
 }
 
 TagTable::iterator TagTable::erase(const_iterator position)

@@ -52,7 +52,9 @@ public:
     TagRecord* data();
 
     void push_back(TagRecord record);
-    // Room for that many records in all, so that a table filled from a file grows once.
+    // Room for that many records in all, so that a table filled from a file grows once. The index
+    // grows with the records instead: reserved at once, it would take its full size while the
+    // file's document is still whole.
     void reserve(size_type count);
     iterator erase(const_iterator position);
     iterator erase(const_iterator first, const_iterator last);

@@ -24,14 +24,18 @@ bool CDataCenter::SaveProject(const QString& path)
     root->SetAttribute(Name::Result, ProjectName);
     root->SetAttribute(Name::ConfigVersion, DeviceFile::Name::ProjectFileVersion);
     root->SetAttribute(Name::MaxSlotCount, IntToWString(MaxSlotCount));
-    IXMLElement* product = root->AddChild(Name::Product);
-    SaveSystemInformation(product);
-    SaveTagConfiguration(product);
-    SaveServiceConfiguration(product);
-    SaveDeviceConfiguration(product);
     // The XML layer writes a temporary file beside the target and renames it over the target
-    // only once every byte is written.
-    const int result = parser->Save(path, kXMLSaveDefault, root);
+    // only once every byte is written. The tag table is written as it is built, so that a big
+    // one is never held twice.
+    int result = parser->BeginSave(path, kXMLSaveDefault, root);
+    if (result == kXMLOk) {
+        IXMLElement* product = root->AddChild(Name::Product);
+        SaveSystemInformation(product);
+        SaveTagConfiguration(product);
+        SaveServiceConfiguration(product);
+        SaveDeviceConfiguration(product);
+        result = parser->EndSave(root);
+    }
     parser->Release(root);
     if (result != kXMLOk) {
         TraceLog("%s:%d project %s not saved: %d", __FILE__, __LINE__, qUtf8Printable(path), result);

@@ -63,6 +63,25 @@ bool isTagOfSmsEntry(const CDataCenter& model, const QString& address)
     });
 }
 
+// One "Tag_%d" into the table; false when a required value is missing.
+bool loadTagElement(CDataCenter& model, IXMLElement* element)
+{
+    StoredTag stored;
+    if (!readStoredTag(element, stored))
+        return false;
+    if (!model.HasHSPA() && stored.typeId == kSmsAlarmType && !isTagOfSmsEntry(model, stored.address))
+        return true;
+    int dataTypeCode = 0, secondValue = 0, direction = 0;
+    model.LookupTagDefinitionFields(stored.address, stored.typeId, dataTypeCode, secondValue, direction);
+    TagRecord tag;
+    tag.Construct(stored.name, QString(), stored.alias, stored.typeId, stored.address, direction, dataTypeCode,
+                  secondValue);
+    readRelatedServices(element, tag.RelatedServices);
+    model.Tags.push_back(tag);
+    model.AddTag(1, std::move(tag));
+    return true;
+}
+
 } // namespace
 
 void CDataCenter::SaveTagConfiguration(IXMLElement* product) const
@@ -76,8 +95,10 @@ void CDataCenter::SaveTagConfiguration(IXMLElement* product) const
         });
         AddSigned(group, Name::TagQuantities[index], count);
     }
-    for (size_t i = 0; i < Tags.size(); ++i)
+    for (size_t i = 0; i < Tags.size(); ++i) {
         Tags[i].SaveTagElement(group->AddChild(NumberedName(Name::TagPrefix, static_cast<int>(i))));
+        group->SaveChildren();
+    }
 }
 
 int CDataCenter::LoadTagConfiguration(IXMLElement* product)
@@ -85,23 +106,17 @@ int CDataCenter::LoadTagConfiguration(IXMLElement* product)
     IXMLElement* group = product ? product->FindChild(Name::TagConfiguration) : nullptr;
     if (!group)
         return kE_FAIL;
-    // Every element from "Tag_0" on is a tag, whatever its name.
-    const std::vector<IXMLElement*> elements = ChildrenFrom(group, Name::FirstTag);
-    Tags.reserve(Tags.size() + elements.size());
-    for (IXMLElement* element : elements) {
-        StoredTag stored;
-        if (!readStoredTag(element, stored))
+    // Every element from "Tag_0" on is a tag, whatever its name. Each is freed once read, so the
+    // table grows while the file's elements go.
+    const size_t count = CountChildrenFrom(group, Name::FirstTag);
+    Tags.reserve(Tags.size() + count);
+    IXMLElement* element = count > 0 ? group->FindChild(Name::FirstTag) : nullptr;
+    while (element) {
+        if (!loadTagElement(*this, element))
             return kE_FAIL;
-        if (!HSPAFlag && stored.typeId == kSmsAlarmType && !isTagOfSmsEntry(*this, stored.address))
-            continue;
-        int dataTypeCode = 0, secondValue = 0, direction = 0;
-        LookupTagDefinitionFields(stored.address, stored.typeId, dataTypeCode, secondValue, direction);
-        TagRecord tag;
-        tag.Construct(stored.name, QString(), stored.alias, stored.typeId, stored.address, direction, dataTypeCode,
-                      secondValue);
-        readRelatedServices(element, tag.RelatedServices);
-        Tags.push_back(tag);
-        AddTag(1, std::move(tag));
+        IXMLElement* next = group->NextChild();
+        group->ReleaseChild(element);
+        element = next;
     }
     const bool olderFileWithoutConnectionTags = ConfigVersion == Name::ConfigVersionWithoutConnectionTags1 ||
                                                 ConfigVersion == Name::ConfigVersionWithoutConnectionTags2;

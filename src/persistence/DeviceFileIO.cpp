@@ -59,6 +59,18 @@ std::vector<IXMLElement*> ChildrenFrom(IXMLElement* parent, const QString& first
     return children;
 }
 
+size_t CountChildrenFrom(IXMLElement* parent, const QString& firstName)
+{
+    if (!parent)
+        return 0;
+    int before = 0;
+    for (IXMLElement* child = parent->FirstChild(); child; child = parent->NextChild(), ++before) {
+        if (child->GetName() == firstName)
+            return static_cast<size_t>(parent->ChildCount() - before);
+    }
+    return 0;
+}
+
 bool ReadValue(IXMLElement* parent, const QString& name, QString& out, int minimum, int maximum)
 {
     return ReadChildAttributeText(parent, name, Name::Result, minimum, maximum, out) != 0;

@@ -28,6 +28,8 @@ void AddUnsigned(IXMLElement* parent, const QString& name, quint32 value);
 std::vector<IXMLElement*> ChildrenOf(IXMLElement* parent);
 // The direct children from the first direct child of that name on; empty when there is none.
 std::vector<IXMLElement*> ChildrenFrom(IXMLElement* parent, const QString& firstName);
+// How many children ChildrenFrom gives, without taking the snapshot (the parent's walk moves).
+size_t CountChildrenFrom(IXMLElement* parent, const QString& firstName);
 
 // The "Result" text of the child value element, through ReadAttributeText's bounds.
 bool ReadValue(IXMLElement* parent, const QString& name, QString& out, int minimum = 0, int maximum = 0);

@@ -116,11 +116,15 @@ TEST_F(BatchSaveProcessTest, WritesTheOutputRemembersItAndLeavesTheInput)
     EXPECT_EQ(again.exitCode, 0) << again.errors.toStdString();
     EXPECT_EQ(readAll(path("b.pelx")), b);
 
-    // In place: a.pelx is rewritten and keeps its name.
-    const ProgramRun inPlace = run({QStringLiteral("-S"), path("a.pelx")});
-    EXPECT_EQ(inPlace.exitCode, 0) << inPlace.errors.toStdString();
-    EXPECT_TRUE(readAll(path("a.pelx")).contains("<Project Result=\"a\""));
-    EXPECT_EQ(latestProject(), path("a.pelx"));
+    // In place: a.pelx is rewritten and keeps its name; a Qt option after it is Qt's, no output.
+    for (const QStringList& options :
+         {QStringList(), QStringList{QStringLiteral("-platform"), QStringLiteral("offscreen")}}) {
+        const ProgramRun inPlace = run(QStringList{QStringLiteral("-S"), path("a.pelx")} + options);
+        EXPECT_EQ(inPlace.exitCode, 0) << inPlace.errors.toStdString();
+        EXPECT_TRUE(readAll(path("a.pelx")).contains("<Project Result=\"a\""));
+        EXPECT_EQ(latestProject(), path("a.pelx"));
+    }
+    EXPECT_EQ(QDir(home.path()).entryList(QDir::Files), (QStringList{"a.pelx", "b.pelx"}));
 }
 
 TEST_F(BatchSaveProcessTest, GarbageEndsSoonWithAnErrorAndWritesNothing)

@@ -40,6 +40,28 @@ TEST(CommandLineTest, BatchSaveSwitchIsComparedWithoutCase)
     EXPECT_FALSE(IsBatchSave({"plant.pelx", "-S"})); // only the first argument counts
 }
 
+// Only a batch save whose arguments Qt's widget application would leave as they are runs on the
+// core application: an option after the switch would be taken out by the one and not the other.
+TEST(CommandLineTest, APlainBatchSaveHasNoOptionAfterTheSwitch)
+{
+    const struct {
+        const char* label;
+        QStringList raw;
+        bool plain;
+    } cases[] = {
+        {"in and out", {"-S", "in.pelx", "out.pelx"}, true},
+        {"in place, small switch", {"-s", "\"in.pelx\""}, true},
+        {"switch alone", {"-S"}, true},
+        {"Qt option after", {"-S", "in.pelx", "-platform", "offscreen"}, false},
+        {"option past the fifth argument", {"-S", "a", "b", "c", "d", "-reverse"}, false},
+        {"option first", {"-platform", "offscreen", "-S", "in.pelx"}, false},
+        {"project to open", {"in.pelx"}, false},
+        {"nothing", {}, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsPlainBatchSave(c.raw), c.plain) << c.label;
+}
+
 LaunchAction commandAction(int command)
 {
     LaunchAction action;

@@ -1,6 +1,7 @@
 // Start-up: the language pack, one interactive instance, the launch choice reaching the frame.
 #include "CPelandrixApp.h"
 
+#include "CBatchSave.h"
 #include "CDialogBase.h"
 #include "CLaunchDlg.h"
 #include "CMainFrame.h"
@@ -43,15 +44,6 @@ protected:
         SetShellOpener(previousOpener_);
         if (!LanguagePack::IsLoaded())
             LanguagePack::LoadDefault();
-        useUpPendingQuit();
-    }
-
-    // A batch save that fails ends the program's event loop; with no loop running that request
-    // would make every later modal dialog of this process return at once. One short loop takes it.
-    static void useUpPendingQuit()
-    {
-        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
-        QCoreApplication::exec();
     }
 
     static QString channel(const char* name)
@@ -177,12 +169,13 @@ TEST_F(PelandrixAppTest, ASecondStartBringsTheFirstToTheFrontButTheBatchSaveRuns
 
     frame->showMinimized();
     CPelandrixApp batch(name);
-    EXPECT_TRUE(batch.InitInstance({QStringLiteral("-s"), QStringLiteral("/data/In.pelx")}));
-    EXPECT_NE(batch.GetMainFrame(), nullptr);
+    EXPECT_FALSE(batch.InitInstance({QStringLiteral("-s"), QStringLiteral("/data/In.pelx")}))
+        << "the batch save runs during start-up and ends the program";
+    EXPECT_EQ(batch.ExitCode(), CBatchSave::kExitFailed) << "no such project";
+    EXPECT_EQ(batch.GetMainFrame(), nullptr) << "headless";
     QCoreApplication::processEvents();
     EXPECT_TRUE(frame->isMinimized()) << "the batch save does not disturb the running instance";
-    EXPECT_EQ(batch.ExitInstance(), CPelandrixApp::kExitNormal);
-    EXPECT_EQ(batch.GetMainFrame(), nullptr);
+    EXPECT_EQ(batch.ExitInstance(), CBatchSave::kExitFailed);
     ASSERT_TRUE(LanguagePack::LoadDefault()); // shut-down let go of the pack
 }
 

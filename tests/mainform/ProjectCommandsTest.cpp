@@ -55,8 +55,8 @@ bool writeAll(const QString& path, const QByteArray& bytes)
 
 QString latestProject()
 {
-    return GetPrivateProfileString(QLatin1String(kProfilePreferenceSection),
-                                   QLatin1String(CMainFrame::kLatestProjectKey), QString(), GetProfilePath());
+    return GetPrivateProfileString(QLatin1String(kProfilePreferenceSection), QLatin1String(kProfileLatestProjectKey),
+                                   QString(), GetProfilePath());
 }
 
 void clearLatestProject()
@@ -289,8 +289,7 @@ TEST_F(ProjectCommandsTest, StartUpOpensCommandLineAndLatestProject)
     EXPECT_EQ(files.requests().last().kind, FileDialogKind::Open);
 
     ASSERT_TRUE(WritePrivateProfileString(QLatin1String(kProfilePreferenceSection),
-                                          QLatin1String(CMainFrame::kLatestProjectKey), path("a.pelx"),
-                                          GetProfilePath()));
+                                          QLatin1String(kProfileLatestProjectKey), path("a.pelx"), GetProfilePath()));
     frame.OnOpenLatestProject();
     EXPECT_FALSE(frame.IsProjectEmpty());
     EXPECT_EQ(frame.GetProjectPath(), path("a.pelx"));
@@ -314,8 +313,7 @@ TEST_F(ProjectCommandsTest, EveryOpenPathRefusesSpecialFilesWithTheOpenFailureMe
         {"latest project",
          [this](const QString& file) {
              ASSERT_TRUE(WritePrivateProfileString(QLatin1String(kProfilePreferenceSection),
-                                                   QLatin1String(CMainFrame::kLatestProjectKey), file,
-                                                   GetProfilePath()));
+                                                   QLatin1String(kProfileLatestProjectKey), file, GetProfilePath()));
              frame.OnOpenLatestProject();
          }},
         {"command line", [this](const QString& file) { frame.OnOpenCommandLineProject(file); }},
@@ -331,50 +329,6 @@ TEST_F(ProjectCommandsTest, EveryOpenPathRefusesSpecialFilesWithTheOpenFailureMe
                 << way.label << ": " << boxes.texts().join(u'|').toStdString();
         }
     }
-}
-
-TEST_F(ProjectCommandsTest, BatchSaveWritesTheOutputOrInPlaceAndRefusesBrokenInput)
-{
-    buildProject();
-    saveAs(path("a.pelx"));
-    const QByteArray a = readAll(path("a.pelx"));
-    clearLatestProject();
-
-    EXPECT_TRUE(frame.OnBatchSave({QStringLiteral("-S"), path("a.pelx"), path("b.pelx")}));
-    const QByteArray b = readAll(path("b.pelx"));
-    EXPECT_TRUE(b.contains("Result=\"b\""));
-    EXPECT_EQ(latestProject(), path("b.pelx"));
-    EXPECT_EQ(readAll(path("a.pelx")), a);
-
-    EXPECT_TRUE(frame.OnBatchSave({QStringLiteral("-S"), path("b.pelx")}));
-    EXPECT_EQ(readAll(path("b.pelx")), b) << "its own output again: the same bytes";
-
-    ASSERT_TRUE(writeAll(path("garbage.pelx"), "not a project"));
-    boxes.Clear();
-    EXPECT_FALSE(frame.OnBatchSave({QStringLiteral("-S"), path("garbage.pelx"), path("out.pelx")}));
-    EXPECT_FALSE(QFile::exists(path("out.pelx")));
-    EXPECT_EQ(boxes.boxes().size(), 1);
-}
-
-TEST_F(ProjectCommandsTest, BatchSaveMakesNoPageAndClosesWithoutAQuestion)
-{
-    buildProject();
-    saveAs(path("a.pelx"));
-    CMainFrame batch;
-    // The close of a batch save must not need the temporary folder (once it compared the saved
-    // project there, and without one it asked whether to save).
-    const QByteArray temporaryFolder = qgetenv("TMPDIR");
-    qputenv("TMPDIR", path("missing").toLocal8Bit());
-    boxes.Clear();
-    const bool saved = batch.OnBatchSave({QStringLiteral("-S"), path("a.pelx"), path("b.pelx")});
-    if (temporaryFolder.isNull())
-        qunsetenv("TMPDIR");
-    else
-        qputenv("TMPDIR", temporaryFolder);
-    EXPECT_TRUE(saved);
-    EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(u'|').toStdString();
-    EXPECT_TRUE(batch.GetPropertyForm()->pages().empty()) << "a batch save shows no page";
-    EXPECT_TRUE(QFile::exists(path("b.pelx")));
 }
 
 } // namespace

@@ -425,8 +425,7 @@ void CMainFrame::RunLaunchAction(const LaunchAction& action)
         break;
     case LaunchAction::Kind::BatchSave:
         // Unattended: the program ends with the outcome's code instead of waiting for a user.
-        QCoreApplication::exit(CBatchSave(profilePath_).Run(action.arguments) ? CBatchSave::kExitDone
-                                                                              : CBatchSave::kExitFailed);
+        QCoreApplication::exit(OnBatchSave(action.arguments) ? CBatchSave::kExitDone : CBatchSave::kExitFailed);
         break;
     }
 }

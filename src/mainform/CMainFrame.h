@@ -96,6 +96,9 @@ public:
     void RunLaunchAction(const LaunchAction& action);
     void OnOpenLatestProject();
     void OnOpenCommandLineProject(const QString& path);
+    // "-S in.pelx [out.pelx]" reached through the frame: the headless batch save with this
+    // frame's profile; false, with the reason shown, when nothing was written.
+    bool OnBatchSave(const QStringList& arguments);
 
     // ---- project commands ----
     // IDYES to go on (saved, unchanged or not to be saved), IDCANCEL to stop.

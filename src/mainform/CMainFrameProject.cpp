@@ -2,6 +2,7 @@
 // replaced or the program closes, and the three start-up actions.
 #include "CMainFrame.h"
 
+#include "CBatchSave.h"
 #include "CDataCenter.h"
 #include "CDeviceForm.h"
 #include "CLogForm.h"
@@ -238,4 +239,9 @@ void CMainFrame::OnOpenCommandLineProject(const QString& path)
     SetProjectTitle(QString());
     if (LoadProject(path, 1))
         ProjectOpened(path, false);
+}
+
+bool CMainFrame::OnBatchSave(const QStringList& arguments)
+{
+    return CBatchSave(profilePath_).Run(arguments);
 }

@@ -1,6 +1,8 @@
 #include "ConfigFiles.h"
 #include "IniFile.h"
 
+#include "FileBytes.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -15,12 +17,6 @@ namespace {
 
 const SettingTriple kBuiltIn{500, 100, 5000};
 const QString kAbsent = QStringLiteral("<absent>");
-
-QByteArray readFile(const QString& file)
-{
-    QFile in(file);
-    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-}
 
 TEST(SettingTripleTest, TakesExactlyThreePiecesOrTheBuiltInTripleWhole)
 {
@@ -112,7 +108,7 @@ protected:
 TEST_F(DeviceHistoryTest, WritesCountDefaultAndEntriesInOrder)
 {
     ASSERT_TRUE(SaveDeviceHistory({"192.168.1.10", "10.0.0.5", "127.0.0.1"}, 1));
-    EXPECT_EQ(readFile(GetDeviceHistoryPath()),
+    EXPECT_EQ(ReadFileBytes(GetDeviceHistoryPath()),
               QByteArray("[DeviceHistory]\nCount=3\nDefault=1\nDevice_0=192.168.1.10\n"
                          "Device_1=10.0.0.5\nDevice_2=127.0.0.1\n"));
 }
@@ -157,7 +153,7 @@ TEST_F(DeviceHistoryTest, RewritesOnlyWhenSomethingChangedAndKeepsThePermissions
 
     ASSERT_TRUE(SaveDeviceHistory({"a", "c"}, 0));
     EXPECT_NE(inodeOf(path), first) << "a changed history replaces the file";
-    EXPECT_EQ(readFile(path), QByteArray("[DeviceHistory]\nCount=2\nDefault=0\nDevice_0=a\nDevice_1=c\n"));
+    EXPECT_EQ(ReadFileBytes(path), QByteArray("[DeviceHistory]\nCount=2\nDefault=0\nDevice_0=a\nDevice_1=c\n"));
     EXPECT_EQ(QFile::permissions(path) & 0x7077, ownerOnly) << "owner, group and others as they were";
     const QStringList leftovers =
         QFileInfo(path).dir().entryList({QFileInfo(path).fileName() + QStringLiteral(".*")}, QDir::Files);

@@ -1,5 +1,6 @@
 #include "DeviceResultTexts.h"
 
+#include "FileBytes.h"
 #include "LanguagePack.h"
 #include "RecordingFileDialogService.h"
 #include "RecordingMessageBoxService.h"
@@ -25,11 +26,11 @@ struct CodeAndString {
 
 // Every library code, success and controller status word with the string that names it.
 const CodeAndString kReturnCodes[] = {
-    {0x0000, 310},  {0x0001, 311},  {0x8000, 312},  {0x8001, 313},  {0x8002, 314}, {0x8003, 315}, {0x8004, 316},
-    {0x8005, 317},  {0x8006, 318},  {0x8007, 773},  {0x8008, 721},  {0x8009, 722}, {0x800A, 723}, {0x800B, 724},
-    {0x8010, 725},  {0x8011, 726},  {0x8012, 727},  {0x8013, 728},  {0x8014, 729}, {0x8020, 730}, {0x8021, 731},
-    {2001, 319},    {2002, 320},    {2003, 321},    {2004, 322},    {2005, 323},   {2006, 324},   {2007, 325},
-    {4002, 326},    {5000, 525},    {5001, 526},    {5002, 527},    {5003, 528},   {4001, 529},   {0x8060, 9820},
+    {0x0000, 310},  {0x0001, 311},  {0x8000, 312},  {0x8001, 313},  {0x8002, 314},  {0x8003, 315}, {0x8004, 316},
+    {0x8005, 317},  {0x8006, 318},  {0x8007, 773},  {0x8008, 721},  {0x8009, 722},  {0x800A, 723}, {0x800B, 724},
+    {0x8010, 725},  {0x8011, 726},  {0x8012, 727},  {0x8013, 728},  {0x8014, 729},  {0x8020, 730}, {0x8021, 731},
+    {2001, 319},    {2002, 320},    {2003, 321},    {2004, 322},    {2005, 323},    {2006, 324},   {2007, 325},
+    {4002, 326},    {5000, 525},    {5001, 526},    {5002, 527},    {5003, 528},    {4001, 529},   {0x8060, 9820},
     {0x8061, 9821}, {0x8062, 9822}, {0x8063, 9823}, {0x8064, 9824}, {0x8065, 9825},
 };
 
@@ -213,12 +214,6 @@ protected:
         return out.fileName();
     }
 
-    static QByteArray readFile(const QString& file)
-    {
-        QFile in(file);
-        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("<unreadable>");
-    }
-
     QTemporaryDir dir_;
     RecordingFileDialogService chooser_;
     RecordingMessageBoxService boxes_;
@@ -237,8 +232,8 @@ TEST_F(SaveDeviceInfoFileTest, AsksWithTheDeviceInfoFilterAndCopiesToTheChosenFi
     EXPECT_EQ(chooser_.requests()[0].kind, FileDialogKind::Save);
     EXPECT_EQ(chooser_.requests()[0].filter, QStringLiteral("Device Info Files (*.xml)"));
     EXPECT_TRUE(chooser_.requests()[0].initialPath.isEmpty());
-    EXPECT_EQ(readFile(path("saved.xml")), info_);
-    EXPECT_EQ(readFile(source), info_);
+    EXPECT_EQ(ReadFileBytes(path("saved.xml")), info_);
+    EXPECT_EQ(ReadFileBytes(source), info_);
     EXPECT_TRUE(boxes_.boxes().isEmpty());
 }
 
@@ -249,7 +244,7 @@ TEST_F(SaveDeviceInfoFileTest, ReplacesAFileTheChooserConfirmed)
     chooser_.QueueAnswer(target);
 
     EXPECT_TRUE(SaveDeviceInfoFileAs(source));
-    EXPECT_EQ(readFile(target), info_);
+    EXPECT_EQ(ReadFileBytes(target), info_);
 }
 
 TEST_F(SaveDeviceInfoFileTest, CancelAndFailuresCopyNothing)
@@ -261,7 +256,7 @@ TEST_F(SaveDeviceInfoFileTest, CancelAndFailuresCopyNothing)
 
     chooser_.QueueAnswer(target);
     EXPECT_FALSE(SaveDeviceInfoFileAs(path("missing.xml"))) << "no source";
-    EXPECT_EQ(readFile(target), QByteArray("<Old/>"));
+    EXPECT_EQ(ReadFileBytes(target), QByteArray("<Old/>"));
 
     chooser_.QueueAnswer(path("no folder/saved.xml"));
     EXPECT_FALSE(SaveDeviceInfoFileAs(source)) << "no such folder";
@@ -274,7 +269,7 @@ TEST_F(SaveDeviceInfoFileTest, ANameWithoutExtensionGetsXmlAndItsReplacementIsAs
 
     chooser_.QueueAnswer(path("fresh"));
     EXPECT_TRUE(SaveDeviceInfoFileAs(source));
-    EXPECT_EQ(readFile(path("fresh.xml")), info_);
+    EXPECT_EQ(ReadFileBytes(path("fresh.xml")), info_);
     EXPECT_FALSE(QFile::exists(path("fresh")));
     EXPECT_TRUE(boxes_.boxes().isEmpty()) << "nothing to replace, nothing to ask";
 
@@ -282,7 +277,7 @@ TEST_F(SaveDeviceInfoFileTest, ANameWithoutExtensionGetsXmlAndItsReplacementIsAs
     chooser_.QueueAnswer(path("kept"));
     boxes_.QueueAnswer(IDNO);
     EXPECT_FALSE(SaveDeviceInfoFileAs(source));
-    EXPECT_EQ(readFile(existing), QByteArray("<Old/>"));
+    EXPECT_EQ(ReadFileBytes(existing), QByteArray("<Old/>"));
     ASSERT_EQ(boxes_.boxes().size(), 1);
     EXPECT_TRUE(boxes_.boxes()[0].text.contains(existing)) << boxes_.boxes()[0].text.toStdString();
     EXPECT_EQ(boxes_.boxes()[0].flags, MB_YESNO | MB_ICONWARNING);
@@ -290,7 +285,7 @@ TEST_F(SaveDeviceInfoFileTest, ANameWithoutExtensionGetsXmlAndItsReplacementIsAs
     chooser_.QueueAnswer(path("kept"));
     boxes_.QueueAnswer(IDYES);
     EXPECT_TRUE(SaveDeviceInfoFileAs(source));
-    EXPECT_EQ(readFile(existing), info_);
+    EXPECT_EQ(ReadFileBytes(existing), info_);
 }
 
 } // namespace

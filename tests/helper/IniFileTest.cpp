@@ -1,5 +1,7 @@
 #include "IniFile.h"
 
+#include "FileBytes.h"
+
 #include <gtest/gtest.h>
 
 #include <QDateTime>
@@ -26,12 +28,6 @@ protected:
         EXPECT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate)) << name;
         out.write(bytes);
         return file;
-    }
-
-    static QByteArray readFile(const QString& file)
-    {
-        QFile in(file);
-        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
     }
 
     // True when each line occurs in the text, in the given order.
@@ -127,7 +123,7 @@ TEST_F(IniFileTest, WriteKeepsCommentsOrderAndUntouchedValues)
                                                "; trailing note\n");
     ASSERT_TRUE(WritePrivateProfileString("general", "a ", "3", file));
 
-    const QByteArray text = readFile(file);
+    const QByteArray text = ReadFileBytes(file);
     EXPECT_TRUE(hasLinesInOrder(text, {"; file comment", "; about general", "[General]", "; the first key", "B=1,2,3",
                                        "A=3", "# hash comment", "C=\"q\"", "[Other]", "X=1", "; trailing note"}))
         << text.constData();
@@ -141,13 +137,14 @@ TEST_F(IniFileTest, WriteAddsKeysSectionsAndFiles)
     const QString file = writeFile("add.ini", "[First]\nA=1\n[Second]\nB=2\n");
     ASSERT_TRUE(WritePrivateProfileString("First", "New", "x, y", file));
     ASSERT_TRUE(WritePrivateProfileString("Third", "C", "", file));
-    EXPECT_TRUE(hasLinesInOrder(readFile(file), {"[First]", "A=1", "New=x, y", "[Second]", "B=2", "[Third]", "C="}))
-        << readFile(file).constData();
+    EXPECT_TRUE(
+        hasLinesInOrder(ReadFileBytes(file), {"[First]", "A=1", "New=x, y", "[Second]", "B=2", "[Third]", "C="}))
+        << ReadFileBytes(file).constData();
     EXPECT_EQ(GetPrivateProfileString("Third", "C", kAbsent, file), "");
 
     const QString created = path("created.ini");
     ASSERT_TRUE(WritePrivateProfileString("DeviceHistory", "Device_0", "192.168.1.10 — Büro", created));
-    EXPECT_EQ(readFile(created), QString("[DeviceHistory]\nDevice_0=192.168.1.10 — Büro\n").toUtf8());
+    EXPECT_EQ(ReadFileBytes(created), QString("[DeviceHistory]\nDevice_0=192.168.1.10 — Büro\n").toUtf8());
 }
 
 TEST_F(IniFileTest, WriteFailsWithoutCorruptingTheFile)
@@ -172,7 +169,7 @@ TEST_F(IniFileTest, WriteFailsWithoutCorruptingTheFile)
     };
     for (const auto& c : cases)
         EXPECT_FALSE(WritePrivateProfileString(c.section, c.key, c.value, c.path)) << c.label;
-    EXPECT_EQ(readFile(file), QByteArray("[S]\nK=1\n"));
+    EXPECT_EQ(ReadFileBytes(file), QByteArray("[S]\nK=1\n"));
     EXPECT_EQ(GetPrivateProfileString("S", "K", kAbsent, file), "1");
     EXPECT_EQ(GetPrivateProfileString("S", "Injected", kAbsent, file), kAbsent);
     EXPECT_EQ(GetPrivateProfileString("S", "K", kAbsent, path("no/such/folder.ini")), kAbsent)
@@ -185,7 +182,7 @@ TEST_F(IniFileTest, KeepsByteOrderMarkAndCrLfLineEnds)
     EXPECT_EQ(GetPrivateProfileString("Help", "Link", kAbsent, file), "http://a");
     ASSERT_TRUE(WritePrivateProfileString("Help", "Other", "b", file));
 
-    const QByteArray text = readFile(file);
+    const QByteArray text = ReadFileBytes(file);
     EXPECT_TRUE(text.startsWith("\xEF\xBB\xBF[Help]\r\n")) << text.constData();
     EXPECT_EQ(text.count("\n"), text.count("\r\n")) << "every line ends in CR LF";
     EXPECT_TRUE(text.contains("; note\r\n"));

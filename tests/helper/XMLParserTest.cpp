@@ -1,5 +1,7 @@
 #include "IXMLParser.h"
 
+#include "FileBytes.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -78,17 +80,8 @@ protected:
     QString WriteFile(const QString& name, const QByteArray& bytes) const
     {
         const QString path = PathOf(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        EXPECT_TRUE(WriteFileBytes(path, bytes)) << qPrintable(path);
         return path;
-    }
-
-    static QByteArray ReadFile(const QString& path)
-    {
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(path);
-        return file.readAll();
     }
 
     IXMLElement* LoadText(const QByteArray& text)
@@ -198,8 +191,7 @@ TEST_F(XMLParserTest, ReadChildAttributeReadsWhatFindChildAndGetAttributeRead)
     for (const auto& c : cases) {
         root->FirstChild();
         QString value = QStringLiteral("untouched");
-        const bool found =
-            root->ReadChildAttribute(QString::fromUtf8(c.child), QString::fromUtf8(c.attribute), value);
+        const bool found = root->ReadChildAttribute(QString::fromUtf8(c.child), QString::fromUtf8(c.attribute), value);
         EXPECT_EQ(found, c.found) << c.child << ' ' << c.attribute;
         if (found) {
             EXPECT_EQ(value, c.value) << c.child;
@@ -229,7 +221,7 @@ TEST_F(XMLParserTest, AddChildWithAttributeWritesWhatAddChildAndSetAttributeWrit
     const QString orderedPath = PathOf(QStringLiteral("ordered.xml"));
     ASSERT_EQ(m_parser->Save(madePath, kXMLSaveDefault, made), kXMLOk);
     ASSERT_EQ(m_parser->Save(orderedPath, kXMLSaveDefault, ordered), kXMLOk);
-    EXPECT_EQ(ReadFile(orderedPath), ReadFile(madePath));
+    EXPECT_EQ(ReadFileBytes(orderedPath), ReadFileBytes(madePath));
 }
 
 TEST_F(XMLParserTest, WalksSeeElementsOnly)
@@ -311,7 +303,7 @@ TEST_F(XMLParserTest, SaveAndLoadKeepEveryText)
     // A loaded file saves to the same bytes.
     const QString second = PathOf(QStringLiteral("second.xml"));
     ASSERT_EQ(m_parser->Save(second, kXMLSaveDefault, loaded), kXMLOk);
-    EXPECT_EQ(ReadFile(second), ReadFile(first));
+    EXPECT_EQ(ReadFileBytes(second), ReadFileBytes(first));
 }
 
 TEST_F(XMLParserTest, SavesIndentedUtf8WithADeclaration)
@@ -320,10 +312,10 @@ TEST_F(XMLParserTest, SavesIndentedUtf8WithADeclaration)
     root->AddChild(QStringLiteral("Name"))->SetAttribute(QStringLiteral("Result"), QStringLiteral("Zähler"));
     const QString path = PathOf(QStringLiteral("out.xml"));
     ASSERT_EQ(m_parser->Save(path, kXMLSaveDefault, root), kXMLOk);
-    EXPECT_EQ(ReadFile(path), QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                                         "<Product>\n"
-                                         "\t<Name Result=\"Z\xC3\xA4hler\" />\n"
-                                         "</Product>\n"));
+    EXPECT_EQ(ReadFileBytes(path), QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                              "<Product>\n"
+                                              "\t<Name Result=\"Z\xC3\xA4hler\" />\n"
+                                              "</Product>\n"));
 }
 
 TEST_F(XMLParserTest, LoadFailsWithoutTouchingTheRoot)
@@ -439,7 +431,7 @@ TEST_F(XMLParserTest, AFailedSaveKeepsTheOldFile)
         const FileSizeLimit limit(4096); // the disk "fills up" part way through the save
         EXPECT_EQ(m_parser->Save(path, kXMLSaveDefault, root), kXMLFileError);
     }
-    EXPECT_EQ(ReadFile(path), old);
+    EXPECT_EQ(ReadFileBytes(path), old);
     EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files), QStringList{"keep.xml"}) << "no temporary left behind";
 }
 

@@ -2,6 +2,8 @@
 #include "FileSizeLimit.h"
 #include "IXMLParser.h"
 
+#include "FileBytes.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -73,19 +75,10 @@ class XMLSaveInPiecesTest : public testing::Test {
 protected:
     QString PathOf(const QString& name) const { return m_folder.filePath(name); }
 
-    static QByteArray ReadFile(const QString& path)
-    {
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(path);
-        return file.readAll();
-    }
-
     QString WriteFile(const QString& name, const QByteArray& bytes) const
     {
         const QString path = PathOf(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        EXPECT_TRUE(WriteFileBytes(path, bytes)) << qPrintable(path);
         return path;
     }
 
@@ -97,7 +90,7 @@ protected:
         const QString path = PathOf(QStringLiteral("whole.xml"));
         EXPECT_EQ(m_parser->Save(path, kXMLSaveDefault, root), kXMLOk);
         m_parser->Release(root);
-        return ReadFile(path);
+        return ReadFileBytes(path);
     }
 
     QTemporaryDir m_folder;
@@ -134,7 +127,7 @@ TEST_F(XMLSaveInPiecesTest, WritesTheBytesOfAWholeSaveWhereverThePiecesEnd)
         EXPECT_FALSE(QFile::exists(path)) << c.label << ": nothing replaced before the end";
         EXPECT_EQ(m_parser->EndSave(root), kXMLOk) << c.label;
         m_parser->Release(root);
-        EXPECT_EQ(ReadFile(path), whole) << c.label;
+        EXPECT_EQ(ReadFileBytes(path), whole) << c.label;
     }
 }
 
@@ -154,7 +147,7 @@ TEST_F(XMLSaveInPiecesTest, OutsideASaveInPiecesChildrenStay)
     loaded->SaveChildren();
     EXPECT_EQ(ChildNames(loaded), (QStringList{"A", "B"}));
     EXPECT_EQ(m_parser->EndSave(loaded), kXMLOk);
-    EXPECT_EQ(ReadFile(path), text);
+    EXPECT_EQ(ReadFileBytes(path), text);
 }
 
 TEST_F(XMLSaveInPiecesTest, FailuresLeaveTheOldFile)
@@ -174,7 +167,7 @@ TEST_F(XMLSaveInPiecesTest, FailuresLeaveTheOldFile)
     root->AddChild(QStringLiteral("Child"));
     root->SaveChildren();
     m_parser->Release(root);
-    EXPECT_EQ(ReadFile(path), old);
+    EXPECT_EQ(ReadFileBytes(path), old);
 
     // The disk fills up part way through.
     root = m_parser->CreateRoot(QStringLiteral("New"));
@@ -188,7 +181,7 @@ TEST_F(XMLSaveInPiecesTest, FailuresLeaveTheOldFile)
         EXPECT_EQ(m_parser->EndSave(root), kXMLFileError);
     }
     m_parser->Release(root);
-    EXPECT_EQ(ReadFile(path), old);
+    EXPECT_EQ(ReadFileBytes(path), old);
     EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files), QStringList{"keep.xml"}) << "no temporary left behind";
 }
 

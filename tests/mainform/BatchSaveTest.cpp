@@ -5,6 +5,7 @@
 #include "CDataCenter.h"
 #include "CMainFrame.h"
 #include "CTemplatePlacer.h"
+#include "FileBytes.h"
 #include "IniFile.h"
 #include "ProfileKeys.h"
 #include "RecordingMessageBoxService.h"
@@ -17,12 +18,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class BatchSaveTest : public testing::Test {
 protected:
@@ -64,17 +59,17 @@ protected:
 
 TEST_F(BatchSaveTest, WritesTheOutputOrInPlaceWithoutAQuestion)
 {
-    const QByteArray a = readAll(path("a.pelx"));
+    const QByteArray a = ReadFileBytes(path("a.pelx"));
     EXPECT_TRUE(run({path("a.pelx"), path("b.pelx")}));
-    const QByteArray b = readAll(path("b.pelx"));
+    const QByteArray b = ReadFileBytes(path("b.pelx"));
     EXPECT_TRUE(b.contains("<Project Result=\"b\"")) << "named after the output";
-    EXPECT_EQ(readAll(path("a.pelx")), a);
+    EXPECT_EQ(ReadFileBytes(path("a.pelx")), a);
     EXPECT_EQ(latestProject(), path("b.pelx"));
 
     EXPECT_TRUE(run({path("b.pelx")}));
-    EXPECT_EQ(readAll(path("b.pelx")), b) << "its own output again: the same bytes";
+    EXPECT_EQ(ReadFileBytes(path("b.pelx")), b) << "its own output again: the same bytes";
     EXPECT_TRUE(run({path("a.pelx")}));
-    EXPECT_TRUE(readAll(path("a.pelx")).contains("<Project Result=\"Pump\"")) << "in place, under its own name";
+    EXPECT_TRUE(ReadFileBytes(path("a.pelx")).contains("<Project Result=\"Pump\"")) << "in place, under its own name";
     EXPECT_EQ(latestProject(), path("a.pelx"));
     EXPECT_TRUE(boxes.texts().isEmpty()) << boxes.texts().join(u'|').toStdString();
 }

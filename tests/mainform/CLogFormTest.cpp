@@ -1,6 +1,7 @@
 #include "CLogForm.h"
 
 #include "CListCtrlEx.h"
+#include "FileBytes.h"
 #include "MainFormIds.h"
 #include "MenuTemplate.h"
 #include "RecordingFileDialogService.h"
@@ -28,12 +29,6 @@ QStringList messages(const CLogForm& form)
     for (int row = 0; row < form.list()->GetItemCount(); ++row)
         texts.append(form.list()->GetItemText(row, 2));
     return texts;
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 QString tempPath(const char* name)
@@ -103,11 +98,11 @@ TEST(CLogFormTest, SavedFileListsNewestFirstInUtf8WithCrLf)
     const QString d1 = form.list()->GetItemText(1, 0), t1 = form.list()->GetItemText(1, 1);
     const QString expected = d0 + u' ' + t0 + QStringLiteral(" Zähler\r\nzweite Zeile\r\n") + d1 + u' ' + t1 +
                              QStringLiteral(" Project saved\r\n");
-    EXPECT_EQ(readFile(path), expected.toUtf8());
+    EXPECT_EQ(ReadFileBytes(path), expected.toUtf8());
 
     form.OnClearLog();
     ASSERT_TRUE(form.SaveLog(path)); // an empty log makes an empty file
-    EXPECT_EQ(readFile(path), QByteArray());
+    EXPECT_EQ(ReadFileBytes(path), QByteArray());
 }
 
 TEST(CLogFormTest, SaveFromTheMenuAsksForAFileAndReportsFailure)
@@ -135,7 +130,7 @@ TEST(CLogFormTest, SaveFromTheMenuAsksForAFileAndReportsFailure)
     chooser.QueueAnswer(good);
     save->trigger();
     EXPECT_EQ(chooser.requests()[1].initialPath, QStringLiteral("Plant7"));
-    EXPECT_TRUE(readFile(good).endsWith("line\r\n"));
+    EXPECT_TRUE(ReadFileBytes(good).endsWith("line\r\n"));
     EXPECT_TRUE(boxes.boxes().isEmpty());
 
     const QString bad = tempPath("no-such-folder/log.txt");

@@ -8,6 +8,8 @@
 #include "RichProject.h"
 #include "TextFormat.h"
 
+#include "FileBytes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -20,18 +22,6 @@ namespace {
 
 using ProjectTextEdits::WithResultAfter;
 
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
 class PageSweepTest : public testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -39,7 +29,7 @@ protected:
         folder_ = new QTemporaryDir;
         const QString path = QDir(folder_->path()).filePath(QStringLiteral("rich.pelx"));
         ASSERT_TRUE(WriteRichProject(path));
-        rich_ = new QByteArray(readAll(path));
+        rich_ = new QByteArray(ReadFileBytes(path));
     }
     static void TearDownTestSuite()
     {
@@ -53,7 +43,7 @@ protected:
     static PageSweepReport Sweep(const QString& name, const QByteArray& text)
     {
         const QString path = Path(name + QStringLiteral(".pelx"));
-        EXPECT_TRUE(writeAll(path, text));
+        EXPECT_TRUE(WriteFileBytes(path, text));
         return SweepPages(path, Path(name));
     }
 
@@ -76,7 +66,7 @@ QByteArray* PageSweepTest::rich_ = nullptr;
 
 TEST_F(PageSweepTest, TheSampleAndTheRichProjectSurviveEveryPage)
 {
-    ExpectSurvived(Sweep(QStringLiteral("sample"), readAll(QStringLiteral(PELANDRIX_SAMPLE_PROJECT))), "sample");
+    ExpectSurvived(Sweep(QStringLiteral("sample"), ReadFileBytes(QStringLiteral(PELANDRIX_SAMPLE_PROJECT))), "sample");
     ExpectSurvived(Sweep(QStringLiteral("rich"), *rich_), "rich");
 }
 

@@ -1,6 +1,8 @@
 #include "CDataCenter.h"
 #include "CDataCenterTagDefinesFile.h"
 
+#include "FileBytes.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -10,12 +12,6 @@
 #include <string>
 
 namespace {
-
-QByteArray readFile(const QString& file)
-{
-    QFile in(file);
-    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("<unreadable>");
-}
 
 // The line built by hand: macro, one blank, fill up to 40, the quoted name, CR LF.
 std::string expectedLine(const std::string& name)
@@ -90,7 +86,7 @@ TEST_F(TagDefinesExportTest, WritesOneLinePerTagInTableOrderAndNothingElse)
 
     const std::string expected = expectedLine("Pump1") + expectedLine("Valve_Open") + expectedLine("Pump1") +
                                  "#define RTU_Level_2" + std::string(32, ' ') + "\"Level 2\"\r\n";
-    EXPECT_EQ(readFile(file).toStdString(), expected);
+    EXPECT_EQ(ReadFileBytes(file).toStdString(), expected);
 }
 
 TEST_F(TagDefinesExportTest, AnEmptyTagTableEmptiesTheFile)
@@ -103,7 +99,7 @@ TEST_F(TagDefinesExportTest, AnEmptyTagTableEmptiesTheFile)
 
     EXPECT_TRUE(model_.ExportTagDefines(file));
     EXPECT_TRUE(QFile::exists(file));
-    EXPECT_EQ(readFile(file), QByteArray());
+    EXPECT_EQ(ReadFileBytes(file), QByteArray());
 }
 
 TEST_F(TagDefinesExportTest, FailsWhereTheFileCannotBeWritten)

@@ -8,6 +8,7 @@
 // both sides of a pair. BM_TagMapFirstShow_Pairs shows a new tag map for the first time on a
 // project of 20,000 tags, against a new table with those 20,000 rows.
 #include "CDataCenter.h"
+#include "CListCtrlEx.h"
 #include "CDeviceInfoDlg.h"
 #include "CFunctionListDlg.h"
 #include "CResourceInternalVariable.h"
@@ -27,6 +28,7 @@
 #include <QAbstractTableModel>
 #include <QApplication>
 #include <QDir>
+#include <QHeaderView>
 #include <QTableView>
 
 #include <algorithm>
@@ -44,6 +46,16 @@ constexpr int kFillsPerSide = 10;
 constexpr int kColumnCount = 9;
 constexpr int kPageWidth = 900;
 constexpr int kPageHeight = 700;
+
+// The bare table lays its rows out as the pages' lists do (row height, no row header), so both
+// sides paint the same rows.
+void LayOutLikeTheLists(QTableView& view)
+{
+    const CListCtrlEx list;
+    view.verticalHeader()->setMinimumSectionSize(list.verticalHeader()->minimumSectionSize());
+    view.verticalHeader()->setDefaultSectionSize(list.verticalHeader()->defaultSectionSize());
+    view.verticalHeader()->setVisible(list.verticalHeader()->isVisible());
+}
 
 // The largest project, its tag table made up to the count with tags of internal registers.
 CDataCenter* buildProject(int tagCount)
@@ -142,6 +154,7 @@ void BM_BareTableView(benchmark::State& state)
     const QList<QStringList> rows = plainRows(largestProject());
     PlainRows model;
     QTableView view;
+    LayOutLikeTheLists(view);
     view.setModel(&model);
     view.resize(kPageWidth, kPageHeight);
     view.show();
@@ -226,6 +239,7 @@ class TableFills {
 public:
     explicit TableFills(const CDataCenter& model) : rows_(plainRows(model))
     {
+        LayOutLikeTheLists(view_);
         view_.setModel(&model_);
         view_.resize(kPageWidth, kPageHeight);
         view_.show();
@@ -289,6 +303,7 @@ void BM_TagMapFirstShow_Pairs(benchmark::State& state)
         [&rows] {
             PlainRows plain;
             QTableView view;
+            LayOutLikeTheLists(view);
             view.resize(kPageWidth, kPageHeight);
             return Milliseconds([&] {
                 plain.SetRows(rows);

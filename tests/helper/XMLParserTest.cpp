@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -73,17 +72,8 @@ private:
     rlimit m_old{};
 };
 
-class XMLParserTest : public testing::Test {
+class XMLParserTest : public testing::Test, protected TestFolder {
 protected:
-    QString PathOf(const QString& name) const { return m_folder.filePath(name); }
-
-    QString WriteFile(const QString& name, const QByteArray& bytes) const
-    {
-        const QString path = PathOf(name);
-        EXPECT_TRUE(WriteFileBytes(path, bytes)) << qPrintable(path);
-        return path;
-    }
-
     IXMLElement* LoadText(const QByteArray& text)
     {
         IXMLElement* root = nullptr;
@@ -91,7 +81,6 @@ protected:
         return root;
     }
 
-    QTemporaryDir m_folder;
     XMLParserPtr m_parser = MakeXMLParser();
 };
 
@@ -432,7 +421,7 @@ TEST_F(XMLParserTest, AFailedSaveKeepsTheOldFile)
         EXPECT_EQ(m_parser->Save(path, kXMLSaveDefault, root), kXMLFileError);
     }
     EXPECT_EQ(ReadFileBytes(path), old);
-    EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files), QStringList{"keep.xml"}) << "no temporary left behind";
+    EXPECT_EQ(QDir(FolderPath()).entryList(QDir::Files), QStringList{"keep.xml"}) << "no temporary left behind";
 }
 
 } // namespace

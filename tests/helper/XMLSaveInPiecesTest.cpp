@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <functional>
 
@@ -71,17 +70,8 @@ QStringList ChildNames(IXMLElement* element)
     return names;
 }
 
-class XMLSaveInPiecesTest : public testing::Test {
+class XMLSaveInPiecesTest : public testing::Test, protected TestFolder {
 protected:
-    QString PathOf(const QString& name) const { return m_folder.filePath(name); }
-
-    QString WriteFile(const QString& name, const QByteArray& bytes) const
-    {
-        const QString path = PathOf(name);
-        EXPECT_TRUE(WriteFileBytes(path, bytes)) << qPrintable(path);
-        return path;
-    }
-
     // The bytes Save writes for the document Build makes.
     QByteArray SavedWhole()
     {
@@ -93,7 +83,6 @@ protected:
         return ReadFileBytes(path);
     }
 
-    QTemporaryDir m_folder;
     XMLParserPtr m_parser = MakeXMLParser();
 };
 
@@ -182,7 +171,7 @@ TEST_F(XMLSaveInPiecesTest, FailuresLeaveTheOldFile)
     }
     m_parser->Release(root);
     EXPECT_EQ(ReadFileBytes(path), old);
-    EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files), QStringList{"keep.xml"}) << "no temporary left behind";
+    EXPECT_EQ(QDir(FolderPath()).entryList(QDir::Files), QStringList{"keep.xml"}) << "no temporary left behind";
 }
 
 TEST_F(XMLSaveInPiecesTest, AReaderReleasesChildrenAsItGoes)

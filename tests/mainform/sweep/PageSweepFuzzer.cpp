@@ -2,10 +2,16 @@
 // line, every page is shown and applied, the project saved, reopened and saved again. A crash, a
 // sanitizer report or a reopen that fails or saves other bytes ends the run.
 // Build in a clang build of its own, every library instrumented:
-//   cmake -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DPELANDRIX_FUZZ=ON \
-//         -DPELANDRIX_BUILD_BENCH=OFF -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined"
+//   cmake -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang \
+//         -DPELANDRIX_FUZZ=ON -DPELANDRIX_BUILD_BENCH=OFF \
+//         -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined" \
+//         -DCMAKE_SHARED_LINKER_FLAGS=-fsanitize=address,undefined \
+//         -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=address,undefined
 //   cmake --build build-fuzz --target page_sweep_fuzzer
-// Run: build-fuzz/fuzz/page_sweep_fuzzer <work folder> src/persistence/fuzz/corpus -close_fd_mask=2
+// Run (from a work folder of its own; several workers with -jobs=N -workers=N):
+//   LSAN_OPTIONS=suppressions=scripts/sanitizers/lsan.supp \
+//   build-fuzz/fuzz/page_sweep_fuzzer <corpus folder> src/persistence/fuzz/corpus -close_fd_mask=2 \
+//         -detect_leaks=0 -timeout=60
 #include "LanguagePack.h"
 #include "PageSweep.h"
 #include "TestEnvironment.h"
